@@ -1,0 +1,56 @@
+#include "core/AppEnvironment.h"
+#include "core/Format.h"
+#include "core/StringUtil.h"
+#include "platform/Paths.h"
+
+namespace {
+
+std::vector<WideString> programArguments;
+WideString programPath;
+
+WideString crashPath(const char16_t* extension) {
+    return stringf(u"%s/crash.%s%s", getUserFilesFolder(), BUILD_IDENTIFIER, extension);
+}
+
+}  // namespace
+
+WideString getVersionString() {
+#ifdef NDEBUG
+    const char16_t* configuration = u"release";
+#else
+    const char16_t* configuration = u"debug";
+#endif
+    const char16_t* pointerSize = sizeof(void*) == 8 ? u"64bit" : u"32bit";
+    return stringf(u"%s v%s.%s %s %s", BUILD_IDENTIFIER, VERSION_TEXT, PATCH_LETTER, configuration, pointerSize);
+}
+
+void setProgramArguments(int argc, const char* const* argv) {
+    programArguments.clear();
+    programPath = argc > 0 && argv[0] ? fromUtf8(argv[0]) : WideString();
+    for (int i = 1; i < argc; ++i) programArguments.push_back(fromUtf8(argv[i]));
+}
+
+const std::vector<WideString>& getProgramArguments() { return programArguments; }
+
+bool hasProgramArgument(WideStringView argument) {
+    for (const WideString& each : programArguments)
+        if (each == argument) return true;
+    return false;
+}
+
+const WideString& getProgramPath() { return programPath; }
+
+WideString getProgramFolder() { return fromUtf8(platform::executableFolder().string()); }
+
+WideString getWadPath() { return stringf(u"%s/%s.dat", getProgramFolder(), BUILD_IDENTIFIER); }
+
+WideString getUserFilesFolder() {
+    const auto folder = platform::dataHome() / toUtf8(BUILD_IDENTIFIER) / toUtf8(VERSION_TEXT);
+    platform::ensureFolder(folder);
+    return fromUtf8(folder.string());
+}
+
+WideString getCrashLogPath() { return crashPath(u".log"); }
+WideString getCrashMiniDumpPath() { return crashPath(u".mdmp"); }
+WideString getCrashScreenshotPath() { return crashPath(u".jpg"); }
+WideString getCrashNetTrafficPath() { return crashPath(u".net"); }

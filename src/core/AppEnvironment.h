@@ -1,0 +1,29 @@
+#pragma once
+#include <vector>
+#include "core/WideString.h"
+
+/// The build's identity and the places the program reads and writes.
+constexpr char16_t BUILD_IDENTIFIER[] = u"ZV2rmBrumedemo";
+constexpr char16_t VERSION_TEXT[] = u"3.07";
+constexpr char16_t PATCH_LETTER[] = u"g";
+
+/// "<build> v<version>.<patch> <configuration> <32bit|64bit>".
+WideString getVersionString();
+
+/// The process's command-line arguments, without the program name; set once at start-up.
+void setProgramArguments(int argc, const char* const* argv);
+const std::vector<WideString>& getProgramArguments();
+bool hasProgramArgument(WideStringView argument);
+/// The program's own path, as started.
+const WideString& getProgramPath();
+
+/// The executable's folder, no trailing slash.
+WideString getProgramFolder();
+/// The program folder, "/", the build identifier and ".dat".
+WideString getWadPath();
+/// $XDG_DATA_HOME/<build identifier>/<version>, created on first use.
+WideString getUserFilesFolder();
+WideString getCrashLogPath();
+WideString getCrashMiniDumpPath();
+WideString getCrashScreenshotPath();
+WideString getCrashNetTrafficPath();

@@ -1,0 +1,74 @@
+#include "core/ErrorManager.h"
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include "core/AppEnvironment.h"
+#include "core/Logger.h"
+#include "core/StringUtil.h"
+#include "platform/MessageBox.h"
+
+namespace {
+
+ErrorManager* activeManager = nullptr;
+const ErrorManager::Hooks* activeHooks = nullptr;
+bool bDying = false;
+
+WideString sourceFileName(const char* file) { return fromUtf8(fileNamePart(std::string_view(file))); }
+
+void copyLogToCrashFiles(const WideString& logPath) {
+    std::error_code error;
+    std::filesystem::copy_file(toUtf8(logPath), toUtf8(getCrashLogPath()),
+                               std::filesystem::copy_options::overwrite_existing, error);
+}
+
+}  // namespace
+
+ErrorManager::ErrorManager() {
+    activeManager = this;
+    activeHooks = &hooks;
+}
+
+ErrorManager::~ErrorManager() {
+    if (activeManager == this) {
+        activeManager = nullptr;
+        activeHooks = nullptr;
+    }
+}
+
+WideString ErrorManager::errorText(WideStringView message, const std::string& function, const char* file, int line) {
+    return stringf(u"Error: %s\n Function: %s()\n File: %s\n Line: %d", message, fromUtf8(function),
+                   sourceFileName(file), line);
+}
+
+WideString ErrorManager::assertionText(const char* statement, const std::string& function, const char* file,
+                                       int line) {
+    return stringf(u"Error: %s\n Statement: %s\n Function: %s()\n File: %s\n Line: %d", u"Assertion failed.",
+                   fromUtf8(statement), fromUtf8(function), sourceFileName(file), line);
+}
+
+void ErrorManager::error(WideStringView message, const std::string& function, const char* file, int line) {
+    die(errorText(message, function, file, line));
+}
+
+void ErrorManager::assertionFailed(const char* statement, const std::string& function, const char* file, int line) {
+    die(assertionText(statement, function, file, line));
+}
+
+void ErrorManager::die(const WideString& text) {
+    const std::string utf8 = toUtf8(text);
+    std::fprintf(stderr, "%s\n", utf8.c_str());
+    if (bDying) std::_Exit(1);  // a fault while handling a fault: nothing more is safe
+    bDying = true;
+
+    Logger* logger = Logger::get();
+    if (logger) logger->write(text);
+    if (activeHooks && activeHooks->saveScreenshot) activeHooks->saveScreenshot(getCrashScreenshotPath());
+    if (activeHooks && activeHooks->releaseGraphics) activeHooks->releaseGraphics();
+    platform::showErrorBox("Error", utf8);
+    if (logger) {
+        logger->write(u"Forced exit.");
+        logger->close();
+        copyLogToCrashFiles(logger->getPath());
+    }
+    std::_Exit(1);
+}

@@ -1,0 +1,3 @@
+#include "core/GameRandom.h"
+
+GameRandom gameRandom;

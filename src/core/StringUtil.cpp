@@ -1,0 +1,136 @@
+#include "core/StringUtil.h"
+
+namespace {
+
+constexpr char32_t REPLACEMENT = 0xFFFD;
+
+bool isHighSurrogate(char32_t u) { return u >= 0xD800 && u <= 0xDBFF; }
+bool isLowSurrogate(char32_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
+
+// Decodes one UTF-8 sequence at `i`; a bad sequence consumes one byte and yields U+FFFD.
+char32_t decodeUtf8(std::string_view bytes, std::size_t& i) {
+    const unsigned char lead = static_cast<unsigned char>(bytes[i++]);
+    if (lead < 0x80) return lead;
+    int extra;
+    char32_t value;
+    char32_t minimum;
+    if ((lead & 0xE0) == 0xC0) { extra = 1; value = lead & 0x1F; minimum = 0x80; }
+    else if ((lead & 0xF0) == 0xE0) { extra = 2; value = lead & 0x0F; minimum = 0x800; }
+    else if ((lead & 0xF8) == 0xF0) { extra = 3; value = lead & 0x07; minimum = 0x10000; }
+    else return REPLACEMENT;
+    const std::size_t start = i;
+    for (int k = 0; k < extra; ++k) {
+        if (i >= bytes.size() || (static_cast<unsigned char>(bytes[i]) & 0xC0) != 0x80) {
+            i = start;
+            return REPLACEMENT;
+        }
+        value = (value << 6) | (static_cast<unsigned char>(bytes[i++]) & 0x3F);
+    }
+    if (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return REPLACEMENT;
+    return value;
+}
+
+void appendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out.push_back(static_cast<char>(cp));
+    } else if (cp < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else if (cp < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    }
+}
+
+template <class Char>
+bool isBlank(Char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+template <class View>
+View trimView(View text) {
+    std::size_t begin = 0, end = text.size();
+    while (begin < end && isBlank(text[begin])) ++begin;
+    while (end > begin && isBlank(text[end - 1])) --end;
+    return text.substr(begin, end - begin);
+}
+
+template <class View>
+View fileNameOf(View path) {
+    const std::size_t slash = path.find_last_of(typename View::value_type('/'));
+    const std::size_t backslash = path.find_last_of(typename View::value_type('\\'));
+    std::size_t cut = View::npos;
+    if (slash != View::npos) cut = slash;
+    if (backslash != View::npos && (cut == View::npos || backslash > cut)) cut = backslash;
+    return cut == View::npos ? path : path.substr(cut + 1);
+}
+
+}  // namespace
+
+WideString fromUtf8(std::string_view bytes) {
+    WideString out;
+    out.reserve(bytes.size());
+    for (std::size_t i = 0; i < bytes.size();) appendCodePoint(out, decodeUtf8(bytes, i));
+    return out;
+}
+
+std::string toUtf8(WideStringView text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) appendUtf8(out, nextCodePoint(text, i));
+    return out;
+}
+
+char32_t nextCodePoint(WideStringView text, std::size_t& i) {
+    const char32_t unit = text[i++];
+    if (isHighSurrogate(unit)) {
+        if (i < text.size() && isLowSurrogate(text[i])) {
+            const char32_t low = text[i++];
+            return 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00);
+        }
+        return REPLACEMENT;
+    }
+    return isLowSurrogate(unit) ? REPLACEMENT : unit;
+}
+
+void appendCodePoint(WideString& out, char32_t cp) {
+    if (cp >= 0x10000 && cp <= 0x10FFFF) {
+        cp -= 0x10000;
+        out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
+        out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
+    } else {
+        out.push_back(cp > 0x10FFFF ? static_cast<char16_t>(REPLACEMENT) : static_cast<char16_t>(cp));
+    }
+}
+
+WideString trim(WideStringView text) { return WideString(trimView(text)); }
+std::string trim(std::string_view text) { return std::string(trimView(text)); }
+WideStringView fileNamePart(WideStringView path) { return fileNameOf(path); }
+std::string_view fileNamePart(std::string_view path) { return fileNameOf(path); }
+
+std::vector<WideString> splitLines(WideStringView text) {
+    std::vector<WideString> lines;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        std::size_t end = text.find(u'\n', start);
+        const bool bLast = end == WideStringView::npos;
+        if (bLast) end = text.size();
+        WideStringView line = text.substr(start, end - start);
+        if (!bLast && !line.empty() && line.back() == u'\r') line.remove_suffix(1);
+        if (bLast && line.empty() && start > 0) break;  // a final line feed opens no extra line
+        lines.emplace_back(line);
+        start = end + 1;
+    }
+    return lines;
+}
+
+WideString toLowerAscii(WideStringView text) {
+    WideString out(text);
+    for (char16_t& c : out)
+        if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
+    return out;
+}

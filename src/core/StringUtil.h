@@ -1,0 +1,26 @@
+#pragma once
+#include <string>
+#include <vector>
+#include "core/WideString.h"
+
+/// Text helpers shared by every layer. Invalid input is replaced by U+FFFD, never trusted.
+
+/// UTF-8 bytes to UTF-16; malformed, overlong or surrogate sequences become U+FFFD.
+WideString fromUtf8(std::string_view bytes);
+/// UTF-16 to UTF-8; a lone surrogate becomes U+FFFD.
+std::string toUtf8(WideStringView text);
+/// The code point at `i`, advancing `i` past it; U+FFFD for a lone surrogate half.
+char32_t nextCodePoint(WideStringView text, std::size_t& i);
+/// Appends one code point as UTF-16 (one unit, or a surrogate pair).
+void appendCodePoint(WideString& out, char32_t codePoint);
+
+/// Drops " \t\r\n" from both ends.
+WideString trim(WideStringView text);
+std::string trim(std::string_view text);
+/// The part after the last '/' or '\\'.
+WideStringView fileNamePart(WideStringView path);
+std::string_view fileNamePart(std::string_view path);
+/// Lines split at each line feed; a carriage return before a line feed is dropped.
+std::vector<WideString> splitLines(WideStringView text);
+/// ASCII-only case folding, for comparisons that must not depend on the locale.
+WideString toLowerAscii(WideStringView text);

@@ -1,0 +1,18 @@
+#pragma once
+#include <filesystem>
+#include <string>
+
+/// Where the program and its user data live, and facts about the machine for the log header.
+namespace platform {
+
+/// The folder of the running executable.
+std::filesystem::path executableFolder();
+/// $XDG_DATA_HOME, or ~/.local/share when it is unset or not absolute.
+std::filesystem::path dataHome();
+/// Creates the folder and its parents; false when it cannot be made.
+bool ensureFolder(const std::filesystem::path& folder);
+std::string computerName();
+std::string userName();
+std::string currentFolder();
+
+}  // namespace platform
