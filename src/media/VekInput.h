@@ -1,0 +1,85 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <vector>
+#include "core/WideString.h"
+#include "media/TouchPoint.h"
+#include "media/Vector.h"
+#include "platform/InputSnapshot.h"
+
+/// Control codes: keyboard scan codes 1..255, then four joysticks of 48 codes, then the mouse.
+constexpr int NUMKEYCODES = 456;
+constexpr int JOYSTICKBASE = 0x100;
+constexpr int JOYSTICKCODES = 0x30;
+constexpr int JOYSTICKBUTTONOFFSET = 0x10;
+constexpr int MOUSEBASE = 0x1C0;
+constexpr uint8_t KEYDOWNBIT = 0x80;
+
+enum InputMode { INPUTMODE_KEYBOARD = 0, INPUTMODE_MOUSE = 1, INPUTMODE_TOUCH = 2 };
+enum ModifierState {
+    MODIFIER_NONE = 0, MODIFIER_SHIFT, MODIFIER_CTRL, MODIFIER_ALT,
+    MODIFIER_CTRLALT, MODIFIER_CTRLSHIFT, MODIFIER_ALTSHIFT
+};
+
+/// The engine's input state, rebuilt once per frame by `poll` from an input source.
+/// Main thread only.
+class VekInput {
+public:
+    explicit VekInput(std::unique_ptr<platform::InputSource> source);
+
+    /// Reads the devices: previous key table <- current, then the new state.
+    void poll();
+
+    bool isKeyDown(int code) const;
+    /// Down now and up in the previous frame.
+    bool isKeyPressed(int code) const;
+    /// A touch (or the mouse's first button) went down this frame.
+    bool isAnyTouchPressed() const;
+    /// Stick of joystick 0..3 as (x, -y, 0) in -1..1 with the dead zone applied.
+    Vector3 getJoystickStick(int device) const;
+    /// Hat of joystick 0..3 as (x, y, 0), y up.
+    Vector3 getJoystickHat(int device) const;
+    int countSteeringTouches() const;
+
+    /// Puts the mouse pointer at window pixels (x, y); the mouse movement of this frame is cleared.
+    void setMousePosition(float x, float y);
+    /// Switches the input mode and tells the engine when it changed.
+    void setInputMode(int mode);
+    /// A click at the mouse position that the next poll reports as a contact pressed and released.
+    void addSimulatedContact();
+
+    int inputMode = INPUTMODE_KEYBOARD;
+    std::array<uint8_t, NUMKEYCODES> keys{};
+    std::array<uint8_t, NUMKEYCODES> keysPrevious{};
+    int modifiers = MODIFIER_NONE;
+    Vector3 pointer;  // window pixels
+    Vector2 mouseMove;  // window pixels since the previous frame
+    int mouseWheel = 0;
+    std::array<bool, platform::MAXMOUSEBUTTONS> mouseButtons{};
+    std::array<bool, platform::MAXMOUSEBUTTONS> mouseButtonsPrevious{};
+    char16_t typedChar = 0;
+    std::vector<TouchPoint> touchPoints;
+    /// Display name of every control code; written by the language store.
+    std::array<WideString, NUMKEYCODES> keyNames;
+    std::array<WideString, platform::MAXJOYSTICKS> joystickNames;
+    float joystickDeadZone = 0.f;
+    /// Called with the new mode after every input-mode change; the engine root installs it.
+    std::function<void(int)> onInputModeChange;
+
+private:
+    void readKeys();
+    void readJoystick(int device);
+    void readMouse();
+    void readTouches();
+    void readTyped();
+    void updateModifiers();
+    void chooseInputMode();
+
+    std::unique_ptr<platform::InputSource> pSource;
+    platform::InputSnapshot snapshot;
+    std::deque<char16_t> typedQueue;
+    bool bSimulatedContact = false;
+};

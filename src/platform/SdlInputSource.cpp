@@ -1,0 +1,179 @@
+#include "platform/SdlInputSource.h"
+#include <SDL.h>
+#include <algorithm>
+#include "platform/SdlKeyMap.h"
+
+namespace platform {
+namespace {
+
+// SDL's buttons 1..5 -> the engine's mouse buttons 0 (left), 1 (right), 2 (middle), 3 (first extra).
+int mouseButtonIndex(Uint8 sdlButton) {
+    switch (sdlButton) {
+    case SDL_BUTTON_LEFT: return 0;
+    case SDL_BUTTON_RIGHT: return 1;
+    case SDL_BUTTON_MIDDLE: return 2;
+    case SDL_BUTTON_X1: return 3;
+    default: return -1;
+    }
+}
+
+float axisValue(SDL_Joystick* joystick, int axis) {
+    if (SDL_JoystickNumAxes(joystick) <= axis) return 0.f;
+    return std::clamp(SDL_JoystickGetAxis(joystick, axis) / 32767.f, -1.f, 1.f);
+}
+
+}  // namespace
+
+SdlInputSource::SdlInputSource() {
+    SDL_InitSubSystem(SDL_INIT_JOYSTICK);
+    // Devices present at start arrive as SDL_JOYDEVICEADDED events too; opening is idempotent.
+    for (int i = 0; i < SDL_NumJoysticks(); ++i) openJoystick(i);
+    SDL_StartTextInput();
+}
+
+SdlInputSource::~SdlInputSource() {
+    for (SDL_Joystick*& joystick : joysticks)
+        if (joystick) SDL_JoystickClose(joystick);
+    SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+}
+
+void SdlInputSource::openJoystick(int deviceIndex) {
+    const SDL_JoystickID instance = SDL_JoystickGetDeviceInstanceID(deviceIndex);
+    for (SDL_Joystick* joystick : joysticks)
+        if (joystick && SDL_JoystickInstanceID(joystick) == instance) return;
+    // Joysticks keep the slot they were found in; at most four.
+    for (SDL_Joystick*& slot : joysticks) {
+        if (!slot) {
+            slot = SDL_JoystickOpen(deviceIndex);
+            return;
+        }
+    }
+}
+
+void SdlInputSource::closeJoystick(SDL_JoystickID instance) {
+    for (SDL_Joystick*& joystick : joysticks) {
+        if (joystick && SDL_JoystickInstanceID(joystick) == instance) {
+            SDL_JoystickClose(joystick);
+            joystick = nullptr;
+        }
+    }
+}
+
+void SdlInputSource::handleFinger(const SDL_TouchFingerEvent& finger, bool bDown) {
+    int width = 1, height = 1;
+    if (SDL_Window* window = SDL_GetWindowFromID(finger.windowID)) SDL_GetWindowSize(window, &width, &height);
+    TouchContact& contact = touches[finger.fingerId];
+    contact.id = static_cast<int64_t>(finger.fingerId);
+    contact.x = finger.x * static_cast<float>(width);
+    contact.y = finger.y * static_cast<float>(height);
+    contact.bDown = bDown;
+}
+
+void SdlInputSource::handleEvent(const SDL_Event& event) {
+    switch (event.type) {
+    case SDL_KEYDOWN:
+    case SDL_KEYUP: {
+        const int code = scanCodeFromSdl(event.key.keysym.scancode);
+        if (code == 0) break;
+        keysDown[code] = event.type == SDL_KEYDOWN;
+        if (event.type == SDL_KEYDOWN) keysTapped[code] = true;
+        break;
+    }
+    case SDL_MOUSEMOTION:
+        if (event.motion.which == SDL_TOUCH_MOUSEID) break;  // touches report themselves
+        mouseX = static_cast<float>(event.motion.x);
+        mouseY = static_cast<float>(event.motion.y);
+        bMouseMoved = true;
+        break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: {
+        if (event.button.which == SDL_TOUCH_MOUSEID) break;
+        const int index = mouseButtonIndex(event.button.button);
+        if (index < 0) break;
+        mouseDown[index] = event.type == SDL_MOUSEBUTTONDOWN;
+        if (mouseDown[index]) mouseTapped[index] = true;
+        mouseX = static_cast<float>(event.button.x);
+        mouseY = static_cast<float>(event.button.y);
+        break;
+    }
+    case SDL_MOUSEWHEEL:
+        wheel += event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y : event.wheel.y;
+        break;
+    case SDL_TEXTINPUT:
+        typed += event.text.text;
+        break;
+    case SDL_FINGERDOWN:
+    case SDL_FINGERMOTION:
+        handleFinger(event.tfinger, true);
+        break;
+    case SDL_FINGERUP:
+        handleFinger(event.tfinger, false);
+        break;
+    case SDL_JOYDEVICEADDED:
+        openJoystick(event.jdevice.which);
+        break;
+    case SDL_JOYDEVICEREMOVED:
+        closeJoystick(event.jdevice.which);
+        break;
+    case SDL_WINDOWEVENT:
+        if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
+            // Keys released while another window had the focus never report their release.
+            keysDown.fill(false);
+            mouseDown.fill(false);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void SdlInputSource::readJoysticks(InputSnapshot& out) const {
+    for (int i = 0; i < MAXJOYSTICKS; ++i) {
+        JoystickState& state = out.joysticks[i];
+        state = JoystickState{};
+        SDL_Joystick* joystick = joysticks[i];
+        if (!joystick) continue;
+        state.bConnected = true;
+        const char* name = SDL_JoystickName(joystick);
+        state.name = name ? name : "";
+        state.stickX = axisValue(joystick, 0);
+        state.stickY = axisValue(joystick, 1);
+        if (SDL_JoystickNumHats(joystick) > 0) {
+            const Uint8 hat = SDL_JoystickGetHat(joystick, 0);
+            state.hatX = (hat & SDL_HAT_RIGHT) ? 1 : ((hat & SDL_HAT_LEFT) ? -1 : 0);
+            state.hatY = (hat & SDL_HAT_UP) ? 1 : ((hat & SDL_HAT_DOWN) ? -1 : 0);
+        }
+        const int buttons = std::min(SDL_JoystickNumButtons(joystick), MAXJOYSTICKBUTTONS);
+        for (int b = 0; b < buttons; ++b)
+            if (SDL_JoystickGetButton(joystick, b)) state.buttons |= 1u << b;
+    }
+}
+
+void SdlInputSource::poll(InputSnapshot& out) {
+    for (std::size_t k = 0; k < keysDown.size(); ++k) out.keys[k] = keysDown[k] || keysTapped[k];
+    keysTapped.fill(false);
+    for (std::size_t b = 0; b < mouseDown.size(); ++b) out.mouseButtons[b] = mouseDown[b] || mouseTapped[b];
+    mouseTapped.fill(false);
+    out.mouseX = mouseX;
+    out.mouseY = mouseY;
+    out.bMouseMoved = bMouseMoved;
+    bMouseMoved = false;
+    out.wheel = wheel;
+    wheel = 0;
+    out.typed = std::move(typed);
+    typed.clear();
+    out.touches.clear();
+    for (auto it = touches.begin(); it != touches.end();) {
+        out.touches.push_back(it->second);
+        it = it->second.bDown ? std::next(it) : touches.erase(it);
+    }
+    readJoysticks(out);
+}
+
+void SdlInputSource::warpMouse(float x, float y) {
+    if (SDL_Window* window = SDL_GetMouseFocus()) SDL_WarpMouseInWindow(window, static_cast<int>(x), static_cast<int>(y));
+    mouseX = x;
+    mouseY = y;
+}
+
+}  // namespace platform

@@ -1,0 +1,42 @@
+#pragma once
+#include <SDL_events.h>
+#include <SDL_joystick.h>
+#include <array>
+#include <map>
+#include "platform/InputSnapshot.h"
+
+namespace platform {
+
+/// Input from SDL events and joysticks. The window's event pump hands every event to
+/// `handleEvent`; `poll` reports once per frame. A key or button pressed and released
+/// between two polls still reads as down for one frame, so no tap is lost. Main thread only.
+class SdlInputSource : public InputSource {
+public:
+    SdlInputSource();
+    ~SdlInputSource() override;
+    SdlInputSource(const SdlInputSource&) = delete;
+    SdlInputSource& operator=(const SdlInputSource&) = delete;
+
+    void handleEvent(const SDL_Event& event);
+    void poll(InputSnapshot& out) override;
+    void warpMouse(float x, float y) override;
+
+private:
+    void openJoystick(int deviceIndex);
+    void closeJoystick(SDL_JoystickID instance);
+    void readJoysticks(InputSnapshot& out) const;
+    void handleFinger(const SDL_TouchFingerEvent& finger, bool bDown);
+
+    std::array<bool, 256> keysDown{};
+    std::array<bool, 256> keysTapped{};
+    std::array<bool, MAXMOUSEBUTTONS> mouseDown{};
+    std::array<bool, MAXMOUSEBUTTONS> mouseTapped{};
+    float mouseX = 0.f, mouseY = 0.f;
+    bool bMouseMoved = false;
+    int wheel = 0;
+    std::string typed;
+    std::map<SDL_FingerID, TouchContact> touches;
+    std::array<SDL_Joystick*, MAXJOYSTICKS> joysticks{};
+};
+
+}  // namespace platform

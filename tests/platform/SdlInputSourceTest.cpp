@@ -1,0 +1,104 @@
+#include "platform/SdlInputSource.h"
+#include <SDL.h>
+#include <gtest/gtest.h>
+#include <set>
+#include "platform/SdlKeyMap.h"
+
+namespace {
+
+// The scan codes that carry a key name: 1..237 less the codes that have none.
+std::set<int> namedScanCodes() {
+    const std::pair<int, int> unnamed[] = {{84, 85}, {89, 99}, {103, 111}, {113, 114}, {116, 120}, {122, 122},
+                                           {124, 124}, {127, 140}, {142, 143}, {152, 152}, {154, 155},
+                                           {158, 159}, {163, 163}, {165, 173}, {175, 175}, {177, 177},
+                                           {180, 180}, {182, 182}, {185, 196}, {198, 198}, {202, 202},
+                                           {204, 204}, {206, 206}, {212, 218}, {224, 226}, {228, 228}};
+    std::set<int> codes;
+    for (int code = 1; code <= 237; ++code) codes.insert(code);
+    for (auto [first, last] : unnamed)
+        for (int code = first; code <= last; ++code) codes.erase(code);
+    return codes;
+}
+
+SDL_Event keyEvent(Uint32 type, SDL_Scancode scancode) {
+    SDL_Event event{};
+    event.type = type;
+    event.key.keysym.scancode = scancode;
+    return event;
+}
+
+}  // namespace
+
+TEST(SdlKeyMap, CoversEveryNamedKeyThatSdlCanReport) {
+    const std::set<int> named = namedScanCodes();
+    ASSERT_EQ(named.size(), 144u);
+    std::set<int> mapped;
+    for (int sdl = 0; sdl < SDL_NUM_SCANCODES; ++sdl)
+        if (const int code = platform::scanCodeFromSdl(sdl)) mapped.insert(code);
+    for (int code : mapped) EXPECT_TRUE(named.count(code)) << "unnamed code " << code;
+    // AT, COLON, UNDERLINE, KANJI, AX, UNLABELED, ABNT_C2 and WAKE have no SDL scancode.
+    const std::set<int> unreachable = {145, 146, 147, 148, 150, 151, 126, 227};
+    for (int code : named) EXPECT_EQ(mapped.count(code) + unreachable.count(code), 1u) << "code " << code;
+}
+
+TEST(SdlKeyMap, KnownKeys) {
+    const std::pair<SDL_Scancode, int> cases[] = {
+        {SDL_SCANCODE_ESCAPE, 1}, {SDL_SCANCODE_RETURN, 28}, {SDL_SCANCODE_UP, 200}, {SDL_SCANCODE_DOWN, 208},
+        {SDL_SCANCODE_LEFT, 203}, {SDL_SCANCODE_RIGHT, 205}, {SDL_SCANCODE_X, 0x2D}, {SDL_SCANCODE_F9, 0x43},
+        {SDL_SCANCODE_RSHIFT, 0x36}, {SDL_SCANCODE_PAUSE, 0xC5}, {SDL_SCANCODE_Q, 16}, {SDL_SCANCODE_KP_ENTER, 156}};
+    for (auto [sdl, code] : cases) EXPECT_EQ(platform::scanCodeFromSdl(sdl), code) << SDL_GetScancodeName(sdl);
+    EXPECT_EQ(platform::scanCodeFromSdl(-1), 0);
+    EXPECT_EQ(platform::scanCodeFromSdl(SDL_NUM_SCANCODES), 0);
+}
+
+TEST(SdlInputSource, ATapBetweenTwoPollsReadsDownForOneFrame) {
+    platform::SdlInputSource source;
+    platform::InputSnapshot frame;
+    source.handleEvent(keyEvent(SDL_KEYDOWN, SDL_SCANCODE_SPACE));
+    source.handleEvent(keyEvent(SDL_KEYUP, SDL_SCANCODE_SPACE));
+    source.poll(frame);
+    EXPECT_TRUE(frame.keys[57]);
+    source.poll(frame);
+    EXPECT_FALSE(frame.keys[57]);
+
+    source.handleEvent(keyEvent(SDL_KEYDOWN, SDL_SCANCODE_A));
+    source.poll(frame);
+    source.poll(frame);
+    EXPECT_TRUE(frame.keys[30]);  // held keys stay down
+
+    SDL_Event focus{};
+    focus.type = SDL_WINDOWEVENT;
+    focus.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
+    source.handleEvent(focus);
+    source.poll(frame);
+    EXPECT_FALSE(frame.keys[30]);  // a release we never see must not leave the key stuck
+}
+
+TEST(SdlInputSource, TextMouseAndWheelArriveOncePerPoll) {
+    platform::SdlInputSource source;
+    SDL_Event text{};
+    text.type = SDL_TEXTINPUT;
+    std::snprintf(text.text.text, sizeof text.text.text, "%s", "a\xF0\x9F\x98\x80");
+    source.handleEvent(text);
+    SDL_Event wheel{};
+    wheel.type = SDL_MOUSEWHEEL;
+    wheel.wheel.y = 2;
+    source.handleEvent(wheel);
+    SDL_Event click{};
+    click.type = SDL_MOUSEBUTTONDOWN;
+    click.button.button = SDL_BUTTON_RIGHT;
+    click.button.x = 10;
+    click.button.y = 20;
+    source.handleEvent(click);
+
+    platform::InputSnapshot frame;
+    source.poll(frame);
+    EXPECT_EQ(frame.typed, "a\xF0\x9F\x98\x80");
+    EXPECT_EQ(frame.wheel, 2);
+    EXPECT_TRUE(frame.mouseButtons[1]);
+    EXPECT_EQ(frame.mouseX, 10.f);
+    source.poll(frame);
+    EXPECT_EQ(frame.typed, "");
+    EXPECT_EQ(frame.wheel, 0);
+    EXPECT_TRUE(frame.mouseButtons[1]);
+}
