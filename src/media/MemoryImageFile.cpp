@@ -1,0 +1,165 @@
+#include "media/MemoryImageFile.h"
+#include <algorithm>
+#include "platform/JpegCodec.h"
+
+namespace {
+
+uint32_t argb(uint8_t a, uint8_t r, uint8_t g, uint8_t b) {
+    return uint32_t(a) << 24 | uint32_t(r) << 16 | uint32_t(g) << 8 | b;
+}
+
+uint16_t read16(std::span<const uint8_t> bytes, std::size_t at) { return uint16_t(bytes[at] | bytes[at + 1] << 8); }
+uint32_t read32(std::span<const uint8_t> bytes, std::size_t at) {
+    return uint32_t(bytes[at]) | uint32_t(bytes[at + 1]) << 8 | uint32_t(bytes[at + 2]) << 16 |
+           uint32_t(bytes[at + 3]) << 24;
+}
+
+bool validSize(int64_t width, int64_t height) {
+    return width > 0 && height > 0 && width <= MemoryImageFile::MAXDIMENSION && height <= MemoryImageFile::MAXDIMENSION;
+}
+
+bool isJpeg(std::span<const uint8_t> b) { return b.size() >= 3 && b[0] == 0xFF && b[1] == 0xD8 && b[2] == 0xFF; }
+bool isBmp(std::span<const uint8_t> b) { return b.size() >= 2 && b[0] == 'B' && b[1] == 'M'; }
+
+// TGA pixels come as B, G, R(, A); the header says whether rows run bottom-up.
+std::optional<MemoryImageFile> decodeTga(std::span<const uint8_t> bytes, std::string& error) {
+    constexpr std::size_t HEADER = 18;
+    if (bytes.size() < HEADER) {
+        error = "truncated TGA header";
+        return std::nullopt;
+    }
+    const uint8_t idLength = bytes[0], colourMapType = bytes[1], imageType = bytes[2];
+    const uint16_t mapLength = read16(bytes, 5);
+    const uint8_t mapEntryBits = bytes[7];
+    const int width = read16(bytes, 12), height = read16(bytes, 14);
+    const int bits = bytes[16];
+    const uint8_t descriptor = bytes[17];
+    if ((imageType != 2 && imageType != 10) || (bits != 24 && bits != 32) || colourMapType > 1) {
+        error = "unsupported TGA kind (only 24/32-bit true colour, plain or run-length)";
+        return std::nullopt;
+    }
+    if (!validSize(width, height)) {
+        error = "bad TGA size";
+        return std::nullopt;
+    }
+    std::size_t at = HEADER + idLength + (colourMapType ? std::size_t(mapLength) * ((mapEntryBits + 7) / 8) : 0);
+    const std::size_t pixelBytes = static_cast<std::size_t>(bits / 8);
+    const std::size_t count = static_cast<std::size_t>(width) * height;
+    MemoryImageFile image(width, height);
+    image.bHasAlpha = bits == 32;
+    auto readPixel = [&](std::size_t from) {
+        const uint8_t alpha = bits == 32 ? bytes[from + 3] : 0xFF;
+        return argb(alpha, bytes[from + 2], bytes[from + 1], bytes[from]);
+    };
+    std::vector<uint32_t> ordered(count);
+    for (std::size_t done = 0; done < count;) {
+        std::size_t run = 1;
+        bool bRepeat = false;
+        if (imageType == 10) {
+            if (at >= bytes.size()) {
+                error = "truncated TGA pixel data";
+                return std::nullopt;
+            }
+            const uint8_t packet = bytes[at++];
+            run = (packet & 0x7F) + 1u;
+            bRepeat = packet & 0x80;
+        }
+        run = std::min(run, count - done);
+        const std::size_t needed = bRepeat ? pixelBytes : run * pixelBytes;
+        if (at + needed > bytes.size()) {
+            error = "truncated TGA pixel data";
+            return std::nullopt;
+        }
+        for (std::size_t i = 0; i < run; ++i) ordered[done + i] = readPixel(bRepeat ? at : at + i * pixelBytes);
+        at += needed;
+        done += run;
+    }
+    const bool bTopDown = descriptor & 0x20;
+    const bool bRightToLeft = descriptor & 0x10;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const int sourceY = bTopDown ? y : height - 1 - y;
+            const int sourceX = bRightToLeft ? width - 1 - x : x;
+            image.at(x, y) = ordered[static_cast<std::size_t>(sourceY) * width + sourceX];
+        }
+    return image;
+}
+
+std::optional<MemoryImageFile> decodeBmp(std::span<const uint8_t> bytes, std::string& error) {
+    constexpr std::size_t FILEHEADER = 14;
+    if (bytes.size() < FILEHEADER + 40) {
+        error = "truncated BMP header";
+        return std::nullopt;
+    }
+    const uint32_t dataOffset = read32(bytes, 10);
+    const uint32_t infoSize = read32(bytes, 14);
+    const int32_t width = static_cast<int32_t>(read32(bytes, 18));
+    const int32_t rawHeight = static_cast<int32_t>(read32(bytes, 22));
+    const uint16_t bits = read16(bytes, 28);
+    const uint32_t compression = read32(bytes, 30);
+    const bool bTopDown = rawHeight < 0;
+    const int64_t height = bTopDown ? -int64_t(rawHeight) : rawHeight;
+    if ((bits != 24 && bits != 32) || (compression != 0 && !(compression == 3 && bits == 32)) || infoSize < 40) {
+        error = "unsupported BMP kind (only uncompressed 24/32-bit)";
+        return std::nullopt;
+    }
+    if (!validSize(width, height)) {
+        error = "bad BMP size";
+        return std::nullopt;
+    }
+    const std::size_t pixelBytes = bits / 8u;
+    const std::size_t stride = (static_cast<std::size_t>(width) * pixelBytes + 3) & ~std::size_t(3);
+    if (dataOffset > bytes.size() || stride * static_cast<std::size_t>(height) > bytes.size() - dataOffset) {
+        error = "truncated BMP pixel data";
+        return std::nullopt;
+    }
+    MemoryImageFile image(width, static_cast<int>(height));
+    bool bAnyAlpha = false;
+    for (int y = 0; y < image.height; ++y) {
+        const std::size_t row = dataOffset + stride * static_cast<std::size_t>(bTopDown ? y : image.height - 1 - y);
+        for (int x = 0; x < width; ++x) {
+            const std::size_t p = row + static_cast<std::size_t>(x) * pixelBytes;
+            const uint8_t alpha = bits == 32 ? bytes[p + 3] : 0xFF;
+            bAnyAlpha |= bits == 32 && alpha != 0;
+            image.at(x, y) = argb(alpha, bytes[p + 2], bytes[p + 1], bytes[p]);
+        }
+    }
+    // Most 32-bit files leave the fourth byte zero: such a picture is opaque, not invisible.
+    image.bHasAlpha = bAnyAlpha;
+    if (bits == 32 && !bAnyAlpha)
+        for (uint32_t& pixel : image.pixels) pixel |= 0xFF000000u;
+    return image;
+}
+
+std::optional<MemoryImageFile> decodeJpegImage(std::span<const uint8_t> bytes, std::string& error) {
+    const std::optional<platform::RgbImage> rgb = platform::decodeJpeg(bytes, error);
+    if (!rgb) return std::nullopt;
+    MemoryImageFile image(rgb->width, rgb->height);
+    for (std::size_t i = 0; i < image.pixels.size(); ++i)
+        image.pixels[i] = argb(0xFF, rgb->rgb[i * 3], rgb->rgb[i * 3 + 1], rgb->rgb[i * 3 + 2]);
+    return image;
+}
+
+}  // namespace
+
+MemoryImageFile::MemoryImageFile(int w, int h)
+    : width(w), height(h), pixels(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), 0) {}
+
+std::optional<MemoryImageFile> MemoryImageFile::decode(std::span<const uint8_t> bytes, std::string& error) {
+    if (isJpeg(bytes)) return decodeJpegImage(bytes, error);
+    if (isBmp(bytes)) return decodeBmp(bytes, error);
+    return decodeTga(bytes, error);
+}
+
+std::vector<uint8_t> MemoryImageFile::encodeJpeg(int quality) const {
+    platform::RgbImage rgb;
+    rgb.width = width;
+    rgb.height = height;
+    rgb.rgb.reserve(pixels.size() * 3);
+    for (uint32_t pixel : pixels) {
+        rgb.rgb.push_back(static_cast<uint8_t>(pixel >> 16));
+        rgb.rgb.push_back(static_cast<uint8_t>(pixel >> 8));
+        rgb.rgb.push_back(static_cast<uint8_t>(pixel));
+    }
+    return platform::encodeJpeg(rgb, quality);
+}

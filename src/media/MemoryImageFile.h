@@ -1,0 +1,31 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+#include "core/WideString.h"
+
+/// A decoded picture in memory: 32-bit ARGB pixels, top row first. Reads TGA (plain and
+/// run-length, 24 and 32 bits, either origin), BMP (24 and 32 bits) and JPEG; writes JPEG.
+class MemoryImageFile {
+public:
+    static constexpr int MAXDIMENSION = 16384;
+
+    /// Decodes by content (not by name); a corrupt or unsupported file gives nothing and
+    /// a one-line reason in `error`. Never reads outside `bytes`.
+    static std::optional<MemoryImageFile> decode(std::span<const uint8_t> bytes, std::string& error);
+
+    MemoryImageFile(int width, int height);
+
+    /// JPEG bytes of the picture (alpha dropped), quality 1..100.
+    std::vector<uint8_t> encodeJpeg(int quality) const;
+
+    uint32_t& at(int x, int y) { return pixels[static_cast<std::size_t>(y) * width + x]; }
+    uint32_t at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
+
+    int width = 0;
+    int height = 0;
+    bool bHasAlpha = false;
+    std::vector<uint32_t> pixels;
+};
