@@ -1,0 +1,19 @@
+#pragma once
+#include <string>
+
+namespace platform {
+
+/// Where a crash leaves its traces.
+struct CrashFiles {
+    std::string backtracePath;  ///< the signal and a text backtrace of the faulting thread
+    std::string logPath;        ///< the running log, copied after the crash line is added
+    std::string logCopyPath;
+};
+
+/// Catches the fatal signals (SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGABRT): the handler writes the
+/// backtrace file, adds a line naming the signal to the log, copies the log and ends the
+/// process with status 1. It runs on a stack of its own, so a stack overflow is caught too,
+/// and uses only calls that are safe inside a signal handler. Paths are copied now.
+void installCrashHandler(const CrashFiles& files);
+
+}  // namespace platform

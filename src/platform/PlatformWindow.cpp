@@ -1,0 +1,100 @@
+#include "platform/PlatformWindow.h"
+#include <SDL.h>
+#include <SDL_syswm.h>
+#include <cstring>
+
+namespace platform {
+
+namespace {
+
+bool isHeadlessDriver(const char* driver) {
+    return !driver || std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0;
+}
+
+#if defined(SDL_VIDEO_DRIVER_X11)
+XErrorHandler previousErrorHandler = nullptr;
+
+// Another client may destroy our window (a test tool, a crashed window manager). X then
+// reports every later request on it as BadWindow, which Xlib's default handler turns into
+// an exit; we take the destruction as a close request instead and ignore those errors.
+int onXError(Display* display, XErrorEvent* error) {
+    if (error->error_code == BadWindow) return 0;
+    return previousErrorHandler ? previousErrorHandler(display, error) : 0;
+}
+#endif
+
+}  // namespace
+
+std::unique_ptr<PlatformWindow> PlatformWindow::open(const std::string& caption, int x, int y, int width,
+                                                     int height, std::string& error) {
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        error = SDL_GetError();
+        return nullptr;
+    }
+    const bool headless = isHeadlessDriver(SDL_GetCurrentVideoDriver());
+#if defined(SDL_VIDEO_DRIVER_X11)
+    if (std::strcmp(SDL_GetCurrentVideoDriver(), "x11") == 0) {
+        SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
+        XErrorHandler previous = XSetErrorHandler(onXError);
+        if (previous != onXError) previousErrorHandler = previous;
+    }
+#endif
+    SDL_Window* window = SDL_CreateWindow(caption.c_str(), x, y, width, height, SDL_WINDOW_SHOWN);
+    if (!window) {
+        error = SDL_GetError();
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        return nullptr;
+    }
+    SDL_RaiseWindow(window);
+    SDL_SetWindowInputFocus(window);
+    return std::unique_ptr<PlatformWindow>(new PlatformWindow(window, headless));
+}
+
+PlatformWindow::PlatformWindow(SDL_Window* window, bool headless) : pWindow(window), bHeadless(headless) {}
+
+PlatformWindow::~PlatformWindow() {
+    SDL_DestroyWindow(pWindow);
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+bool PlatformWindow::pumpEvent() {
+    SDL_Event event;
+    if (!SDL_PollEvent(&event)) return false;
+    switch (event.type) {
+    case SDL_QUIT:
+        bCloseRequested = true;
+        break;
+    case SDL_WINDOWEVENT:
+        if (event.window.event == SDL_WINDOWEVENT_CLOSE) bCloseRequested = true;
+        break;
+    case SDL_SYSWMEVENT:
+        if (handleSystemEvent(event.syswm.msg)) bCloseRequested = true;
+        break;
+    default:
+        break;
+    }
+    if (eventListener) eventListener(event);
+    return true;
+}
+
+bool PlatformWindow::handleSystemEvent([[maybe_unused]] const void* message) {
+#if defined(SDL_VIDEO_DRIVER_X11)
+    const auto* wm = static_cast<const SDL_SysWMmsg*>(message);
+    if (!wm || wm->subsystem != SDL_SYSWM_X11 || wm->msg.x11.event.type != DestroyNotify) return false;
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(pWindow, &info) || info.subsystem != SDL_SYSWM_X11) return false;
+    if (wm->msg.x11.event.xdestroywindow.window != info.info.x11.window) return false;
+    bDestroyedOutside = true;
+    return true;
+#else
+    return false;
+#endif
+}
+
+bool PlatformWindow::hasInputFocus() const {
+    if (bHeadless) return true;
+    return !bDestroyedOutside && (SDL_GetWindowFlags(pWindow) & SDL_WINDOW_INPUT_FOCUS) != 0;
+}
+
+}  // namespace platform

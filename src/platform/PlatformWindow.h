@@ -1,0 +1,48 @@
+#pragma once
+#include <functional>
+#include <memory>
+#include <string>
+
+struct SDL_Window;
+union SDL_Event;
+
+namespace platform {
+
+/// The program's one window and the event queue behind it, on SDL. Main thread only.
+class PlatformWindow {
+public:
+    /// Opens the display and a window with a caption and a close box at (x, y) and asks for
+    /// the input focus. Null, with `error` set, when either cannot be opened.
+    static std::unique_ptr<PlatformWindow> open(const std::string& caption, int x, int y, int width, int height,
+                                                std::string& error);
+    ~PlatformWindow();
+    PlatformWindow(const PlatformWindow&) = delete;
+    PlatformWindow& operator=(const PlatformWindow&) = delete;
+
+    /// Hears every event the pump takes, after the window has seen it (input devices).
+    void setEventListener(std::function<void(const SDL_Event&)> listener) { eventListener = std::move(listener); }
+    /// Handles one waiting event; false when none was waiting.
+    bool pumpEvent();
+    /// Raised by the title bar's close box, by the system's quit request, by the window being
+    /// destroyed from outside, and by `requestClose`.
+    bool isCloseRequested() const { return bCloseRequested; }
+    void requestClose() { bCloseRequested = true; }
+    /// Whether the window holds the input focus. A display that has no focus at all (the
+    /// offscreen and dummy drivers) counts as always focused, so a headless run never waits.
+    bool hasInputFocus() const;
+    bool isHeadless() const { return bHeadless; }
+    /// For the platform layer's own devices (drawing) that work on this window.
+    SDL_Window* getSdlWindow() const { return pWindow; }
+
+private:
+    PlatformWindow(SDL_Window* window, bool headless);
+    bool handleSystemEvent(const void* message);
+
+    SDL_Window* pWindow;
+    std::function<void(const SDL_Event&)> eventListener;
+    bool bHeadless;
+    bool bCloseRequested = false;
+    bool bDestroyedOutside = false;
+};
+
+}  // namespace platform
