@@ -304,3 +304,24 @@ TEST(ChildIterator, NestedWalksOfOneListBothStaySafe) {
     }
     EXPECT_EQ(pairs, (Names{"01", "02", "03", "20", "23", "30", "32"}));
 }
+
+TEST(ObjectTree, ASecondListOfAnObjectLinksAndOwnsLikeItsChildList) {
+    Events events;
+    {
+        struct Panel : VekBase {
+            ChildList extras; // drawn with the panel, outside its children
+        } panel;
+        auto* a = new Probe("a", events);
+        auto* b = new Probe("b", events);
+        panel.extras.append(panel, *a);
+        panel.extras.append(panel, *b);
+        EXPECT_EQ(a->getOwner(), &panel);
+        EXPECT_TRUE(panel.getChildren().isEmpty());
+        panel.removeChild(a); // not in the child list: stays where it is
+        EXPECT_EQ(panel.extras.count(), 2u);
+        a->destroy();
+        EXPECT_EQ(panel.extras.getHead(), b);
+        EXPECT_EQ(b->getPrev(), nullptr);
+    }
+    EXPECT_EQ(events, (Events{"~a", "~b"}));
+}
