@@ -1,0 +1,32 @@
+#pragma once
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <stop_token>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+/// One HTTP exchange. A non-empty body is POSTed with `contentType`; an empty one makes a GET.
+struct HttpRequest {
+    std::string url;  // http:// or https:// only; other schemes fail
+    std::string contentType;
+    std::string body;
+    std::chrono::milliseconds connectTimeout{10000};
+    std::chrono::milliseconds totalTimeout{60000};
+    std::size_t maxReplyBytes = 1 << 20;  // a longer reply fails the exchange
+};
+
+/// `error` is empty exactly when a complete reply arrived, whatever its `status`.
+struct HttpResponse {
+    long status = 0;
+    std::vector<uint8_t> body;
+    std::string error;
+};
+
+/// Runs the exchange on the calling thread (any thread). Returns within about 50 ms of
+/// `stop` being requested, with the error "Cancelled.".
+HttpResponse performHttpRequest(const HttpRequest& request, std::stop_token stop);
+
+}  // namespace platform

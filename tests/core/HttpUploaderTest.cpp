@@ -1,0 +1,155 @@
+#include "core/HttpUploader.h"
+#include <gtest/gtest.h>
+#include <memory>
+#include "LoopbackHttpServer.h"
+#include "core/StringUtil.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using Kind = LoopbackHttpServer::Kind;
+
+const std::string BOUNDARY_LINE = "-----------------------------7d33992b80330";
+
+std::string field(const std::string& name, const std::string& value) {
+    return BOUNDARY_LINE + "\r\nContent-Disposition: form-data; name=\"" + name +
+           "\"\r\nContent-Type: application/octet-stream\r\n\r\n" + value + "\r\n";
+}
+
+// Polls as a screen does, once per "frame", until the request has ended.
+int waitForOutcome(HttpUploader& uploader) {
+    const auto until = std::chrono::steady_clock::now() + 20s;
+    while (uploader.state == HttpUploader::RUNNING && std::chrono::steady_clock::now() < until)
+        std::this_thread::sleep_for(5ms);
+    return uploader.state;
+}
+
+std::string replyBytes(const HttpUploader& uploader) {
+    const ByteBuffer& reply = uploader.reply();
+    return std::string(reinterpret_cast<const char*>(reply.data()), reply.size());
+}
+
+}  // namespace
+
+TEST(HttpUploader, PostsTheMultipartFormByteForByte) {
+    LoopbackHttpServer server({Kind::Text, 200, "Thanks.\r\nRank 7"});
+    HttpUploader uploader(server.host(), u"/zv2/highscoreupload.php");
+    EXPECT_EQ(uploader.state, HttpUploader::IDLE);
+    uploader.addStandardFields();
+    const std::string record("\0\x01\r\n--\xFF", 7);
+    uploader.addPart(record.data(), record.size(), u"HSTfile", u"ZV2rmBrumedemo.hst");
+    uploader.addPart("", 0, u"empty", u"");
+    uploader.start();
+    ASSERT_EQ(waitForOutcome(uploader), HttpUploader::DONE) << toUtf8(uploader.errorText());
+    EXPECT_EQ(replyBytes(uploader), "Thanks.\r\nRank 7");
+    EXPECT_EQ(uploader.reply().toWideString(), u"Thanks.\r\nRank 7");
+
+    const auto requests = server.requests();
+    ASSERT_EQ(requests.size(), 1u);
+    const LoopbackHttpServer::Request& request = requests[0];
+    EXPECT_EQ(request.method, "POST");
+    EXPECT_EQ(request.target, "/zv2/highscoreupload.php");
+    EXPECT_EQ(request.header("Content-Type"), "multipart/form-data; boundary=---------------------------7d33992b80330");
+    const std::string want = field("platform", "LINUX") + field("gameName", "ZV2rmBrumedemo") +
+                             field("gameVersion", "3.07") + field("gamePatch", "g") + BOUNDARY_LINE +
+                             "\r\nContent-Disposition: form-data; name=\"HSTfile\"; "
+                             "filename=\"ZV2rmBrumedemo.hst\"\r\nContent-Type: application/octet-stream\r\n\r\n" +
+                             record + "\r\n" + field("empty", "") + BOUNDARY_LINE + "--\r\n";
+    EXPECT_EQ(request.body, want);
+}
+
+TEST(HttpUploader, QuotesAndLineBreaksCannotEscapeTheHeaderLine) {
+    LoopbackHttpServer server({Kind::Text, 200, ""});
+    HttpUploader uploader(u"http://" + server.host(), u"/zv2/crashreport.php");
+    uploader.addPart("x", 1, u"crash\"Log", u"/home/a\"b\r\nX-Injected: 1/crash.log");
+    uploader.start();
+    ASSERT_EQ(waitForOutcome(uploader), HttpUploader::DONE) << toUtf8(uploader.errorText());
+    const std::string body = server.requests().at(0).body;
+    EXPECT_NE(body.find("name=\"crash%22Log\"; filename=\"/home/a%22b%0D%0AX-Injected: 1/crash.log\"\r\n"),
+              std::string::npos)
+        << body;
+}
+
+TEST(HttpUploader, SendsAGetWhenTheFormIsEmpty) {
+    LoopbackHttpServer server({Kind::Text, 200, "OK"});
+    HttpUploader uploader(server.host(), u"/zv2/nettest.php");
+    uploader.start();
+    ASSERT_EQ(waitForOutcome(uploader), HttpUploader::DONE) << toUtf8(uploader.errorText());
+    const auto requests = server.requests();
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(requests[0].method, "GET");
+    EXPECT_EQ(requests[0].target, "/zv2/nettest.php");
+    EXPECT_EQ(requests[0].body, "");
+    EXPECT_EQ(requests[0].header("Content-Type"), "");
+    EXPECT_EQ(replyBytes(uploader), "OK");
+}
+
+TEST(HttpUploader, EndsInDoneOrFailedForEveryKindOfReply) {
+    struct Case {
+        const char* what;
+        LoopbackHttpServer::Script script;
+        int state;
+        WideString text;  // the decoded reply when done, a part of the error text when failed
+    };
+    const std::string limit(HttpUploader::MAXREPLYBYTES, 'x');
+    const Case cases[] = {
+        {"text", {Kind::Text, 200, "line1\nline2"}, HttpUploader::DONE, u"line1\nline2"},
+        {"utf-8 mark", {Kind::Text, 200, "\xEF\xBB\xBF\xC3\xA9t\xC3\xA9"}, HttpUploader::DONE, u"\u00e9t\u00e9"},
+        {"utf-16 mark", {Kind::Text, 200, std::string("\xFF\xFEO\0K\0", 6)}, HttpUploader::DONE, u"OK"},
+        {"empty", {Kind::Text, 200, ""}, HttpUploader::DONE, u""},
+        {"slow", {Kind::Text, 200, "late", 300ms}, HttpUploader::DONE, u"late"},
+        {"at the cap", {Kind::Text, 200, limit}, HttpUploader::DONE, WideString(limit.begin(), limit.end())},
+        {"over the cap", {Kind::Text, 200, limit + "x"}, HttpUploader::FAILED, u"longer than 1048576 bytes"},
+        {"not found", {Kind::Text, 404, "missing"}, HttpUploader::FAILED, u"HTTP status 404"},
+        {"server error", {Kind::Text, 500, ""}, HttpUploader::FAILED, u"HTTP status 500"},
+        {"no content", {Kind::Text, 204, ""}, HttpUploader::FAILED, u"HTTP status 204"},
+        {"garbage", {Kind::Garbage, 200, ""}, HttpUploader::FAILED, u""},
+        {"reset", {Kind::Reset, 200, ""}, HttpUploader::FAILED, u""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        LoopbackHttpServer server(c.script);
+        HttpUploader uploader(server.host(), u"/zv2/highscoreupload.php");
+        uploader.addStandardFields();
+        uploader.start();
+        ASSERT_EQ(waitForOutcome(uploader), c.state) << toUtf8(uploader.errorText());
+        if (c.state == HttpUploader::DONE) {
+            EXPECT_EQ(uploader.reply().toWideString(), c.text);
+        } else {
+            EXPECT_FALSE(uploader.errorText().empty());
+            EXPECT_NE(uploader.errorText().find(c.text), WideString::npos) << toUtf8(uploader.errorText());
+            EXPECT_TRUE(uploader.reply().empty());
+        }
+        uploader.state = HttpUploader::IDLE;  // the screen's hand-back; the outcome stays readable
+        EXPECT_EQ(uploader.state, HttpUploader::IDLE);
+    }
+}
+
+TEST(HttpUploader, FailsWhenNothingListens) {
+    const std::string host = "127.0.0.1:" + std::to_string(LoopbackHttpServer::closedPort());
+    HttpUploader uploader(fromUtf8(host), u"/zv2/nettest.php");
+    uploader.start();
+    ASSERT_EQ(waitForOutcome(uploader), HttpUploader::FAILED);
+    EXPECT_FALSE(uploader.errorText().empty());
+}
+
+TEST(HttpUploader, DeletingARunningUploaderStopsItPromptly) {
+    LoopbackHttpServer server({Kind::Text, 200, "never seen", 25s});
+    auto uploader = std::make_unique<HttpUploader>(server.host(), u"/zv2/crashreport.php");
+    uploader->addStandardFields();
+    uploader->start();
+    ASSERT_TRUE(server.waitForRequest(10s));
+    EXPECT_EQ(uploader->state, HttpUploader::RUNNING);
+    const auto before = std::chrono::steady_clock::now();
+    uploader.reset();
+    EXPECT_LT(std::chrono::steady_clock::now() - before, 5s);  // far below the server's delay
+}
+
+TEST(HttpUploader, DeletingRightAfterStartIsSafe) {
+    LoopbackHttpServer server({Kind::Text, 200, "OK"});
+    for (int i = 0; i < 20; ++i) {
+        HttpUploader uploader(server.host(), u"/zv2/nettest.php");
+        uploader.start();
+    }
+    HttpUploader never(server.host(), u"/zv2/nettest.php");  // deleting one never started
+}
