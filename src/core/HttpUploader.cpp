@@ -35,6 +35,8 @@ std::string headerValue(WideStringView text) {
 
 }  // namespace
 
+VEK_REGISTER_CLASS_WITHOUT_CREATOR(HttpUploader, VekBase, u"HttpUploader")
+
 HttpUploader::HttpUploader(WideStringView host, WideStringView path) : url(makeUrl(host, path)) {}
 
 HttpUploader::~HttpUploader() {

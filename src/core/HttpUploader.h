@@ -5,6 +5,7 @@
 #include <string>
 #include <thread>
 #include "core/ByteBuffer.h"
+#include "core/VekBase.h"
 #include "core/WideString.h"
 
 namespace platform {
@@ -15,8 +16,9 @@ struct HttpRequest;
 /// The main thread builds the form, calls `start` and polls `state` each frame; once it
 /// reads FAILED or DONE, `errorText` or `reply` is complete. The worker writes only
 /// `state`, the error text and the reply. Deleting a running uploader stops its request.
-class HttpUploader {
-public:
+class HttpUploader : public VekBase {
+    VEK_REGISTERED_CLASS()
+
     static constexpr int IDLE = 0;
     static constexpr int RUNNING = 1;
     static constexpr int FAILED = 2;
@@ -28,7 +30,7 @@ public:
     /// one); `path` starts with "/".
     HttpUploader(WideStringView host, WideStringView path);
     /// Stops a request still running (within about 50 ms) and waits for the worker.
-    virtual ~HttpUploader();
+    ~HttpUploader() override;
     HttpUploader(const HttpUploader&) = delete;
     HttpUploader& operator=(const HttpUploader&) = delete;
 
