@@ -87,28 +87,28 @@ TEST(HttpUploader, SendsAGetWhenTheFormIsEmpty) {
 TEST(HttpUploader, EndsInDoneOrFailedForEveryKindOfReply) {
     struct Case {
         const char* what;
-        LoopbackHttpServer::Script script;
+        Kind kind;
+        int status;
+        std::string_view body;
+        std::chrono::milliseconds delay;
         int state;
-        WideString text;  // the decoded reply when done, a part of the error text when failed
+        WideStringView text;  // the decoded reply when done, a part of the error text when failed
     };
-    const std::string limit(HttpUploader::MAXREPLYBYTES, 'x');
     const Case cases[] = {
-        {"text", {Kind::Text, 200, "line1\nline2"}, HttpUploader::DONE, u"line1\nline2"},
-        {"utf-8 mark", {Kind::Text, 200, "\xEF\xBB\xBF\xC3\xA9t\xC3\xA9"}, HttpUploader::DONE, u"\u00e9t\u00e9"},
-        {"utf-16 mark", {Kind::Text, 200, std::string("\xFF\xFEO\0K\0", 6)}, HttpUploader::DONE, u"OK"},
-        {"empty", {Kind::Text, 200, ""}, HttpUploader::DONE, u""},
-        {"slow", {Kind::Text, 200, "late", 300ms}, HttpUploader::DONE, u"late"},
-        {"at the cap", {Kind::Text, 200, limit}, HttpUploader::DONE, WideString(limit.begin(), limit.end())},
-        {"over the cap", {Kind::Text, 200, limit + "x"}, HttpUploader::FAILED, u"longer than 1048576 bytes"},
-        {"not found", {Kind::Text, 404, "missing"}, HttpUploader::FAILED, u"HTTP status 404"},
-        {"server error", {Kind::Text, 500, ""}, HttpUploader::FAILED, u"HTTP status 500"},
-        {"no content", {Kind::Text, 204, ""}, HttpUploader::FAILED, u"HTTP status 204"},
-        {"garbage", {Kind::Garbage, 200, ""}, HttpUploader::FAILED, u""},
-        {"reset", {Kind::Reset, 200, ""}, HttpUploader::FAILED, u""},
+        {"text", Kind::Text, 200, "line1\nline2", 0ms, HttpUploader::DONE, u"line1\nline2"},
+        {"utf-8 mark", Kind::Text, 200, "\xEF\xBB\xBF\xC3\xA9t\xC3\xA9", 0ms, HttpUploader::DONE, u"\u00e9t\u00e9"},
+        {"utf-16 mark", Kind::Text, 200, {"\xFF\xFEO\0K\0", 6}, 0ms, HttpUploader::DONE, u"OK"},
+        {"empty", Kind::Text, 200, "", 0ms, HttpUploader::DONE, u""},
+        {"slow", Kind::Text, 200, "late", 300ms, HttpUploader::DONE, u"late"},
+        {"not found", Kind::Text, 404, "missing", 0ms, HttpUploader::FAILED, u"HTTP status 404"},
+        {"server error", Kind::Text, 500, "", 0ms, HttpUploader::FAILED, u"HTTP status 500"},
+        {"no content", Kind::Text, 204, "", 0ms, HttpUploader::FAILED, u"HTTP status 204"},
+        {"garbage", Kind::Garbage, 200, "", 0ms, HttpUploader::FAILED, u""},
+        {"reset", Kind::Reset, 200, "", 0ms, HttpUploader::FAILED, u""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        LoopbackHttpServer server(c.script);
+        LoopbackHttpServer server({c.kind, c.status, std::string(c.body), c.delay});
         HttpUploader uploader(server.host(), u"/zv2/highscoreupload.php");
         uploader.addStandardFields();
         uploader.start();
@@ -122,6 +122,21 @@ TEST(HttpUploader, EndsInDoneOrFailedForEveryKindOfReply) {
         }
         uploader.state = HttpUploader::IDLE;  // the screen's hand-back; the outcome stays readable
         EXPECT_EQ(uploader.state, HttpUploader::IDLE);
+    }
+}
+
+TEST(HttpUploader, AcceptsRepliesUpToTheCapOnly) {
+    for (const std::size_t size : {HttpUploader::MAXREPLYBYTES, HttpUploader::MAXREPLYBYTES + 1}) {
+        LoopbackHttpServer server({Kind::Text, 200, std::string(size, 'x')});
+        HttpUploader uploader(server.host(), u"/zv2/nettest.php");
+        uploader.start();
+        if (size == HttpUploader::MAXREPLYBYTES) {
+            ASSERT_EQ(waitForOutcome(uploader), HttpUploader::DONE) << toUtf8(uploader.errorText());
+            EXPECT_EQ(uploader.reply().size(), size);
+        } else {
+            ASSERT_EQ(waitForOutcome(uploader), HttpUploader::FAILED);
+            EXPECT_EQ(uploader.errorText(), u"The reply is longer than 1048576 bytes.");
+        }
     }
 }
 
