@@ -1,0 +1,125 @@
+#include "core/FileManager.h"
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <span>
+#include <sys/stat.h>
+#include "core/AppEnvironment.h"
+#include "core/ErrorManager.h"
+#include "core/Logger.h"
+#include "core/SignedBlock.h"
+#include "core/StringUtil.h"
+#include "core/WadArchive.h"
+#include "platform/Compression.h"
+#include "platform/FileIo.h"
+#include "platform/Paths.h"
+
+namespace {
+
+FileManager* activeFileManager = nullptr;
+
+/// Larger disk files are refused rather than read into memory.
+constexpr uint64_t MAX_DISK_FILE_BYTES = uint64_t(1) << 30;
+
+WideString joinPath(WideStringView folder, WideStringView fileName) {
+    return stringf(u"%s/%s", folder, fileName);
+}
+
+}  // namespace
+
+FileManager::FileManager() { activeFileManager = this; }
+
+FileManager::~FileManager() {
+    if (activeFileManager == this) activeFileManager = nullptr;
+}
+
+FileManager* FileManager::get() { return activeFileManager; }
+
+WideString FileManager::diskPath(WideStringView path) {
+    if (!path.empty() && path.front() == u'/') return WideString(path);
+    return joinPath(getProgramFolder(), path);
+}
+
+void FileManager::useWad(WideStringView path) {
+    WideString fullPath(path);
+    if (hq2x == 2) fullPath += u".hq2x";
+    const auto mounted = std::find_if(archives.begin(), archives.end(),
+                                      [&](const auto& archive) { return archive->getPath() == fullPath; });
+    if (mounted != archives.end()) {
+        std::rotate(archives.begin(), mounted, mounted + 1);
+        return;
+    }
+    WideString error;
+    std::unique_ptr<WadArchive> archive = WadArchive::open(fullPath, error);
+    if (!archive) VEK_ERROR(u"Could not use the archive '%s': %s.", fullPath, error);
+    VEK_LOG(u"Using archive '%s' (%d entries).", fullPath, static_cast<int>(archive->getEntries().size()));
+    archives.insert(archives.begin(), std::move(archive));
+}
+
+std::optional<std::vector<uint8_t>> FileManager::open(WideStringView path) const {
+    if (readsArchives()) {
+        for (const auto& archive : archives) {
+            const auto* entry = archive->find(path);
+            if (!entry) continue;
+            std::vector<uint8_t> bytes;
+            WideString error;
+            if (!archive->read(*entry, bytes, error))
+                VEK_ERROR(u"Could not read from the archive '%s': %s.", archive->getPath(), error);
+            return bytes;
+        }
+        return std::nullopt;
+    }
+    return openDisk(path);
+}
+
+std::optional<std::vector<uint8_t>> FileManager::openDisk(WideStringView path) {
+    std::string error;
+    return platform::readFile(toUtf8(diskPath(path)), MAX_DISK_FILE_BYTES, error);
+}
+
+bool FileManager::exists(WideStringView path) const {
+    if (!readsArchives()) return existsDisk(path);
+    return std::any_of(archives.begin(), archives.end(),
+                       [&](const auto& archive) { return archive->find(path) != nullptr; });
+}
+
+bool FileManager::existsDisk(WideStringView path) {
+    struct stat info {};
+    return ::stat(toUtf8(diskPath(path)).c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+void FileManager::verifyFileDisk(WideStringView path) {
+    struct stat info {};
+    if (::stat(toUtf8(diskPath(path)).c_str(), &info) == 0) return;
+    const int code = errno;
+    VEK_ERROR(u"File %s verification failed (errno %d:%s, cwd %s)", path, code, fromUtf8(std::strerror(code)),
+              fromUtf8(platform::currentFolder()));
+}
+
+bool FileManager::saveSignedBlock(const void* data, std::size_t size, WideStringView folder,
+                                  WideStringView fileName, WideStringView keyText) {
+    const std::vector<uint8_t> file =
+        encodeSignedBlock({static_cast<const uint8_t*>(data), size}, fileName, keyText);
+    const WideString path = joinPath(folder, fileName);
+    std::string error;
+    if (platform::writeFileAtomically(toUtf8(path), file, error)) return true;
+    VEK_LOG(u"Could not save '%s': %s.", path, fromUtf8(error));
+    return false;
+}
+
+bool FileManager::loadSignedBlock(void* data, std::size_t size, WideStringView folder, WideStringView fileName,
+                                  WideStringView keyText) {
+    const WideString path = joinPath(folder, fileName);
+    std::string reason;
+    // A valid file is never larger than its header and the longest zlib stream for `size`.
+    const uint64_t maxBytes = sizeof(SignedBlockHeader) + platform::zlibCompressBound(size);
+    const auto file = platform::readFile(toUtf8(path), maxBytes, reason);
+    if (!file) {
+        VEK_LOG(u"Not loading '%s': %s.", path, fromUtf8(reason));
+        return false;
+    }
+    WideString error;
+    if (decodeSignedBlock(*file, {static_cast<uint8_t*>(data), size}, fileName, keyText, error)) return true;
+    VEK_LOG(u"Not loading '%s': %s.", path, error);
+    return false;
+}

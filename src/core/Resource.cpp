@@ -1,0 +1,6 @@
+#include "core/Resource.h"
+#include "core/ResourceManager.h"
+
+Resource::~Resource() {
+    if (pManager) pManager->forget(*this);
+}

@@ -1,0 +1,30 @@
+#include "core/StaticSettings.h"
+#include "core/AppEnvironment.h"
+#include "core/ErrorManager.h"
+#include "core/FileManager.h"
+#include "core/SettingsValue.h"
+
+StaticSettings::StaticSettings(const WideString& path) {
+    FileManager::verifyFileDisk(path);
+    const auto bytes = FileManager::openDisk(path);
+    if (!bytes) VEK_ERROR(u"Could not read the settings file '%s'.", path);
+    ini = MemoryIniFile::fromUtf8Bytes(*bytes);
+    singleLanguage = requireInt(u"Language", u"singleLanguage");
+    languageMask = requireString(u"Language", u"languageMask");
+    hq2x = requireInt(u"Graphics", u"hq2x");
+}
+
+WideString StaticSettings::defaultPath() { return stringf(u"%s/%s.ini", getProgramFolder(), BUILD_IDENTIFIER); }
+
+WideString StaticSettings::requireString(WideStringView section, WideStringView key) const {
+    const auto value = ini.findString(section, key);
+    if (!value) VEK_ERROR(u"Key '%s' could not be found in section '%s'.", key, section);
+    return *value;
+}
+
+int StaticSettings::requireInt(WideStringView section, WideStringView key) const {
+    const WideString text = requireString(section, key);
+    const auto value = parseSettingInt(text);
+    if (!value) VEK_ERROR(u"Key '%s' in section '%s' is not a whole number: '%s'.", key, section, text);
+    return *value;
+}

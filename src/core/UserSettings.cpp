@@ -1,0 +1,70 @@
+#include "core/UserSettings.h"
+#include "core/AppEnvironment.h"
+#include "core/FileManager.h"
+#include "core/Logger.h"
+#include "core/SettingsValue.h"
+#include "core/StringUtil.h"
+#include "platform/FileIo.h"
+
+namespace {
+
+WideString intText(int value) { return stringf(u"%d", value); }
+
+}  // namespace
+
+UserSettings::UserSettings(WideString settingsPath) : path(std::move(settingsPath)) {
+    const auto bytes = FileManager::openDisk(path);
+    if (!bytes) {
+        VEK_LOG(u"No user settings in '%s'; using defaults.", path);
+        return;
+    }
+    ini = MemoryIniFile::fromUtf8Bytes(*bytes);
+}
+
+WideString UserSettings::defaultPath() { return stringf(u"%s/%s.ini", getUserFilesFolder(), BUILD_IDENTIFIER); }
+
+WideString UserSettings::storedText(WideStringView section, WideStringView key, WideStringView defaultText) {
+    if (!ini.hasKey(section, key)) ini.setString(section, key, defaultText);
+    return ini.getString(section, key);
+}
+
+int UserSettings::getInt(WideStringView section, WideStringView key, int defaultValue) {
+    const WideString text = storedText(section, key, intText(defaultValue));
+    if (const auto value = parseSettingInt(text)) return *value;
+    VEK_LOG(u"Setting %s/%s '%s' is not a whole number; using %d.", section, key, text, defaultValue);
+    setInt(section, key, defaultValue);
+    return defaultValue;
+}
+
+bool UserSettings::getBool(WideStringView section, WideStringView key, bool defaultValue) {
+    const WideString text = storedText(section, key, intText(defaultValue ? 1 : 0));
+    if (const auto value = parseSettingBool(text)) return *value;
+    VEK_LOG(u"Setting %s/%s '%s' is not a truth value; using %d.", section, key, text, defaultValue ? 1 : 0);
+    setBool(section, key, defaultValue);
+    return defaultValue;
+}
+
+WideString UserSettings::getString(WideStringView section, WideStringView key, WideStringView defaultValue) {
+    return storedText(section, key, defaultValue);
+}
+
+void UserSettings::setInt(WideStringView section, WideStringView key, int value) {
+    ini.setString(section, key, intText(value));
+}
+
+void UserSettings::setBool(WideStringView section, WideStringView key, bool value) {
+    ini.setString(section, key, intText(value ? 1 : 0));
+}
+
+void UserSettings::setString(WideStringView section, WideStringView key, WideStringView value) {
+    ini.setString(section, key, value);
+}
+
+bool UserSettings::save() const {
+    const std::string text = toUtf8(ini.toText());
+    std::string error;
+    const std::span<const uint8_t> bytes(reinterpret_cast<const uint8_t*>(text.data()), text.size());
+    if (platform::writeFileAtomically(toUtf8(path), bytes, error)) return true;
+    VEK_LOG(u"Could not save the user settings: %s.", fromUtf8(error));
+    return false;
+}

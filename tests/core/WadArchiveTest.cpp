@@ -1,0 +1,175 @@
+#include "core/WadArchive.h"
+#include <cstring>
+#include <functional>
+#include <gtest/gtest.h>
+#include "FileTestSupport.h"
+#include "TempDataHome.h"
+#include "core/StringUtil.h"
+#include "core/WadFormat.h"
+#include "core/WadWriter.h"
+
+namespace {
+
+struct Content {
+    const char16_t* name;
+    std::vector<uint8_t> bytes;
+};
+
+std::vector<Content> sampleContent() {
+    return {{u"gfx/system/Flags.tga", noiseBytes(3000, 1)},
+            {u"sfx/click.wav", std::vector<uint8_t>(5000, 0x42)},
+            {u"empty.bin", {}},
+            {u"readme.txt", {'h', 'i'}}};
+}
+
+std::vector<uint8_t> buildArchive(const std::vector<Content>& content) {
+    WadWriter writer(1);
+    WideString error;
+    for (const Content& c : content) EXPECT_TRUE(writer.addEntry(c.name, c.bytes, error)) << toUtf8(error);
+    return writer.build(error);
+}
+
+WadEntryRecord recordAt(const std::vector<uint8_t>& archive, std::size_t index) {
+    WadEntryRecord record;
+    std::memcpy(&record, archive.data() + sizeof(WadHeader) + index * sizeof record, sizeof record);
+    return record;
+}
+
+void storeRecord(std::vector<uint8_t>& archive, std::size_t index, const WadEntryRecord& record) {
+    std::memcpy(archive.data() + sizeof(WadHeader) + index * sizeof record, &record, sizeof record);
+}
+
+void editRecord(std::vector<uint8_t>& archive, std::size_t index, const std::function<void(WadEntryRecord&)>& edit) {
+    WadEntryRecord record = recordAt(archive, index);
+    edit(record);
+    storeRecord(archive, index, record);
+}
+
+void storeCount(std::vector<uint8_t>& archive, uint32_t count) {
+    std::memcpy(archive.data() + offsetof(WadHeader, entryCount), &count, sizeof count);
+}
+
+struct Corruption {
+    const char* what;
+    std::function<void(std::vector<uint8_t>&)> apply;
+    const char16_t* reason;  // a part of the error text
+};
+
+}  // namespace
+
+TEST(WadArchive, ReadsBackEveryEntryOfAWrittenArchive) {
+    TempDataHome home;
+    const auto content = sampleContent();
+    const WideString path = fromUtf8((home.path() / "test.dat").string());
+    WadWriter writer(1);
+    WideString error;
+    for (const Content& c : content) ASSERT_TRUE(writer.addEntry(c.name, c.bytes, error));
+    ASSERT_TRUE(writer.write(path, error)) << toUtf8(error);
+
+    const auto archive = WadArchive::open(path, error);
+    ASSERT_TRUE(archive) << toUtf8(error);
+    ASSERT_EQ(archive->getEntries().size(), content.size());
+    for (std::size_t i = 0; i < content.size(); ++i) {
+        const auto& entry = archive->getEntries()[i];
+        EXPECT_EQ(fromUtf8(entry.name), content[i].name);  // stored order and case kept
+        std::vector<uint8_t> bytes;
+        ASSERT_TRUE(archive->read(entry, bytes, error)) << toUtf8(error);
+        EXPECT_EQ(bytes, content[i].bytes);
+    }
+    EXPECT_LT(readBytes(toUtf8(path)).size(), 3000u + 5000u);  // Zopfli did squeeze the repeats
+}
+
+TEST(WadArchive, FindsNamesWithoutRegardToAsciiCaseOrSlashKind) {
+    TempDataHome home;
+    writeBytes(home.path() / "a.dat", buildArchive(sampleContent()));
+    WideString error;
+    const auto archive = WadArchive::open(fromUtf8((home.path() / "a.dat").string()), error);
+    ASSERT_TRUE(archive);
+    for (const char16_t* name : {u"gfx/system/Flags.tga", u"GFX/SYSTEM/flags.TGA", u"gfx\\system\\flags.tga"}) {
+        const auto* entry = archive->find(name);
+        ASSERT_NE(entry, nullptr) << toUtf8(name);
+        EXPECT_EQ(entry->name, "gfx/system/Flags.tga");
+    }
+    for (const char16_t* name : {u"gfx/system", u"flags.tga", u"", u"gfx/system/Flags.tga "})
+        EXPECT_EQ(archive->find(name), nullptr) << toUtf8(name);
+}
+
+TEST(WadWriter, RefusesNamesTheFormatCannotHoldOrThatCollide) {
+    WadWriter writer(1);
+    WideString error;
+    ASSERT_TRUE(writer.addEntry(u"gfx/a.tga", {}, error));
+    const WideString tooLong(80, u'x');
+    for (WideStringView name : {WideStringView(u""), WideStringView(u"/abs"), WideStringView(u"a/../b"),
+                                WideStringView(u"./a"), WideStringView(u"a//b"), WideStringView(u"a/"),
+                                WideStringView(u"win\\path"), WideStringView(u"GFX/A.TGA"), WideStringView(tooLong)}) {
+        error.clear();
+        EXPECT_FALSE(writer.addEntry(name, {}, error)) << toUtf8(name);
+        EXPECT_FALSE(error.empty());
+    }
+    EXPECT_TRUE(writer.addEntry(WideString(79, u'x'), {}, error));
+}
+
+TEST(WadArchive, RefusesEveryDamagedTableWithAReason) {
+    TempDataHome home;
+    const auto good = buildArchive(sampleContent());
+    const Corruption corruptions[] = {
+        {"empty file", [](auto& a) { a.clear(); }, u"too short"},
+        {"header cut short", [](auto& a) { a.resize(11); }, u"too short"},
+        {"wrong magic", [](auto& a) { a[0] = 'X'; }, u"not a WAD"},
+        {"version 1", [](auto& a) { a[4] = 1; }, u"version 1"},
+        {"table past the end", [](auto& a) { storeCount(a, 0xFFFFFFFFu); }, u"do not fit"},
+        {"table cut short", [](auto& a) { a.resize(sizeof(WadHeader) + 3 * sizeof(WadEntryRecord)); }, u"do not fit"},
+        {"unterminated name", [](auto& a) { editRecord(a, 1, [](auto& r) { std::memset(r.name, 'n', 80); }); },
+         u"unterminated"},
+        {"escaping name", [](auto& a) { editRecord(a, 0, [](auto& r) { std::strcpy(r.name, "../../etc/x"); }); },
+         u"invalid name"},
+        {"empty name", [](auto& a) { editRecord(a, 2, [](auto& r) { r.name[0] = 0; }); }, u"invalid name"},
+        {"duplicate name", [](auto& a) { editRecord(a, 3, [](auto& r) { std::strcpy(r.name, "SFX/click.wav"); }); },
+         u"twice"},
+        {"data past the end", [](auto& a) { editRecord(a, 0, [](auto& r) { r.compressedSize += 100000; }); },
+         u"outside"},
+        {"offset past the end", [](auto& a) { editRecord(a, 1, [](auto& r) { r.offset = 0xFFFFFFF0u; }); },
+         u"outside"},
+        {"offset inside the table", [](auto& a) { editRecord(a, 1, [](auto& r) { r.offset = 20; }); }, u"outside"},
+        {"impossible inflation", [](auto& a) { editRecord(a, 3, [](auto& r) { r.size = 0x7FFFFFFF; }); },
+         u"claims"},
+    };
+    for (const Corruption& corruption : corruptions) {
+        auto bytes = good;
+        corruption.apply(bytes);
+        writeBytes(home.path() / "bad.dat", bytes);
+        WideString error;
+        EXPECT_EQ(WadArchive::open(fromUtf8((home.path() / "bad.dat").string()), error), nullptr) << corruption.what;
+        EXPECT_NE(error.find(corruption.reason), WideString::npos) << corruption.what << ": " << toUtf8(error);
+    }
+    WideString error;
+    EXPECT_EQ(WadArchive::open(fromUtf8((home.path() / "missing.dat").string()), error), nullptr);
+    EXPECT_NE(error.find(u"missing.dat"), WideString::npos);
+}
+
+TEST(WadArchive, RefusesEntryDataThatDoesNotInflateToItsSize) {
+    TempDataHome home;
+    const auto good = buildArchive(sampleContent());
+    const Corruption corruptions[] = {
+        {"stream damaged", [](auto& a) { a[recordAt(a, 1).offset + 4] ^= 0xFF; }, u"does not inflate"},
+        {"size one larger", [](auto& a) { editRecord(a, 1, [](auto& r) { r.size += 1; }); }, u"does not inflate"},
+        {"size one smaller", [](auto& a) { editRecord(a, 1, [](auto& r) { r.size -= 1; }); }, u"does not inflate"},
+        {"stream cut short", [](auto& a) { editRecord(a, 1, [](auto& r) { r.compressedSize -= 2; }); },
+         u"does not inflate"},
+        {"other entry's stream",
+         [](auto& a) { editRecord(a, 1, [&](auto& r) { r.offset = recordAt(a, 3).offset; r.compressedSize = recordAt(a, 3).compressedSize; }); },
+         u"does not inflate"},
+    };
+    for (const Corruption& corruption : corruptions) {
+        auto bytes = good;
+        corruption.apply(bytes);
+        writeBytes(home.path() / "bad.dat", bytes);
+        WideString error;
+        const auto archive = WadArchive::open(fromUtf8((home.path() / "bad.dat").string()), error);
+        ASSERT_TRUE(archive) << corruption.what << ": " << toUtf8(error);
+        std::vector<uint8_t> out = {1, 2, 3};
+        EXPECT_FALSE(archive->read(archive->getEntries()[1], out, error)) << corruption.what;
+        EXPECT_NE(error.find(corruption.reason), WideString::npos) << corruption.what << ": " << toUtf8(error);
+        EXPECT_EQ(out, (std::vector<uint8_t>{1, 2, 3})) << corruption.what;
+    }
+}
