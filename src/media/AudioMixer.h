@@ -1,0 +1,73 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <vector>
+#include "media/PcmData.h"
+
+class PcmSource;
+
+/// Which global volume scales a voice.
+enum class VolumeGroup { Sample, Stream, Music };
+constexpr int VOLUME_GROUPS = 3;
+/// Global volumes run from 0 (silent) to this (full).
+constexpr int MAX_GLOBAL_VOLUME = 10000;
+
+/// A playing voice; 0 is none. Ids are never reused, so a stale one is harmless.
+using VoiceId = uint32_t;
+
+struct VoiceSettings {
+    float pitch = 1.0f;  // frequency factor
+    float pan = 0.0f;    // -1 left .. 1 right
+    float volume = 1.0f;
+    bool bLoop = false;
+    VolumeGroup group = VolumeGroup::Sample;
+};
+
+/// Mixes the playing voices into stereo float frames: linear resampling (pitch and the
+/// source's own frequency), balance pan, voice and global volumes, linear slides.
+/// Thread contract: every call takes one lock, so the main thread may start, change and stop
+/// voices while the audio thread renders. `render` decodes streams inside the lock, only the
+/// frames of the buffer it fills; nothing in it touches files.
+class AudioMixer {
+public:
+    explicit AudioMixer(int outputFrequency);
+    ~AudioMixer();
+    AudioMixer(const AudioMixer&) = delete;
+    AudioMixer& operator=(const AudioMixer&) = delete;
+
+    void setOutputFrequency(int frequency);
+    int getOutputFrequency() const;
+
+    VoiceId playSample(std::shared_ptr<const PcmData> pcm, const VoiceSettings& settings);
+    VoiceId playStream(std::unique_ptr<PcmSource> source, const VoiceSettings& settings);
+    bool isPlaying(VoiceId voice) const;
+    int countPlaying() const;
+    void stop(VoiceId voice);
+    /// `seconds` 0 sets the pan at once; more slides it there linearly.
+    void setPan(VoiceId voice, float pan, double seconds);
+    /// Sets or slides the volume (0 to 1) like the pan; with `bStopAtEnd` the voice stops
+    /// when the slide is over.
+    void setVolume(VoiceId voice, float volume, double seconds, bool bStopAtEnd);
+    void setGroup(VoiceId voice, VolumeGroup group);
+    /// Clamped to 0 .. MAX_GLOBAL_VOLUME.
+    void setGlobalVolume(VolumeGroup group, int volume);
+    int getGlobalVolume(VolumeGroup group) const;
+
+    /// Overwrites `frames` stereo frames of `out` with the mix, clipped to -1..1; finished
+    /// voices are dropped.
+    void render(float* out, int frames);
+
+private:
+    struct Voice;
+
+    Voice* find(VoiceId voice) const;
+    VoiceId add(std::unique_ptr<Voice> voice, const VoiceSettings& settings);
+
+    mutable std::mutex mutex;
+    int outputFrequency;
+    std::array<int, VOLUME_GROUPS> globalVolumes{MAX_GLOBAL_VOLUME, MAX_GLOBAL_VOLUME, MAX_GLOBAL_VOLUME};
+    std::vector<std::unique_ptr<Voice>> voices;
+    VoiceId lastId = 0;
+};

@@ -1,0 +1,69 @@
+#include "media/SoundStream.h"
+#include "core/Logger.h"
+#include "core/StringUtil.h"
+#include "media/AudioFiles.h"
+#include "media/PcmSource.h"
+#include "media/VekAudio.h"
+#include "platform/VorbisDecoder.h"
+
+namespace {
+
+class VorbisSource : public PcmSource {
+public:
+    explicit VorbisSource(std::shared_ptr<const std::vector<uint8_t>> bytes) : decoder(std::move(bytes)) {}
+    int getChannels() const override { return decoder.getChannels(); }
+    int getFrequency() const override { return decoder.getFrequency(); }
+    int read(float* out, int frames) override { return decoder.read(out, frames); }
+    bool rewind() override { return decoder.rewind(); }
+
+private:
+    platform::VorbisDecoder decoder;
+};
+
+}  // namespace
+
+SoundStream::SoundStream(const WideString& streamPath, int flags) : path(streamPath), bLoop((flags & 1) != 0) {
+    const VekAudio* audio = VekAudio::get();
+    if (audio && audio->isDelayedLoad()) verifyAudioFile(path);
+    else load();
+}
+
+SoundStream::~SoundStream() {
+    stop();
+    if (VekAudio* audio = VekAudio::get(); audio && audio->getCurrentMusic() == this) audio->setCurrentMusic(nullptr);
+}
+
+void SoundStream::load() {
+    bLoaded = true;
+    auto data = readAudioFile(path);
+    const platform::VorbisDecoder probe(data);
+    if (probe.isOpen()) bytes = std::move(data);
+    else VEK_LOG(u"Music stream '%s' stays silent: Ogg Vorbis: %s", path, fromUtf8(probe.getError()));
+}
+
+void SoundStream::play() {
+    VekAudio* audio = VekAudio::get();
+    if (!audio) return;
+    if (isPlaying()) {
+        audio->getMixer().setVolume(voice, 1.0f, 0.0, false);
+        return;
+    }
+    if (!bLoaded) load();
+    if (!bytes) return;
+    const VolumeGroup group = audio->getCurrentMusic() == this ? VolumeGroup::Music : VolumeGroup::Stream;
+    voice = audio->getMixer().playStream(std::make_unique<VorbisSource>(bytes), {.bLoop = bLoop, .group = group});
+}
+
+void SoundStream::stop() {
+    if (VekAudio* audio = VekAudio::get()) audio->getMixer().stop(voice);
+    voice = 0;
+}
+
+void SoundStream::setVolume(float volume, double time) {
+    if (VekAudio* audio = VekAudio::get()) audio->getMixer().setVolume(voice, volume, time, volume <= 0.0f);
+}
+
+bool SoundStream::isPlaying() const {
+    const VekAudio* audio = VekAudio::get();
+    return voice != 0 && audio && audio->getMixer().isPlaying(voice);
+}

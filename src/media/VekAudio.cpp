@@ -1,0 +1,73 @@
+#include "media/VekAudio.h"
+#include "core/Logger.h"
+#include "core/StringUtil.h"
+#include "core/TimeKeeper.h"
+#include "media/SoundStream.h"
+#include "platform/NullAudioDevice.h"
+#include "platform/SdlAudioDevice.h"
+
+namespace {
+VekAudio* current = nullptr;
+}
+
+VekAudio::VekAudio(std::unique_ptr<platform::AudioDevice> device, int frequency)
+    : mixer(frequency), clock([] { return TimeKeeper().getPhysicalTime(); }) {
+    current = this;
+    open(std::move(device), frequency);
+}
+
+VekAudio::VekAudio(bool bNoAudio, int frequency)
+    : VekAudio(bNoAudio ? std::unique_ptr<platform::AudioDevice>() : std::make_unique<platform::SdlAudioDevice>(),
+               frequency) {}
+
+VekAudio::~VekAudio() {
+    pDevice->close();
+    if (current == this) current = nullptr;
+}
+
+VekAudio* VekAudio::get() { return current; }
+
+void VekAudio::open(std::unique_ptr<platform::AudioDevice> device, int frequency) {
+    requestedFrequency = frequency;
+    auto render = [this](float* out, int frames) { mixer.render(out, frames); };
+    if (!device) {
+        VEK_LOG(u"Audio is off; playing silently.");
+    } else if (!device->open(frequency, render)) {
+        VEK_LOG(u"No sound device (%s); playing silently.", fromUtf8(device->getError()));
+        device.reset();
+    }
+    if (!device) {
+        device = std::make_unique<platform::NullAudioDevice>();
+        device->open(frequency, render);
+    }
+    pDevice = std::move(device);
+    mixer.setOutputFrequency(pDevice->getFrequency());
+    VEK_LOG(u"Audio output at %d Hz.", pDevice->getFrequency());
+}
+
+int VekAudio::getOutputFrequency() const { return pDevice->getFrequency(); }
+
+void VekAudio::setOutputFrequency(int frequency) {
+    if (frequency == requestedFrequency) return;
+    pDevice->close();
+    open(std::move(pDevice), frequency);
+}
+
+bool VekAudio::isSilent() const { return pDevice->isSilent(); }
+
+void VekAudio::setGlobalVolume(VolumeGroup group, int volume) { mixer.setGlobalVolume(group, volume); }
+
+int VekAudio::getGlobalVolume(VolumeGroup group) const { return mixer.getGlobalVolume(group); }
+
+void VekAudio::setCurrentMusic(SoundStream* stream) {
+    if (pCurrentMusic) mixer.setGroup(pCurrentMusic->getVoice(), VolumeGroup::Stream);
+    pCurrentMusic = stream;
+    if (pCurrentMusic) mixer.setGroup(pCurrentMusic->getVoice(), VolumeGroup::Music);
+}
+
+void VekAudio::stopMusic() {
+    if (pCurrentMusic) pCurrentMusic->stop();
+    pCurrentMusic = nullptr;
+}
+
+void VekAudio::update() { pDevice->update(); }

@@ -1,0 +1,71 @@
+#pragma once
+#include <functional>
+#include <memory>
+#include "media/AudioMixer.h"
+
+namespace platform {
+class AudioDevice;
+}
+class SoundStream;
+
+/// The audio service: the output device, the mixer it pulls from, the global volumes and the
+/// current music stream. Main thread only (the mixer is the one part the audio thread sees).
+/// Without a device it plays silently on the null device and every call behaves the same.
+class VekAudio {
+public:
+    static constexpr int DEFAULT_FREQUENCY = 44100;
+
+    /// Opens `device` at `frequency`; a null device, or one that does not open, is replaced
+    /// by the null device and the log says so.
+    explicit VekAudio(std::unique_ptr<platform::AudioDevice> device, int frequency = DEFAULT_FREQUENCY);
+    /// The SDL output, or the null device when `bNoAudio` is set.
+    explicit VekAudio(bool bNoAudio, int frequency = DEFAULT_FREQUENCY);
+    ~VekAudio();
+    VekAudio(const VekAudio&) = delete;
+    VekAudio& operator=(const VekAudio&) = delete;
+
+    /// The running audio service, or null before it exists and after it is gone.
+    static VekAudio* get();
+
+    /// The frequency obtained when the output opened.
+    int getOutputFrequency() const;
+    /// Reopens the output when a different frequency is asked for; playing voices carry on.
+    void setOutputFrequency(int frequency);
+    bool isSilent() const;
+
+    /// 0 to 10000 (clamped). Samples, streams, and the current music stream each have one.
+    void setGlobalVolume(VolumeGroup group, int volume);
+    int getGlobalVolume(VolumeGroup group) const;
+
+    SoundStream* getCurrentMusic() const { return pCurrentMusic; }
+    /// Marks `stream` (or none) as the music: it then follows the music volume.
+    void setCurrentMusic(SoundStream* stream);
+    /// Stops the current music stream and forgets it.
+    void stopMusic();
+
+    /// While set, samples and streams only check their file exists and load on first use.
+    void setDelayedLoad(bool bEnabled) { bEnableDelayedLoad = bEnabled; }
+    bool isDelayedLoad() const { return bEnableDelayedLoad; }
+
+    /// Seconds on the clock that replay intervals are measured with (the physical clock
+    /// unless replaced).
+    double now() const { return clock(); }
+    void setClock(std::function<double()> newClock) { clock = std::move(newClock); }
+
+    /// Once per engine frame: lets a silent output consume the time that passed.
+    void update();
+
+    AudioMixer& getMixer() { return mixer; }
+    const AudioMixer& getMixer() const { return mixer; }
+    platform::AudioDevice& getDevice() { return *pDevice; }
+
+private:
+    void open(std::unique_ptr<platform::AudioDevice> device, int frequency);
+
+    AudioMixer mixer;
+    std::unique_ptr<platform::AudioDevice> pDevice;
+    int requestedFrequency = 0;  // may differ from what the device gave
+    SoundStream* pCurrentMusic = nullptr;
+    bool bEnableDelayedLoad = true;
+    std::function<double()> clock;
+};

@@ -1,0 +1,30 @@
+#pragma once
+#include <functional>
+#include <string>
+
+namespace platform {
+
+/// A sound output that pulls interleaved stereo float frames from the engine's mixer.
+class AudioDevice {
+public:
+    /// Fills `frames` stereo frames (2 floats each) at the device frequency. The SDL device
+    /// calls it on its own audio thread; the null device calls it inside `update`.
+    using Render = std::function<void(float* out, int frames)>;
+
+    virtual ~AudioDevice() = default;
+
+    /// Starts output near `frequency` Hz; false (with `getError`) when no output opens.
+    /// Opening an open device closes it first.
+    virtual bool open(int frequency, Render render) = 0;
+    /// Stops output; once it returns, `render` is no longer called. Idempotent.
+    virtual void close() = 0;
+    /// The frequency obtained when the device opened; 0 while closed.
+    virtual int getFrequency() const = 0;
+    /// True for an output that nobody hears.
+    virtual bool isSilent() const = 0;
+    virtual std::string getError() const = 0;
+    /// Main thread, once per engine frame.
+    virtual void update() {}
+};
+
+}  // namespace platform

@@ -1,0 +1,222 @@
+#include "media/AudioMixer.h"
+#include <cmath>
+#include <gtest/gtest.h>
+#include <numbers>
+#include "VorbisTestFile.h"
+#include "media/PcmSource.h"
+
+namespace {
+
+constexpr int RATE = 44100;
+
+std::shared_ptr<const PcmData> makePcm(std::vector<float> samples, int channels = 1, int frequency = RATE) {
+    auto pcm = std::make_shared<PcmData>();
+    pcm->frequency = frequency;
+    pcm->channels = channels;
+    pcm->samples = std::move(samples);
+    return pcm;
+}
+
+std::shared_ptr<const PcmData> constant(float value, int frames) {
+    return makePcm(std::vector<float>(static_cast<size_t>(frames), value));
+}
+
+struct Stereo {
+    std::vector<float> left, right;
+};
+
+Stereo render(AudioMixer& mixer, int frames) {
+    std::vector<float> buffer(static_cast<size_t>(frames) * 2);
+    mixer.render(buffer.data(), frames);
+    Stereo out;
+    for (int f = 0; f < frames; ++f) {
+        out.left.push_back(buffer[2 * f]);
+        out.right.push_back(buffer[2 * f + 1]);
+    }
+    return out;
+}
+
+int zeroCrossings(const std::vector<float>& signal) {
+    int count = 0;
+    for (size_t i = 1; i < signal.size(); ++i) count += (signal[i - 1] < 0.0f) != (signal[i] < 0.0f);
+    return count;
+}
+
+float peak(const std::vector<float>& signal) {
+    float top = 0.0f;
+    for (const float v : signal) top = std::max(top, std::fabs(v));
+    return top;
+}
+
+/// A looping-capable source of a counting ramp, remembering the largest request.
+class RampSource : public PcmSource {
+public:
+    explicit RampSource(int frames) : length(frames) {}
+    int getChannels() const override { return 1; }
+    int getFrequency() const override { return RATE; }
+    int read(float* out, int frames) override {
+        largestRequest = std::max(largestRequest, frames);
+        const int count = std::min(frames, length - position);
+        for (int i = 0; i < count; ++i) out[i] = static_cast<float>(position + i) / length;
+        position += count;
+        return count;
+    }
+    bool rewind() override {
+        position = 0;
+        ++rewinds;
+        return true;
+    }
+    int length, position = 0, rewinds = 0;
+    inline static int largestRequest = 0;
+};
+
+}  // namespace
+
+TEST(AudioMixer, PitchScalesTheFrequencyIncludingTheSourceRate) {
+    const struct {
+        float pitch;
+        int sourceRate;
+        double expectedRatio;  // output frequency over the recorded one
+    } cases[] = {{1.0f, RATE, 1.0}, {2.0f, RATE, 2.0}, {0.5f, RATE, 0.5}, {1.0f, RATE / 2, 1.0}, {2.0f, RATE / 2, 2.0}};
+    for (const auto& c : cases) {
+        const std::vector<float> sine = sineFrames(441.0, c.sourceRate, c.sourceRate);  // one second
+        AudioMixer mixer(RATE);
+        mixer.playSample(makePcm(sine, 1, c.sourceRate), {.pitch = c.pitch, .bLoop = true});
+        const Stereo out = render(mixer, RATE / 4);
+        const double crossingsPerSecond = zeroCrossings(out.left) * 4.0;
+        EXPECT_NEAR(crossingsPerSecond / (2 * 441.0), c.expectedRatio, 0.02) << c.pitch << " " << c.sourceRate;
+    }
+}
+
+TEST(AudioMixer, PanFollowsTheBalanceLaw) {
+    const struct {
+        float pan, left, right;
+    } cases[] = {{-1.0f, 0.5f, 0.0f}, {1.0f, 0.0f, 0.5f}, {0.0f, 0.5f, 0.5f}, {0.5f, 0.25f, 0.5f}, {-3.0f, 0.5f, 0.0f}};
+    for (const auto& c : cases) {
+        AudioMixer mixer(RATE);
+        mixer.playSample(constant(0.5f, 100), {.pan = c.pan});
+        const Stereo out = render(mixer, 50);
+        EXPECT_FLOAT_EQ(out.left[10], c.left) << c.pan;
+        EXPECT_FLOAT_EQ(out.right[10], c.right) << c.pan;
+    }
+}
+
+TEST(AudioMixer, PanSlideReachesItsTarget) {
+    AudioMixer mixer(RATE);
+    const VoiceId voice = mixer.playSample(constant(1.0f, RATE), {.pan = -1.0f});
+    mixer.setPan(voice, 1.0f, 0.01);  // 441 frames
+    const Stereo out = render(mixer, 1000);
+    EXPECT_FLOAT_EQ(out.right[0], 0.0f);
+    EXPECT_NEAR(out.left[220], out.right[220], 0.01f);  // centre half way
+    EXPECT_FLOAT_EQ(out.left[441], 0.0f);
+    EXPECT_FLOAT_EQ(out.left[999], 0.0f);
+    EXPECT_FLOAT_EQ(out.right[999], 1.0f);
+}
+
+TEST(AudioMixer, LoopIsSeamlessAtAnyPitch) {
+    constexpr int PERIOD = 100;
+    const std::vector<float> onePeriod = sineFrames(RATE / static_cast<double>(PERIOD), RATE, PERIOD);
+    for (const float pitch : {1.0f, 1.5f, 0.73f}) {
+        AudioMixer mixer(RATE);
+        mixer.playSample(makePcm(onePeriod), {.pitch = pitch, .bLoop = true});
+        const Stereo out = render(mixer, 10 * PERIOD);
+        for (int f = 0; f < 10 * PERIOD; ++f) {
+            const double expected = 0.5 * std::sin(2.0 * std::numbers::pi * pitch * f / PERIOD);
+            ASSERT_NEAR(out.left[f], expected, 0.002) << "pitch " << pitch << " frame " << f;
+        }
+        EXPECT_EQ(mixer.countPlaying(), 1);
+    }
+}
+
+TEST(AudioMixer, UnloopedVoiceEndsAndIsDropped) {
+    AudioMixer mixer(RATE);
+    const VoiceId voice = mixer.playSample(constant(0.25f, 100), {});
+    EXPECT_TRUE(mixer.isPlaying(voice));
+    const Stereo out = render(mixer, 200);
+    EXPECT_FLOAT_EQ(out.left[99], 0.25f);
+    EXPECT_FLOAT_EQ(out.left[100], 0.0f);
+    EXPECT_FALSE(mixer.isPlaying(voice));
+    EXPECT_EQ(mixer.countPlaying(), 0);
+}
+
+TEST(AudioMixer, VolumeSlideReachesTargetAndCanStopTheVoice) {
+    AudioMixer mixer(RATE);
+    const VoiceId kept = mixer.playSample(constant(0.5f, RATE), {.pan = -1.0f, .bLoop = true});
+    const VoiceId stopped = mixer.playSample(constant(0.5f, RATE), {.pan = 1.0f, .bLoop = true});
+    mixer.setVolume(kept, 0.0f, 0.01, false);
+    mixer.setVolume(stopped, 0.0f, 0.01, true);
+    const Stereo out = render(mixer, 1000);
+    EXPECT_NEAR(out.left[220], 0.25f, 0.01f);
+    EXPECT_NEAR(out.right[220], 0.25f, 0.01f);
+    EXPECT_FLOAT_EQ(out.left[999], 0.0f);
+    EXPECT_FLOAT_EQ(out.right[999], 0.0f);
+    EXPECT_TRUE(mixer.isPlaying(kept));
+    EXPECT_FALSE(mixer.isPlaying(stopped));
+    mixer.setVolume(kept, 0.0f, 0.0, true);  // no slide: nothing to end, the voice stays
+    render(mixer, 10);
+    EXPECT_TRUE(mixer.isPlaying(kept));
+}
+
+TEST(AudioMixer, GlobalVolumesScaleTheirGroupOnly) {
+    const struct {
+        VolumeGroup group;
+        int volume, stored;
+        float sample, stream;
+    } cases[] = {{VolumeGroup::Sample, 5000, 5000, 0.25f, 0.5f},
+                 {VolumeGroup::Stream, 0, 0, 0.5f, 0.0f},
+                 {VolumeGroup::Music, 2500, 2500, 0.5f, 0.5f},
+                 {VolumeGroup::Sample, 20000, 10000, 0.5f, 0.5f},
+                 {VolumeGroup::Sample, -5, 0, 0.0f, 0.5f}};
+    for (const auto& c : cases) {
+        AudioMixer mixer(RATE);
+        mixer.setGlobalVolume(c.group, c.volume);
+        EXPECT_EQ(mixer.getGlobalVolume(c.group), c.stored);
+        mixer.playSample(constant(0.5f, 100), {.pan = -1.0f});
+        mixer.playSample(constant(0.5f, 100), {.pan = 1.0f, .group = VolumeGroup::Stream});
+        const Stereo out = render(mixer, 10);
+        EXPECT_FLOAT_EQ(out.left[5], c.sample);
+        EXPECT_FLOAT_EQ(out.right[5], c.stream);
+    }
+}
+
+TEST(AudioMixer, SumIsClippedAndStaleIdsAreHarmless) {
+    AudioMixer mixer(RATE);
+    mixer.playSample(constant(0.8f, 100), {});
+    const VoiceId second = mixer.playSample(constant(0.8f, 100), {});
+    EXPECT_FLOAT_EQ(peak(render(mixer, 50).left), 1.0f);
+    mixer.stop(second);
+    mixer.stop(second);
+    mixer.stop(12345);
+    mixer.setPan(12345, 0.0f, 1.0);
+    mixer.setVolume(0, 1.0f, 1.0, true);
+    EXPECT_FLOAT_EQ(render(mixer, 10).left[0], 0.8f);
+    EXPECT_EQ(mixer.playSample(nullptr, {}), 0u);
+    EXPECT_EQ(mixer.playSample(makePcm({0.1f}, 3), {}), 0u);
+}
+
+TEST(AudioMixer, StreamDecodesInBoundedChunksAndLoops) {
+    constexpr int LENGTH = 10000;
+    auto source = std::make_unique<RampSource>(LENGTH);
+    RampSource* raw = source.get();
+    AudioMixer mixer(RATE);
+    const VoiceId voice = mixer.playStream(std::move(source), {.bLoop = true, .group = VolumeGroup::Stream});
+    std::vector<float> left;
+    for (int i = 0; i < 30; ++i) {
+        const Stereo out = render(mixer, 1024);
+        left.insert(left.end(), out.left.begin(), out.left.end());
+    }
+    EXPECT_TRUE(mixer.isPlaying(voice));
+    EXPECT_GE(raw->rewinds, 2);
+    EXPECT_LE(RampSource::largestRequest, 4096);
+    for (size_t f = 0; f < left.size(); ++f)
+        ASSERT_FLOAT_EQ(left[f], static_cast<float>(f % LENGTH) / LENGTH) << f;  // joins without a gap
+}
+
+TEST(AudioMixer, UnloopedStreamEnds) {
+    AudioMixer mixer(RATE);
+    const VoiceId voice = mixer.playStream(std::make_unique<RampSource>(1500), {});
+    const Stereo out = render(mixer, 2000);
+    EXPECT_GT(out.left[1499], 0.99f);
+    EXPECT_FLOAT_EQ(out.left[1500], 0.0f);
+    EXPECT_FALSE(mixer.isPlaying(voice));
+}
