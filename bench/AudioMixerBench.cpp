@@ -1,0 +1,53 @@
+#include <benchmark/benchmark.h>
+#include "VorbisTestFile.h"
+#include "media/AudioMixer.h"
+#include "media/PcmSource.h"
+#include "platform/VorbisDecoder.h"
+
+namespace {
+
+constexpr int RATE = 44100;
+constexpr int BUFFER_FRAMES = 1024;  // one SDL callback
+
+class VorbisSource : public PcmSource {
+public:
+    explicit VorbisSource(std::shared_ptr<const std::vector<uint8_t>> bytes) : decoder(std::move(bytes)) {}
+    int getChannels() const override { return decoder.getChannels(); }
+    int getFrequency() const override { return decoder.getFrequency(); }
+    int read(float* out, int frames) override { return decoder.read(out, frames); }
+    bool rewind() override { return decoder.rewind(); }
+
+private:
+    platform::VorbisDecoder decoder;
+};
+
+// N looping voices at assorted pitches and pans, plus one looping stereo Ogg Vorbis stream.
+// The "cpu_%" counter is the share of real time the mixing takes (CPU seconds per second of
+// sound, in percent; Google Benchmark prints an inverted rate with an "s" after it).
+void mixVoicesAndStream(benchmark::State& state) {
+    const int voices = static_cast<int>(state.range(0));
+    auto pcm = std::make_shared<PcmData>();
+    pcm->frequency = 22050;
+    pcm->channels = 1;
+    pcm->samples = sineFrames(440.0, pcm->frequency, pcm->frequency);
+    const auto music = std::make_shared<const std::vector<uint8_t>>(
+        encodeVorbis(sineFrames(220.0, RATE, RATE * 4, 2), 2, RATE));
+
+    AudioMixer mixer(RATE);
+    for (int i = 0; i < voices; ++i)
+        mixer.playSample(pcm, {.pitch = 0.8f + 0.4f * static_cast<float>(i) / voices,
+                               .pan = -1.0f + 2.0f * static_cast<float>(i) / voices, .bLoop = true});
+    mixer.playStream(std::make_unique<VorbisSource>(music), {.bLoop = true, .group = VolumeGroup::Music});
+
+    std::vector<float> out(BUFFER_FRAMES * 2);
+    for (auto _ : state) {
+        mixer.render(out.data(), BUFFER_FRAMES);
+        benchmark::DoNotOptimize(out.data());
+    }
+    const double audioSeconds = static_cast<double>(state.iterations()) * BUFFER_FRAMES / RATE;
+    state.counters["cpu_%"] = benchmark::Counter(audioSeconds / 100.0, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+}  // namespace
+
+BENCHMARK(mixVoicesAndStream)->Arg(0)->Arg(8)->Arg(32)->Arg(64);
