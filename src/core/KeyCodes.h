@@ -11,11 +11,11 @@ constexpr int KEYBOARD_CODE_COUNT = 256;
 constexpr int MAX_JOYSTICKS = 4;
 constexpr KeyCode FIRST_JOYSTICK_CODE = 256;
 constexpr int CODES_PER_JOYSTICK = 48;
-constexpr int JOYSTICK_DIRECTIONS = 4; // up, down, left, right from the joystick's first code
+constexpr int JOYSTICK_DIRECTIONS = 4;  // up, down, left, right from the joystick's first code
 constexpr int JOYSTICK_BUTTON_OFFSET = 16;
 constexpr int JOYSTICK_BUTTONS = 32;
 constexpr KeyCode FIRST_MOUSE_CODE = 448;
-constexpr int MOUSE_CODES = 8; // up, down, left, right, buttons 0 to 3
+constexpr int MOUSE_CODES = 8;  // up, down, left, right, buttons 0 to 3
 
 static_assert(FIRST_JOYSTICK_CODE + MAX_JOYSTICKS * CODES_PER_JOYSTICK == FIRST_MOUSE_CODE);
 static_assert(FIRST_MOUSE_CODE + MOUSE_CODES == KEY_CODE_COUNT);
