@@ -31,7 +31,7 @@ public:
         std::chrono::milliseconds delay{0};
     };
     struct Request {
-        std::string method;
+        std::string method;  // "TLS" for a client that opened with a TLS handshake
         std::string target;
         std::string head;  // the request line and header lines as received
         std::string body;
@@ -49,6 +49,7 @@ public:
 
     static constexpr std::chrono::seconds LIFETIME{30};
     static constexpr std::size_t MAXREQUEST = 8 << 20;
+    static constexpr char TLS_HANDSHAKE = 0x16;
 
     explicit LoopbackHttpServer(Script replyScript) : script(std::move(replyScript)) {
         listener = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
@@ -144,6 +145,10 @@ private:
             const ssize_t got = recv(client, chunk, sizeof chunk, 0);
             if (got <= 0) return false;
             data.append(chunk, static_cast<std::size_t>(got));
+            if (data[0] == TLS_HANDSHAKE) {  // a client speaking https: recorded, then answered in plain text
+                request.method = "TLS";
+                return true;
+            }
             if (headEnd == std::string::npos && (headEnd = data.find("\r\n\r\n")) != std::string::npos) {
                 request.head = data.substr(0, headEnd);
                 const std::string length = request.header("Content-Length");

@@ -13,9 +13,9 @@ constexpr long HTTP_OK = 200;
 constexpr char PLATFORM_NAME[] = "LINUX";
 
 std::string makeUrl(WideStringView host, WideStringView path) {
-    std::string url = toUtf8(host);
-    if (!url.starts_with("http://") && !url.starts_with("https://")) url.insert(0, "http://");
-    return url + toUtf8(path);
+    const WideString scheme = toLowerAscii(host.substr(0, 8));
+    const bool bHasScheme = scheme.starts_with(u"http://") || scheme.starts_with(u"https://");
+    return (bHasScheme ? "" : "http://") + toUtf8(host) + toUtf8(path);
 }
 
 // A quote or line break would end the header value early; they go percent-encoded, as

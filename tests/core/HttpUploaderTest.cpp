@@ -140,6 +140,19 @@ TEST(HttpUploader, AcceptsRepliesUpToTheCapOnly) {
     }
 }
 
+TEST(HttpUploader, UsesTheSchemeTheHostNames) {
+    const std::pair<WideString, std::string> cases[] = {
+        {u"", "GET"}, {u"http://", "GET"}, {u"HTTP://", "GET"}, {u"https://", "TLS"}, {u"HTTPS://", "TLS"}};
+    for (const auto& [scheme, method] : cases) {
+        LoopbackHttpServer server({Kind::Text, 200, "OK"});
+        HttpUploader uploader(scheme + server.host(), u"/zv2/nettest.php");
+        uploader.start();
+        EXPECT_EQ(waitForOutcome(uploader), method == "GET" ? HttpUploader::DONE : HttpUploader::FAILED);
+        ASSERT_EQ(server.requests().size(), 1u) << toUtf8(scheme);
+        EXPECT_EQ(server.requests()[0].method, method) << toUtf8(scheme);
+    }
+}
+
 TEST(HttpUploader, FailsWhenNothingListens) {
     const std::string host = "127.0.0.1:" + std::to_string(LoopbackHttpServer::closedPort());
     HttpUploader uploader(fromUtf8(host), u"/zv2/nettest.php");
