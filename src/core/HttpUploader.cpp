@@ -10,7 +10,8 @@
 namespace {
 
 constexpr long HTTP_OK = 200;
-constexpr char PLATFORM_NAME[] = "LINUX";
+// The web services file every build of the game under this platform name.
+constexpr char PLATFORM_NAME[] = "WIN";
 
 std::string makeUrl(WideStringView host, WideStringView path) {
     const WideString scheme = toLowerAscii(host.substr(0, 8));

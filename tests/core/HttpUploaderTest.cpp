@@ -50,7 +50,7 @@ TEST(HttpUploader, PostsTheMultipartFormByteForByte) {
     EXPECT_EQ(request.method, "POST");
     EXPECT_EQ(request.target, "/zv2/highscoreupload.php");
     EXPECT_EQ(request.header("Content-Type"), "multipart/form-data; boundary=---------------------------7d33992b80330");
-    const std::string want = field("platform", "LINUX") + field("gameName", "ZV2rmBrumedemo") +
+    const std::string want = field("platform", "WIN") + field("gameName", "ZV2rmBrumedemo") +
                              field("gameVersion", "3.07") + field("gamePatch", "g") + BOUNDARY_LINE +
                              "\r\nContent-Disposition: form-data; name=\"HSTfile\"; "
                              "filename=\"ZV2rmBrumedemo.hst\"\r\nContent-Type: application/octet-stream\r\n\r\n" +
