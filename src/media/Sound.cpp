@@ -7,6 +7,8 @@
 #include "media/SampleDecoder.h"
 #include "media/VekAudio.h"
 
+VEK_REGISTER_CLASS_WITHOUT_CREATOR(Sound, VekBase, u"Sound")
+
 namespace {
 /// Sound::play varies the frequency by up to this fraction either way.
 constexpr double PITCH_VARIATION = 0.05;

@@ -2,22 +2,23 @@
 #include <limits>
 #include <memory>
 #include <vector>
+#include "core/Resource.h"
+#include "core/VekBase.h"
 #include "core/WideString.h"
 #include "media/AudioMixer.h"
 
 /// A sound sample: decoded once into the mixer's format, played by at most `maxPlaybacks`
 /// voices at once, and started no sooner than its minimum replay interval after the last
 /// start. Main thread only.
-class Sound {
-public:
+class Sound : public VekBase, public Resource {
+    VEK_REGISTERED_CLASS()
+
     /// Loads `path` now, or with delayed loading only checks that it exists. A missing file is
     /// fatal; a file that does not decode is logged and the sample stays silent. Bit 0 of
     /// `loop` loops the sample.
     Sound(const WideString& path, int maxPlaybacks, int loop);
     /// Stops the voices still playing it.
-    ~Sound();
-    Sound(const Sound&) = delete;
-    Sound& operator=(const Sound&) = delete;
+    ~Sound() override;
 
     /// Plays once, centred, at a frequency varied a little by one draw of `gameRandom`. The
     /// draw happens whether or not anything is heard, so silent and sounding runs agree.

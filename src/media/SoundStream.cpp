@@ -6,6 +6,8 @@
 #include "media/VekAudio.h"
 #include "platform/VorbisDecoder.h"
 
+VEK_REGISTER_CLASS_WITHOUT_CREATOR(SoundStream, VekBase, u"SoundStream")
+
 namespace {
 
 class VorbisSource : public PcmSource {

@@ -2,21 +2,22 @@
 #include <cstdint>
 #include <memory>
 #include <vector>
+#include "core/Resource.h"
+#include "core/VekBase.h"
 #include "core/WideString.h"
 #include "media/AudioMixer.h"
 
 /// A music stream: the Ogg Vorbis file is held in memory and decoded while it plays. Main
 /// thread only.
-class SoundStream {
-public:
+class SoundStream : public VekBase, public Resource {
+    VEK_REGISTERED_CLASS()
+
     /// Reads `path` now, or with delayed loading only checks that it exists. A missing file is
     /// fatal; one that does not decode is logged and the stream stays silent. Bit 0 of `flags`
     /// loops it.
     SoundStream(const WideString& path, int flags);
     /// Stops it, and stops being the current music.
-    ~SoundStream();
-    SoundStream(const SoundStream&) = delete;
-    SoundStream& operator=(const SoundStream&) = delete;
+    ~SoundStream() override;
 
     /// From the start at full volume; a stream already playing keeps its place but any
     /// slide is cancelled and the volume is full again.

@@ -2,6 +2,10 @@
 #include <gtest/gtest.h>
 #include "AudioTestKit.h"
 #include "VorbisTestFile.h"
+#include "core/FileManager.h"
+#include "core/ResourceManager.h"
+#include "core/WadWriter.h"
+#include "media/Sound.h"
 
 namespace {
 
@@ -131,4 +135,31 @@ TEST(VekAudio, OpensTheSdlOutputUnderTheDummyDriver) {
     VekAudio audio(false, 22050);
     EXPECT_FALSE(audio.isSilent());
     EXPECT_GT(audio.getOutputFrequency(), 0);
+}
+
+TEST(SoundStream, SamplesAndStreamsComeFromTheArchiveAndRegisterByName) {
+    AudioTestKit kit;
+    WadWriter writer(1);
+    WideString error;
+    ASSERT_TRUE(writer.addEntry(u"sfx/music.ogg", toneOgg(), error));
+    ASSERT_TRUE(writer.addEntry(u"sfx/pop.wav", constantWav(16384, 100), error));
+    const WideString archive = fromUtf8((kit.folder.path() / "game.dat").string());
+    ASSERT_TRUE(writer.write(archive, error)) << toUtf8(error);
+    FileManager files;
+    files.useWad(archive);
+    ResourceManager resources;
+    {
+        kit.audio.setDelayedLoad(true);
+        SoundStream music(u"sfx/music.ogg", 1);
+        Sound pop(u"sfx/pop.wav", 3, 0);
+        resources.addResource(u"musicMenuOriginal", &music);
+        resources.addResource(u"pop", &pop);
+        EXPECT_EQ(resources.find<SoundStream>(u"musicMenuOriginal"), &music);
+        resources.find<Sound>(u"pop")->playPitched(1.0f);
+        resources.find<SoundStream>(u"musicMenuOriginal")->play();
+        EXPECT_TRUE(music.isPlaying());
+        EXPECT_EQ(pop.countPlaying(), 1);
+        EXPECT_EXIT(Sound(u"sfx/absent.wav", 1, 0), testing::ExitedWithCode(1), "sfx/absent.wav");
+    }
+    EXPECT_EQ(resources.find(u"pop", false), nullptr);  // a resource that dies leaves the manager
 }
