@@ -85,6 +85,7 @@ size_t VorbisDecoder::readBytes(void* into, size_t size, size_t count, void* raw
     if (size == 0) return 0;
     const size_t left = memory->bytes->size() - memory->position;
     const size_t items = std::min(count, left / size);
+    if (items == 0) return 0;
     std::memcpy(into, memory->bytes->data() + memory->position, items * size);
     memory->position += items * size;
     return items;
