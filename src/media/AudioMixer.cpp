@@ -6,6 +6,15 @@
 namespace {
 
 constexpr size_t STREAM_WINDOW_FRAMES = 4096;
+/// Bounds that keep one render call's work (and a stream's decoding) finite.
+constexpr float MAX_PITCH = 16.0f;
+constexpr double MAX_SLIDE_SECONDS = 3600.0;
+
+/// Callers' numbers limited to a range; NaN becomes `fallback`.
+float limited(float value, float low, float high, float fallback) {
+    return std::isnan(value) ? fallback : std::clamp(value, low, high);
+}
+double slideSeconds(double seconds) { return seconds > 0.0 ? std::min(seconds, MAX_SLIDE_SECONDS) : 0.0; }
 
 /// A value that moves linearly to a target over a number of output frames.
 struct Ramp {
@@ -15,7 +24,7 @@ struct Ramp {
     int64_t framesLeft = 0;
 
     void set(float to, double seconds, int frequency) {
-        framesLeft = std::max<int64_t>(0, std::llround(seconds * frequency));
+        framesLeft = std::llround(slideSeconds(seconds) * frequency);
         target = to;
         if (framesLeft == 0) value = to;
         delta = framesLeft > 0 ? (to - value) / static_cast<float>(framesLeft) : 0.0f;
@@ -168,9 +177,9 @@ VoiceId AudioMixer::playStream(std::unique_ptr<PcmSource> source, const VoiceSet
 
 VoiceId AudioMixer::add(std::unique_ptr<Voice> voice, const VoiceSettings& settings) {
     voice->bLoop = settings.bLoop;
-    voice->pitch = std::max(settings.pitch, 0.0f);
-    voice->pan.set(std::clamp(settings.pan, -1.0f, 1.0f), 0.0, 1);
-    voice->volume.set(std::clamp(settings.volume, 0.0f, 1.0f), 0.0, 1);
+    voice->pitch = limited(settings.pitch, 0.0f, MAX_PITCH, 1.0f);
+    voice->pan.set(limited(settings.pan, -1.0f, 1.0f, 0.0f), 0.0, 1);
+    voice->volume.set(limited(settings.volume, 0.0f, 1.0f, 0.0f), 0.0, 1);
     voice->group = settings.group;
     std::lock_guard lock(mutex);
     if (++lastId == 0) ++lastId;
@@ -202,14 +211,14 @@ void AudioMixer::stop(VoiceId id) {
 
 void AudioMixer::setPan(VoiceId id, float pan, double seconds) {
     std::lock_guard lock(mutex);
-    if (Voice* voice = find(id)) voice->pan.set(std::clamp(pan, -1.0f, 1.0f), seconds, outputFrequency);
+    if (Voice* voice = find(id)) voice->pan.set(limited(pan, -1.0f, 1.0f, 0.0f), seconds, outputFrequency);
 }
 
 void AudioMixer::setVolume(VoiceId id, float volume, double seconds, bool bStopAtEnd) {
     std::lock_guard lock(mutex);
     Voice* voice = find(id);
     if (!voice) return;
-    voice->volume.set(std::clamp(volume, 0.0f, 1.0f), seconds, outputFrequency);
+    voice->volume.set(limited(volume, 0.0f, 1.0f, 0.0f), seconds, outputFrequency);
     voice->bStopAtVolumeEnd = bStopAtEnd && voice->volume.isSliding();
 }
 

@@ -17,6 +17,8 @@ constexpr int MAX_GLOBAL_VOLUME = 10000;
 /// A playing voice; 0 is none. Ids are never reused, so a stale one is harmless.
 using VoiceId = uint32_t;
 
+/// Out-of-range values are limited (pitch to 0..16, pan and volume to their ranges); NaN
+/// gives pitch 1, pan 0 and volume 0.
 struct VoiceSettings {
     float pitch = 1.0f;  // frequency factor
     float pan = 0.0f;    // -1 left .. 1 right

@@ -1,6 +1,7 @@
 #include "media/AudioMixer.h"
 #include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
 #include <numbers>
 #include "VorbisTestFile.h"
 #include "media/PcmSource.h"
@@ -219,4 +220,27 @@ TEST(AudioMixer, UnloopedStreamEnds) {
     EXPECT_GT(out.left[1499], 0.99f);
     EXPECT_FLOAT_EQ(out.left[1500], 0.0f);
     EXPECT_FALSE(mixer.isPlaying(voice));
+}
+
+TEST(AudioMixer, WildNumbersStayBoundedAndFinite) {
+    const float inf = std::numeric_limits<float>::infinity();
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const struct {
+        float pitch, pan, volume;
+        double slide;
+    } cases[] = {{nan, nan, nan, std::numeric_limits<double>::quiet_NaN()},
+                 {inf, inf, inf, std::numeric_limits<double>::infinity()},
+                 {-inf, -inf, -inf, -1.0},
+                 {1e30f, 1e30f, 1e30f, 1e300}};
+    for (const auto& c : cases) {
+        AudioMixer mixer(RATE);
+        const VoiceId sample = mixer.playSample(constant(0.5f, 100), {.pitch = c.pitch, .pan = c.pan, .volume = c.volume, .bLoop = true});
+        const VoiceId stream = mixer.playStream(std::make_unique<RampSource>(1000), {.pitch = c.pitch, .bLoop = true});
+        mixer.setPan(sample, c.pan, c.slide);
+        mixer.setVolume(stream, c.volume, c.slide, true);
+        const Stereo out = render(mixer, 4096);
+        for (size_t f = 0; f < out.left.size(); ++f) {
+            ASSERT_TRUE(std::isfinite(out.left[f]) && std::isfinite(out.right[f])) << f;
+        }
+    }
 }
