@@ -43,12 +43,6 @@ std::string familyProblems(const StringFamily& family, std::span<const Localised
     return report;
 }
 
-bool isEveryFamilyFilled() {
-    for (const StringFamily& family : STRING_FAMILIES)
-        if (familyKeyIds(family).empty()) return false;
-    return true;
-}
-
 }  // namespace
 
 TEST(LocalisedTexts, EveryLanguageListsExactlyTheKeysOfEachFamilyInOrder) {
@@ -69,7 +63,6 @@ TEST(LocalisedTexts, EveryLanguageListsExactlyTheKeysOfEachFamilyInOrder) {
 }
 
 TEST(LocalisedTexts, TheCompleteTableHasEveryKeyAndNoNullSlot) {
-    if (!isEveryFamilyFilled()) GTEST_SKIP() << "a key family has no keys yet";
     EXPECT_EQ(std::size(STRING_KEYS), 798u);
     const auto language = std::make_unique<Language>();
     EXPECT_EQ(language->getKeyMap().size(), 798u);
