@@ -71,9 +71,8 @@ struct AudioMixer::Voice {
     /// The interpolated frame at `position`; false past the end.
     bool fetch(Frame& out) {
         size_t first = 0, second = 0;
-        const float* samples = nullptr;
         if (pcm ? !locateInSample(first, second) : !locateInStream(first, second)) return false;
-        samples = pcm ? pcm->samples.data() : window.data();
+        const float* samples = pcm ? pcm->samples.data() : window.data();
         const float t = static_cast<float>(position - std::floor(position));
         const Frame a = frameAt(samples, first), b = frameAt(samples, second);
         out = {a.left + (b.left - a.left) * t, a.right + (b.right - a.right) * t};

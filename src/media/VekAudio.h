@@ -57,7 +57,6 @@ public:
 
     AudioMixer& getMixer() { return mixer; }
     const AudioMixer& getMixer() const { return mixer; }
-    platform::AudioDevice& getDevice() { return *pDevice; }
 
 private:
     void open(std::unique_ptr<platform::AudioDevice> device, int frequency);

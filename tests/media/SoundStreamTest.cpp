@@ -131,12 +131,6 @@ TEST(VekAudio, FallsBackToSilenceAndReopensAtANewFrequency) {
     EXPECT_TRUE(off.isSilent());
 }
 
-TEST(VekAudio, OpensTheSdlOutputUnderTheDummyDriver) {
-    VekAudio audio(false, 22050);
-    EXPECT_FALSE(audio.isSilent());
-    EXPECT_GT(audio.getOutputFrequency(), 0);
-}
-
 TEST(SoundStream, SamplesAndStreamsComeFromTheArchiveAndRegisterByName) {
     AudioTestKit kit;
     WadWriter writer(1);

@@ -3,7 +3,6 @@
 #include <chrono>
 #include <gtest/gtest.h>
 #include <thread>
-#include "platform/NullAudioDevice.h"
 
 // Runs under SDL's dummy driver (set for every test), which pulls frames in real time.
 TEST(SdlAudioDevice, PullsFramesUntilClosed) {
@@ -22,18 +21,4 @@ TEST(SdlAudioDevice, PullsFramesUntilClosed) {
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
     EXPECT_EQ(frames.load(), afterClose);
     EXPECT_EQ(device.getFrequency(), 0);
-}
-
-TEST(NullAudioDevice, PumpsInChunksAndStopsWhenClosed) {
-    platform::NullAudioDevice device;
-    std::vector<int> calls;
-    ASSERT_TRUE(device.open(8000, [&calls](float*, int count) { calls.push_back(count); }));
-    EXPECT_TRUE(device.isSilent());
-    EXPECT_EQ(device.getFrequency(), 8000);
-    device.pump(2500);
-    EXPECT_EQ(calls, (std::vector<int>{1024, 1024, 452}));
-    device.close();
-    device.pump(100);
-    device.update();
-    EXPECT_EQ(calls.size(), 3u);
 }
