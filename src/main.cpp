@@ -1,9 +1,47 @@
+#include <cstdio>
 #include "core/AppEnvironment.h"
-#include "core/Logger.h"
+#include "core/CommandLine.h"
+#include "core/EngineLifecycle.h"
+#include "core/MessageLoop.h"
+#include "core/StringUtil.h"
+#include "platform/CrashHandler.h"
+#include "platform/PlatformWindow.h"
+#include "platform/SingleInstanceLock.h"
+
+namespace {
+
+constexpr char WINDOW_CAPTION[] = "Zelbin Vorlanx: Ombrel Rise";
+
+void installCrashFiles() {
+    platform::installCrashHandler(
+        {toUtf8(getCrashMiniDumpPath()), toUtf8(getLogPath()), toUtf8(getCrashLogPath())});
+}
+
+std::string lockFilePath() { return toUtf8(getUserFilesFolder() + u"/" + BUILD_IDENTIFIER + u".lock"); }
+
+}  // namespace
 
 int main(int argc, char** argv) {
     setProgramArguments(argc, argv);
-    Logger logger(getUserFilesFolder() + u"/" + BUILD_IDENTIFIER + u".log");
-    VEK_LOG(u"%s", getVersionString());
+    installCrashFiles();
+    const auto options = parseCommandLine(getProgramArguments());
+    if (!options) {
+        std::fprintf(stderr, "usage: %s [-safe] [--frames N] [--fixed-step]\n", argv[0]);
+        return 2;
+    }
+    platform::SingleInstanceLock instanceLock(lockFilePath());
+    if (!instanceLock.isHeld()) {
+        std::fprintf(stderr, "Another copy is running already.\n");
+        return 0;
+    }
+    std::string error;
+    auto window = platform::PlatformWindow::open(WINDOW_CAPTION, 50, 50, 100, 100, error);
+    if (!window) {
+        std::fprintf(stderr, "Could not open the window: %s\n", error.c_str());
+        return 1;
+    }
+    // The game layer installs its root factory here once it exists.
+    installEngineEnvironment({[&window] { return window->hasInputFocus(); }, options->bFixedStep, nullptr});
+    runMessageLoop(*window, options->frames);
     return 0;
 }

@@ -50,6 +50,8 @@ WideString getUserFilesFolder() {
     return fromUtf8(folder.string());
 }
 
+WideString getLogPath() { return stringf(u"%s/%s.log", getUserFilesFolder(), BUILD_IDENTIFIER); }
+
 WideString getCrashLogPath() { return crashPath(u".log"); }
 WideString getCrashMiniDumpPath() { return crashPath(u".mdmp"); }
 WideString getCrashScreenshotPath() { return crashPath(u".jpg"); }

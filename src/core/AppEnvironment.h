@@ -23,6 +23,8 @@ WideString getProgramFolder();
 WideString getWadPath();
 /// $XDG_DATA_HOME/<build identifier>/<version>, created on first use.
 WideString getUserFilesFolder();
+/// The run's log: the user-data folder, "/", the build identifier and ".log".
+WideString getLogPath();
 WideString getCrashLogPath();
 WideString getCrashMiniDumpPath();
 WideString getCrashScreenshotPath();

@@ -25,8 +25,8 @@ WideString utcDate() {
 
 }  // namespace
 
-Logger::Logger(const WideString& logPath) : path(logPath), lastLineMs(nowMs()) {
-    file = std::fopen(toUtf8(path).c_str(), "wb");
+Logger::Logger(const WideString& logPath, bool bAppend) : path(logPath), lastLineMs(nowMs()) {
+    file = std::fopen(toUtf8(path).c_str(), bAppend ? "ab" : "wb");
     if (!file) std::fprintf(stderr, "Could not open the log file %s\n", toUtf8(path).c_str());
     activeLogger = this;
     writeHeader();

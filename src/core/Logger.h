@@ -8,8 +8,9 @@
 /// and is flushed at once, so a crash loses nothing. Main thread only.
 class Logger {
 public:
-    /// Opens (truncates) the file, writes the header and becomes the log that `logMessage` uses.
-    explicit Logger(const WideString& path);
+    /// Opens the file, writes the header and becomes the log that `logMessage` uses. The file
+    /// is truncated, or with `bAppend` continued (an engine rebuilt within the same run).
+    explicit Logger(const WideString& path, bool bAppend = false);
     ~Logger();
     Logger(const Logger&) = delete;
     Logger& operator=(const Logger&) = delete;

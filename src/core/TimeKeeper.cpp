@@ -1,7 +1,4 @@
 #include "core/TimeKeeper.h"
-#include <chrono>
+#include "platform/Clock.h"
 
-double TimeKeeper::getPhysicalTime() const {
-    using namespace std::chrono;
-    return duration<double>(steady_clock::now().time_since_epoch()).count();
-}
+double TimeKeeper::getPhysicalTime() const { return clock.now(); }

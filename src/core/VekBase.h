@@ -2,6 +2,7 @@
 #include <cstdint>
 #include "core/BasicLink.h"
 #include "core/ClassDescriptor.h"
+#include "core/VekMode.h"
 
 class LiveObjectList;
 class VekBasePointer;
@@ -21,6 +22,11 @@ class VekBase : public BasicLink {
     virtual void tick(double t, double dt);
     /// Every live child's render, in list order.
     virtual void render();
+    /// The engine root changed its mode by one step; every live object hears each step.
+    virtual void onModeChange(VekMode from, VekMode to) {
+        static_cast<void>(from);
+        static_cast<void>(to);
+    }
     /// The registered class; a class that does not register itself reports its parent's.
     virtual const ClassDescriptor& getClass() const { return DESCRIPTOR; }
 

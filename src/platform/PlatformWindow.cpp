@@ -53,7 +53,19 @@ std::unique_ptr<PlatformWindow> PlatformWindow::open(const std::string& caption,
 PlatformWindow::PlatformWindow(SDL_Window* window, bool headless) : pWindow(window), bHeadless(headless) {}
 
 PlatformWindow::~PlatformWindow() {
+#if defined(SDL_VIDEO_DRIVER_X11)
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    Display* display = nullptr;
+    if (SDL_GetWindowWMInfo(pWindow, &info) && info.subsystem == SDL_SYSWM_X11) display = info.info.x11.display;
     SDL_DestroyWindow(pWindow);
+    // Collect the replies while our error handler is in place: shutting the video down
+    // restores the default handler, which would end the process over a window destroyed
+    // from outside.
+    if (display) XSync(display, False);
+#else
+    SDL_DestroyWindow(pWindow);
+#endif
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 

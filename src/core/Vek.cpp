@@ -1,0 +1,165 @@
+#include "core/Vek.h"
+#include <algorithm>
+#include "core/AppEnvironment.h"
+#include "core/Console.h"
+#include "core/Context.h"
+#include "core/ErrorManager.h"
+#include "core/GameRandom.h"
+#include "core/Language.h"
+#include "core/LiveObjectList.h"
+#include "core/Logger.h"
+#include "core/TimeKeeper.h"
+#include "core/VekBase.h"
+#include "platform/FixedStepClock.h"
+#include "platform/FramePacer.h"
+#include "platform/MonotonicClock.h"
+
+namespace {
+
+Vek* activeVek = nullptr;
+// The first engine of a run starts the log; one rebuilt later (a restart) continues it.
+bool bLogStarted = false;
+
+constexpr double FRAME_RATE_WINDOW = 0.5;  // seconds over which the frame rate is measured
+
+const char16_t* modeName(VekMode mode) {
+    switch (mode) {
+    case VekMode::Frozen: return u"frozen";
+    case VekMode::Paused: return u"paused";
+    case VekMode::Running: return u"running";
+    }
+    return u"?";
+}
+
+std::unique_ptr<platform::Clock> makeClock(bool bFixedStep) {
+    if (bFixedStep) return std::make_unique<platform::FixedStepClock>();
+    return std::make_unique<platform::MonotonicClock>();
+}
+
+}  // namespace
+
+Vek::Vek(Options options) : bFixedStep(options.bFixedStep) {
+    activeVek = this;
+    pClock = options.pClock ? std::move(options.pClock) : makeClock(bFixedStep);
+    gameRandom.setSeed(static_cast<uint32_t>(static_cast<uint64_t>(pClock->now())));
+    pLiveObjects = std::make_unique<LiveObjectList>();
+    createServices();
+    readSettings();
+    pPacer = std::make_unique<platform::FramePacer>(*pClock, framesPerSecond);
+    frameReferenceTime = frameRateWindowStart = getTimeSinceStart();
+    VEK_LOG(u"Engine created (%s, %d frames per second%s).", bRelease ? u"release" : u"development mode",
+            framesPerSecond, bFixedStep ? u", fixed step" : u"");
+}
+
+Vek::~Vek() {
+    saveConfig();
+    logFrameSummary();
+    destroyServices();
+    pLiveObjects->report();
+    pErrorManager.reset();
+    pLogger.reset();
+    pLiveObjects.reset();
+    activeVek = nullptr;
+}
+
+Vek* Vek::get() { return activeVek; }
+
+void Vek::createServices() {
+    pLogger = std::make_unique<Logger>(getLogPath(), bLogStarted);
+    bLogStarted = true;
+    pErrorManager = std::make_unique<ErrorManager>();
+    pTimeKeeper = std::make_unique<TimeKeeper>(*pClock);
+    engineStartTime = pTimeKeeper->getPhysicalTime();
+    // The media services join here, in this order: the pointer tracker, VekInput, VekGraphics,
+    // VekAudio and the default font; VekNetwork joins after the console.
+    pConsole = std::make_unique<Console>();
+    pLanguage = std::make_unique<Language>();
+}
+
+void Vek::destroyServices() {
+    pLanguage.reset();
+    pConsole.reset();
+    pTimeKeeper.reset();
+}
+
+void Vek::readSettings() {
+    if (bRelease) debugLevel = 0;
+    tickStep = 1.0 / 30.0;
+}
+
+void Vek::saveConfig() {}
+
+double Vek::getTimeSinceStart() const { return pClock->now() - engineStartTime; }
+
+void Vek::frame(Context* rootContext) {
+    lastFrameTimes.fill(0.0);
+    phaseMark = pClock->now();
+    updateMode();
+    markPhase(Phase::Misc);
+    if (mode == VekMode::Running) {
+        runFrame(rootContext);
+    } else {
+        // Time spent frozen or paused is not context time.
+        frameReferenceTime = getTimeSinceStart();
+    }
+    pPacer->waitForNextFrame();
+    markPhase(Phase::TimerWait);
+    updateFrameRate(getTimeSinceStart());
+    markPhase(Phase::Misc);
+    for (std::size_t i = 0; i < totalTimes.size(); ++i) totalTimes[i] += lastFrameTimes[i];
+}
+
+void Vek::runFrame(Context* rootContext) {
+    const double now = getTimeSinceStart();
+    const double dt = bFixedStep ? tickStep : std::clamp(now - frameReferenceTime, 0.0, MAX_FRAME_STEP);
+    frameReferenceTime = now;
+    globalClock += dt;
+    // Input polling and the sound update join the tick phase, the console's own tick the
+    // console phase, its drawing and the debug overlay the hud phase, and the end of the scene
+    // the present phase, as those services land.
+    if (rootContext) rootContext->tickContext(globalClock, dt);
+    markPhase(Phase::Tick);
+    markPhase(Phase::Console);
+    if (rootContext) rootContext->renderContext();
+    markPhase(Phase::Render);
+    markPhase(Phase::Hud);
+    markPhase(Phase::Present);
+    ++renderedFrames;
+}
+
+void Vek::markPhase(Phase phase) {
+    const double now = pClock->now();
+    lastFrameTimes[static_cast<std::size_t>(phase)] += now - phaseMark;
+    phaseMark = now;
+}
+
+void Vek::updateMode() {
+    const VekMode target = bDeviceLost ? VekMode::Frozen : bWindowActive ? VekMode::Running : VekMode::Paused;
+    while (mode != target) stepModeTo(static_cast<VekMode>(static_cast<int>(mode) + (mode < target ? 1 : -1)));
+}
+
+void Vek::stepModeTo(VekMode next) {
+    const VekMode from = mode;
+    mode = next;
+    VEK_LOG(u"Mode %s -> %s.", modeName(from), modeName(next));
+    pLiveObjects->forEach([from, next](VekBase& object) { object.onModeChange(from, next); });
+}
+
+void Vek::updateFrameRate(double now) {
+    ++frameRateWindowFrames;
+    const double elapsed = now - frameRateWindowStart;
+    if (elapsed < FRAME_RATE_WINDOW) return;
+    measuredFrameRate = frameRateWindowFrames / elapsed;
+    frameRateWindowFrames = 0;
+    frameRateWindowStart = now;
+}
+
+void Vek::logFrameSummary() const {
+    VEK_LOG(u"Rendered %d frames in %.3f sec.", renderedFrames, getTimeSinceStart());
+    if (bRelease || renderedFrames == 0) return;
+    static constexpr const char16_t* PHASE_NAMES[] = {u"tick", u"console", u"render", u"hud",
+                                                       u"present", u"timerwait", u"misc"};
+    static_assert(std::size(PHASE_NAMES) == static_cast<std::size_t>(Phase::Count));
+    for (std::size_t i = 0; i < totalTimes.size(); ++i)
+        VEK_LOG(u"Average %s: %.3f ms", PHASE_NAMES[i], totalTimes[i] * 1000.0 / renderedFrames);
+}

@@ -1,0 +1,42 @@
+#include "core/Camera.h"
+#include <gtest/gtest.h>
+
+TEST(Camera, VisibleRectGrowsWithDepthAroundThePosition) {
+    struct Case {
+        float x, y, cameraZ, ratio, depth;
+        Rect expected;
+    };
+    const Case cases[] = {
+        // Default camera: the plane z = 0 shows the 640 x 480 logical screen.
+        {0.f, 0.f, Camera::DEFAULT_DEPTH, Camera::DEFAULT_RATIO, 0.f, {-320.f, 240.f, 320.f, -240.f}},
+        {100.f, -50.f, -320.f, 0.75f, 0.f, {-220.f, 190.f, 420.f, -290.f}},
+        {0.f, 0.f, -320.f, 0.75f, 320.f, {-640.f, 480.f, 640.f, -480.f}},  // twice as deep, twice as wide
+        {0.f, 0.f, -100.f, 1.f, -100.f, {0.f, 0.f, 0.f, 0.f}},             // at the camera's own depth
+        {10.f, 20.f, -200.f, 0.5625f, 0.f, {-190.f, 132.5f, 210.f, -92.5f}},  // a 16:9 view
+    };
+    for (const Case& c : cases) {
+        Camera camera;
+        camera.setPosition(c.x, c.y);
+        camera.z = c.cameraZ;
+        camera.ratio = c.ratio;
+        Rect rect;
+        camera.getVisibleRect(rect, c.depth);
+        EXPECT_FLOAT_EQ(rect.left, c.expected.left);
+        EXPECT_FLOAT_EQ(rect.top, c.expected.top);
+        EXPECT_FLOAT_EQ(rect.right, c.expected.right);
+        EXPECT_FLOAT_EQ(rect.bottom, c.expected.bottom);
+        EXPECT_GE(rect.top, rect.bottom);
+    }
+}
+
+TEST(Camera, SetPositionKeepsDepthAndShape) {
+    Camera camera;
+    camera.ratio = 0.5f;
+    camera.xOrigin = -320.f;
+    camera.setPosition(-2320.f, 7.f);
+    EXPECT_EQ(camera.x, -2320.f);
+    EXPECT_EQ(camera.y, 7.f);
+    EXPECT_EQ(camera.z, Camera::DEFAULT_DEPTH);
+    EXPECT_EQ(camera.ratio, 0.5f);
+    EXPECT_EQ(camera.xOrigin, -320.f);
+}
