@@ -1,14 +1,19 @@
 #include "core/Vek.h"
 #include <algorithm>
 #include "core/AppEnvironment.h"
+#include "core/ClassRegistry.h"
 #include "core/Console.h"
 #include "core/Context.h"
 #include "core/ErrorManager.h"
+#include "core/FileManager.h"
 #include "core/GameRandom.h"
 #include "core/Language.h"
 #include "core/LiveObjectList.h"
 #include "core/Logger.h"
+#include "core/ResourceManager.h"
+#include "core/StaticSettings.h"
 #include "core/TimeKeeper.h"
+#include "core/UserSettings.h"
 #include "core/VekBase.h"
 #include "platform/FixedStepClock.h"
 #include "platform/FramePacer.h"
@@ -21,6 +26,12 @@ Vek* activeVek = nullptr;
 bool bLogStarted = false;
 
 constexpr double FRAME_RATE_WINDOW = 0.5;  // seconds over which the frame rate is measured
+// The user settings section of the engine root.
+constexpr char16_t SECTION[] = u"Vek";
+constexpr char16_t DEVELOPER_ACCESS_CODE[] = u"vek-7d33-brume";
+constexpr int MIN_FRAMES_PER_SECOND = 10;
+constexpr int MAX_FRAMES_PER_SECOND = 500;
+constexpr int DEFAULT_FRAMES_PER_SECOND = 30;
 
 const char16_t* modeName(VekMode mode) {
     switch (mode) {
@@ -70,24 +81,54 @@ void Vek::createServices() {
     pErrorManager = std::make_unique<ErrorManager>();
     pTimeKeeper = std::make_unique<TimeKeeper>(*pClock);
     engineStartTime = pTimeKeeper->getPhysicalTime();
+    pFileManager = std::make_unique<FileManager>();
+    pStaticSettings = std::make_unique<StaticSettings>();
+    pFileManager->setHq2x(pStaticSettings->hq2x);
+    pUserSettings = std::make_unique<UserSettings>();
+    pResourceManager = std::make_unique<ResourceManager>();
+    pClassRegistry = std::make_unique<ClassRegistry>();
+    pClassRegistry->registerDeclaredClasses();
     // The media services join here, in this order: the pointer tracker, VekInput, VekGraphics,
     // VekAudio and the default font; VekNetwork joins after the console.
     pConsole = std::make_unique<Console>();
-    pLanguage = std::make_unique<Language>();
+    pLanguage = std::make_unique<Language>(pStaticSettings->languageMask);
 }
 
 void Vek::destroyServices() {
     pLanguage.reset();
     pConsole.reset();
+    pClassRegistry.reset();
+    pResourceManager.reset();
+    pUserSettings.reset();
+    pStaticSettings.reset();
+    pFileManager.reset();
     pTimeKeeper.reset();
 }
 
 void Vek::readSettings() {
+    UserSettings& settings = *pUserSettings;
+    defaultLanguage = settings.getInt(SECTION, u"defaultLanguage", -2);
+    bEnableDelayedLoad = settings.getBool(SECTION, u"bEnableDelayedLoad", true);
+    debugLevel = settings.getInt(SECTION, u"debugLevel", 0);
+    debugCode = settings.getString(SECTION, u"debugCode", u"");
+    framesPerSecond = settings.getInt(SECTION, u"framesPerSecond", DEFAULT_FRAMES_PER_SECOND);
+    if (framesPerSecond < MIN_FRAMES_PER_SECOND || framesPerSecond > MAX_FRAMES_PER_SECOND) {
+        VEK_LOG(u"framesPerSecond %d is out of range; using %d.", framesPerSecond, DEFAULT_FRAMES_PER_SECOND);
+        framesPerSecond = DEFAULT_FRAMES_PER_SECOND;
+    }
+    bRelease = debugCode != DEVELOPER_ACCESS_CODE;
     if (bRelease) debugLevel = 0;
-    tickStep = 1.0 / 30.0;
 }
 
-void Vek::saveConfig() {}
+void Vek::saveConfig() {
+    UserSettings& settings = *pUserSettings;
+    settings.setInt(SECTION, u"defaultLanguage", defaultLanguage);
+    settings.setBool(SECTION, u"bEnableDelayedLoad", bEnableDelayedLoad);
+    settings.setInt(SECTION, u"debugLevel", debugLevel);
+    settings.setString(SECTION, u"debugCode", debugCode);
+    settings.setInt(SECTION, u"framesPerSecond", framesPerSecond);
+    settings.save();
+}
 
 double Vek::getTimeSinceStart() const { return pClock->now() - engineStartTime; }
 

@@ -3,19 +3,25 @@
 #include <cstdint>
 #include <memory>
 #include "core/VekMode.h"
+#include "core/WideString.h"
 #include "platform/Clock.h"
 
 namespace platform {
 class FramePacer;
 }  // namespace platform
+class ClassRegistry;
 class Console;
 class Context;
 class ContextRenderer;
 class ErrorManager;
+class FileManager;
 class Language;
 class LiveObjectList;
 class Logger;
+class ResourceManager;
+class StaticSettings;
 class TimeKeeper;
+class UserSettings;
 
 /// The engine root: owns every engine service, created in a fixed order and deleted in the
 /// reverse one, and runs the frame loop with its modes. Exactly one exists at a time,
@@ -69,6 +75,11 @@ public:
     Logger& getLogger() { return *pLogger; }
     ErrorManager& getErrorManager() { return *pErrorManager; }
     TimeKeeper& getTimeKeeper() { return *pTimeKeeper; }
+    FileManager& getFileManager() { return *pFileManager; }
+    StaticSettings& getStaticSettings() { return *pStaticSettings; }
+    UserSettings& getUserSettings() { return *pUserSettings; }
+    ResourceManager& getResourceManager() { return *pResourceManager; }
+    ClassRegistry& getClassRegistry() { return *pClassRegistry; }
     Console& getConsole() { return *pConsole; }
     Language& getLanguage() { return *pLanguage; }
 
@@ -88,7 +99,8 @@ public:
     double measuredFrameRate = 0.0;     ///< frames per second
     int defaultLanguage = -2;           ///< -2 detect, -1 let the user choose, 0..7 the language
     bool bEnableDelayedLoad = true;     ///< samples and streams load their data on first use
-    int framesPerSecond = 30;
+    int framesPerSecond = 30;           ///< the pace of the frame loop
+    WideString debugCode;               ///< the developer access code turns development mode on
 
 private:
     void createServices();
@@ -117,6 +129,11 @@ private:
     std::unique_ptr<Logger> pLogger;
     std::unique_ptr<ErrorManager> pErrorManager;
     std::unique_ptr<TimeKeeper> pTimeKeeper;
+    std::unique_ptr<FileManager> pFileManager;
+    std::unique_ptr<StaticSettings> pStaticSettings;
+    std::unique_ptr<UserSettings> pUserSettings;
+    std::unique_ptr<ResourceManager> pResourceManager;
+    std::unique_ptr<ClassRegistry> pClassRegistry;
     std::unique_ptr<Console> pConsole;
     std::unique_ptr<Language> pLanguage;
     std::unique_ptr<platform::FramePacer> pPacer;

@@ -1,5 +1,7 @@
 #include "core/Vek.h"
+#include <fstream>
 #include <gtest/gtest.h>
+#include <sstream>
 #include <utility>
 #include <vector>
 #include "TempDataHome.h"
@@ -207,4 +209,79 @@ TEST(Vek, TracksLiveObjectsOfItsLifetime) {
         EXPECT_EQ(engine.vek->getLiveObjects().size(), before + 1);
     }
     EXPECT_EQ(engine.vek->getLiveObjects().size(), before);
+}
+
+namespace {
+
+std::string readText(const std::filesystem::path& file) {
+    std::ifstream in(file);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::filesystem::path userFolder(const TempDataHome& home) { return home.path() / "ZV2rmBrumedemo" / "3.07"; }
+
+void writeUserSettings(const TempDataHome& home, const std::string& text) {
+    std::filesystem::create_directories(userFolder(home));
+    std::ofstream(userFolder(home) / "ZV2rmBrumedemo.ini") << text;
+}
+
+std::unique_ptr<Vek> makeEngine() {
+    Vek::Options options;
+    options.pClock = std::make_unique<platform::FixedStepClock>();
+    return std::make_unique<Vek>(std::move(options));
+}
+
+}  // namespace
+
+TEST(VekSettings, DevelopmentModeOnlyWithTheAccessCode) {
+    struct Case {
+        std::string settings;
+        bool bRelease;
+        int debugLevel;
+    };
+    const Case cases[] = {
+        {"", true, 0},
+        {"[Vek]\ndebugLevel=3\n", true, 0},
+        {"[Vek]\ndebugLevel=3\ndebugCode=guess\n", true, 0},
+        {"[Vek]\ndebugLevel=3\ndebugCode=vek-7d33-brume\n", false, 3},
+        {"[Vek]\ndebugCode=vek-7d33-brume\n", false, 0},
+    };
+    for (const Case& c : cases) {
+        TempDataHome home;
+        writeUserSettings(home, c.settings);
+        auto vek = makeEngine();
+        EXPECT_EQ(vek->bRelease, c.bRelease) << c.settings;
+        EXPECT_EQ(vek->debugLevel, c.debugLevel) << c.settings;
+    }
+}
+
+TEST(VekSettings, MissingOrBadKeysGetDefaultsThatAreSavedAtShutDown) {
+    TempDataHome home;
+    writeUserSettings(home, "[Vek]\nframesPerSecond=0\nbEnableDelayedLoad=maybe\ndefaultLanguage=5\n");
+    {
+        auto vek = makeEngine();
+        EXPECT_EQ(vek->framesPerSecond, 30);
+        EXPECT_TRUE(vek->bEnableDelayedLoad);
+        EXPECT_EQ(vek->defaultLanguage, 5);
+        vek->defaultLanguage = -1;  // the language screen asks again after the restart
+    }
+    const std::string saved = readText(userFolder(home) / "ZV2rmBrumedemo.ini");
+    for (const char* line : {"[Vek]", "defaultLanguage=-1", "bEnableDelayedLoad=", "debugLevel=0", "debugCode=",
+                             "framesPerSecond=30"})
+        EXPECT_NE(saved.find(line), std::string::npos) << line << " in\n" << saved;
+    auto again = makeEngine();
+    EXPECT_EQ(again->defaultLanguage, -1);
+}
+
+TEST(VekSettings, ARebuiltEngineContinuesTheRunsLog) {
+    TempDataHome home;
+    makeEngine().reset();
+    makeEngine().reset();
+    const std::string log = readText(userFolder(home) / "ZV2rmBrumedemo.log");
+    std::size_t created = 0;
+    for (std::size_t at = log.find("Engine created"); at != std::string::npos; at = log.find("Engine created", at + 1))
+        ++created;
+    EXPECT_EQ(created, 2u);
 }
