@@ -49,7 +49,8 @@ struct Fixture {
         const auto archive = WadArchive::open(archivePath, error);
         const auto bytes = FileManager::openDisk(archivePath);
         for (const auto& entry : archive->getEntries())
-            streams.emplace_back(bytes->begin() + entry.offset, bytes->begin() + entry.offset + entry.compressedSize);
+            streams.emplace_back(bytes->begin() + entry.offset,
+                                 bytes->begin() + entry.offset + entry.compressedSize);
     }
     ~Fixture() {
         log.reset();

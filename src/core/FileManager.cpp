@@ -107,8 +107,8 @@ bool FileManager::saveSignedBlock(const void* data, std::size_t size, WideString
     return false;
 }
 
-bool FileManager::loadSignedBlock(void* data, std::size_t size, WideStringView folder, WideStringView fileName,
-                                  WideStringView keyText) {
+bool FileManager::loadSignedBlock(void* data, std::size_t size, WideStringView folder,
+                                  WideStringView fileName, WideStringView keyText) {
     const WideString path = joinPath(folder, fileName);
     std::string reason;
     // A valid file is never larger than its header and the longest zlib stream for `size`.

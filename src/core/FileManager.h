@@ -44,8 +44,8 @@ public:
     /// Writes `size` bytes at `data` as the signed data file folder + "/" + fileName
     /// (layout in core/SignedBlock.h), atomically: a crash leaves the old file or the new one.
     /// False, also logged, when it could not be written; the old file then stands.
-    static bool saveSignedBlock(const void* data, std::size_t size, WideStringView folder, WideStringView fileName,
-                                WideStringView keyText);
+    static bool saveSignedBlock(const void* data, std::size_t size, WideStringView folder,
+                                WideStringView fileName, WideStringView keyText);
     /// Fills `data` from such a file only when it is intact, holds exactly `size` bytes and was
     /// signed for this file name and key; else logs why, returns false and leaves `data` untouched.
     static bool loadSignedBlock(void* data, std::size_t size, WideStringView folder, WideStringView fileName,

@@ -25,8 +25,8 @@ uint32_t rotateLeft(uint32_t value, uint32_t bits) { return (value << bits) | (v
 void transform(uint32_t state[4], const uint8_t block[64]) {
     uint32_t words[16];
     for (int i = 0; i < 16; ++i)
-        words[i] = uint32_t(block[i * 4]) | uint32_t(block[i * 4 + 1]) << 8 | uint32_t(block[i * 4 + 2]) << 16 |
-                   uint32_t(block[i * 4 + 3]) << 24;
+        words[i] = uint32_t(block[i * 4]) | uint32_t(block[i * 4 + 1]) << 8 |
+                   uint32_t(block[i * 4 + 2]) << 16 | uint32_t(block[i * 4 + 3]) << 24;
     uint32_t a = state[0], b = state[1], c = state[2], d = state[3];
     for (int i = 0; i < 64; ++i) {
         uint32_t mix;

@@ -39,8 +39,8 @@ void MemoryIniFile::parseLine(WideStringView rawLine, Section*& current) {
 }
 
 const MemoryIniFile::Section* MemoryIniFile::findSection(WideStringView name) const {
-    const auto found =
-        std::find_if(sections.begin(), sections.end(), [&](const Section& s) { return sameName(s.name, name); });
+    const auto found = std::find_if(sections.begin(), sections.end(),
+                                    [&](const Section& s) { return sameName(s.name, name); });
     return found == sections.end() ? nullptr : &*found;
 }
 

@@ -14,7 +14,8 @@ std::optional<int> parseSettingInt(WideStringView text) {
         if (value > int64_t(std::numeric_limits<int>::max()) + 1) return std::nullopt;
     }
     if (bNegative) value = -value;
-    if (value > std::numeric_limits<int>::max() || value < std::numeric_limits<int>::min()) return std::nullopt;
+    if (value > std::numeric_limits<int>::max() || value < std::numeric_limits<int>::min())
+        return std::nullopt;
     return static_cast<int>(value);
 }
 

@@ -10,8 +10,8 @@ static_assert(std::endian::native == std::endian::little, "stored records are li
 
 namespace {
 
-Md5Digest signatureOf(const SignedBlockHeader& header, std::span<const uint8_t> payload, WideStringView fileName,
-                      WideStringView keyText) {
+Md5Digest signatureOf(const SignedBlockHeader& header, std::span<const uint8_t> payload,
+                      WideStringView fileName, WideStringView keyText) {
     Md5Context context;
     md5Update(context, &header, offsetof(SignedBlockHeader, digest));
     const std::string name = toUtf8(fileName);
@@ -50,7 +50,8 @@ bool decodeSignedBlock(std::span<const uint8_t> file, std::span<uint8_t> out, Wi
     }
     std::memcpy(&header, file.data(), sizeof header);
     if (header.payloadSize != out.size()) {
-        error = stringf(u"holds %u bytes where %u are expected", header.payloadSize, static_cast<uint32_t>(out.size()));
+        error = stringf(u"holds %u bytes where %u are expected", header.payloadSize,
+                        static_cast<uint32_t>(out.size()));
         return false;
     }
     const std::span<const uint8_t> stream = file.subspan(sizeof header);

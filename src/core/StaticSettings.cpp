@@ -14,7 +14,9 @@ StaticSettings::StaticSettings(const WideString& path) {
     hq2x = requireInt(u"Graphics", u"hq2x");
 }
 
-WideString StaticSettings::defaultPath() { return stringf(u"%s/%s.ini", getProgramFolder(), BUILD_IDENTIFIER); }
+WideString StaticSettings::defaultPath() {
+    return stringf(u"%s/%s.ini", getProgramFolder(), BUILD_IDENTIFIER);
+}
 
 WideString StaticSettings::requireString(WideStringView section, WideStringView key) const {
     const auto value = ini.findString(section, key);

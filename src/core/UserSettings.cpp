@@ -21,7 +21,9 @@ UserSettings::UserSettings(WideString settingsPath) : path(std::move(settingsPat
     ini = MemoryIniFile::fromUtf8Bytes(*bytes);
 }
 
-WideString UserSettings::defaultPath() { return stringf(u"%s/%s.ini", getUserFilesFolder(), BUILD_IDENTIFIER); }
+WideString UserSettings::defaultPath() {
+    return stringf(u"%s/%s.ini", getUserFilesFolder(), BUILD_IDENTIFIER);
+}
 
 WideString UserSettings::storedText(WideStringView section, WideStringView key, WideStringView defaultText) {
     if (!ini.hasKey(section, key)) ini.setString(section, key, defaultText);

@@ -33,11 +33,13 @@ bool WadArchive::readTable(WideString& error) {
     }
     const uint64_t tableEnd = sizeof header + uint64_t(header.entryCount) * sizeof(WadEntryRecord);
     if (tableEnd > file.size()) {
-        error = stringf(u"%u entries do not fit in %u bytes", header.entryCount, static_cast<uint32_t>(file.size()));
+        error = stringf(u"%u entries do not fit in %u bytes", header.entryCount,
+                        static_cast<uint32_t>(file.size()));
         return false;
     }
     std::vector<WadEntryRecord> records(header.entryCount);
-    if (!file.readAt(sizeof header, {reinterpret_cast<uint8_t*>(records.data()), records.size() * sizeof(WadEntryRecord)})) {
+    if (!file.readAt(sizeof header,
+                     {reinterpret_cast<uint8_t*>(records.data()), records.size() * sizeof(WadEntryRecord)})) {
         error = u"could not read the entry table";
         return false;
     }

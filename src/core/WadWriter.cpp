@@ -43,7 +43,8 @@ std::vector<uint8_t> WadWriter::build(WideString& error) const {
     }
     std::vector<uint8_t> archive(dataStart + data.size());
     std::memcpy(archive.data(), &header, sizeof header);
-    if (!table.empty()) std::memcpy(archive.data() + sizeof header, table.data(), table.size() * sizeof(WadEntryRecord));
+    if (!table.empty())
+        std::memcpy(archive.data() + sizeof header, table.data(), table.size() * sizeof(WadEntryRecord));
     if (!data.empty()) std::memcpy(archive.data() + dataStart, data.data(), data.size());
     return archive;
 }

@@ -44,7 +44,8 @@ bool inflateZlib(std::span<const uint8_t> in, std::span<uint8_t> out) {
         result = inflate(&z.stream, Z_NO_FLUSH);
     }
     const bool bWroteSpare = z.stream.next_out == &spare + 1;
-    return result == Z_STREAM_END && !bWroteSpare && z.stream.avail_in == 0 && z.stream.total_out == out.size();
+    return result == Z_STREAM_END && !bWroteSpare && z.stream.avail_in == 0 &&
+           z.stream.total_out == out.size();
 }
 
 std::size_t zlibCompressBound(std::size_t size) { return compressBound(static_cast<uLong>(size)); }
@@ -52,7 +53,8 @@ std::size_t zlibCompressBound(std::size_t size) { return compressBound(static_ca
 std::vector<uint8_t> compressZlib(std::span<const uint8_t> in) {
     uLongf length = compressBound(static_cast<uLong>(in.size()));
     std::vector<uint8_t> out(length);
-    const int result = compress2(out.data(), &length, in.data(), static_cast<uLong>(in.size()), Z_BEST_COMPRESSION);
+    const int result =
+        compress2(out.data(), &length, in.data(), static_cast<uLong>(in.size()), Z_BEST_COMPRESSION);
     if (result != Z_OK) return {};
     out.resize(length);
     return out;

@@ -65,7 +65,8 @@ std::optional<std::vector<uint8_t>> readFile(const std::filesystem::path& path, 
     return bytes;
 }
 
-bool writeFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes, std::string& error) {
+bool writeFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes,
+                         std::string& error) {
     std::filesystem::path temp = path;
     temp += ".tmp";
     Descriptor file(::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));

@@ -16,7 +16,8 @@ std::optional<std::vector<uint8_t>> readFile(const std::filesystem::path& path, 
 /// Writes `bytes` to "<path>.tmp", flushes it to the disk and renames it over `path`, so that a
 /// crash at any moment leaves either the old file or the new one, never a torn one.
 /// False (with `error` set) when any step fails; `path` is then untouched.
-bool writeFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes, std::string& error);
+bool writeFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes,
+                         std::string& error);
 
 /// "<strerror> (errno <n>)" for the current errno.
 std::string errnoText();

@@ -91,7 +91,8 @@ TEST(FileManager, DiskChecksResolveRelativePathsInTheProgramFolder) {
     EXPECT_TRUE(FileManager::existsDisk(fromUtf8((home.path() / "here.txt").string())));
     EXPECT_FALSE(FileManager::existsDisk(fromUtf8((home.path() / "gone.txt").string())));
     EXPECT_FALSE(FileManager::existsDisk(fromUtf8(home.path().string())));  // a folder is no file
-    EXPECT_EQ(FileManager::diskPath(u"a/b.txt"), fromUtf8((platform::executableFolder() / "a/b.txt").string()));
+    EXPECT_EQ(FileManager::diskPath(u"a/b.txt"),
+              fromUtf8((platform::executableFolder() / "a/b.txt").string()));
     EXPECT_EQ(FileManager::diskPath(u"/abs/b.txt"), u"/abs/b.txt");
     FileManager::verifyFileDisk(fromUtf8((home.path() / "here.txt").string()));
 }
@@ -124,8 +125,9 @@ TEST(FileManagerDeathTest, FatalErrorsNameTheFile) {
     const std::string gone = (home.path() / "gone.dat").string();
     const std::string cwd = platform::currentFolder();
     EXPECT_EXIT(FileManager::verifyFileDisk(fromUtf8(gone)), testing::ExitedWithCode(1),
-                literalPattern("Error: File " + gone + " verification failed (errno " + std::to_string(ENOENT) + ":" +
-                               std::strerror(ENOENT) + ", cwd " + cwd + ")\n Function: FileManager::verifyFileDisk()"));
+                literalPattern("Error: File " + gone + " verification failed (errno " +
+                               std::to_string(ENOENT) + ":" + std::strerror(ENOENT) + ", cwd " + cwd +
+                               ")\n Function: FileManager::verifyFileDisk()"));
     EXPECT_EXIT(FileManager().useWad(fromUtf8(gone)), testing::ExitedWithCode(1),
                 literalPattern("Could not use the archive '" + gone + "': Could not open " + gone));
     writeText(home.path() / "junk.dat", "this is no archive");

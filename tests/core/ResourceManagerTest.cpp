@@ -54,8 +54,9 @@ TEST(ResourceManagerDeathTest, MissingAndDuplicateNamesAreFatal) {
     ResourceManager resources;
     TestTexture texture;
     resources.addResource(u"bmp_ship", &texture);
-    EXPECT_EXIT(resources.find(u"bmp_shop"), testing::ExitedWithCode(1),
-                literalPattern("Error: Could not find resource 'bmp_shop'.\n Function: ResourceManager::find()"));
+    EXPECT_EXIT(
+        resources.find(u"bmp_shop"), testing::ExitedWithCode(1),
+        literalPattern("Error: Could not find resource 'bmp_shop'.\n Function: ResourceManager::find()"));
     TestTexture other;
     EXPECT_EXIT(resources.addResource(u"bmp_ship", &other), testing::ExitedWithCode(1),
                 literalPattern("Error: Assertion failed.\n Statement: map.find(key) == map.end()\n"

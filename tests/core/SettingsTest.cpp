@@ -13,8 +13,9 @@ TEST(SettingsValue, ParsesOnlyWholeNumbersAndTruthValues) {
         {u"2147483648", std::nullopt}, {u"99999999999999999999", std::nullopt}, {u"", std::nullopt},
         {u"-", std::nullopt}, {u"1.5", std::nullopt}, {u"12a", std::nullopt}, {u" 1", std::nullopt}};
     for (const auto& [text, expected] : ints) EXPECT_EQ(parseSettingInt(text), expected) << toUtf8(text);
-    const std::pair<const char16_t*, std::optional<bool>> bools[] = {
-        {u"1", true}, {u"0", false}, {u"TRUE", true}, {u"false", false}, {u"2", true}, {u"yes", std::nullopt}};
+    const std::pair<const char16_t*, std::optional<bool>> bools[] = {{u"1", true},    {u"0", false},
+                                                                     {u"TRUE", true}, {u"false", false},
+                                                                     {u"2", true},    {u"yes", std::nullopt}};
     for (const auto& [text, expected] : bools) EXPECT_EQ(parseSettingBool(text), expected) << toUtf8(text);
 }
 
@@ -41,15 +42,19 @@ TEST(StaticSettingsDeathTest, AMissingFileOrKeyIsFatal) {
     EXPECT_EXIT(StaticSettings(fromUtf8(missing)), testing::ExitedWithCode(1),
                 literalPattern("Error: File " + missing + " verification failed (errno 2:"));
     const std::pair<std::string, std::string> cases[] = {
-        {"[Language]\nlanguageMask=\n[Graphics]\nhq2x=1\n", "Key 'singleLanguage' could not be found in section 'Language'."},
-        {"[Language]\nsingleLanguage=-1\n[Graphics]\nhq2x=1\n", "Key 'languageMask' could not be found in section 'Language'."},
-        {"[Language]\nsingleLanguage=-1\nlanguageMask=\nhq2x=1\n", "Key 'hq2x' could not be found in section 'Graphics'."},
+        {"[Language]\nlanguageMask=\n[Graphics]\nhq2x=1\n",
+         "Key 'singleLanguage' could not be found in section 'Language'."},
+        {"[Language]\nsingleLanguage=-1\n[Graphics]\nhq2x=1\n",
+         "Key 'languageMask' could not be found in section 'Language'."},
+        {"[Language]\nsingleLanguage=-1\nlanguageMask=\nhq2x=1\n",
+         "Key 'hq2x' could not be found in section 'Graphics'."},
         {"[Language]\nsingleLanguage=one\nlanguageMask=\n[Graphics]\nhq2x=1\n",
          "Key 'singleLanguage' in section 'Language' is not a whole number: 'one'."},
     };
     for (const auto& [text, message] : cases) {
         writeText(home.path() / "static.ini", text);
-        EXPECT_EXIT(StaticSettings(fromUtf8((home.path() / "static.ini").string())), testing::ExitedWithCode(1),
+        EXPECT_EXIT(StaticSettings(fromUtf8((home.path() / "static.ini").string())),
+                    testing::ExitedWithCode(1),
                     literalPattern("Error: " + message + "\n Function: StaticSettings::"));
     }
 }
@@ -72,8 +77,9 @@ TEST(UserSettings, WritesMissingKeysWithTheirDefaultsBack) {
 
 TEST(UserSettings, KeepsStoredValuesAndRepairsBadOnes) {
     TempDataHome home;
-    writeText(toUtf8(UserSettings::defaultPath()),
-              "[Vek]\r\ndefaultLanguage=3\r\nbEnableDelayedLoad=maybe\r\nfps=fast\r\n[Other]\r\nkept=yes\r\n");
+    writeText(
+        toUtf8(UserSettings::defaultPath()),
+        "[Vek]\r\ndefaultLanguage=3\r\nbEnableDelayedLoad=maybe\r\nfps=fast\r\n[Other]\r\nkept=yes\r\n");
     UserSettings settings;
     EXPECT_EQ(settings.getInt(u"Vek", u"defaultLanguage", -2), 3);
     EXPECT_TRUE(settings.getBool(u"Vek", u"bEnableDelayedLoad", true));

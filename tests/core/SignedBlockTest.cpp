@@ -112,7 +112,8 @@ TEST(SignedDataFile, SavesAndLoadsThroughTheFileManager) {
     EXPECT_EQ(out, payload);
 
     std::vector<uint8_t> untouched(4808, 0x55);
-    EXPECT_FALSE(FileManager::loadSignedBlock(untouched.data(), untouched.size(), folder, u"missing.pro", KEY));
+    EXPECT_FALSE(
+        FileManager::loadSignedBlock(untouched.data(), untouched.size(), folder, u"missing.pro", KEY));
     writeBytes(home.path() / "huge.hst", std::vector<uint8_t>(1 << 20, 0x78));
     EXPECT_FALSE(FileManager::loadSignedBlock(untouched.data(), untouched.size(), folder, u"huge.hst", KEY));
     EXPECT_EQ(untouched, std::vector<uint8_t>(4808, 0x55));
@@ -125,7 +126,8 @@ TEST(SignedDataFileDeathTest, ReportsAFailedSaveAndKeepsTheOldFile) {
     ASSERT_TRUE(FileManager::saveSignedBlock(old.data(), old.size(), folder, FILE_NAME, KEY));
     const auto before = readBytes(home.path() / "ZV2rmBrumedemo.hst");
 
-    EXPECT_FALSE(FileManager::saveSignedBlock(old.data(), old.size(), folder + u"/no/such/folder", FILE_NAME, KEY));
+    EXPECT_FALSE(
+        FileManager::saveSignedBlock(old.data(), old.size(), folder + u"/no/such/folder", FILE_NAME, KEY));
 
     // The disk fills up half-way through the write.
     const auto big = noiseBytes(64 * 1024, 7);

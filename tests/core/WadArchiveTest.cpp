@@ -39,7 +39,8 @@ void storeRecord(std::vector<uint8_t>& archive, std::size_t index, const WadEntr
     std::memcpy(archive.data() + sizeof(WadHeader) + index * sizeof record, &record, sizeof record);
 }
 
-void editRecord(std::vector<uint8_t>& archive, std::size_t index, const std::function<void(WadEntryRecord&)>& edit) {
+void editRecord(std::vector<uint8_t>& archive, std::size_t index,
+                const std::function<void(WadEntryRecord&)>& edit) {
     WadEntryRecord record = recordAt(archive, index);
     edit(record);
     storeRecord(archive, index, record);
@@ -85,7 +86,8 @@ TEST(WadArchive, FindsNamesWithoutRegardToAsciiCaseOrSlashKind) {
     WideString error;
     const auto archive = WadArchive::open(fromUtf8((home.path() / "a.dat").string()), error);
     ASSERT_TRUE(archive);
-    for (const char16_t* name : {u"gfx/system/Flags.tga", u"GFX/SYSTEM/flags.TGA", u"gfx\\system\\flags.tga"}) {
+    for (const char16_t* name :
+         {u"gfx/system/Flags.tga", u"GFX/SYSTEM/flags.TGA", u"gfx\\system\\flags.tga"}) {
         const auto* entry = archive->find(name);
         ASSERT_NE(entry, nullptr) << toUtf8(name);
         EXPECT_EQ(entry->name, "gfx/system/Flags.tga");
@@ -99,9 +101,10 @@ TEST(WadWriter, RefusesNamesTheFormatCannotHoldOrThatCollide) {
     WideString error;
     ASSERT_TRUE(writer.addEntry(u"gfx/a.tga", {}, error));
     const WideString tooLong(80, u'x');
-    for (WideStringView name : {WideStringView(u""), WideStringView(u"/abs"), WideStringView(u"a/../b"),
-                                WideStringView(u"./a"), WideStringView(u"a//b"), WideStringView(u"a/"),
-                                WideStringView(u"win\\path"), WideStringView(u"GFX/A.TGA"), WideStringView(tooLong)}) {
+    for (WideStringView name :
+         {WideStringView(u""), WideStringView(u"/abs"), WideStringView(u"a/../b"), WideStringView(u"./a"),
+          WideStringView(u"a//b"), WideStringView(u"a/"), WideStringView(u"win\\path"),
+          WideStringView(u"GFX/A.TGA"), WideStringView(tooLong)}) {
         error.clear();
         EXPECT_FALSE(writer.addEntry(name, {}, error)) << toUtf8(name);
         EXPECT_FALSE(error.empty());
@@ -118,19 +121,22 @@ TEST(WadArchive, RefusesEveryDamagedTableWithAReason) {
         {"wrong magic", [](auto& a) { a[0] = 'X'; }, u"not a WAD"},
         {"version 1", [](auto& a) { a[4] = 1; }, u"version 1"},
         {"table past the end", [](auto& a) { storeCount(a, 0xFFFFFFFFu); }, u"do not fit"},
-        {"table cut short", [](auto& a) { a.resize(sizeof(WadHeader) + 3 * sizeof(WadEntryRecord)); }, u"do not fit"},
-        {"unterminated name", [](auto& a) { editRecord(a, 1, [](auto& r) { std::memset(r.name, 'n', 80); }); },
-         u"unterminated"},
-        {"escaping name", [](auto& a) { editRecord(a, 0, [](auto& r) { std::strcpy(r.name, "../../etc/x"); }); },
+        {"table cut short", [](auto& a) { a.resize(sizeof(WadHeader) + 3 * sizeof(WadEntryRecord)); },
+         u"do not fit"},
+        {"unterminated name",
+         [](auto& a) { editRecord(a, 1, [](auto& r) { std::memset(r.name, 'n', 80); }); }, u"unterminated"},
+        {"escaping name",
+         [](auto& a) { editRecord(a, 0, [](auto& r) { std::strcpy(r.name, "../../etc/x"); }); },
          u"invalid name"},
         {"empty name", [](auto& a) { editRecord(a, 2, [](auto& r) { r.name[0] = 0; }); }, u"invalid name"},
-        {"duplicate name", [](auto& a) { editRecord(a, 3, [](auto& r) { std::strcpy(r.name, "SFX/click.wav"); }); },
-         u"twice"},
+        {"duplicate name",
+         [](auto& a) { editRecord(a, 3, [](auto& r) { std::strcpy(r.name, "SFX/click.wav"); }); }, u"twice"},
         {"data past the end", [](auto& a) { editRecord(a, 0, [](auto& r) { r.compressedSize += 100000; }); },
          u"outside"},
         {"offset past the end", [](auto& a) { editRecord(a, 1, [](auto& r) { r.offset = 0xFFFFFFF0u; }); },
          u"outside"},
-        {"offset inside the table", [](auto& a) { editRecord(a, 1, [](auto& r) { r.offset = 20; }); }, u"outside"},
+        {"offset inside the table", [](auto& a) { editRecord(a, 1, [](auto& r) { r.offset = 20; }); },
+         u"outside"},
         {"impossible inflation", [](auto& a) { editRecord(a, 3, [](auto& r) { r.size = 0x7FFFFFFF; }); },
          u"claims"},
     };
@@ -139,8 +145,10 @@ TEST(WadArchive, RefusesEveryDamagedTableWithAReason) {
         corruption.apply(bytes);
         writeBytes(home.path() / "bad.dat", bytes);
         WideString error;
-        EXPECT_EQ(WadArchive::open(fromUtf8((home.path() / "bad.dat").string()), error), nullptr) << corruption.what;
-        EXPECT_NE(error.find(corruption.reason), WideString::npos) << corruption.what << ": " << toUtf8(error);
+        EXPECT_EQ(WadArchive::open(fromUtf8((home.path() / "bad.dat").string()), error), nullptr)
+            << corruption.what;
+        EXPECT_NE(error.find(corruption.reason), WideString::npos)
+            << corruption.what << ": " << toUtf8(error);
     }
     WideString error;
     EXPECT_EQ(WadArchive::open(fromUtf8((home.path() / "missing.dat").string()), error), nullptr);
@@ -152,12 +160,19 @@ TEST(WadArchive, RefusesEntryDataThatDoesNotInflateToItsSize) {
     const auto good = buildArchive(sampleContent());
     const Corruption corruptions[] = {
         {"stream damaged", [](auto& a) { a[recordAt(a, 1).offset + 4] ^= 0xFF; }, u"does not inflate"},
-        {"size one larger", [](auto& a) { editRecord(a, 1, [](auto& r) { r.size += 1; }); }, u"does not inflate"},
-        {"size one smaller", [](auto& a) { editRecord(a, 1, [](auto& r) { r.size -= 1; }); }, u"does not inflate"},
+        {"size one larger", [](auto& a) { editRecord(a, 1, [](auto& r) { r.size += 1; }); },
+         u"does not inflate"},
+        {"size one smaller", [](auto& a) { editRecord(a, 1, [](auto& r) { r.size -= 1; }); },
+         u"does not inflate"},
         {"stream cut short", [](auto& a) { editRecord(a, 1, [](auto& r) { r.compressedSize -= 2; }); },
          u"does not inflate"},
         {"other entry's stream",
-         [](auto& a) { editRecord(a, 1, [&](auto& r) { r.offset = recordAt(a, 3).offset; r.compressedSize = recordAt(a, 3).compressedSize; }); },
+         [](auto& a) {
+             editRecord(a, 1, [&](auto& r) {
+                 r.offset = recordAt(a, 3).offset;
+                 r.compressedSize = recordAt(a, 3).compressedSize;
+             });
+         },
          u"does not inflate"},
     };
     for (const Corruption& corruption : corruptions) {
@@ -169,7 +184,8 @@ TEST(WadArchive, RefusesEntryDataThatDoesNotInflateToItsSize) {
         ASSERT_TRUE(archive) << corruption.what << ": " << toUtf8(error);
         std::vector<uint8_t> out = {1, 2, 3};
         EXPECT_FALSE(archive->read(archive->getEntries()[1], out, error)) << corruption.what;
-        EXPECT_NE(error.find(corruption.reason), WideString::npos) << corruption.what << ": " << toUtf8(error);
+        EXPECT_NE(error.find(corruption.reason), WideString::npos)
+            << corruption.what << ": " << toUtf8(error);
         EXPECT_EQ(out, (std::vector<uint8_t>{1, 2, 3})) << corruption.what;
     }
 }

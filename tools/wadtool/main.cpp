@@ -91,17 +91,20 @@ int forEachEntry(const std::string& file, Store store) {
 }
 
 int extract(const std::string& file, const std::string& folder) {
-    return forEachEntry(file, [&](const std::string& name, const std::vector<uint8_t>& bytes, std::string& error) {
-        // Archive names are relative and free of ".." (the reader checks), so this stays inside `folder`.
-        const fs::path target = fs::path(folder) / name;
-        std::error_code made;
-        fs::create_directories(target.parent_path(), made);
-        return platform::writeFileAtomically(target, bytes, error);
-    });
+    return forEachEntry(file,
+                        [&](const std::string& name, const std::vector<uint8_t>& bytes, std::string& error) {
+                            // Archive names are relative and free of ".." (the reader checks), so this stays
+                            // inside `folder`.
+                            const fs::path target = fs::path(folder) / name;
+                            std::error_code made;
+                            fs::create_directories(target.parent_path(), made);
+                            return platform::writeFileAtomically(target, bytes, error);
+                        });
 }
 
 int verify(const std::string& file) {
-    return forEachEntry(file, [](const std::string&, const std::vector<uint8_t>&, std::string&) { return true; });
+    return forEachEntry(file,
+                        [](const std::string&, const std::vector<uint8_t>&, std::string&) { return true; });
 }
 
 }  // namespace
