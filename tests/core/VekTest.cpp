@@ -65,6 +65,14 @@ TEST(Vek, PublishesItselfAndSeedsTheRandomGeneratorInWholeSeconds) {
     EXPECT_EQ(engine.vek->debugLevel, 0);
     engine.vek.reset();
     EXPECT_EQ(Vek::get(), nullptr);
+
+    // A fixed-step run starts its own clock at 0, so every such run draws the same numbers.
+    TempDataHome home;
+    gameRandom.setSeed(99);
+    Vek::Options fixed;
+    fixed.bFixedStep = true;
+    Vek vek(std::move(fixed));
+    EXPECT_EQ(gameRandom.getState(), 0u);
 }
 
 TEST(Vek, ModeChangesStepOneAtATimeAndEveryLiveObjectHearsEachStep) {
