@@ -163,3 +163,44 @@ std::vector<uint8_t> MemoryImageFile::encodeJpeg(int quality) const {
     }
     return platform::encodeJpeg(rgb, quality);
 }
+
+std::vector<uint8_t> MemoryImageFile::encodeTga() const {
+    constexpr uint8_t RUN_LENGTH_TRUE_COLOUR = 10;
+    constexpr uint8_t TOP_LEFT_ORIGIN_8_ALPHA_BITS = 0x28;
+    constexpr std::size_t MAX_PACKET = 128;
+    std::vector<uint8_t> bytes(18, 0);
+    bytes[2] = RUN_LENGTH_TRUE_COLOUR;
+    bytes[12] = static_cast<uint8_t>(width);
+    bytes[13] = static_cast<uint8_t>(width >> 8);
+    bytes[14] = static_cast<uint8_t>(height);
+    bytes[15] = static_cast<uint8_t>(height >> 8);
+    bytes[16] = 32;
+    bytes[17] = TOP_LEFT_ORIGIN_8_ALPHA_BITS;
+    auto putPixel = [&bytes](uint32_t pixel) {
+        for (int shift : {0, 8, 16, 24}) bytes.push_back(static_cast<uint8_t>(pixel >> shift));  // B, G, R, A
+    };
+    // Packets never cross a row end, as readers expect.
+    for (int y = 0; y < height; ++y) {
+        const uint32_t* row = &pixels[static_cast<std::size_t>(y) * width];
+        std::size_t x = 0;
+        const auto rowWidth = static_cast<std::size_t>(width);
+        while (x < rowWidth) {
+            std::size_t run = 1;
+            while (x + run < rowWidth && run < MAX_PACKET && row[x + run] == row[x]) ++run;
+            if (run > 1) {
+                bytes.push_back(static_cast<uint8_t>(0x80 | (run - 1)));
+                putPixel(row[x]);
+                x += run;
+                continue;
+            }
+            std::size_t literal = 1;  // up to the next pair of equal pixels
+            while (x + literal < rowWidth && literal < MAX_PACKET &&
+                   !(x + literal + 1 < rowWidth && row[x + literal] == row[x + literal + 1]))
+                ++literal;
+            bytes.push_back(static_cast<uint8_t>(literal - 1));
+            for (std::size_t i = 0; i < literal; ++i) putPixel(row[x + i]);
+            x += literal;
+        }
+    }
+    return bytes;
+}

@@ -7,7 +7,7 @@
 #include "core/WideString.h"
 
 /// A decoded picture in memory: 32-bit ARGB pixels, top row first. Reads TGA (plain and
-/// run-length, 24 and 32 bits, either origin), BMP (24 and 32 bits) and JPEG; writes JPEG.
+/// run-length, 24 and 32 bits, either origin), BMP (24 and 32 bits) and JPEG; writes JPEG and TGA.
 class MemoryImageFile {
 public:
     static constexpr int MAXDIMENSION = 16384;
@@ -20,6 +20,8 @@ public:
 
     /// JPEG bytes of the picture (alpha dropped), quality 1..100.
     std::vector<uint8_t> encodeJpeg(int quality) const;
+    /// Run-length 32-bit TGA bytes of the picture, top row first, alpha kept.
+    std::vector<uint8_t> encodeTga() const;
 
     uint32_t& at(int x, int y) { return pixels[static_cast<std::size_t>(y) * width + x]; }
     uint32_t at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }

@@ -104,6 +104,33 @@ bool PlatformWindow::handleSystemEvent([[maybe_unused]] const void* message) {
 #endif
 }
 
+bool PlatformWindow::setDisplayMode(int width, int height, bool fullScreen) {
+    if (!fullScreen) {
+        if (SDL_SetWindowFullscreen(pWindow, 0) != 0) return false;
+        SDL_SetWindowSize(pWindow, width, height);
+        return true;
+    }
+    const int display = SDL_GetWindowDisplayIndex(pWindow);
+    SDL_DisplayMode wanted{};
+    wanted.w = width;
+    wanted.h = height;
+    SDL_DisplayMode closest{};
+    if (display >= 0 && SDL_GetClosestDisplayMode(display, &wanted, &closest)) SDL_SetWindowDisplayMode(pWindow, &closest);
+    SDL_SetWindowSize(pWindow, width, height);
+    return SDL_SetWindowFullscreen(pWindow, SDL_WINDOW_FULLSCREEN) == 0;
+}
+
+std::vector<std::pair<int, int>> PlatformWindow::listDisplayModes() const {
+    std::vector<std::pair<int, int>> modes;
+    const int display = SDL_GetWindowDisplayIndex(pWindow);
+    const int count = display >= 0 ? SDL_GetNumDisplayModes(display) : 0;
+    for (int i = 0; i < count; ++i) {
+        SDL_DisplayMode mode{};
+        if (SDL_GetDisplayMode(display, i, &mode) == 0) modes.emplace_back(mode.w, mode.h);
+    }
+    return modes;
+}
+
 bool PlatformWindow::hasInputFocus() const {
     if (bHeadless) return true;
     return !bDestroyedOutside && (SDL_GetWindowFlags(pWindow) & SDL_WINDOW_INPUT_FOCUS) != 0;

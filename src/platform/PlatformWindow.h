@@ -2,6 +2,8 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 struct SDL_Window;
 union SDL_Event;
@@ -31,6 +33,11 @@ public:
     /// offscreen and dummy drivers) counts as always focused, so a headless run never waits.
     bool hasInputFocus() const;
     bool isHeadless() const { return bHeadless; }
+    /// Sizes the window's drawing area to `width` by `height` pixels, in a window or on the
+    /// whole display (the display mode nearest to that size). False when the system refused.
+    bool setDisplayMode(int width, int height, bool fullScreen);
+    /// Pixel sizes of the display modes of the window's display, as the system lists them.
+    std::vector<std::pair<int, int>> listDisplayModes() const;
     /// For the platform layer's own devices (drawing) that work on this window.
     SDL_Window* getSdlWindow() const { return pWindow; }
 

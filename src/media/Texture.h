@@ -1,0 +1,81 @@
+#pragma once
+#include <memory>
+#include <vector>
+#include "core/Resource.h"
+#include "core/VekBase.h"
+#include "core/WideString.h"
+#include "media/MemoryImageFile.h"
+#include "media/TextureSkin.h"
+
+class MemoryIniFile;
+class VekGraphics;
+namespace platform {
+class DeviceTexture;
+}
+
+/// A picture on the graphics device with its frames (skins). The frames come from an INI
+/// file next to the picture with the same name and the extension ".ini":
+///
+///     [Skin 0]        ; frames are numbered from 0; the first missing number ends the list
+///     x=0             ; left edge of the frame in the picture, pixels (default 0)
+///     y=0             ; top edge, pixels, downwards (default 0)
+///     width=64        ; frame size in pixels, required and above 0
+///     height=48
+///     originX=0       ; origin adjustment in pixels, subtracted from the frame's vertices
+///     originY=0       ;   (default 0; the frame is drawn centred on its origin)
+///
+/// A picture without that file has one frame: the whole picture. A frame reaching outside
+/// the picture is an error. The picture stays in memory so that a reset device gets it back.
+/// Main thread only.
+class Texture : public VekBase, public Resource {
+    VEK_REGISTERED_CLASS()
+
+    /// Flag: always sampled without filtering (crisp glyph pages), whatever the filter setting.
+    /// The other flag bits of the asset tables ask for nothing this device needs.
+    static constexpr int TEXTURE_POINT_SAMPLED = 8;
+
+    struct Frame {
+        Rect rect; // pixels, y downwards
+        Vector3 origin;
+    };
+
+    /// Loads `path` (archive first) and its frame list from the running file manager onto the
+    /// running graphics device. A missing or unreadable picture or frame list is fatal.
+    Texture(const WideString& path, int flags);
+    /// A picture made in memory, with one frame per entry of `frames` (none: the whole picture).
+    Texture(VekGraphics& graphics, MemoryImageFile image, const std::vector<Frame>& frames, int flags);
+    ~Texture() override;
+
+    /// The frames listed by a frame-list file for a picture of that size; false with a reason
+    /// in `error` when an entry is malformed or outside the picture.
+    static bool parseFrames(const MemoryIniFile& ini, int imageWidth, int imageHeight,
+                            std::vector<Frame>& frames, WideString& error);
+
+    int getWidth() const { return image.width; }
+    int getHeight() const { return image.height; }
+    const MemoryImageFile& getImage() const { return image; }
+    bool isPointSampled() const { return (flags & TEXTURE_POINT_SAMPLED) != 0; }
+    const platform::DeviceTexture* getDeviceTexture() const { return pDeviceTexture.get(); }
+
+    /// Uploads the picture again (after a device reset).
+    void reload();
+    /// Lets go of the device's copy (the device is about to close).
+    void releaseDeviceTexture();
+
+    /// The frames in order, owned as children of the texture.
+    std::vector<TextureSkin*> skins;
+
+  private:
+    struct Picture {
+        MemoryImageFile image;
+        std::vector<Frame> frames;
+    };
+    static Picture loadPicture(const WideString& path);
+    Texture(VekGraphics& graphics, Picture picture, int flags);
+    void createSkins(const std::vector<Frame>& frames);
+
+    VekGraphics& graphics;
+    MemoryImageFile image;
+    int flags;
+    std::unique_ptr<platform::DeviceTexture> pDeviceTexture;
+};

@@ -1,0 +1,320 @@
+#include "media/VekGraphics.h"
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include "core/AppEnvironment.h"
+#include "core/Logger.h"
+#include "core/StringUtil.h"
+#include "media/MemoryImageFile.h"
+#include "media/Texture.h"
+#include "platform/PlatformWindow.h"
+
+namespace {
+
+VekGraphics* current = nullptr;
+
+constexpr int SCREENSHOT_QUALITY = 90;
+constexpr uint32_t BAR_COLOR = 0xFF000000; // letterbox and pillarbox bars
+
+std::vector<VideoMode> sortedModes(const std::vector<std::pair<int, int>>& listed) {
+    std::vector<VideoMode> modes;
+    modes.push_back(
+        {VekGraphics::LOGICAL_WIDTH, VekGraphics::LOGICAL_HEIGHT}); // always offered: the safe mode
+    for (const auto& [width, height] : listed) {
+        if (width >= VekGraphics::LOGICAL_WIDTH && height >= VekGraphics::LOGICAL_HEIGHT)
+            modes.push_back({width, height});
+    }
+    std::sort(modes.begin(), modes.end(), [](const VideoMode& a, const VideoMode& b) {
+        return a.width != b.width ? a.width < b.width : a.height < b.height;
+    });
+    modes.erase(std::unique(modes.begin(), modes.end(),
+                            [](const VideoMode& a, const VideoMode& b) {
+                                return a.width == b.width && a.height == b.height;
+                            }),
+                modes.end());
+    return modes;
+}
+
+} // namespace
+
+WideString VideoMode::toString() const {
+    return stringf(u"%d x %d", width, height);
+}
+
+ScreenLayout ScreenLayout::compute(int displayWidth, int displayHeight, bool allowLetterbox) {
+    ScreenLayout layout;
+    displayWidth = std::max(displayWidth, 1);
+    displayHeight = std::max(displayHeight, 1);
+    const int64_t wide =
+        int64_t{displayWidth} * VekGraphics::LOGICAL_HEIGHT; // compare aspects without rounding
+    const int64_t tall = int64_t{displayHeight} * VekGraphics::LOGICAL_WIDTH;
+    if (!allowLetterbox) {
+        layout.viewportWidth = displayWidth;
+        layout.viewportHeight = displayHeight;
+        if (wide > tall) layout.screenWidth = static_cast<int>(std::lround(double(wide) / displayHeight));
+        if (tall > wide) layout.screenHeight = static_cast<int>(std::lround(double(tall) / displayWidth));
+        return layout;
+    }
+    if (wide > tall) { // wider than 4:3: bars left and right
+        layout.viewportHeight = displayHeight;
+        layout.viewportWidth = static_cast<int>(tall / VekGraphics::LOGICAL_HEIGHT);
+        layout.viewportX = (displayWidth - layout.viewportWidth) / 2;
+    } else { // taller (or exact): bars above and below
+        layout.viewportWidth = displayWidth;
+        layout.viewportHeight = static_cast<int>(wide / VekGraphics::LOGICAL_WIDTH);
+        layout.viewportY = (displayHeight - layout.viewportHeight) / 2;
+    }
+    return layout;
+}
+
+VekGraphics::VekGraphics(platform::PlatformWindow& platformWindow, const Settings& initial)
+    : window(platformWindow), settings(initial) {
+    if (hasProgramArgument(u"-safe")) {
+        settings.width = 800;
+        settings.height = 600;
+        settings.bFullScreen = false;
+    }
+    videoModes = sortedModes(window.listDisplayModes());
+    applyDisplayMode();
+    std::string error;
+    pDevice = platform::RenderDevice::create(window.getSdlWindow(), settings.bVSync, error);
+    if (!pDevice) VEK_ERROR(u"Could not open the graphics device: %s", fromUtf8(error));
+    updateLayout();
+    current = this;
+    VEK_LOG(u"Display %d x %d%s, screen %d x %d units, viewport %d pixels wide.", displayWidth, displayHeight,
+            bFullScreen ? u" full screen" : u"", screenWidth, screenHeight, viewportWidth);
+}
+
+VekGraphics::~VekGraphics() {
+    if (current == this) current = nullptr;
+    batch.forgetStates();
+    pDevice.reset();
+}
+
+VekGraphics* VekGraphics::get() {
+    return current;
+}
+
+void VekGraphics::applyDisplayMode() {
+    if (!window.setDisplayMode(settings.width, settings.height, settings.bFullScreen))
+        VEK_LOG(u"The display refused %d x %d%s; keeping what it gave.", settings.width, settings.height,
+                settings.bFullScreen ? u" full screen" : u"");
+    bFullScreen = settings.bFullScreen;
+}
+
+void VekGraphics::updateLayout() {
+    pDevice->setRenderTarget(nullptr);
+    pDevice->getOutputSize(displayWidth, displayHeight);
+    layout = ScreenLayout::compute(displayWidth, displayHeight, settings.bAllowLetterbox);
+    screenWidth = layout.screenWidth;
+    screenHeight = layout.screenHeight;
+    viewportWidth = layout.viewportWidth;
+}
+
+void VekGraphics::changePresentationParameters(int width, int height, bool fullScreen, bool allowLetterbox,
+                                               bool bilinearFilter, bool vsync) {
+    Settings wanted = settings;
+    if (width >= 0 && height >= 0) {
+        wanted.width = width;
+        wanted.height = height;
+    }
+    wanted.bFullScreen = fullScreen;
+    wanted.bAllowLetterbox = allowLetterbox;
+    wanted.bBilinearFilter = bilinearFilter;
+    wanted.bVSync = vsync;
+    const bool bChanged = wanted.width != settings.width || wanted.height != settings.height ||
+                          wanted.bFullScreen != settings.bFullScreen ||
+                          wanted.bAllowLetterbox != settings.bAllowLetterbox ||
+                          wanted.bVSync != settings.bVSync;
+    settings = wanted;
+    if (!bChanged) return;
+    VEK_LOG(u"Restarting to apply configuration.");
+    bRestartPending = true;
+}
+
+bool VekGraphics::needsRestart() {
+    if (pDevice->takeDeviceReset()) {
+        VEK_LOG(u"The graphics device was reset.");
+        bRestartPending = true;
+    }
+    return bRestartPending;
+}
+
+void VekGraphics::restartDevice() {
+    batch.forgetStates();
+    applyDisplayMode();
+    pDevice->setVSync(settings.bVSync);
+    updateLayout();
+    for (Texture* texture : textures)
+        texture->reload();
+    pDevice->takeTargetsReset();
+    bRestartPending = false;
+}
+
+void VekGraphics::beginScene() {
+    pDevice->setRenderTarget(nullptr);
+    updateLayout();
+    pDevice->clearTarget(BAR_COLOR);
+    pDevice->setViewport(layout.viewportX, layout.viewportY, layout.viewportWidth, layout.viewportHeight);
+    view = getScreenView();
+}
+
+void VekGraphics::clear(uint32_t argb) {
+    flush();
+    pDevice->fillViewport(argb);
+}
+
+void VekGraphics::setView(const View& newView) {
+    view = newView;
+}
+
+View VekGraphics::getScreenView() const {
+    View screen;
+    screen.z = -0.5f * static_cast<float>(screenWidth);
+    screen.ratio = static_cast<float>(screenHeight) / static_cast<float>(screenWidth);
+    return screen;
+}
+
+platform::DeviceVertex VekGraphics::project(const QuadCorner& corner) const {
+    const float halfWidth = corner.position.z - view.z;
+    const float nx = (corner.position.x - view.x) / halfWidth;
+    const float ny = (corner.position.y - view.y) / (halfWidth * view.ratio);
+    return {(nx * 0.5f + 0.5f) * static_cast<float>(layout.viewportWidth),
+            (0.5f - ny * 0.5f) * static_cast<float>(layout.viewportHeight), corner.argb, corner.u, corner.v};
+}
+
+void VekGraphics::drawQuad(const Texture* texture, const QuadCorners& corners, platform::BlendMode blend) {
+    for (const QuadCorner& corner : corners) {
+        if (corner.position.z - view.z <= 0.f) return; // behind the eye
+    }
+    const platform::DeviceTexture* device = texture ? texture->getDeviceTexture() : nullptr;
+    const bool bilinear = settings.bBilinearFilter && !(texture && texture->isPointSampled());
+    if (!batch.accepts(device, blend, bilinear)) {
+        flush();
+        batch.setStates(device, blend, bilinear);
+    }
+    const platform::DeviceVertex projected[4] = {project(corners[0]), project(corners[1]),
+                                                 project(corners[2]), project(corners[3])};
+    batch.addQuad(projected);
+}
+
+void VekGraphics::flush() {
+    batch.flush(*pDevice);
+}
+
+void VekGraphics::endScene() {
+    flush();
+}
+
+void VekGraphics::present() {
+    pDevice->present();
+}
+
+std::vector<uint32_t> VekGraphics::readViewport() {
+    flush();
+    return pDevice->readPixels(layout.viewportX, layout.viewportY, layout.viewportWidth,
+                               layout.viewportHeight);
+}
+
+namespace {
+
+bool writeJpeg(const WideString& path, int width, int height, std::vector<uint32_t> pixels) {
+    if (pixels.empty()) return false;
+    MemoryImageFile image(width, height);
+    image.pixels = std::move(pixels);
+    const std::vector<uint8_t> jpeg = image.encodeJpeg(SCREENSHOT_QUALITY);
+    if (jpeg.empty()) return false;
+    std::ofstream file(std::filesystem::path(toUtf8(path)), std::ios::binary | std::ios::trunc);
+    file.write(reinterpret_cast<const char*>(jpeg.data()), static_cast<std::streamsize>(jpeg.size()));
+    return static_cast<bool>(file);
+}
+
+} // namespace
+
+bool VekGraphics::saveFrame(const WideString& path) {
+    return writeJpeg(path, layout.viewportWidth, layout.viewportHeight, readViewport());
+}
+
+bool VekGraphics::takeScreenshot(const WideString& path, const std::function<void()>& drawScene) {
+    flush();
+    std::unique_ptr<platform::DeviceTexture> target =
+        pDevice->createTexture(layout.viewportWidth, layout.viewportHeight, true);
+    if (!target) {
+        VEK_LOG(u"No screenshot: %s", fromUtf8(pDevice->lastError()));
+        return false;
+    }
+    const View previousView = view;
+    bScreenshotInProgress = true;
+    pDevice->setRenderTarget(target.get());
+    pDevice->clearTarget(BAR_COLOR);
+    view = getScreenView();
+    drawScene();
+    flush();
+    std::vector<uint32_t> pixels = pDevice->readPixels(0, 0, target->getWidth(), target->getHeight());
+    batch.forgetStates();
+    pDevice->setRenderTarget(nullptr);
+    pDevice->setViewport(layout.viewportX, layout.viewportY, layout.viewportWidth, layout.viewportHeight);
+    view = previousView;
+    bScreenshotInProgress = false;
+    const bool saved = writeJpeg(path, layout.viewportWidth, layout.viewportHeight, std::move(pixels));
+    VEK_LOG(saved ? u"Screenshot saved to %s." : u"Could not save the screenshot %s.", path);
+    return saved;
+}
+
+WideString VekGraphics::nextScreenshotPath() {
+    const WideString folder = getUserFilesFolder();
+    for (int number = 1;; ++number) {
+        WideString path = stringf(u"%s/%s-%04d.jpg", folder, BUILD_IDENTIFIER, number);
+        std::error_code error;
+        if (!std::filesystem::exists(std::filesystem::path(toUtf8(path)), error)) return path;
+    }
+}
+
+ErrorManager::Hooks VekGraphics::makeErrorHooks() {
+    ErrorManager::Hooks hooks;
+    hooks.saveScreenshot = [this](const WideString& path) { saveFrame(path); };
+    hooks.releaseGraphics = [this] {
+        batch.forgetStates();
+        for (Texture* texture : textures)
+            texture->releaseDeviceTexture();
+        pDevice.reset();
+    };
+    return hooks;
+}
+
+Vector3 VekGraphics::windowToScreen(const Vector3& pixel) const {
+    const float sx = static_cast<float>(screenWidth) / static_cast<float>(std::max(layout.viewportWidth, 1));
+    const float sy =
+        static_cast<float>(screenHeight) / static_cast<float>(std::max(layout.viewportHeight, 1));
+    return {(pixel.x - static_cast<float>(layout.viewportX)) * sx,
+            static_cast<float>(screenHeight) - (pixel.y - static_cast<float>(layout.viewportY)) * sy,
+            pixel.z};
+}
+
+Vector3 VekGraphics::screenToWindow(const Vector3& screen) const {
+    const float sx = static_cast<float>(layout.viewportWidth) / static_cast<float>(screenWidth);
+    const float sy = static_cast<float>(layout.viewportHeight) / static_cast<float>(screenHeight);
+    return {screen.x * sx + static_cast<float>(layout.viewportX),
+            (static_cast<float>(screenHeight) - screen.y) * sy + static_cast<float>(layout.viewportY),
+            screen.z};
+}
+
+std::unique_ptr<platform::DeviceTexture> VekGraphics::createDeviceTexture(const MemoryImageFile& image) {
+    std::unique_ptr<platform::DeviceTexture> texture =
+        pDevice->createTexture(image.width, image.height, false);
+    if (!texture || !pDevice->upload(*texture, image.pixels))
+        VEK_ERROR(u"Could not create a %d x %d texture: %s", image.width, image.height,
+                  fromUtf8(pDevice->lastError()));
+    return texture;
+}
+
+void VekGraphics::addTexture(Texture& texture) {
+    textures.push_back(&texture);
+}
+
+void VekGraphics::removeTexture(Texture& texture) {
+    if (pDevice) batch.flush(*pDevice); // the batch may still draw it
+    batch.forgetStates();
+    std::erase(textures, &texture);
+}

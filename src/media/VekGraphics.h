@@ -1,0 +1,163 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+#include "core/ErrorManager.h"
+#include "core/WideString.h"
+#include "media/VertexBuffer.h"
+#include "media/Vector.h"
+
+namespace platform {
+class PlatformWindow;
+}
+class MemoryImageFile;
+class Texture;
+
+/// A display mode the user can choose.
+struct VideoMode {
+    int width = 0;
+    int height = 0;
+    /// "800 x 600".
+    WideString toString() const;
+};
+
+/// How the logical screen sits on the display: the viewport in display pixels and the size
+/// of the screen in layout units. The layout always holds the 640 by 480 field: with
+/// letterbox (or pillarbox) it is exactly that field, centred with black bars; without,
+/// the field is stretched and the layout widens (or heightens) to the display's shape.
+struct ScreenLayout {
+    int viewportX = 0;
+    int viewportY = 0;
+    int viewportWidth = 0;
+    int viewportHeight = 0;
+    int screenWidth = 640;  ///< W, layout units
+    int screenHeight = 480; ///< H, layout units
+
+    static ScreenLayout compute(int displayWidth, int displayHeight, bool allowLetterbox);
+};
+
+/// What a drawing looks through: the plane at depth z shows the rectangle of half-width
+/// (z - this z) and half-height that times `ratio` around (x, y), filling the viewport.
+struct View {
+    float x = 0.f;
+    float y = 0.f;
+    float z = -320.f;
+    float ratio = 0.75f;
+};
+
+/// The graphics service: the display and its mode, the logical screen on it, drawing of
+/// textured quads in batches, screenshots and recovery of a reset device. Main thread only.
+///
+/// A frame: `beginScene`, `clear`, drawing (through renderables), optionally
+/// `takeScreenshot`, `endScene`, `present`. Before each frame the engine asks
+/// `needsRestart`; when true it enters its frozen mode, calls `restartDevice` there, and
+/// returns to running.
+class VekGraphics {
+  public:
+    static constexpr int LOGICAL_WIDTH = 640;
+    static constexpr int LOGICAL_HEIGHT = 480;
+    static constexpr char16_t SETTINGS_SECTION[] = u"VekGraphics";
+
+    struct Settings {
+        int width = 640;
+        int height = 480;
+        bool bFullScreen = false;
+        bool bAllowLetterbox = true;
+        bool bBilinearFilter = true;
+        bool bVSync = true;
+    };
+    /// One corner of a drawn quad, in world units before the view.
+    struct QuadCorner {
+        Vector3 position;
+        float u = 0.f;
+        float v = 0.f;
+        uint32_t argb = 0xFFFFFFFF;
+    };
+    using QuadCorners = std::array<QuadCorner, 4>; // around the quad: two triangles 0-1-2, 0-2-3
+
+    /// Opens the display in the given mode; the fatal error when no drawing device opens.
+    VekGraphics(platform::PlatformWindow& window, const Settings& settings);
+    ~VekGraphics();
+    VekGraphics(const VekGraphics&) = delete;
+    VekGraphics& operator=(const VekGraphics&) = delete;
+
+    /// The graphics service of the running engine, or null outside its lifetime.
+    static VekGraphics* get();
+
+    /// Width and height < 0 keep the current mode. Restarts the display only when the mode,
+    /// full screen, letterbox or vertical sync changed; the filter applies at once.
+    void changePresentationParameters(int width, int height, bool fullScreen, bool allowLetterbox,
+                                      bool bilinearFilter, bool vsync);
+    const Settings& getSettings() const { return settings; }
+
+    /// True when the device was reset by the system or a changed mode waits to be applied.
+    bool needsRestart();
+    /// Applies the mode and uploads every texture again; the engine calls it while frozen.
+    void restartDevice();
+
+    void beginScene();
+    /// Fills the logical screen with an ARGB colour.
+    void clear(uint32_t argb);
+    /// Makes `view` apply to what is drawn next.
+    void setView(const View& view);
+    const View& getView() const { return view; }
+    /// The view that shows the layout screen: W by H units around the origin, y upwards.
+    View getScreenView() const;
+    void drawQuad(const Texture* texture, const QuadCorners& corners, platform::BlendMode blend);
+    void endScene();
+    void present();
+
+    /// Draws the scene again into an image of the viewport's size, with
+    /// `bScreenshotInProgress` set, and saves it as a JPEG at `path`. False when it failed.
+    bool takeScreenshot(const WideString& path, const std::function<void()>& drawScene);
+    /// The first free "<build>-NNNN.jpg" in the user-data folder.
+    static WideString nextScreenshotPath();
+    /// Saves the frame drawn so far (viewport only) as a JPEG; for the fatal path.
+    bool saveFrame(const WideString& path);
+    /// The fatal path's screenshot and device release, for `ErrorManager::setHooks`.
+    ErrorManager::Hooks makeErrorHooks();
+
+    /// Window pixels to screen units (x from the left edge 0..W, y from the bottom 0..H).
+    Vector3 windowToScreen(const Vector3& pixel) const;
+    Vector3 screenToWindow(const Vector3& screen) const;
+
+    /// ARGB pixels of the viewport as drawn so far, top row first.
+    std::vector<uint32_t> readViewport();
+
+    int getViewportHeight() const { return layout.viewportHeight; }
+    const ScreenLayout& getLayout() const { return layout; }
+
+    // For textures: device pictures, and the list that a device reset walks.
+    std::unique_ptr<platform::DeviceTexture> createDeviceTexture(const MemoryImageFile& image);
+    void addTexture(Texture& texture);
+    void removeTexture(Texture& texture);
+    platform::RenderDevice& getDevice() { return *pDevice; }
+
+    // Fields the game reads.
+    int displayWidth = 0;              ///< pixels
+    int displayHeight = 0;             ///< pixels
+    int screenWidth = LOGICAL_WIDTH;   ///< W, layout units
+    int screenHeight = LOGICAL_HEIGHT; ///< H, layout units
+    int viewportWidth = 0;             ///< pixels, after letterbox or pillarbox
+    bool bFullScreen = false;
+    bool bDetail = true; ///< effects and text shadows draw only when set
+    bool bScreenshotInProgress = false;
+    std::vector<VideoMode> videoModes;
+
+  private:
+    void applyDisplayMode();
+    void updateLayout();
+    void flush();
+    platform::DeviceVertex project(const QuadCorner& corner) const;
+
+    platform::PlatformWindow& window;
+    std::unique_ptr<platform::RenderDevice> pDevice;
+    Settings settings;
+    ScreenLayout layout;
+    View view;
+    VertexBuffer batch;
+    std::vector<Texture*> textures;
+    bool bRestartPending = false;
+};

@@ -1,0 +1,79 @@
+#pragma once
+#include <gtest/gtest.h>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include "media/MemoryImageFile.h"
+#include "media/VekGraphics.h"
+#include "platform/PlatformWindow.h"
+
+/// An offscreen window with the graphics service on it, for drawing tests.
+struct GraphicsFixture {
+    explicit GraphicsFixture(int width = 640, int height = 480, bool letterbox = true) {
+        std::string error;
+        window = platform::PlatformWindow::open("graphics test", 0, 0, width, height, error);
+        if (!window) ADD_FAILURE() << error;
+        VekGraphics::Settings settings;
+        settings.width = width;
+        settings.height = height;
+        settings.bAllowLetterbox = letterbox;
+        settings.bVSync = false;
+        graphics = std::make_unique<VekGraphics>(*window, settings);
+    }
+
+    /// The viewport as drawn so far.
+    MemoryImageFile capture() {
+        MemoryImageFile image(graphics->viewportWidth, graphics->getViewportHeight());
+        image.pixels = graphics->readViewport();
+        return image;
+    }
+    /// The whole window as drawn so far.
+    MemoryImageFile captureWindow() {
+        MemoryImageFile image(graphics->displayWidth, graphics->displayHeight);
+        image.pixels = graphics->getDevice().readPixels(0, 0, graphics->displayWidth, graphics->displayHeight);
+        return image;
+    }
+
+    std::unique_ptr<platform::PlatformWindow> window;
+    std::unique_ptr<VekGraphics> graphics;
+};
+
+/// The folder of the reference images, next to the test sources.
+inline std::filesystem::path goldenFolder() { return std::filesystem::path(__FILE__).parent_path().parent_path() / "golden"; }
+
+/// Compares `image` with the stored reference of that name: equal size, and every channel of
+/// every pixel within `tolerance`. A missing reference is written from `image` (the first
+/// run makes it; it is then checked in) and the comparison passes.
+inline ::testing::AssertionResult matchesGolden(const MemoryImageFile& image, const std::string& name,
+                                                int tolerance = 4) {
+    const std::filesystem::path path = goldenFolder() / (name + ".tga");
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        const std::vector<uint8_t> bytes = image.encodeTga();
+        std::filesystem::create_directories(path.parent_path());
+        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                    static_cast<std::streamsize>(bytes.size()));
+        return ::testing::AssertionSuccess() << "wrote new reference " << path;
+    }
+    const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string error;
+    const std::optional<MemoryImageFile> golden = MemoryImageFile::decode(bytes, error);
+    if (!golden) return ::testing::AssertionFailure() << path << ": " << error;
+    if (golden->width != image.width || golden->height != image.height)
+        return ::testing::AssertionFailure() << "size " << image.width << "x" << image.height << ", reference "
+                                             << golden->width << "x" << golden->height;
+    for (int y = 0; y < image.height; ++y) {
+        for (int x = 0; x < image.width; ++x) {
+            const uint32_t a = image.at(x, y);
+            const uint32_t b = golden->at(x, y);
+            for (int shift : {0, 8, 16}) {
+                const int difference = std::abs(int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF));
+                if (difference > tolerance)
+                    return ::testing::AssertionFailure() << name << ": pixel (" << x << ", " << y << ") is " << std::hex
+                                                         << a << ", reference " << b;
+            }
+        }
+    }
+    return ::testing::AssertionSuccess();
+}

@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+#include "GraphicsTestSupport.h"
+
+TEST(ScreenLayout, BarsOnlyWhereTheDisplayIsNotFourByThree) {
+    const struct {
+        int width, height;
+        bool letterbox;
+        ScreenLayout want;
+    } cases[] = {
+        {640, 480, true, {0, 0, 640, 480, 640, 480}},
+        {1280, 960, true, {0, 0, 1280, 960, 640, 480}},
+        {800, 480, true, {80, 0, 640, 480, 640, 480}},     // pillarbox
+        {640, 600, true, {0, 60, 640, 480, 640, 480}},     // letterbox
+        {1920, 1080, true, {240, 0, 1440, 1080, 640, 480}},
+        {801, 480, true, {80, 0, 640, 480, 640, 480}},     // odd bar split rounds down on the left
+        {800, 480, false, {0, 0, 800, 480, 800, 480}},     // stretched: the layout widens
+        {640, 600, false, {0, 0, 640, 600, 640, 600}},     // ... or heightens
+        {1920, 1080, false, {0, 0, 1920, 1080, 853, 480}},
+        {0, 0, true, {0, 0, 1, 0, 640, 480}},              // a collapsed window never divides by zero
+    };
+    for (const auto& c : cases) {
+        const ScreenLayout got = ScreenLayout::compute(c.width, c.height, c.letterbox);
+        SCOPED_TRACE(testing::Message() << c.width << "x" << c.height << " letterbox " << c.letterbox);
+        EXPECT_EQ(got.viewportX, c.want.viewportX);
+        EXPECT_EQ(got.viewportY, c.want.viewportY);
+        EXPECT_EQ(got.viewportWidth, c.want.viewportWidth);
+        EXPECT_EQ(got.viewportHeight, c.want.viewportHeight);
+        EXPECT_EQ(got.screenWidth, c.want.screenWidth);
+        EXPECT_EQ(got.screenHeight, c.want.screenHeight);
+    }
+}
+
+TEST(VekGraphics, PointerMapsThroughTheBarsOntoScreenUnits) {
+    GraphicsFixture fixture(800, 480);
+    VekGraphics& graphics = *fixture.graphics;
+    graphics.beginScene();
+    const struct {
+        Vector3 pixel;
+        Vector3 screen;
+    } cases[] = {
+        {{80, 480, 0}, {0, 0, 0}},          // bottom-left corner of the field
+        {{720, 0, 0}, {640, 480, 0}},       // top-right
+        {{400, 240, 0}, {320, 240, 0}},     // centre
+        {{0, 240, 0}, {-80, 240, 0}},       // on the left bar: outside the field, not clamped
+    };
+    for (const auto& c : cases) {
+        const Vector3 screen = graphics.windowToScreen(c.pixel);
+        EXPECT_FLOAT_EQ(screen.x, c.screen.x);
+        EXPECT_FLOAT_EQ(screen.y, c.screen.y);
+        const Vector3 back = graphics.screenToWindow(screen);
+        EXPECT_FLOAT_EQ(back.x, c.pixel.x);
+        EXPECT_FLOAT_EQ(back.y, c.pixel.y);
+    }
+}
+
+TEST(VekGraphics, RestartsOnlyForChangesThatNeedIt) {
+    GraphicsFixture fixture;
+    VekGraphics& graphics = *fixture.graphics;
+    EXPECT_FALSE(graphics.needsRestart());
+    graphics.changePresentationParameters(-1, -1, false, true, false, false);  // filter only
+    EXPECT_FALSE(graphics.needsRestart());
+    EXPECT_FALSE(graphics.getSettings().bBilinearFilter);
+    graphics.changePresentationParameters(640, 480, false, true, false, false);  // the same mode
+    EXPECT_FALSE(graphics.needsRestart());
+    graphics.changePresentationParameters(800, 600, false, true, false, false);
+    EXPECT_TRUE(graphics.needsRestart());
+    graphics.restartDevice();
+    EXPECT_FALSE(graphics.needsRestart());
+    EXPECT_EQ(graphics.displayWidth, 800);
+    EXPECT_EQ(graphics.displayHeight, 600);
+    graphics.changePresentationParameters(-1, -1, false, false, false, false);  // letterbox off
+    EXPECT_TRUE(graphics.needsRestart());
+    graphics.restartDevice();
+    EXPECT_EQ(graphics.displayWidth, 800);
+    EXPECT_EQ(graphics.viewportWidth, 800);
+}
+
+TEST(VekGraphics, ModeListIsSortedUniqueAndOffersTheField) {
+    GraphicsFixture fixture;
+    const std::vector<VideoMode>& modes = fixture.graphics->videoModes;
+    ASSERT_FALSE(modes.empty());
+    EXPECT_EQ(modes.front().width, 640);
+    EXPECT_EQ(modes.front().height, 480);
+    for (std::size_t i = 1; i < modes.size(); ++i) {
+        const bool ascending = modes[i - 1].width < modes[i].width ||
+                               (modes[i - 1].width == modes[i].width && modes[i - 1].height < modes[i].height);
+        EXPECT_TRUE(ascending);
+    }
+    EXPECT_EQ(VideoMode({1024, 768}).toString(), u"1024 x 768");
+}

@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+#include "GraphicsTestSupport.h"
+#include "core/MemoryIniFile.h"
+#include "core/StringUtil.h"
+#include "media/Renderable.h"
+#include "media/Texture.h"
+
+namespace {
+
+bool parse(const char16_t* text, std::vector<Texture::Frame>& frames, WideString& error) {
+    return Texture::parseFrames(MemoryIniFile(text), 128, 64, frames, error);
+}
+
+}  // namespace
+
+TEST(Texture, FrameListReadsSectionsInOrderUntilTheFirstGap) {
+    std::vector<Texture::Frame> frames;
+    WideString error;
+    ASSERT_TRUE(parse(u"[Skin 0]\nx=0\ny=0\nwidth=64\nheight=48\n"
+                      u"[Skin 1]\nx=64\ny=16\nwidth=64\nheight=48\noriginX=-3\noriginY=5\n"
+                      u"[Skin 3]\nwidth=1\nheight=1\n",  // after the gap: not read
+                      frames, error))
+        << toUtf8(error);
+    ASSERT_EQ(frames.size(), 2u);
+    EXPECT_FLOAT_EQ(frames[1].rect.left, 64);
+    EXPECT_FLOAT_EQ(frames[1].rect.top, 16);
+    EXPECT_FLOAT_EQ(frames[1].rect.right, 128);
+    EXPECT_FLOAT_EQ(frames[1].rect.bottom, 64);
+    EXPECT_FLOAT_EQ(frames[1].origin.x, -3);
+    EXPECT_FLOAT_EQ(frames[1].origin.y, 5);
+    EXPECT_TRUE(parse(u"; no frames\n", frames, error));
+    EXPECT_TRUE(frames.empty());
+}
+
+TEST(Texture, MalformedFrameListsAreRefusedWithAReason) {
+    const char16_t* bad[] = {
+        u"[Skin 0]\nwidth=0\nheight=10\n",                       // empty frame
+        u"[Skin 0]\nwidth=10\nheight=-1\n",
+        u"[Skin 0]\nx=120\nwidth=10\nheight=10\n",               // past the right edge
+        u"[Skin 0]\ny=60\nwidth=10\nheight=10\n",                // past the bottom
+        u"[Skin 0]\nx=-1\nwidth=10\nheight=10\n",
+        u"[Skin 0]\nx=2147483647\nwidth=2147483647\nheight=1\n", // would wrap in 32 bits
+        u"[Skin 0]\nwidth=ten\nheight=10\n",
+        u"[Skin 0]\nwidth=10\nheight=10\noriginX=1.5\n",
+        u"[Skin 0]\nwidth=99999999999\nheight=10\n",
+    };
+    for (const char16_t* text : bad) {
+        std::vector<Texture::Frame> frames;
+        WideString error;
+        EXPECT_FALSE(parse(text, frames, error)) << toUtf8(text);
+        EXPECT_FALSE(error.empty());
+    }
+}
+
+TEST(Texture, PictureWithoutFramesHasOneCoveringIt) {
+    GraphicsFixture fixture;
+    Texture texture(*fixture.graphics, MemoryImageFile(48, 20), {}, 0);
+    ASSERT_EQ(texture.skins.size(), 1u);
+    EXPECT_FLOAT_EQ(texture.skins[0]->width, 48);
+    EXPECT_FLOAT_EQ(texture.skins[0]->height, 20);
+    EXPECT_EQ(texture.skins[0]->getTexture(), &texture);
+    EXPECT_EQ(texture.skins[0]->getAnchor(), Quad::CENTRE);
+}
+
+TEST(Texture, ReloadAfterAResetDrawsThePictureAgain) {
+    GraphicsFixture fixture;
+    MemoryImageFile picture(4, 4);
+    for (uint32_t& pixel : picture.pixels) pixel = 0xFF00C0FF;
+    Texture texture(*fixture.graphics, picture, {}, Texture::TEXTURE_POINT_SAMPLED);
+    Renderable sprite;
+    texture.skins[0]->setSize(640, 480);
+    sprite.setSkin(texture.skins[0]);
+    // Same size: the offscreen driver's drawing surface cannot grow with its window.
+    fixture.graphics->changePresentationParameters(-1, -1, false, false, true, false);
+    ASSERT_TRUE(fixture.graphics->needsRestart());
+    fixture.graphics->restartDevice();
+    fixture.graphics->beginScene();
+    sprite.render();
+    const MemoryImageFile frame = fixture.capture();
+    EXPECT_EQ(frame.at(10, 10) & 0xFFFFFF, 0x00C0FFu);
+    EXPECT_EQ(frame.at(frame.width - 1, frame.height - 1) & 0xFFFFFF, 0x00C0FFu);
+}
