@@ -4,6 +4,7 @@
 #include "core/EngineLifecycle.h"
 #include "core/MessageLoop.h"
 #include "core/StringUtil.h"
+#include "media/VekMedia.h"
 #include "platform/CrashHandler.h"
 #include "platform/PlatformWindow.h"
 #include "platform/SingleInstanceLock.h"
@@ -41,7 +42,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     // The game layer installs its root factory here once it exists.
-    installEngineEnvironment({[&window] { return window->hasInputFocus(); }, options->bFixedStep, nullptr});
+    installEngineEnvironment({[&window] { return window->hasInputFocus(); }, options->bFixedStep, nullptr,
+                              [&window] { return std::make_unique<VekMedia>(*window); }});
     runMessageLoop(*window, options->frames);
     return 0;
 }

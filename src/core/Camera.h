@@ -18,6 +18,9 @@ public:
     }
     /// The rectangle seen at depth `depth`.
     void getVisibleRect(Rect& out, float depth) const;
+    /// The point of the plane z = 0 seen at screen units (x from the left edge, y up from the
+    /// bottom edge) on a screen `screenWidth` units wide.
+    void screenToWorld(float screenX, float screenY, float screenWidth, float& worldX, float& worldY) const;
 
     float x = 0.f;
     float y = 0.f;

@@ -1,15 +1,25 @@
 #include "core/Context.h"
 #include "core/ContextRenderer.h"
+#include "core/MediaServices.h"
 #include "core/Vek.h"
 
 VEK_REGISTER_CLASS(Context, VekBase, u"Context")
 
 void Context::tickContext(double t, double dt) {
+    updatePointerPosition();
     contextTime += dt;
     if (lifetime > 0.0 && contextTime >= lifetime) closed = true;
     if (pPreObject) pPreObject->tickContext(t, dt);
     tickContents(t, dt);
     if (pPostObject) pPostObject->tickContext(t, dt);
+}
+
+void Context::updatePointerPosition() {
+    const MediaServices* media = Vek::get() ? Vek::get()->getMedia() : nullptr;
+    if (!media) return;
+    const MediaServices::ScreenPointer screen = media->getScreenPointer();
+    camera.screenToWorld(screen.x, screen.y, screen.width, pointer.x, pointer.y);
+    pointer.z = 0.f;
 }
 
 void Context::renderContext() {

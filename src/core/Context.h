@@ -21,6 +21,8 @@ class Context : public VekBase {
     /// Advances the context's clock, closes it once its lifetime is over, then ticks the
     /// pre-object, the contents and the post-object.
     virtual void tickContext(double t, double dt);
+    /// Puts the pointer of the engine's media into this context's coordinates (`pointer`).
+    void updatePointerPosition();
     /// Clears the frame with the clear colour (when not 0), then draws the pre-object, the
     /// contents through the context's camera, and the post-object.
     virtual void renderContext();
@@ -35,6 +37,8 @@ class Context : public VekBase {
     /// The object of this context under the point, or null; contexts with pointer targets
     /// override it.
     virtual VekBase* findObjectUnderPointer(const Point& point);
+    /// The context that the user sees and points at: this one, or the top of a stack.
+    virtual Context* getTopContext() { return this; }
 
     Camera camera;
     bool closed = false;            ///< the context stack removes the context when it is on top

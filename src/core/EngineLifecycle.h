@@ -2,6 +2,7 @@
 #include <functional>
 #include <memory>
 #include "core/GameRoot.h"
+#include "core/MediaServices.h"
 
 /// What the program's entry installs before the first frame tick: how to tell whether the
 /// window is in the foreground, how time runs, and the game layer's factory of its root.
@@ -10,6 +11,7 @@ struct EngineEnvironment {
     std::function<bool()> isInForeground;  ///< null: always in the foreground
     bool bFixedStep = false;
     std::function<std::unique_ptr<GameRoot>()> createGameRoot;
+    std::function<std::unique_ptr<MediaServices>()> createMedia;  ///< null: no media
 };
 void installEngineEnvironment(EngineEnvironment environment);
 

@@ -10,6 +10,7 @@
 #include "core/Language.h"
 #include "core/LiveObjectList.h"
 #include "core/Logger.h"
+#include "core/MediaServices.h"
 #include "core/ResourceManager.h"
 #include "core/StaticSettings.h"
 #include "core/TimeKeeper.h"
@@ -54,8 +55,7 @@ Vek::Vek(Options options) : bFixedStep(options.bFixedStep) {
     pClock = options.pClock ? std::move(options.pClock) : makeClock(bFixedStep);
     gameRandom.setSeed(static_cast<uint32_t>(static_cast<uint64_t>(pClock->now())));
     pLiveObjects = std::make_unique<LiveObjectList>();
-    createServices();
-    readSettings();
+    createServices(options.createMedia);
     pPacer = std::make_unique<platform::FramePacer>(*pClock, framesPerSecond);
     frameReferenceTime = frameRateWindowStart = getTimeSinceStart();
     VEK_LOG(u"Engine created (%s, %d frames per second%s).", bRelease ? u"release" : u"development mode",
@@ -75,7 +75,7 @@ Vek::~Vek() {
 
 Vek* Vek::get() { return activeVek; }
 
-void Vek::createServices() {
+void Vek::createServices(const std::function<std::unique_ptr<MediaServices>()>& createMedia) {
     pLogger = std::make_unique<Logger>(getLogPath(), bLogStarted);
     bLogStarted = true;
     pErrorManager = std::make_unique<ErrorManager>();
@@ -85,11 +85,13 @@ void Vek::createServices() {
     pStaticSettings = std::make_unique<StaticSettings>();
     pFileManager->setHq2x(pStaticSettings->hq2x);
     pUserSettings = std::make_unique<UserSettings>();
+    readSettings();
     pResourceManager = std::make_unique<ResourceManager>();
     pClassRegistry = std::make_unique<ClassRegistry>();
     pClassRegistry->registerDeclaredClasses();
-    // The media services join here, in this order: the pointer tracker, VekInput, VekGraphics,
-    // VekAudio and the default font; VekNetwork joins after the console.
+    // The pointer tracker, VekInput, VekGraphics, VekAudio and the default font, in that order.
+    if (createMedia) pMedia = createMedia();
+    // VekNetwork joins after the console.
     pConsole = std::make_unique<Console>();
     pLanguage = std::make_unique<Language>(pStaticSettings->languageMask);
 }
@@ -97,6 +99,7 @@ void Vek::createServices() {
 void Vek::destroyServices() {
     pLanguage.reset();
     pConsole.reset();
+    pMedia.reset();
     pClassRegistry.reset();
     pResourceManager.reset();
     pUserSettings.reset();
@@ -155,10 +158,11 @@ void Vek::runFrame(Context* rootContext) {
     const double dt = bFixedStep ? tickStep : std::clamp(now - frameReferenceTime, 0.0, MAX_FRAME_STEP);
     frameReferenceTime = now;
     globalClock += dt;
-    // Input polling and the sound update join the tick phase, the console's own tick the
-    // console phase, its drawing and the debug overlay the hud phase, and the end of the scene
-    // the present phase, as those services land.
+    // The console's own tick joins the console phase, its drawing and the debug overlay the
+    // hud phase, and the end of the scene the present phase, as those services land.
+    if (pMedia) pMedia->beginFrame();
     if (rootContext) rootContext->tickContext(globalClock, dt);
+    if (pMedia) pMedia->trackPointer(rootContext);
     markPhase(Phase::Tick);
     markPhase(Phase::Console);
     if (rootContext) rootContext->renderContext();

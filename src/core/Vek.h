@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include "core/VekMode.h"
 #include "core/WideString.h"
@@ -18,6 +19,7 @@ class FileManager;
 class Language;
 class LiveObjectList;
 class Logger;
+class MediaServices;
 class ResourceManager;
 class StaticSettings;
 class TimeKeeper;
@@ -35,6 +37,8 @@ public:
         /// The engine's time source; null picks the machine's clock, or with `bFixedStep` a
         /// fixed-step clock that starts at 0 (so the random seed is 0 too).
         std::unique_ptr<platform::Clock> pClock;
+        /// Makes the media services at their place in the service order; null: none.
+        std::function<std::unique_ptr<MediaServices>()> createMedia;
     };
 
     /// The parts of a frame, in the order they run; their times are measured every frame.
@@ -82,6 +86,8 @@ public:
     ClassRegistry& getClassRegistry() { return *pClassRegistry; }
     Console& getConsole() { return *pConsole; }
     Language& getLanguage() { return *pLanguage; }
+    /// Null when the engine runs without media.
+    MediaServices* getMedia() const { return pMedia.get(); }
 
     /// The graphics service draws contexts through this; null until it installs itself.
     ContextRenderer* getContextRenderer() const { return pContextRenderer; }
@@ -103,7 +109,7 @@ public:
     WideString debugCode;               ///< the developer access code turns development mode on
 
 private:
-    void createServices();
+    void createServices(const std::function<std::unique_ptr<MediaServices>()>& createMedia);
     void destroyServices();
     void readSettings();
     void updateMode();
@@ -134,6 +140,7 @@ private:
     std::unique_ptr<UserSettings> pUserSettings;
     std::unique_ptr<ResourceManager> pResourceManager;
     std::unique_ptr<ClassRegistry> pClassRegistry;
+    std::unique_ptr<MediaServices> pMedia;
     std::unique_ptr<Console> pConsole;
     std::unique_ptr<Language> pLanguage;
     std::unique_ptr<platform::FramePacer> pPacer;

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include "core/VekBasePointer.h"
 
 /// One contact on the screen: a finger, or the mouse's first button, which counts as one.
 /// Positions are window pixels. `usage` is free for the game to mark what a contact does
@@ -15,4 +16,7 @@ struct TouchPoint {
     bool bPressed = false;   // went down this frame
     bool bReleased = false;  // lifted this frame
     int usage = 0;
+    /// The object that took this contact when it went down (a pressed button); it alone
+    /// answers the release.
+    VekBasePointer handler;
 };

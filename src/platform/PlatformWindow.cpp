@@ -136,4 +136,6 @@ bool PlatformWindow::hasInputFocus() const {
     return !bDestroyedOutside && (SDL_GetWindowFlags(pWindow) & SDL_WINDOW_INPUT_FOCUS) != 0;
 }
 
+void PlatformWindow::getSize(int& width, int& height) const { SDL_GetWindowSize(pWindow, &width, &height); }
+
 }  // namespace platform

@@ -38,6 +38,8 @@ public:
     bool setDisplayMode(int width, int height, bool fullScreen);
     /// Pixel sizes of the display modes of the window's display, as the system lists them.
     std::vector<std::pair<int, int>> listDisplayModes() const;
+    /// The drawable size of the window in pixels.
+    void getSize(int& width, int& height) const;
     /// For the platform layer's own devices (drawing) that work on this window.
     SDL_Window* getSdlWindow() const { return pWindow; }
 

@@ -1,6 +1,7 @@
 #include "platform/SdlInputSource.h"
 #include <SDL.h>
 #include <algorithm>
+#include "platform/PlatformWindow.h"
 #include "platform/SdlKeyMap.h"
 
 namespace platform {
@@ -24,7 +25,8 @@ float axisValue(SDL_Joystick* joystick, int axis) {
 
 }  // namespace
 
-SdlInputSource::SdlInputSource() {
+SdlInputSource::SdlInputSource(PlatformWindow* window) : pWindow(window) {
+    if (pWindow) pWindow->setEventListener([this](const SDL_Event& event) { handleEvent(event); });
     SDL_InitSubSystem(SDL_INIT_JOYSTICK);
     // Devices present at start arrive as SDL_JOYDEVICEADDED events too; opening is idempotent.
     for (int i = 0; i < SDL_NumJoysticks(); ++i) openJoystick(i);
@@ -32,6 +34,7 @@ SdlInputSource::SdlInputSource() {
 }
 
 SdlInputSource::~SdlInputSource() {
+    if (pWindow) pWindow->setEventListener(nullptr);
     for (SDL_Joystick*& joystick : joysticks)
         if (joystick) SDL_JoystickClose(joystick);
     SDL_QuitSubSystem(SDL_INIT_JOYSTICK);

@@ -7,12 +7,16 @@
 
 namespace platform {
 
+class PlatformWindow;
+
 /// Input from SDL events and joysticks. The window's event pump hands every event to
 /// `handleEvent`; `poll` reports once per frame. A key or button pressed and released
 /// between two polls still reads as down for one frame, so no tap is lost. Main thread only.
 class SdlInputSource : public InputSource {
 public:
-    SdlInputSource();
+    /// Listens to the window's events while it lives; without a window, events come only
+    /// through `handleEvent`.
+    explicit SdlInputSource(PlatformWindow* window = nullptr);
     ~SdlInputSource() override;
     SdlInputSource(const SdlInputSource&) = delete;
     SdlInputSource& operator=(const SdlInputSource&) = delete;
@@ -37,6 +41,7 @@ private:
     std::string typed;
     std::map<SDL_FingerID, TouchContact> touches;
     std::array<SDL_Joystick*, MAXJOYSTICKS> joysticks{};
+    PlatformWindow* pWindow;
 };
 
 }  // namespace platform

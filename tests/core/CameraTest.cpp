@@ -40,3 +40,26 @@ TEST(Camera, SetPositionKeepsDepthAndShape) {
     EXPECT_EQ(camera.ratio, 0.5f);
     EXPECT_EQ(camera.xOrigin, -320.f);
 }
+
+TEST(Camera, ScreenPointsMapOntoThePlaneOfTheWorld) {
+    struct Case {
+        float x, y, cameraZ, screenWidth, screenX, screenY, worldX, worldY;
+    };
+    const Case cases[] = {
+        {0.f, 0.f, -320.f, 640.f, 0.f, 0.f, -320.f, -240.f},     // bottom-left corner
+        {0.f, 0.f, -320.f, 640.f, 320.f, 240.f, 0.f, 0.f},       // centre
+        {0.f, 0.f, -320.f, 640.f, 640.f, 480.f, 320.f, 240.f},   // top-right corner
+        {100.f, -50.f, -320.f, 640.f, 320.f, 240.f, 100.f, -50.f},  // a moved camera
+        {0.f, 0.f, -640.f, 640.f, 640.f, 480.f, 640.f, 480.f},   // twice as far: twice as much world
+        {0.f, 0.f, -320.f, 1280.f, 1280.f, 960.f, 320.f, 240.f},  // a wider screen in the same view
+    };
+    for (const Case& c : cases) {
+        Camera camera;
+        camera.setPosition(c.x, c.y);
+        camera.z = c.cameraZ;
+        float worldX = 0.f, worldY = 0.f;
+        camera.screenToWorld(c.screenX, c.screenY, c.screenWidth, worldX, worldY);
+        EXPECT_FLOAT_EQ(worldX, c.worldX) << c.screenX;
+        EXPECT_FLOAT_EQ(worldY, c.worldY) << c.screenY;
+    }
+}

@@ -42,7 +42,7 @@ TEST(MessageLoop, FrameLimitClosesTheWindowAndShutsDown) {
     TempDataHome home;
     auto window = openWindow();
     ASSERT_TRUE(window);
-    installEngineEnvironment({nullptr, true, nullptr});
+    installEngineEnvironment({nullptr, true, nullptr, nullptr});
     runMessageLoop(*window, 5);
     EXPECT_TRUE(window->isCloseRequested());
     EXPECT_EQ(Vek::get(), nullptr);
@@ -55,7 +55,8 @@ TEST(MessageLoop, GameQuitEndsTheLoopAndDeletesBothRoots) {
     ASSERT_TRUE(window);
     int framesRun = 0;
     bool bDeleted = false;
-    installEngineEnvironment({nullptr, true, [&] { return std::make_unique<QuittingGame>(3, framesRun, bDeleted); }});
+    installEngineEnvironment(
+        {nullptr, true, [&] { return std::make_unique<QuittingGame>(3, framesRun, bDeleted); }, nullptr});
     runMessageLoop(*window, 0);
     EXPECT_EQ(framesRun, 3);
     EXPECT_TRUE(bDeleted);
