@@ -60,7 +60,7 @@ WaveCaptionKeys themedStageKeys(int system, int stage) {
     return THEMED[theme][index];
 }
 
-} // namespace
+}  // namespace
 
 WaveCaptionKeys selectWaveCaptionKeys(int wave) {
     VEK_ASSERT(wave >= 1 && wave <= WAVE_COUNT);

@@ -136,7 +136,7 @@ class WaveCaptionsTest : public ::testing::Test {
     std::unique_ptr<Language> language = std::make_unique<Language>();
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(WaveCaptionsTest, EveryWaveTakesTheKeysAndBlinkPeriodsOfItsCell) {
     for (int wave = 1; wave <= WAVE_COUNT; ++wave) {

@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -59,6 +61,46 @@ std::vector<std::u16string> placeholders(WideStringView text) {
         }
     }
     return found;
+}
+
+bool isKana(char16_t c) {
+    return (c >= 0x3041 && c <= 0x3096) || (c >= 0x30A1 && c <= 0x30FC);
+}
+bool isIdeograph(char16_t c) {
+    return c >= 0x4E00 && c <= 0x9FFF;
+}
+bool isHangulSyllable(char16_t c) {
+    return c >= 0xAC00 && c <= 0xD7A3;
+}
+
+/// Japanese kana and ideographs in the Japanese row, Hangul syllables in the Korean one.
+bool isOwnScript(int row, char16_t c) {
+    if (row == JA) return isKana(c) || isIdeograph(c);
+    if (row == KO) return isHangulSyllable(c);
+    return false;
+}
+
+/// Every character beyond ASCII and beyond the row's own script that `row` uses from `first` to `last`.
+std::u16string charactersBeyondAscii(int row, StringId first, StringId last) {
+    std::set<char16_t> found;
+    for (const LocalisedText& entry : localisedTexts(row)) {
+        if (entry.id < first || entry.id > last || !entry.text) continue;
+        for (const char16_t c : WideStringView(entry.text))
+            if (c >= 0x80 && !isOwnScript(row, c)) found.insert(c);
+    }
+    return std::u16string(found.begin(), found.end());
+}
+
+/// Expects the texts of `row` from `first` to `last` to equal the English ones exactly at `identical`.
+void expectIdenticalToEnglishExactly(int row, StringId first, StringId last,
+                                     const std::set<StringId>& identical) {
+    const auto english = rowTexts(EN);
+    const auto texts = rowTexts(row);
+    for (StringId id = first; id <= last; ++id) {
+        if (isUnassignedStringId(id)) continue;
+        ASSERT_TRUE(texts[id] && english[id]) << describe(row, id);
+        EXPECT_EQ(WideStringView(texts[id]) == english[id], identical.count(id) == 1) << describe(row, id);
+    }
 }
 
 }  // namespace
@@ -188,24 +230,84 @@ TEST(TextRules, KeyNamesIdenticalToEnglishAreExactlyTheListedOnes) {
          "DIK_WAKE"});
     const std::size_t listed[LANGUAGE_COUNT] = {0, 37, 19, 27 + 32, 19 + 36, 17, 52, 25};
 
-    const auto english = rowTexts(EN);
     for (int row = FR; row < LANGUAGE_COUNT; ++row) {
         ASSERT_EQ(expected[row].size(), listed[row]) << LANGUAGE_NAMES[row];
         expected[row].insert(everyRow.begin(), everyRow.end());
-        const auto texts = rowTexts(row);
-        for (StringId id = STR_DIK_NONE; id <= STR_DIK_MOUSEBUTTON3; ++id) {
-            ASSERT_TRUE(texts[id] && english[id]) << describe(row, id);
-            EXPECT_EQ(WideStringView(texts[id]) == english[id], expected[row].count(id) == 1)
-                << describe(row, id);
+        expectIdenticalToEnglishExactly(row, STR_DIK_NONE, STR_DIK_MOUSEBUTTON3, expected[row]);
+    }
+}
+
+TEST(TextRules, LaterTextsIdenticalToEnglishAreExactlyTheListedOnes) {
+    struct Family {
+        StringId first;
+        StringId last;
+        std::initializer_list<const char*> keys[LANGUAGE_COUNT];
+        std::size_t counts[LANGUAGE_COUNT];
+    };
+    const Family families[] = {
+        {STR_NETWORKWIZARD,
+         STR_ENDING16,
+         {{}, {}, {"INTRO10"}, {"INTRO10"}, {}, {"THEEND"}, {"THEEND"}, {"THEEND", "INTRO10"}},
+         {0, 0, 1, 1, 0, 1, 1, 2}},
+        {STR_ZELBINVORLANX,
+         STR_GAMEOVER,
+         {{},
+          {"ZELBINVORLANX", "OMBRELRISE", "CREDITS1B", "CREDITS2B", "CREDITS3B", "BONUSDESTROYER",
+           "PLANETNAME2", "PLANETNAME3", "PLANETNAME5", "PLANETNAME7", "WAVEX8"},
+          {"ZELBINVORLANX", "OMBRELRISE", "CREDITS", "CREDITS1B", "CREDITS2B", "CREDITS3B", "PLANETNAME1",
+           "PLANETNAME3", "PLANETNAME4", "PLANETNAME5", "PLANETNAME7", "PLANETNAME9", "WAVE59B", "WAVEX8",
+           "GAMEOVER"},
+          {"ZELBINVORLANX", "OMBRELRISE", "CREDITS1B", "CREDITS2B", "CREDITS3B", "WAVE59B", "WAVE44",
+           "WAVEX8"},
+          {"ZELBINVORLANX", "OMBRELRISE", "CREDITS1B", "CREDITS2B", "CREDITS3B", "PLANETNAME9"},
+          {"ZELBINVORLANX", "OMBRELRISE", "COPYRIGHT", "CREDITS1B", "CREDITS2B", "CREDITS3B"},
+          {"ZELBINVORLANX", "OMBRELRISE", "COPYRIGHT", "CREDITS1B", "CREDITS2B", "CREDITS3A", "CREDITS3B"},
+          {"ZELBINVORLANX", "OMBRELRISE", "CREDITS1B", "CREDITS2B", "CREDITS3B", "BONUSMULTIKILL",
+           "PLANETNAME4", "PLANETNAME7", "WAVE59B", "WAVE44", "WAVEX8", "SYSTEMEND10"}},
+         {0, 11, 15, 8, 6, 6, 7, 12}},
+        {STR_IOS_MWLEGAL1,
+         STR_STEAM_PRESENSESINGLEPLAYER,
+         {{},
+          {"IOS_GAMECENTER", "IOS_ENUMSENSITIVITY4"},
+          {"IOS_SUPPORT", "IOS_GAMECENTER", "IOS_ENUMSENSITIVITY1", "IOS_ENUMSENSITIVITY4"},
+          {"IOS_GAMECENTER", "IOS_ENUMSENSITIVITY1", "IOS_ENUMSENSITIVITY4"},
+          {"IOS_GAMECENTER", "IOS_ENUMSENSITIVITY4", "STEAM_PRESENSEMENUS", "STEAM_PRESENSESINGLEPLAYER"},
+          {"IOS_GAMECENTER", "IOS_GDPR1", "IOS_GDPR2", "STEAM_PRESENSEMENUS", "STEAM_PRESENSESINGLEPLAYER"},
+          {"IOS_GDPR1", "IOS_GDPR2", "STEAM_PRESENSEMENUS", "STEAM_PRESENSESINGLEPLAYER"},
+          {"STEAM_PRESENSEMENUS", "STEAM_PRESENSESINGLEPLAYER"}},
+         {0, 2, 4, 3, 4, 5, 4, 2}},
+    };
+    for (const Family& family : families) {
+        for (int row = FR; row < LANGUAGE_COUNT; ++row) {
+            const std::set<StringId> identical = idsOfKeys(family.keys[row]);
+            ASSERT_EQ(identical.size(), family.counts[row])
+                << LANGUAGE_NAMES[row] << " from id " << family.first;
+            expectIdenticalToEnglishExactly(row, family.first, family.last, identical);
         }
     }
 }
 
-TEST(TextRules, PlaceholdersMatchEnglishInEveryLanguage) {
-    const auto english = rowTexts(EN);
+TEST(TextRules, PlaceholdersStandExactlyInTheListedTextsInEveryLanguage) {
+    const std::map<StringId, std::vector<std::u16string>> expected = {
+        {STR_HELLO, {u"%s"}},
+        {STR_ERRORREPORTUPLOADING, {u"%s"}},
+        {STR_CONNECTEDTO, {u"%s"}},
+        {STR_DISCONNECTEDFROM, {u"%s"}},
+        {STR_PLAYERJOINED, {u"%s"}},
+        {STR_PLAYERLEFT, {u"%s"}},
+        {STR_FAILEDWITHCODE, {u"%d"}},
+        {STR_ERRORMINVERSIONCLIENT, {u"%s", u"%.2lf"}},
+        {STR_ERRORMINVERSIONSERVER, {u"%s", u"%.2lf"}},
+        {STR_IOS_MWLEGAL2, {u"%s", u"%s"}},
+    };
     forEachText([&](int row, StringId id, WideStringView text) {
-        if (!english[id]) return;
-        EXPECT_EQ(placeholders(text), placeholders(english[id])) << describe(row, id);
+        const auto entry = expected.find(id);
+        const std::vector<std::u16string> wanted =
+            entry == expected.end() ? std::vector<std::u16string>() : entry->second;
+        EXPECT_EQ(placeholders(text), wanted) << describe(row, id);
+        const auto percents = static_cast<std::size_t>(std::count(text.begin(), text.end(), u'%'));
+        const bool bPlainPercent = row == FR && id == STR_DIK_APOSTROPHE;
+        EXPECT_EQ(percents, bPlainPercent ? 1 : wanted.size()) << describe(row, id);
     });
     EXPECT_TRUE(placeholders(u"\u00F9 %").empty());
     EXPECT_EQ(placeholders(u"v%s needs %.2lf, got %d%%").size(), 4u);
@@ -227,11 +329,7 @@ TEST(TextRules, CharactersStayWithinEachLanguagesRepertoire) {
     const auto isAllowed = [&](int row, char16_t c) {
         if (c >= 0x20 && c < 0x7F) return true;
         if (beyondAscii[row].find(c) != std::u16string::npos) return true;
-        if (row == JA)
-            return (c >= 0x3041 && c <= 0x3096) || (c >= 0x30A1 && c <= 0x30FC) ||
-                   (c >= 0x4E00 && c <= 0x9FFF);
-        if (row == KO) return c >= 0xAC00 && c <= 0xD7A3;
-        return false;
+        return isOwnScript(row, c);
     };
     const std::set<StringId> iconTexts =
         idsOfKeys({"CANCEL", "QUIT", "DIK_UP", "DIK_DOWN", "DIK_LEFT", "DIK_RIGHT", "BACK", "NEXT", "HELP",
@@ -249,35 +347,221 @@ TEST(TextRules, CharactersStayWithinEachLanguagesRepertoire) {
     });
 }
 
-TEST(TextRules, NoTextIsLongerThanItsLanguageAllows) {
-    // Longest text of the whole row, and of the ids before the touch-platform family.
-    const std::size_t longest[LANGUAGE_COUNT] = {99, 129, 138, 127, 109, 99, 99, 123};
-    const std::size_t longestBeforeTouch[LANGUAGE_COUNT] = {67, 80, 87, 82, 82, 56, 56, 82};
-    forEachText([&](int row, StringId id, WideStringView text) {
-        EXPECT_LE(text.size(), id < 845 ? longestBeforeTouch[row] : longest[row]) << describe(row, id);
-    });
+TEST(TextRules, LaterFamiliesUseExactlyTheirListedLetters) {
+    struct Letters {
+        StringId first;
+        StringId last;
+        std::u16string beyondAscii[LANGUAGE_COUNT]; // besides kana, ideographs and Hangul
+    };
+    const Letters families[] = {
+        {STR_NETWORKWIZARD,
+         STR_ENDING16,
+         {u"", u"éèêàçÇ«»", u"äöü", u"àèù", u"áéíóúñ¡¿", u"、。", u"", u"ąćęłńóśźżŻ"}},
+        // The Japanese comma belongs to the Japanese SYSTEMEND10B as it is given.
+        {STR_ZELBINVORLANX,
+         STR_GAMEOVER,
+         {u"©", u"©éèêôïàÀœ", u"©äöüßà", u"©àì", u"©áéíóúñ¡¿", u"©、", u"©", u"©ąćęłńóśźżÓŚĆ"}},
+    };
+    for (const Letters& family : families) {
+        for (int row = 0; row < LANGUAGE_COUNT; ++row) {
+            std::u16string wanted = family.beyondAscii[row];
+            std::sort(wanted.begin(), wanted.end());
+            EXPECT_EQ(toUtf8(charactersBeyondAscii(row, family.first, family.last)), toUtf8(wanted))
+                << LANGUAGE_NAMES[row] << " from id " << family.first;
+        }
+    }
+    // The Japanese network and story texts mix both kana, the prolonged sound mark and ideographs.
+    bool bHiragana = false, bKatakana = false, bProlonged = false, bIdeograph = false;
+    const auto japanese = rowTexts(JA);
+    for (StringId id = STR_NETWORKWIZARD; id <= STR_ENDING16; ++id) {
+        if (!japanese[id]) continue;
+        for (const char16_t c : WideStringView(japanese[id])) {
+            bHiragana |= c >= 0x3041 && c <= 0x3096;
+            bKatakana |= c >= 0x30A1 && c <= 0x30FA;
+            bProlonged |= c == 0x30FC;
+            bIdeograph |= isIdeograph(c);
+        }
+    }
+    EXPECT_TRUE(bHiragana && bKatakana && bProlonged && bIdeograph);
 }
 
-TEST(TextRules, BlanksAndBarsStandOnlyWhereTheyBelong) {
+TEST(TextRules, EachRowsLongestTextsAreTheListedOnes) {
+    struct Longest {
+        const char* key;
+        std::size_t length;
+    };
+    // The second consent line is the longest text of every row; before the touch-platform
+    // family these are.
+    const std::size_t longestOfRow[LANGUAGE_COUNT] = {99, 129, 138, 127, 109, 99, 99, 123};
+    const Longest longestBeforeTouch[LANGUAGE_COUNT] = {{"RUNTESTONDESKTOPHINT", 67},
+                                                        {"VSYNCHINT", 80},
+                                                        {"ERRORMINVERSIONSERVER", 87},
+                                                        {"SELECTYOURCOUNTRYHINT", 82},
+                                                        {"VSYNCHINT", 82},
+                                                        {"COPYRIGHT", 56},
+                                                        {"COPYRIGHT", 56},
+                                                        {"VSYNCHINT", 82}};
+    for (int row = 0; row < LANGUAGE_COUNT; ++row) {
+        const auto texts = rowTexts(row);
+        const auto lengthOf = [&](StringId id) { return texts[id] ? WideStringView(texts[id]).size() : 0; };
+        EXPECT_EQ(lengthOf(STR_IOS_GDPR2), longestOfRow[row]) << LANGUAGE_NAMES[row];
+        const std::set<StringId> named = idsOfKeys({longestBeforeTouch[row].key});
+        ASSERT_EQ(named.size(), 1u) << longestBeforeTouch[row].key;
+        EXPECT_EQ(lengthOf(*named.begin()), longestBeforeTouch[row].length) << describe(row, *named.begin());
+        for (StringId id = 0; id < STRING_ID_COUNT; ++id) {
+            const std::size_t bound =
+                id < STR_IOS_MWLEGAL1 ? longestBeforeTouch[row].length : longestOfRow[row];
+            EXPECT_LE(lengthOf(id), bound) << describe(row, id);
+        }
+    }
+}
+
+TEST(TextRules, BlanksAndBarsStandExactlyWhereTheyBelong) {
     const std::set<StringId> bars =
         idsOfKeys({"CHANGELANGUAGETEXT", "ENUMCONTROLMETHOD1DESC", "ENUMFIRINGMETHOD0DESC",
                    "ENUMFIRINGMETHOD1DESC", "ENUMFIRINGMETHOD2DESC", "ENUMFIRINGMETHOD3DESC"});
     const std::set<StringId> japaneseTrailingBlank =
         idsOfKeys({"INTRO12", "ENDING6", "ENDING11", "ENDING16", "CHOOSEPLAYERS1", "WAVE55", "WAVE56",
                    "WAVE58", "WAVE59B", "SYSTEMENDDEFAULT", "SYSTEMEND10", "SYSTEMEND10B"});
+    ASSERT_EQ(japaneseTrailingBlank.size(), 12u);
     const std::set<StringId> doubleBlank = idsOfKeys({"BACK", "NEXT", "CANCEL", "HELP", "QUIT"});
-    const std::set<StringId> polishEdgeBlank = idsOfKeys({"WAVE109"});
     forEachText([&](int row, StringId id, WideStringView text) {
         if (id <= STR_PLACEHOLDER0 || text.empty()) return;
-        const bool bEdgeBlank = text.front() == u' ' || text.back() == u' ';
-        const bool bAllowed =
-            (row == PL && polishEdgeBlank.count(id)) || (row == JA && japaneseTrailingBlank.count(id));
-        EXPECT_TRUE(!bEdgeBlank || bAllowed) << describe(row, id) << " begins or ends with a blank";
+        const bool bJapaneseTrailing = row == JA && japaneseTrailingBlank.count(id);
+        const bool bPolishFramed = row == PL && id == STR_WAVE109;
+        EXPECT_EQ(text.front() == u' ', bPolishFramed) << describe(row, id) << " and a leading blank";
+        EXPECT_EQ(text.back() == u' ', bPolishFramed || bJapaneseTrailing)
+            << describe(row, id) << " and a trailing blank";
+        if (bJapaneseTrailing) {
+            EXPECT_TRUE(text.ends_with(u"! ") || text.ends_with(u"? ")) << describe(row, id);
+        }
         EXPECT_TRUE(text.find(u"  ") == WideStringView::npos || doubleBlank.count(id)) << describe(row, id);
         EXPECT_EQ(text.find(u'\u3000'), WideStringView::npos) << describe(row, id);
+        const bool bOneLine = row == IT && id == STR_ENUMCONTROLMETHOD1DESC;
         const auto barCount = std::count(text.begin(), text.end(), u'|');
-        EXPECT_LE(barCount, bars.count(id) ? 1 : 0) << describe(row, id);
+        EXPECT_EQ(barCount, bars.count(id) && !bOneLine ? 1 : 0) << describe(row, id);
     });
+}
+
+TEST(TextRules, QuotedTextsOfTheLaterFamiliesAreExact) {
+    struct Quoted {
+        int row;
+        StringId id;
+        const char16_t* text;
+    };
+    const Quoted quoted[] = {
+        {EN, STR_ERRORREPORTUPLOADING, u"Uploading error data (%s bytes)."},
+        {EN, STR_THEEND, u"THE END"},
+        {EN, STR_IOS_CLICKTOCHANGEPLAYERS, u"Tap here to change players."},
+        {EN, STR_IOS_SENSITIVITY, u"Dragging sensitivity"},
+        {EN, STR_IOS_ENUMSENSITIVITY0, u"Low"},
+        {EN, STR_IOS_ENUMSENSITIVITY1, u"Standard"},
+        {EN, STR_IOS_ENUMSENSITIVITY2, u"High"},
+        {EN, STR_IOS_ENUMSENSITIVITY3, u"Very high"},
+        {EN, STR_IOS_ENUMSENSITIVITY4, u"Maximum"},
+        {EN, STR_CONTROLMETHODCHANGE, u"You can change the control method through the \"Options\" menu."},
+        {EN, STR_CONTROLMETHOD, u"Control method"},
+        {EN, STR_ENUMCONTROLMETHOD0, u"Touch"},
+        {EN, STR_ENUMCONTROLMETHOD1, u"Drag"},
+        {EN, STR_ENUMCONTROLMETHOD0DESC, u"Your spaceship follows your finger on the screen."},
+        {EN, STR_ENUMCONTROLMETHOD1DESC,
+         u"Your spaceship mimics your dragging motions,|but doesn't follow your finger."},
+        {EN, STR_FIRINGMETHOD, u"Firing mode"},
+        {EN, STR_ENUMFIRINGMETHOD0, u"Automatic"},
+        {EN, STR_ENUMFIRINGMETHOD1, u"Fire button (left)"},
+        {EN, STR_ENUMFIRINGMETHOD2, u"Fire button (right)"},
+        {EN, STR_ENUMFIRINGMETHOD3, u"Two fingers"},
+        {EN, STR_ENUMFIRINGMETHOD0DESC,
+         u"Touching the screen automatically fires.|Fire faster by tapping manually."},
+        {EN, STR_ENUMFIRINGMETHOD1DESC,
+         u"Press the on-screen button to fire.|Fire faster by tapping manually."},
+        {EN, STR_ENUMFIRINGMETHOD3DESC,
+         u"Touch the screen with a second finger to fire.|Fire faster by tapping manually."},
+        {FR, STR_IOS_RATENOW, u"Evaluer maintenant\u00A0!"},
+        {FR, STR_IOS_PROGRESSLOST, u"Toute votre progression sera perdue\u00A0!"},
+        {IT, STR_ENUMCONTROLMETHOD1DESC,
+         u"L'astronave imita i movimenti di trascinamento, ma non segue il tuo dito."},
+        {JA, STR_CHOOSEPLAYERS1, u"エンジン始動! "},
+        {JA, STR_WAVE55, u"がんばれ! "},
+        {JA, STR_WAVE56, u"あとどのぐらいか? "},
+        {JA, STR_WAVE58, u"あと 1 体だけ! "},
+        {JA, STR_WAVE59B, u"ボーナス? "},
+        {JA, STR_SYSTEMENDDEFAULT, u"システムクリア! "},
+        {JA, STR_SYSTEMEND10, u"やったぜ! "},
+        {JA, STR_SYSTEMEND10B, u"くたばれ、ポッド! "},
+        {JA, STR_WAVE14, u"1 対 1"},
+        {JA, STR_CONTROLMETHODCHANGE, u"「オプション」メニューより操作方法を変更できます。"},
+    };
+    for (const Quoted& entry : quoted) {
+        const auto texts = rowTexts(entry.row);
+        ASSERT_TRUE(texts[entry.id]) << describe(entry.row, entry.id);
+        EXPECT_EQ(WideStringView(texts[entry.id]), entry.text) << describe(entry.row, entry.id);
+    }
+    for (int place = 1; place <= 10; ++place) {
+        const std::u16string number = fromUtf8(std::to_string(place));
+        EXPECT_EQ(WideStringView(rowTexts(JA)[STR_RANKING1 + place - 1]), number + u" 位")
+            << "place " << place;
+        EXPECT_EQ(WideStringView(rowTexts(KO)[STR_RANKING1 + place - 1]), number + u"등")
+            << "place " << place;
+    }
+}
+
+TEST(TextRules, TellingRowsKeepTheirShapeInEveryLanguage) {
+    const auto secondLine = [](WideStringView text) { return text.substr(text.find(u'|') + 1); };
+    for (int row = 0; row < LANGUAGE_COUNT; ++row) {
+        const auto texts = rowTexts(row);
+        const auto text = [&](StringId id) { return WideStringView(texts[id] ? texts[id] : u""); };
+        const std::string name = LANGUAGE_NAMES[row];
+
+        EXPECT_EQ(text(STR_ENUMFIRINGMETHOD2DESC), text(STR_ENUMFIRINGMETHOD1DESC)) << name;
+        for (StringId id = STR_ENUMFIRINGMETHOD1DESC; id <= STR_ENUMFIRINGMETHOD3DESC; ++id)
+            EXPECT_EQ(secondLine(text(id)), secondLine(text(STR_ENUMFIRINGMETHOD0DESC))) << describe(row, id);
+
+        // One mothership, named alike at every encounter.
+        EXPECT_FALSE(text(STR_WAVE39).empty()) << name;
+        EXPECT_EQ(text(STR_WAVE69), text(STR_WAVE39)) << name;
+        const WideString framed =
+            row == PL ? u" " + WideString(text(STR_WAVE39)) + u" " : WideString(text(STR_WAVE39));
+        EXPECT_EQ(text(STR_WAVE109), framed) << name;
+
+        EXPECT_NE(text(STR_COPYRIGHT).find(u'©'), WideStringView::npos) << name;
+        for (StringId id = STR_NETWORKWIZARD; id <= STR_STEAM_PRESENSESINGLEPLAYER; ++id)
+            EXPECT_TRUE(id == STR_COPYRIGHT || text(id).find(u'©') == WideStringView::npos)
+                << describe(row, id);
+
+        const auto quotes = [&](StringId id) { return std::count(text(id).begin(), text(id).end(), u'"'); };
+        EXPECT_EQ(quotes(STR_ENDING7), row == FR ? 0 : 2) << name;
+        EXPECT_EQ(quotes(STR_CONTROLMETHODCHANGE), row == JA ? 0 : 2) << name;
+
+        const WideStringView maker = u"Mirandel Works";
+        EXPECT_NE(text(STR_ONLINEHELPHINT).find(maker), WideStringView::npos) << name;
+        EXPECT_EQ(text(STR_UPLOADTEXT2).find(maker) != WideStringView::npos, row != JA) << name;
+
+        for (StringId id = 0; id < STRING_ID_COUNT; ++id) {
+            const bool bNoBreakSpace = row == FR && (id == STR_IOS_RATENOW || id == STR_IOS_PROGRESSLOST);
+            EXPECT_EQ(text(id).find(u'\u00A0') != WideStringView::npos, bNoBreakSpace) << describe(row, id);
+        }
+    }
+
+    const auto french = rowTexts(FR);
+    EXPECT_NE(WideStringView(french[STR_ENDING7]).find(u'«'), WideStringView::npos);
+    EXPECT_NE(WideStringView(french[STR_ENDING7]).find(u'»'), WideStringView::npos);
+    // French sets an ordinary blank before "!" and "?" throughout the game texts.
+    for (StringId id = STR_ZELBINVORLANX; id <= STR_GAMEOVER; ++id) {
+        const WideStringView text(french[id]);
+        for (std::size_t i = 0; i < text.size(); ++i)
+            if (text[i] == u'!' || text[i] == u'?') {
+                EXPECT_TRUE(i > 0 && text[i - 1] == u' ') << describe(FR, id);
+            }
+    }
+    EXPECT_NE(WideStringView(rowTexts(ES)[STR_NETTESTINTRO3]).find(u"\"firewall\""), WideStringView::npos);
+
+    const WideStringView japaneseIntro12(rowTexts(JA)[STR_INTRO12]);
+    EXPECT_EQ(japaneseIntro12.size(), 18u);
+    const WideStringView italianEnding14(rowTexts(IT)[STR_ENDING14]);
+    EXPECT_EQ(italianEnding14.size(), 39u);
+    EXPECT_TRUE(italianEnding14.ends_with(u"\t\t\t,\t"));
+    EXPECT_EQ(std::count(italianEnding14.begin(), italianEnding14.end(), u'\t'), 4);
 }
 
 TEST(TextRules, ButtonNamesCountFromButtonZero) {
