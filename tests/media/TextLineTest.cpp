@@ -1,0 +1,107 @@
+#include "media/TextLine.h"
+#include <gtest/gtest.h>
+
+namespace {
+
+// Every unit 10 wide, a blank 4, an icon unit below U+0020 12.
+float measure(WideStringView text) {
+    float width = 0.f;
+    for (char16_t unit : text)
+        width += unit == u' ' ? 4.f : unit < 0x20 ? 12.f : 10.f;
+    return width;
+}
+
+std::vector<WideString> lineTexts(const std::vector<TextLine>& lines) {
+    std::vector<WideString> out;
+    for (const TextLine& line : lines) {
+        WideString text;
+        for (const TextSegment& segment : line.segments)
+            text += segment.text;
+        out.push_back(text);
+    }
+    return out;
+}
+
+} // namespace
+
+TEST(TextLine, WrapsAtBlanksAndBars) {
+    struct Case {
+        const char16_t* text;
+        float width;
+        std::vector<WideString> lines;
+    };
+    const Case cases[] = {
+        {u"", 100.f, {u""}},
+        {u"short", 100.f, {u"short"}},
+        {u"aaaa bbbb cccc", 100.f, {u"aaaa bbbb", u"cccc"}},           // 94 fits, 138 does not
+        {u"aaaa bbbb cccc", 0.f, {u"aaaa bbbb cccc"}},                 // no width: no wrapping
+        {u"aaaa  bbbb", 40.f, {u"aaaa", u"bbbb"}},                     // the blanks at a wrap go
+        {u"one|two", 1000.f, {u"one", u"two"}},                        // a bar ends the line, unseen
+        {u"one|", 1000.f, {u"one", u""}},
+        {u"a|b|c", 1000.f, {u"a", u"b", u"c"}},
+        {u"Next  \x000A", 1000.f, {u"Next  \x000A"}},                  // U+000A is a glyph
+        {u"\x0009  Back", 1000.f, {u"\x0009  Back"}},
+        {u"abcdefghij", 35.f, {u"abc", u"def", u"ghi", u"j"}},         // an overlong word is broken
+        {u"日本語のテキスト", 50.f, {u"日本語のテ", u"キスト"}},
+        {u" lead", 1000.f, {u" lead"}},                                // leading blank of a text stays
+        {u"x ^FF0000red^00FF00green", 1000.f, {u"x redgreen"}},
+        {u"not ^colour", 1000.f, {u"not ^colour"}},                    // not six hex digits
+    };
+    for (const Case& c : cases) {
+        const std::vector<TextLine> lines = TextLine::wrap(c.text, c.width, 16.f, measure, false);
+        EXPECT_EQ(lineTexts(lines), c.lines) << "text of " << std::u16string_view(c.text).size() << " units";
+        for (const TextLine& line : lines) {
+            if (c.width > 0.f) EXPECT_LE(line.width, c.width);
+        }
+    }
+}
+
+TEST(TextLine, LinesStandOneLineHeightApartWithTheirWidths) {
+    const std::vector<TextLine> lines = TextLine::wrap(u"ab cd|\x0002  Quit", 0.f, 18.f, measure, false);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_FLOAT_EQ(lines[0].y, 0.f);
+    EXPECT_FLOAT_EQ(lines[1].y, 18.f);
+    EXPECT_FLOAT_EQ(lines[0].width, 44.f);
+    EXPECT_FLOAT_EQ(lines[1].width, 12.f + 8.f + 40.f);
+}
+
+TEST(TextLine, ColourCodesSplitSegments) {
+    const std::vector<TextLine> lines = TextLine::wrap(u"ab^ff8000cd^00FF00 ef", 0.f, 10.f, measure, false);
+    ASSERT_EQ(lines.size(), 1u);
+    const std::vector<TextSegment>& segments = lines[0].segments;
+    ASSERT_EQ(segments.size(), 3u);
+    EXPECT_EQ(segments[0].text, u"ab");
+    EXPECT_FALSE(segments[0].bColoured);
+    EXPECT_EQ(segments[1].text, u"cd");
+    EXPECT_TRUE(segments[1].bColoured);
+    EXPECT_EQ(segments[1].rgb, 0xFF8000u);
+    EXPECT_EQ(segments[2].text, u" ef");
+    EXPECT_EQ(segments[2].rgb, 0x00FF00u);
+    EXPECT_FLOAT_EQ(segments[2].width, 24.f);
+    EXPECT_FLOAT_EQ(lines[0].width, 64.f);
+}
+
+TEST(TextLine, ColourCarriesOverWrapsAndBars) {
+    const std::vector<TextLine> lines = TextLine::wrap(u"^0000FFaaaa bbbb|cc", 50.f, 10.f, measure, false);
+    ASSERT_EQ(lines.size(), 3u);
+    for (const TextLine& line : lines) {
+        ASSERT_EQ(line.segments.size(), 1u);
+        EXPECT_TRUE(line.segments[0].bColoured);
+        EXPECT_EQ(line.segments[0].rgb, 0x0000FFu);
+    }
+}
+
+TEST(TextLine, RightToLeftReversesCharactersAndSegments) {
+    const std::vector<TextLine> lines =
+        TextLine::wrap(u"ab^FF0000cd|x\U0001F600y", 0.f, 10.f, measure, true);
+    ASSERT_EQ(lines.size(), 2u);
+    ASSERT_EQ(lines[0].segments.size(), 2u);
+    EXPECT_EQ(lines[0].segments[0].text, u"dc");
+    EXPECT_TRUE(lines[0].segments[0].bColoured);
+    EXPECT_EQ(lines[0].segments[1].text, u"ba");
+    EXPECT_EQ(lineTexts(lines)[1], u"y\U0001F600x"); // a surrogate pair keeps its order
+}
+
+TEST(TextLine, PlainTextDropsTheMarkup) {
+    EXPECT_EQ(TextLine::plainText(u"a|b^123456c^zz"), u"abc^zz");
+}
