@@ -11,4 +11,5 @@ for tool in xvfb-run xdotool; do
     fi
 done
 export SDL_VIDEODRIVER=x11
+export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$(dirname "$0")/lsan.supp"
 exec xvfb-run -a "$tests" --gtest_filter='XdotoolKeys.*'
