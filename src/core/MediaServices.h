@@ -22,4 +22,18 @@ public:
     /// After the root context's tick: finds what lies under the pointer.
     virtual void trackPointer(Context* rootContext) = 0;
     virtual ScreenPointer getScreenPointer() const = 0;
+
+    // The graphics part. A media without graphics (tests) keeps these defaults and draws nothing.
+
+    /// Asked before every frame: true when the graphics device must be restarted (the system
+    /// reset it, or new display settings wait); the engine then enters its frozen mode.
+    virtual bool needsDeviceRestart() { return false; }
+    /// Restarts the graphics device; the engine calls it in its frozen mode.
+    virtual void restartDevice() {}
+    /// The render half of a running frame, in this order: begin and clear the frame; after the
+    /// root context has drawn, save a screenshot when the user asked for one (drawing the root
+    /// context again); end the frame and show it.
+    virtual void beginScene() {}
+    virtual void takeRequestedScreenshot(Context* rootContext) { static_cast<void>(rootContext); }
+    virtual void endScene() {}
 };

@@ -138,7 +138,13 @@ double Vek::getTimeSinceStart() const { return pClock->now() - engineStartTime; 
 void Vek::frame(Context* rootContext) {
     lastFrameTimes.fill(0.0);
     phaseMark = pClock->now();
+    if (pMedia && pMedia->needsDeviceRestart()) bDeviceLost = true;
     updateMode();
+    if (mode == VekMode::Frozen && bDeviceLost && pMedia) {
+        // Every object has heard the step into the frozen mode; it hears the way back next frame.
+        pMedia->restartDevice();
+        bDeviceLost = false;
+    }
     markPhase(Phase::Misc);
     if (mode == VekMode::Running) {
         runFrame(rootContext);
@@ -159,15 +165,18 @@ void Vek::runFrame(Context* rootContext) {
     frameReferenceTime = now;
     globalClock += dt;
     // The console's own tick joins the console phase, its drawing and the debug overlay the
-    // hud phase, and the end of the scene the present phase, as those services land.
+    // hud phase, as those services land.
     if (pMedia) pMedia->beginFrame();
     if (rootContext) rootContext->tickContext(globalClock, dt);
     if (pMedia) pMedia->trackPointer(rootContext);
     markPhase(Phase::Tick);
     markPhase(Phase::Console);
+    if (pMedia) pMedia->beginScene();
     if (rootContext) rootContext->renderContext();
+    if (pMedia) pMedia->takeRequestedScreenshot(rootContext);
     markPhase(Phase::Render);
     markPhase(Phase::Hud);
+    if (pMedia) pMedia->endScene();
     markPhase(Phase::Present);
     ++renderedFrames;
 }

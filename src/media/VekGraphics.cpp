@@ -4,8 +4,10 @@
 #include <filesystem>
 #include <fstream>
 #include "core/AppEnvironment.h"
+#include "core/Camera.h"
 #include "core/Logger.h"
 #include "core/StringUtil.h"
+#include "core/UserSettings.h"
 #include "media/MemoryImageFile.h"
 #include "media/Texture.h"
 #include "platform/PlatformWindow.h"
@@ -16,6 +18,7 @@ VekGraphics* current = nullptr;
 
 constexpr int SCREENSHOT_QUALITY = 90;
 constexpr uint32_t BAR_COLOR = 0xFF000000; // letterbox and pillarbox bars
+constexpr int MAX_MODE_SIZE = 16384;       // beyond any display: a damaged setting
 
 std::vector<VideoMode> sortedModes(const std::vector<std::pair<int, int>>& listed) {
     std::vector<VideoMode> modes;
@@ -68,8 +71,21 @@ ScreenLayout ScreenLayout::compute(int displayWidth, int displayHeight, bool all
     return layout;
 }
 
-VekGraphics::VekGraphics(platform::PlatformWindow& platformWindow, const Settings& initial)
-    : window(platformWindow), settings(initial) {
+VekGraphics::Settings VekGraphics::readSettings(UserSettings& userSettings) {
+    Settings read;
+    read.width = userSettings.getInt(SETTINGS_SECTION, u"videoModeWidth", LOGICAL_WIDTH);
+    read.height = userSettings.getInt(SETTINGS_SECTION, u"videoModeHeight", LOGICAL_HEIGHT);
+    if (read.width < LOGICAL_WIDTH || read.height < LOGICAL_HEIGHT || read.width > MAX_MODE_SIZE ||
+        read.height > MAX_MODE_SIZE) {
+        read.width = LOGICAL_WIDTH; // a damaged setting must not keep the display from opening
+        read.height = LOGICAL_HEIGHT;
+    }
+    return read;
+}
+
+VekGraphics::VekGraphics(platform::PlatformWindow& platformWindow, const Settings& initial,
+                         UserSettings* userSettings)
+    : window(platformWindow), pUserSettings(userSettings), settings(initial) {
     if (hasProgramArgument(u"-safe")) {
         settings.width = 800;
         settings.height = 600;
@@ -128,6 +144,10 @@ void VekGraphics::changePresentationParameters(int width, int height, bool fullS
                           wanted.bAllowLetterbox != settings.bAllowLetterbox ||
                           wanted.bVSync != settings.bVSync;
     settings = wanted;
+    if (pUserSettings) {
+        pUserSettings->setInt(SETTINGS_SECTION, u"videoModeWidth", settings.width);
+        pUserSettings->setInt(SETTINGS_SECTION, u"videoModeHeight", settings.height);
+    }
     if (!bChanged) return;
     VEK_LOG(u"Restarting to apply configuration.");
     bRestartPending = true;
@@ -167,6 +187,10 @@ void VekGraphics::clear(uint32_t argb) {
 
 void VekGraphics::setView(const View& newView) {
     view = newView;
+}
+
+void VekGraphics::useCamera(const Camera& camera) {
+    view = View{camera.x, camera.y, camera.z, camera.ratio};
 }
 
 View VekGraphics::getScreenView() const {

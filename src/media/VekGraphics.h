@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 #include <vector>
+#include "core/ContextRenderer.h"
 #include "core/ErrorManager.h"
 #include "core/WideString.h"
 #include "media/VertexBuffer.h"
@@ -14,6 +15,7 @@ class PlatformWindow;
 }
 class MemoryImageFile;
 class Texture;
+class UserSettings;
 
 /// A display mode the user can choose.
 struct VideoMode {
@@ -54,7 +56,7 @@ struct View {
 /// `takeScreenshot`, `endScene`, `present`. Before each frame the engine asks
 /// `needsRestart`; when true it enters its frozen mode, calls `restartDevice` there, and
 /// returns to running.
-class VekGraphics {
+class VekGraphics : public ContextRenderer {
   public:
     static constexpr int LOGICAL_WIDTH = 640;
     static constexpr int LOGICAL_HEIGHT = 480;
@@ -77,9 +79,16 @@ class VekGraphics {
     };
     using QuadCorners = std::array<QuadCorner, 4>; // around the quad: two triangles 0-1-2, 0-2-3
 
-    /// Opens the display in the given mode; the fatal error when no drawing device opens.
-    VekGraphics(platform::PlatformWindow& window, const Settings& settings);
-    ~VekGraphics();
+    /// Opens the display in the given mode; the fatal error when no drawing device opens. The
+    /// chosen display mode is kept in `userSettings` (keys `videoModeWidth`, `videoModeHeight`
+    /// of section "VekGraphics") when given. "-safe" on the command line opens an 800 by 600
+    /// window for this run instead.
+    VekGraphics(platform::PlatformWindow& window, const Settings& settings,
+                UserSettings* userSettings = nullptr);
+    ~VekGraphics() override;
+    /// The display mode from the engine's user settings; the switches keep their defaults
+    /// until the game applies its configuration.
+    static Settings readSettings(UserSettings& userSettings);
     VekGraphics(const VekGraphics&) = delete;
     VekGraphics& operator=(const VekGraphics&) = delete;
 
@@ -99,7 +108,9 @@ class VekGraphics {
 
     void beginScene();
     /// Fills the logical screen with an ARGB colour.
-    void clear(uint32_t argb);
+    void clear(uint32_t argb) override;
+    /// Draws what follows through a context's camera.
+    void useCamera(const Camera& camera) override;
     /// Makes `view` apply to what is drawn next.
     void setView(const View& view);
     const View& getView() const { return view; }
@@ -153,6 +164,7 @@ class VekGraphics {
     platform::DeviceVertex project(const QuadCorner& corner) const;
 
     platform::PlatformWindow& window;
+    UserSettings* pUserSettings;
     std::unique_ptr<platform::RenderDevice> pDevice;
     Settings settings;
     ScreenLayout layout;

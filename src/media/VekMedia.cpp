@@ -1,8 +1,12 @@
 #include "media/VekMedia.h"
+#include "core/Context.h"
+#include "core/ErrorManager.h"
+#include "core/KeyCodes.h"
 #include "core/UserSettings.h"
 #include "core/Vek.h"
 #include "media/PointerTracker.h"
 #include "media/VekAudio.h"
+#include "media/VekGraphics.h"
 #include "media/VekInput.h"
 #include "platform/PlatformWindow.h"
 #include "platform/SdlInputSource.h"
@@ -10,6 +14,7 @@
 namespace {
 
 constexpr char16_t AUDIO_SECTION[] = u"VekAudio";
+constexpr KeyCode SCREENSHOT_KEY = 0x43;  // F9
 
 }  // namespace
 
@@ -19,6 +24,9 @@ VekMedia::VekMedia(platform::PlatformWindow& programWindow) : window(programWind
 
     Vek& engine = *Vek::get();
     UserSettings& settings = engine.getUserSettings();
+    pGraphics = std::make_unique<VekGraphics>(window, VekGraphics::readSettings(settings), &settings);
+    engine.setContextRenderer(pGraphics.get());
+    engine.getErrorManager().setHooks(pGraphics->makeErrorHooks());
     const bool bNoAudio = settings.getBool(AUDIO_SECTION, u"bNoAudio", false);
     const int frequency = settings.getInt(AUDIO_SECTION, u"frequency", VekAudio::DEFAULT_FREQUENCY);
     pAudio = std::make_unique<VekAudio>(bNoAudio, frequency);
@@ -27,6 +35,10 @@ VekMedia::VekMedia(platform::PlatformWindow& programWindow) : window(programWind
 
 VekMedia::~VekMedia() {
     pAudio.reset();
+    Vek& engine = *Vek::get();
+    engine.getErrorManager().setHooks({});
+    engine.setContextRenderer(nullptr);
+    pGraphics.reset();
     pInput.reset();
     pPointerTracker.reset();
 }
@@ -44,12 +56,23 @@ void VekMedia::beginFrame() {
 void VekMedia::trackPointer(Context* rootContext) { pPointerTracker->update(rootContext); }
 
 MediaServices::ScreenPointer VekMedia::getScreenPointer() const {
-    // Window pixels stretched over the 640 by 480 screen, y turned to grow upwards.
-    ScreenPointer screen;
-    int width = 0, height = 0;
-    window.getSize(width, height);
-    if (width <= 0 || height <= 0) return screen;
-    screen.x = pInput->pointer.x * screen.width / static_cast<float>(width);
-    screen.y = screen.height - pInput->pointer.y * screen.height / static_cast<float>(height);
-    return screen;
+    const Vector3 screen = pGraphics->windowToScreen(pInput->pointer);
+    return ScreenPointer{screen.x, screen.y, static_cast<float>(pGraphics->screenWidth),
+                         static_cast<float>(pGraphics->screenHeight)};
+}
+
+bool VekMedia::needsDeviceRestart() { return pGraphics->needsRestart(); }
+
+void VekMedia::restartDevice() { pGraphics->restartDevice(); }
+
+void VekMedia::beginScene() { pGraphics->beginScene(); }
+
+void VekMedia::takeRequestedScreenshot(Context* rootContext) {
+    if (!rootContext || !pInput->isKeyPressed(SCREENSHOT_KEY)) return;
+    pGraphics->takeScreenshot(VekGraphics::nextScreenshotPath(), [rootContext] { rootContext->renderContext(); });
+}
+
+void VekMedia::endScene() {
+    pGraphics->endScene();
+    pGraphics->present();
 }

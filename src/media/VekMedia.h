@@ -7,14 +7,15 @@ class PlatformWindow;
 }
 class PointerTracker;
 class VekAudio;
+class VekGraphics;
 class VekInput;
 
-/// The engine media services, created in their order (pointer tracker, input, audio) and
-/// deleted in reverse. Reached through the engine root. Main thread only.
+/// The engine media services, created in their order (pointer tracker, input, graphics,
+/// audio) and deleted in reverse. Reached through the engine root. Main thread only.
 class VekMedia : public MediaServices {
 public:
-    /// Input comes from the window's events; the audio settings come from the engine's
-    /// user settings (section "VekAudio").
+    /// Input comes from the window's events; the graphics and audio settings come from the
+    /// engine's user settings (sections "VekGraphics" and "VekAudio").
     explicit VekMedia(platform::PlatformWindow& window);
     ~VekMedia() override;
     VekMedia(const VekMedia&) = delete;
@@ -26,14 +27,22 @@ public:
     void beginFrame() override;
     void trackPointer(Context* rootContext) override;
     ScreenPointer getScreenPointer() const override;
+    bool needsDeviceRestart() override;
+    void restartDevice() override;
+    void beginScene() override;
+    /// F9 saves the root context as a JPEG in the user-data folder.
+    void takeRequestedScreenshot(Context* rootContext) override;
+    void endScene() override;
 
     PointerTracker& getPointerTracker() { return *pPointerTracker; }
     VekInput& getInput() { return *pInput; }
+    VekGraphics& getGraphics() { return *pGraphics; }
     VekAudio& getAudio() { return *pAudio; }
 
 private:
     platform::PlatformWindow& window;
     std::unique_ptr<PointerTracker> pPointerTracker;
     std::unique_ptr<VekInput> pInput;
+    std::unique_ptr<VekGraphics> pGraphics;
     std::unique_ptr<VekAudio> pAudio;
 };
