@@ -1,4 +1,5 @@
 #pragma once
+#include "core/KeyCodes.h"
 
 class Context;
 
@@ -22,6 +23,8 @@ public:
     /// After the root context's tick: finds what lies under the pointer.
     virtual void trackPointer(Context* rootContext) = 0;
     virtual ScreenPointer getScreenPointer() const = 0;
+    /// The input's display name of every control code, which the language store fills.
+    virtual KeyNameTable& getKeyNames() = 0;
 
     // The graphics part. A media without graphics (tests) keeps these defaults and draws nothing.
 

@@ -94,6 +94,7 @@ void Vek::createServices(const std::function<std::unique_ptr<MediaServices>()>& 
     // VekNetwork joins after the console.
     pConsole = std::make_unique<Console>();
     pLanguage = std::make_unique<Language>(pStaticSettings->languageMask);
+    if (pMedia) pLanguage->setKeyNameTable(&pMedia->getKeyNames());
 }
 
 void Vek::destroyServices() {

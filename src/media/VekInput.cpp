@@ -47,7 +47,7 @@ void VekInput::poll() {
 
 void VekInput::readKeys() {
     keys.fill(0);
-    for (int code = 1; code < 256; ++code)
+    for (int code = 1; code < KEYBOARD_CODE_COUNT; ++code)
         if (snapshot.keys[code]) keys[code] = KEYDOWNBIT;
 }
 
@@ -55,14 +55,14 @@ void VekInput::readJoystick(int device) {
     const platform::JoystickState& state = snapshot.joysticks[device];
     joystickNames[device] = fromUtf8(state.name);
     if (!state.bConnected) return;
-    const int base = JOYSTICKBASE + JOYSTICKCODES * device;
+    const int base = FIRST_JOYSTICK_CODE + CODES_PER_JOYSTICK * device;
     const Vector3 stick = getJoystickStick(device);
     const bool directions[4] = {state.hatY > 0 || stick.y > STICKDIRECTION, state.hatY < 0 || stick.y < -STICKDIRECTION,
                                 state.hatX < 0 || stick.x < -STICKDIRECTION, state.hatX > 0 || stick.x > STICKDIRECTION};
     for (int d = 0; d < 4; ++d)
         if (directions[d]) keys[base + d] = KEYDOWNBIT;
     for (int b = 0; b < platform::MAXJOYSTICKBUTTONS; ++b)
-        if (state.buttons & (1u << b)) keys[base + JOYSTICKBUTTONOFFSET + b] = KEYDOWNBIT;
+        if (state.buttons & (1u << b)) keys[base + JOYSTICK_BUTTON_OFFSET + b] = KEYDOWNBIT;
 }
 
 void VekInput::readMouse() {
@@ -136,7 +136,7 @@ void VekInput::chooseInputMode() {
 }
 
 bool VekInput::isKeyDown(int code) const {
-    return code >= 0 && code < NUMKEYCODES && (keys[code] & KEYDOWNBIT);
+    return code >= 0 && code < KEY_CODE_COUNT && (keys[code] & KEYDOWNBIT);
 }
 
 bool VekInput::isKeyPressed(int code) const {

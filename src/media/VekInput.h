@@ -5,18 +5,12 @@
 #include <functional>
 #include <memory>
 #include <vector>
-#include "core/WideString.h"
+#include "core/KeyCodes.h"
 #include "media/TouchPoint.h"
 #include "media/Vector.h"
 #include "platform/InputSnapshot.h"
 
-/// Control codes: keyboard scan codes 1..255, then four joysticks of 48 codes, then the mouse.
-constexpr int NUMKEYCODES = 456;
-constexpr int JOYSTICKBASE = 0x100;
-constexpr int JOYSTICKCODES = 0x30;
-constexpr int JOYSTICKBUTTONOFFSET = 0x10;
-constexpr int MOUSEBASE = 0x1C0;
-constexpr uint8_t KEYDOWNBIT = 0x80;
+constexpr uint8_t KEYDOWNBIT = 0x80;  // in the key tables: the code is down
 
 enum InputMode { INPUTMODE_KEYBOARD = 0, INPUTMODE_MOUSE = 1, INPUTMODE_TOUCH = 2 };
 enum ModifierState {
@@ -52,8 +46,8 @@ public:
     void addSimulatedContact();
 
     int inputMode = INPUTMODE_KEYBOARD;
-    std::array<uint8_t, NUMKEYCODES> keys{};
-    std::array<uint8_t, NUMKEYCODES> keysPrevious{};
+    std::array<uint8_t, KEY_CODE_COUNT> keys{};
+    std::array<uint8_t, KEY_CODE_COUNT> keysPrevious{};
     int modifiers = MODIFIER_NONE;
     Vector3 pointer;  // window pixels
     Vector2 mouseMove;  // window pixels since the previous frame
@@ -63,8 +57,8 @@ public:
     char16_t typedChar = 0;
     std::vector<TouchPoint> touchPoints;
     /// Display name of every control code; written by the language store.
-    std::array<WideString, NUMKEYCODES> keyNames;
-    std::array<WideString, platform::MAXJOYSTICKS> joystickNames;
+    KeyNameTable keyNames;
+    std::array<WideString, MAX_JOYSTICKS> joystickNames;
     float joystickDeadZone = 0.f;
     /// Called with the new mode after every input-mode change; the engine root installs it.
     std::function<void(int)> onInputModeChange;

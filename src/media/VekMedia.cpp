@@ -53,6 +53,8 @@ void VekMedia::beginFrame() {
     pAudio->update();
 }
 
+KeyNameTable& VekMedia::getKeyNames() { return pInput->keyNames; }
+
 void VekMedia::trackPointer(Context* rootContext) { pPointerTracker->update(rootContext); }
 
 MediaServices::ScreenPointer VekMedia::getScreenPointer() const {

@@ -27,6 +27,7 @@ public:
     void beginFrame() override;
     void trackPointer(Context* rootContext) override;
     ScreenPointer getScreenPointer() const override;
+    KeyNameTable& getKeyNames() override;
     bool needsDeviceRestart() override;
     void restartDevice() override;
     void beginScene() override;

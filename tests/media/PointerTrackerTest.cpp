@@ -13,9 +13,11 @@ public:
     void beginFrame() override {}
     void trackPointer(Context* root) override { tracker.update(root); }
     ScreenPointer getScreenPointer() const override { return screen; }
+    KeyNameTable& getKeyNames() override { return keyNames; }
 
     ScreenPointer& screen;
     PointerTracker tracker;
+    KeyNameTable keyNames;
 };
 
 // A screen with one target: the object counts as under the pointer right of x = 0.

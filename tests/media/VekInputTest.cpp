@@ -33,7 +33,7 @@ TEST(VekInput, PressedEdgeAcrossFrames) {
     EXPECT_FALSE(rig.input->isKeyDown(28));
     EXPECT_EQ(rig.input->keysPrevious[28], 0x80);
     EXPECT_FALSE(rig.input->isKeyPressed(-1));
-    EXPECT_FALSE(rig.input->isKeyPressed(NUMKEYCODES));
+    EXPECT_FALSE(rig.input->isKeyPressed(KEY_CODE_COUNT));
 }
 
 TEST(VekInput, JoysticksFillTheirOwnBlocks) {
