@@ -15,10 +15,11 @@ bool isHeadlessDriver(const char* driver) {
 XErrorHandler previousErrorHandler = nullptr;
 
 // Another client may destroy our window (a test tool, a crashed window manager). X then
-// reports every later request on it as BadWindow, which Xlib's default handler turns into
-// an exit; we take the destruction as a close request instead and ignore those errors.
+// reports every later request on it as BadWindow (BadDrawable for a frame presented to it),
+// which Xlib's default handler turns into an exit; we take the destruction as a close request
+// instead and ignore those errors.
 int onXError(Display* display, XErrorEvent* error) {
-    if (error->error_code == BadWindow) return 0;
+    if (error->error_code == BadWindow || error->error_code == BadDrawable) return 0;
     return previousErrorHandler ? previousErrorHandler(display, error) : 0;
 }
 #endif

@@ -31,6 +31,7 @@ log="$XDG_DATA_HOME/ZV2rmBrumedemo/3.07/ZV2rmBrumedemo.log"
 fail() {
     echo "FAILED: $1"
     [ -f "$log" ] && sed 's/^/    log: /' "$log"
+    [ -s "$scratch/stderr" ] && sed 's/^/    stderr: /' "$scratch/stderr"
     exit 1
 }
 
@@ -45,7 +46,7 @@ waitFor() {
     return 1
 }
 
-"$program" &
+"$program" 2>"$scratch/stderr" &
 pid=$!
 
 window=""
