@@ -40,7 +40,9 @@ std::unique_ptr<PlatformWindow> PlatformWindow::open(const std::string& caption,
         if (previous != onXError) previousErrorHandler = previous;
     }
 #endif
-    SDL_Window* window = SDL_CreateWindow(caption.c_str(), x, y, width, height, SDL_WINDOW_SHOWN);
+    // Drawn through OpenGL from the start: SDL would otherwise replace the window by a new one
+    // when the renderer opens, and anything holding the first window's id would lose it.
+    SDL_Window* window = SDL_CreateWindow(caption.c_str(), x, y, width, height, SDL_WINDOW_SHOWN | SDL_WINDOW_OPENGL);
     if (!window) {
         error = SDL_GetError();
         SDL_QuitSubSystem(SDL_INIT_VIDEO);

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 #include "GraphicsTestSupport.h"
+#include <fstream>
+#include "TempDataHome.h"
+#include "core/FileManager.h"
 #include "core/MemoryIniFile.h"
 #include "core/StringUtil.h"
 #include "media/Renderable.h"
@@ -79,4 +82,55 @@ TEST(Texture, ReloadAfterAResetDrawsThePictureAgain) {
     const MemoryImageFile frame = fixture.capture();
     EXPECT_EQ(frame.at(10, 10) & 0xFFFFFF, 0x00C0FFu);
     EXPECT_EQ(frame.at(frame.width - 1, frame.height - 1) & 0xFFFFFF, 0x00C0FFu);
+}
+
+namespace {
+
+void writeFile(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                static_cast<std::streamsize>(bytes.size()));
+}
+
+}  // namespace
+
+TEST(Texture, LoadsThePictureAndItsFrameListThroughTheFileManager) {
+    TempDataHome home;
+    GraphicsFixture fixture;
+    FileManager files;
+    files.bUseWad = false;
+    writeFile(home.path() / "sheet.tga", MemoryImageFile(64, 32).encodeTga());
+    const std::string list = "[Skin 0]\nwidth=32\nheight=32\n[Skin 1]\nx=32\nwidth=32\nheight=32\noriginX=4\n";
+    writeFile(home.path() / "sheet.ini", std::vector<uint8_t>(list.begin(), list.end()));
+    writeFile(home.path() / "plain.tga", MemoryImageFile(8, 4).encodeTga());
+
+    Texture sheet(fromUtf8((home.path() / "sheet.tga").string()), 0);
+    ASSERT_EQ(sheet.skins.size(), 2u);
+    EXPECT_FLOAT_EQ(sheet.skins[1]->getSource().left, 32);
+    EXPECT_FLOAT_EQ(sheet.skins[1]->origin.x, 4);
+    Texture plain(fromUtf8((home.path() / "plain.tga").string()), 0);
+    EXPECT_EQ(plain.skins.size(), 1u);
+}
+
+TEST(Texture, MissingCorruptOrBadlyFramedPicturesAreFatal) {
+    TempDataHome home;
+    writeFile(home.path() / "corrupt.tga", {1, 2, 3});
+    writeFile(home.path() / "framed.tga", MemoryImageFile(16, 16).encodeTga());
+    const std::string list = "[Skin 0]\nwidth=32\nheight=32\n";
+    writeFile(home.path() / "framed.ini", std::vector<uint8_t>(list.begin(), list.end()));
+    const struct {
+        const char* file;
+        const char* message;
+    } cases[] = {{"missing.tga", "Could not open texture"},
+                 {"corrupt.tga", "Could not read texture"},
+                 {"framed.tga", "Bad frame list"}};
+    for (const auto& c : cases) {
+        EXPECT_DEATH(
+            {
+                GraphicsFixture fixture;
+                FileManager files;
+                files.bUseWad = false;
+                Texture texture(fromUtf8((home.path() / c.file).string()), 0);
+            },
+            c.message);
+    }
 }
