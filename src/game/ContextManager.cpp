@@ -1,0 +1,125 @@
+#include "game/ContextManager.h"
+#include "core/Vek.h"
+#include "game/Global.h"
+#include "game/MousePointer.h"
+#include "game/TransitionOverlay.h"
+#include "media/PointerTracker.h"
+#include "media/VekInput.h"
+#include "media/VekMedia.h"
+
+VEK_REGISTER_CLASS_WITHOUT_CREATOR(ContextManager, Context, u"ContextManager")
+
+namespace {
+
+constexpr int KEY_ESCAPE = 1;
+constexpr int FIRE_ACTION = 4;   // keyboard bindings: left, right, up, down, fire, alt fire
+constexpr int JOYSTICK_FIRE = 0; // joystick bindings: fire, alt fire, menu
+
+} // namespace
+
+ContextManager::ContextManager() {
+    pointerLayer = new Context();
+    mousePointer = new MousePointer();
+    pointerLayer->addChild(mousePointer);
+    overlayLayer = new Context();
+    transitionOverlay = new TransitionOverlay();
+    overlayLayer->addChild(transitionOverlay);
+    VekMedia* media = VekMedia::get();
+    pInput = media ? &media->getInput() : nullptr;
+}
+
+ContextManager::~ContextManager() {
+    pointerLayer->destroy();
+    overlayLayer->destroy();
+}
+
+void ContextManager::addContext(Context* c) {
+    c->closed = false;
+    addChild(c);
+}
+
+Context* ContextManager::getTopContext() {
+    return static_cast<Context*>(getChildren().getTail());
+}
+
+VekBase* ContextManager::findObjectUnderPointer(const Point& point) {
+    Context* top = getTopContext();
+    return top ? top->findObjectUnderPointer(point) : nullptr;
+}
+
+void ContextManager::forgetHover() {
+    if (VekMedia* media = VekMedia::get()) media->getPointerTracker().setHover(nullptr);
+}
+
+void ContextManager::removeClosedTops() {
+    for (Context* last = getTopContext(); last && last->closed; last = getTopContext()) {
+        removeChild(last);
+        last->onDeactivate(true);
+        forgetHover();
+        previousTop = nullptr;
+        if (last->deleteWhenClosed) last->destroy();
+    }
+}
+
+void ContextManager::activateNewTop() {
+    currentTop = getTopContext();
+    if (currentTop == previousTop) return;
+    if (previousTop) previousTop->onDeactivate(false);
+    forgetHover();
+    currentTop->onActivate(currentTop->firstActivation);
+    currentTop->firstActivation = false;
+    transitionOverlay->target = 0.f;
+    previousTop = currentTop;
+}
+
+void ContextManager::tickContents(double t, double dt) {
+    removeClosedTops();
+    if (getChildren().isEmpty()) {
+        quitRequested = true;
+        currentTop = nullptr;
+        return;
+    }
+    activateNewTop();
+    if (currentTop->pointerOverride) currentTop->pointerOverride->tick(t, dt);
+    pointerLayer->tickContext(t, dt);
+    overlayLayer->tickContext(t, dt);
+    currentTop->tickContext(t, dt);
+    handleEscape();
+    handleFireClosing();
+    if (confirmAnswer == 0) {
+        if (auto* asking = static_cast<Context*>(currentTop->getPrev())) asking->closed = true;
+        confirmAnswer = -1;
+    }
+}
+
+void ContextManager::handleEscape() {
+    if (!pInput || !currentTop->closeOnEscape || !pInput->isKeyPressed(KEY_ESCAPE)) return;
+    // The "CONFIRM" question comes with the popups; until then a screen that would ask
+    // closes at once.
+    currentTop->closed = true;
+}
+
+bool ContextManager::isFireDown() const {
+    const GameConfiguration& configuration = Global::get()->configuration;
+    for (int player = 0; player < GameConfigurationRecord::PLAYERS; ++player) {
+        if (pInput->isKeyPressed(configuration.keyboardBindings[FIRE_ACTION][player])) return true;
+        if (pInput->isKeyPressed(configuration.joystickBindings[JOYSTICK_FIRE][player])) return true;
+    }
+    return pInput->isAnyTouchPressed();
+}
+
+void ContextManager::handleFireClosing() {
+    if (pInput && currentTop->closeOnFire && isFireDown()) currentTop->closed = true;
+}
+
+void ContextManager::renderContents() {
+    if (getChildren().isEmpty() || !currentTop) return;
+    currentTop->renderContext();
+    if (currentTop->showPointer && Vek::get()->bWindowActive) {
+        if (currentTop->pointerOverride)
+            currentTop->pointerOverride->render();
+        else
+            pointerLayer->renderContext();
+    }
+    overlayLayer->renderContext();
+}

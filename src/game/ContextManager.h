@@ -1,0 +1,50 @@
+#pragma once
+#include <cstdint>
+#include "core/Context.h"
+
+class MousePointer;
+class TransitionOverlay;
+class VekInput;
+
+/// The stack of screens and the engine's root context: the last child is the top, and only
+/// the top is ticked and drawn. A screen opens another with `addContext` and leaves by
+/// setting `closed`; the stack removes closed tops, tells contexts when they become or stop
+/// being the top, and asks to quit once it is empty. It also owns the shared mouse pointer
+/// and the transition overlay, and closes the top on Escape or a fire control when the top
+/// asks for it. Main thread only.
+class ContextManager : public Context {
+    VEK_REGISTERED_CLASS()
+
+    ContextManager();
+    ~ContextManager() override;
+
+    /// Clears `c->closed` and appends it; it becomes the top (and is activated) on the next tick.
+    void addContext(Context* c);
+
+    void tickContents(double t, double dt) override;
+    void renderContents() override;
+    VekBase* findObjectUnderPointer(const Point& point) override;
+    /// The top context, or null when the stack is empty.
+    Context* getTopContext() override;
+
+    bool quitRequested = false;
+    Context* pointerLayer;
+    MousePointer* mousePointer;
+    Context* overlayLayer;
+    TransitionOverlay* transitionOverlay;
+    Context* previousTop = nullptr;
+    Context* currentTop = nullptr;
+    float fpsValue = 0.f;
+    double nextFpsSample = 0.0;
+    int32_t confirmAnswer = -1; ///< the Escape question's answer: 0 = "YES", -1 = none pending
+    /// Where Escape and the fire controls are read; the engine media's input unless replaced.
+    VekInput* pInput;
+
+  private:
+    void removeClosedTops();
+    void activateNewTop();
+    void handleEscape();
+    void handleFireClosing();
+    bool isFireDown() const;
+    void forgetHover();
+};

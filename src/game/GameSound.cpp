@@ -1,0 +1,11 @@
+#include "game/GameSound.h"
+#include "game/GameGlobal.h"
+#include "media/SoundChannel.h"
+
+void GameSound::playSound(double x) {
+    const GameGlobal* game = GameGlobal::get();
+    const double cameraX = game ? game->cameraX : 0.0;
+    SoundChannel channel(*sound);
+    channel.setPan(static_cast<float>((x - cameraX - 320.0) / 1280.0), 0.0);
+    channel.play();
+}

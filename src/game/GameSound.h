@@ -1,0 +1,16 @@
+#pragma once
+#include "core/VekBase.h"
+
+class Sound;
+
+/// A game sound effect: the sample registered under its key, played panned by world x.
+class GameSound : public VekBase {
+  public:
+    explicit GameSound(Sound* sample) : sound(sample) {}
+
+    /// Plays the effect panned by where `x` stands on the screen (left edge -0.25 .. right
+    /// edge 0.25, after the camera). A start refused by the sample's limits plays nothing.
+    void playSound(double x);
+
+    Sound* sound; ///< not owned
+};

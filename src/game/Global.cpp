@@ -1,0 +1,178 @@
+#include "game/Global.h"
+#include <array>
+#include "core/ClassRegistry.h"
+#include "core/Console.h"
+#include "core/FileManager.h"
+#include "core/Language.h"
+#include "core/Logger.h"
+#include "core/MemoryFile.h"
+#include "core/NetAddress.h"
+#include "core/ResourceManager.h"
+#include "core/StringKeys.h"
+#include "core/SystemLanguage.h"
+#include "core/TimeKeeper.h"
+#include "core/Vek.h"
+#include "game/ContextManager.h"
+#include "game/Loader.h"
+#include "game/SavegameData.h"
+#include "media/SoundStream.h"
+#include "media/Texture.h"
+#include "media/VekAudio.h"
+#include "media/VekGraphics.h"
+#include "media/VekInput.h"
+#include "media/VekMedia.h"
+
+namespace {
+
+Global* pInstance = nullptr;
+
+constexpr std::array OUTPUT_FREQUENCIES{11025, 22050, 44100}; // by sound quality
+constexpr float VOLUME_STEPS = 24.f;
+constexpr float FULL_VOLUME = 10000.f;
+constexpr int PROGRESS_BAR_FLAGS = 2;
+
+int volumeOf(int32_t setting) {
+    return static_cast<int>(static_cast<float>(setting) / VOLUME_STEPS * FULL_VOLUME);
+}
+
+double timeSinceStart() {
+    Vek& engine = *Vek::get();
+    return engine.getTimeKeeper().getPhysicalTime() - engine.engineStartTime;
+}
+
+} // namespace
+
+Global::Global(std::unique_ptr<MenuScreens> screens, WideString mainArchive)
+    : mainArchivePath(std::move(mainArchive)), pScreens(std::move(screens)) {
+    pInstance = this;
+    ProfileManager::setProfileChangedHook([this] { highlightedScoreRow = -1; });
+}
+
+Global::~Global() {
+    if (menuBackground) menuBackground->destroy();
+    if (snowfall) snowfall->destroy();
+    if (themeStandard) themeStandard->destroy();
+    if (themeMinimal) themeMinimal->destroy();
+    if (contextManager) contextManager->destroy();
+    if (loaderResources) loaderResources->destroy();
+    loaderFiles.clear();
+    exitUrl.clear();
+    ProfileManager::setProfileChangedHook({});
+    pInstance = nullptr;
+}
+
+Global* Global::get() {
+    return pInstance;
+}
+
+Context* Global::getRootContext() {
+    return contextManager;
+}
+
+bool Global::isQuitRequested() const {
+    return contextManager && contextManager->quitRequested;
+}
+
+void Global::initPreLoader() {
+    ClassRegistry* m = &Vek::get()->getClassRegistry();
+    m->buildTable();
+    VEK_ASSERT(!m->bBadClasses);
+    if (!Vek::get()->bRelease) printRecordSizes();
+    loaderResources = new VekBase();
+    Vek::get()->getFileManager().useWad(mainArchivePath);
+    Loader::registerTexture(new Texture(u"brume-edition/gfx/gui/game/progressbar.tga", PROGRESS_BAR_FLAGS),
+                            u"gui-game-progressBar");
+    Loader::registerTexture(new Texture(u"gfx/gui/game/mousepointer.tga", 0), u"mousePointer");
+    contextManager = new ContextManager();
+    auto* loader = new Loader();
+    loader->closed = false;
+    contextManager->addContext(loader);
+}
+
+void Global::printRecordSizes() {
+    static_assert(sizeof(bool) == 1);
+    static_assert(sizeof(NetAddress) == 16);
+    // The network address record is laid out as the system's IPv4 socket address.
+    constexpr int SOCKET_ADDRESS_SIZE = sizeof(NetAddress);
+    Console& console = Vek::get()->getConsole();
+    console.print(stringf(u"sizeof(bool)=%d", sizeof(bool)));
+    console.print(stringf(u"sizeof(NetAddress)=%d", sizeof(NetAddress)));
+    console.print(stringf(u"sizeof(sockaddr_in)=%d", SOCKET_ADDRESS_SIZE));
+    console.print(stringf(u"sizeof(GameConfiguration)=%d", sizeof(GameConfiguration)));
+    console.print(stringf(u"sizeof(HIGHSCOREENTRY)=%d", sizeof(HIGHSCOREENTRY)));
+    console.print(stringf(u"sizeof(SavegamePlayerData)=%d", sizeof(SavegamePlayerData)));
+    console.print(stringf(u"sizeof(SavegameData)=%d", sizeof(SavegameData)));
+    console.print(stringf(u"sizeof(ProfileData)=%d", sizeof(ProfileData)));
+    console.print(stringf(u"sizeof(ProfileManager)=%d", sizeof(ProfileManager)));
+}
+
+void Global::initPostLoader() {
+    themeStandard = pScreens->createThemeStandard();
+    themeMinimal = pScreens->createThemeMinimal();
+    menuBackground = pScreens->createMenuBackground();
+    snowfall = pScreens->createSnowfall();
+    createGameObjects();
+    Context* logo = pScreens->createLogo();
+    logo->closed = false;
+    contextManager->addContext(logo);
+    VEK_LOG(u"Global initialization complete at t=%.3lf sec.", timeSinceStart());
+}
+
+void Global::applyConfiguration(int width, int height) {
+    Vek& engine = *Vek::get();
+    engine.globalClock = engine.frameReferenceTime = timeSinceStart();
+    engine.tickStep = 1.0 / configuration.tickRate;
+    if (VekAudio* audio = VekAudio::get()) {
+        audio->setOutputFrequency(
+            OUTPUT_FREQUENCIES.at(static_cast<std::size_t>(configuration.soundQuality)));
+        const int samples = configuration.muteAudio ? 0 : volumeOf(configuration.soundVolume);
+        const int music = configuration.muteAudio ? 0 : volumeOf(configuration.musicVolume);
+        audio->setGlobalVolume(VolumeGroup::Sample, samples);
+        audio->setGlobalVolume(VolumeGroup::Stream, music);
+        audio->setGlobalVolume(VolumeGroup::Music, music);
+    }
+    if (VekGraphics* graphics = VekGraphics::get()) {
+        graphics->changePresentationParameters(width, height, configuration.fullScreen,
+                                               configuration.allowLetterbox, configuration.bilinearFilter,
+                                               configuration.vsync);
+        graphics->bDetail = configuration.detail >= 1;
+    }
+    if (VekMedia* media = VekMedia::get())
+        media->getInput().joystickDeadZone = static_cast<float>(configuration.joystickDeadZone) / 24.f * 0.5f;
+}
+
+void Global::playMusic(WideStringView baseKey) {
+    const WideString key = WideString(baseKey) + (configuration.originalMusic ? u"Original" : u"Remastered");
+    auto* stream = Vek::get()->getResourceManager().find<SoundStream>(key);
+    VekAudio* audio = VekAudio::get();
+    if (!audio || audio->getCurrentMusic() == stream) return;
+    audio->stopMusic();
+    audio->setCurrentMusic(stream);
+    stream->play();
+}
+
+void Global::saveUserData() {
+    VEK_LOG(u"Saving.");
+    profiles.save();
+    configuration.save();
+    Vek::get()->saveConfig();
+}
+
+int Global::autodetectLanguage() {
+    const WideString code = getSystemLanguageCode();
+    VEK_LOG(u"Trying to autodetect system language '%s'...", code);
+    const Language& language = Vek::get()->getLanguage();
+    for (int row = 0; row < LANGUAGE_COUNT; ++row) {
+        if (language.isLanguageEnabled(row) && code == language.getRowString(row, STR_LANGUAGEISOCODE)) {
+            VEK_LOG(u"Found match.");
+            return row;
+        }
+    }
+    VEK_LOG(u"Not found.");
+    return 0;
+}
+
+void Global::registerFile(std::unique_ptr<MemoryFile> file, WideStringView name) {
+    Vek::get()->getResourceManager().addResource(name, file.get());
+    loaderFiles.push_back(std::move(file));
+}

@@ -1,0 +1,80 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <vector>
+#include "core/GameRoot.h"
+#include "game/GameConfiguration.h"
+#include "game/MenuScreens.h"
+#include "game/ProfileManager.h"
+
+class ContextManager;
+class FontQuad;
+class MemoryFile;
+class VekBase;
+
+/// The game root above the engine: settings and high scores, profiles, the context stack,
+/// fonts, themes and menu backgrounds. Start-up runs in two halves around the loader:
+/// `initPreLoader` opens the loading screen, whose last step calls `initPostLoader`.
+/// Exactly one exists at a time (`Global::get`). Main thread only.
+class Global : public GameRoot {
+  public:
+    /// Reads the settings and the profiles; the screens of the menu layer come from `screens`.
+    /// The main archive is `mainArchive` (the program's own one unless a test names another).
+    explicit Global(std::unique_ptr<MenuScreens> screens, WideString mainArchive);
+    /// Deletes everything it made, then saves the profiles and the settings.
+    ~Global() override;
+    Global(const Global&) = delete;
+    Global& operator=(const Global&) = delete;
+
+    /// The game root, or null while there is none.
+    static Global* get();
+
+    /// Checks the class table, mounts the main archive, registers the loading screen's two
+    /// textures and opens the context stack with the loader on it.
+    void initPreLoader() override;
+    /// Themes, menu backgrounds, the game's objects and the start-up screens.
+    void initPostLoader();
+    /// Builds the game's own objects and first screens.
+    virtual void createGameObjects() = 0;
+
+    /// Pushes the settings into the engine; a width or height below 0 keeps the video mode.
+    void applyConfiguration(int width, int height);
+    /// Plays `baseKey` + "Original" or "Remastered" (by the music setting) unless it plays already.
+    void playMusic(WideStringView baseKey);
+    /// Writes the profiles, the settings and the engine settings.
+    void saveUserData();
+    /// The enabled language whose ISO code is the system's, else 0 (English).
+    static int autodetectLanguage();
+    /// Takes over a file the loader read and registers it as a resource under `name`.
+    void registerFile(std::unique_ptr<MemoryFile> file, WideStringView name);
+
+    Context* getRootContext() override;
+    bool isQuitRequested() const override;
+    WideString getExitUrl() const override { return exitUrl; }
+
+    GameConfiguration configuration;
+    ProfileManager profiles;
+    FontQuad* fontTiny = nullptr;
+    FontQuad* fontSmall = nullptr;
+    FontQuad* fontMedium = nullptr;
+    FontQuad* fontLarge = nullptr;
+    ContextManager* contextManager = nullptr;
+    Context* menuBackground = nullptr;  ///< owned; not on the stack
+    Context* snowfall = nullptr;        ///< owned; not on the stack
+    VekBase* themeStandard = nullptr;   ///< owned
+    VekBase* themeMinimal = nullptr;    ///< owned
+    VekBase* loaderResources = nullptr; ///< owner of everything the loader makes
+    WideString exitUrl;
+    int32_t highlightedScoreRow = -1;
+    /// The main archive: the program folder, the build identifier and ".dat".
+    const WideString mainArchivePath;
+
+  protected:
+    MenuScreens& getScreens() { return *pScreens; }
+
+  private:
+    void printRecordSizes();
+
+    std::unique_ptr<MenuScreens> pScreens;
+    std::vector<std::unique_ptr<MemoryFile>> loaderFiles; // files the loader registered (not objects)
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+class Context;
+class VekBase;
+
+/// The screens and menu pieces that the game root opens but the menu layer above it builds.
+/// The menu layer implements it and the program's entry hands it to the game root. Every
+/// object returned is new and goes to the caller.
+class MenuScreens {
+  public:
+    virtual ~MenuScreens() = default;
+    virtual VekBase* createThemeStandard() = 0;
+    virtual VekBase* createThemeMinimal() = 0;
+    /// The moving star field that menus draw behind themselves.
+    virtual Context* createMenuBackground() = 0;
+    /// The snow that menus draw over themselves.
+    virtual Context* createSnowfall() = 0;
+    /// The maker's logo screen.
+    virtual Context* createLogo() = 0;
+    /// The screen under the start-up screens, shown once they have closed.
+    virtual Context* createMainMenu() = 0;
+};

@@ -1,0 +1,35 @@
+#include "menus/GameMenuScreens.h"
+#include "game/Global.h"
+#include "menus/ContextLogo.h"
+#include "menus/ContextSnowfall.h"
+#include "menus/ContextStarfield.h"
+#include "menus/GUIthemeMinimal.h"
+#include "menus/GUIthemeStandard.h"
+
+VekBase* GameMenuScreens::createThemeStandard() {
+    return new GUIthemeStandard();
+}
+
+VekBase* GameMenuScreens::createThemeMinimal() {
+    return new GUIthemeMinimal();
+}
+
+Context* GameMenuScreens::createMenuBackground() {
+    return new ContextStarfield();
+}
+
+Context* GameMenuScreens::createSnowfall() {
+    return new ContextSnowfall();
+}
+
+Context* GameMenuScreens::createLogo() {
+    return new ContextLogo();
+}
+
+Context* GameMenuScreens::createMainMenu() {
+    auto* backdrop = new Context();
+    backdrop->pPreObject = Global::get()->menuBackground;
+    backdrop->pPostObject = Global::get()->snowfall;
+    backdrop->deleteWhenClosed = true;
+    return backdrop;
+}

@@ -1,0 +1,14 @@
+#pragma once
+#include "game/MenuScreens.h"
+
+/// The menu layer's screens for the game root.
+class GameMenuScreens : public MenuScreens {
+  public:
+    VekBase* createThemeStandard() override;
+    VekBase* createThemeMinimal() override;
+    Context* createMenuBackground() override;
+    Context* createSnowfall() override;
+    Context* createLogo() override;
+    /// Until the main menu lands: the star field with snow, closed by Escape.
+    Context* createMainMenu() override;
+};
