@@ -1,7 +1,10 @@
 #include "media/FontGDI.h"
+#include <algorithm>
 #include "core/Language.h"
 #include "core/StringUtil.h"
 #include "core/Vek.h"
+#include "media/Texture.h"
+#include "media/VekGraphics.h"
 #include "platform/FontRasterizer.h"
 
 VEK_REGISTER_CLASS_WITHOUT_CREATOR(FontGDI, VekBase, u"FontGDI")
@@ -19,6 +22,11 @@ std::u32string codePointsOf(WideStringView text) {
     return out;
 }
 
+int currentLanguage() {
+    Vek* engine = Vek::get();
+    return engine ? engine->getLanguage().getCurrentLanguage() : -1;
+}
+
 } // namespace
 
 FontGDI::FontGDI(int size, bool bold)
@@ -30,8 +38,7 @@ bool FontGDI::isReady() const { return pRasterizer->isReady(); }
 
 // Han characters look different in Japanese and Korean; the language's own typeface wins.
 platform::Typeface FontGDI::preferredTypeface() const {
-    Vek* engine = Vek::get();
-    const int row = engine ? engine->getLanguage().getCurrentLanguage() : -1;
+    const int row = currentLanguage();
     if (row == JAPANESE_ROW) return platform::Typeface::Japanese;
     if (row == KOREAN_ROW) return platform::Typeface::Korean;
     return platform::Typeface::Latin;
@@ -53,4 +60,30 @@ MemoryImageFile FontGDI::rasterize(WideStringView text) const {
     for (std::size_t i = 0; i < bitmap.coverage.size(); ++i)
         image.pixels[i] = (uint32_t{bitmap.coverage[i]} << 24) | 0x00FFFFFFu;
     return image;
+}
+
+const Texture* FontGDI::textureOf(WideStringView text) {
+    VekGraphics* graphics = VekGraphics::get();
+    if (!graphics) return nullptr;
+    if (texturesLanguage != currentLanguage()) {
+        textures.clear();
+        texturesLanguage = currentLanguage();
+    }
+    ++useCount;
+    auto found = std::find_if(textures.begin(), textures.end(), [&](const TextTexture& t) { return t.text == text; });
+    if (found != textures.end()) {
+        found->lastUse = useCount;
+        return found->pTexture.get();
+    }
+    MemoryImageFile image = rasterize(text);
+    if (image.width == 0 || image.height == 0) return nullptr;
+    if (textures.size() >= MAX_TEXTURES) {
+        textures.erase(std::min_element(textures.begin(), textures.end(), [](const TextTexture& a, const TextTexture& b) {
+            return a.lastUse < b.lastUse;
+        }));
+    }
+    auto texture = std::make_unique<Texture>(*graphics, std::move(image), std::vector<Texture::Frame>{},
+                                             Texture::TEXTURE_POINT_SAMPLED);
+    textures.push_back({WideString(text), std::move(texture), useCount});
+    return textures.back().pTexture.get();
 }

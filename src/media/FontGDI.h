@@ -1,5 +1,7 @@
 #pragma once
+#include <cstdint>
 #include <memory>
+#include <vector>
 #include "core/VekBase.h"
 #include "core/WideString.h"
 #include "media/MemoryImageFile.h"
@@ -8,6 +10,7 @@ namespace platform {
 class FontRasterizer;
 enum class Typeface;
 } // namespace platform
+class Texture;
 
 /// A TrueType font for texts that any character may hold (player names): DejaVu Sans for
 /// Latin, Noto Sans CJK for Japanese and Korean, each character from the first typeface that
@@ -23,8 +26,13 @@ class FontGDI : public VekBase {
     /// `getLineHeight()` pixels; 0 pixels wide when the text is empty or nothing could be
     /// rasterised.
     MemoryImageFile rasterize(WideStringView text) const;
-    /// The width `rasterize` gives, without drawing.
+    /// The width `rasterize` gives.
     int measure(WideStringView text) const;
+    /// The rasterised text as a texture on the running graphics device, kept for the
+    /// MAX_TEXTURES texts drawn most recently; null for a text without pixels.
+    const Texture* textureOf(WideStringView text);
+
+    static constexpr std::size_t MAX_TEXTURES = 32;
 
     int getPixelSize() const { return pixelSize; }
     /// Height of a line in pixels, in the typeface that the current language prefers.
@@ -33,9 +41,18 @@ class FontGDI : public VekBase {
     bool isReady() const;
 
   private:
+    struct TextTexture {
+        WideString text;
+        std::unique_ptr<Texture> pTexture;
+        uint64_t lastUse = 0;
+    };
+
     platform::Typeface preferredTypeface() const;
 
     std::unique_ptr<platform::FontRasterizer> pRasterizer;
     int pixelSize;
     bool bBold;
+    std::vector<TextTexture> textures;
+    uint64_t useCount = 0;
+    int texturesLanguage = -1; // the language the textures were made in (its typeface)
 };

@@ -158,6 +158,7 @@ bool VekGraphics::needsRestart() {
         VEK_LOG(u"The graphics device was reset.");
         bRestartPending = true;
     }
+    if (pDevice->takeTargetsReset()) ++deviceGeneration;
     return bRestartPending;
 }
 
@@ -169,6 +170,7 @@ void VekGraphics::restartDevice() {
     for (Texture* texture : textures)
         texture->reload();
     pDevice->takeTargetsReset();
+    ++deviceGeneration;
     bRestartPending = false;
 }
 
@@ -204,16 +206,22 @@ platform::DeviceVertex VekGraphics::project(const QuadCorner& corner) const {
     const float halfWidth = corner.position.z - view.z;
     const float nx = (corner.position.x - view.x) / halfWidth;
     const float ny = (corner.position.y - view.y) / (halfWidth * view.ratio);
-    return {(nx * 0.5f + 0.5f) * static_cast<float>(layout.viewportWidth),
-            (0.5f - ny * 0.5f) * static_cast<float>(layout.viewportHeight), corner.argb, corner.u, corner.v};
+    const float outputWidth = static_cast<float>(targetWidth ? targetWidth : layout.viewportWidth);
+    const float outputHeight = static_cast<float>(targetWidth ? targetHeight : layout.viewportHeight);
+    return {(nx * 0.5f + 0.5f) * outputWidth, (0.5f - ny * 0.5f) * outputHeight, corner.argb, corner.u, corner.v};
 }
 
 void VekGraphics::drawQuad(const Texture* texture, const QuadCorners& corners, platform::BlendMode blend) {
+    drawQuad(texture ? texture->getDeviceTexture() : nullptr, texture && texture->isPointSampled(), corners,
+             blend);
+}
+
+void VekGraphics::drawQuad(const platform::DeviceTexture* device, bool bPointSampled, const QuadCorners& corners,
+                           platform::BlendMode blend) {
     for (const QuadCorner& corner : corners) {
         if (corner.position.z - view.z <= 0.f) return; // behind the eye
     }
-    const platform::DeviceTexture* device = texture ? texture->getDeviceTexture() : nullptr;
-    const bool bilinear = settings.bBilinearFilter && !(texture && texture->isPointSampled());
+    const bool bilinear = settings.bBilinearFilter && !(device && bPointSampled);
     if (!batch.accepts(device, blend, bilinear)) {
         flush();
         batch.setStates(device, blend, bilinear);
@@ -225,6 +233,26 @@ void VekGraphics::drawQuad(const Texture* texture, const QuadCorners& corners, p
 
 void VekGraphics::flush() {
     batch.flush(*pDevice);
+}
+
+void VekGraphics::drawIntoTarget(platform::DeviceTexture& target, const std::function<void()>& draw) {
+    VEK_ASSERT(!bScreenshotInProgress && targetWidth == 0);
+    flush();
+    const View screenView = view;
+    targetWidth = target.getWidth();
+    targetHeight = target.getHeight();
+    pDevice->setRenderTarget(&target);
+    view.x = 0.5f * static_cast<float>(targetWidth);
+    view.y = 0.5f * static_cast<float>(targetHeight);
+    view.z = -view.x;
+    view.ratio = static_cast<float>(targetHeight) / static_cast<float>(targetWidth);
+    draw();
+    flush();
+    batch.forgetStates();
+    targetWidth = targetHeight = 0;
+    pDevice->setRenderTarget(nullptr);
+    pDevice->setViewport(layout.viewportX, layout.viewportY, layout.viewportWidth, layout.viewportHeight);
+    view = screenView;
 }
 
 void VekGraphics::endScene() {

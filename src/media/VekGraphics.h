@@ -117,6 +117,15 @@ class VekGraphics : public ContextRenderer {
     /// The view that shows the layout screen: W by H units around the origin, y upwards.
     View getScreenView() const;
     void drawQuad(const Texture* texture, const QuadCorners& corners, platform::BlendMode blend);
+    /// The same for a picture held only by the device (such as a render target's content).
+    void drawQuad(const platform::DeviceTexture* texture, bool bPointSampled, const QuadCorners& corners,
+                  platform::BlendMode blend);
+    /// Runs `draw` with the drawing going into `target` instead of the screen, through a view
+    /// that shows the target's pixels one unit each (x from its left edge, y up from its
+    /// bottom edge), then returns to the screen and its view. Not while a screenshot is drawn.
+    void drawIntoTarget(platform::DeviceTexture& target, const std::function<void()>& draw);
+    /// Changes whenever the device restarted or lost the contents of its render targets.
+    uint32_t getDeviceGeneration() const { return deviceGeneration; }
     void endScene();
     void present();
 
@@ -172,4 +181,8 @@ class VekGraphics : public ContextRenderer {
     VertexBuffer batch;
     std::vector<Texture*> textures;
     bool bRestartPending = false;
+    uint32_t deviceGeneration = 0;
+    // The pixel size drawn into while a render target takes the drawing; 0 for the screen.
+    int targetWidth = 0;
+    int targetHeight = 0;
 };

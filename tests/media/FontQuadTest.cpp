@@ -1,0 +1,196 @@
+#include "media/FontQuad.h"
+#include <gtest/gtest.h>
+#include <fstream>
+#include "FontTestSupport.h"
+#include "TempDataHome.h"
+#include "core/MemoryFile.h"
+#include "core/ResourceManager.h"
+#include "core/StringUtil.h"
+#include "media/CodePointTable.h"
+#include "media/FontCache.h"
+#include "media/TextLine.h"
+#include "media/TextureSkin.h"
+
+namespace {
+
+std::filesystem::path writeFile(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                static_cast<std::streamsize>(bytes.size()));
+    return path;
+}
+
+} // namespace
+
+TEST(FontQuad, MeasuresGlyphsSpacingMissingGlyphsAndIcons) {
+    FontFixture f;
+    const float a = f.latinWidth(u'A') + 1.f, b = f.latinWidth(u'B') + 1.f, blank = f.latinWidth(u' ') + 1.f;
+    struct Case {
+        const char16_t* text;
+        int missingAdvance;
+        float width;
+    };
+    const Case cases[] = {
+        {u"", 4, 0.f},
+        {u"A", 4, a},
+        {u"AB", 4, a + b},
+        {u"A\u4E00B", 4, a + 4.f + b},    // no glyph: the missing-glyph advance
+        {u"A\u4E00B", 16, a + 16.f + b},
+        {u"\x02  A", 4, f.iconWidth(2) + 1.f + 2 * blank + a},  // icon units are glyphs
+        {u"A  \x0A", 4, a + 2 * blank + f.iconWidth(10) + 1.f}, // U+000A too, no break
+        {u"\x01\x03\x07\x08", 4, f.iconWidth(1) + f.iconWidth(3) + f.iconWidth(7) + f.iconWidth(8) + 4.f},
+    };
+    for (const Case& c : cases) {
+        f.font.missingGlyphAdvance = c.missingAdvance;
+        const TextExtent extent = f.font.measureText(c.text, 0);
+        EXPECT_FLOAT_EQ(extent.width, c.width) << toUtf8(c.text);
+        EXPECT_FLOAT_EQ(extent.height, static_cast<float>(f.font.getLineHeight()));
+    }
+    f.font.glyphSpacing = 3;
+    EXPECT_FLOAT_EQ(f.font.measureText(u"AB", 0).width, a + b + 4.f);
+}
+
+TEST(FontQuad, AFirstCodeOf33LeavesTheBlankAndIconsMissing) {
+    GraphicsFixture screen;
+    const std::unique_ptr<Texture> page = makeGlyphPage(*screen.graphics, printableAscii().substr(1), PIXEL_SIZE);
+    FontQuad tiny;
+    tiny.missingGlyphAdvance = 3;
+    tiny.addSourceTexture(page.get(), 33, false);
+    EXPECT_FALSE(tiny.hasGlyph(u' '));
+    EXPECT_FALSE(tiny.hasGlyph(0x02));
+    EXPECT_TRUE(tiny.hasGlyph(u'!'));
+    EXPECT_TRUE(tiny.hasGlyph(u'~'));
+    EXPECT_FLOAT_EQ(tiny.measureText(u"! !", 0).width, 2 * (page->skins[0]->width + 1.f) + 3.f);
+    // Continuing after the last added code.
+    const std::unique_ptr<Texture> more = makeGlyphPage(*screen.graphics, u"\x7F\x80", PIXEL_SIZE);
+    tiny.addSourceTexture(more.get(), FontQuad::CONTINUE_CODE, false);
+    EXPECT_TRUE(tiny.hasGlyph(0x80));
+}
+
+TEST(FontQuad, WrapsAtBarsAndBlanksWithItsOwnWidths) {
+    FontFixture f;
+    const auto measure = [&](WideStringView text) { return f.font.measureText(text, 0).width; };
+    const float width = measure(u"Options and");
+    const std::vector<TextLine> lines =
+        TextLine::wrap(u"Play|Options and more", width, static_cast<float>(f.font.getLineHeight()), measure, false);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0].segments[0].text, u"Play");
+    EXPECT_EQ(lines[1].segments[0].text, u"Options and");
+    EXPECT_EQ(lines[2].segments[0].text, u"more");
+    EXPECT_FLOAT_EQ(lines[2].y, 2.f * static_cast<float>(f.font.getLineHeight()));
+    EXPECT_FLOAT_EQ(lines[1].width, width);
+}
+
+TEST(FontQuad, PagesGoThroughTheCodePageTableUntilTheFirstMissingName) {
+    TempDataHome home;
+    GraphicsFixture screen;
+    ResourceManager resources;
+    const CodePointTable lut({u'日', u'本', CodePointTable::NO_CODE, u'語', u'テ', u'ス'});
+    MemoryFile table(fromUtf8(writeFile(home.path() / "Japanese.codepointLUT.bin", lut.encode()).string()));
+    resources.addResource(u"Japanese.codepointLUT", &table);
+    const auto page1 = makeGlyphPage(*screen.graphics, u"日本", PIXEL_SIZE);
+    const auto page2 = makeGlyphPage(*screen.graphics, u"X語", PIXEL_SIZE);
+    const auto page4 = makeGlyphPage(*screen.graphics, u"A", PIXEL_SIZE);   // after the gap: never added
+    const auto extra1 = makeGlyphPage(*screen.graphics, u"テ", PIXEL_SIZE);
+    resources.addResource(u"fontTestTex1", page1.get());
+    resources.addResource(u"fontTestTex2", page2.get());
+    resources.addResource(u"fontTestTex4", page4.get());
+    resources.addResource(u"fontTestTexExtra1", extra1.get());
+    FontQuad font;
+    font.addSourceTextures(u"fontTestTex", resources, u"Japanese");
+    for (char16_t present : {u'日', u'本', u'語', u'テ'})
+        EXPECT_TRUE(font.hasGlyph(present)) << toUtf8(WideString(1, present));
+    EXPECT_FALSE(font.hasGlyph(u'X')); // its slot is empty in the table
+    EXPECT_FALSE(font.hasGlyph(u'A'));
+    EXPECT_FALSE(font.hasGlyph(u'ス'));
+    EXPECT_FLOAT_EQ(font.measureText(u"語", 0).width, page2->skins[1]->width + 1.f);
+}
+
+TEST(FontQuad, WindowsCodePagesMapTheSlotsOfThePages) {
+    GraphicsFixture screen;
+    ResourceManager resources;
+    for (const char16_t* codePage : {u"1252", u"1250"}) {
+        const CodePointTable table = *CodePointTable::forWindowsCodePage(codePage);
+        std::u16string characters;
+        for (int slot = 0; slot < 256; ++slot)
+            characters.push_back(table.codeOf(slot) == CodePointTable::NO_CODE ? u' ' : table.codeOf(slot));
+        const auto page = makeGlyphPage(*screen.graphics, characters, PIXEL_SIZE);
+        ResourceManager pages;
+        pages.addResource(u"fontTex1", page.get());
+        FontQuad font;
+        font.addSourceTextures(u"fontTex", pages, codePage);
+        EXPECT_TRUE(font.hasGlyph(0x20AC)); // the euro sign at 0x80 in both
+        EXPECT_TRUE(font.hasGlyph(0x02));
+        EXPECT_FALSE(font.hasGlyph(0x81)); // undefined in both: its slot shows nothing
+        const bool bPolish = WideStringView(codePage) == u"1250";
+        EXPECT_EQ(font.hasGlyph(u'ą'), bPolish);
+        EXPECT_EQ(font.hasGlyph(u'è'), !bPolish);
+        EXPECT_FLOAT_EQ(font.measureText(u"é", 0).width, page->skins[0xE9]->width + 1.f);
+    }
+}
+
+TEST(FontQuadDeathTest, ACodePageWithoutTableIsFatal) {
+    TempDataHome home;
+    GraphicsFixture screen;
+    ResourceManager resources;
+    FontQuad font;
+    EXPECT_DEATH(font.addSourceTextures(u"fontTex", resources, u"Cyrillic"), "No LUT for codepage 'Cyrillic'");
+    MemoryFile broken(fromUtf8(writeFile(home.path() / "Korean.codepointLUT.bin", {'C', 'P', 'L', 'T', 9}).string()));
+    resources.addResource(u"Korean.codepointLUT", &broken);
+    EXPECT_DEATH(font.addSourceTextures(u"fontTex", resources, u"Korean"), "Bad code-point table");
+}
+
+TEST(FontQuad, CompositeLettersOnlyForCompositeLanguagesOfTheirCodePages) {
+    struct Case {
+        const char16_t* codePage;
+        bool bComposite;
+        bool bExpected;
+    };
+    const Case cases[] = {{u"1252", true, true}, {u"1252", false, false}, {u"1250", false, false},
+                          {u"Japanese", true, false}, {u"1251", true, false}};
+    for (const Case& c : cases) {
+        FontFixture f;
+        const auto acute = makeGlyphPage(*f.screen.graphics, u"´", PIXEL_SIZE);
+        f.font.addSourceTexture(acute.get(), 0xB4, false);
+        f.font.setupCompositeChars(c.codePage, c.bComposite);
+        EXPECT_EQ(f.font.hasGlyph(u'é'), c.bExpected) << toUtf8(c.codePage);
+        EXPECT_EQ(f.font.hasGlyph(u'Ó'), c.bExpected);
+        EXPECT_EQ(f.font.hasGlyph(u'ñ'), c.bExpected); // "~" is in the ASCII page
+        EXPECT_FALSE(f.font.hasGlyph(u'ç'));            // no cedilla glyph
+        if (c.bExpected) {
+            EXPECT_FLOAT_EQ(f.font.measureText(u"é", 0).width, f.font.measureText(u"e", 0).width);
+        }
+    }
+}
+
+TEST(FontQuad, APagesOwnAccentedLetterWinsOverTheComposite) {
+    FontFixture f;
+    const auto own = makeGlyphPage(*f.screen.graphics, u"´é", PIXEL_SIZE);
+    f.font.addSourceTexture(own.get(), 0xB4, false);
+    f.font.addSourceTexture(own.get(), 0xE8, false); // frame 1 lands on 0xE9
+    const float ownWidth = f.font.measureText(u"é", 0).width;
+    f.font.setupCompositeChars(u"1252", true);
+    EXPECT_FLOAT_EQ(f.font.measureText(u"é", 0).width, ownWidth);
+    EXPECT_FLOAT_EQ(ownWidth, own->skins[1]->width + 1.f);
+}
+
+TEST(FontQuad, DisplayScalingGrowsByWholeDisplayMultiples) {
+    FontFixture f(1280, 960);
+    const TextExtent plain = f.font.measureText(u"Score", 0);
+    f.font.enableDisplayScaling();
+    EXPECT_EQ(f.font.getScale(), 2);
+    const TextExtent scaled = f.font.measureText(u"Score", 0);
+    EXPECT_FLOAT_EQ(scaled.width, 2.f * plain.width);
+    EXPECT_FLOAT_EQ(scaled.height, 2.f * plain.height);
+    FontFixture small;
+    small.font.enableDisplayScaling();
+    EXPECT_EQ(small.font.getScale(), 1);
+}
+
+TEST(FontQuad, TheSystemFontMeasuresAnyCharacter) {
+    FontFixture f;
+    const float latin = f.font.measureText(u"Ava", FontQuad::TEXT_SYSTEMFONT).width;
+    const float mixed = f.font.measureText(u"Ava日", FontQuad::TEXT_SYSTEMFONT).width;
+    if (latin == 0.f) GTEST_SKIP() << "no typeface installed";
+    EXPECT_GT(mixed, latin + 5.f);
+    EXPECT_GT(f.font.measureText(u"Ava", FontQuad::TEXT_SYSTEMFONT).height, 0.f);
+}
