@@ -160,3 +160,29 @@ TEST(MemoryImageFile, JpegRoundTripKeepsColours) {
         EXPECT_EQ(partial->width, 16);
     }
 }
+
+TEST(MemoryImageFile, TgaRoundTripKeepsEveryPixelAndPacketsStayInTheirRow) {
+    struct Case {
+        const char* name;
+        int width, height;
+        uint32_t (*pixel)(int x, int y);
+    };
+    const Case cases[] = {
+        {"one pixel", 1, 1, [](int, int) { return 0x80FF0000u; }},
+        {"uniform rows longer than a packet", 300, 3, [](int, int y) { return 0xFF000000u | uint32_t(y); }},
+        {"all different", 130, 2, [](int x, int y) { return uint32_t(x * 7919 + y * 104729) | 0x01000000u; }},
+        {"runs and literals mixed", 9, 4, [](int x, int y) { return (x / 3 + y) % 2 ? 0u : uint32_t(x) << 24; }},
+        {"pair at the row end", 5, 2, [](int x, int) { return x >= 3 ? 0xFFFFFFFFu : uint32_t(x); }},
+    };
+    for (const Case& c : cases) {
+        MemoryImageFile image(c.width, c.height);
+        for (int y = 0; y < c.height; ++y)
+            for (int x = 0; x < c.width; ++x) image.at(x, y) = c.pixel(x, y);
+        const Bytes tga = image.encodeTga();
+        std::string error;
+        auto back = MemoryImageFile::decode(tga, error);
+        ASSERT_TRUE(back) << c.name << ": " << error;
+        EXPECT_TRUE(back->bHasAlpha) << c.name;
+        EXPECT_EQ(back->pixels, image.pixels) << c.name;
+    }
+}
