@@ -1,5 +1,7 @@
 #include "core/WadWriter.h"
+#include <atomic>
 #include <cstring>
+#include <thread>
 #include <limits>
 #include "core/Format.h"
 #include "core/StringUtil.h"
@@ -21,14 +23,29 @@ bool WadWriter::addEntry(WideStringView name, std::vector<uint8_t> bytes, WideSt
     return true;
 }
 
+std::vector<std::vector<uint8_t>> WadWriter::compressEntries() const {
+    std::vector<std::vector<uint8_t>> streams(pending.size());
+    std::atomic<std::size_t> next{0};
+    auto worker = [&] {
+        for (std::size_t i = next++; i < pending.size(); i = next++)
+            streams[i] = platform::compressZopfli(pending[i].bytes, iterations);
+    };
+    std::vector<std::thread> pool;
+    for (int t = 1; t < threads; ++t) pool.emplace_back(worker);
+    worker();
+    for (std::thread& thread : pool) thread.join();
+    return streams;
+}
+
 std::vector<uint8_t> WadWriter::build(WideString& error) const {
     const WadHeader header{{WAD_MAGIC[0], WAD_MAGIC[1], WAD_MAGIC[2], WAD_MAGIC[3]}, WAD_VERSION,
                            static_cast<uint32_t>(pending.size())};
     std::vector<WadEntryRecord> table(pending.size());
     std::vector<uint8_t> data;
     const uint64_t dataStart = sizeof header + table.size() * sizeof(WadEntryRecord);
+    const std::vector<std::vector<uint8_t>> streams = compressEntries();
     for (std::size_t i = 0; i < pending.size(); ++i) {
-        const std::vector<uint8_t> stream = platform::compressZopfli(pending[i].bytes, iterations);
+        const std::vector<uint8_t>& stream = streams[i];
         if (dataStart + data.size() + stream.size() > std::numeric_limits<uint32_t>::max()) {
             error = u"the archive would exceed 4 GiB";
             return {};

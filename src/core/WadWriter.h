@@ -10,7 +10,8 @@
 class WadWriter {
 public:
     /// More Zopfli iterations give smaller archives and take longer (15 is Zopfli's default).
-    explicit WadWriter(int zopfliIterations = 15) : iterations(zopfliIterations) {}
+    /// Entries are compressed on up to `threads` threads; the archive's bytes do not depend on it.
+    explicit WadWriter(int zopfliIterations = 15, int threads = 1) : iterations(zopfliIterations), threads(threads) {}
 
     /// False with `error` for a name the format does not allow or one already added
     /// (ASCII case ignored).
@@ -26,7 +27,10 @@ private:
         std::vector<uint8_t> bytes;
     };
 
+    std::vector<std::vector<uint8_t>> compressEntries() const;
+
     int iterations;
+    int threads;
     std::vector<Pending> pending;
     std::unordered_set<std::string> keys;
 };

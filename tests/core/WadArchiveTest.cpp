@@ -189,3 +189,16 @@ TEST(WadArchive, RefusesEntryDataThatDoesNotInflateToItsSize) {
         EXPECT_EQ(out, (std::vector<uint8_t>{1, 2, 3})) << corruption.what;
     }
 }
+
+TEST(WadWriter, ArchiveBytesDoNotDependOnTheNumberOfThreads) {
+    const auto content = sampleContent();
+    WideString error;
+    auto buildWith = [&](int threads) {
+        WadWriter writer(1, threads);
+        for (const Content& c : content) EXPECT_TRUE(writer.addEntry(c.name, c.bytes, error));
+        return writer.build(error);
+    };
+    const std::vector<uint8_t> single = buildWith(1);
+    ASSERT_FALSE(single.empty());
+    for (int threads : {2, 3, 16}) EXPECT_EQ(buildWith(threads), single) << threads << " threads";
+}
