@@ -1,0 +1,129 @@
+// Checks the archives the build generated against the table of recipes: every texture with
+// its frame list, every sample and music stream, readable by the engine's own decoders.
+#include <gtest/gtest.h>
+#include <memory>
+#include <set>
+#include "AssetArchives.h"
+#include "core/MemoryIniFile.h"
+#include "core/StringUtil.h"
+#include "core/WadArchive.h"
+#include "media/SampleDecoder.h"
+
+namespace {
+
+struct Archives {
+    std::unique_ptr<WadArchive> main, language;
+};
+
+const Archives& archives() {
+    static const Archives opened = [] {
+        Archives a;
+        WideString error;
+        a.main = WadArchive::open(fromUtf8(std::string(ASSETS_DIR) + "/" + MAIN_ARCHIVE), error);
+        a.language = WadArchive::open(fromUtf8(std::string(ASSETS_DIR) + "/" + LANGUAGE_ARCHIVE), error);
+        return a;
+    }();
+    return opened;
+}
+
+std::vector<uint8_t> readEntry(const WadArchive& archive, const std::string& name) {
+    std::vector<uint8_t> bytes;
+    const WadArchive::Entry* entry = archive.find(fromUtf8(name));
+    if (!entry) return bytes;
+    WideString error;
+    EXPECT_TRUE(archive.read(*entry, bytes, error)) << name << ": " << toUtf8(error);
+    return bytes;
+}
+
+std::vector<FrameRect> parseFrameList(const std::vector<uint8_t>& bytes) {
+    const MemoryIniFile ini = MemoryIniFile::fromUtf8Bytes(bytes);
+    std::vector<FrameRect> frames;
+    for (int i = 0;; ++i) {
+        const WideString section = fromUtf8("Skin " + std::to_string(i));
+        if (!ini.hasKey(section, u"width")) return frames;
+        auto number = [&](const char16_t* key) { return std::stoi(toUtf8(ini.getString(section, key))); };
+        frames.push_back(FrameRect{number(u"x"), number(u"y"), number(u"width"), number(u"height")});
+    }
+}
+
+bool frameHasInk(const MemoryImageFile& image, const FrameRect& frame) {
+    for (int y = frame.y; y < frame.y + frame.height; ++y)
+        for (int x = frame.x; x < frame.x + frame.width; ++x)
+            if (image.at(x, y) >> 24 != 0) return true;
+    return false;
+}
+
+}  // namespace
+
+TEST(AssetArchives, BothArchivesOpen) {
+    ASSERT_TRUE(archives().main);
+    ASSERT_TRUE(archives().language);
+}
+
+TEST(AssetArchives, EveryTextureHasItsFramesAndNoneIsBlank) {
+    ASSERT_TRUE(archives().main && archives().language);
+    for (const TextureRecipe& recipe : textureRecipes()) {
+        SCOPED_TRACE(recipe.name);
+        const WadArchive& archive = recipe.archive == Archive::Language ? *archives().language : *archives().main;
+        const std::vector<uint8_t> bytes = readEntry(archive, recipe.path);
+        ASSERT_FALSE(bytes.empty());
+        std::string error;
+        const auto image = MemoryImageFile::decode(bytes, error);
+        ASSERT_TRUE(image) << error;
+        const std::vector<FrameRect> frames = parseFrameList(readEntry(archive, frameListPath(recipe.path)));
+        ASSERT_EQ(static_cast<int>(frames.size()), recipe.frameCount);
+        EXPECT_EQ(frames[0].width, recipe.frameWidth);
+        EXPECT_EQ(frames[0].height, recipe.frameHeight);
+        for (std::size_t i = 0; i < frames.size(); ++i) {
+            const FrameRect& f = frames[i];
+            ASSERT_TRUE(f.x >= 0 && f.y >= 0 && f.width > 0 && f.height > 0 && f.x + f.width <= image->width &&
+                        f.y + f.height <= image->height)
+                << "frame " << i << " lies outside the picture";
+            EXPECT_TRUE(frameHasInk(*image, f)) << "frame " << i << " is blank";
+        }
+    }
+}
+
+TEST(AssetArchives, EverySampleAndStreamDecodes) {
+    ASSERT_TRUE(archives().main);
+    struct Sound {
+        const char* path;
+        int frequency, channels;
+        bool bMusic;
+    };
+    std::vector<Sound> sounds;
+    for (const SoundRecipe& recipe : soundRecipes()) sounds.push_back({recipe.path, recipe.frequency, 1, false});
+    for (const MusicRecipe& recipe : musicRecipes()) sounds.push_back({recipe.path, MUSIC_FREQUENCY, 2, true});
+    for (const Sound& sound : sounds) {
+        SCOPED_TRACE(sound.path);
+        auto bytes = std::make_shared<const std::vector<uint8_t>>(readEntry(*archives().main, sound.path));
+        ASSERT_FALSE(bytes->empty());
+        PcmData pcm;
+        std::string error;
+        ASSERT_TRUE(decodeSample(bytes, pcm, error)) << error;
+        EXPECT_EQ(pcm.frequency, sound.frequency);
+        EXPECT_EQ(pcm.channels, sound.channels);
+        const double seconds = double(pcm.frameCount()) / pcm.frequency;
+        if (sound.bMusic) EXPECT_GT(seconds, 20.0);
+        else EXPECT_LT(seconds, 3.0);
+    }
+}
+
+TEST(AssetArchives, NamesAreUniqueAcrossTheTable) {
+    std::set<std::string> names, paths;
+    for (const TextureRecipe& r : textureRecipes()) {
+        EXPECT_TRUE(names.insert(r.name).second) << r.name;
+        EXPECT_TRUE(paths.insert(r.path).second) << r.path;
+    }
+    for (const SoundRecipe& r : soundRecipes()) EXPECT_TRUE(names.insert(r.name).second) << r.name;
+    for (const MusicRecipe& r : musicRecipes()) EXPECT_TRUE(names.insert(r.name).second) << r.name;
+}
+
+TEST(AssetArchives, TheSameRecipeGivesTheSameBytes) {
+    for (const TextureRecipe& recipe : textureRecipes())
+        if (std::string(recipe.name) == "hud") {
+            EXPECT_EQ(textureEntries(recipe)[0].bytes, textureEntries(recipe)[0].bytes);
+            EXPECT_EQ(textureEntries(recipe)[0].bytes, readEntry(*archives().main, recipe.path));
+        }
+    EXPECT_EQ(soundEntry(soundRecipes()[0]).bytes, soundEntry(soundRecipes()[0]).bytes);
+}
