@@ -8,6 +8,7 @@
 #include "core/StringUtil.h"
 #include "core/WadArchive.h"
 #include "media/SampleDecoder.h"
+#include "media/Texture.h"
 
 namespace {
 
@@ -35,15 +36,17 @@ std::vector<uint8_t> readEntry(const WadArchive& archive, const std::string& nam
     return bytes;
 }
 
-std::vector<FrameRect> parseFrameList(const std::vector<uint8_t>& bytes) {
-    const MemoryIniFile ini = MemoryIniFile::fromUtf8Bytes(bytes);
-    std::vector<FrameRect> frames;
-    for (int i = 0;; ++i) {
-        const WideString section = fromUtf8("Skin " + std::to_string(i));
-        if (!ini.hasKey(section, u"width")) return frames;
-        auto number = [&](const char16_t* key) { return std::stoi(toUtf8(ini.getString(section, key))); };
-        frames.push_back(FrameRect{number(u"x"), number(u"y"), number(u"width"), number(u"height")});
-    }
+// The frames as the engine's texture reads them.
+std::vector<FrameRect> parseFrameList(const std::vector<uint8_t>& bytes, const MemoryImageFile& image) {
+    std::vector<Texture::Frame> frames;
+    WideString error;
+    EXPECT_TRUE(Texture::parseFrames(MemoryIniFile::fromUtf8Bytes(bytes), image.width, image.height, frames, error))
+        << toUtf8(error);
+    std::vector<FrameRect> rects;
+    for (const Texture::Frame& f : frames)
+        rects.push_back(FrameRect{static_cast<int>(f.rect.left), static_cast<int>(f.rect.top),
+                                  static_cast<int>(f.rect.right - f.rect.left), static_cast<int>(f.rect.bottom - f.rect.top)});
+    return rects;
 }
 
 bool frameHasInk(const MemoryImageFile& image, const FrameRect& frame) {
@@ -70,7 +73,7 @@ TEST(AssetArchives, EveryTextureHasItsFramesAndNoneIsBlank) {
         std::string error;
         const auto image = MemoryImageFile::decode(bytes, error);
         ASSERT_TRUE(image) << error;
-        const std::vector<FrameRect> frames = parseFrameList(readEntry(archive, frameListPath(recipe.path)));
+        const std::vector<FrameRect> frames = parseFrameList(readEntry(archive, frameListPath(recipe.path)), *image);
         ASSERT_EQ(static_cast<int>(frames.size()), recipe.frameCount);
         EXPECT_EQ(frames[0].width, recipe.frameWidth);
         EXPECT_EQ(frames[0].height, recipe.frameHeight);
