@@ -5,8 +5,11 @@
 #include <thread>
 #include "AssetArchives.h"
 #include "ContactSheets.h"
+#include "Paint.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+int run(int argc, char** argv) {
     if (argc < 2 || argc > 3) {
         std::fprintf(stderr, "usage: make-assets OUTPUT_FOLDER [CONTACT_SHEET_FOLDER]\n");
         return 2;
@@ -26,4 +29,12 @@ int main(int argc, char** argv) {
         return 1;
     }
     return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int result = run(argc, argv);
+    releaseFontCaches();
+    return result;
 }

@@ -1,5 +1,6 @@
 #include "Paint.h"
 #include <cmath>
+#include <fontconfig/fontconfig.h>
 
 const Colour INK = rgb(0x1B0F2E);
 const Colour WHITE = rgb(0xFFFFFF);
@@ -121,6 +122,11 @@ void glowStroke(cairo_t* cr, Colour c, double width) {
     setColour(cr, c.lighter(0.7));
     cairo_set_line_width(cr, width * 0.4);
     cairo_stroke(cr);
+}
+
+void releaseFontCaches() {
+    cairo_debug_reset_static_data();
+    FcFini();
 }
 
 namespace {

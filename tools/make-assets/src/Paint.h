@@ -44,6 +44,10 @@ void glowSpot(cairo_t* cr, double x, double y, double r, Colour c);
 /// Strokes the current path (cleared) as a glowing line: wide faint strokes under a bright core.
 void glowStroke(cairo_t* cr, Colour c, double width);
 
+/// Lets go of the font caches that Cairo's lettering fills (Cairo's and fontconfig's), so
+/// that a leak checker sees a clean exit. Call once, when no drawing follows.
+void releaseFontCaches();
+
 /// Smooth value noise on a wrapping lattice of `period` cells, 0..1; the same seed gives the same
 /// field, and noise(x + period, y) = noise(x, y), so pictures built from it tile.
 double tiledNoise(double x, double y, int period, uint32_t seed);
