@@ -154,8 +154,12 @@ void VekGraphics::changePresentationParameters(int width, int height, bool fullS
 }
 
 bool VekGraphics::needsRestart() {
-    if (pDevice->takeDeviceReset()) {
-        VEK_LOG(u"The graphics device was reset.");
+    // Lost textures or lost target contents: either way every object hears the frozen mode and
+    // caches in render targets are drawn again afterwards.
+    const bool bDeviceReset = pDevice->takeDeviceReset();
+    const bool bTargetsReset = pDevice->takeTargetsReset();
+    if (bDeviceReset || bTargetsReset) {
+        VEK_LOG(bDeviceReset ? u"The graphics device was reset." : u"The render targets were reset.");
         bRestartPending = true;
     }
     if (pDevice->takeTargetsReset()) ++deviceGeneration;

@@ -1,4 +1,5 @@
 #include "platform/RenderDevice.h"
+#include <SDL.h>
 #include <gtest/gtest.h>
 #include "platform/PlatformWindow.h"
 
@@ -100,4 +101,22 @@ TEST(RenderDevice, TexturesAndRenderTargets) {
     f.device->getOutputSize(width, height);
     EXPECT_EQ(width, 64);
     EXPECT_TRUE(f.device->readPixels(0, 0, 0, 4).empty());
+}
+
+TEST(RenderDevice, ResetEventsAreReportedOnce) {
+    DeviceFixture f;
+    ASSERT_TRUE(f.device);
+    EXPECT_FALSE(f.device->takeDeviceReset());
+    EXPECT_FALSE(f.device->takeTargetsReset());
+    for (Uint32 type : {SDL_RENDER_DEVICE_RESET, SDL_RENDER_TARGETS_RESET}) {
+        SDL_Event event{};
+        event.type = type;
+        SDL_PushEvent(&event);
+    }
+    while (f.window->pumpEvent()) {
+    }
+    EXPECT_TRUE(f.device->takeDeviceReset());
+    EXPECT_FALSE(f.device->takeDeviceReset());
+    EXPECT_TRUE(f.device->takeTargetsReset());
+    EXPECT_FALSE(f.device->takeTargetsReset());
 }
