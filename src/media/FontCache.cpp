@@ -33,25 +33,36 @@ const platform::DeviceTexture* FontCache::getPage(int index) const {
     return index >= 0 && index < getPageCount() ? pages[index].pTarget.get() : nullptr;
 }
 
-const FontCacheEntry* FontCache::find(std::u16string_view text, int width, int height, const DrawText& draw) {
-    VekGraphics* graphics = VekGraphics::get();
-    if (!graphics || graphics->bScreenshotInProgress || width <= 0 || height <= 0 || width > PAGE_SIZE ||
-        height > PAGE_SIZE)
-        return nullptr;
-    if (graphics->getDeviceGeneration() != deviceGeneration) {
+void FontCache::maintain(const VekGraphics& graphics, double now) {
+    if (graphics.getDeviceGeneration() != deviceGeneration) {
         dropAll();
-        deviceGeneration = graphics->getDeviceGeneration();
+        deviceGeneration = graphics.getDeviceGeneration();
     }
-    const double now = clock();
     if (now - lastSweep >= SWEEP_INTERVAL) {
         lastSweep = now;
         evictUnusedSince(now - MAX_AGE);
     }
-    if (auto found = entries.find(text); found != entries.end()) {
-        found->second.lastUse = now;
-        pages[found->second.page].lastUse = now;
-        return &found->second;
-    }
+}
+
+const FontCacheEntry* FontCache::find(std::u16string_view text) {
+    const VekGraphics* graphics = VekGraphics::get();
+    if (!graphics || graphics->bScreenshotInProgress) return nullptr;
+    const double now = clock();
+    maintain(*graphics, now);
+    const auto found = entries.find(text);
+    if (found == entries.end()) return nullptr;
+    found->second.lastUse = pages[found->second.page].lastUse = now;
+    return &found->second;
+}
+
+const FontCacheEntry* FontCache::add(std::u16string_view text, int width, int height, const DrawText& draw) {
+    VekGraphics* graphics = VekGraphics::get();
+    if (!graphics || graphics->bScreenshotInProgress || width <= 0 || height <= 0 || width > PAGE_SIZE ||
+        height > PAGE_SIZE)
+        return nullptr;
+    const double now = clock();
+    maintain(*graphics, now);
+    if (const auto found = entries.find(text); found != entries.end()) return &found->second;
     FontCacheEntry entry;
     if (!allocate(*graphics, width, height, entry.page, entry.x, entry.y)) return nullptr;
     Page& page = pages[entry.page];

@@ -40,10 +40,12 @@ class FontCache : public VekBase {
     /// "FontCache" (on when there is no engine).
     static bool isEnabled();
 
-    /// The entry of `text`, drawing it in with `draw` when it is not held yet; null when it
+    /// The entry of `text` when it is held (it then counts as used now), else null.
+    const FontCacheEntry* find(std::u16string_view text);
+    /// Draws `text` (`width` by `height` pixels) into the cache with `draw`; null when it
     /// cannot be held (larger than a page, no graphics, a screenshot being drawn), in which
     /// case the caller draws the text itself.
-    const FontCacheEntry* find(std::u16string_view text, int width, int height, const DrawText& draw);
+    const FontCacheEntry* add(std::u16string_view text, int width, int height, const DrawText& draw);
     /// The render target of a page, for drawing an entry; null for a page not made.
     const platform::DeviceTexture* getPage(int index) const;
     /// Drops the texts last drawn before `time` (seconds on the cache's clock).
@@ -76,6 +78,8 @@ class FontCache : public VekBase {
     bool place(Page& page, int width, int height, int& x, int& y);
     bool allocate(VekGraphics& graphics, int width, int height, int& pageIndex, int& x, int& y);
     void resetPage(Page& page);
+    /// Empties the cache when the device lost the pages, and drops old texts now and then.
+    void maintain(const VekGraphics& graphics, double now);
     void dropAll();
 
     bool bClearWhite;

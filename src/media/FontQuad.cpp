@@ -286,31 +286,33 @@ void FontQuad::drawPlaced(const Transform& world, WideStringView text, uint32_t 
         drawSystemText(*graphics, world, text, colour, flags);
         return;
     }
-    const auto scale = static_cast<float>(getScale());
-    const float width = static_cast<float>(pixelWidth(text)) * scale;
-    const Vector2 topLeft = placeText(width, static_cast<float>(lineHeight) * scale, flags);
     const bool bCacheable = pCache && !(flags & TEXT_NOCACHE) && text.size() >= MIN_CACHED_LENGTH;
-    if (bCacheable && drawCached(*graphics, world, text, colour, topLeft.x, topLeft.y, width)) return;
-    drawGlyphs(*graphics, world, text, colour, topLeft.x, topLeft.y, scale);
+    const FontCacheEntry* entry = bCacheable ? pCache->find(text) : nullptr;
+    const int pixels = entry ? entry->width : pixelWidth(text);
+    const auto scale = static_cast<float>(getScale());
+    const float width = static_cast<float>(pixels) * scale;
+    const Vector2 topLeft = placeText(width, static_cast<float>(lineHeight) * scale, flags);
+    if (bCacheable && !entry) {
+        entry = pCache->add(text, pixels, lineHeight, [&](float x, float y) {
+            Transform page;
+            page.translation = {x, y, 0.f};
+            drawGlyphs(*graphics, page, text, CACHE_DRAW_COLOUR, 0.f, 0.f, 1.f);
+        });
+    }
+    if (entry) drawEntry(*graphics, world, *entry, colour, topLeft.x, topLeft.y, scale);
+    else drawGlyphs(*graphics, world, text, colour, topLeft.x, topLeft.y, scale);
 }
 
-bool FontQuad::drawCached(VekGraphics& graphics, const Transform& world, WideStringView text, uint32_t colour,
-                          float left, float top, float width) {
-    const FontCacheEntry* entry = pCache->find(text, pixelWidth(text), lineHeight, [&](float x, float y) {
-        Transform page;
-        page.translation = {x, y, 0.f};
-        drawGlyphs(graphics, page, text, CACHE_DRAW_COLOUR, 0.f, 0.f, 1.f);
-    });
-    if (!entry) return false;
-    const float height = static_cast<float>(lineHeight * getScale());
+void FontQuad::drawEntry(VekGraphics& graphics, const Transform& world, const FontCacheEntry& entry, uint32_t colour,
+                         float left, float top, float scale) const {
+    const float width = static_cast<float>(entry.width) * scale;
+    const float height = static_cast<float>(entry.height) * scale;
     const auto page = static_cast<float>(FontCache::PAGE_SIZE);
-    const Rect uv{static_cast<float>(entry->x) / page, static_cast<float>(entry->y) / page,
-                  static_cast<float>(entry->x + entry->width) / page,
-                  static_cast<float>(entry->y + entry->height) / page};
-    graphics.drawQuad(pCache->getPage(entry->page), true,
+    const Rect uv{static_cast<float>(entry.x) / page, static_cast<float>(entry.y) / page,
+                  static_cast<float>(entry.x + entry.width) / page, static_cast<float>(entry.y + entry.height) / page};
+    graphics.drawQuad(pCache->getPage(entry.page), true,
                       rectangle(world, Rect{left, top, left + width, top - height}, uv, colour),
                       platform::BlendMode::Alpha);
-    return true;
 }
 
 void FontQuad::drawGlyphs(VekGraphics& graphics, const Transform& world, WideStringView text, uint32_t colour,

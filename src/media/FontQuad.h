@@ -10,6 +10,7 @@
 
 class CodePointTable;
 class FontCache;
+struct FontCacheEntry;
 class FontGDI;
 class Renderable;
 class ResourceManager;
@@ -128,8 +129,8 @@ class FontQuad : public VekBase, public Resource {
     void drawPlaced(const Transform& world, WideStringView text, uint32_t colour, int flags);
     void drawSystemText(VekGraphics& graphics, const Transform& world, WideStringView text, uint32_t colour,
                         int flags);
-    bool drawCached(VekGraphics& graphics, const Transform& world, WideStringView text, uint32_t colour,
-                    float left, float top, float width);
+    void drawEntry(VekGraphics& graphics, const Transform& world, const FontCacheEntry& entry, uint32_t colour,
+                   float left, float top, float scale) const;
     void drawGlyphs(VekGraphics& graphics, const Transform& world, WideStringView text, uint32_t colour,
                     float left, float top, float scale) const;
     void drawGlyph(VekGraphics& graphics, const Transform& world, const Glyph& glyph, uint32_t colour,
