@@ -38,5 +38,7 @@ public:
     /// context again); end the frame and show it.
     virtual void beginScene() {}
     virtual void takeRequestedScreenshot(Context* rootContext) { static_cast<void>(rootContext); }
+    /// Over the drawn frame: the console and the debug overlay.
+    virtual void drawHud() {}
     virtual void endScene() {}
 };

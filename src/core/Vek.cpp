@@ -165,8 +165,7 @@ void Vek::runFrame(Context* rootContext) {
     const double dt = bFixedStep ? tickStep : std::clamp(now - frameReferenceTime, 0.0, MAX_FRAME_STEP);
     frameReferenceTime = now;
     globalClock += dt;
-    // The console's own tick joins the console phase, its drawing and the debug overlay the
-    // hud phase, as those services land.
+    // The console's own tick joins the console phase as it lands.
     if (pMedia) pMedia->beginFrame();
     if (rootContext) rootContext->tickContext(globalClock, dt);
     if (pMedia) pMedia->trackPointer(rootContext);
@@ -176,6 +175,7 @@ void Vek::runFrame(Context* rootContext) {
     if (rootContext) rootContext->renderContext();
     if (pMedia) pMedia->takeRequestedScreenshot(rootContext);
     markPhase(Phase::Render);
+    if (pMedia) pMedia->drawHud();
     markPhase(Phase::Hud);
     if (pMedia) pMedia->endScene();
     markPhase(Phase::Present);
@@ -212,9 +212,6 @@ void Vek::updateFrameRate(double now) {
 void Vek::logFrameSummary() const {
     VEK_LOG(u"Rendered %d frames in %.3f sec.", renderedFrames, getTimeSinceStart());
     if (bRelease || renderedFrames == 0) return;
-    static constexpr const char16_t* PHASE_NAMES[] = {u"tick", u"console", u"render", u"hud",
-                                                       u"present", u"timerwait", u"misc"};
-    static_assert(std::size(PHASE_NAMES) == static_cast<std::size_t>(Phase::Count));
     for (std::size_t i = 0; i < totalTimes.size(); ++i)
         VEK_LOG(u"Average %s: %.3f ms", PHASE_NAMES[i], totalTimes[i] * 1000.0 / renderedFrames);
 }

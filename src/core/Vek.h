@@ -44,6 +44,9 @@ public:
     /// The parts of a frame, in the order they run; their times are measured every frame.
     enum class Phase { Tick, Console, Render, Hud, Present, TimerWait, Misc, Count };
     using PhaseTimes = std::array<double, static_cast<std::size_t>(Phase::Count)>;
+    /// The phases' names as the log and the debug overlay show them, in phase order.
+    static constexpr std::array<const char16_t*, static_cast<std::size_t>(Phase::Count)> PHASE_NAMES = {
+        u"tick", u"console", u"render", u"hud", u"present", u"timerwait", u"misc"};
 
     static constexpr double MAX_FRAME_STEP = 0.05;  // seconds a frame may advance the contexts at most
 

@@ -162,7 +162,6 @@ bool VekGraphics::needsRestart() {
         VEK_LOG(bDeviceReset ? u"The graphics device was reset." : u"The render targets were reset.");
         bRestartPending = true;
     }
-    if (pDevice->takeTargetsReset()) ++deviceGeneration;
     return bRestartPending;
 }
 

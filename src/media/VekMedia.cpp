@@ -1,9 +1,12 @@
 #include "media/VekMedia.h"
+#include "core/Console.h"
 #include "core/Context.h"
 #include "core/ErrorManager.h"
 #include "core/KeyCodes.h"
 #include "core/UserSettings.h"
 #include "core/Vek.h"
+#include "media/ConsoleOverlay.h"
+#include "media/FontGDI.h"
 #include "media/PointerTracker.h"
 #include "media/VekAudio.h"
 #include "media/VekGraphics.h"
@@ -31,9 +34,13 @@ VekMedia::VekMedia(platform::PlatformWindow& programWindow) : window(programWind
     const int frequency = settings.getInt(AUDIO_SECTION, u"frequency", VekAudio::DEFAULT_FREQUENCY);
     pAudio = std::make_unique<VekAudio>(bNoAudio, frequency);
     pAudio->setDelayedLoad(engine.bEnableDelayedLoad);
+    pDefaultFont = std::make_unique<FontGDI>(ConsoleOverlay::FONT_SIZE);
+    pOverlay = std::make_unique<ConsoleOverlay>(*pDefaultFont);
 }
 
 VekMedia::~VekMedia() {
+    pOverlay.reset();
+    pDefaultFont.reset();
     pAudio.reset();
     Vek& engine = *Vek::get();
     engine.getErrorManager().setHooks({});
@@ -72,6 +79,17 @@ void VekMedia::beginScene() { pGraphics->beginScene(); }
 void VekMedia::takeRequestedScreenshot(Context* rootContext) {
     if (!rootContext || !pInput->isKeyPressed(SCREENSHOT_KEY)) return;
     pGraphics->takeScreenshot(VekGraphics::nextScreenshotPath(), [rootContext] { rootContext->renderContext(); });
+}
+
+void VekMedia::drawHud() {
+    const Vek& engine = *Vek::get();
+    ConsoleOverlay::Status status;
+    status.bDevelopment = !engine.bRelease;
+    status.debugLevel = engine.debugLevel;
+    status.frameRate = engine.measuredFrameRate;
+    status.totalTimes = engine.getTotalTimes();
+    status.frames = engine.renderedFrames;
+    pOverlay->draw(*pGraphics, ConsoleOverlay::composeLines(status, Vek::get()->getConsole().getLines()));
 }
 
 void VekMedia::endScene() {

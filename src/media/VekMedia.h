@@ -5,13 +5,15 @@
 namespace platform {
 class PlatformWindow;
 }
+class ConsoleOverlay;
+class FontGDI;
 class PointerTracker;
 class VekAudio;
 class VekGraphics;
 class VekInput;
 
 /// The engine media services, created in their order (pointer tracker, input, graphics,
-/// audio) and deleted in reverse. Reached through the engine root. Main thread only.
+/// audio, the default TrueType font and the overlay drawn with it) and deleted in reverse. Reached through the engine root. Main thread only.
 class VekMedia : public MediaServices {
 public:
     /// Input comes from the window's events; the graphics and audio settings come from the
@@ -33,12 +35,14 @@ public:
     void beginScene() override;
     /// F9 saves the root context as a JPEG in the user-data folder.
     void takeRequestedScreenshot(Context* rootContext) override;
+    void drawHud() override;
     void endScene() override;
 
     PointerTracker& getPointerTracker() { return *pPointerTracker; }
     VekInput& getInput() { return *pInput; }
     VekGraphics& getGraphics() { return *pGraphics; }
     VekAudio& getAudio() { return *pAudio; }
+    FontGDI& getDefaultFont() { return *pDefaultFont; }
 
 private:
     platform::PlatformWindow& window;
@@ -46,4 +50,6 @@ private:
     std::unique_ptr<VekInput> pInput;
     std::unique_ptr<VekGraphics> pGraphics;
     std::unique_ptr<VekAudio> pAudio;
+    std::unique_ptr<FontGDI> pDefaultFont;
+    std::unique_ptr<ConsoleOverlay> pOverlay;
 };
