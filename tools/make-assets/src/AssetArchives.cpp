@@ -2,6 +2,7 @@
 #include <atomic>
 #include <functional>
 #include <thread>
+#include "FontPages.h"
 #include "OggVorbis.h"
 #include "core/StringUtil.h"
 #include "core/WadWriter.h"
@@ -68,6 +69,10 @@ bool writeArchives(const std::string& folder, int threads, int zopfliIterations,
     for (std::size_t i = 0; i < music.size(); ++i) jobs.push_back([&, i] { musicFiles[i] = musicEntry(music[i]); });
     for (std::size_t i = 0; i < textures.size(); ++i) jobs.push_back([&, i] { textureFiles[i] = textureEntries(textures[i]); });
     for (std::size_t i = 0; i < sounds.size(); ++i) jobs.push_back([&, i] { soundFiles[i] = soundEntry(sounds[i]); });
+    const std::vector<std::string> codePages = fontCodePages();
+    std::vector<std::vector<ArchiveEntry>> fontFiles(codePages.size());
+    for (std::size_t i = 0; i < codePages.size(); ++i)
+        jobs.push_back([&, i] { fontFiles[i] = fontArchiveEntries(codePages[i]); });
     runJobs(jobs, threads);
 
     std::vector<ArchiveEntry> mainEntries, languageEntries;
@@ -77,6 +82,11 @@ bool writeArchives(const std::string& folder, int threads, int zopfliIterations,
     }
     for (ArchiveEntry& entry : soundFiles) mainEntries.push_back(std::move(entry));
     for (ArchiveEntry& entry : musicFiles) mainEntries.push_back(std::move(entry));
-    return writeArchive(folder + "/" + MAIN_ARCHIVE, mainEntries, zopfliIterations, threads, error) &&
-           writeArchive(folder + "/" + LANGUAGE_ARCHIVE, languageEntries, zopfliIterations, threads, error);
+    if (!writeArchive(folder + "/" + MAIN_ARCHIVE, mainEntries, zopfliIterations, threads, error) ||
+        !writeArchive(folder + "/" + LANGUAGE_ARCHIVE, languageEntries, zopfliIterations, threads, error))
+        return false;
+    for (std::size_t i = 0; i < codePages.size(); ++i)
+        if (!writeArchive(folder + "/" + fontArchiveName(codePages[i]), fontFiles[i], zopfliIterations, threads, error))
+            return false;
+    return true;
 }

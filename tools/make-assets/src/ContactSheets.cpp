@@ -1,6 +1,8 @@
 #include "ContactSheets.h"
 #include <cairo.h>
+#include <algorithm>
 #include "AssetArchives.h"
+#include "FontPages.h"
 
 namespace {
 
@@ -20,38 +22,53 @@ cairo_surface_t* surfaceOf(const MemoryImageFile& image) {
     return surface;
 }
 
+// The picture over a dark checkerboard, every frame outlined.
+bool writeSheet(const std::string& path, const MemoryImageFile& image, const std::vector<FrameRect>& frames,
+                std::string& error) {
+    cairo_surface_t* sheet = cairo_image_surface_create(CAIRO_FORMAT_RGB24, image.width, image.height);
+    cairo_t* cr = cairo_create(sheet);
+    for (int y = 0; y < image.height; y += 8)
+        for (int x = 0; x < image.width; x += 8) {
+            const double shade = ((x + y) / 8) % 2 ? 0.16 : 0.2;
+            cairo_set_source_rgb(cr, shade, shade * 0.9, shade * 1.4);
+            cairo_rectangle(cr, x, y, 8, 8);
+            cairo_fill(cr);
+        }
+    cairo_surface_t* art = surfaceOf(image);
+    cairo_set_source_surface(cr, art, 0, 0);
+    cairo_paint(cr);
+    cairo_surface_destroy(art);
+    cairo_set_source_rgba(cr, 1, 1, 0, 0.35);
+    cairo_set_line_width(cr, 1);
+    for (const FrameRect& frame : frames) {
+        cairo_rectangle(cr, frame.x + 0.5, frame.y + 0.5, frame.width - 1, frame.height - 1);
+        cairo_stroke(cr);
+    }
+    cairo_destroy(cr);
+    const cairo_status_t status = cairo_surface_write_to_png(sheet, path.c_str());
+    cairo_surface_destroy(sheet);
+    if (status != CAIRO_STATUS_SUCCESS) {
+        error = path + ": " + cairo_status_to_string(status);
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 bool writeContactSheets(const std::string& folder, std::string& error) {
     for (const TextureRecipe& recipe : textureRecipes()) {
         const TexturePicture picture = paintTexture(recipe);
-        cairo_surface_t* sheet = cairo_image_surface_create(CAIRO_FORMAT_RGB24, picture.image.width, picture.image.height);
-        cairo_t* cr = cairo_create(sheet);
-        for (int y = 0; y < picture.image.height; y += 8)
-            for (int x = 0; x < picture.image.width; x += 8) {
-                const double shade = ((x + y) / 8) % 2 ? 0.16 : 0.2;
-                cairo_set_source_rgb(cr, shade, shade * 0.9, shade * 1.4);
-                cairo_rectangle(cr, x, y, 8, 8);
-                cairo_fill(cr);
-            }
-        cairo_surface_t* art = surfaceOf(picture.image);
-        cairo_set_source_surface(cr, art, 0, 0);
-        cairo_paint(cr);
-        cairo_surface_destroy(art);
-        cairo_set_source_rgba(cr, 1, 1, 0, 0.35);
-        cairo_set_line_width(cr, 1);
-        for (const FrameRect& frame : picture.frames) {
-            cairo_rectangle(cr, frame.x + 0.5, frame.y + 0.5, frame.width - 1, frame.height - 1);
-            cairo_stroke(cr);
-        }
-        cairo_destroy(cr);
-        const std::string path = folder + "/" + recipe.name + ".png";
-        const cairo_status_t status = cairo_surface_write_to_png(sheet, path.c_str());
-        cairo_surface_destroy(sheet);
-        if (status != CAIRO_STATUS_SUCCESS) {
-            error = path + ": " + cairo_status_to_string(status);
-            return false;
-        }
+        if (!writeSheet(folder + "/" + recipe.name + ".png", picture.image, picture.frames, error)) return false;
     }
+    for (const std::string& codePage : fontCodePages())
+        for (const ArchiveEntry& entry : fontArchiveEntries(codePage)) {
+            if (entry.name.size() < 4 || entry.name.compare(entry.name.size() - 4, 4, ".tga") != 0) continue;
+            const auto image = MemoryImageFile::decode(entry.bytes, error);
+            if (!image) return false;
+            std::string flat = entry.name;
+            std::replace(flat.begin(), flat.end(), '/', '_');
+            if (!writeSheet(folder + "/" + flat + ".png", *image, {}, error)) return false;
+        }
     return true;
 }
