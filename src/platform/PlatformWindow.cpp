@@ -24,6 +24,17 @@ int onXError(Display* display, XErrorEvent* error) {
 }
 #endif
 
+// The display and the OpenGL driver stay loaded until the process ends, whatever windows come
+// and go: an engine restart then does not reload the driver, and drivers do not free all of
+// their memory when unloaded.
+void keepDriverLoaded() {
+    static const bool bLoaded = [] {
+        SDL_InitSubSystem(SDL_INIT_VIDEO);
+        return SDL_GL_LoadLibrary(nullptr) == 0;
+    }();
+    static_cast<void>(bLoaded);
+}
+
 }  // namespace
 
 std::unique_ptr<PlatformWindow> PlatformWindow::open(const std::string& caption, int x, int y, int width,
@@ -32,6 +43,7 @@ std::unique_ptr<PlatformWindow> PlatformWindow::open(const std::string& caption,
         error = SDL_GetError();
         return nullptr;
     }
+    keepDriverLoaded();
     const bool headless = isHeadlessDriver(SDL_GetCurrentVideoDriver());
 #if defined(SDL_VIDEO_DRIVER_X11)
     if (std::strcmp(SDL_GetCurrentVideoDriver(), "x11") == 0) {

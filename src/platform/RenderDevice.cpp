@@ -27,17 +27,6 @@ void setDrawColor(SDL_Renderer* renderer, uint32_t argb) {
     SDL_SetRenderDrawColor(renderer, c.r, c.g, c.b, c.a);
 }
 
-// The display and the OpenGL driver stay loaded until the process ends, whatever windows come
-// and go: an engine restart then does not reload the driver, and drivers do not free all of
-// their memory when unloaded.
-void keepDriverLoaded() {
-    static const bool bLoaded = [] {
-        SDL_InitSubSystem(SDL_INIT_VIDEO);
-        return SDL_GL_LoadLibrary(nullptr) == 0;
-    }();
-    static_cast<void>(bLoaded);
-}
-
 } // namespace
 
 DeviceTexture::DeviceTexture(SDL_Texture* texture, int textureWidth, int textureHeight, bool renderTarget)
@@ -48,7 +37,6 @@ DeviceTexture::~DeviceTexture() {
 }
 
 std::unique_ptr<RenderDevice> RenderDevice::create(SDL_Window* window, bool vsync, std::string& error) {
-    keepDriverLoaded();
     SDL_SetHint(SDL_HINT_RENDER_DRIVER, "opengl");
     const Uint32 flags =
         SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE | (vsync ? SDL_RENDERER_PRESENTVSYNC : 0);
