@@ -4,6 +4,7 @@
 #include <set>
 #include <string>
 #include <vector>
+#include "core/Format.h"
 #include "core/StringUtil.h"
 #include "localisation/LocalisedTexts.h"
 
@@ -520,8 +521,8 @@ TEST(TextRules, TellingRowsKeepTheirShapeInEveryLanguage) {
         // One mothership, named alike at every encounter.
         EXPECT_FALSE(text(STR_WAVE39).empty()) << name;
         EXPECT_EQ(text(STR_WAVE69), text(STR_WAVE39)) << name;
-        const WideString framed =
-            row == PL ? u" " + WideString(text(STR_WAVE39)) + u" " : WideString(text(STR_WAVE39));
+        WideString framed(text(STR_WAVE39));
+        if (row == PL) framed = stringf(u" %s ", framed);
         EXPECT_EQ(text(STR_WAVE109), framed) << name;
 
         EXPECT_NE(text(STR_COPYRIGHT).find(u'©'), WideStringView::npos) << name;
