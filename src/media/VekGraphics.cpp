@@ -77,8 +77,10 @@ VekGraphics::Settings VekGraphics::readSettings(UserSettings& userSettings) {
     read.height = userSettings.getInt(SETTINGS_SECTION, u"videoModeHeight", LOGICAL_HEIGHT);
     if (read.width < LOGICAL_WIDTH || read.height < LOGICAL_HEIGHT || read.width > MAX_MODE_SIZE ||
         read.height > MAX_MODE_SIZE) {
-        read.width = LOGICAL_WIDTH; // a damaged setting must not keep the display from opening
+        read.width = LOGICAL_WIDTH;  // a damaged setting must not keep the display from opening
         read.height = LOGICAL_HEIGHT;
+        userSettings.setInt(SETTINGS_SECTION, u"videoModeWidth", read.width);
+        userSettings.setInt(SETTINGS_SECTION, u"videoModeHeight", read.height);
     }
     return read;
 }

@@ -135,3 +135,15 @@ TEST(GoldenImage, PillarboxAndLetterboxKeepTheFieldsShape) {
         EXPECT_TRUE(matchesGolden(fixture.captureWindow(), w.name));
     }
 }
+
+TEST(GoldenImage, RepeatsStartAnywhereAndMirroredSourcesFlip) {
+    GraphicsFixture fixture;
+    Texture checker(*fixture.graphics, checkerPicture(), {}, Texture::TEXTURE_POINT_SAMPLED);
+    VekBase root;
+    addSprite(root, textureQuad(checker, {-16, -8, 40, 40}, 280, 240), {-160, 80, 0});  // starts inside a repeat
+    addSprite(root, textureQuad(checker, {32, 0, 0, 32}, 128, 128), {120, 120, 0});    // mirrored left to right
+    addSprite(root, textureQuad(checker, {0, 32, 32, 0}, 128, 128), {120, -60, 0});    // mirrored top to bottom
+    addSprite(root, textureQuad(checker, {8, 8, 24, 24}, 96, 96), {-160, -170, 0});    // a part, enlarged
+    renderScene(*fixture.graphics, root, 0xFF202020);
+    EXPECT_TRUE(matchesGolden(fixture.capture(), "repeats"));
+}

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 #include "GraphicsTestSupport.h"
+#include "TempDataHome.h"
+#include "core/AppEnvironment.h"
+#include "core/StringUtil.h"
+#include "core/UserSettings.h"
 
 TEST(ScreenLayout, BarsOnlyWhereTheDisplayIsNotFourByThree) {
     const struct {
@@ -87,4 +91,48 @@ TEST(VekGraphics, ModeListIsSortedUniqueAndOffersTheField) {
         EXPECT_TRUE(ascending);
     }
     EXPECT_EQ(VideoMode({1024, 768}).toString(), u"1024 x 768");
+}
+
+TEST(VekGraphics, DisplayModeSettingsFallBackWhenDamagedAndAreKeptWhenChanged) {
+    TempDataHome home;
+    const struct {
+        const char16_t* width;
+        const char16_t* height;
+        int wantWidth, wantHeight;
+    } cases[] = {
+        {u"1024", u"768", 1024, 768}, {u"320", u"240", 640, 480},       {u"800", u"x", 800, 480},
+        {u"-5", u"600", 640, 480},    {u"99999", u"480", 640, 480},
+    };
+    for (const auto& c : cases) {
+        UserSettings settings;
+        settings.setString(VekGraphics::SETTINGS_SECTION, u"videoModeWidth", c.width);
+        settings.setString(VekGraphics::SETTINGS_SECTION, u"videoModeHeight", c.height);
+        const VekGraphics::Settings read = VekGraphics::readSettings(settings);
+        EXPECT_EQ(read.width, c.wantWidth) << toUtf8(c.width);
+        EXPECT_EQ(read.height, c.wantHeight) << toUtf8(c.height);
+        EXPECT_EQ(settings.getInt(VekGraphics::SETTINGS_SECTION, u"videoModeWidth", 0), c.wantWidth);  // repaired
+    }
+    UserSettings settings;
+    GraphicsFixture fixture;
+    fixture.graphics.reset();  // one renderer per window
+    VekGraphics graphics(*fixture.window, VekGraphics::readSettings(settings), &settings);
+    graphics.changePresentationParameters(1024, 768, false, true, true, true);
+    EXPECT_EQ(settings.getInt(VekGraphics::SETTINGS_SECTION, u"videoModeWidth", 0), 1024);
+    EXPECT_EQ(settings.getInt(VekGraphics::SETTINGS_SECTION, u"videoModeHeight", 0), 768);
+}
+
+TEST(VekGraphics, SafeSwitchOpensAnEightHundredBySixHundredWindow) {
+    const char* arguments[] = {"zelbin-vorlanx", "-safe"};
+    setProgramArguments(2, arguments);
+    VekGraphics::Settings wanted;
+    wanted.width = 1280;
+    wanted.height = 1024;
+    wanted.bFullScreen = true;
+    GraphicsFixture fixture;
+    fixture.graphics.reset();
+    VekGraphics graphics(*fixture.window, wanted);
+    setProgramArguments(0, nullptr);
+    EXPECT_EQ(graphics.getSettings().width, 800);
+    EXPECT_EQ(graphics.getSettings().height, 600);
+    EXPECT_FALSE(graphics.bFullScreen);
 }
