@@ -217,7 +217,18 @@ TexturePicture makeEndingPicture(const TextureRecipe& recipe) {
             setColour(cr, paletteColour(i).lighter(0.3));
             cairo_fill(cr);
         }
-        drawTitleText(cr, "HOME AGAIN!", w / 2, h * 0.3, 56, rgb(0xFFE11F));
+        // Fireworks over the home world (a picture without words serves every language).
+        const double bursts[][3] = {{0.25, 0.22, 70}, {0.72, 0.18, 85}, {0.5, 0.3, 60}};
+        for (int b = 0; b < 3; ++b) {
+            const Colour c = paletteColour(b * 2).lighter(0.2);
+            for (int ray = 0; ray < 16; ++ray) {
+                const double a = ray * PI / 8 + b;
+                const double x = w * bursts[b][0], y = h * bursts[b][1], r = bursts[b][2];
+                cairo_move_to(cr, x + std::cos(a) * r * 0.35, y + std::sin(a) * r * 0.35);
+                cairo_line_to(cr, x + std::cos(a) * r, y + std::sin(a) * r);
+            }
+            glowStroke(cr, c, 2.2);
+        }
     });
     return picture;
 }
@@ -241,6 +252,12 @@ void paintBurgerJoint(cairo_t* cr, int index, double w, double h) {
         roundedRectPath(cr, 50 + window * 80, 135, 60, 45, 6);
         fillVertical(cr, rgb(0xFFE9A0), rgb(0xFFB21F), 135, 180);
         outline(cr, 2.5);
+    }
+    for (const double post : {110.0, 210.0}) {
+        cairo_rectangle(cr, post - 4, 70, 8, 24);
+        setColour(cr, rgb(0x8C96A8));
+        cairo_fill_preserve(cr);
+        outline(cr, 2);
     }
     roundedRectPath(cr, 60, 18, 200, 62, 12);
     setColour(cr, rgb(0x1B0F2E));

@@ -256,27 +256,46 @@ void paintZelbinIntroFaster(cairo_t* cr, int index, double w, double h) { paintI
 // A red zelbin floating down under a striped umbrella that sways with the frames.
 void paintUmbrella(cairo_t* cr, int index, double w, double h) {
     const double sway = (index / 7.0 - 0.5) * 0.35;
-    cairo_translate(cr, w / 2, h * 0.62);
+    cairo_translate(cr, w / 2, h * 0.66);
     cairo_scale(cr, w / 64, w / 64);
+    cairo_save(cr);
     cairo_rotate(cr, sway);
     cairo_new_path(cr);
-    cairo_move_to(cr, 0, -10);
-    cairo_line_to(cr, 0, -44);
+    cairo_move_to(cr, 0, -6);
+    cairo_line_to(cr, 0, -40);
     setColour(cr, INK);
-    cairo_set_line_width(cr, 2);
+    cairo_set_line_width(cr, 2.2);
     cairo_stroke(cr);
-    for (int panel = 0; panel < 6; ++panel) {
-        const double a0 = PI + panel * PI / 6, a1 = a0 + PI / 6;
+    cairo_translate(cr, 0, -38);
+    auto canopy = [cr] {
         cairo_new_path(cr);
-        cairo_move_to(cr, 0, -44);
-        cairo_line_to(cr, std::cos(a0) * 28, -40 + std::sin(a0) * 14 + 14);
-        cairo_line_to(cr, std::cos(a1) * 28, -40 + std::sin(a1) * 14 + 14);
+        cairo_save(cr);
+        cairo_scale(cr, 1, 0.72);
+        cairo_arc(cr, 0, 0, 29, PI, 2 * PI);
+        cairo_restore(cr);
+        for (int scallop = 0; scallop < 6; ++scallop) {
+            const double x1 = 29 - scallop * 58.0 / 6, x2 = x1 - 58.0 / 6;
+            cairo_curve_to(cr, x1 - 2, 5, x2 + 2, 5, x2, 0);
+        }
         cairo_close_path(cr);
-        setColour(cr, panel % 2 ? WHITE : rgb(0xFF3B3B));
-        cairo_fill_preserve(cr);
-        outline(cr, 1.6);
+    };
+    canopy();
+    cairo_save(cr);
+    cairo_clip(cr);
+    for (int stripe = 0; stripe < 6; ++stripe) {
+        const double a0 = PI + stripe * PI / 6, a1 = a0 + PI / 6;
+        cairo_move_to(cr, 0, 4);
+        cairo_line_to(cr, std::cos(a0) * 60, std::sin(a0) * 60 + 4);
+        cairo_line_to(cr, std::cos(a1) * 60, std::sin(a1) * 60 + 4);
+        cairo_close_path(cr);
+        fillVertical(cr, (stripe % 2 ? WHITE : rgb(0xFF3B3B)), (stripe % 2 ? rgb(0xD8D0E8) : rgb(0xC0202A)), -22, 4);
+        cairo_new_path(cr);
     }
-    cairo_rotate(cr, -sway);
+    gloss(cr, -10, -13, 9, 4, 0.5);
+    cairo_restore(cr);
+    canopy();
+    outline(cr, 2);
+    cairo_restore(cr);
     cairo_scale(cr, 0.62, 0.62);
     drawZelbin(cr, ZelbinLook{paletteColour(0)}, 0.15);
 }
@@ -312,21 +331,31 @@ void paintFlyingSaucer(cairo_t* cr, int index, double w, double h) {
     }
 }
 
-// Crack stages 0 (whole) to 6 (about to burst).
+// Crack stages 0 (whole) to 6 (about to burst): each stage adds a crack, and light from
+// inside shines through them ever brighter.
 void paintMotherPod(cairo_t* cr, int index, double w, double h) {
     cairo_translate(cr, w / 2, h / 2);
     cairo_scale(cr, w / 192, h / 192);
-    glowSpot(cr, 0, 10, 96, rgb(0xC25BFF).withAlpha(0.25 + 0.05 * index));
-    drawEgg(cr, 66, 84, rgb(0xFFF4E0));
+    glowSpot(cr, 0, 10, 96, rgb(0xC25BFF).withAlpha(0.3 + 0.06 * index));
+    drawEgg(cr, 66, 84, rgb(0xFFF0FA));
+    cairo_save(cr);
+    ellipsePath(cr, 0, 4, 62, 80);
+    cairo_clip(cr);
+    const double starts[][2] = {{-20, -60}, {30, -40}, {-40, 10}, {38, 24}, {0, 50}, {-10, -20}};
     cairo_new_path(cr);
-    const double starts[][2] = {{-20, -60}, {30, -40}, {-45, 10}, {40, 30}, {0, 50}, {-10, -20}};
     for (int crack = 0; crack < index && crack < 6; ++crack)
-        crackPath(cr, starts[crack][0], starts[crack][1], 1.2 + crack * 1.3, 40 + crack * 6, 1);
-    setColour(cr, INK);
-    cairo_set_line_width(cr, 3);
-    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    cairo_stroke(cr);
-    if (index >= 4) glowSpot(cr, 0, 0, 20 + index * 6, rgb(0xFFE45F).withAlpha(0.12 * (index - 3)));
+        crackPath(cr, starts[crack][0], starts[crack][1], 1.2 + crack * 1.3, 55 + crack * 8, 1);
+    if (index > 0) {
+        setColour(cr, rgb(0xFFE45F).withAlpha(0.25 + 0.1 * index));
+        cairo_set_line_width(cr, 9);
+        cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+        cairo_stroke_preserve(cr);
+        setColour(cr, INK);
+        cairo_set_line_width(cr, 4);
+        cairo_stroke(cr);
+    }
+    cairo_restore(cr);
+    if (index >= 4) glowSpot(cr, 0, 0, 20 + index * 8, rgb(0xFFE45F).withAlpha(0.15 * (index - 3)));
 }
 
 // Frame 0: the pod in flight; frames 1 to 7: its splat on the ground, spreading and fading.
