@@ -2,6 +2,9 @@
 #include "core/Vek.h"
 #include "game/Global.h"
 #include "game/MousePointer.h"
+#include "core/TimeKeeper.h"
+#include "media/FontQuad.h"
+#include "media/VekGraphics.h"
 #include "game/TransitionOverlay.h"
 #include "media/PointerTracker.h"
 #include "media/VekInput.h"
@@ -12,8 +15,11 @@ VEK_REGISTER_CLASS_WITHOUT_CREATOR(ContextManager, Context, u"ContextManager")
 namespace {
 
 constexpr int KEY_ESCAPE = 1;
-constexpr int FIRE_ACTION = 4;   // keyboard bindings: left, right, up, down, fire, alt fire
-constexpr int JOYSTICK_FIRE = 0; // joystick bindings: fire, alt fire, menu
+constexpr int FIRE_ACTION = 4;                // keyboard bindings: left, right, up, down, fire, alt fire
+constexpr int JOYSTICK_FIRE = 0;              // joystick bindings: fire, alt fire, menu
+constexpr double FPS_SAMPLE_INTERVAL = 0.125; // seconds between samples of the shown frame rate
+constexpr int FPS_TEXT_FLAGS = FontQuad::TEXT_RIGHT | FontQuad::TEXT_NOCACHE;
+constexpr uint32_t WHITE = 0xFFFFFFFF;
 
 } // namespace
 
@@ -122,4 +128,22 @@ void ContextManager::renderContents() {
             pointerLayer->renderContext();
     }
     overlayLayer->renderContext();
+    if (!currentTop->hideFps && Global::get()->configuration.showFps) drawFrameRate();
+}
+
+void ContextManager::drawFrameRate() {
+    Vek& engine = *Vek::get();
+    const double now = engine.getTimeKeeper().getPhysicalTime() - engine.engineStartTime;
+    if (now > nextFpsSample) {
+        nextFpsSample = now + FPS_SAMPLE_INTERVAL;
+        fpsValue = static_cast<float>(engine.measuredFrameRate);
+    }
+    VekGraphics* graphics = VekGraphics::get();
+    FontQuad* font = Global::get()->fontSmall;
+    if (!graphics || !font) return;
+    const View previous = graphics->getView();
+    graphics->setView(graphics->getScreenView());
+    font->drawText(stringf(u"%.1lf", fpsValue), static_cast<float>(graphics->screenWidth / 2 - 2),
+                   static_cast<float>(graphics->screenHeight / 2 - 2), 0.f, WHITE, FPS_TEXT_FLAGS);
+    graphics->setView(previous);
 }

@@ -47,4 +47,6 @@ class ContextManager : public Context {
     void handleFireClosing();
     bool isFireDown() const;
     void forgetHover();
+    /// The frame rate in the top right corner, sampled every 0.125 s.
+    void drawFrameRate();
 };

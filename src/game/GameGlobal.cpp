@@ -3,6 +3,7 @@
 #include "core/ResourceManager.h"
 #include "core/Vek.h"
 #include "game/ContextManager.h"
+#include "game/GameFont.h"
 #include "game/GameSound.h"
 #include "game/Surface.h"
 #include "game/SurfaceChain.h"
@@ -162,11 +163,21 @@ GameGlobal* GameGlobal::get() {
 
 void GameGlobal::createGameObjects() {
     gameResources = new VekBase();
+    createFonts();
     createImages();
     createSounds();
     Context* mainMenu = getScreens().createMainMenu();
     mainMenu->closed = false;
     contextManager->addContext(mainMenu);
+}
+
+void GameGlobal::createFonts() {
+    for (auto [field, font] : {std::pair{&GameGlobal::textFontLarge, fontLarge},
+                               std::pair{&GameGlobal::textFontMedium, fontMedium},
+                               std::pair{&GameGlobal::textFontSmall, fontSmall}}) {
+        this->*field = new GameFont(font);
+        gameResources->addChild(this->*field);
+    }
 }
 
 void GameGlobal::createImages() {

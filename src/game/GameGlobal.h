@@ -22,6 +22,9 @@ class GameGlobal : public Global {
     VekBase* gameResources = nullptr; ///< owned
     double cameraX = 0.0;             ///< world offset that sprite drawing subtracts
     double cameraY = 0.0;
+    GameFont* textFontLarge = nullptr;
+    GameFont* textFontMedium = nullptr;
+    GameFont* textFontSmall = nullptr;
 
     // One still frame per picture ...
     Surface* cutscenegaspump = nullptr;
@@ -115,6 +118,7 @@ class GameGlobal : public Global {
     GameSound* soundSnowmanHit = nullptr;
 
   private:
+    void createFonts();
     void createImages();
     void createSounds();
 };

@@ -15,6 +15,7 @@
 #include "game/ContextManager.h"
 #include "game/Loader.h"
 #include "game/SavegameData.h"
+#include "media/FontQuad.h"
 #include "media/SoundStream.h"
 #include "media/Texture.h"
 #include "media/VekAudio.h"
@@ -30,6 +31,27 @@ constexpr std::array OUTPUT_FREQUENCIES{11025, 22050, 44100}; // by sound qualit
 constexpr float VOLUME_STEPS = 24.f;
 constexpr float FULL_VOLUME = 10000.f;
 constexpr int PROGRESS_BAR_FLAGS = 2;
+
+/// How the loader sets up each game font.
+struct FontRecipe {
+    FontQuad* Global::*field;
+    const char16_t* name;
+    int missingGlyphAdvance;
+    bool bUseFontCache;
+    bool bCacheFlag;
+    const char16_t* pages; // the page resources' base name
+    bool bFirstPageOnly;   // only the first page, codes from 33, without code-page table
+    bool bComposite;
+    bool bDisplayScaling;
+};
+
+constexpr FontRecipe FONT_RECIPES[] = {
+    {&Global::fontTiny, u"fontTiny", 3, true, true, u"fontTinyTex", true, false, true},
+    {&Global::fontSmall, u"fontSmall", 3, true, true, u"fontSmallTex", false, true, true},
+    {&Global::fontMedium, u"fontMedium", 6, true, true, u"fontMediumTex", false, true, false},
+    {&Global::fontLarge, u"fontLarge", 16, false, false, u"fontLargeTex", false, true, false},
+};
+constexpr int FIRST_TINY_CODE = 33;
 
 int volumeOf(int32_t setting) {
     return static_cast<int>(static_cast<float>(setting) / VOLUME_STEPS * FULL_VOLUME);
@@ -170,6 +192,26 @@ int Global::autodetectLanguage() {
     }
     VEK_LOG(u"Not found.");
     return 0;
+}
+
+void Global::createFont(FontSlot slot) {
+    const FontRecipe& recipe = FONT_RECIPES[static_cast<std::size_t>(slot)];
+    auto* font = new FontQuad();
+    this->*recipe.field = font;
+    font->missingGlyphAdvance = recipe.missingGlyphAdvance;
+    font->glyphSpacing = 1;
+    font->bUseFontCache = recipe.bUseFontCache;
+    font->bCacheFlag = recipe.bCacheFlag;
+    ResourceManager& resources = Vek::get()->getResourceManager();
+    if (recipe.bFirstPageOnly)
+        font->addSourceTexture(resources.find<Texture>(stringf(u"%s1", recipe.pages)), FIRST_TINY_CODE,
+                               false);
+    else
+        font->addSourceTextures(recipe.pages);
+    if (recipe.bComposite) font->setupCompositeChars();
+    if (recipe.bDisplayScaling) font->enableDisplayScaling();
+    font->createFontCache();
+    Loader::registerResource(font, recipe.name);
 }
 
 void Global::registerFile(std::unique_ptr<MemoryFile> file, WideStringView name) {

@@ -45,6 +45,10 @@ class Global : public GameRoot {
     void saveUserData();
     /// The enabled language whose ISO code is the system's, else 0 (English).
     static int autodetectLanguage();
+    /// The four game fonts, in the order the loader makes them.
+    enum class FontSlot { Tiny, Small, Medium, Large };
+    /// Makes the font of `slot` on its glyph pages, stores it in its field and registers it.
+    void createFont(FontSlot slot);
     /// Takes over a file the loader read and registers it as a resource under `name`.
     void registerFile(std::unique_ptr<MemoryFile> file, WideStringView name);
 

@@ -157,9 +157,17 @@ void Loader::runStep(int number) {
         fontRes(u"fontLargeTex", u"brume-edition/", u"font-large");
         break;
     case 116:
+        global.createFont(Global::FontSlot::Tiny);
+        break;
     case 117:
+        global.createFont(Global::FontSlot::Small);
+        break;
     case 118:
+        global.createFont(Global::FontSlot::Medium);
+        break;
     case 119:
+        global.createFont(Global::FontSlot::Large);
+        break;
         break; // the four bitmap fonts join here with the bitmap font class
     case 120:
         global.initPostLoader();

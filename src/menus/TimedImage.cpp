@@ -1,15 +1,6 @@
 #include "menus/TimedImage.h"
-#include <algorithm>
 #include "media/Color.h"
-
-uint8_t TimedImage::currentAlpha() const {
-    double fraction = 1.0;
-    if (fadeIn > 0.0 && age < fadeIn)
-        fraction = age / fadeIn;
-    else if (fadeOut > 0.0 && age > duration - fadeOut)
-        fraction = (duration - age) / fadeOut;
-    return static_cast<uint8_t>(std::clamp(fraction, 0.0, 1.0) * 255.0);
-}
+#include "menus/FadeAlpha.h"
 
 void TimedImage::tick(double t, double dt) {
     Renderable::tick(t, dt);
@@ -19,7 +10,8 @@ void TimedImage::tick(double t, double dt) {
     }
     if (age < duration) {
         age += dt;
-        if (fadeIn > 0.0 || fadeOut > 0.0) color = withAlpha(color, currentAlpha());
+        if (fadeIn > 0.0 || fadeOut > 0.0)
+            color = withAlpha(color, fadeAlpha(age, duration, fadeIn, fadeOut));
     }
     if (age >= duration && removeWhenDone) markDead();
 }

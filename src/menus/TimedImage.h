@@ -15,7 +15,4 @@ class TimedImage : public Renderable {
     double fadeOut = 0.0;
     double age = 0.0;
     bool removeWhenDone = false;
-
-  private:
-    uint8_t currentAlpha() const;
 };

@@ -6,6 +6,7 @@
 #include "core/ResourceManager.h"
 #include "core/StaticSettings.h"
 #include "game/ContextManager.h"
+#include "game/GameFont.h"
 #include "game/ProgressBar.h"
 #include "game/Surface.h"
 #include "game/SurfaceChain.h"
@@ -129,7 +130,10 @@ TEST(Loader, LoadsEveryResourceAndOpensTheStartScreens) {
     EXPECT_NE(g.engine.log().find("Global::initPostLoader(): Global initialization complete at t="),
               std::string::npos);
     EXPECT_NE(g.engine.log().find("Multilanguage mode (-2)."), std::string::npos);
-    EXPECT_EQ(g.game->gameResources->getChildren().count(), 52u + 35u);
+    EXPECT_EQ(g.game->gameResources->getChildren().count(), 3u + 52u + 35u);
+    for (const char16_t* name : {u"fontTiny", u"fontSmall", u"fontMedium", u"fontLarge"})
+        EXPECT_NE(g.find(name), nullptr) << toUtf8(name);
+    EXPECT_EQ(g.game->textFontSmall->font, g.game->fontSmall);
     EXPECT_EQ(g.game->pod->getSurf(g.game->pod->count - 1)->next, nullptr);
     EXPECT_EQ(g.game->coin->getSurf(g.game->coin->count - 1)->next, g.game->coin->getSurf(0));
     // Further calls change nothing.

@@ -4,7 +4,10 @@
 #include "game/TransitionOverlay.h"
 #include "media/Quad.h"
 #include "menus/ContextLogo.h"
+#include "menus/Label.h"
+#include "menus/TextBox.h"
 #include "menus/TimedImage.h"
+#include "media/FontQuad.h"
 
 TEST(TimedImage, WaitsForItsDelayShowsForItsDurationAndThenLeaves) {
     TimedImage image;
@@ -77,4 +80,73 @@ TEST(ContextLogo, ClosesAfterItsLifetimeOrAtOnceOnFire) {
     EXPECT_TRUE(logo->deleteWhenClosed);
     EXPECT_EQ(logo->clearColor, 0xFF000000u);
     logo->destroy();
+}
+
+namespace {
+
+/// A font whose glyphs are 8-pixel-wide frames for the codes from "!" on, spaces 3 wide.
+std::unique_ptr<FontQuad> makeFont(MenuFixture& f) {
+    Texture* page = f.addTexture(u"testFontPage", 94);
+    auto font = std::make_unique<FontQuad>();
+    font->missingGlyphAdvance = 3;
+    font->glyphSpacing = 0;
+    font->addSourceTexture(page, 33, false);
+    return font;
+}
+
+} // namespace
+
+TEST(Label, ShowsAfterItsDelayForItsDurationThenLeavesItsParent) {
+    MenuFixture f;
+    auto font = makeFont(f);
+    VekBase parent;
+    auto* label = new Label(0.f, 0.f, 0.f, u"AB", font.get(), 0xFFFFFFFF);
+    label->delay = 1.0;
+    label->duration = 2.0;
+    label->removeWhenDone = true;
+    parent.addChild(label);
+    for (int i = 0; i < 4; ++i)
+        parent.tick(0.0, 0.25);
+    EXPECT_LE(label->delay, 0.0);
+    EXPECT_DOUBLE_EQ(label->age, 0.0);
+    for (int i = 0; i < 7; ++i)
+        parent.tick(0.0, 0.25);
+    EXPECT_DOUBLE_EQ(label->age, 1.75);
+    parent.tick(0.0, 0.25); // reaches its duration and marks itself
+    parent.tick(0.0, 0.25); // the parent's walk deletes it
+    EXPECT_TRUE(parent.getChildren().isEmpty());
+}
+
+TEST(Label, FadesInAndNarrowsButNeverWidens) {
+    MenuFixture f;
+    auto font = makeFont(f);
+    Label label(0.f, 0.f, 0.f, u"ABCD", font.get(), 0xFFFFFFFF);
+    label.fadeIn = 0.5;
+    label.tick(0.0, 0.25);
+    EXPECT_EQ(label.color >> 24, 127u);
+    label.fitWidth(100);
+    EXPECT_FLOAT_EQ(label.scale.x, 1.f);
+    const float width = font->measureText(u"ABCD", label.textFlags).width;
+    label.fitWidth(16);
+    EXPECT_FLOAT_EQ(label.scale.x, 16.f / width);
+}
+
+TEST(TextBox, MakesOneLabelPerSegmentAndLeavesWhenTheyAreGone) {
+    MenuFixture f;
+    auto font = makeFont(f);
+    Label model(10.f, 20.f, 0.f, u"AAAA BBBB|^FF0000CC", font.get(), 0xFF00FF00);
+    model.removeWhenDone = true;
+    model.duration = 1.0;
+    auto* box = new TextBox(model, 40);
+    VekBase parent;
+    parent.addChild(box);
+    EXPECT_EQ(box->getChildren().count(), 3u); // "AAAA", "BBBB" wrapped, "CC" in red
+    EXPECT_FLOAT_EQ(box->position.x, 10.f);
+    const auto* red = static_cast<const Label*>(box->getChildren().getTail());
+    EXPECT_EQ(red->text, u"CC");
+    EXPECT_EQ(red->color, 0xFFFF0000u);
+    EXPECT_EQ(red->textFlags, 3);
+    for (int i = 0; i < 4 && !parent.getChildren().isEmpty(); ++i)
+        parent.tick(0.0, 0.75);
+    EXPECT_TRUE(parent.getChildren().isEmpty());
 }
