@@ -46,7 +46,8 @@ std::unique_ptr<Texture> asciiPage(VekGraphics& graphics) {
     int left = 0;
     for (const MemoryImageFile& glyph : glyphs) {
         for (int y = 0; y < glyph.height; ++y)
-            for (int x = 0; x < glyph.width; ++x) page.at(left + x, y) = glyph.at(x, y);
+            for (int x = 0; x < glyph.width; ++x)
+                page.at(left + x, y) = glyph.at(x, y);
         frames.push_back({Rect{float(left), 0.f, float(left + glyph.width), float(glyph.height)}, Vector3{}});
         left += glyph.width;
     }
@@ -73,7 +74,8 @@ static void BM_ShortTexts(benchmark::State& state) {
     font.bCacheFlag = true;
     font.createFontCache();
     std::vector<WideString> texts;
-    for (int i = 0; i < TEXT_COUNT; ++i) texts.push_back(stringf(u"Score %d", 1000 + i * 37));
+    for (int i = 0; i < TEXT_COUNT; ++i)
+        texts.push_back(stringf(u"Score %d", 1000 + i * 37));
     const int flags = FontQuad::TEXT_CENTRE | (bCached ? 0 : FontQuad::TEXT_NOCACHE);
     double textSeconds = 0.0;
     for (auto _ : state) {
@@ -91,6 +93,13 @@ static void BM_ShortTexts(benchmark::State& state) {
         graphics.present();
     }
     state.counters["texts_us"] = 1e6 * textSeconds / static_cast<double>(state.iterations());
-    state.counters["fps"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+    state.counters["fps"] =
+        benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
-BENCHMARK(BM_ShortTexts)->ArgName("cached")->Arg(0)->Arg(1)->UseRealTime()->Unit(benchmark::kMicrosecond)->MinTime(2.0);
+BENCHMARK(BM_ShortTexts)
+    ->ArgName("cached")
+    ->Arg(0)
+    ->Arg(1)
+    ->UseRealTime()
+    ->Unit(benchmark::kMicrosecond)
+    ->MinTime(2.0);

@@ -9,6 +9,8 @@ constexpr uint16_t NO_CODE = CodePointTable::NO_CODE;
 constexpr char MAGIC[4] = {'C', 'P', 'L', 'T'};
 constexpr std::size_t MAX_SLOTS = 0xFFFF;
 
+// Eight bytes a row, as the code pages are usually printed.
+// clang-format off
 // Windows code page 1250, bytes 0x80 to 0xFF.
 constexpr std::array<uint16_t, 128> CP1250 = {
     0x20AC, NO_CODE, 0x201A, NO_CODE, 0x201E, 0x2026, 0x2020, 0x2021,
@@ -104,6 +106,7 @@ constexpr std::array<uint16_t, 128> CP1255 = {
     0x05E0, 0x05E1, 0x05E2, 0x05E3, 0x05E4, 0x05E5, 0x05E6, 0x05E7,
     0x05E8, 0x05E9, 0x05EA, NO_CODE, NO_CODE, 0x200E, 0x200F, NO_CODE,
 };
+// clang-format on
 
 struct WindowsCodePage {
     const char16_t* name;
@@ -122,7 +125,9 @@ void appendUint16(std::vector<uint8_t>& out, uint16_t value) {
     out.push_back(static_cast<uint8_t>(value >> 8));
 }
 
-bool isSurrogate(uint16_t unit) { return unit >= 0xD800 && unit <= 0xDFFF; }
+bool isSurrogate(uint16_t unit) {
+    return unit >= 0xD800 && unit <= 0xDFFF;
+}
 
 } // namespace
 

@@ -23,7 +23,8 @@ void drawTexture(VekGraphics& graphics, const Texture& texture, float left, floa
 
 } // namespace
 
-std::vector<WideString> ConsoleOverlay::composeLines(const Status& status, const std::deque<WideString>& console) {
+std::vector<WideString> ConsoleOverlay::composeLines(const Status& status,
+                                                     const std::deque<WideString>& console) {
     std::vector<WideString> lines;
     if (status.debugLevel > 0) {
         lines.push_back(stringf(u"%.1f fps", status.frameRate));
@@ -43,13 +44,15 @@ std::vector<WideString> ConsoleOverlay::composeLines(const Status& status, const
 
 void ConsoleOverlay::draw(VekGraphics& graphics, const std::vector<WideString>& lines) {
     if (lines.empty() || graphics.viewportWidth <= 0) return;
-    const float unitsPerPixel = static_cast<float>(graphics.screenWidth) / static_cast<float>(graphics.viewportWidth);
+    const float unitsPerPixel =
+        static_cast<float>(graphics.screenWidth) / static_cast<float>(graphics.viewportWidth);
     const float left = -0.5f * static_cast<float>(graphics.screenWidth) + MARGIN * unitsPerPixel;
     float top = 0.5f * static_cast<float>(graphics.screenHeight) - MARGIN * unitsPerPixel;
     const float lineStep = static_cast<float>(font.getLineHeight()) * unitsPerPixel;
     for (const WideString& line : lines) {
         if (const Texture* texture = font.textureOf(line)) {
-            drawTexture(graphics, *texture, left + unitsPerPixel, top - unitsPerPixel, unitsPerPixel, SHADOW_COLOUR);
+            drawTexture(graphics, *texture, left + unitsPerPixel, top - unitsPerPixel, unitsPerPixel,
+                        SHADOW_COLOUR);
             drawTexture(graphics, *texture, left, top, unitsPerPixel, TEXT_COLOUR);
         }
         top -= lineStep;

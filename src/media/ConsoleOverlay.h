@@ -12,7 +12,7 @@ class VekGraphics;
 /// frame phase, and in development mode the newest lines of the engine console.
 class ConsoleOverlay {
   public:
-    static constexpr int FONT_SIZE = 12;           ///< pixels, of the engine's default font
+    static constexpr int FONT_SIZE = 12;            ///< pixels, of the engine's default font
     static constexpr std::size_t CONSOLE_LINES = 8; ///< the newest console lines shown
     static constexpr uint32_t TEXT_COLOUR = 0xFFFFFFFF;
     static constexpr uint32_t SHADOW_COLOUR = 0xC0000000;
@@ -21,7 +21,7 @@ class ConsoleOverlay {
     struct Status {
         bool bDevelopment = false;
         int debugLevel = 0;
-        double frameRate = 0.0;     ///< frames per second
+        double frameRate = 0.0;       ///< frames per second
         Vek::PhaseTimes totalTimes{}; ///< seconds per phase over `frames` frames
         int frames = 0;
     };

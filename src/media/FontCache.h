@@ -23,7 +23,7 @@ class FontCache : public VekBase {
 
     static constexpr int PAGE_SIZE = 512; ///< pixels, square
     static constexpr int MAX_PAGES = 4;
-    static constexpr double MAX_AGE = 10.0;      ///< seconds a text stays without being drawn
+    static constexpr double MAX_AGE = 10.0;       ///< seconds a text stays without being drawn
     static constexpr double SWEEP_INTERVAL = 1.0; ///< seconds between looks for old texts
     static constexpr char16_t SETTINGS_SECTION[] = u"FontCache";
 
@@ -72,7 +72,9 @@ class FontCache : public VekBase {
     };
     struct Hash {
         using is_transparent = void;
-        std::size_t operator()(std::u16string_view text) const { return std::hash<std::u16string_view>{}(text); }
+        std::size_t operator()(std::u16string_view text) const {
+            return std::hash<std::u16string_view>{}(text);
+        }
     };
 
     bool place(Page& page, int width, int height, int& x, int& y);

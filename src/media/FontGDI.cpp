@@ -34,7 +34,9 @@ FontGDI::FontGDI(int size, bool bold)
 
 FontGDI::~FontGDI() = default;
 
-bool FontGDI::isReady() const { return pRasterizer->isReady(); }
+bool FontGDI::isReady() const {
+    return pRasterizer->isReady();
+}
 
 // Han characters look different in Japanese and Korean; the language's own typeface wins.
 platform::Typeface FontGDI::preferredTypeface() const {
@@ -70,7 +72,8 @@ const Texture* FontGDI::textureOf(WideStringView text) {
         texturesLanguage = currentLanguage();
     }
     ++useCount;
-    auto found = std::find_if(textures.begin(), textures.end(), [&](const TextTexture& t) { return t.text == text; });
+    auto found =
+        std::find_if(textures.begin(), textures.end(), [&](const TextTexture& t) { return t.text == text; });
     if (found != textures.end()) {
         found->lastUse = useCount;
         return found->pTexture.get();
@@ -78,9 +81,9 @@ const Texture* FontGDI::textureOf(WideStringView text) {
     MemoryImageFile image = rasterize(text);
     if (image.width == 0 || image.height == 0) return nullptr;
     if (textures.size() >= MAX_TEXTURES) {
-        textures.erase(std::min_element(textures.begin(), textures.end(), [](const TextTexture& a, const TextTexture& b) {
-            return a.lastUse < b.lastUse;
-        }));
+        textures.erase(std::min_element(
+            textures.begin(), textures.end(),
+            [](const TextTexture& a, const TextTexture& b) { return a.lastUse < b.lastUse; }));
     }
     auto texture = std::make_unique<Texture>(*graphics, std::move(image), std::vector<Texture::Frame>{},
                                              Texture::TEXTURE_POINT_SAMPLED);

@@ -22,8 +22,8 @@ namespace {
 
 constexpr std::size_t CODE_COUNT = 0x10000;
 constexpr uint32_t CACHE_DRAW_COLOUR = 0xFFFFFFFF; // the cache holds white text, tinted when drawn
-constexpr int ACCENT_LIFT_DIVISOR = 5;   // capitals carry their accent a fifth of a line higher
-constexpr int SYSTEM_FONT_EM_PERCENT = 75; // the TrueType em against the bitmap line height
+constexpr int ACCENT_LIFT_DIVISOR = 5;             // capitals carry their accent a fifth of a line higher
+constexpr int SYSTEM_FONT_EM_PERCENT = 75;         // the TrueType em against the bitmap line height
 constexpr int DEFAULT_SYSTEM_FONT_SIZE = 12;
 
 // An accented letter made of a base letter and an accent glyph.
@@ -38,7 +38,7 @@ struct CompositeDefinition {
 constexpr CompositeDefinition COMPOSITES_1252[] = {
     {0x0178, u'Y', 0x00A8, false}, {0x00C0, u'A', 0x0060, false}, {0x00C1, u'A', 0x00B4, false},
     {0x00C2, u'A', 0x005E, false}, {0x00C3, u'A', 0x007E, false}, {0x00C4, u'A', 0x00A8, false},
-    {0x00C5, u'A', 0x00B0, false}, {0x00C7, u'C', 0x00B8, true}, {0x00C8, u'E', 0x0060, false},
+    {0x00C5, u'A', 0x00B0, false}, {0x00C7, u'C', 0x00B8, true},  {0x00C8, u'E', 0x0060, false},
     {0x00C9, u'E', 0x00B4, false}, {0x00CA, u'E', 0x005E, false}, {0x00CB, u'E', 0x00A8, false},
     {0x00CC, u'I', 0x0060, false}, {0x00CD, u'I', 0x00B4, false}, {0x00CE, u'I', 0x005E, false},
     {0x00CF, u'I', 0x00A8, false}, {0x00D1, u'N', 0x007E, false}, {0x00D2, u'O', 0x0060, false},
@@ -47,7 +47,7 @@ constexpr CompositeDefinition COMPOSITES_1252[] = {
     {0x00DB, u'U', 0x005E, false}, {0x00DC, u'U', 0x00A8, false}, {0x00DD, u'Y', 0x00B4, false},
     {0x00E0, u'a', 0x0060, false}, {0x00E1, u'a', 0x00B4, false}, {0x00E2, u'a', 0x005E, false},
     {0x00E3, u'a', 0x007E, false}, {0x00E4, u'a', 0x00A8, false}, {0x00E5, u'a', 0x00B0, false},
-    {0x00E7, u'c', 0x00B8, true}, {0x00E8, u'e', 0x0060, false}, {0x00E9, u'e', 0x00B4, false},
+    {0x00E7, u'c', 0x00B8, true},  {0x00E8, u'e', 0x0060, false}, {0x00E9, u'e', 0x00B4, false},
     {0x00EA, u'e', 0x005E, false}, {0x00EB, u'e', 0x00A8, false}, {0x00EC, u'i', 0x0060, false},
     {0x00ED, u'i', 0x00B4, false}, {0x00EE, u'i', 0x005E, false}, {0x00EF, u'i', 0x00A8, false},
     {0x00F1, u'n', 0x007E, false}, {0x00F2, u'o', 0x0060, false}, {0x00F3, u'o', 0x00B4, false},
@@ -60,23 +60,23 @@ constexpr CompositeDefinition COMPOSITES_1250[] = {
     {0x0160, u'S', 0x02C7, false}, {0x015A, u'S', 0x00B4, false}, {0x0164, u'T', 0x02C7, false},
     {0x017D, u'Z', 0x02C7, false}, {0x0179, u'Z', 0x00B4, false}, {0x0161, u's', 0x02C7, false},
     {0x015B, u's', 0x00B4, false}, {0x0165, u't', 0x02C7, false}, {0x017E, u'z', 0x02C7, false},
-    {0x017A, u'z', 0x00B4, false}, {0x0104, u'A', 0x02DB, true}, {0x015E, u'S', 0x00B8, true},
-    {0x017B, u'Z', 0x02D9, false}, {0x0105, u'a', 0x02DB, true}, {0x015F, u's', 0x00B8, true},
+    {0x017A, u'z', 0x00B4, false}, {0x0104, u'A', 0x02DB, true},  {0x015E, u'S', 0x00B8, true},
+    {0x017B, u'Z', 0x02D9, false}, {0x0105, u'a', 0x02DB, true},  {0x015F, u's', 0x00B8, true},
     {0x013D, u'L', 0x02C7, false}, {0x013E, u'l', 0x02C7, false}, {0x017C, u'z', 0x02D9, false},
     {0x0154, u'R', 0x00B4, false}, {0x00C1, u'A', 0x00B4, false}, {0x00C2, u'A', 0x005E, false},
     {0x0102, u'A', 0x02D8, false}, {0x00C4, u'A', 0x00A8, false}, {0x0139, u'L', 0x00B4, false},
-    {0x0106, u'C', 0x00B4, false}, {0x00C7, u'C', 0x00B8, true}, {0x010C, u'C', 0x02C7, false},
-    {0x00C9, u'E', 0x00B4, false}, {0x0118, u'E', 0x02DB, true}, {0x00CB, u'E', 0x00A8, false},
+    {0x0106, u'C', 0x00B4, false}, {0x00C7, u'C', 0x00B8, true},  {0x010C, u'C', 0x02C7, false},
+    {0x00C9, u'E', 0x00B4, false}, {0x0118, u'E', 0x02DB, true},  {0x00CB, u'E', 0x00A8, false},
     {0x011A, u'E', 0x02C7, false}, {0x00CD, u'I', 0x00B4, false}, {0x00CE, u'I', 0x005E, false},
     {0x010E, u'D', 0x02C7, false}, {0x0143, u'N', 0x00B4, false}, {0x0147, u'N', 0x02C7, false},
     {0x00D3, u'O', 0x00B4, false}, {0x00D4, u'O', 0x005E, false}, {0x0150, u'O', 0x02DD, false},
     {0x00D6, u'O', 0x00A8, false}, {0x0158, u'R', 0x02C7, false}, {0x016E, u'U', 0x00B0, false},
     {0x00DA, u'U', 0x00B4, false}, {0x0170, u'U', 0x02DD, false}, {0x00DC, u'U', 0x00A8, false},
-    {0x00DD, u'Y', 0x00B4, false}, {0x0162, u'T', 0x00B8, true}, {0x0155, u'r', 0x00B4, false},
+    {0x00DD, u'Y', 0x00B4, false}, {0x0162, u'T', 0x00B8, true},  {0x0155, u'r', 0x00B4, false},
     {0x00E1, u'a', 0x00B4, false}, {0x00E2, u'a', 0x005E, false}, {0x0103, u'a', 0x02D8, false},
     {0x00E4, u'a', 0x00A8, false}, {0x013A, u'l', 0x00B4, false}, {0x0107, u'c', 0x00B4, false},
-    {0x00E7, u'c', 0x00B8, true}, {0x010D, u'c', 0x02C7, false}, {0x00E9, u'e', 0x00B4, false},
-    {0x0119, u'e', 0x02DB, true}, {0x00EB, u'e', 0x00A8, false}, {0x011B, u'e', 0x02C7, false},
+    {0x00E7, u'c', 0x00B8, true},  {0x010D, u'c', 0x02C7, false}, {0x00E9, u'e', 0x00B4, false},
+    {0x0119, u'e', 0x02DB, true},  {0x00EB, u'e', 0x00A8, false}, {0x011B, u'e', 0x02C7, false},
     {0x00ED, u'i', 0x00B4, false}, {0x00EE, u'i', 0x005E, false}, {0x010F, u'd', 0x02C7, false},
     {0x0144, u'n', 0x00B4, false}, {0x0148, u'n', 0x02C7, false}, {0x00F3, u'o', 0x00B4, false},
     {0x00F4, u'o', 0x005E, false}, {0x0151, u'o', 0x02DD, false}, {0x00F6, u'o', 0x00A8, false},
@@ -94,10 +94,14 @@ constexpr CompositeSet COMPOSITE_SETS[] = {{u"1252", COMPOSITES_1252}, {u"1250",
 // Where the text's top-left corner lies against the point (y up), for a text of that size.
 Vector2 placeText(float width, float height, int flags) {
     Vector2 corner;
-    if (flags & FontQuad::TEXT_CENTRE) corner.x = -std::floor(width * 0.5f);
-    else if (flags & FontQuad::TEXT_RIGHT) corner.x = -width;
-    if (flags & FontQuad::TEXT_MIDDLE) corner.y = std::floor(height * 0.5f);
-    else if (flags & FontQuad::TEXT_BOTTOM) corner.y = height;
+    if (flags & FontQuad::TEXT_CENTRE)
+        corner.x = -std::floor(width * 0.5f);
+    else if (flags & FontQuad::TEXT_RIGHT)
+        corner.x = -width;
+    if (flags & FontQuad::TEXT_MIDDLE)
+        corner.y = std::floor(height * 0.5f);
+    else if (flags & FontQuad::TEXT_BOTTOM)
+        corner.y = height;
     return corner;
 }
 
@@ -105,7 +109,8 @@ VekGraphics::QuadCorner corner(const Transform& world, float x, float y, float u
     return {world.apply({x, y, 0.f}), u, v, colour};
 }
 
-VekGraphics::QuadCorners rectangle(const Transform& world, const Rect& local, const Rect& uv, uint32_t colour) {
+VekGraphics::QuadCorners rectangle(const Transform& world, const Rect& local, const Rect& uv,
+                                   uint32_t colour) {
     return {corner(world, local.left, local.top, uv.left, uv.top, colour),
             corner(world, local.right, local.top, uv.right, uv.top, colour),
             corner(world, local.right, local.bottom, uv.right, uv.bottom, colour),
@@ -151,7 +156,8 @@ void FontQuad::addSourceTextures(WideStringView base) {
     addSourceTextures(base, engine->getResourceManager(), currentCodePage());
 }
 
-void FontQuad::addSourceTextures(WideStringView base, const ResourceManager& resources, WideStringView codePage) {
+void FontQuad::addSourceTextures(WideStringView base, const ResourceManager& resources,
+                                 WideStringView codePage) {
     const CodePointTable table = codePageTable(codePage, resources);
     for (const char16_t* format : {u"%s%d", u"%sExtra%d"}) {
         for (int page = 1;; ++page) {
@@ -250,8 +256,9 @@ int FontQuad::pixelWidth(WideStringView text) const {
 TextExtent FontQuad::measureText(WideStringView text, int flags) const {
     const auto scale = static_cast<float>(getScale());
     if (flags & TEXT_SYSTEMFONT) {
-        FontGDI& font = const_cast<FontQuad*>(this)->systemFont();
-        return {static_cast<float>(font.measure(text)) * scale, static_cast<float>(font.getLineHeight()) * scale};
+        FontGDI& font = systemFont();
+        return {static_cast<float>(font.measure(text)) * scale,
+                static_cast<float>(font.getLineHeight()) * scale};
     }
     return {static_cast<float>(pixelWidth(text)) * scale, static_cast<float>(lineHeight) * scale};
 }
@@ -299,17 +306,20 @@ void FontQuad::drawPlaced(const Transform& world, WideStringView text, uint32_t 
             drawGlyphs(*graphics, page, text, CACHE_DRAW_COLOUR, 0.f, 0.f, 1.f);
         });
     }
-    if (entry) drawEntry(*graphics, world, *entry, colour, topLeft.x, topLeft.y, scale);
-    else drawGlyphs(*graphics, world, text, colour, topLeft.x, topLeft.y, scale);
+    if (entry)
+        drawEntry(*graphics, world, *entry, colour, topLeft.x, topLeft.y, scale);
+    else
+        drawGlyphs(*graphics, world, text, colour, topLeft.x, topLeft.y, scale);
 }
 
-void FontQuad::drawEntry(VekGraphics& graphics, const Transform& world, const FontCacheEntry& entry, uint32_t colour,
-                         float left, float top, float scale) const {
+void FontQuad::drawEntry(VekGraphics& graphics, const Transform& world, const FontCacheEntry& entry,
+                         uint32_t colour, float left, float top, float scale) const {
     const float width = static_cast<float>(entry.width) * scale;
     const float height = static_cast<float>(entry.height) * scale;
     const auto page = static_cast<float>(FontCache::PAGE_SIZE);
     const Rect uv{static_cast<float>(entry.x) / page, static_cast<float>(entry.y) / page,
-                  static_cast<float>(entry.x + entry.width) / page, static_cast<float>(entry.y + entry.height) / page};
+                  static_cast<float>(entry.x + entry.width) / page,
+                  static_cast<float>(entry.y + entry.height) / page};
     graphics.drawQuad(pCache->getPage(entry.page), true,
                       rectangle(world, Rect{left, top, left + width, top - height}, uv, colour),
                       platform::BlendMode::Alpha);
@@ -333,7 +343,8 @@ void FontQuad::drawGlyph(VekGraphics& graphics, const Transform& world, const Gl
         drawGlyph(graphics, world, base, colour, left, top, scale);
         const float shift = std::floor(static_cast<float>(base.width - accent.width) * 0.5f) * scale;
         const int lift = glyph.bUpperCase && !glyph.bBelow ? lineHeight / ACCENT_LIFT_DIVISOR : 0;
-        drawGlyph(graphics, world, accent, colour, left + shift, top + static_cast<float>(lift) * scale, scale);
+        drawGlyph(graphics, world, accent, colour, left + shift, top + static_cast<float>(lift) * scale,
+                  scale);
         return;
     }
     const Rect& source = glyph.pSkin->getSource();
@@ -342,14 +353,15 @@ void FontQuad::drawGlyph(VekGraphics& graphics, const Transform& world, const Gl
     const auto textureHeight = static_cast<float>(glyph.pTexture->getHeight());
     const float x0 = left - origin.x * scale;
     const float y0 = top - origin.y * scale;
-    const Rect local{x0, y0, x0 + static_cast<float>(glyph.width) * scale, y0 - static_cast<float>(glyph.height) * scale};
+    const Rect local{x0, y0, x0 + static_cast<float>(glyph.width) * scale,
+                     y0 - static_cast<float>(glyph.height) * scale};
     const Rect uv{source.left / textureWidth, source.top / textureHeight, source.right / textureWidth,
                   source.bottom / textureHeight};
     graphics.drawQuad(glyph.pTexture, rectangle(world, local, uv, colour), platform::BlendMode::Alpha);
 }
 
-void FontQuad::drawSystemText(VekGraphics& graphics, const Transform& world, WideStringView text, uint32_t colour,
-                              int flags) {
+void FontQuad::drawSystemText(VekGraphics& graphics, const Transform& world, WideStringView text,
+                              uint32_t colour, int flags) {
     const Texture* texture = systemFont().textureOf(text);
     if (!texture) return;
     const auto scale = static_cast<float>(getScale());
@@ -362,9 +374,10 @@ void FontQuad::drawSystemText(VekGraphics& graphics, const Transform& world, Wid
                       platform::BlendMode::Alpha);
 }
 
-FontGDI& FontQuad::systemFont() {
+FontGDI& FontQuad::systemFont() const {
     if (!pSystemFont) {
-        const int size = lineHeight > 0 ? std::max(1, lineHeight * SYSTEM_FONT_EM_PERCENT / 100) : DEFAULT_SYSTEM_FONT_SIZE;
+        const int size = lineHeight > 0 ? std::max(1, lineHeight * SYSTEM_FONT_EM_PERCENT / 100)
+                                        : DEFAULT_SYSTEM_FONT_SIZE;
         pSystemFont = std::make_unique<FontGDI>(size);
     }
     return *pSystemFont;

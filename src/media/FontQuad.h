@@ -129,13 +129,13 @@ class FontQuad : public VekBase, public Resource {
     void drawPlaced(const Transform& world, WideStringView text, uint32_t colour, int flags);
     void drawSystemText(VekGraphics& graphics, const Transform& world, WideStringView text, uint32_t colour,
                         int flags);
-    void drawEntry(VekGraphics& graphics, const Transform& world, const FontCacheEntry& entry, uint32_t colour,
-                   float left, float top, float scale) const;
+    void drawEntry(VekGraphics& graphics, const Transform& world, const FontCacheEntry& entry,
+                   uint32_t colour, float left, float top, float scale) const;
     void drawGlyphs(VekGraphics& graphics, const Transform& world, WideStringView text, uint32_t colour,
                     float left, float top, float scale) const;
     void drawGlyph(VekGraphics& graphics, const Transform& world, const Glyph& glyph, uint32_t colour,
                    float left, float top, float scale) const;
-    FontGDI& systemFont();
+    FontGDI& systemFont() const;
 
     std::vector<Glyph> glyphs;
     std::vector<int32_t> glyphIndex; // per UTF-16 unit, -1 for none
@@ -143,5 +143,5 @@ class FontQuad : public VekBase, public Resource {
     int lineHeight = 0;
     bool bDisplayScaling = false;
     FontCache* pCache = nullptr; // a child
-    std::unique_ptr<FontGDI> pSystemFont;
+    mutable std::unique_ptr<FontGDI> pSystemFont; // made on first use
 };

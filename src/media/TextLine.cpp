@@ -22,10 +22,14 @@ std::optional<uint32_t> parseColour(WideStringView text, std::size_t at) {
     for (std::size_t i = 0; i < COLOUR_DIGITS; ++i) {
         const char16_t c = text[at + i];
         int digit;
-        if (c >= u'0' && c <= u'9') digit = c - u'0';
-        else if (c >= u'a' && c <= u'f') digit = c - u'a' + 10;
-        else if (c >= u'A' && c <= u'F') digit = c - u'A' + 10;
-        else return std::nullopt;
+        if (c >= u'0' && c <= u'9')
+            digit = c - u'0';
+        else if (c >= u'a' && c <= u'f')
+            digit = c - u'a' + 10;
+        else if (c >= u'A' && c <= u'F')
+            digit = c - u'A' + 10;
+        else
+            return std::nullopt;
         rgb = (rgb << 4) | static_cast<uint32_t>(digit);
     }
     return rgb;
@@ -61,7 +65,9 @@ WideString unitsOf(const Cells& cells, std::size_t from, std::size_t to) {
     return out;
 }
 
-bool isHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+bool isHighSurrogate(char16_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
 
 // Greedy wrapping of one bar-delimited line into [from, to) ranges of its cells.
 class Wrapper {

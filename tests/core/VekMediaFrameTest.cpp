@@ -25,6 +25,7 @@ public:
     }
     void beginScene() override { calls.push_back("begin"); }
     void takeRequestedScreenshot(Context*) override { calls.push_back("screenshot"); }
+    void drawHud() override { calls.push_back("hud"); }
     void endScene() override { calls.push_back("end"); }
 
     bool bRestart = false;
@@ -71,7 +72,7 @@ TEST(VekMediaFrame, RenderHalfRunsInOrderAndARestartPassesThroughTheFrozenMode) 
     ModeListener listener(calls);
 
     vek.frame(&root);
-    EXPECT_EQ(calls, (std::vector<std::string>{"input", "begin", "render", "screenshot", "end"}));
+    EXPECT_EQ(calls, (std::vector<std::string>{"input", "begin", "render", "screenshot", "hud", "end"}));
 
     calls.clear();
     media->bRestart = true;
@@ -82,5 +83,6 @@ TEST(VekMediaFrame, RenderHalfRunsInOrderAndARestartPassesThroughTheFrozenMode) 
     calls.clear();
     vek.frame(&root);  // back up to running and drawing again
     EXPECT_EQ(vek.getMode(), VekMode::Running);
-    EXPECT_EQ(calls, (std::vector<std::string>{"thawing", "thawing", "input", "begin", "render", "screenshot", "end"}));
+    EXPECT_EQ(calls, (std::vector<std::string>{"thawing", "thawing", "input", "begin", "render", "screenshot", "hud",
+                                               "end"}));
 }

@@ -6,8 +6,14 @@ namespace {
 using Bytes = std::vector<uint8_t>;
 
 Bytes header(uint16_t version, uint16_t count) {
-    return {'C', 'P', 'L', 'T', static_cast<uint8_t>(version & 0xFF), static_cast<uint8_t>(version >> 8),
-            static_cast<uint8_t>(count & 0xFF), static_cast<uint8_t>(count >> 8)};
+    return {'C',
+            'P',
+            'L',
+            'T',
+            static_cast<uint8_t>(version & 0xFF),
+            static_cast<uint8_t>(version >> 8),
+            static_cast<uint8_t>(count & 0xFF),
+            static_cast<uint8_t>(count >> 8)};
 }
 
 } // namespace
@@ -19,11 +25,19 @@ TEST(CodePointTable, WindowsCodePagesMapTheirBytes) {
         uint16_t code;
     };
     const Case cases[] = {
-        {u"1252", 0x41, u'A'},      {u"1252", 0x02, 0x0002},     {u"1252", 0xE9, u'é'},
-        {u"1252", 0x80, 0x20AC},    {u"1252", 0x81, CodePointTable::NO_CODE},
-        {u"1250", 0xB9, u'ą'},      {u"1250", 0xA3, u'Ł'},       {u"1250", 0xAF, u'Ż'},
-        {u"1251", 0xC0, 0x0410},    {u"1253", 0xC1, 0x0391},     {u"1255", 0xE0, 0x05D0},
-        {u"1252", 256, CodePointTable::NO_CODE}, {u"1252", -1, CodePointTable::NO_CODE},
+        {u"1252", 0x41, u'A'},
+        {u"1252", 0x02, 0x0002},
+        {u"1252", 0xE9, u'é'},
+        {u"1252", 0x80, 0x20AC},
+        {u"1252", 0x81, CodePointTable::NO_CODE},
+        {u"1250", 0xB9, u'ą'},
+        {u"1250", 0xA3, u'Ł'},
+        {u"1250", 0xAF, u'Ż'},
+        {u"1251", 0xC0, 0x0410},
+        {u"1253", 0xC1, 0x0391},
+        {u"1255", 0xE0, 0x05D0},
+        {u"1252", 256, CodePointTable::NO_CODE},
+        {u"1252", -1, CodePointTable::NO_CODE},
     };
     for (const Case& c : cases) {
         const std::optional<CodePointTable> table = CodePointTable::forWindowsCodePage(c.codePage);
@@ -62,7 +76,12 @@ TEST(CodePointTable, RejectsMalformedFiles) {
         {"no slots", header(1, 0)},
         {"truncated", withSlots(header(1, 3), {0x41, 0x42})},
         {"trailing bytes", withSlots(header(1, 1), {0x41, 0x42})},
-        {"odd byte", [] { Bytes b = header(1, 1); b.push_back(0x41); return b; }()},
+        {"odd byte",
+         [] {
+             Bytes b = header(1, 1);
+             b.push_back(0x41);
+             return b;
+         }()},
         {"surrogate half", withSlots(header(1, 2), {0x41, 0xD800})},
     };
     for (const auto& [name, bytes] : cases) {

@@ -8,7 +8,8 @@ namespace {
 
 std::deque<WideString> consoleOf(int count) {
     std::deque<WideString> lines;
-    for (int i = 1; i <= count; ++i) lines.push_back(stringf(u"line %d", i));
+    for (int i = 1; i <= count; ++i)
+        lines.push_back(stringf(u"line %d", i));
     return lines;
 }
 
@@ -32,8 +33,9 @@ TEST(ConsoleOverlay, ShowsTheConsoleInDevelopmentAndTimesWithADebugLevel) {
     status.bDevelopment = false;
     status.debugLevel = 1;
     EXPECT_EQ(ConsoleOverlay::composeLines(status, consoleOf(3)),
-              (std::vector<WideString>{u"30.0 fps", u"tick 5.00  console 0.00  render 10.00  hud 0.50  present 1.00  "
-                                                    u"timerwait 25.00  misc 0.00 ms"}));
+              (std::vector<WideString>{u"30.0 fps",
+                                       u"tick 5.00  console 0.00  render 10.00  hud 0.50  present 1.00  "
+                                       u"timerwait 25.00  misc 0.00 ms"}));
     status.frames = 0; // before the first frame: no division by zero
     EXPECT_EQ(ConsoleOverlay::composeLines(status, {})[1].substr(0, 9), u"tick 0.00");
 }
@@ -51,7 +53,8 @@ TEST(ConsoleOverlay, DrawsItsLinesInTheTopLeftCorner) {
     auto litIn = [&](int x0, int y0, int x1, int y1) {
         int lit = 0;
         for (int y = y0; y < y1; ++y)
-            for (int x = x0; x < x1; ++x) lit += (image.at(x, y) & 0xFF) > 0x80;
+            for (int x = x0; x < x1; ++x)
+                lit += (image.at(x, y) & 0xFF) > 0x80;
         return lit;
     };
     const int lineHeight = font.getLineHeight();

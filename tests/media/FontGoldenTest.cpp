@@ -16,7 +16,9 @@ constexpr uint32_t BACKGROUND = 0xFF203048;
 constexpr uint32_t WHITE = 0xFFFFFFFF;
 
 void drawMarker(VekGraphics& graphics, float x, float y) {
-    auto at = [&](float dx, float dy) { return VekGraphics::QuadCorner{{x + dx, y + dy, 0.f}, 0.f, 0.f, 0xFFFF3030}; };
+    auto at = [&](float dx, float dy) {
+        return VekGraphics::QuadCorner{{x + dx, y + dy, 0.f}, 0.f, 0.f, 0xFFFF3030};
+    };
     graphics.drawQuad(static_cast<const Texture*>(nullptr), {at(-1, 1), at(1, 1), at(1, -1), at(-1, -1)},
                       platform::BlendMode::Opaque);
 }
@@ -56,8 +58,8 @@ void drawLatinScene(FontFixture& f, int extraFlags) {
     shadowed.color = 0xFFFFE040;
     shadowed.updateTransform();
     f.font.renderTextShadowed(shadowed, u"Shadowed text", extraFlags, {2.f, -2.f, 0.f}, 0xFF000000);
-    drawWrapped(f.font, u"The quick brown fox jumps ^FF8040over the lazy^FFFFFF dog.|A bar ends a line.", 20.f,
-                20.f, 220.f, extraFlags);
+    drawWrapped(f.font, u"The quick brown fox jumps ^FF8040over the lazy^FFFFFF dog.|A bar ends a line.",
+                20.f, 20.f, 220.f, extraFlags);
     f.font.drawText(u"\x02  Quit    \x09  Back    Next  \x0A", -300.f, -100.f, 0.f, 0xFF80FF80, extraFlags);
     Renderable big;
     big.position = {0.f, -170.f, 0.f};
@@ -68,11 +70,12 @@ void drawLatinScene(FontFixture& f, int extraFlags) {
     graphics.endScene();
 }
 
-std::filesystem::path writeTable(const std::filesystem::path& folder, const char* name, const CodePointTable& table) {
+std::filesystem::path writeTable(const std::filesystem::path& folder, const char* name,
+                                 const CodePointTable& table) {
     const std::vector<uint8_t> bytes = table.encode();
     const std::filesystem::path path = folder / name;
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     return path;
 }
 
@@ -80,9 +83,10 @@ std::filesystem::path writeTable(const std::filesystem::path& folder, const char
 struct TableFont {
     TableFont(VekGraphics& graphics, const std::filesystem::path& folder, const char* codePage,
               std::u16string_view characters)
-        : table(fromUtf8(writeTable(folder, "table.bin",
-                                    CodePointTable(std::vector<uint16_t>(characters.begin(), characters.end())))
-                             .string())),
+        : table(
+              fromUtf8(writeTable(folder, "table.bin",
+                                  CodePointTable(std::vector<uint16_t>(characters.begin(), characters.end())))
+                           .string())),
           page(makeGlyphPage(graphics, characters, PIXEL_SIZE)) {
         resources.addResource(fromUtf8(codePage) + u".codepointLUT", &table);
         resources.addResource(u"cjkTex1", page.get());
@@ -123,8 +127,10 @@ TEST(FontGolden, ShadowsOnlyWithTheDetailFlag) {
     auto draw = [&](bool bShadowed) {
         f.screen.graphics->beginScene();
         f.screen.graphics->clear(BACKGROUND);
-        if (bShadowed) f.font.renderTextShadowed(placement, u"Detail", 0, {3.f, -3.f, 0.f}, 0xFF000000);
-        else f.font.renderText(placement, u"Detail", 0);
+        if (bShadowed)
+            f.font.renderTextShadowed(placement, u"Detail", 0, {3.f, -3.f, 0.f}, 0xFF000000);
+        else
+            f.font.renderText(placement, u"Detail", 0);
         f.screen.graphics->endScene();
         return f.screen.capture();
     };
@@ -154,7 +160,8 @@ TEST(FontGolden, JapaneseAndKoreanThroughCodePointTables) {
 
 TEST(FontGolden, SystemFontDrawsANameWithCjkCharacters) {
     FontFixture f;
-    if (f.font.measureText(u"A", FontQuad::TEXT_SYSTEMFONT).width == 0.f) GTEST_SKIP() << "no typeface installed";
+    if (f.font.measureText(u"A", FontQuad::TEXT_SYSTEMFONT).width == 0.f)
+        GTEST_SKIP() << "no typeface installed";
     VekGraphics& graphics = *f.screen.graphics;
     graphics.beginScene();
     graphics.clear(BACKGROUND);

@@ -14,8 +14,8 @@
 namespace {
 
 std::filesystem::path writeFile(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     return path;
 }
 
@@ -33,7 +33,7 @@ TEST(FontQuad, MeasuresGlyphsSpacingMissingGlyphsAndIcons) {
         {u"", 4, 0.f},
         {u"A", 4, a},
         {u"AB", 4, a + b},
-        {u"A\u4E00B", 4, a + 4.f + b},    // no glyph: the missing-glyph advance
+        {u"A\u4E00B", 4, a + 4.f + b}, // no glyph: the missing-glyph advance
         {u"A\u4E00B", 16, a + 16.f + b},
         {u"\x02  A", 4, f.iconWidth(2) + 1.f + 2 * blank + a},  // icon units are glyphs
         {u"A  \x0A", 4, a + 2 * blank + f.iconWidth(10) + 1.f}, // U+000A too, no break
@@ -51,7 +51,8 @@ TEST(FontQuad, MeasuresGlyphsSpacingMissingGlyphsAndIcons) {
 
 TEST(FontQuad, AFirstCodeOf33LeavesTheBlankAndIconsMissing) {
     GraphicsFixture screen;
-    const std::unique_ptr<Texture> page = makeGlyphPage(*screen.graphics, printableAscii().substr(1), PIXEL_SIZE);
+    const std::unique_ptr<Texture> page =
+        makeGlyphPage(*screen.graphics, printableAscii().substr(1), PIXEL_SIZE);
     FontQuad tiny;
     tiny.missingGlyphAdvance = 3;
     tiny.addSourceTexture(page.get(), 33, false);
@@ -70,8 +71,8 @@ TEST(FontQuad, WrapsAtBarsAndBlanksWithItsOwnWidths) {
     FontFixture f;
     const auto measure = [&](WideStringView text) { return f.font.measureText(text, 0).width; };
     const float width = measure(u"Options and");
-    const std::vector<TextLine> lines =
-        TextLine::wrap(u"Play|Options and more", width, static_cast<float>(f.font.getLineHeight()), measure, false);
+    const std::vector<TextLine> lines = TextLine::wrap(
+        u"Play|Options and more", width, static_cast<float>(f.font.getLineHeight()), measure, false);
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0].segments[0].text, u"Play");
     EXPECT_EQ(lines[1].segments[0].text, u"Options and");
@@ -89,7 +90,7 @@ TEST(FontQuad, PagesGoThroughTheCodePageTableUntilTheFirstMissingName) {
     resources.addResource(u"Japanese.codepointLUT", &table);
     const auto page1 = makeGlyphPage(*screen.graphics, u"日本", PIXEL_SIZE);
     const auto page2 = makeGlyphPage(*screen.graphics, u"X語", PIXEL_SIZE);
-    const auto page4 = makeGlyphPage(*screen.graphics, u"A", PIXEL_SIZE);   // after the gap: never added
+    const auto page4 = makeGlyphPage(*screen.graphics, u"A", PIXEL_SIZE); // after the gap: never added
     const auto extra1 = makeGlyphPage(*screen.graphics, u"テ", PIXEL_SIZE);
     resources.addResource(u"fontTestTex1", page1.get());
     resources.addResource(u"fontTestTex2", page2.get());
@@ -133,8 +134,10 @@ TEST(FontQuadDeathTest, ACodePageWithoutTableIsFatal) {
     GraphicsFixture screen;
     ResourceManager resources;
     FontQuad font;
-    EXPECT_DEATH(font.addSourceTextures(u"fontTex", resources, u"Cyrillic"), "No LUT for codepage 'Cyrillic'");
-    MemoryFile broken(fromUtf8(writeFile(home.path() / "Korean.codepointLUT.bin", {'C', 'P', 'L', 'T', 9}).string()));
+    EXPECT_DEATH(font.addSourceTextures(u"fontTex", resources, u"Cyrillic"),
+                 "No LUT for codepage 'Cyrillic'");
+    MemoryFile broken(
+        fromUtf8(writeFile(home.path() / "Korean.codepointLUT.bin", {'C', 'P', 'L', 'T', 9}).string()));
     resources.addResource(u"Korean.codepointLUT", &broken);
     EXPECT_DEATH(font.addSourceTextures(u"fontTex", resources, u"Korean"), "Bad code-point table");
 }
@@ -145,8 +148,11 @@ TEST(FontQuad, CompositeLettersOnlyForCompositeLanguagesOfTheirCodePages) {
         bool bComposite;
         bool bExpected;
     };
-    const Case cases[] = {{u"1252", true, true}, {u"1252", false, false}, {u"1250", false, false},
-                          {u"Japanese", true, false}, {u"1251", true, false}};
+    const Case cases[] = {{u"1252", true, true},
+                          {u"1252", false, false},
+                          {u"1250", false, false},
+                          {u"Japanese", true, false},
+                          {u"1251", true, false}};
     for (const Case& c : cases) {
         FontFixture f;
         const auto acute = makeGlyphPage(*f.screen.graphics, u"´", PIXEL_SIZE);
@@ -155,7 +161,7 @@ TEST(FontQuad, CompositeLettersOnlyForCompositeLanguagesOfTheirCodePages) {
         EXPECT_EQ(f.font.hasGlyph(u'é'), c.bExpected) << toUtf8(c.codePage);
         EXPECT_EQ(f.font.hasGlyph(u'Ó'), c.bExpected);
         EXPECT_EQ(f.font.hasGlyph(u'ñ'), c.bExpected); // "~" is in the ASCII page
-        EXPECT_FALSE(f.font.hasGlyph(u'ç'));            // no cedilla glyph
+        EXPECT_FALSE(f.font.hasGlyph(u'ç'));           // no cedilla glyph
         if (c.bExpected) {
             EXPECT_FLOAT_EQ(f.font.measureText(u"é", 0).width, f.font.measureText(u"e", 0).width);
         }

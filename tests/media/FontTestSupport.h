@@ -95,8 +95,9 @@ inline ::testing::AssertionResult matchesImage(const MemoryImageFile& image, con
                 const int a = static_cast<int>((image.at(x, y) >> shift) & 0xFF);
                 const int b = static_cast<int>((expected.at(x, y) >> shift) & 0xFF);
                 if (std::abs(a - b) > tolerance)
-                    return ::testing::AssertionFailure() << "pixel (" << x << ", " << y << ") is " << std::hex
-                                                         << image.at(x, y) << ", expected " << expected.at(x, y);
+                    return ::testing::AssertionFailure()
+                           << "pixel (" << x << ", " << y << ") is " << std::hex << image.at(x, y)
+                           << ", expected " << expected.at(x, y);
             }
         }
     }

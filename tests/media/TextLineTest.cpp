@@ -33,19 +33,19 @@ TEST(TextLine, WrapsAtBlanksAndBars) {
     const Case cases[] = {
         {u"", 100.f, {u""}},
         {u"short", 100.f, {u"short"}},
-        {u"aaaa bbbb cccc", 100.f, {u"aaaa bbbb", u"cccc"}},           // 94 fits, 138 does not
-        {u"aaaa bbbb cccc", 0.f, {u"aaaa bbbb cccc"}},                 // no width: no wrapping
-        {u"aaaa  bbbb", 40.f, {u"aaaa", u"bbbb"}},                     // the blanks at a wrap go
-        {u"one|two", 1000.f, {u"one", u"two"}},                        // a bar ends the line, unseen
+        {u"aaaa bbbb cccc", 100.f, {u"aaaa bbbb", u"cccc"}}, // 94 fits, 138 does not
+        {u"aaaa bbbb cccc", 0.f, {u"aaaa bbbb cccc"}},       // no width: no wrapping
+        {u"aaaa  bbbb", 40.f, {u"aaaa", u"bbbb"}},           // the blanks at a wrap go
+        {u"one|two", 1000.f, {u"one", u"two"}},              // a bar ends the line, unseen
         {u"one|", 1000.f, {u"one", u""}},
         {u"a|b|c", 1000.f, {u"a", u"b", u"c"}},
-        {u"Next  \x000A", 1000.f, {u"Next  \x000A"}},                  // U+000A is a glyph
+        {u"Next  \x000A", 1000.f, {u"Next  \x000A"}}, // U+000A is a glyph
         {u"\x0009  Back", 1000.f, {u"\x0009  Back"}},
-        {u"abcdefghij", 35.f, {u"abc", u"def", u"ghi", u"j"}},         // an overlong word is broken
+        {u"abcdefghij", 35.f, {u"abc", u"def", u"ghi", u"j"}}, // an overlong word is broken
         {u"日本語のテキスト", 50.f, {u"日本語のテ", u"キスト"}},
-        {u" lead", 1000.f, {u" lead"}},                                // leading blank of a text stays
+        {u" lead", 1000.f, {u" lead"}}, // leading blank of a text stays
         {u"x ^FF0000red^00FF00green", 1000.f, {u"x redgreen"}},
-        {u"not ^colour", 1000.f, {u"not ^colour"}},                    // not six hex digits
+        {u"not ^colour", 1000.f, {u"not ^colour"}}, // not six hex digits
     };
     for (const Case& c : cases) {
         const std::vector<TextLine> lines = TextLine::wrap(c.text, c.width, 16.f, measure, false);
@@ -91,8 +91,7 @@ TEST(TextLine, ColourCarriesOverWrapsAndBars) {
 }
 
 TEST(TextLine, RightToLeftReversesCharactersAndSegments) {
-    const std::vector<TextLine> lines =
-        TextLine::wrap(u"ab^FF0000cd|x\U0001F600y", 0.f, 10.f, measure, true);
+    const std::vector<TextLine> lines = TextLine::wrap(u"ab^FF0000cd|x\U0001F600y", 0.f, 10.f, measure, true);
     ASSERT_EQ(lines.size(), 2u);
     ASSERT_EQ(lines[0].segments.size(), 2u);
     EXPECT_EQ(lines[0].segments[0].text, u"dc");
