@@ -125,13 +125,17 @@ bool PlatformWindow::setDisplayMode(int width, int height, bool fullScreen) {
         SDL_SetWindowSize(pWindow, width, height);
         return true;
     }
+    // The window takes the size of the display mode really used, so that it covers the display
+    // even where the system offers no mode of exactly that size.
     const int display = SDL_GetWindowDisplayIndex(pWindow);
     SDL_DisplayMode wanted{};
     wanted.w = width;
     wanted.h = height;
     SDL_DisplayMode closest{};
-    if (display >= 0 && SDL_GetClosestDisplayMode(display, &wanted, &closest)) SDL_SetWindowDisplayMode(pWindow, &closest);
-    SDL_SetWindowSize(pWindow, width, height);
+    if (display < 0 || !SDL_GetClosestDisplayMode(display, &wanted, &closest) ||
+        SDL_SetWindowDisplayMode(pWindow, &closest) != 0)
+        return false;
+    SDL_SetWindowSize(pWindow, closest.w, closest.h);  // for displays without a window manager
     return SDL_SetWindowFullscreen(pWindow, SDL_WINDOW_FULLSCREEN) == 0;
 }
 
