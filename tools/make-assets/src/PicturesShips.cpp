@@ -145,7 +145,7 @@ void paintFighter1(cairo_t* cr, int index, double w, double h) { paintFighter(cr
 void paintFighter360(cairo_t* cr, int index, double w, double h) {
     cairo_translate(cr, w / 2, h / 2);
     cairo_rotate(cr, rotationOfFrame(index, 32));
-    cairo_scale(cr, 0.95, 0.95);
+    cairo_scale(cr, w / 78, h / 78);  // the engine pods stay inside the frame at every heading
     drawFighter(cr, BLUE_LIVERY, 0);
 }
 

@@ -19,6 +19,14 @@ std::vector<float> render(double seconds, int rate, const std::function<float(do
     return out;
 }
 
+// A sound that repeats every `seconds`, for looping: rendered twice, keeping the second pass, so
+// that filters have settled and the end runs on into the start.
+std::vector<float> loop(double seconds, int rate, const std::function<float(double t)>& sample, float peak) {
+    std::vector<float> twice = render(2 * seconds, rate, sample, peak);
+    twice.erase(twice.begin(), twice.begin() + static_cast<std::ptrdiff_t>(twice.size() / 2));
+    return twice;
+}
+
 std::vector<float> boom(double seconds, double cutoff, uint32_t seed) {
     Noise noise(seed);
     LowPass filter;
@@ -226,7 +234,7 @@ std::vector<float> soundExtraLife() {
 // One second: eight whole wobbles, so the loop joins without a seam.
 std::vector<float> soundSaucerEngine() {
     Oscillator voice, hum;
-    return render(1.0, RATE, [&](double t) {
+    return loop(1.0, RATE, [&](double t) {
         const double hz = 320 + 90 * std::sin(2 * std::numbers::pi * 8 * t);
         return voice.sine(hz, RATE) + 0.35f * hum.triangle(80, RATE);
     }, 0.6f);
@@ -307,7 +315,7 @@ std::vector<float> soundSnowmanDie() {
 std::vector<float> soundPoliceSiren() {
     Oscillator voice;
     LowPass filter;
-    return render(2.0, RATE, [&](double t) {
+    return loop(2.0, RATE, [&](double t) {
         const double hz = std::fmod(t, 1.0) < 0.5 ? 950 : 700;
         return filter.process(voice.square(hz, RATE, 0.4), 2500, RATE);
     }, 0.6f);
