@@ -4,7 +4,9 @@
 #include "core/EngineLifecycle.h"
 #include "core/MessageLoop.h"
 #include "core/StringUtil.h"
+#include "game/GameGlobal.h"
 #include "media/VekMedia.h"
+#include "menus/GameMenuScreens.h"
 #include "platform/CrashHandler.h"
 #include "platform/PlatformWindow.h"
 #include "platform/SingleInstanceLock.h"
@@ -41,9 +43,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "Could not open the window: %s\n", error.c_str());
         return 1;
     }
-    // The game layer installs its root factory here once it exists.
-    installEngineEnvironment({[&window] { return window->hasInputFocus(); }, options->bFixedStep, nullptr,
-                              [&window] { return std::make_unique<VekMedia>(*window); }});
+    installEngineEnvironment(
+        {[&window] { return window->hasInputFocus(); }, options->bFixedStep,
+         [] { return std::make_unique<GameGlobal>(std::make_unique<GameMenuScreens>(), getWadPath()); },
+         [&window] { return std::make_unique<VekMedia>(*window); }});
     runMessageLoop(*window, options->frames);
     return 0;
 }
