@@ -77,8 +77,10 @@ void VekMedia::restartDevice() { pGraphics->restartDevice(); }
 void VekMedia::beginScene() { pGraphics->beginScene(); }
 
 void VekMedia::takeRequestedScreenshot(Context* rootContext) {
-    if (!rootContext || !pInput->isKeyPressed(SCREENSHOT_KEY)) return;
-    pGraphics->takeScreenshot(VekGraphics::nextScreenshotPath(), [rootContext] { rootContext->renderContext(); });
+    if (!pInput->isKeyPressed(SCREENSHOT_KEY)) return;
+    pGraphics->takeScreenshot(VekGraphics::nextScreenshotPath(), [rootContext] {
+        if (rootContext) rootContext->renderContext();
+    });
 }
 
 void VekMedia::drawHud() {
