@@ -1,7 +1,10 @@
-// Makes the game's archives: make-assets OUTPUT_FOLDER [CONTACT_SHEET_FOLDER]
+// Makes the game's archives, or contact sheets of its pictures:
+//   make-assets OUTPUT_FOLDER
+//   make-assets --contact-sheets FOLDER
 #include <algorithm>
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <thread>
 #include "AssetArchives.h"
 #include "ContactSheets.h"
@@ -10,21 +13,15 @@
 namespace {
 
 int run(int argc, char** argv) {
-    if (argc < 2 || argc > 3) {
-        std::fprintf(stderr, "usage: make-assets OUTPUT_FOLDER [CONTACT_SHEET_FOLDER]\n");
+    const bool bSheets = argc == 3 && std::string_view(argv[1]) == "--contact-sheets";
+    if (argc != 2 && !bSheets) {
+        std::fprintf(stderr, "usage: make-assets OUTPUT_FOLDER | make-assets --contact-sheets FOLDER\n");
         return 2;
     }
-    if (argc == 3) {
-        std::string error;
-        if (!writeContactSheets(argv[2], error)) {
-            std::fprintf(stderr, "make-assets: %s\n", error.c_str());
-            return 1;
-        }
-        return 0;
-    }
-    const int threads = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 4);
     std::string error;
-    if (!writeArchives(argv[1], threads, 1, error)) {
+    const int threads = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 4);
+    const bool bDone = bSheets ? writeContactSheets(argv[2], error) : writeArchives(argv[1], threads, 1, error);
+    if (!bDone) {
         std::fprintf(stderr, "make-assets: %s\n", error.c_str());
         return 1;
     }

@@ -77,7 +77,7 @@ const TextureRecipe TEXTURES[] = {
     {"brume-edition/gfx/zv2rm/snowflake.tga", "bmp_snowflake", MAIN, 30, 16, 16, makeSnowflakes},
     {"brume-edition/gfx/gui/game/hud-touchscreen.tga", "hud-touchscreen", MAIN, 5, 96, 96, uniformFrames<paintTouchButton>},
     {"brume-edition/gfx/gui/game/progressbar.tga", "gui-game-progressBar", MAIN, 2, 320, 24, makeProgressBar},
-    {"gfx/gui/game/mousepointer.tga", "mousePointer", MAIN, 1, 32, 32, uniformFrames<paintMousePointer>},
+    {"gfx/gui/game/mousepointer.tga", "mousePointer", MAIN, 1, 32, 32, makeMousePointer},
 };
 
 }  // namespace

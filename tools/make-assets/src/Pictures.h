@@ -85,5 +85,5 @@ void paintMakerLogo(cairo_t* cr, int index, double w, double h);
 void paintEditBox(cairo_t* cr, int index, double w, double h);
 void paintButton(cairo_t* cr, int index, double w, double h);
 TexturePicture makeProgressBar(const TextureRecipe& recipe);
-void paintMousePointer(cairo_t* cr, int index, double w, double h);
+TexturePicture makeMousePointer(const TextureRecipe& recipe);
 void paintLanguageFlag(cairo_t* cr, int index, double w, double h);

@@ -239,17 +239,20 @@ TexturePicture makeProgressBar(const TextureRecipe& recipe) {
     });
 }
 
-// The tip is the frame's top-left corner.
-void paintMousePointer(cairo_t* cr, int, double w, double h) {
-    cairo_scale(cr, w / 32, h / 32);
-    cairo_new_path(cr);
-    cairo_move_to(cr, 2, 2);
-    cairo_line_to(cr, 24, 14);
-    cairo_line_to(cr, 14, 16);
-    cairo_line_to(cr, 10, 27);
-    cairo_close_path(cr);
-    fillVertical(cr, WHITE, rgb(0xFFB0F0), 2, 27);
-    outline(cr, 2);
+// The tip is the frame's top-left corner, and the frame's origin, so it sits on the pointer.
+TexturePicture makeMousePointer(const TextureRecipe& recipe) {
+    const int w = recipe.frameWidth, h = recipe.frameHeight;
+    return paintSheet({FrameRect{0, 0, w, h, -w / 2, h / 2}}, [](cairo_t* cr, int, double width, double height) {
+        cairo_scale(cr, width / 32, height / 32);
+        cairo_new_path(cr);
+        cairo_move_to(cr, 2, 2);
+        cairo_line_to(cr, 24, 14);
+        cairo_line_to(cr, 14, 16);
+        cairo_line_to(cr, 10, 27);
+        cairo_close_path(cr);
+        fillVertical(cr, WHITE, rgb(0xFFB0F0), 2, 27);
+        outline(cr, 2);
+    });
 }
 
 namespace {

@@ -42,7 +42,7 @@ TexturePicture paintSheet(const std::vector<FrameRect>& sizes, const FramePainte
             y += rowHeight;
             rowHeight = 0;
         }
-        picture.frames.push_back(FrameRect{x, y, size.width, size.height});
+        picture.frames.push_back(FrameRect{x, y, size.width, size.height, size.originX, size.originY});
         x += size.width;
         width = std::max(width, x);
         rowHeight = std::max(rowHeight, size.height);
@@ -70,6 +70,8 @@ std::string frameListText(const std::vector<FrameRect>& frames) {
         ini.setString(section, u"y", stringf(u"%d", frames[i].y));
         ini.setString(section, u"width", stringf(u"%d", frames[i].width));
         ini.setString(section, u"height", stringf(u"%d", frames[i].height));
+        if (frames[i].originX != 0) ini.setString(section, u"originX", stringf(u"%d", frames[i].originX));
+        if (frames[i].originY != 0) ini.setString(section, u"originY", stringf(u"%d", frames[i].originY));
     }
     return toUtf8(ini.toText());
 }

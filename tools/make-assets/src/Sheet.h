@@ -6,9 +6,11 @@
 #include <vector>
 #include "media/MemoryImageFile.h"
 
-/// One frame of a texture: where it lies in the picture, in pixels.
+/// One frame of a texture: where it lies in the picture, in pixels, and the origin adjustment
+/// the engine subtracts from its vertices (y upwards; 0, 0 draws the frame centred).
 struct FrameRect {
     int x = 0, y = 0, width = 0, height = 0;
+    int originX = 0, originY = 0;
 };
 
 /// Draws frame `index` into a fresh transparent `width` x `height` area whose top-left corner

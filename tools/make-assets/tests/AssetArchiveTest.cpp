@@ -112,6 +112,18 @@ TEST(AssetArchives, EverySampleAndStreamDecodes) {
     }
 }
 
+TEST(AssetArchives, ThePointerIsDrawnFromItsTip) {
+    ASSERT_TRUE(archives().main);
+    const std::vector<uint8_t> list = readEntry(*archives().main, "gfx/gui/game/mousepointer.ini");
+    std::vector<Texture::Frame> frames;
+    WideString error;
+    ASSERT_TRUE(Texture::parseFrames(MemoryIniFile::fromUtf8Bytes(list), 32, 32, frames, error)) << toUtf8(error);
+    ASSERT_EQ(frames.size(), 1u);
+    // Vertices run from -16 to 16 around the position; these move the top-left corner onto it.
+    EXPECT_EQ(frames[0].origin.x, -16.f);
+    EXPECT_EQ(frames[0].origin.y, 16.f);
+}
+
 TEST(AssetArchives, NamesAreUniqueAcrossTheTable) {
     std::set<std::string> names, paths;
     for (const TextureRecipe& r : textureRecipes()) {
