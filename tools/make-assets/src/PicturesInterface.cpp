@@ -57,7 +57,8 @@ TexturePicture makeHud(const TextureRecipe& recipe) {
             drawPlate(cr, 1.5, 1.5, w - 3, h - 3, 14, PANEL, CYAN);
             break;
         case 1:
-            drawPlate(cr, 1.5, 1.5, w - 3, h - 3, 10, WHITE.darker(0.35), WHITE);
+            // Mid grey: the style colour tints it, and white text stays readable on it.
+            drawPlate(cr, 1.5, 1.5, w - 3, h - 3, 10, WHITE.darker(0.55), WHITE.darker(0.1));
             break;
         case 2:
             cairo_translate(cr, w / 2 - 0.5, h / 2 + 0.5);

@@ -14,27 +14,29 @@ const Livery BLUE_LIVERY{rgb(0xE8F0FF), rgb(0x2F7BFF), rgb(0x5FF3FF)};
 const Livery RED_LIVERY{rgb(0xFFF2E8), rgb(0xFF3D4F), rgb(0xFFE45F)};
 
 // The fighter seen from above, nose up, centred on the origin and 56 units long; `bank` runs
-// from -1 (hard left) to 1 (hard right).
+// from -1 (hard left) to 1 (hard right). Rolling narrows the ship (the engine pods come in to
+// where the game puts the flames), darkens the wing that dips and lights the one that rises,
+// and turns the canopy towards the turn.
 void drawFighter(cairo_t* cr, const Livery& livery, double bank) {
-    const double squeeze = 1 - 0.28 * std::fabs(bank);
+    const double squeeze = 1 - 0.4 * std::fabs(bank);
+    const double roll = bank * 4;
     cairo_save(cr);
     cairo_scale(cr, squeeze, 1);
-    cairo_translate(cr, bank * 3, 0);
-    // Wings: the one dipping away from the viewer is darker.
     for (int side = -1; side <= 1; side += 2) {
+        const double dip = side * bank;  // > 0: this wing goes down
         cairo_new_path(cr);
         cairo_move_to(cr, side * 5, -8);
-        cairo_line_to(cr, side * 27, 12);
-        cairo_line_to(cr, side * 26, 19);
+        cairo_line_to(cr, side * 27, 12 + 3 * dip);
+        cairo_line_to(cr, side * 26, 19 + 3 * dip);
         cairo_line_to(cr, side * 6, 14);
         cairo_close_path(cr);
-        const double shade = 0.15 + 0.25 * side * bank;
-        fillVertical(cr, livery.stripe.lighter(0.15).darker(std::max(0.0, shade)), livery.stripe.darker(0.35), -8, 19);
+        const Colour wing = dip > 0 ? livery.stripe.darker(0.45 * dip) : livery.stripe.lighter(-0.35 * dip);
+        fillVertical(cr, wing.lighter(0.15), wing.darker(0.35), -8, 19);
         outline(cr, 2.2);
         cairo_new_path(cr);
         cairo_move_to(cr, side * 12, 4);
-        cairo_line_to(cr, side * 24, 14);
-        setColour(cr, WHITE.withAlpha(0.6));
+        cairo_line_to(cr, side * 24, 14 + 3 * dip);
+        setColour(cr, WHITE.withAlpha(0.6 - 0.4 * std::max(0.0, dip)));
         cairo_set_line_width(cr, 1.6);
         cairo_stroke(cr);
     }
@@ -51,19 +53,19 @@ void drawFighter(cairo_t* cr, const Livery& livery, double bank) {
     cairo_line_to(cr, -7, 24);
     cairo_curve_to(cr, -9, 8, -8, -18, 0, -28);
     cairo_close_path(cr);
-    fillBall(cr, livery.hull, -2, -6, 26);
+    fillBall(cr, livery.hull, -2 + roll, -6, 26);
     outline(cr, 2.4);
     cairo_new_path(cr);
-    cairo_move_to(cr, 0, -26);
-    cairo_line_to(cr, 0, 22);
+    cairo_move_to(cr, roll * 0.5, -26);
+    cairo_line_to(cr, roll, 22);
     setColour(cr, livery.stripe);
     cairo_set_line_width(cr, 3);
     cairo_stroke(cr);
     // Canopy.
-    ellipsePath(cr, 0, -8, 4.5, 9);
-    fillBall(cr, livery.canopy, -1, -10, 8);
+    ellipsePath(cr, roll, -8, 4.5, 9);
+    fillBall(cr, livery.canopy, roll - 1, -10, 8);
     outline(cr, 1.8);
-    gloss(cr, -1.5, -12, 2, 4, 0.8);
+    gloss(cr, roll - 1.5, -12, 2, 4, 0.8);
     cairo_restore(cr);
 }
 
