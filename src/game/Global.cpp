@@ -1,4 +1,5 @@
 #include "game/Global.h"
+#include <algorithm>
 #include <array>
 #include "core/ClassRegistry.h"
 #include "core/Console.h"
@@ -146,7 +147,7 @@ void Global::applyConfiguration(int width, int height) {
     engine.tickStep = 1.0 / configuration.tickRate;
     if (VekAudio* audio = VekAudio::get()) {
         audio->setOutputFrequency(
-            OUTPUT_FREQUENCIES.at(static_cast<std::size_t>(configuration.soundQuality)));
+            OUTPUT_FREQUENCIES[static_cast<std::size_t>(std::clamp(configuration.soundQuality, 0, 2))]);
         const int samples = configuration.muteAudio ? 0 : volumeOf(configuration.soundVolume);
         const int music = configuration.muteAudio ? 0 : volumeOf(configuration.musicVolume);
         audio->setGlobalVolume(VolumeGroup::Sample, samples);

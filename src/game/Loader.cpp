@@ -43,7 +43,7 @@ void makeResource(const LoaderResource& row) {
     case LoaderResource::Kind::Texture: {
         auto* texture = new Texture(row.file, row.textureFlags);
         Loader::registerTexture(texture, row.name);
-        if (row.anchor != 0) texture->skins.at(0)->setAnchor(row.anchor);
+        if (row.anchor != 0) texture->skins[0]->setAnchor(row.anchor);
         break;
     }
     case LoaderResource::Kind::Sample: {

@@ -14,7 +14,7 @@ constexpr uint8_t TOUCH_MODE_ALPHA = 0x40; // development mode only
 } // namespace
 
 MousePointer::MousePointer() : pTexture(Vek::get()->getResourceManager().find<Texture>(u"mousePointer")) {
-    setSkin(pTexture->skins.at(0));
+    setSkin(pTexture->skins[0]); // a texture has at least its whole picture as frame
 }
 
 void MousePointer::tick(double t, double dt) {

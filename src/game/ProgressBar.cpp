@@ -1,11 +1,14 @@
 #include "game/ProgressBar.h"
 #include <algorithm>
+#include "core/ErrorManager.h"
 #include "media/Quad.h"
 #include "media/Texture.h"
 
 ProgressBar::ProgressBar(Texture* texture, int frameSkin, int fillSkin) : pTexture(texture) {
-    if (frameSkin >= 0) setSkin(texture->skins.at(static_cast<std::size_t>(frameSkin)));
-    const TextureSkin* fill = texture->skins.at(static_cast<std::size_t>(fillSkin));
+    const auto frameCount = static_cast<int>(texture->skins.size());
+    VEK_ASSERT(frameSkin < frameCount && fillSkin >= 0 && fillSkin < frameCount);
+    if (frameSkin >= 0) setSkin(texture->skins[static_cast<std::size_t>(frameSkin)]);
+    const TextureSkin* fill = texture->skins[static_cast<std::size_t>(fillSkin)];
     fillSource = fill->getSource();
     pFillQuad = new Quad(texture, fillSource);
     pFillQuad->setAnchor(Quad::LEFT_EDGE);

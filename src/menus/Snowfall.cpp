@@ -48,7 +48,7 @@ Snowfall::Snowfall(const Camera& followed, float scale) : camera(followed), area
         flake.x = uniform(-w / 2.f, w / 2.f);
         flake.z = r * static_cast<float>(-third);
         const int frame = gameRandom.next() % VARIANTS + VARIANTS * sizeClassOf(r);
-        flake.renderable.setSkin(texture->skins.at(static_cast<std::size_t>(frame) % texture->skins.size()));
+        flake.renderable.setSkin(texture->skins[static_cast<std::size_t>(frame) % texture->skins.size()]);
         flake.renderable.setScaleXY(FLAKE_SCALE);
     }
 }

@@ -5,6 +5,7 @@
 #include "media/Quad.h"
 #include "menus/ContextLogo.h"
 #include "menus/Label.h"
+#include "menus/MenuLogo.h"
 #include "menus/TextBox.h"
 #include "menus/TimedImage.h"
 #include "media/FontQuad.h"
@@ -149,4 +150,27 @@ TEST(TextBox, MakesOneLabelPerSegmentAndLeavesWhenTheyAreGone) {
     for (int i = 0; i < 4 && !parent.getChildren().isEmpty(); ++i)
         parent.tick(0.0, 0.75);
     EXPECT_TRUE(parent.getChildren().isEmpty());
+}
+
+TEST(MenuLogo, TheOverlayUnfoldsHoldsAndFoldsWithAlternatingFrames) {
+    MenuFixture f;
+    Texture* logoTexture = f.addTexture(u"logo", 3);
+    MenuLogo logo;
+    EXPECT_TRUE(logo.removeWhenDone);
+    EXPECT_EQ(logo.getState(), 1);
+    EXPECT_EQ(logo.mainPart->getSkin(), logoTexture->skins[0]);
+    EXPECT_FLOAT_EQ(logo.overlay->position.y, -130.f);
+    const struct {
+        double dt;
+        int state;
+        int frame;
+        float scale;
+    } steps[] = {
+        {2.0, 2, 1, 0.f}, {0.5, 2, 1, 0.75f}, {1.0, 2, 1, 1.f}, {2.0, 2, 1, 0.75f}, {0.5, 3, 2, 0.f}};
+    for (const auto& step : steps) {
+        logo.tick(0.0, step.dt);
+        EXPECT_EQ(logo.getState(), step.state);
+        EXPECT_EQ(logo.overlay->getSkin(), logoTexture->skins[static_cast<std::size_t>(step.frame)]);
+        EXPECT_FLOAT_EQ(logo.overlay->scale.y, step.scale) << logo.getTimeInState();
+    }
 }
