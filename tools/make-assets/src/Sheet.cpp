@@ -78,5 +78,7 @@ std::string frameListText(const std::vector<FrameRect>& frames) {
 
 std::string frameListPath(const std::string& picturePath) {
     const std::size_t dot = picturePath.rfind('.');
-    return (dot == std::string::npos ? picturePath : picturePath.substr(0, dot)) + ".ini";
+    const std::size_t slash = picturePath.rfind('/');
+    const bool bHasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+    return (bHasExtension ? picturePath.substr(0, dot) : picturePath) + ".ini";
 }

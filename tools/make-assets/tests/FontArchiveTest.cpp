@@ -147,3 +147,23 @@ TEST(FontArchives, CodePagesWithoutBuiltInTableShipTheirTableForBothFolders) {
         }
     }
 }
+
+TEST(FontArchives, SlotsFollowTheCodePageAndKeepOnlyTheIconsBelowTheBlank) {
+    const std::vector<uint16_t> western = fontSlots("1252"), central = fontSlots("1250");
+    ASSERT_EQ(western.size(), 256u);
+    ASSERT_EQ(central.size(), 256u);
+    EXPECT_EQ(western['A'], u'A');
+    EXPECT_EQ(western[0x80], 0x20AC);  // the euro sign
+    EXPECT_EQ(western[0xE9], 0xE9);
+    EXPECT_EQ(central[0xB3], 0x0142);  // l with stroke
+    EXPECT_EQ(western[0x81], CodePointTable::NO_CODE);
+    for (const auto* slots : {&western, &central})
+        for (uint16_t unit = 0; unit < 0x20; ++unit)
+            EXPECT_EQ((*slots)[unit], isIconUnit(unit) ? unit : CodePointTable::NO_CODE) << unit;
+    for (const std::string codePage : {"Japanese", "Korean"}) {
+        const std::vector<uint16_t> slots = fontSlots(codePage);
+        ASSERT_GT(slots.size(), 0x80u + 400) << codePage;
+        EXPECT_EQ(slots['~'], u'~');
+        for (std::size_t i = 0x81; i < slots.size(); ++i) EXPECT_LT(slots[i - 1], slots[i]) << codePage << " slot " << i;
+    }
+}
