@@ -126,6 +126,13 @@ void RenderDevice::clearTarget(uint32_t argb) {
 }
 
 void RenderDevice::fillViewport(uint32_t argb) {
+    int width = 0;
+    int height = 0;
+    getOutputSize(width, height);
+    if (viewportX == 0 && viewportY == 0 && viewportWidth == width && viewportHeight == height) {
+        clearTarget(argb);  // the same pixels; a clear costs the device far less than drawing
+        return;
+    }
     setDrawColor(pRenderer, argb);
     SDL_SetRenderDrawBlendMode(pRenderer, SDL_BLENDMODE_NONE);
     const SDL_Rect all{0, 0, viewportWidth, viewportHeight};
