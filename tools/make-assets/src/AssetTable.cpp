@@ -74,6 +74,7 @@ const TextureRecipe TEXTURES[] = {
     {"gfx/zv2rm/pig-falling.tga", "bmp_cutscene_pig", MAIN, 4, 96, 96, uniformFrames<paintFallingPig>},
     {"gfx/zv2rm/cutscene_gaspump.tga", "bmp_cutscene_gaspump", MAIN, 1, 160, 224, uniformFrames<paintGasPump>},
     {"gfx/zv2rm/cutscene_policecar.tga", "bmp_cutscene_policecar", MAIN, 2, 96, 160, uniformFrames<paintPoliceCar>},
+    {"gfx/zv2rm/cutscene_road.jpg", "bmp_cutscene_road", MAIN, 1, 1280, 960, makeRoad},
     {"brume-edition/gfx/zv2rm/snowflake.tga", "bmp_snowflake", MAIN, 30, 16, 16, makeSnowflakes},
     {"brume-edition/gfx/gui/game/hud-touchscreen.tga", "hud-touchscreen", MAIN, 5, 96, 96, uniformFrames<paintTouchButton>},
     {"brume-edition/gfx/gui/game/progressbar.tga", "gui-game-progressBar", MAIN, 2, 320, 24, makeProgressBar},

@@ -75,6 +75,7 @@ void paintSignAttention(cairo_t* cr, int index, double w, double h);
 void paintTrafficLight(cairo_t* cr, int index, double w, double h);
 void paintFallingPig(cairo_t* cr, int index, double w, double h);
 void paintPoliceCar(cairo_t* cr, int index, double w, double h);
+TexturePicture makeRoad(const TextureRecipe& recipe);
 
 // Interface.
 TexturePicture makeHud(const TextureRecipe& recipe);

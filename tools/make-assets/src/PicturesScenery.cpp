@@ -425,3 +425,58 @@ void paintPoliceCar(cairo_t* cr, int index, double w, double h) {
         outline(cr, 1.5);
     }
 }
+
+// The interludes' backdrop: a snowy country road seen from above, running up the screen where
+// the fighter drives (x 270 of the 640-unit field), with snow banks, pines and lamps.
+TexturePicture makeRoad(const TextureRecipe& recipe) {
+    return paintPicture(recipe.frameWidth, recipe.frameHeight, [](cairo_t* cr, int, double w, double h) {
+        cairo_rectangle(cr, 0, 0, w, h);
+        fillVertical(cr, rgb(0xE8F0FF), rgb(0xC8D8F0), 0, h);
+        cairo_new_path(cr);
+        GameRandom random;
+        random.setSeed(4242);
+        for (int drift = 0; drift < 40; ++drift) {
+            ellipsePath(cr, random.fraction() * w, random.fraction() * h, 40 + random.fraction() * 80, 20 + random.fraction() * 30);
+            setColour(cr, WHITE.withAlpha(0.5));
+            cairo_fill(cr);
+        }
+        const double roadLeft = w * 270 / 640 - 130, roadWidth = 260;
+        cairo_rectangle(cr, roadLeft - 18, 0, roadWidth + 36, h);
+        setColour(cr, WHITE);
+        cairo_fill(cr);
+        cairo_rectangle(cr, roadLeft, 0, roadWidth, h);
+        fillVertical(cr, rgb(0x5A6070), rgb(0x4A5060), 0, h);
+        cairo_new_path(cr);
+        for (const double edge : {roadLeft + 10, roadLeft + roadWidth - 10}) {
+            cairo_move_to(cr, edge, 0);
+            cairo_line_to(cr, edge, h);
+        }
+        setColour(cr, WHITE.withAlpha(0.85));
+        cairo_set_line_width(cr, 5);
+        cairo_stroke(cr);
+        for (double y = 0; y < h; y += 80) cairo_rectangle(cr, roadLeft + roadWidth / 2 - 4, y + 10, 8, 44);
+        setColour(cr, rgb(0xFFE11F));
+        cairo_fill(cr);
+        for (int tree = 0; tree < 26; ++tree) {
+            const bool bLeft = tree % 2 == 0;
+            const double x = bLeft ? random.fraction() * (roadLeft - 90) + 45 : roadLeft + roadWidth + 60 + random.fraction() * (w - roadLeft - roadWidth - 110);
+            const double y = random.fraction() * h, r = 28 + random.fraction() * 22;
+            ellipsePath(cr, x + r * 0.3, y + r * 0.35, r, r * 0.8);
+            setColour(cr, rgb(0x8090B0).withAlpha(0.35));
+            cairo_fill(cr);
+            for (int layer = 0; layer < 3; ++layer) {
+                starPath(cr, x, y, 8, r * (1 - 0.28 * layer), r * (0.7 - 0.2 * layer), layer * 0.2);
+                fillBall(cr, rgb(0x2E8B57).darker(0.1 * (2 - layer)), x - r * 0.3, y - r * 0.3, r);
+                outline(cr, 2);
+            }
+            gloss(cr, x - r * 0.2, y - r * 0.25, r * 0.35, r * 0.25, 0.8);
+        }
+        for (double y = 120; y < h; y += 320) {
+            const double x = roadLeft + roadWidth + 22;
+            glowSpot(cr, x - 30, y, 60, rgb(0xFFE45F).withAlpha(0.35));
+            circlePath(cr, x, y, 8);
+            fillBall(cr, rgb(0x5A6378), x, y, 8);
+            outline(cr, 2);
+        }
+    });
+}
