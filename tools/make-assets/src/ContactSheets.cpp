@@ -1,6 +1,8 @@
 #include "ContactSheets.h"
 #include <cairo.h>
+#include <cmath>
 #include <algorithm>
+#include <map>
 #include "AssetArchives.h"
 #include "FontPages.h"
 
@@ -54,6 +56,91 @@ bool writeSheet(const std::string& path, const MemoryImageFile& image, const std
     return true;
 }
 
+// A play-field mock-up: the textures drawn at their size in the game (half their pixels) over
+// the sky, to judge whether they read together.
+class SceneMockup {
+public:
+    SceneMockup() : surface(cairo_image_surface_create(CAIRO_FORMAT_RGB24, 640, 480)), cr(cairo_create(surface)) {}
+    ~SceneMockup() {
+        cairo_destroy(cr);
+        cairo_surface_destroy(surface);
+        for (auto& [name, art] : pictures) cairo_surface_destroy(art.second);
+    }
+    SceneMockup(const SceneMockup&) = delete;
+    SceneMockup& operator=(const SceneMockup&) = delete;
+
+    // Frame `index` of the texture `name`, centred on (x, y) of the 640 x 480 field.
+    void draw(const std::string& name, int index, double x, double y, double scale = 0.5) {
+        const auto& [picture, art] = pictureOf(name);
+        const FrameRect& f = picture.frames[static_cast<std::size_t>(index)];
+        cairo_save(cr);
+        cairo_translate(cr, x, y);
+        cairo_scale(cr, scale, scale);
+        cairo_translate(cr, -f.width / 2.0, -f.height / 2.0);
+        cairo_rectangle(cr, 0, 0, f.width, f.height);
+        cairo_clip(cr);
+        cairo_set_source_surface(cr, art, -f.x, -f.y);
+        cairo_paint(cr);
+        cairo_restore(cr);
+    }
+    cairo_status_t write(const std::string& path) { return cairo_surface_write_to_png(surface, path.c_str()); }
+
+private:
+    const std::pair<TexturePicture, cairo_surface_t*>& pictureOf(const std::string& name) {
+        auto found = pictures.find(name);
+        if (found != pictures.end()) return found->second;
+        for (const TextureRecipe& recipe : textureRecipes())
+            if (name == recipe.name) {
+                TexturePicture picture = paintTexture(recipe);
+                cairo_surface_t* art = surfaceOf(picture.image);
+                return pictures.emplace(name, std::make_pair(std::move(picture), art)).first->second;
+            }
+        return pictures.emplace(name, std::make_pair(TexturePicture{}, surfaceOf(MemoryImageFile(1, 1)))).first->second;
+    }
+
+    cairo_surface_t* surface;
+    cairo_t* cr;
+    std::map<std::string, std::pair<TexturePicture, cairo_surface_t*>> pictures;
+};
+
+bool writeSceneMockup(const std::string& path, std::string& error) {
+    SceneMockup scene;
+    scene.draw("bmp_sky", 0, 320, 240);
+    scene.draw("bmp_zelbinBoss", 3, 320, 90);
+    for (int i = 0; i < 5; ++i) {
+        scene.draw("bmp_zelbin_" + std::to_string(i), i, 120 + 100 * i, 170);
+        scene.draw("bmp_zelbin_" + std::to_string(4 - i), 7 - i, 170 + 100 * i, 210);
+    }
+    scene.draw("bmp_zelbin360", 8 * 20 + 3, 80, 300);
+    scene.draw("bmp_flyingsaucer", 2, 560, 60);
+    scene.draw("bmp_umbrella", 4, 560, 280);
+    for (int i = 0; i < 3; ++i) scene.draw("bmp_crystal", 0, 200, 330 - 30 * i);
+    scene.draw("bmp_crystalDouble", 2, 440, 320);
+    scene.draw("bmp_zigzag", 0, 320, 300);
+    scene.draw("bmp_pod", 0, 260, 260);
+    scene.draw("bmp_zigzagPurple", 16, 380, 270);
+    for (int angle = 0; angle < 32; angle += 3) scene.draw("bmp_sparc", 32 + angle, 470 + 20 * std::cos(angle * 0.196), 200 + 20 * std::sin(angle * 0.196));
+    scene.draw("bmp_smoke", 6, 100, 380);
+    scene.draw("bmp_coin", 3, 150, 330);
+    scene.draw("bmp_giftbox_1", 2, 520, 360);
+    scene.draw("bmp_atom", 1, 360, 360);
+    scene.draw("bmp_asteroidBig", 5, 600, 420);
+    for (int player = 0; player < 2; ++player) {
+        const double x = 200 + 240 * player;
+        scene.draw("bmp_engine", 5, x - 10, 423);
+        scene.draw("bmp_engine", 5, x + 10, 423);
+        scene.draw(player == 0 ? "bmp_fighter_0" : "bmp_fighter_1", player == 0 ? 2 : 6, x, 408);
+    }
+    scene.draw("bmp_shield", 4, 200, 408);
+    scene.draw("hud", 0, 90, 0, 1.0);
+    scene.draw("hud", 0, 550, 0, 1.0);
+    scene.draw("hud", 1, 90, 40, 1.0);
+    const cairo_status_t status = scene.write(path);
+    if (status == CAIRO_STATUS_SUCCESS) return true;
+    error = path + ": " + cairo_status_to_string(status);
+    return false;
+}
+
 }  // namespace
 
 bool writeContactSheets(const std::string& folder, std::string& error) {
@@ -61,6 +148,7 @@ bool writeContactSheets(const std::string& folder, std::string& error) {
         const TexturePicture picture = paintTexture(recipe);
         if (!writeSheet(folder + "/" + recipe.name + ".png", picture.image, picture.frames, error)) return false;
     }
+    if (!writeSceneMockup(folder + "/scene-mockup.png", error)) return false;
     for (const std::string& codePage : fontCodePages())
         for (const ArchiveEntry& entry : fontArchiveEntries(codePage)) {
             if (entry.name.size() < 4 || entry.name.compare(entry.name.size() - 4, 4, ".tga") != 0) continue;
