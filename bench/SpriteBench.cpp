@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 #include <vector>
+#include "core/GameRandom.h"
 #include "core/VekBase.h"
 #include "media/Renderable.h"
 #include "media/Texture.h"
@@ -33,17 +34,24 @@ static void BM_Sprites(benchmark::State& state) {
     Texture texture(graphics, picture, {}, 0);
     VekBase root;
     std::vector<Renderable*> sprites;
+    // Spread evenly over the screen, as a game's sprites are, each drifting on its own course.
+    std::vector<Vector3> starts;
+    std::vector<Vector3> velocities;
+    gameRandom.setSeed(1);
+    auto uniform = [](float from, float to) { return from + (to - from) * static_cast<float>(gameRandom.fraction()); };
     for (int i = 0; i < count; ++i) {
         auto* sprite = new Renderable;
         sprite->setSkin(texture.skins[0]);
         root.addChild(sprite);
         sprites.push_back(sprite);
+        starts.push_back({uniform(-320.f, 320.f), uniform(-240.f, 240.f), 0.f});
+        velocities.push_back({uniform(-2.f, 2.f), uniform(-2.f, 2.f), 0.f});
     }
     int frame = 0;
     for (auto _ : state) {
-        for (int i = 0; i < count; ++i) {
-            const float a = static_cast<float>(i) * 0.7f + static_cast<float>(frame) * 0.01f;
-            sprites[static_cast<std::size_t>(i)]->position = {300.f * std::sin(a), 220.f * std::cos(a * 1.3f), 0.f};
+        for (std::size_t i = 0; i < sprites.size(); ++i) {
+            const Vector3 moved = starts[i] + velocities[i] * static_cast<float>(frame % 100);
+            sprites[i]->position = moved;
         }
         graphics.beginScene();
         graphics.clear(0xFF000020);
