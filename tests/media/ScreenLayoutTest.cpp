@@ -2,6 +2,9 @@
 #include "GraphicsTestSupport.h"
 #include "TempDataHome.h"
 #include "core/AppEnvironment.h"
+#include "core/Camera.h"
+#include "media/Quad.h"
+#include "media/Renderable.h"
 #include "core/StringUtil.h"
 #include "core/UserSettings.h"
 
@@ -135,4 +138,35 @@ TEST(VekGraphics, SafeSwitchOpensAnEightHundredBySixHundredWindow) {
     EXPECT_EQ(graphics.getSettings().width, 800);
     EXPECT_EQ(graphics.getSettings().height, 600);
     EXPECT_FALSE(graphics.bFullScreen);
+}
+
+TEST(VekGraphics, CamerasPlaceTheWorldAndScreenSpaceIgnoresThem) {
+    GraphicsFixture fixture;
+    VekGraphics& graphics = *fixture.graphics;
+    auto makeSquare = [](uint32_t colour, const Vector3& position) {
+        auto* quad = new Quad;
+        quad->setSize(20, 20);
+        auto* square = new Renderable;
+        square->setSkin(quad, true);
+        square->color = colour;
+        square->position = position;
+        return std::unique_ptr<Renderable>(square);
+    };
+    const auto world = makeSquare(0xFFFF0000, {1000, 500, 0});
+    const auto screen = makeSquare(0xFF00FF00, {-200, 0, 0});
+    screen->bScreenSpace = true;
+    const auto nearer = makeSquare(0xFF0000FF, {1000, 400, -160});  // half way to the eye: drawn twice as big
+    Camera camera;
+    camera.setPosition(1000, 500);
+    graphics.beginScene();
+    graphics.useCamera(camera);
+    world->render();
+    screen->render();
+    nearer->render();
+    const MemoryImageFile frame = fixture.capture();
+    EXPECT_EQ(frame.at(320, 240) & 0xFFFFFF, 0xFF0000u);        // the camera looks at the red square
+    EXPECT_EQ(frame.at(120, 240) & 0xFFFFFF, 0x00FF00u);        // screen units, whatever the camera
+    EXPECT_EQ(frame.at(320, 240 + 200) & 0xFFFFFF, 0x0000FFu);  // 100 units below, seen from half the depth
+    EXPECT_EQ(frame.at(320 + 19, 440) & 0xFFFFFF, 0x0000FFu);   // 20 units wide shown as 40 pixels
+    EXPECT_EQ(frame.at(320 + 21, 440) & 0xFFFFFF, 0u);
 }
