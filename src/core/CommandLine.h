@@ -8,7 +8,7 @@
 struct CommandLineOptions {
     int frames = 0;           ///< "--frames N": quit after N engine frames; 0 = run until closed
     bool bFixedStep = false;  ///< "--fixed-step": every frame advances exactly one tick step and
-                              ///< time moves only with the frames (nothing sleeps; the seed is 0)
+                              ///< time moves only with the frames (nothing sleeps; random numbers start from 0)
 };
 
 /// Nullopt when a switch is malformed ("--frames" without a positive whole number).
