@@ -1,7 +1,5 @@
 #include "menus/Label.h"
-#include "media/Color.h"
 #include "media/FontQuad.h"
-#include "menus/FadeAlpha.h"
 
 namespace {
 
@@ -15,22 +13,8 @@ Label::Label(float x, float y, float z, WideStringView labelText, FontQuad* labe
     color = colour;
 }
 
-void Label::tick(double t, double dt) {
-    Renderable::tick(t, dt);
-    if (delay > 0.0) {
-        delay -= dt;
-        return;
-    }
-    if (age < duration) {
-        age += dt;
-        if (fadeIn > 0.0 || fadeOut > 0.0)
-            color = withAlpha(color, fadeAlpha(age, duration, fadeIn, fadeOut));
-    }
-    if (age >= duration && removeWhenDone) markDead();
-}
-
 void Label::render() {
-    if (hidden || delay > 0.0 || age >= duration || !font) return;
+    if (hidden || !isShowing() || !font) return;
     updateTransform();
     if (hasShadow) {
         const uint32_t shadowAlpha = (color >> 24) * 64 / 255;

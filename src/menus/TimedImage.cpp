@@ -1,22 +1,6 @@
 #include "menus/TimedImage.h"
-#include "media/Color.h"
-#include "menus/FadeAlpha.h"
-
-void TimedImage::tick(double t, double dt) {
-    Renderable::tick(t, dt);
-    if (delay > 0.0) {
-        delay -= dt;
-        return;
-    }
-    if (age < duration) {
-        age += dt;
-        if (fadeIn > 0.0 || fadeOut > 0.0)
-            color = withAlpha(color, fadeAlpha(age, duration, fadeIn, fadeOut));
-    }
-    if (age >= duration && removeWhenDone) markDead();
-}
 
 void TimedImage::render() {
-    if (delay > 0.0 || age >= duration) return;
+    if (!isShowing()) return;
     Renderable::render();
 }
