@@ -1,25 +1,12 @@
 #include <benchmark/benchmark.h>
 #include "VorbisTestFile.h"
 #include "media/AudioMixer.h"
-#include "media/PcmSource.h"
-#include "platform/VorbisDecoder.h"
+#include "media/VorbisSource.h"
 
 namespace {
 
 constexpr int RATE = 44100;
 constexpr int BUFFER_FRAMES = 1024;  // one SDL callback
-
-class VorbisSource : public PcmSource {
-public:
-    explicit VorbisSource(std::shared_ptr<const std::vector<uint8_t>> bytes) : decoder(std::move(bytes)) {}
-    int getChannels() const override { return decoder.getChannels(); }
-    int getFrequency() const override { return decoder.getFrequency(); }
-    int read(float* out, int frames) override { return decoder.read(out, frames); }
-    bool rewind() override { return decoder.rewind(); }
-
-private:
-    platform::VorbisDecoder decoder;
-};
 
 // N looping voices at assorted pitches and pans, plus one looping stereo Ogg Vorbis stream.
 // The "cpu_%" counter is the share of real time the mixing takes (CPU seconds per second of

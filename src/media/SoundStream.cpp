@@ -2,27 +2,10 @@
 #include "core/Logger.h"
 #include "core/StringUtil.h"
 #include "media/AudioFiles.h"
-#include "media/PcmSource.h"
 #include "media/VekAudio.h"
-#include "platform/VorbisDecoder.h"
+#include "media/VorbisSource.h"
 
 VEK_REGISTER_CLASS_WITHOUT_CREATOR(SoundStream, VekBase, u"SoundStream")
-
-namespace {
-
-class VorbisSource : public PcmSource {
-public:
-    explicit VorbisSource(std::shared_ptr<const std::vector<uint8_t>> bytes) : decoder(std::move(bytes)) {}
-    int getChannels() const override { return decoder.getChannels(); }
-    int getFrequency() const override { return decoder.getFrequency(); }
-    int read(float* out, int frames) override { return decoder.read(out, frames); }
-    bool rewind() override { return decoder.rewind(); }
-
-private:
-    platform::VorbisDecoder decoder;
-};
-
-}  // namespace
 
 SoundStream::SoundStream(const WideString& streamPath, int flags) : path(streamPath), bLoop((flags & 1) != 0) {
     const VekAudio* audio = VekAudio::get();
