@@ -1,0 +1,81 @@
+# What the whole-program checks share; sourced by them (CMake runs only the *.sh scripts).
+
+# Exits 77 (skipped) unless every named tool is installed.
+requireTools() {
+    local tool
+    for tool in "$@"; do
+        if ! command -v "$tool" >/dev/null; then
+            echo "SKIPPED: $tool is not installed (scripts/setup installs it)"
+            exit 77
+        fi
+    done
+}
+
+# Runs the calling script again on a virtual X display, with "--inside" before the given
+# arguments; exits 77 (skipped) when xvfb-run or xdotool is missing.
+runOnVirtualDisplay() {
+    requireTools xvfb-run xdotool
+    exec xvfb-run -a bash "$0" --inside "$@"
+}
+
+# The leak checker leaves alone what the system libraries keep until exit.
+suppressLibraryLeaks() {
+    export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$(dirname "${BASH_SOURCE[0]}")/lsan.supp"
+}
+
+# A scratch folder as the user-data home; removed at exit, after the program started in the
+# background ($pid, when set) is killed.
+useScratchHome() {
+    scratch=$(mktemp -d)
+    pid=""
+    trap 'cleanUpScratch' EXIT
+    export XDG_DATA_HOME="$scratch/data" SDL_AUDIODRIVER=dummy
+    folder="$XDG_DATA_HOME/ZV2rmBrumedemo/3.07"
+    log="$folder/ZV2rmBrumedemo.log"
+}
+
+cleanUpScratch() {
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null
+    rm -rf "$scratch"
+}
+
+# Reports a failure with the program's log and what it wrote to $scratch/stderr, and exits 1.
+fail() {
+    echo "FAILED: $1"
+    [ -f "$log" ] && sed 's/^/    log: /' "$log"
+    [ -s "$scratch/stderr" ] && sed 's/^/    stderr: /' "$scratch/stderr"
+    exit 1
+}
+
+# Waits up to $1 tenths of a second for the command that follows to succeed.
+waitFor() {
+    local tenths=$1
+    shift
+    for _ in $(seq "$tenths"); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Sets $window to the game's window once there is one.
+findWindow() {
+    window=$(xdotool search --name "Zelbin Vorlanx" 2>/dev/null | head -n 1)
+    [ -n "$window" ]
+}
+
+# Waits for the program started in the background ($pid) to open its window and enter its loop.
+waitForGameLoop() {
+    window=""
+    waitFor 100 findWindow || fail "the window did not open"
+    waitFor 100 grep -q "Entering game loop." "$log" || fail "the engine was not created"
+}
+
+# Closes the window and waits for the program to end; sets $status to its exit status.
+closeWindowAndWait() {
+    xdotool windowclose "$window"
+    waitFor 100 bash -c "! kill -0 $pid 2>/dev/null" || fail "closing the window did not end the program"
+    wait "$pid"
+    status=$?
+    pid=""
+}
