@@ -110,14 +110,9 @@ TEST(CommonTexts, TextsEqualToEnglishAreExactlyTheListedOnes) {
         idsOfKeyList("OK STOP LETTERBOX VSYNC MUTEAUDIO MUTEAUDIOHINT JOYSTICKDEADZONE DEVICE_GAMEPAD"),
     };
     const std::size_t listed[LANGUAGE_COUNT] = {0, 9, 6, 13, 6, 9, 8, 8};
-    const auto english = textsOfRow(ROW_EN);
     for (int row = ROW_FR; row < LANGUAGE_COUNT; ++row) {
         ASSERT_EQ(sameAsEnglish[row].size(), listed[row]) << ROW_NAMES[row];
-        const auto texts = textsOfRow(row);
-        for (StringId id = STR_CONFIRM; id <= STR_CHANGELANGUAGETEXT; ++id) {
-            if (isUnassignedStringId(id)) continue;
-            EXPECT_EQ(texts[id] == english[id], sameAsEnglish[row].count(id) == 1) << rowAndKey(row, id);
-        }
+        expectSameAsEnglishExactlyAt(row, STR_CONFIRM, STR_CHANGELANGUAGETEXT, sameAsEnglish[row]);
     }
 }
 
@@ -228,9 +223,9 @@ TEST(CommonTexts, LettersStayWithinWhatTheRangeNeeds) {
         if (c >= 0x20 && c < 0x7F) return true;
         if (beyondAscii[row].find(c) != std::u16string::npos) return true;
         if (row == ROW_JA)
-            return (c >= 0x3041 && c <= 0x3096) || (c >= 0x30A1 && c <= 0x30FA) ||
-                   (c >= 0x4E00 && c <= 0x9FFF) || (c == u'\u3001' && id == STR_DETAILHINT);
-        if (row == ROW_KO) return c >= 0xAC00 && c <= 0xD7A3;
+            return isHiragana(c) || isKatakana(c) || isIdeograph(c) ||
+                   (c == u'\u3001' && id == STR_DETAILHINT);
+        if (row == ROW_KO) return isHangulSyllable(c);
         return false;
     };
     for (int row = 0; row < LANGUAGE_COUNT; ++row) {

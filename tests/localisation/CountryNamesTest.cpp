@@ -114,22 +114,14 @@ TEST(CountryNames, NamesEqualToEnglishAreExactlyTheListedOnes) {
         countryIds(polishSame),
     };
     const std::size_t listed[LANGUAGE_COUNT] = {0, 67, 92, 106, 92, 2, 2, 239};
-    const auto english = textsOfRow(ROW_EN);
     for (int row = ROW_FR; row < LANGUAGE_COUNT; ++row) {
         ASSERT_EQ(sameAsEnglish[row].size(), listed[row]) << ROW_NAMES[row];
-        const auto texts = textsOfRow(row);
-        for (StringId id = STR_COUNTRYNONE; id <= STR_COUNTRYZW; ++id)
-            EXPECT_EQ(texts[id] == english[id], sameAsEnglish[row].count(id) == 1) << rowAndKey(row, id);
+        expectSameAsEnglishExactlyAt(row, STR_COUNTRYNONE, STR_COUNTRYZW, sameAsEnglish[row]);
     }
 }
 
 TEST(CountryNames, QuotedNamesAreStoredExactly) {
-    struct Quoted {
-        int row;
-        StringId id;
-        const char16_t* text;
-    };
-    const Quoted quoted[] = {
+    const QuotedText quoted[] = {
         {ROW_EN, STR_COUNTRYNONE, u"not specified"},
         {ROW_FR, STR_COUNTRYNONE, u"non sp\u00E9cifi\u00E9"},
         {ROW_DE, STR_COUNTRYNONE, u"keine Angabe"},
@@ -171,7 +163,7 @@ TEST(CountryNames, QuotedNamesAreStoredExactly) {
         {ROW_KO, STR_COUNTRYFK, u"\uD3EC\uD074\uB79C\uB4DC \uC81C\uB3C4 / \uB9D0\uBE44\uB098\uC2A4"},
         {ROW_KO, STR_COUNTRYGS, u"\uB0A8 \uC870\uC9C0\uC544 / \uB0A8 \uC0CC\uB4DC\uC704\uCE58 \uC81C\uB3C4"},
     };
-    for (const Quoted& entry : quoted)
+    for (const QuotedText& entry : quoted)
         EXPECT_EQ(textsOfRow(entry.row)[entry.id], WideStringView(entry.text))
             << rowAndKey(entry.row, entry.id);
 }
@@ -218,8 +210,8 @@ TEST(CountryNames, LettersStayWithinWhatTheRangeNeeds) {
     const auto isAllowed = [&](int row, char16_t c) {
         if (c >= 0x20 && c < 0x7F) return true;
         if (beyondAscii[row].find(c) != std::u16string::npos) return true;
-        if (row == ROW_JA) return (c >= 0x30A1 && c <= 0x30FA) || (c >= 0x4E00 && c <= 0x9FFF);
-        if (row == ROW_KO) return c >= 0xAC00 && c <= 0xD7A3;
+        if (row == ROW_JA) return isKatakana(c) || isIdeograph(c);
+        if (row == ROW_KO) return isHangulSyllable(c);
         return false;
     };
     for (int row = 0; row < LANGUAGE_COUNT; ++row) {

@@ -1,4 +1,6 @@
 #pragma once
+#include <gtest/gtest.h>
+#include <initializer_list>
 #include <set>
 #include <string>
 #include <string_view>
@@ -6,19 +8,34 @@
 #include "core/StringUtil.h"
 #include "localisation/LocalisedTexts.h"
 
-// Reading the language files row by row, for the tests of single text families.
+// Reading the language files row by row, for the tests of the texts.
 
 enum LanguageRow { ROW_EN, ROW_FR, ROW_DE, ROW_IT, ROW_ES, ROW_JA, ROW_KO, ROW_PL };
 
 inline const char* const ROW_NAMES[LANGUAGE_COUNT] = {"english", "french",   "german", "italian",
                                                       "spanish", "japanese", "korean", "polish"};
 
-/// One language's texts by id, as its files give them; the empty text where they give none.
+/// One language's texts by id, as its files give them; null where they give none.
+inline std::vector<const char16_t*> givenTextsOfRow(int row) {
+    std::vector<const char16_t*> texts(STRING_ID_COUNT, nullptr);
+    for (const LocalisedText& entry : localisedTexts(row))
+        texts[entry.id] = entry.text;
+    return texts;
+}
+
+/// One language's texts by id; the empty text where its files give none.
 inline std::vector<WideStringView> textsOfRow(int row) {
     std::vector<WideStringView> texts(STRING_ID_COUNT);
     for (const LocalisedText& entry : localisedTexts(row))
         if (entry.text) texts[entry.id] = entry.text;
     return texts;
+}
+
+/// Calls `check(row, id, text)` for every text that the language files give.
+template <class Check> void forEachGivenText(Check check) {
+    for (int row = 0; row < LANGUAGE_COUNT; ++row)
+        for (const LocalisedText& entry : localisedTexts(row))
+            if (entry.text) check(row, entry.id, WideStringView(entry.text));
 }
 
 /// The id of a key, or -1 when no key file lists it.
@@ -28,6 +45,17 @@ inline StringId idOfKey(std::u16string_view key) {
     return -1;
 }
 
+/// The ids of the keys that the key files list; the others are left out.
+inline std::set<StringId> idsOfKeys(std::initializer_list<const char*> keys) {
+    std::set<StringId> ids;
+    for (const char* key : keys) {
+        for (const StringKey& entry : STRING_KEYS)
+            if (toUtf8(entry.key) == key) ids.insert(entry.id);
+    }
+    return ids;
+}
+
+/// The ids of blank-separated keys; -1 for a key that no key file lists.
 inline std::set<StringId> idsOfKeyList(std::string_view keys) {
     std::set<StringId> ids;
     for (std::size_t begin = 0; begin < keys.size();) {
@@ -42,4 +70,38 @@ inline std::set<StringId> idsOfKeyList(std::string_view keys) {
 inline std::string rowAndKey(int row, StringId id) {
     const char16_t* key = findStringKey(id);
     return std::string(ROW_NAMES[row]) + " " + (key ? toUtf8(key) : std::to_string(id));
+}
+
+/// Expects the texts of `row` from `first` to `last` (unassigned ids aside) to equal the English ones exactly
+/// at `identical`.
+inline void expectSameAsEnglishExactlyAt(int row, StringId first, StringId last,
+                                         const std::set<StringId>& identical) {
+    const auto english = givenTextsOfRow(ROW_EN);
+    const auto texts = givenTextsOfRow(row);
+    for (StringId id = first; id <= last; ++id) {
+        if (isUnassignedStringId(id)) continue;
+        ASSERT_TRUE(texts[id] && english[id]) << rowAndKey(row, id);
+        EXPECT_EQ(WideStringView(texts[id]) == english[id], identical.count(id) == 1) << rowAndKey(row, id);
+    }
+}
+
+/// A text that must stand in a language's files exactly as given.
+struct QuotedText {
+    int row;
+    StringId id;
+    const char16_t* text;
+};
+
+inline bool isHiragana(char16_t c) {
+    return c >= 0x3041 && c <= 0x3096;
+}
+/// Katakana letters, without the middle dot and the prolonged sound mark.
+inline bool isKatakana(char16_t c) {
+    return c >= 0x30A1 && c <= 0x30FA;
+}
+inline bool isIdeograph(char16_t c) {
+    return c >= 0x4E00 && c <= 0x9FFF;
+}
+inline bool isHangulSyllable(char16_t c) {
+    return c >= 0xAC00 && c <= 0xD7A3;
 }

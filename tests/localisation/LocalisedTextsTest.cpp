@@ -5,12 +5,10 @@
 #include <set>
 #include <string>
 #include <vector>
+#include "LanguageRowsSupport.h"
 #include "core/StringUtil.h"
 
 namespace {
-
-const char* const LANGUAGE_NAMES[LANGUAGE_COUNT] = {"english", "french",   "german", "italian",
-                                                    "spanish", "japanese", "korean", "polish"};
 
 std::string keyName(StringId id) {
     const char16_t* key = findStringKey(id);
@@ -43,20 +41,19 @@ std::string familyProblems(const StringFamily& family, std::span<const Localised
     return report;
 }
 
-}  // namespace
+} // namespace
 
 TEST(LocalisedTexts, EveryLanguageListsExactlyTheKeysOfEachFamilyInOrder) {
     for (int row = 0; row < LANGUAGE_COUNT; ++row) {
         const auto texts = localisedTexts(row);
         for (const StringFamily& family : STRING_FAMILIES) {
             const std::string problems = familyProblems(family, texts);
-            EXPECT_TRUE(problems.empty()) << LANGUAGE_NAMES[row] << "/" << family.name << ".inc:" << problems;
+            EXPECT_TRUE(problems.empty()) << ROW_NAMES[row] << "/" << family.name << ".inc:" << problems;
         }
         StringId previous = -1;
         for (const LocalisedText& entry : texts) {
-            EXPECT_GT(entry.id, previous)
-                << LANGUAGE_NAMES[row] << ": " << keyName(entry.id) << " out of order";
-            EXPECT_NE(entry.text, nullptr) << LANGUAGE_NAMES[row] << ": " << keyName(entry.id);
+            EXPECT_GT(entry.id, previous) << ROW_NAMES[row] << ": " << keyName(entry.id) << " out of order";
+            EXPECT_NE(entry.text, nullptr) << ROW_NAMES[row] << ": " << keyName(entry.id);
             previous = entry.id;
         }
     }
@@ -82,10 +79,10 @@ TEST(LocalisedTexts, EverySlotHoldsATextAndOnlyTheListedOnesAreEmpty) {
     for (int row = 0; row < LANGUAGE_COUNT; ++row) {
         for (StringId id = 0; id < STRING_ID_COUNT; ++id) {
             const char16_t* text = language->getRowString(row, id);
-            ASSERT_NE(text, nullptr) << LANGUAGE_NAMES[row] << " " << keyName(id);
+            ASSERT_NE(text, nullptr) << ROW_NAMES[row] << " " << keyName(id);
             const bool bEmpty = isUnassignedStringId(id) || id == STR_NULL || id == STR_DIK_NONE ||
                                 (row != 0 && id == STR_ORIGINALMUSICHINT);
-            EXPECT_EQ(WideStringView(text).empty(), bEmpty) << LANGUAGE_NAMES[row] << " " << keyName(id);
+            EXPECT_EQ(WideStringView(text).empty(), bEmpty) << ROW_NAMES[row] << " " << keyName(id);
         }
     }
 }

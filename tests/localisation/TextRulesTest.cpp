@@ -6,45 +6,11 @@
 #include <vector>
 #include "core/Format.h"
 #include "core/StringUtil.h"
-#include "localisation/LocalisedTexts.h"
+#include "LanguageRowsSupport.h"
 
 // Rules every language's texts keep, whichever family they belong to.
 
 namespace {
-
-enum Row { EN, FR, DE, IT, ES, JA, KO, PL };
-
-const char* const LANGUAGE_NAMES[LANGUAGE_COUNT] = {"english", "french",   "german", "italian",
-                                                    "spanish", "japanese", "korean", "polish"};
-
-/// One language's texts by id; null where its files give none.
-std::vector<const char16_t*> rowTexts(int row) {
-    std::vector<const char16_t*> texts(STRING_ID_COUNT, nullptr);
-    for (const LocalisedText& entry : localisedTexts(row))
-        texts[entry.id] = entry.text;
-    return texts;
-}
-
-std::string describe(int row, StringId id) {
-    const char16_t* key = findStringKey(id);
-    return std::string(LANGUAGE_NAMES[row]) + " " + (key ? toUtf8(key) : std::to_string(id));
-}
-
-/// Calls `check(row, id, text)` for every text that the language files give.
-template <class Check> void forEachText(Check check) {
-    for (int row = 0; row < LANGUAGE_COUNT; ++row)
-        for (const LocalisedText& entry : localisedTexts(row))
-            if (entry.text) check(row, entry.id, WideStringView(entry.text));
-}
-
-std::set<StringId> idsOfKeys(std::initializer_list<const char*> keys) {
-    std::set<StringId> ids;
-    for (const char* key : keys) {
-        for (const StringKey& entry : STRING_KEYS)
-            if (toUtf8(entry.key) == key) ids.insert(entry.id);
-    }
-    return ids;
-}
 
 /// The printf placeholders of a text in order; a "%" that starts no conversion is plain text.
 std::vector<std::u16string> placeholders(WideStringView text) {
@@ -64,20 +30,15 @@ std::vector<std::u16string> placeholders(WideStringView text) {
     return found;
 }
 
+/// Both kana with the middle dot and the prolonged sound mark.
 bool isKana(char16_t c) {
-    return (c >= 0x3041 && c <= 0x3096) || (c >= 0x30A1 && c <= 0x30FC);
-}
-bool isIdeograph(char16_t c) {
-    return c >= 0x4E00 && c <= 0x9FFF;
-}
-bool isHangulSyllable(char16_t c) {
-    return c >= 0xAC00 && c <= 0xD7A3;
+    return isHiragana(c) || isKatakana(c) || c == 0x30FB || c == 0x30FC;
 }
 
 /// Japanese kana and ideographs in the Japanese row, Hangul syllables in the Korean one.
 bool isOwnScript(int row, char16_t c) {
-    if (row == JA) return isKana(c) || isIdeograph(c);
-    if (row == KO) return isHangulSyllable(c);
+    if (row == ROW_JA) return isKana(c) || isIdeograph(c);
+    if (row == ROW_KO) return isHangulSyllable(c);
     return false;
 }
 
@@ -92,19 +53,7 @@ std::u16string charactersBeyondAscii(int row, StringId first, StringId last) {
     return std::u16string(found.begin(), found.end());
 }
 
-/// Expects the texts of `row` from `first` to `last` to equal the English ones exactly at `identical`.
-void expectIdenticalToEnglishExactly(int row, StringId first, StringId last,
-                                     const std::set<StringId>& identical) {
-    const auto english = rowTexts(EN);
-    const auto texts = rowTexts(row);
-    for (StringId id = first; id <= last; ++id) {
-        if (isUnassignedStringId(id)) continue;
-        ASSERT_TRUE(texts[id] && english[id]) << describe(row, id);
-        EXPECT_EQ(WideStringView(texts[id]) == english[id], identical.count(id) == 1) << describe(row, id);
-    }
-}
-
-}  // namespace
+} // namespace
 
 TEST(TextRules, KeyNamesIdenticalToEnglishAreExactlyTheListedOnes) {
     const std::set<StringId> everyRow = idsOfKeys(
@@ -122,108 +71,110 @@ TEST(TextRules, KeyNamesIdenticalToEnglishAreExactlyTheListedOnes) {
         idsOfKeys({"DIK_JOYUP", "DIK_JOYDOWN", "DIK_JOYLEFT", "DIK_JOYRIGHT"});
 
     std::set<StringId> expected[LANGUAGE_COUNT];
-    expected[FR] = idsOfKeys({"DIK_Y",           "DIK_KANA",         "DIK_CONVERT",    "DIK_NOCONVERT",
-                              "DIK_YEN",         "DIK_NUMPADEQUALS", "DIK_PREVTRACK",  "DIK_COLON",
-                              "DIK_UNDERLINE",   "DIK_KANJI",        "DIK_STOP",       "DIK_UNLABELED",
-                              "DIK_NEXTTRACK",   "DIK_MUTE",         "DIK_CALCULATOR", "DIK_PLAYPAUSE",
-                              "DIK_MEDIASTOP",   "DIK_VOLUMEDOWN",   "DIK_VOLUMEUP",   "DIK_WEBHOME",
-                              "DIK_NUMPADCOMMA", "DIK_UP",           "DIK_LEFT",       "DIK_RIGHT",
-                              "DIK_DOWN",        "DIK_POWER",        "DIK_SLEEP",      "DIK_WAKE",
-                              "DIK_WEBSEARCH",   "DIK_WEBFAVORITES", "DIK_WEBREFRESH", "DIK_WEBSTOP",
-                              "DIK_WEBFORWARD",  "DIK_WEBBACK",      "DIK_MYCOMPUTER", "DIK_MAIL",
-                              "DIK_MEDIASELECT"});
-    expected[DE] = idsOfKeys({"DIK_Q", "DIK_W", "DIK_A", "DIK_M", "DIK_KANA", "DIK_CONVERT", "DIK_NOCONVERT",
-                              "DIK_YEN", "DIK_NUMPADEQUALS", "DIK_COLON", "DIK_KANJI", "DIK_STOP", "DIK_UP",
-                              "DIK_LEFT", "DIK_RIGHT", "DIK_DOWN", "DIK_POWER", "DIK_WEBSTOP", "DIK_MAIL"});
-    expected[IT] = idsOfKeys({"DIK_Q",
-                              "DIK_W",
-                              "DIK_Y",
-                              "DIK_A",
-                              "DIK_Z",
-                              "DIK_M",
-                              "DIK_KANA",
-                              "DIK_CONVERT",
-                              "DIK_NOCONVERT",
-                              "DIK_YEN",
-                              "DIK_NUMPADEQUALS",
-                              "DIK_PREVTRACK",
-                              "DIK_COLON",
-                              "DIK_UNDERLINE",
-                              "DIK_KANJI",
-                              "DIK_STOP",
-                              "DIK_UNLABELED",
-                              "DIK_NEXTTRACK",
-                              "DIK_MUTE",
-                              "DIK_UP",
-                              "DIK_LEFT",
-                              "DIK_RIGHT",
-                              "DIK_DOWN",
-                              "DIK_POWER",
-                              "DIK_SLEEP",
-                              "DIK_WAKE",
-                              "DIK_MEDIASELECT"});
-    expected[IT].insert(joystickButtons.begin(), joystickButtons.end());
-    expected[ES] = idsOfKeys({"DIK_Q", "DIK_W", "DIK_Y", "DIK_A", "DIK_Z", "DIK_M", "DIK_OEM_102", "DIK_KANA",
-                              "DIK_CONVERT", "DIK_NOCONVERT", "DIK_YEN", "DIK_NUMPADEQUALS", "DIK_PREVTRACK",
-                              "DIK_KANJI", "DIK_STOP", "DIK_UP", "DIK_LEFT", "DIK_RIGHT", "DIK_DOWN"});
-    expected[ES].insert(joystickButtons.begin(), joystickButtons.end());
-    expected[ES].insert(joystickDirections.begin(), joystickDirections.end());
-    expected[JA] = idsOfKeys({"DIK_ESCAPE", "DIK_TAB", "DIK_Q", "DIK_W", "DIK_Y", "DIK_RETURN", "DIK_A",
-                              "DIK_Z", "DIK_M", "DIK_OEM_102", "DIK_PAUSE", "DIK_HOME", "DIK_UP", "DIK_LEFT",
-                              "DIK_RIGHT", "DIK_END", "DIK_DOWN"});
-    expected[KO] = idsOfKeys({"DIK_UNKNOWN",
-                              "DIK_MINUS",
-                              "DIK_EQUALS",
-                              "DIK_Q",
-                              "DIK_W",
-                              "DIK_Y",
-                              "DIK_LBRACKET",
-                              "DIK_RBRACKET",
-                              "DIK_A",
-                              "DIK_SEMICOLON",
-                              "DIK_APOSTROPHE",
-                              "DIK_GRAVE",
-                              "DIK_BACKSLASH",
-                              "DIK_Z",
-                              "DIK_M",
-                              "DIK_COMMA",
-                              "DIK_PERIOD",
-                              "DIK_SLASH",
-                              "DIK_MULTIPLY",
-                              "DIK_CAPITAL",
-                              "DIK_NUMLOCK",
-                              "DIK_SUBTRACT",
-                              "DIK_ADD",
-                              "DIK_OEM_102",
-                              "DIK_KANA",
-                              "DIK_CONVERT",
-                              "DIK_NOCONVERT",
-                              "DIK_YEN",
-                              "DIK_NUMPADEQUALS",
-                              "DIK_PREVTRACK",
-                              "DIK_COLON",
-                              "DIK_UNDERLINE",
-                              "DIK_KANJI",
-                              "DIK_STOP",
-                              "DIK_UNLABELED",
-                              "DIK_NEXTTRACK",
-                              "DIK_MUTE",
-                              "DIK_PLAYPAUSE",
-                              "DIK_MEDIASTOP",
-                              "DIK_WEBHOME",
-                              "DIK_NUMPADCOMMA",
-                              "DIK_POWER",
-                              "DIK_SLEEP",
-                              "DIK_WAKE",
-                              "DIK_WEBSEARCH",
-                              "DIK_WEBFAVORITES",
-                              "DIK_WEBREFRESH",
-                              "DIK_WEBSTOP",
-                              "DIK_WEBFORWARD",
-                              "DIK_WEBBACK",
-                              "DIK_MYCOMPUTER",
-                              "DIK_MEDIASELECT"});
-    expected[PL] = idsOfKeys(
+    expected[ROW_FR] = idsOfKeys({"DIK_Y",           "DIK_KANA",         "DIK_CONVERT",    "DIK_NOCONVERT",
+                                  "DIK_YEN",         "DIK_NUMPADEQUALS", "DIK_PREVTRACK",  "DIK_COLON",
+                                  "DIK_UNDERLINE",   "DIK_KANJI",        "DIK_STOP",       "DIK_UNLABELED",
+                                  "DIK_NEXTTRACK",   "DIK_MUTE",         "DIK_CALCULATOR", "DIK_PLAYPAUSE",
+                                  "DIK_MEDIASTOP",   "DIK_VOLUMEDOWN",   "DIK_VOLUMEUP",   "DIK_WEBHOME",
+                                  "DIK_NUMPADCOMMA", "DIK_UP",           "DIK_LEFT",       "DIK_RIGHT",
+                                  "DIK_DOWN",        "DIK_POWER",        "DIK_SLEEP",      "DIK_WAKE",
+                                  "DIK_WEBSEARCH",   "DIK_WEBFAVORITES", "DIK_WEBREFRESH", "DIK_WEBSTOP",
+                                  "DIK_WEBFORWARD",  "DIK_WEBBACK",      "DIK_MYCOMPUTER", "DIK_MAIL",
+                                  "DIK_MEDIASELECT"});
+    expected[ROW_DE] =
+        idsOfKeys({"DIK_Q", "DIK_W", "DIK_A", "DIK_M", "DIK_KANA", "DIK_CONVERT", "DIK_NOCONVERT", "DIK_YEN",
+                   "DIK_NUMPADEQUALS", "DIK_COLON", "DIK_KANJI", "DIK_STOP", "DIK_UP", "DIK_LEFT",
+                   "DIK_RIGHT", "DIK_DOWN", "DIK_POWER", "DIK_WEBSTOP", "DIK_MAIL"});
+    expected[ROW_IT] = idsOfKeys({"DIK_Q",
+                                  "DIK_W",
+                                  "DIK_Y",
+                                  "DIK_A",
+                                  "DIK_Z",
+                                  "DIK_M",
+                                  "DIK_KANA",
+                                  "DIK_CONVERT",
+                                  "DIK_NOCONVERT",
+                                  "DIK_YEN",
+                                  "DIK_NUMPADEQUALS",
+                                  "DIK_PREVTRACK",
+                                  "DIK_COLON",
+                                  "DIK_UNDERLINE",
+                                  "DIK_KANJI",
+                                  "DIK_STOP",
+                                  "DIK_UNLABELED",
+                                  "DIK_NEXTTRACK",
+                                  "DIK_MUTE",
+                                  "DIK_UP",
+                                  "DIK_LEFT",
+                                  "DIK_RIGHT",
+                                  "DIK_DOWN",
+                                  "DIK_POWER",
+                                  "DIK_SLEEP",
+                                  "DIK_WAKE",
+                                  "DIK_MEDIASELECT"});
+    expected[ROW_IT].insert(joystickButtons.begin(), joystickButtons.end());
+    expected[ROW_ES] =
+        idsOfKeys({"DIK_Q", "DIK_W", "DIK_Y", "DIK_A", "DIK_Z", "DIK_M", "DIK_OEM_102", "DIK_KANA",
+                   "DIK_CONVERT", "DIK_NOCONVERT", "DIK_YEN", "DIK_NUMPADEQUALS", "DIK_PREVTRACK",
+                   "DIK_KANJI", "DIK_STOP", "DIK_UP", "DIK_LEFT", "DIK_RIGHT", "DIK_DOWN"});
+    expected[ROW_ES].insert(joystickButtons.begin(), joystickButtons.end());
+    expected[ROW_ES].insert(joystickDirections.begin(), joystickDirections.end());
+    expected[ROW_JA] = idsOfKeys({"DIK_ESCAPE", "DIK_TAB", "DIK_Q", "DIK_W", "DIK_Y", "DIK_RETURN", "DIK_A",
+                                  "DIK_Z", "DIK_M", "DIK_OEM_102", "DIK_PAUSE", "DIK_HOME", "DIK_UP",
+                                  "DIK_LEFT", "DIK_RIGHT", "DIK_END", "DIK_DOWN"});
+    expected[ROW_KO] = idsOfKeys({"DIK_UNKNOWN",
+                                  "DIK_MINUS",
+                                  "DIK_EQUALS",
+                                  "DIK_Q",
+                                  "DIK_W",
+                                  "DIK_Y",
+                                  "DIK_LBRACKET",
+                                  "DIK_RBRACKET",
+                                  "DIK_A",
+                                  "DIK_SEMICOLON",
+                                  "DIK_APOSTROPHE",
+                                  "DIK_GRAVE",
+                                  "DIK_BACKSLASH",
+                                  "DIK_Z",
+                                  "DIK_M",
+                                  "DIK_COMMA",
+                                  "DIK_PERIOD",
+                                  "DIK_SLASH",
+                                  "DIK_MULTIPLY",
+                                  "DIK_CAPITAL",
+                                  "DIK_NUMLOCK",
+                                  "DIK_SUBTRACT",
+                                  "DIK_ADD",
+                                  "DIK_OEM_102",
+                                  "DIK_KANA",
+                                  "DIK_CONVERT",
+                                  "DIK_NOCONVERT",
+                                  "DIK_YEN",
+                                  "DIK_NUMPADEQUALS",
+                                  "DIK_PREVTRACK",
+                                  "DIK_COLON",
+                                  "DIK_UNDERLINE",
+                                  "DIK_KANJI",
+                                  "DIK_STOP",
+                                  "DIK_UNLABELED",
+                                  "DIK_NEXTTRACK",
+                                  "DIK_MUTE",
+                                  "DIK_PLAYPAUSE",
+                                  "DIK_MEDIASTOP",
+                                  "DIK_WEBHOME",
+                                  "DIK_NUMPADCOMMA",
+                                  "DIK_POWER",
+                                  "DIK_SLEEP",
+                                  "DIK_WAKE",
+                                  "DIK_WEBSEARCH",
+                                  "DIK_WEBFAVORITES",
+                                  "DIK_WEBREFRESH",
+                                  "DIK_WEBSTOP",
+                                  "DIK_WEBFORWARD",
+                                  "DIK_WEBBACK",
+                                  "DIK_MYCOMPUTER",
+                                  "DIK_MEDIASELECT"});
+    expected[ROW_PL] = idsOfKeys(
         {"DIK_Q",         "DIK_W",     "DIK_Y",         "DIK_A",         "DIK_Z",     "DIK_M",
          "DIK_OEM_102",   "DIK_KANA",  "DIK_CONVERT",   "DIK_NOCONVERT", "DIK_YEN",   "DIK_NUMPADEQUALS",
          "DIK_PREVTRACK", "DIK_COLON", "DIK_UNDERLINE", "DIK_KANJI",     "DIK_STOP",  "DIK_UNLABELED",
@@ -231,10 +182,10 @@ TEST(TextRules, KeyNamesIdenticalToEnglishAreExactlyTheListedOnes) {
          "DIK_WAKE"});
     const std::size_t listed[LANGUAGE_COUNT] = {0, 37, 19, 27 + 32, 19 + 36, 17, 52, 25};
 
-    for (int row = FR; row < LANGUAGE_COUNT; ++row) {
-        ASSERT_EQ(expected[row].size(), listed[row]) << LANGUAGE_NAMES[row];
+    for (int row = ROW_FR; row < LANGUAGE_COUNT; ++row) {
+        ASSERT_EQ(expected[row].size(), listed[row]) << ROW_NAMES[row];
         expected[row].insert(everyRow.begin(), everyRow.end());
-        expectIdenticalToEnglishExactly(row, STR_DIK_NONE, STR_DIK_MOUSEBUTTON3, expected[row]);
+        expectSameAsEnglishExactlyAt(row, STR_DIK_NONE, STR_DIK_MOUSEBUTTON3, expected[row]);
     }
 }
 
@@ -279,11 +230,10 @@ TEST(TextRules, LaterTextsIdenticalToEnglishAreExactlyTheListedOnes) {
          {0, 2, 4, 3, 4, 5, 4, 2}},
     };
     for (const Family& family : families) {
-        for (int row = FR; row < LANGUAGE_COUNT; ++row) {
+        for (int row = ROW_FR; row < LANGUAGE_COUNT; ++row) {
             const std::set<StringId> identical = idsOfKeys(family.keys[row]);
-            ASSERT_EQ(identical.size(), family.counts[row])
-                << LANGUAGE_NAMES[row] << " from id " << family.first;
-            expectIdenticalToEnglishExactly(row, family.first, family.last, identical);
+            ASSERT_EQ(identical.size(), family.counts[row]) << ROW_NAMES[row] << " from id " << family.first;
+            expectSameAsEnglishExactlyAt(row, family.first, family.last, identical);
         }
     }
 }
@@ -301,14 +251,14 @@ TEST(TextRules, PlaceholdersStandExactlyInTheListedTextsInEveryLanguage) {
         {STR_ERRORMINVERSIONSERVER, {u"%s", u"%.2lf"}},
         {STR_IOS_MWLEGAL2, {u"%s", u"%s"}},
     };
-    forEachText([&](int row, StringId id, WideStringView text) {
+    forEachGivenText([&](int row, StringId id, WideStringView text) {
         const auto entry = expected.find(id);
         const std::vector<std::u16string> wanted =
             entry == expected.end() ? std::vector<std::u16string>() : entry->second;
-        EXPECT_EQ(placeholders(text), wanted) << describe(row, id);
+        EXPECT_EQ(placeholders(text), wanted) << rowAndKey(row, id);
         const auto percents = static_cast<std::size_t>(std::count(text.begin(), text.end(), u'%'));
-        const bool bPlainPercent = row == FR && id == STR_DIK_APOSTROPHE;
-        EXPECT_EQ(percents, bPlainPercent ? 1 : wanted.size()) << describe(row, id);
+        const bool bPlainPercent = row == ROW_FR && id == STR_DIK_APOSTROPHE;
+        EXPECT_EQ(percents, bPlainPercent ? 1 : wanted.size()) << rowAndKey(row, id);
     });
     EXPECT_TRUE(placeholders(u"\u00F9 %").empty());
     EXPECT_EQ(placeholders(u"v%s needs %.2lf, got %d%%").size(), 4u);
@@ -336,13 +286,13 @@ TEST(TextRules, CharactersStayWithinEachLanguagesRepertoire) {
         idsOfKeys({"CANCEL", "QUIT", "DIK_UP", "DIK_DOWN", "DIK_LEFT", "DIK_RIGHT", "BACK", "NEXT", "HELP",
                    "DIK_NUMLOCK", "ENDING14"});
     const std::u16string iconUnits = u"\u0002\u0003\u0004\u0005\u0006\u0009\u000A\u000D";
-    forEachText([&](int row, StringId id, WideStringView text) {
+    forEachGivenText([&](int row, StringId id, WideStringView text) {
         for (const char16_t c : text) {
             if (c < 0x20) {
                 EXPECT_TRUE(iconUnits.find(c) != std::u16string::npos && iconTexts.count(id))
-                    << describe(row, id) << " holds U+" << std::hex << int(c);
+                    << rowAndKey(row, id) << " holds U+" << std::hex << int(c);
             } else {
-                EXPECT_TRUE(isAllowed(row, c)) << describe(row, id) << " holds U+" << std::hex << int(c);
+                EXPECT_TRUE(isAllowed(row, c)) << rowAndKey(row, id) << " holds U+" << std::hex << int(c);
             }
         }
     });
@@ -368,17 +318,17 @@ TEST(TextRules, LaterFamiliesUseExactlyTheirListedLetters) {
             std::u16string wanted = family.beyondAscii[row];
             std::sort(wanted.begin(), wanted.end());
             EXPECT_EQ(toUtf8(charactersBeyondAscii(row, family.first, family.last)), toUtf8(wanted))
-                << LANGUAGE_NAMES[row] << " from id " << family.first;
+                << ROW_NAMES[row] << " from id " << family.first;
         }
     }
     // The Japanese network and story texts mix both kana, the prolonged sound mark and ideographs.
     bool bHiragana = false, bKatakana = false, bProlonged = false, bIdeograph = false;
-    const auto japanese = rowTexts(JA);
+    const auto japanese = givenTextsOfRow(ROW_JA);
     for (StringId id = STR_NETWORKWIZARD; id <= STR_ENDING16; ++id) {
         if (!japanese[id]) continue;
         for (const char16_t c : WideStringView(japanese[id])) {
-            bHiragana |= c >= 0x3041 && c <= 0x3096;
-            bKatakana |= c >= 0x30A1 && c <= 0x30FA;
+            bHiragana |= isHiragana(c);
+            bKatakana |= isKatakana(c);
             bProlonged |= c == 0x30FC;
             bIdeograph |= isIdeograph(c);
         }
@@ -403,16 +353,16 @@ TEST(TextRules, EachRowsLongestTextsAreTheListedOnes) {
                                                         {"COPYRIGHT", 56},
                                                         {"VSYNCHINT", 82}};
     for (int row = 0; row < LANGUAGE_COUNT; ++row) {
-        const auto texts = rowTexts(row);
+        const auto texts = givenTextsOfRow(row);
         const auto lengthOf = [&](StringId id) { return texts[id] ? WideStringView(texts[id]).size() : 0; };
-        EXPECT_EQ(lengthOf(STR_IOS_GDPR2), longestOfRow[row]) << LANGUAGE_NAMES[row];
+        EXPECT_EQ(lengthOf(STR_IOS_GDPR2), longestOfRow[row]) << ROW_NAMES[row];
         const std::set<StringId> named = idsOfKeys({longestBeforeTouch[row].key});
         ASSERT_EQ(named.size(), 1u) << longestBeforeTouch[row].key;
-        EXPECT_EQ(lengthOf(*named.begin()), longestBeforeTouch[row].length) << describe(row, *named.begin());
+        EXPECT_EQ(lengthOf(*named.begin()), longestBeforeTouch[row].length) << rowAndKey(row, *named.begin());
         for (StringId id = 0; id < STRING_ID_COUNT; ++id) {
             const std::size_t bound =
                 id < STR_IOS_MWLEGAL1 ? longestBeforeTouch[row].length : longestOfRow[row];
-            EXPECT_LE(lengthOf(id), bound) << describe(row, id);
+            EXPECT_LE(lengthOf(id), bound) << rowAndKey(row, id);
         }
     }
 }
@@ -426,83 +376,78 @@ TEST(TextRules, BlanksAndBarsStandExactlyWhereTheyBelong) {
                    "WAVE58", "WAVE59B", "SYSTEMENDDEFAULT", "SYSTEMEND10", "SYSTEMEND10B"});
     ASSERT_EQ(japaneseTrailingBlank.size(), 12u);
     const std::set<StringId> doubleBlank = idsOfKeys({"BACK", "NEXT", "CANCEL", "HELP", "QUIT"});
-    forEachText([&](int row, StringId id, WideStringView text) {
+    forEachGivenText([&](int row, StringId id, WideStringView text) {
         if (id <= STR_PLACEHOLDER0 || text.empty()) return;
-        const bool bJapaneseTrailing = row == JA && japaneseTrailingBlank.count(id);
-        const bool bPolishFramed = row == PL && id == STR_WAVE109;
-        EXPECT_EQ(text.front() == u' ', bPolishFramed) << describe(row, id) << " and a leading blank";
+        const bool bJapaneseTrailing = row == ROW_JA && japaneseTrailingBlank.count(id);
+        const bool bPolishFramed = row == ROW_PL && id == STR_WAVE109;
+        EXPECT_EQ(text.front() == u' ', bPolishFramed) << rowAndKey(row, id) << " and a leading blank";
         EXPECT_EQ(text.back() == u' ', bPolishFramed || bJapaneseTrailing)
-            << describe(row, id) << " and a trailing blank";
+            << rowAndKey(row, id) << " and a trailing blank";
         if (bJapaneseTrailing) {
-            EXPECT_TRUE(text.ends_with(u"! ") || text.ends_with(u"? ")) << describe(row, id);
+            EXPECT_TRUE(text.ends_with(u"! ") || text.ends_with(u"? ")) << rowAndKey(row, id);
         }
-        EXPECT_TRUE(text.find(u"  ") == WideStringView::npos || doubleBlank.count(id)) << describe(row, id);
-        EXPECT_EQ(text.find(u'\u3000'), WideStringView::npos) << describe(row, id);
-        const bool bOneLine = row == IT && id == STR_ENUMCONTROLMETHOD1DESC;
+        EXPECT_TRUE(text.find(u"  ") == WideStringView::npos || doubleBlank.count(id)) << rowAndKey(row, id);
+        EXPECT_EQ(text.find(u'\u3000'), WideStringView::npos) << rowAndKey(row, id);
+        const bool bOneLine = row == ROW_IT && id == STR_ENUMCONTROLMETHOD1DESC;
         const auto barCount = std::count(text.begin(), text.end(), u'|');
-        EXPECT_EQ(barCount, bars.count(id) && !bOneLine ? 1 : 0) << describe(row, id);
+        EXPECT_EQ(barCount, bars.count(id) && !bOneLine ? 1 : 0) << rowAndKey(row, id);
     });
 }
 
 TEST(TextRules, QuotedTextsOfTheLaterFamiliesAreExact) {
-    struct Quoted {
-        int row;
-        StringId id;
-        const char16_t* text;
-    };
-    const Quoted quoted[] = {
-        {EN, STR_ERRORREPORTUPLOADING, u"Uploading error data (%s bytes)."},
-        {EN, STR_THEEND, u"THE END"},
-        {EN, STR_IOS_CLICKTOCHANGEPLAYERS, u"Tap here to change players."},
-        {EN, STR_IOS_SENSITIVITY, u"Dragging sensitivity"},
-        {EN, STR_IOS_ENUMSENSITIVITY0, u"Low"},
-        {EN, STR_IOS_ENUMSENSITIVITY1, u"Standard"},
-        {EN, STR_IOS_ENUMSENSITIVITY2, u"High"},
-        {EN, STR_IOS_ENUMSENSITIVITY3, u"Very high"},
-        {EN, STR_IOS_ENUMSENSITIVITY4, u"Maximum"},
-        {EN, STR_CONTROLMETHODCHANGE, u"You can change the control method through the \"Options\" menu."},
-        {EN, STR_CONTROLMETHOD, u"Control method"},
-        {EN, STR_ENUMCONTROLMETHOD0, u"Touch"},
-        {EN, STR_ENUMCONTROLMETHOD1, u"Drag"},
-        {EN, STR_ENUMCONTROLMETHOD0DESC, u"Your spaceship follows your finger on the screen."},
-        {EN, STR_ENUMCONTROLMETHOD1DESC,
+    const QuotedText quoted[] = {
+        {ROW_EN, STR_ERRORREPORTUPLOADING, u"Uploading error data (%s bytes)."},
+        {ROW_EN, STR_THEEND, u"THE END"},
+        {ROW_EN, STR_IOS_CLICKTOCHANGEPLAYERS, u"Tap here to change players."},
+        {ROW_EN, STR_IOS_SENSITIVITY, u"Dragging sensitivity"},
+        {ROW_EN, STR_IOS_ENUMSENSITIVITY0, u"Low"},
+        {ROW_EN, STR_IOS_ENUMSENSITIVITY1, u"Standard"},
+        {ROW_EN, STR_IOS_ENUMSENSITIVITY2, u"High"},
+        {ROW_EN, STR_IOS_ENUMSENSITIVITY3, u"Very high"},
+        {ROW_EN, STR_IOS_ENUMSENSITIVITY4, u"Maximum"},
+        {ROW_EN, STR_CONTROLMETHODCHANGE, u"You can change the control method through the \"Options\" menu."},
+        {ROW_EN, STR_CONTROLMETHOD, u"Control method"},
+        {ROW_EN, STR_ENUMCONTROLMETHOD0, u"Touch"},
+        {ROW_EN, STR_ENUMCONTROLMETHOD1, u"Drag"},
+        {ROW_EN, STR_ENUMCONTROLMETHOD0DESC, u"Your spaceship follows your finger on the screen."},
+        {ROW_EN, STR_ENUMCONTROLMETHOD1DESC,
          u"Your spaceship mimics your dragging motions,|but doesn't follow your finger."},
-        {EN, STR_FIRINGMETHOD, u"Firing mode"},
-        {EN, STR_ENUMFIRINGMETHOD0, u"Automatic"},
-        {EN, STR_ENUMFIRINGMETHOD1, u"Fire button (left)"},
-        {EN, STR_ENUMFIRINGMETHOD2, u"Fire button (right)"},
-        {EN, STR_ENUMFIRINGMETHOD3, u"Two fingers"},
-        {EN, STR_ENUMFIRINGMETHOD0DESC,
+        {ROW_EN, STR_FIRINGMETHOD, u"Firing mode"},
+        {ROW_EN, STR_ENUMFIRINGMETHOD0, u"Automatic"},
+        {ROW_EN, STR_ENUMFIRINGMETHOD1, u"Fire button (left)"},
+        {ROW_EN, STR_ENUMFIRINGMETHOD2, u"Fire button (right)"},
+        {ROW_EN, STR_ENUMFIRINGMETHOD3, u"Two fingers"},
+        {ROW_EN, STR_ENUMFIRINGMETHOD0DESC,
          u"Touching the screen automatically fires.|Fire faster by tapping manually."},
-        {EN, STR_ENUMFIRINGMETHOD1DESC,
+        {ROW_EN, STR_ENUMFIRINGMETHOD1DESC,
          u"Press the on-screen button to fire.|Fire faster by tapping manually."},
-        {EN, STR_ENUMFIRINGMETHOD3DESC,
+        {ROW_EN, STR_ENUMFIRINGMETHOD3DESC,
          u"Touch the screen with a second finger to fire.|Fire faster by tapping manually."},
-        {FR, STR_IOS_RATENOW, u"Evaluer maintenant\u00A0!"},
-        {FR, STR_IOS_PROGRESSLOST, u"Toute votre progression sera perdue\u00A0!"},
-        {IT, STR_ENUMCONTROLMETHOD1DESC,
+        {ROW_FR, STR_IOS_RATENOW, u"Evaluer maintenant\u00A0!"},
+        {ROW_FR, STR_IOS_PROGRESSLOST, u"Toute votre progression sera perdue\u00A0!"},
+        {ROW_IT, STR_ENUMCONTROLMETHOD1DESC,
          u"L'astronave imita i movimenti di trascinamento, ma non segue il tuo dito."},
-        {JA, STR_CHOOSEPLAYERS1, u"エンジン始動! "},
-        {JA, STR_WAVE55, u"がんばれ! "},
-        {JA, STR_WAVE56, u"あとどのぐらいか? "},
-        {JA, STR_WAVE58, u"あと 1 体だけ! "},
-        {JA, STR_WAVE59B, u"ボーナス? "},
-        {JA, STR_SYSTEMENDDEFAULT, u"システムクリア! "},
-        {JA, STR_SYSTEMEND10, u"やったぜ! "},
-        {JA, STR_SYSTEMEND10B, u"くたばれ、ポッド! "},
-        {JA, STR_WAVE14, u"1 対 1"},
-        {JA, STR_CONTROLMETHODCHANGE, u"「オプション」メニューより操作方法を変更できます。"},
+        {ROW_JA, STR_CHOOSEPLAYERS1, u"エンジン始動! "},
+        {ROW_JA, STR_WAVE55, u"がんばれ! "},
+        {ROW_JA, STR_WAVE56, u"あとどのぐらいか? "},
+        {ROW_JA, STR_WAVE58, u"あと 1 体だけ! "},
+        {ROW_JA, STR_WAVE59B, u"ボーナス? "},
+        {ROW_JA, STR_SYSTEMENDDEFAULT, u"システムクリア! "},
+        {ROW_JA, STR_SYSTEMEND10, u"やったぜ! "},
+        {ROW_JA, STR_SYSTEMEND10B, u"くたばれ、ポッド! "},
+        {ROW_JA, STR_WAVE14, u"1 対 1"},
+        {ROW_JA, STR_CONTROLMETHODCHANGE, u"「オプション」メニューより操作方法を変更できます。"},
     };
-    for (const Quoted& entry : quoted) {
-        const auto texts = rowTexts(entry.row);
-        ASSERT_TRUE(texts[entry.id]) << describe(entry.row, entry.id);
-        EXPECT_EQ(WideStringView(texts[entry.id]), entry.text) << describe(entry.row, entry.id);
+    for (const QuotedText& entry : quoted) {
+        const auto texts = givenTextsOfRow(entry.row);
+        ASSERT_TRUE(texts[entry.id]) << rowAndKey(entry.row, entry.id);
+        EXPECT_EQ(WideStringView(texts[entry.id]), entry.text) << rowAndKey(entry.row, entry.id);
     }
     for (int place = 1; place <= 10; ++place) {
         const std::u16string number = fromUtf8(std::to_string(place));
-        EXPECT_EQ(WideStringView(rowTexts(JA)[STR_RANKING1 + place - 1]), number + u" 位")
+        EXPECT_EQ(WideStringView(givenTextsOfRow(ROW_JA)[STR_RANKING1 + place - 1]), number + u" 位")
             << "place " << place;
-        EXPECT_EQ(WideStringView(rowTexts(KO)[STR_RANKING1 + place - 1]), number + u"등")
+        EXPECT_EQ(WideStringView(givenTextsOfRow(ROW_KO)[STR_RANKING1 + place - 1]), number + u"등")
             << "place " << place;
     }
 }
@@ -510,41 +455,42 @@ TEST(TextRules, QuotedTextsOfTheLaterFamiliesAreExact) {
 TEST(TextRules, TellingRowsKeepTheirShapeInEveryLanguage) {
     const auto secondLine = [](WideStringView text) { return text.substr(text.find(u'|') + 1); };
     for (int row = 0; row < LANGUAGE_COUNT; ++row) {
-        const auto texts = rowTexts(row);
+        const auto texts = givenTextsOfRow(row);
         const auto text = [&](StringId id) { return WideStringView(texts[id] ? texts[id] : u""); };
-        const std::string name = LANGUAGE_NAMES[row];
+        const std::string name = ROW_NAMES[row];
 
         EXPECT_EQ(text(STR_ENUMFIRINGMETHOD2DESC), text(STR_ENUMFIRINGMETHOD1DESC)) << name;
         for (StringId id = STR_ENUMFIRINGMETHOD1DESC; id <= STR_ENUMFIRINGMETHOD3DESC; ++id)
-            EXPECT_EQ(secondLine(text(id)), secondLine(text(STR_ENUMFIRINGMETHOD0DESC))) << describe(row, id);
+            EXPECT_EQ(secondLine(text(id)), secondLine(text(STR_ENUMFIRINGMETHOD0DESC)))
+                << rowAndKey(row, id);
 
         // One mothership, named alike at every encounter.
         EXPECT_FALSE(text(STR_WAVE39).empty()) << name;
         EXPECT_EQ(text(STR_WAVE69), text(STR_WAVE39)) << name;
         WideString framed(text(STR_WAVE39));
-        if (row == PL) framed = stringf(u" %s ", framed);
+        if (row == ROW_PL) framed = stringf(u" %s ", framed);
         EXPECT_EQ(text(STR_WAVE109), framed) << name;
 
         EXPECT_NE(text(STR_COPYRIGHT).find(u'©'), WideStringView::npos) << name;
         for (StringId id = STR_NETWORKWIZARD; id <= STR_STEAM_PRESENSESINGLEPLAYER; ++id)
             EXPECT_TRUE(id == STR_COPYRIGHT || text(id).find(u'©') == WideStringView::npos)
-                << describe(row, id);
+                << rowAndKey(row, id);
 
         const auto quotes = [&](StringId id) { return std::count(text(id).begin(), text(id).end(), u'"'); };
-        EXPECT_EQ(quotes(STR_ENDING7), row == FR ? 0 : 2) << name;
-        EXPECT_EQ(quotes(STR_CONTROLMETHODCHANGE), row == JA ? 0 : 2) << name;
+        EXPECT_EQ(quotes(STR_ENDING7), row == ROW_FR ? 0 : 2) << name;
+        EXPECT_EQ(quotes(STR_CONTROLMETHODCHANGE), row == ROW_JA ? 0 : 2) << name;
 
         const WideStringView maker = u"Mirandel Works";
         EXPECT_NE(text(STR_ONLINEHELPHINT).find(maker), WideStringView::npos) << name;
-        EXPECT_EQ(text(STR_UPLOADTEXT2).find(maker) != WideStringView::npos, row != JA) << name;
+        EXPECT_EQ(text(STR_UPLOADTEXT2).find(maker) != WideStringView::npos, row != ROW_JA) << name;
 
         for (StringId id = 0; id < STRING_ID_COUNT; ++id) {
-            const bool bNoBreakSpace = row == FR && (id == STR_IOS_RATENOW || id == STR_IOS_PROGRESSLOST);
-            EXPECT_EQ(text(id).find(u'\u00A0') != WideStringView::npos, bNoBreakSpace) << describe(row, id);
+            const bool bNoBreakSpace = row == ROW_FR && (id == STR_IOS_RATENOW || id == STR_IOS_PROGRESSLOST);
+            EXPECT_EQ(text(id).find(u'\u00A0') != WideStringView::npos, bNoBreakSpace) << rowAndKey(row, id);
         }
     }
 
-    const auto french = rowTexts(FR);
+    const auto french = givenTextsOfRow(ROW_FR);
     EXPECT_NE(WideStringView(french[STR_ENDING7]).find(u'«'), WideStringView::npos);
     EXPECT_NE(WideStringView(french[STR_ENDING7]).find(u'»'), WideStringView::npos);
     // French sets an ordinary blank before "!" and "?" throughout the game texts.
@@ -552,14 +498,15 @@ TEST(TextRules, TellingRowsKeepTheirShapeInEveryLanguage) {
         const WideStringView text(french[id]);
         for (std::size_t i = 0; i < text.size(); ++i)
             if (text[i] == u'!' || text[i] == u'?') {
-                EXPECT_TRUE(i > 0 && text[i - 1] == u' ') << describe(FR, id);
+                EXPECT_TRUE(i > 0 && text[i - 1] == u' ') << rowAndKey(ROW_FR, id);
             }
     }
-    EXPECT_NE(WideStringView(rowTexts(ES)[STR_NETTESTINTRO3]).find(u"\"firewall\""), WideStringView::npos);
+    EXPECT_NE(WideStringView(givenTextsOfRow(ROW_ES)[STR_NETTESTINTRO3]).find(u"\"firewall\""),
+              WideStringView::npos);
 
-    const WideStringView japaneseIntro12(rowTexts(JA)[STR_INTRO12]);
+    const WideStringView japaneseIntro12(givenTextsOfRow(ROW_JA)[STR_INTRO12]);
     EXPECT_EQ(japaneseIntro12.size(), 18u);
-    const WideStringView italianEnding14(rowTexts(IT)[STR_ENDING14]);
+    const WideStringView italianEnding14(givenTextsOfRow(ROW_IT)[STR_ENDING14]);
     EXPECT_EQ(italianEnding14.size(), 39u);
     EXPECT_TRUE(italianEnding14.ends_with(u"\t\t\t,\t"));
     EXPECT_EQ(std::count(italianEnding14.begin(), italianEnding14.end(), u'\t'), 4);
@@ -567,18 +514,18 @@ TEST(TextRules, TellingRowsKeepTheirShapeInEveryLanguage) {
 
 TEST(TextRules, ButtonNamesCountFromButtonZero) {
     for (int row = 0; row < LANGUAGE_COUNT; ++row) {
-        const auto texts = rowTexts(row);
+        const auto texts = givenTextsOfRow(row);
         const auto numbered = [&](StringId first, int count) {
             const WideStringView zero(texts[first]);
-            ASSERT_TRUE(zero.ends_with(u'0')) << describe(row, first);
+            ASSERT_TRUE(zero.ends_with(u'0')) << rowAndKey(row, first);
             for (int n = 0; n < count; ++n)
                 EXPECT_EQ(WideStringView(texts[first + n]),
                           WideString(zero.substr(0, zero.size() - 1)) + fromUtf8(std::to_string(n)))
-                    << describe(row, first + n);
+                    << rowAndKey(row, first + n);
         };
         numbered(STR_DIK_JOYBUTTON0, JOYSTICK_BUTTONS);
         numbered(STR_DIK_MOUSEBUTTON0, 4);
         for (StringId id = STR_DIK_JOYUP; id <= STR_DIK_MOUSEBUTTON3; ++id)
-            EXPECT_FALSE(WideStringView(texts[id]).empty()) << describe(row, id);
+            EXPECT_FALSE(WideStringView(texts[id]).empty()) << rowAndKey(row, id);
     }
 }
