@@ -168,7 +168,6 @@ void Loader::runStep(int number) {
     case 119:
         global.createFont(Global::FontSlot::Large);
         break;
-        break; // the four bitmap fonts join here with the bitmap font class
     case 120:
         global.initPostLoader();
         closed = true;
