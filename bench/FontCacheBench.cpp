@@ -1,16 +1,11 @@
 #include <benchmark/benchmark.h>
 #include <ctime>
-#include <cstdlib>
 #include <memory>
-#include <string>
 #include <vector>
+#include "BenchScreen.h"
 #include "core/Format.h"
-#include "media/FontCache.h"
-#include "media/FontGDI.h"
 #include "media/FontQuad.h"
-#include "media/Texture.h"
-#include "media/VekGraphics.h"
-#include "platform/PlatformWindow.h"
+#include "media/GlyphPageSupport.h"
 
 // Frames of 200 short texts (8 to 12 characters, as scores, names and labels) in a 14-pixel
 // bitmap font on a 640 x 480 screen through the offscreen OpenGL renderer, drawn glyph by
@@ -30,45 +25,14 @@ double threadSeconds() {
 
 constexpr int TEXT_COUNT = 200;
 
-// Printable ASCII as one glyph page, drawn with the TrueType font.
-std::unique_ptr<Texture> asciiPage(VekGraphics& graphics) {
-    const FontGDI ttf(14);
-    std::vector<MemoryImageFile> glyphs;
-    int width = 0;
-    for (char16_t c = 0x20; c < 0x7F; ++c) {
-        MemoryImageFile glyph = ttf.rasterize(std::u16string_view(&c, 1));
-        if (glyph.width == 0) glyph = MemoryImageFile(4, ttf.getLineHeight());
-        width += glyph.width;
-        glyphs.push_back(std::move(glyph));
-    }
-    MemoryImageFile page(width, ttf.getLineHeight());
-    std::vector<Texture::Frame> frames;
-    int left = 0;
-    for (const MemoryImageFile& glyph : glyphs) {
-        for (int y = 0; y < glyph.height; ++y)
-            for (int x = 0; x < glyph.width; ++x)
-                page.at(left + x, y) = glyph.at(x, y);
-        frames.push_back({Rect{float(left), 0.f, float(left + glyph.width), float(glyph.height)}, Vector3{}});
-        left += glyph.width;
-    }
-    return std::make_unique<Texture>(graphics, std::move(page), frames, Texture::TEXTURE_POINT_SAMPLED);
-}
-
 } // namespace
 
 static void BM_ShortTexts(benchmark::State& state) {
-    setenv("SDL_VIDEODRIVER", "offscreen", 0);
     const bool bCached = state.range(0) != 0;
-    std::string error;
-    auto window = platform::PlatformWindow::open("font benchmark", 0, 0, 640, 480, error);
-    if (!window) {
-        state.SkipWithError(error.c_str());
-        return;
-    }
-    VekGraphics::Settings settings;
-    settings.bVSync = false;
-    VekGraphics graphics(*window, settings);
-    const std::unique_ptr<Texture> page = asciiPage(graphics);
+    const auto window = openBenchWindow(state, "font benchmark");
+    if (!window) return;
+    const auto graphics = openBenchGraphics(*window);
+    const std::unique_ptr<Texture> page = makeGlyphPage(*graphics, printableAscii(), 14);
     FontQuad font;
     font.addSourceTexture(page.get(), 32, false);
     font.bCacheFlag = true;
@@ -79,18 +43,17 @@ static void BM_ShortTexts(benchmark::State& state) {
     const int flags = FontQuad::TEXT_CENTRE | (bCached ? 0 : FontQuad::TEXT_NOCACHE);
     double textSeconds = 0.0;
     for (auto _ : state) {
-        graphics.beginScene();
-        graphics.clear(0xFF000020);
+        graphics->beginScene();
+        graphics->clear(0xFF000020);
         const double start = threadSeconds();
         for (int i = 0; i < TEXT_COUNT; ++i) {
             const float x = -260.f + 130.f * static_cast<float>(i % 5);
             const float y = 220.f - 11.f * static_cast<float>(i / 5);
             font.drawText(texts[static_cast<std::size_t>(i)], x, y, 0.f, 0xFFFFFFFF, flags);
         }
-        graphics.endScene();
+        graphics->endScene();
         textSeconds += threadSeconds() - start;
-        benchmark::DoNotOptimize(graphics.getDevice().readPixels(0, 0, 1, 1));
-        graphics.present();
+        presentFinishedFrame(*graphics);
     }
     state.counters["texts_us"] = 1e6 * textSeconds / static_cast<double>(state.iterations());
     state.counters["fps"] =

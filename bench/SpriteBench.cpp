@@ -1,15 +1,12 @@
 #include <benchmark/benchmark.h>
 #include <cmath>
-#include <cstdlib>
 #include <memory>
-#include <string>
 #include <vector>
+#include "BenchScreen.h"
 #include "core/GameRandom.h"
 #include "core/VekBase.h"
 #include "media/Renderable.h"
 #include "media/Texture.h"
-#include "media/VekGraphics.h"
-#include "platform/PlatformWindow.h"
 
 // Frames of 2,000 textured 32 x 32 sprites on a 640 x 480 screen through the offscreen OpenGL
 // renderer (software rasteriser on a machine without a GPU). Each iteration is one whole
@@ -17,21 +14,14 @@
 // read-back that waits for the rasteriser to finish. "fps" is frames per wall-clock second;
 // the CPU column is the main thread's time per frame.
 static void BM_Sprites(benchmark::State& state) {
-    setenv("SDL_VIDEODRIVER", "offscreen", 0);
     const int count = static_cast<int>(state.range(0));
-    std::string error;
-    auto window = platform::PlatformWindow::open("sprite benchmark", 0, 0, 640, 480, error);
-    if (!window) {
-        state.SkipWithError(error.c_str());
-        return;
-    }
-    VekGraphics::Settings settings;
-    settings.bVSync = false;
-    VekGraphics graphics(*window, settings);
+    const auto window = openBenchWindow(state, "sprite benchmark");
+    if (!window) return;
+    const auto graphics = openBenchGraphics(*window);
     MemoryImageFile picture(32, 32);
     for (int y = 0; y < 32; ++y)
         for (int x = 0; x < 32; ++x) picture.at(x, y) = 0x80000000u | static_cast<uint32_t>(x * 8 << 16 | y * 8 << 8 | 0x40);
-    Texture texture(graphics, picture, {}, 0);
+    Texture texture(*graphics, picture, {}, 0);
     VekBase root;
     std::vector<Renderable*> sprites;
     // Spread evenly over the screen, as a game's sprites are, each drifting on its own course.
@@ -53,12 +43,11 @@ static void BM_Sprites(benchmark::State& state) {
             const Vector3 moved = starts[i] + velocities[i] * static_cast<float>(frame % 100);
             sprites[i]->position = moved;
         }
-        graphics.beginScene();
-        graphics.clear(0xFF000020);
+        graphics->beginScene();
+        graphics->clear(0xFF000020);
         root.render();
-        graphics.endScene();
-        benchmark::DoNotOptimize(graphics.getDevice().readPixels(0, 0, 1, 1));
-        graphics.present();
+        graphics->endScene();
+        presentFinishedFrame(*graphics);
         ++frame;
     }
     state.counters["fps"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);

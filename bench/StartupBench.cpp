@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <memory>
 #include <unistd.h>
+#include "BenchScreen.h"
 #include "core/StringUtil.h"
 #include "core/Vek.h"
 #include "game/ContextManager.h"
@@ -13,7 +14,6 @@
 #include "media/VekAudio.h"
 #include "media/VekMedia.h"
 #include "menus/GameMenuScreens.h"
-#include "platform/PlatformWindow.h"
 
 // Start-up of the whole game on the archives the build generates: engine root with offscreen
 // graphics and silent audio, game root, and frames until the loader's last step is done.
@@ -23,18 +23,13 @@
 namespace {
 
 void BM_StartUp(benchmark::State& state) {
-    setenv("SDL_VIDEODRIVER", "offscreen", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     char pattern[] = "/tmp/vek-bench-XXXXXX";
     const std::filesystem::path folder = mkdtemp(pattern);
     setenv("XDG_DATA_HOME", folder.c_str(), 1);
     const std::u16string archive = fromUtf8(SHIPPED_ARCHIVE);
-    std::string error;
-    auto window = platform::PlatformWindow::open("start-up benchmark", 0, 0, 640, 480, error);
-    if (!window) {
-        state.SkipWithError(error.c_str());
-        return;
-    }
+    const auto window = openBenchWindow(state, "start-up benchmark");
+    if (!window) return;
     int frames = 0;
     double longestFrame = 0.0; // seconds; the loader's budget is 0.25 s plus the step that runs over
     for (auto _ : state) {
