@@ -163,9 +163,7 @@ TEST(CountryNames, QuotedNamesAreStoredExactly) {
         {ROW_KO, STR_COUNTRYFK, u"\uD3EC\uD074\uB79C\uB4DC \uC81C\uB3C4 / \uB9D0\uBE44\uB098\uC2A4"},
         {ROW_KO, STR_COUNTRYGS, u"\uB0A8 \uC870\uC9C0\uC544 / \uB0A8 \uC0CC\uB4DC\uC704\uCE58 \uC81C\uB3C4"},
     };
-    for (const QuotedText& entry : quoted)
-        EXPECT_EQ(textsOfRow(entry.row)[entry.id], WideStringView(entry.text))
-            << rowAndKey(entry.row, entry.id);
+    expectQuotedTexts(quoted);
 }
 
 TEST(CountryNames, NamesFitTheCountryListInEveryLanguage) {

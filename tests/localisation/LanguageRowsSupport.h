@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <initializer_list>
 #include <set>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -91,6 +92,18 @@ struct QuotedText {
     StringId id;
     const char16_t* text;
 };
+
+/// Expects every quoted text to stand in its language's files exactly as given.
+inline void expectQuotedTexts(std::span<const QuotedText> quoted) {
+    for (const QuotedText& entry : quoted) {
+        const char16_t* given = givenTextsOfRow(entry.row)[entry.id];
+        if (!given) {
+            ADD_FAILURE() << rowAndKey(entry.row, entry.id) << " is missing";
+            continue;
+        }
+        EXPECT_EQ(WideStringView(given), WideStringView(entry.text)) << rowAndKey(entry.row, entry.id);
+    }
+}
 
 inline bool isHiragana(char16_t c) {
     return c >= 0x3041 && c <= 0x3096;

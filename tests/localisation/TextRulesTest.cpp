@@ -438,11 +438,7 @@ TEST(TextRules, QuotedTextsOfTheLaterFamiliesAreExact) {
         {ROW_JA, STR_WAVE14, u"1 対 1"},
         {ROW_JA, STR_CONTROLMETHODCHANGE, u"「オプション」メニューより操作方法を変更できます。"},
     };
-    for (const QuotedText& entry : quoted) {
-        const auto texts = givenTextsOfRow(entry.row);
-        ASSERT_TRUE(texts[entry.id]) << rowAndKey(entry.row, entry.id);
-        EXPECT_EQ(WideStringView(texts[entry.id]), entry.text) << rowAndKey(entry.row, entry.id);
-    }
+    expectQuotedTexts(quoted);
     for (int place = 1; place <= 10; ++place) {
         const std::u16string number = fromUtf8(std::to_string(place));
         EXPECT_EQ(WideStringView(givenTextsOfRow(ROW_JA)[STR_RANKING1 + place - 1]), number + u" 位")
