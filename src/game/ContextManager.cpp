@@ -1,5 +1,6 @@
 #include "game/ContextManager.h"
 #include "core/Vek.h"
+#include "core/Language.h"
 #include "game/Global.h"
 #include "game/MousePointer.h"
 #include "core/TimeKeeper.h"
@@ -100,9 +101,13 @@ void ContextManager::tickContents(double t, double dt) {
 
 void ContextManager::handleEscape() {
     if (!pInput || !currentTop->closeOnEscape || !pInput->isKeyPressed(KEY_ESCAPE)) return;
-    // The "CONFIRM" question comes with the popups; until then a screen that would ask
-    // closes at once.
-    currentTop->closed = true;
+    if (!currentTop->confirmClose) {
+        currentTop->closed = true;
+        return;
+    }
+    const Language& language = Vek::get()->getLanguage();
+    addContext(Global::get()->getScreens().createQuestion(language.getString(STR_CONFIRM), language.getString(STR_YES),
+                                                          language.getString(STR_NO), &confirmAnswer));
 }
 
 bool ContextManager::isFireDown() const {

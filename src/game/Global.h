@@ -73,7 +73,7 @@ class Global : public GameRoot {
     /// The main archive: the program folder, the build identifier and ".dat".
     const WideString mainArchivePath;
 
-  protected:
+    /// The menu layer's screens and pieces.
     MenuScreens& getScreens() { return *pScreens; }
 
   private:

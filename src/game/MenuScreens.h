@@ -1,4 +1,6 @@
 #pragma once
+#include <cstdint>
+#include "core/WideString.h"
 
 class Context;
 class VekBase;
@@ -19,4 +21,8 @@ class MenuScreens {
     virtual Context* createLogo() = 0;
     /// The screen under the start-up screens, shown once they have closed.
     virtual Context* createMainMenu() = 0;
+    /// A laid-out yes/no box asking `message`, which writes the chosen button's index (0 for
+    /// the first) to `answer`.
+    virtual Context* createQuestion(WideStringView message, WideStringView firstButton, WideStringView secondButton,
+                                    int32_t* answer) = 0;
 };

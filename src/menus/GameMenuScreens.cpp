@@ -1,6 +1,7 @@
 #include "menus/GameMenuScreens.h"
 #include "game/Global.h"
 #include "menus/ContextLogo.h"
+#include "menus/ContextPopup.h"
 #include "menus/ContextSnowfall.h"
 #include "menus/ContextStarfield.h"
 #include "menus/GUIthemeMinimal.h"
@@ -32,4 +33,16 @@ Context* GameMenuScreens::createMainMenu() {
     backdrop->pPostObject = Global::get()->snowfall;
     backdrop->deleteWhenClosed = true;
     return backdrop;
+}
+
+Context* GameMenuScreens::createQuestion(WideStringView message, WideStringView firstButton,
+                                         WideStringView secondButton, int32_t* answer) {
+    auto* popup = new ContextPopup();
+    popup->message = message;
+    popup->firstButtonText = firstButton;
+    popup->secondButtonText = secondButton;
+    popup->answer = answer;
+    popup->createContents();
+    popup->deleteWhenClosed = true;
+    return popup;
 }

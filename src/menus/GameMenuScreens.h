@@ -11,4 +11,6 @@ class GameMenuScreens : public MenuScreens {
     Context* createLogo() override;
     /// Until the main menu lands: the star field with snow, closed by Escape.
     Context* createMainMenu() override;
+    Context* createQuestion(WideStringView message, WideStringView firstButton, WideStringView secondButton,
+                            int32_t* answer) override;
 };

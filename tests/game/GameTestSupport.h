@@ -84,6 +84,11 @@ class TestMenuScreens : public MenuScreens {
     Context* createSnowfall() override { return new Context(); }
     Context* createLogo() override { return named(new Context(), "logo"); }
     Context* createMainMenu() override { return named(new Context(), "main menu"); }
+    Context* createQuestion(WideStringView, WideStringView, WideStringView, int32_t*) override {
+        auto* question = named(new Context(), "question");
+        question->deleteWhenClosed = true;
+        return question;
+    }
 
     std::vector<std::pair<Context*, std::string>>* pMade = nullptr;
 

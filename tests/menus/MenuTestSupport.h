@@ -9,8 +9,8 @@ struct MenuFixture {
     GameTestEngine engine;
     std::unique_ptr<GameGlobal> game;
 
-    MenuFixture() {
-        game = std::make_unique<GameGlobal>(std::make_unique<TestMenuScreens>(), engine.mainArchive);
+    explicit MenuFixture(std::unique_ptr<MenuScreens> screens = std::make_unique<TestMenuScreens>()) {
+        game = std::make_unique<GameGlobal>(std::move(screens), engine.mainArchive);
         game->loaderResources = new VekBase();
     }
     ~MenuFixture() { game.reset(); }

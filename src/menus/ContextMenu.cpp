@@ -1,0 +1,211 @@
+#include "menus/ContextMenu.h"
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <span>
+#include "core/Language.h"
+#include "core/Logger.h"
+#include "core/Rect.h"
+#include "core/Vek.h"
+#include "media/VekGraphics.h"
+#include "media/VekInput.h"
+#include "menus/ContextMenuEntry.h"
+#include "menus/MenuInput.h"
+#include "menus/MenuItem.h"
+
+VEK_REGISTER_CLASS(ContextMenu, Context, u"_4229753a")
+
+int ContextMenu::navigationMode = NAVIGATION_POINTER;
+int ContextMenu::navigationModeFrame = -1;
+float ContextMenu::mirrorSign = 1.f;
+int ContextMenu::alignLeading = 2;
+int ContextMenu::captionLeading = 4;
+
+namespace {
+
+/// The codes of one navigation control: the key and the same control on either joystick.
+using ControlCodes = std::array<int, 3>;
+constexpr std::array<ControlCodes, 4> DIRECTION_CODES{{
+    {200, 0x100, 0x130}, // up
+    {208, 0x101, 0x131}, // down
+    {203, 0x102, 0x132}, // left
+    {205, 0x103, 0x133}, // right
+}};
+constexpr ControlCodes CONFIRM_CODES{28, 0x110, 0x140};
+constexpr std::array<int, 2> BACK_CODES{0x111, 0x141};
+constexpr std::array<Vector3, 4> DIRECTION_VECTORS{
+    {{0.f, 1.f, 0.f}, {0.f, -1.f, 0.f}, {-1.f, 0.f, 0.f}, {1.f, 0.f, 0.f}}};
+constexpr float MIN_FOCUS_DISTANCE = 4.f; // the point under the pointer is never its own target
+constexpr float FOCUS_SCORE_SCALE = 256.f;
+constexpr float MOUSE_MOVE_FOR_POINTER = 4.f; // squared screen units that give the pointer back
+
+struct Layout {
+    float mirrorSign;
+    int alignLeading;
+    int captionLeading;
+};
+constexpr Layout LEFT_TO_RIGHT{1.f, 2, 4};
+constexpr Layout RIGHT_TO_LEFT{-1.f, 8, 6};
+
+VekGraphics* graphics() {
+    return VekGraphics::get();
+}
+int screenWidth() {
+    return graphics() ? graphics()->screenWidth : VekGraphics::LOGICAL_WIDTH;
+}
+int screenHeight() {
+    return graphics() ? graphics()->screenHeight : VekGraphics::LOGICAL_HEIGHT;
+}
+int frameNumber() {
+    return Vek::get() ? Vek::get()->renderedFrames : 0;
+}
+
+bool anyPressed(const VekInput& input, std::span<const int> codes) {
+    for (int code : codes)
+        if (input.isKeyPressed(code)) return true;
+    return false;
+}
+
+bool anyReleased(const VekInput& input, std::span<const int> codes) {
+    for (int code : codes)
+        if (!input.isKeyDown(code) && (input.keysPrevious[static_cast<std::size_t>(code)] & KEYDOWNBIT))
+            return true;
+    return false;
+}
+
+Vector3 mouseInScreenUnits(const VekInput& input) {
+    return graphics() ? graphics()->windowToScreen(input.pointer) : input.pointer;
+}
+
+void putMouse(VekInput& input, const Vector3& screenPoint) {
+    input.setInputMode(INPUTMODE_MOUSE);
+    const Vector3 pixel = graphics() ? graphics()->screenToWindow(screenPoint) : screenPoint;
+    input.setMousePosition(pixel.x, pixel.y);
+}
+
+bool isOnScreen(const Vector3& p) {
+    return p.x >= 0.f && p.x < static_cast<float>(screenWidth()) && p.y > 0.f &&
+           p.y <= static_cast<float>(screenHeight());
+}
+
+} // namespace
+
+ContextMenu::ContextMenu() {
+    const int w = screenWidth();
+    const int h = screenHeight();
+    originX = w / 2 + itemSpacing / 2 - marginX;
+    originY = h / 2 - marginY;
+    rememberedPointer = worldToScreen({0.f, static_cast<float>(h / 2), 0.f});
+    const bool rightToLeft = Vek::get() && Vek::get()->getLanguage().isRightToLeft();
+    const Layout& layout = rightToLeft ? RIGHT_TO_LEFT : LEFT_TO_RIGHT;
+    mirrorSign = layout.mirrorSign;
+    alignLeading = layout.alignLeading;
+    captionLeading = layout.captionLeading;
+}
+
+void ContextMenu::addItem(VekBase* widget) {
+    items.append(*this, *new ContextMenuEntry(widget));
+}
+
+void ContextMenu::addMenuChild(VekBase* widget) {
+    addChild(widget);
+    (itemMenu ? itemMenu : this)->addItem(widget);
+}
+
+void ContextMenu::setMenuNavigationMode(int mode) {
+    if (mode == navigationMode) return;
+    VEK_LOG(u"Setting menu navigation mode to %d", mode);
+    navigationMode = mode;
+    navigationModeFrame = frameNumber();
+}
+
+Vector3 ContextMenu::worldToScreen(const Vector3& world) const {
+    Rect view;
+    camera.getVisibleRect(view, world.z);
+    const float k = (world.z - camera.z) / (static_cast<float>(screenWidth()) * 0.5f);
+    return {(world.x - view.left) / k, (world.y - view.bottom) / k, world.z};
+}
+
+float ContextMenu::scoreFocusCandidate(const Vector3& from, const Vector3& to, int direction) {
+    const Vector3 d = to - from;
+    const float length = std::sqrt(lengthSquared(d));
+    if (direction == DIRECTION_NEAREST) return FOCUS_SCORE_SCALE / std::max(1.f, length);
+    if (length < MIN_FOCUS_DISTANCE) return -1.f;
+    const Vector3& u = DIRECTION_VECTORS[static_cast<std::size_t>(direction)];
+    const float cosine = (u.x * d.x + u.y * d.y + u.z * d.z) / length;
+    return FOCUS_SCORE_SCALE * cosine / length;
+}
+
+Vector3 ContextMenu::findFocusTarget(const Vector3& from, int direction) {
+    Vector3 best = from;
+    float bestScore = 0.f;
+    bool found = false;
+    for (VekBase* node = items.getHead(); node; node = node->getNext()) {
+        auto* item = dynamic_cast<MenuItem*>(static_cast<ContextMenuEntry*>(node)->item.get());
+        if (!item || item->hidden) continue;
+        for (int index = 0;; ++index) {
+            const Vector3 point = item->getFocusPoint(index);
+            if (MenuItem::isNoFocusPoint(point)) break;
+            if (!isOnScreen(point)) continue;
+            const float score = scoreFocusCandidate(from, point, direction);
+            if (score <= 0.f || (found && score <= bestScore)) continue;
+            best = point;
+            bestScore = score;
+            found = true;
+        }
+    }
+    return best;
+}
+
+void ContextMenu::onActivate(bool first) {
+    Context::onActivate(first);
+    confirmLatched = false;
+    VekInput* input = MenuInput::getInput();
+    if (!input) return;
+    if (navigationMode == NAVIGATION_POINTER) {
+        // A stale touch must not keep an item highlighted.
+        if (input->inputMode == INPUTMODE_TOUCH)
+            putMouse(*input, worldToScreen({0.f, static_cast<float>(screenHeight() / 2), 0.f}));
+        return;
+    }
+    putMouse(*input, rememberedPointer);
+    updatePointerPosition();
+    putMouse(*input, findFocusTarget(rememberedPointer, DIRECTION_NEAREST));
+}
+
+void ContextMenu::onDeactivate(bool removed) {
+    Context::onDeactivate(removed);
+    rememberedPointer = worldToScreen({pointer.x, pointer.y, pointer.z});
+}
+
+void ContextMenu::tickContents(double t, double dt) {
+    Context::tickContents(t, dt);
+    VekInput* input = MenuInput::getInput();
+    if (!input) return;
+    if (input->inputMode == INPUTMODE_TOUCH) setMenuNavigationMode(NAVIGATION_POINTER);
+    if (keyNavigationEnabled && navigationModeFrame < frameNumber() - 1) readNavigationKeys();
+    const float moved = input->mouseMove.x * input->mouseMove.x + input->mouseMove.y * input->mouseMove.y;
+    if (navigationMode == NAVIGATION_KEYS && moved > MOUSE_MOVE_FOR_POINTER)
+        setMenuNavigationMode(NAVIGATION_POINTER);
+}
+
+void ContextMenu::readNavigationKeys() {
+    VekInput& input = *MenuInput::getInput();
+    if (closeOnEscape && !confirmClose && anyPressed(input, BACK_CODES)) closed = true;
+    std::array<bool, 4> directions{};
+    bool any = false;
+    for (std::size_t d = 0; d < directions.size(); ++d) {
+        directions[d] = anyPressed(input, DIRECTION_CODES[d]);
+        any = any || directions[d];
+    }
+    const bool confirmPressed = anyPressed(input, CONFIRM_CODES);
+    const bool confirmReleased = anyReleased(input, CONFIRM_CODES);
+    if (confirmPressed) confirmLatched = true;
+    if (!any && !confirmPressed && !confirmReleased) return;
+    setMenuNavigationMode(NAVIGATION_KEYS);
+    Vector3 target = mouseInScreenUnits(input);
+    for (std::size_t d = 0; d < directions.size(); ++d)
+        if (directions[d]) target = findFocusTarget(target, static_cast<int>(d));
+    putMouse(input, target);
+    if (confirmReleased && confirmLatched) input.addSimulatedContact();
+}

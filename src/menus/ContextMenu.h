@@ -1,0 +1,56 @@
+#pragma once
+#include <cstdint>
+#include "core/ChildList.h"
+#include "core/Context.h"
+#include "media/Vector.h"
+
+/// The base of every menu screen: its items, the layout metrics that place them around the
+/// screen centre (mirrored in right-to-left languages), and two ways to drive it: the
+/// pointer, or keys and pads, which move the pointer from item to item and turn the confirm
+/// button into a click at the pointer. Main thread only.
+class ContextMenu : public Context {
+    VEK_REGISTERED_CLASS()
+
+    enum NavigationMode { NAVIGATION_POINTER = 1, NAVIGATION_KEYS = 2 };
+    enum Direction { DIRECTION_UP = 0, DIRECTION_DOWN, DIRECTION_LEFT, DIRECTION_RIGHT, DIRECTION_NEAREST };
+
+    ContextMenu();
+
+    /// Registers an item widget that already sits in the screen's tree.
+    void addItem(VekBase* widget);
+    /// Appends the widget as the screen's last child and registers it (with `itemMenu` when set).
+    void addMenuChild(VekBase* widget);
+
+    static void setMenuNavigationMode(int mode);
+    /// Where navigation in `direction` from `from` (screen units) goes; `from` when nowhere.
+    Vector3 findFocusTarget(const Vector3& from, int direction);
+    static float scoreFocusCandidate(const Vector3& from, const Vector3& to, int direction);
+
+    /// A world point of this screen in screen units (x from the left, y up from the bottom).
+    Vector3 worldToScreen(const Vector3& world) const;
+
+    void onActivate(bool first) override;
+    void onDeactivate(bool removed) override;
+    void tickContents(double t, double dt) override;
+
+    int itemSpacing = 50;
+    int marginY = 40;
+    int marginX = 40;
+    int originX;
+    int originY;
+    bool keyNavigationEnabled = true;
+    ContextMenu* itemMenu = nullptr;
+    Vector3 rememberedPointer;
+    bool confirmLatched = false;
+
+    static int navigationMode;
+    static int navigationModeFrame;
+    static float mirrorSign;
+    static int alignLeading;
+    static int captionLeading;
+
+  private:
+    void readNavigationKeys();
+
+    ChildList items;
+};

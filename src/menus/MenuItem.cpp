@@ -1,0 +1,210 @@
+#include "menus/MenuItem.h"
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include "core/ErrorManager.h"
+#include "core/Language.h"
+#include "core/ResourceManager.h"
+#include "core/Vek.h"
+#include "game/Global.h"
+#include "media/Color.h"
+#include "media/FontQuad.h"
+#include "media/PointerTracker.h"
+#include "media/SlicedSkin.h"
+#include "media/Texture.h"
+#include "media/VekGraphics.h"
+#include "media/VekInput.h"
+#include "menus/ContextMenu.h"
+#include "menus/MenuInput.h"
+#include "menus/MenuSound.h"
+
+namespace {
+
+constexpr double HIGHLIGHT_SPEED = 4.0; // full highlight in 0.25 s
+constexpr float PULSE_SPEED = 4.f;      // a bounce lasts 0.25 s
+constexpr float BOUNCE_DEPTH = 0.15f;
+constexpr int DEFAULT_WIDTH = 256;
+constexpr float SHADOW_DROP = 2.f;
+constexpr uint32_t BOX_SHADOW = 0x40000000;
+constexpr uint32_t HINT_COLOUR = 0xFFFFFFFF;
+constexpr uint32_t HINT_SHADOW = 0x80000000;
+constexpr int HINT_FLAGS = FontQuad::TEXT_CENTRE | FontQuad::TEXT_BOTTOM;
+constexpr float CAPTION_GAP = 5.f;
+constexpr float MIN_CAPTION_ROOM = 10.f;
+const Vector3 CAPTION_SHADOW_OFFSET{2.f, -2.f, 0.f};
+
+FontQuad* itemFont() {
+    Global* game = Global::get();
+    if (!game) return nullptr;
+    VekGraphics* graphics = VekGraphics::get();
+    const bool tiny = graphics && graphics->viewportWidth < graphics->screenWidth / 2;
+    return tiny ? game->fontSmall : game->fontMedium;
+}
+
+bool isRightToLeft() {
+    return Vek::get() && Vek::get()->getLanguage().isRightToLeft();
+}
+
+/// Text flags and offset from the item's centre of a caption by its location.
+struct CaptionPlace {
+    int flags;
+    Vector3 offset;
+};
+
+CaptionPlace captionPlace(int location, float w, float h) {
+    switch (location) {
+    case MenuItem::CAPTION_LEFT:
+        return {FontQuad::TEXT_RIGHT | FontQuad::TEXT_MIDDLE, {-w / 2.f - CAPTION_GAP, 0.f, 0.f}};
+    case MenuItem::CAPTION_CENTRED:
+        return {FontQuad::TEXT_CENTRE | FontQuad::TEXT_MIDDLE, {}};
+    case MenuItem::CAPTION_RIGHT:
+        return {FontQuad::TEXT_LEFT | FontQuad::TEXT_MIDDLE, {w / 2.f + CAPTION_GAP, 0.f, 0.f}};
+    case MenuItem::CAPTION_BELOW_OR_ABOVE:
+        return {FontQuad::TEXT_CENTRE | FontQuad::TEXT_BOTTOM, {0.f, h / 2.f + CAPTION_GAP, 0.f}};
+    default:
+        VEK_ERROR(u"Invalid caption location.");
+        return {};
+    }
+}
+
+} // namespace
+
+MenuItem::MenuItem(float x, float y, float z, WideStringView itemCaption, WideStringView itemHint)
+    : captionLocation(ContextMenu::captionLeading), caption(itemCaption), hint(itemHint), font(itemFont()) {
+    position = {isRightToLeft() ? -x : x, y, z};
+    setTexture(*Vek::get()->getResourceManager().find<Texture>(u"gui-game-editbox"), 25.f, 0.f, 0.f, 25.f);
+    setWidth(DEFAULT_WIDTH);
+}
+
+MenuItem::~MenuItem() {
+    setSkin(nullptr);
+    if (pOverlay) pOverlay->destroy();
+}
+
+void MenuItem::setTexture(const Texture& texture, float left, float top, float right, float bottom) {
+    VEK_ASSERT(texture.skins.size() >= 2);
+    if (pOverlay) pOverlay->destroy();
+    pBody = new SlicedSkin(*texture.skins[0]);
+    pOverlay = new SlicedSkin(*texture.skins[1]);
+    pBody->setBorders(left, top, right, bottom);
+    pOverlay->setBorders(left, top, right, bottom);
+    setSkin(pBody, true);
+}
+
+void MenuItem::setWidth(int width) {
+    pBody->setSize(static_cast<float>(width), -1.f);
+    pOverlay->setSize(static_cast<float>(width), -1.f);
+    updateTransform();
+}
+
+Vector3 MenuItem::getFocusPoint(int index) {
+    if (index != 0) return NO_FOCUS_POINT;
+    auto* menu = dynamic_cast<ContextMenu*>(getOwner());
+    const Vector3 point{position.x, position.y - pBody->getHeight() / 4.f, position.z};
+    return menu ? menu->worldToScreen(point) : point;
+}
+
+void MenuItem::drawValue(float, float, float) {}
+
+void MenuItem::activate() {
+    clicked = true;
+    playMenuSound(u"mouseClick");
+}
+
+TouchPoint* MenuItem::firstTouchPoint() {
+    VekInput* input = MenuInput::getInput();
+    return input && !input->touchPoints.empty() ? &input->touchPoints.front() : nullptr;
+}
+
+bool MenuItem::wasPointerPressed() {
+    VekInput* input = MenuInput::getInput();
+    return input && input->isAnyTouchPressed();
+}
+
+bool MenuItem::isPointerOver() const {
+    const PointerTracker* tracker = MenuInput::getPointerTracker();
+    if (!tracker) return false;
+    const float x = (tracker->position.x - position.x) / baseScale;
+    const float y = (tracker->position.y - position.y) / baseScale;
+    return pBody->isPointInside(x, y);
+}
+
+void MenuItem::tick(double t, double dt) {
+    VekBase::tick(t, dt);
+    hovered = forceHover || isPointerOver();
+    updateHighlight(dt);
+    updatePulse(dt);
+    colour = disabled ? colourDisabled : lerpColor(colourNormal, colourHover, static_cast<float>(highlight));
+}
+
+void MenuItem::updateHighlight(double dt) {
+    const VekInput* input = MenuInput::getInput();
+    if (input && input->inputMode == INPUTMODE_TOUCH) {
+        const TouchPoint* touch = firstTouchPoint();
+        highlight = hovered && touch && touch->bDown ? 1.0 : 0.0;
+    } else {
+        highlight += hovered ? HIGHLIGHT_SPEED * dt : -HIGHLIGHT_SPEED * dt;
+    }
+    highlight = std::clamp(highlight, 0.0, 1.0);
+}
+
+void MenuItem::updatePulse(double dt) {
+    pulse = std::max(0.f, pulse - PULSE_SPEED * static_cast<float>(dt));
+    if (hovered && !disabled && wasPointerPressed()) pulse = 1.f;
+    const float s = 1.f + BOUNCE_DEPTH * pulse * std::sin(-2.f * std::numbers::pi_v<float> * pulse);
+    if (s * baseScale != scale.x) scale = {baseScale * s, baseScale / s, 1.f};
+}
+
+void MenuItem::render() {
+    if (hidden) return;
+    updateTransform();
+    VekGraphics* graphics = VekGraphics::get();
+    if (!graphics) return;
+    if (hasShadow && graphics->bDetail) {
+        Transform shadow = getWorldTransform();
+        shadow.translation.y -= SHADOW_DROP;
+        pBody->draw(*graphics, shadow, BOX_SHADOW);
+    }
+    pBody->draw(*graphics, getWorldTransform(), colour);
+    if (!disabled && highlight > 0.0) {
+        const auto alpha = static_cast<uint32_t>(std::lround(highlight * 255.0));
+        pOverlay->draw(*graphics, getWorldTransform(), (alpha << 24) | 0xFFFFFF);
+    }
+    drawValue(position.x, position.y, position.z);
+    if (hovered) drawHint();
+    drawCaption();
+    VekBase::render();
+}
+
+void MenuItem::drawHint() {
+    Global* game = Global::get();
+    FontQuad* small = game ? game->fontSmall : nullptr;
+    const WideString& text = disabled ? disabledHint : hint;
+    if (!small || text.empty()) return;
+    const float y = 2.f - static_cast<float>(VekGraphics::get()->screenHeight / 2);
+    small->drawText(text, 0.f, y - 1.f, 0.f, HINT_SHADOW, HINT_FLAGS);
+    small->drawText(text, 0.f, y, 0.f, HINT_COLOUR, HINT_FLAGS);
+}
+
+float MenuItem::centredCaptionScale(float captionWidth, float boxWidth, float boxHeight) {
+    const float room = std::trunc(boxWidth - boxHeight);
+    return room > MIN_CAPTION_ROOM && captionWidth > room ? room / captionWidth : 1.f;
+}
+
+void MenuItem::drawCaption() {
+    const CaptionPlace place = captionPlace(captionLocation, pBody->getWidth(), pBody->getHeight());
+    if (!font || caption.empty()) return;
+    float captionScale = 1.f;
+    if (captionLocation == CAPTION_CENTRED)
+        captionScale = centredCaptionScale(font->measureText(caption, place.flags).width, pBody->getWidth(),
+                                           pBody->getHeight());
+    Renderable placement;
+    placement.position = local2world(place.offset);
+    placement.scale = {scale.x * captionScale, scale.y * captionScale, 1.f};
+    placement.color = colour;
+    placement.updateTransform();
+    if (hasShadow && !disabled)
+        font->renderTextShadowed(placement, caption, place.flags, CAPTION_SHADOW_OFFSET, HINT_SHADOW);
+    else
+        font->renderText(placement, caption, place.flags);
+}

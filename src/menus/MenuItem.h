@@ -1,0 +1,81 @@
+#pragma once
+#include <cstdint>
+#include "core/WideString.h"
+#include "media/Renderable.h"
+
+class FontQuad;
+class SlicedSkin;
+class Texture;
+struct TouchPoint;
+
+/// A clickable box of a menu with a caption beside or in it, a hint at the bottom of the
+/// screen while the pointer is over it, and a highlight that follows the hover. Activation
+/// sets the `clicked` latch, which the screen reads and clears in its tick.
+class MenuItem : public Renderable {
+  public:
+    enum CaptionLocation {
+        CAPTION_LEFT = 4,
+        CAPTION_CENTRED = 5,
+        CAPTION_RIGHT = 6,
+        CAPTION_BELOW_OR_ABOVE = 8
+    };
+    static constexpr Vector3 NO_FOCUS_POINT{-1.f, -1.f, -1.f};
+    static bool isNoFocusPoint(const Vector3& p) { return p.x == -1.f && p.y == -1.f && p.z == -1.f; }
+
+    /// `x` is mirrored in right-to-left languages.
+    MenuItem(float x, float y, float z, WideStringView itemCaption, WideStringView itemHint);
+    ~MenuItem() override;
+
+    /// Both skins from the texture's first two frames with the given borders.
+    void setTexture(const Texture& texture, float left, float top, float right, float bottom);
+    void setWidth(int width);
+
+    /// The points that key navigation can move the pointer to, in screen units, by index;
+    /// `NO_FOCUS_POINT` after the last one.
+    virtual Vector3 getFocusPoint(int index);
+    /// Draws the item's value at its position; items without one draw nothing.
+    virtual void drawValue(float x, float y, float z);
+    virtual void activate();
+
+    void tick(double t, double dt) override;
+    void render() override;
+
+    /// The scale of a caption drawn centred: shrinks a caption wider than the box's room.
+    static float centredCaptionScale(float captionWidth, float boxWidth, float boxHeight);
+
+    float baseScale = 1.f;
+    int captionLocation;
+    bool disabled = false;
+    bool hasShadow = true;
+    bool hovered = false;
+    bool forceHover = false;
+    WideString caption;
+    WideString hint;
+    WideString disabledHint;
+    bool clicked = false;
+    double highlight = 0.0;
+    uint32_t colourNormal = 0xFFFF8080;
+    uint32_t colourHover = 0xFFFFFFFF;
+    uint32_t colour = 0xFFFF8080;
+    uint32_t colourDisabled = 0x80800000;
+    FontQuad* font;
+    float pulse = 0.f;
+
+  protected:
+    /// True when the pointer tracker's position lies on the box.
+    bool isPointerOver() const;
+    SlicedSkin* getBody() const { return pBody; }
+    /// The engine's first contact (a finger, or the mouse's first button), or null.
+    static TouchPoint* firstTouchPoint();
+    /// Any contact went down this frame.
+    static bool wasPointerPressed();
+
+  private:
+    void updateHighlight(double dt);
+    void updatePulse(double dt);
+    void drawHint();
+    void drawCaption();
+
+    SlicedSkin* pBody = nullptr;
+    SlicedSkin* pOverlay = nullptr;
+};

@@ -1,0 +1,5 @@
+#pragma once
+#include "core/WideString.h"
+
+/// Plays the menu sound registered under `name`; a game without that sound stays silent.
+void playMenuSound(WideStringView name);

@@ -1,0 +1,78 @@
+#include "menus/MessageViewer.h"
+#include <algorithm>
+#include <cmath>
+#include "core/Language.h"
+#include "core/Logger.h"
+#include "core/Vek.h"
+#include "game/Global.h"
+#include "media/FontQuad.h"
+#include "media/TextLine.h"
+#include "media/VekGraphics.h"
+
+namespace {
+
+constexpr int WRAP_MARGIN = 10;
+constexpr double FADE_SECONDS = 1.0;
+
+double engineTime() {
+    return Vek::get() ? Vek::get()->getTimeSinceStart() : 0.0;
+}
+
+uint32_t halveRgb(uint32_t argb) {
+    return (argb & 0xFF000000u) | ((argb >> 1) & 0x7F7F7Fu);
+}
+
+uint32_t withAlpha(uint32_t argb, float factor) {
+    const auto a = static_cast<uint32_t>(std::lround(static_cast<float>(argb >> 24) * factor));
+    return (a << 24) | (argb & 0xFFFFFFu);
+}
+
+} // namespace
+
+MessageViewer::MessageViewer() {
+    const int width = VekGraphics::get() ? VekGraphics::get()->screenWidth : VekGraphics::LOGICAL_WIDTH;
+    wrapWidth = width - WRAP_MARGIN;
+    Global* game = Global::get();
+    font = game ? game->fontMedium : nullptr;
+    lineStep = font ? -static_cast<float>(font->getLineHeight() * font->getScale()) : 0.f;
+}
+
+void MessageViewer::addMessage(WideStringView text) {
+    VEK_LOG(u"> %s", WideString(text));
+    const auto measure = [this](WideStringView s) { return font ? font->measureText(s, 0).width : 0.f; };
+    const bool rightToLeft = Vek::get() && Vek::get()->getLanguage().isRightToLeft();
+    for (const TextLine& line :
+         TextLine::wrap(text, static_cast<float>(wrapWidth), std::abs(lineStep), measure, rightToLeft)) {
+        WideString joined;
+        for (const TextSegment& segment : line.segments)
+            joined += segment.text;
+        lines.push_back(std::move(joined));
+    }
+    while (lines.size() > static_cast<std::size_t>(std::max(maxLines, 0)))
+        lines.pop_front();
+    lastMessageTime = engineTime();
+}
+
+void MessageViewer::tick(double t, double dt) {
+    VekBase::tick(t, dt);
+    if (fadeAfter <= 0.0) {
+        alpha = 1.f;
+        return;
+    }
+    const double fading = (engineTime() - (lastMessageTime + fadeAfter - FADE_SECONDS)) / FADE_SECONDS;
+    alpha = static_cast<float>(1.0 - std::clamp(fading, 0.0, 1.0));
+}
+
+void MessageViewer::render() {
+    if (hidden || alpha <= 0.f || !font || lines.empty()) return;
+    float y = position.y;
+    if (bottomAnchored) y -= static_cast<float>(lines.size() - 1) * lineStep;
+    y = std::trunc(y);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const bool older = i + 1 < lines.size();
+        const uint32_t argb = dimOlderLines && older ? halveRgb(colour) : colour;
+        font->drawText(lines[i], position.x, y, position.z, withAlpha(argb, alpha), textFlags);
+        y += lineStep;
+    }
+    VekBase::render();
+}

@@ -1,0 +1,426 @@
+#include <gtest/gtest.h>
+#include <memory>
+#include "MenuTestSupport.h"
+#include "game/ContextManager.h"
+#include "media/PointerTracker.h"
+#include "media/SlicedSkin.h"
+#include "media/VekInput.h"
+#include "menus/ConfigCheckBox.h"
+#include "menus/ContextMenu.h"
+#include "menus/ContextPopup.h"
+#include "menus/GameMenuScreens.h"
+#include "menus/MenuBackButton.h"
+#include "menus/MenuButton.h"
+#include "menus/MenuCheckBox.h"
+#include "menus/MenuInput.h"
+#include "menus/MenuItemLink.h"
+#include "menus/MessageViewer.h"
+#include "platform/ScriptedInput.h"
+
+namespace {
+
+constexpr int KEY_ESCAPE = 1;
+constexpr int KEY_RETURN = 28;
+constexpr int KEY_UP = 200;
+constexpr int KEY_DOWN = 208;
+constexpr float ITEM_HEIGHT = 8.f; // the test textures' frames are 8 pixels high
+
+/// A game root with the menu textures, a context stack, a scripted input and a pointer that
+/// the test places in the top screen's world.
+struct MenuRig {
+    MenuFixture f{std::make_unique<GameMenuScreens>()};
+    PointerTracker tracker;
+    platform::ScriptedInput* pScript = nullptr;
+    std::unique_ptr<VekInput> input;
+    ContextManager* stack;
+
+    MenuRig() {
+        f.addTexture(u"gui-game-editbox", 2);
+        f.addTexture(u"gui-game-button", 3);
+        f.addTexture(u"mousePointer", 1);
+        auto script = std::make_unique<platform::ScriptedInput>();
+        pScript = script.get();
+        input = std::make_unique<VekInput>(std::move(script));
+        MenuInput::replace(input.get(), &tracker);
+        stack = new ContextManager();
+        stack->pInput = input.get();
+        f.game->contextManager = stack;
+        ContextMenu::navigationMode = ContextMenu::NAVIGATION_POINTER;
+        ContextMenu::navigationModeFrame = -1;
+        f.engine.vek->renderedFrames = 10;
+    }
+    ~MenuRig() { MenuInput::replace(nullptr, nullptr); }
+
+    void pointAt(float x, float y) { tracker.position = {x, y, 0.f}; }
+    /// The state of the mouse's first button or a key in the input frames to come.
+    void setMouseButton(bool down) { pScript->next.mouseButtons[0] = down; }
+    void key(int code, bool down) { pScript->next.keys[static_cast<std::size_t>(code)] = down; }
+    /// An input frame with the mouse's first button down or up, for items ticked alone.
+    void mouseButton(bool down) {
+        setMouseButton(down);
+        input->poll();
+    }
+    /// One frame: the input, then the stack.
+    void tickStack() {
+        input->poll();
+        stack->tickContext(1.0, 1.0 / 30.0);
+        ++f.engine.vek->renderedFrames;
+    }
+    /// The mouse in screen units.
+    Vector3 mouse() const { return f.engine.graphics.graphics->windowToScreen(input->pointer); }
+};
+
+} // namespace
+
+TEST(ContextMenu, ScoresFavourCandidatesStraightAheadAndNear) {
+    const Vector3 from{100.f, 100.f, 0.f};
+    struct Case {
+        Vector3 to;
+        int direction;
+        float score;
+    };
+    const Case cases[] = {
+        {{100.f, 200.f, 0.f}, ContextMenu::DIRECTION_UP, 2.56f},
+        {{100.f, 50.f, 0.f}, ContextMenu::DIRECTION_DOWN, 5.12f},
+        {{100.f, 102.f, 0.f}, ContextMenu::DIRECTION_UP, -1.f},       // under the pointer
+        {{200.f, 100.f, 0.f}, ContextMenu::DIRECTION_UP, 0.f},        // at 90 degrees
+        {{100.f, 50.f, 0.f}, ContextMenu::DIRECTION_UP, -5.12f},      // behind
+        {{100.f, 100.f, 0.f}, ContextMenu::DIRECTION_NEAREST, 256.f}, // never divided by less than 1
+        {{0.f, 100.f, 0.f}, ContextMenu::DIRECTION_LEFT, 2.56f},
+    };
+    for (const Case& c : cases)
+        EXPECT_NEAR(ContextMenu::scoreFocusCandidate(from, c.to, c.direction), c.score, 1e-4f)
+            << c.to.x << "," << c.to.y << " dir " << c.direction;
+}
+
+TEST(ContextMenu, FindsTheItemInTheDirectionWithoutWrappingOrTurningSideways) {
+    MenuRig rig;
+    auto* menu = new ContextMenu();
+    rig.stack->addContext(menu);
+    auto* top = new MenuButton(0.f, 100.f, 0.f, u"top", u"");
+    auto* bottom = new MenuButton(0.f, -100.f, 0.f, u"bottom", u"");
+    auto* side = new MenuButton(200.f, 0.f, 0.f, u"side", u"");
+    for (MenuButton* item : {top, bottom, side})
+        menu->addMenuChild(item);
+    // Screen units: x from the left edge, y up from the bottom; the focus point is a quarter
+    // of the box height below the item's centre.
+    const Vector3 topPoint{320.f, 340.f - ITEM_HEIGHT / 4.f, 0.f};
+    const Vector3 bottomPoint{320.f, 140.f - ITEM_HEIGHT / 4.f, 0.f};
+    const Vector3 centre{320.f, 240.f, 0.f};
+    struct Case {
+        Vector3 from;
+        int direction;
+        Vector3 target;
+    };
+    const Case cases[] = {
+        {centre, ContextMenu::DIRECTION_UP, topPoint},
+        {centre, ContextMenu::DIRECTION_DOWN, bottomPoint},
+        {bottomPoint, ContextMenu::DIRECTION_DOWN, bottomPoint}, // the last one keeps the pointer
+        {{520.f, 240.f, 0.f}, ContextMenu::DIRECTION_RIGHT, {520.f, 240.f, 0.f}},
+        {{420.f, 240.f - ITEM_HEIGHT / 4.f, 0.f},
+         ContextMenu::DIRECTION_DOWN,
+         bottomPoint}, // "side" is not below
+    };
+    for (const Case& c : cases) {
+        const Vector3 got = menu->findFocusTarget(c.from, c.direction);
+        EXPECT_FLOAT_EQ(got.x, c.target.x) << c.direction;
+        EXPECT_FLOAT_EQ(got.y, c.target.y) << c.direction;
+    }
+    side->hidden = true;
+    EXPECT_FLOAT_EQ(menu->findFocusTarget({520.f, 238.f, 0.f}, ContextMenu::DIRECTION_NEAREST).x, 320.f);
+}
+
+TEST(ContextMenu, OfTwoEqualCandidatesTheFirstAddedWins) {
+    MenuRig rig;
+    auto* menu = new ContextMenu();
+    rig.stack->addContext(menu);
+    auto* left = new MenuButton(-100.f, 100.f, 0.f, u"left", u"");
+    auto* right = new MenuButton(100.f, 100.f, 0.f, u"right", u"");
+    menu->addMenuChild(right);
+    menu->addMenuChild(left);
+    EXPECT_FLOAT_EQ(menu->findFocusTarget({320.f, 240.f, 0.f}, ContextMenu::DIRECTION_UP).x, 420.f);
+    EXPECT_TRUE(MenuItem::isNoFocusPoint(left->getFocusPoint(1)));
+}
+
+TEST(ContextMenu, ArrowKeysMoveThePointerOnceTheModeHasSettled) {
+    MenuRig rig;
+    auto* menu = new ContextMenu();
+    rig.stack->addContext(menu);
+    menu->addMenuChild(new MenuButton(0.f, -100.f, 0.f, u"below", u""));
+    rig.tickStack();
+    rig.input->setMousePosition(320.f, 240.f);
+    rig.key(KEY_DOWN, true);
+    rig.tickStack();
+    EXPECT_EQ(ContextMenu::navigationMode, ContextMenu::NAVIGATION_KEYS);
+    EXPECT_FLOAT_EQ(rig.mouse().y, 140.f - ITEM_HEIGHT / 4.f);
+
+    // A mode change blocks the keys in its own frame and the next one.
+    rig.key(KEY_DOWN, false);
+    rig.input->poll();
+    ContextMenu::setMenuNavigationMode(ContextMenu::NAVIGATION_POINTER);
+    for (bool honoured : {false, false, true}) {
+        rig.input->setMousePosition(320.f, 240.f);
+        rig.key(KEY_DOWN, true);
+        rig.tickStack();
+        EXPECT_EQ(rig.mouse().y < 200.f, honoured);
+        rig.key(KEY_DOWN, false);
+        rig.input->poll();
+    }
+}
+
+TEST(ContextMenu, AMouseMoveOfMoreThanTwoUnitsGivesThePointerBack) {
+    MenuRig rig;
+    auto* menu = new ContextMenu();
+    rig.stack->addContext(menu);
+    rig.tickStack();
+    for (const auto& [step, mode] :
+         {std::pair{1.f, ContextMenu::NAVIGATION_KEYS}, {3.f, ContextMenu::NAVIGATION_POINTER}}) {
+        ContextMenu::navigationMode = ContextMenu::NAVIGATION_KEYS;
+        rig.pScript->next.mouseX = rig.input->pointer.x + step;
+        rig.pScript->next.mouseY = rig.input->pointer.y;
+        rig.pScript->next.bMouseMoved = true;
+        rig.tickStack();
+        EXPECT_EQ(ContextMenu::navigationMode, mode) << step;
+    }
+}
+
+TEST(ContextMenu, ConfirmReleasedClicksAtThePointerOnlyWhenPressedOnTheSameScreen) {
+    for (bool coveredBetween : {false, true}) {
+        MenuRig rig;
+        auto* menu = new ContextMenu();
+        rig.stack->addContext(menu);
+        rig.tickStack();
+        rig.key(KEY_RETURN, true);
+        rig.tickStack();
+        rig.tickStack(); // the keys rest in the frame after a mode change
+        if (coveredBetween) {
+            rig.stack->addContext(new ContextMenu());
+            rig.tickStack();
+        }
+        rig.key(KEY_RETURN, false);
+        rig.tickStack();
+        rig.input->poll();
+        EXPECT_EQ(rig.input->isAnyTouchPressed(), !coveredBetween) << coveredBetween;
+    }
+}
+
+TEST(MenuButton, ClicksOnlyWhenTheContactThatWentDownOnItIsLiftedOverIt) {
+    struct Case {
+        const char* name;
+        std::vector<std::pair<bool, bool>> steps; // (pointer over the button, first button down)
+        bool clicked;
+    };
+    const Case cases[] = {
+        {"press and release over it", {{true, true}, {true, false}}, true},
+        {"dragged off and released elsewhere", {{true, true}, {false, true}, {false, false}}, false},
+        {"dragged off and back", {{true, true}, {false, true}, {true, true}, {true, false}}, true},
+        {"pressed elsewhere, released over it", {{false, true}, {true, true}, {true, false}}, false},
+    };
+    for (const Case& c : cases) {
+        MenuRig rig;
+        MenuButton button(0.f, 0.f, 0.f, u"go", u"");
+        for (const auto& [over, down] : c.steps) {
+            rig.pointAt(over ? 0.f : 300.f, 0.f);
+            rig.mouseButton(down);
+            button.tick(0.0, 1.0 / 30.0);
+        }
+        EXPECT_EQ(button.clicked, c.clicked) << c.name;
+    }
+}
+
+TEST(MenuButton, ADisabledButtonNeitherTakesTheContactNorBounces) {
+    MenuRig rig;
+    MenuButton button(0.f, 0.f, 0.f, u"go", u"");
+    button.disabled = true;
+    rig.pointAt(0.f, 0.f);
+    rig.mouseButton(true);
+    button.tick(0.0, 1.0 / 30.0);
+    EXPECT_FALSE(rig.input->touchPoints.front().handler);
+    EXPECT_FLOAT_EQ(button.pulse, 0.f);
+    EXPECT_EQ(button.colour, button.colourDisabled);
+    rig.mouseButton(false);
+    button.tick(0.0, 1.0 / 30.0);
+    EXPECT_FALSE(button.clicked);
+}
+
+TEST(MenuButton, AConfirmedButtonActsOnlyOnYesAndOnlyOnce) {
+    for (int answer : {1, 0}) {
+        MenuRig rig;
+        auto* menu = new ContextMenu();
+        rig.stack->addContext(menu);
+        auto* button = new MenuButton(0.f, 0.f, 0.f, u"wipe", u"", u"Sure?", u"");
+        menu->addMenuChild(button);
+        rig.tickStack();
+        rig.pointAt(0.f, 0.f);
+        rig.setMouseButton(true);
+        rig.tickStack();
+        rig.setMouseButton(false);
+        rig.tickStack();
+        EXPECT_FALSE(button->clicked);
+        auto* popup = dynamic_cast<ContextPopup*>(rig.stack->getTopContext());
+        ASSERT_NE(popup, nullptr);
+        EXPECT_EQ(popup->title, u"Sure?");
+        rig.tickStack(); // the popup becomes the top
+        (answer == 0 ? popup->getFirstButton() : popup->getSecondButton())->clicked = true;
+        rig.tickStack(); // the popup answers and closes
+        EXPECT_EQ(button->confirmAnswer, answer);
+        int clicks = 0;
+        for (int i = 0; i < 3; ++i) {
+            rig.tickStack();
+            clicks += button->clicked ? 1 : 0;
+            button->clicked = false;
+        }
+        EXPECT_EQ(clicks, answer == 0 ? 1 : 0) << answer;
+        EXPECT_EQ(rig.stack->getTopContext(), menu);
+    }
+}
+
+TEST(MenuItem, CentredCaptionsShrinkOnlyIntoARoomOfMoreThanTenUnits) {
+    struct Case {
+        float captionWidth, boxWidth, boxHeight, scale;
+    };
+    const Case cases[] = {
+        {300.f, 260.f, 60.f, 2.f / 3.f},
+        {100.f, 260.f, 60.f, 1.f},
+        {300.f, 70.f, 60.f, 1.f},
+        {300.f, 71.f, 60.f, 11.f / 300.f},
+    };
+    for (const Case& c : cases)
+        EXPECT_FLOAT_EQ(MenuItem::centredCaptionScale(c.captionWidth, c.boxWidth, c.boxHeight), c.scale)
+            << c.captionWidth << " in " << c.boxWidth;
+}
+
+TEST(MenuItem, ActivatingALinkOrBackButtonEndsTheProgramOrTheTopScreen) {
+    MenuRig rig;
+    auto* menu = new ContextMenu();
+    rig.stack->addContext(menu);
+    rig.tickStack();
+    MenuBackButton back(0.f, 0.f, 0.f, u"back", u"");
+    back.activate();
+    EXPECT_TRUE(back.clicked);
+    EXPECT_TRUE(menu->closed);
+    EXPECT_FALSE(rig.stack->quitRequested);
+    MenuItemLink link(0.f, 0.f, 0.f, u"site", u"", u"https://example.org/");
+    link.activate();
+    EXPECT_TRUE(rig.stack->quitRequested);
+    EXPECT_EQ(rig.f.game->exitUrl, u"https://example.org/");
+}
+
+TEST(MenuCheckBox, APressOnAnEnabledBoxTogglesItsBool) {
+    MenuRig rig;
+    bool value = false;
+    MenuCheckBox box(0.f, 0.f, 0.f, u"sound", u"", &value);
+    EXPECT_FLOAT_EQ(box.getSkin()->getLocalRect().right, 25.f);
+    rig.pointAt(0.f, 0.f);
+    for (bool expected : {true, false}) {
+        rig.mouseButton(true);
+        box.tick(0.0, 1.0 / 30.0);
+        EXPECT_EQ(value, expected);
+        EXPECT_TRUE(box.clicked);
+        box.clicked = false;
+        rig.mouseButton(false);
+        box.tick(0.0, 1.0 / 30.0);
+    }
+    box.disabled = true;
+    rig.mouseButton(true);
+    box.tick(0.0, 1.0 / 30.0);
+    EXPECT_FALSE(value);
+}
+
+TEST(ContextPopup, AnswersWithTheIndexOfTheClickedButton) {
+    struct Case {
+        const char16_t* first;
+        const char16_t* second;
+        int click; // -1: none
+        int answer;
+        bool closeOnFire;
+        float panelWidth;
+    };
+    const Case cases[] = {
+        {u"YES", u"NO", 0, 0, false, 430.f},
+        {u"YES", u"NO", 1, 1, false, 430.f},
+        {u"OK", u"", 0, 0, true, 430.f},
+        {u"", u"", -1, -1, true, 292.f},
+    };
+    for (const Case& c : cases) {
+        MenuRig rig;
+        int32_t answer = 7;
+        ContextPopup popup;
+        popup.firstButtonText = c.first;
+        popup.secondButtonText = c.second;
+        popup.answer = &answer;
+        popup.createContents();
+        EXPECT_EQ(answer, -1);
+        EXPECT_EQ(popup.closeOnFire, c.closeOnFire);
+        const auto* panel = static_cast<const SlicedSkin*>(
+            static_cast<Renderable*>(popup.getChildren().getHead())->getSkin());
+        EXPECT_FLOAT_EQ(panel->getWidth(), c.panelWidth);
+        EXPECT_EQ(popup.getFirstButton() != nullptr, *c.first != 0);
+        if (c.click >= 0) (c.click == 0 ? popup.getFirstButton() : popup.getSecondButton())->clicked = true;
+        popup.tickContents(0.0, 1.0 / 30.0);
+        EXPECT_EQ(answer, c.answer);
+        EXPECT_EQ(popup.closed, c.click >= 0);
+    }
+}
+
+TEST(ContextManager, EscapeOnAScreenThatConfirmsAsksOnceAndClosesItOnlyOnYes) {
+    for (bool yes : {false, true}) {
+        MenuRig rig;
+        auto* asking = new ContextMenu();
+        asking->confirmClose = true;
+        rig.stack->addContext(asking);
+        rig.tickStack();
+        rig.key(KEY_ESCAPE, true);
+        rig.tickStack();
+        rig.key(KEY_ESCAPE, true); // held: no second question
+        rig.tickStack();
+        EXPECT_EQ(rig.stack->getChildren().count(), 2u);
+        auto* popup = dynamic_cast<ContextPopup*>(rig.stack->getTopContext());
+        ASSERT_NE(popup, nullptr);
+        EXPECT_FALSE(asking->closed);
+        rig.key(KEY_ESCAPE, false);
+        MenuButton* choice = yes ? popup->getFirstButton() : popup->getSecondButton();
+        rig.pointAt(choice->position.x, choice->position.y);
+        rig.setMouseButton(true);
+        rig.tickStack();
+        rig.setMouseButton(false);
+        rig.tickStack();
+        EXPECT_EQ(asking->closed, yes) << yes;
+        rig.tickStack();
+        EXPECT_EQ(rig.stack->getChildren().count(), yes ? 0u : 1u);
+        EXPECT_EQ(rig.stack->confirmAnswer, yes ? -1 : 1);
+        if (yes) delete asking; // not flagged for deletion: the test keeps it
+    }
+}
+
+TEST(ContextManager, EscapeOnTheQuestionLeavesTheAskingScreenOpen) {
+    MenuRig rig;
+    auto* asking = new ContextMenu();
+    asking->confirmClose = true;
+    rig.stack->addContext(asking);
+    rig.tickStack();
+    rig.key(KEY_ESCAPE, true);
+    rig.tickStack();
+    rig.tickStack();
+    rig.key(KEY_ESCAPE, false);
+    rig.tickStack();
+    rig.key(KEY_ESCAPE, true);
+    rig.tickStack();
+    rig.tickStack();
+    EXPECT_EQ(rig.stack->getTopContext(), asking);
+    EXPECT_FALSE(asking->closed);
+}
+
+TEST(MessageViewer, KeepsTheNewestLinesUpToItsLimit) {
+    MenuRig rig;
+    MessageViewer viewer;
+    for (int i = 0; i < 9; ++i)
+        viewer.addMessage(stringf(u"line %d", i));
+    EXPECT_EQ(viewer.getLines().front(), u"line 0");
+    viewer.addMessage(u"line 9");
+    EXPECT_EQ(viewer.getLines().front(), u"line 1");
+    viewer.addMessage(u"a|b|c");
+    EXPECT_EQ(viewer.getLines().size(), 9u);
+    EXPECT_EQ(viewer.getLines().front(), u"line 4");
+    EXPECT_EQ(viewer.getLines().back(), u"c");
+}
