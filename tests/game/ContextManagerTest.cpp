@@ -168,3 +168,19 @@ TEST(ContextManager, AnswerYesClosesTheScreenBelowTheQuestion) {
     EXPECT_TRUE(asking->closed);
     EXPECT_EQ(f.stack->confirmAnswer, -1);
 }
+
+TEST(ContextManager, EscapeOnAConfirmingScreenOpensOneQuestionPerPress) {
+    constexpr int ESCAPE = 1;
+    StackFixture f;
+    RecordingContext* a = f.add("A");
+    a->deleteWhenClosed = true;
+    a->confirmClose = true;
+    f.tick();
+    for (int expected : {2, 2}) { // pressed, then held
+        f.pressKey(ESCAPE);
+        f.tick();
+        EXPECT_EQ(f.stack->getChildren().count(), static_cast<std::size_t>(expected));
+    }
+    EXPECT_FALSE(a->closed);
+    EXPECT_EQ(f.stack->confirmAnswer, -1);
+}

@@ -424,3 +424,35 @@ TEST(MessageViewer, KeepsTheNewestLinesUpToItsLimit) {
     EXPECT_EQ(viewer.getLines().front(), u"line 4");
     EXPECT_EQ(viewer.getLines().back(), u"c");
 }
+
+TEST(MessageViewer, FadesOutOverTheLastSecondBeforeItsTime) {
+    MenuRig rig;
+    MessageViewer viewer;
+    viewer.addMessage(u"hello");
+    const double now = viewer.lastMessageTime;
+    struct Case {
+        double fadeAfter;
+        double messageAge;
+        float alpha;
+    };
+    const Case cases[] = {
+        {0.0, 100.0, 1.f}, {5.0, 3.0, 1.f}, {5.0, 4.5, 0.5f}, {5.0, 5.0, 0.f}, {5.0, 60.0, 0.f}};
+    for (const Case& c : cases) {
+        viewer.fadeAfter = c.fadeAfter;
+        viewer.lastMessageTime = now - c.messageAge;
+        viewer.tick(0.0, 0.0);
+        EXPECT_NEAR(viewer.alpha, c.alpha, 1e-4f) << c.fadeAfter << " after " << c.messageAge;
+    }
+}
+
+TEST(MenuItemDeathTest, AnUnknownCaptionLocationIsFatal) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            MenuRig rig;
+            MenuItem item(0.f, 0.f, 0.f, u"caption", u"");
+            item.captionLocation = 7;
+            item.render();
+        },
+        testing::ExitedWithCode(1), "Error: Invalid caption location.");
+}
