@@ -27,6 +27,9 @@ class VekBase : public BasicLink {
         static_cast<void>(from);
         static_cast<void>(to);
     }
+    /// The input switched between keyboard (0), mouse (1) and touch (2); every live object
+    /// hears it.
+    virtual void onInputModeChange(int mode) { static_cast<void>(mode); }
     /// The registered class; a class that does not register itself reports its parent's.
     virtual const ClassDescriptor& getClass() const { return DESCRIPTOR; }
 

@@ -3,8 +3,10 @@
 #include "core/Context.h"
 #include "core/ErrorManager.h"
 #include "core/KeyCodes.h"
+#include "core/LiveObjectList.h"
 #include "core/UserSettings.h"
 #include "core/Vek.h"
+#include "core/VekBase.h"
 #include "media/ConsoleOverlay.h"
 #include "media/FontGDI.h"
 #include "media/PointerTracker.h"
@@ -24,6 +26,9 @@ constexpr KeyCode SCREENSHOT_KEY = 0x43;  // F9
 VekMedia::VekMedia(platform::PlatformWindow& programWindow) : window(programWindow) {
     pPointerTracker = std::make_unique<PointerTracker>();
     pInput = std::make_unique<VekInput>(std::make_unique<platform::SdlInputSource>(&window));
+    pInput->onInputModeChange = [](int mode) {
+        Vek::get()->getLiveObjects().forEach([mode](VekBase& object) { object.onInputModeChange(mode); });
+    };
 
     Vek& engine = *Vek::get();
     UserSettings& settings = engine.getUserSettings();

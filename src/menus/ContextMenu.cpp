@@ -182,11 +182,15 @@ void ContextMenu::tickContents(double t, double dt) {
     Context::tickContents(t, dt);
     VekInput* input = MenuInput::getInput();
     if (!input) return;
-    if (input->inputMode == INPUTMODE_TOUCH) setMenuNavigationMode(NAVIGATION_POINTER);
     if (keyNavigationEnabled && navigationModeFrame < frameNumber() - 1) readNavigationKeys();
     const float moved = input->mouseMove.x * input->mouseMove.x + input->mouseMove.y * input->mouseMove.y;
     if (navigationMode == NAVIGATION_KEYS && moved > MOUSE_MOVE_FOR_POINTER)
         setMenuNavigationMode(NAVIGATION_POINTER);
+}
+
+void ContextMenu::onInputModeChange(int mode) {
+    Context::onInputModeChange(mode);
+    if (mode == INPUTMODE_TOUCH) setMenuNavigationMode(NAVIGATION_POINTER);
 }
 
 void ContextMenu::readNavigationKeys() {

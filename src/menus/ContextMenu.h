@@ -32,6 +32,8 @@ class ContextMenu : public Context {
     void onActivate(bool first) override;
     void onDeactivate(bool removed) override;
     void tickContents(double t, double dt) override;
+    /// Touch input puts every menu into pointer navigation.
+    void onInputModeChange(int mode) override;
 
     int itemSpacing = 50;
     int marginY = 40;

@@ -184,6 +184,19 @@ TEST(ContextMenu, AMouseMoveOfMoreThanTwoUnitsGivesThePointerBack) {
     }
 }
 
+TEST(ContextMenu, TouchInputPutsMenusIntoPointerNavigation) {
+    MenuRig rig;
+    auto* menu = new ContextMenu();
+    rig.stack->addContext(menu);
+    rig.tickStack();
+    for (const auto& [mode, expected] : {std::pair{INPUTMODE_MOUSE, ContextMenu::NAVIGATION_KEYS},
+                                         {INPUTMODE_TOUCH, ContextMenu::NAVIGATION_POINTER}}) {
+        ContextMenu::navigationMode = ContextMenu::NAVIGATION_KEYS;
+        menu->onInputModeChange(mode);
+        EXPECT_EQ(ContextMenu::navigationMode, expected) << mode;
+    }
+}
+
 TEST(ContextMenu, ConfirmReleasedClicksAtThePointerOnlyWhenPressedOnTheSameScreen) {
     for (bool coveredBetween : {false, true}) {
         MenuRig rig;

@@ -1,0 +1,43 @@
+#include "media/VekMedia.h"
+#include <gtest/gtest.h>
+#include <vector>
+#include "TempDataHome.h"
+#include "core/Vek.h"
+#include "core/VekBase.h"
+#include "media/VekInput.h"
+#include "platform/PlatformWindow.h"
+
+namespace {
+
+class ModeListener : public VekBase {
+public:
+    explicit ModeListener(std::vector<int>& heard) : heard(heard) {}
+    void onInputModeChange(int mode) override { heard.push_back(mode); }
+
+private:
+    std::vector<int>& heard;
+};
+
+}  // namespace
+
+TEST(VekMedia, EveryLiveObjectHearsAnInputModeChange) {
+    TempDataHome home;
+    std::string error;
+    auto window = platform::PlatformWindow::open("media test", 0, 0, 640, 480, error);
+    ASSERT_TRUE(window) << error;
+    Vek::Options options;
+    options.bFixedStep = true;
+    options.createMedia = [&window] { return std::make_unique<VekMedia>(*window); };
+    Vek engine(std::move(options));
+    ASSERT_NE(VekMedia::get(), nullptr);
+
+    std::vector<int> heard;
+    VekBase container;
+    container.addChild(new ModeListener(heard));
+    ModeListener loose(heard);
+    VekInput& input = VekMedia::get()->getInput();
+    input.setInputMode(INPUTMODE_TOUCH);
+    input.setInputMode(INPUTMODE_TOUCH);  // no change, nobody told
+    input.setInputMode(INPUTMODE_MOUSE);
+    EXPECT_EQ(heard, (std::vector<int>{INPUTMODE_TOUCH, INPUTMODE_TOUCH, INPUTMODE_MOUSE, INPUTMODE_MOUSE}));
+}
