@@ -12,6 +12,7 @@ StaticSettings::StaticSettings(const WideString& path) {
     singleLanguage = requireInt(u"Language", u"singleLanguage");
     languageMask = requireString(u"Language", u"languageMask");
     hq2x = requireInt(u"Graphics", u"hq2x");
+    webHost = requireWebHost(u"Online", u"host");
 }
 
 WideString StaticSettings::defaultPath() {
@@ -29,4 +30,13 @@ int StaticSettings::requireInt(WideStringView section, WideStringView key) const
     const auto value = parseSettingInt(text);
     if (!value) VEK_ERROR(u"Key '%s' in section '%s' is not a whole number: '%s'.", key, section, text);
     return *value;
+}
+
+WideString StaticSettings::requireWebHost(WideStringView section, WideStringView key) const {
+    WideString text = requireString(section, key);
+    const bool bWeb = text.starts_with(u"http://") || text.starts_with(u"https://");
+    if (!bWeb || text.find_first_of(u" \t") != WideString::npos)
+        VEK_ERROR(u"Key '%s' in section '%s' is not a web address: '%s'.", key, section, text);
+    while (text.ends_with(u'/')) text.pop_back();
+    return text;
 }

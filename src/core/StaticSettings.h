@@ -15,10 +15,12 @@ public:
     int singleLanguage = -1;  // [Language] >= 0 forces that one language
     WideString languageMask;  // [Language] character i = '1' enables language i; empty enables all
     int hq2x = 1;             // [Graphics] 2 selects the ".hq2x" variants of the archives
+    WideString webHost;       // [Online] "http://" or "https://", the host and maybe a port; no "/" at the end
 
 private:
     WideString requireString(WideStringView section, WideStringView key) const;
     int requireInt(WideStringView section, WideStringView key) const;
+    WideString requireWebHost(WideStringView section, WideStringView key) const;
 
     MemoryIniFile ini;
 };

@@ -99,9 +99,13 @@ void MenuItem::setWidth(int width) {
 
 Vector3 MenuItem::getFocusPoint(int index) {
     if (index != 0) return NO_FOCUS_POINT;
-    auto* menu = dynamic_cast<ContextMenu*>(getOwner());
-    const Vector3 point{position.x, position.y - pBody->getHeight() / 4.f, position.z};
-    return menu ? menu->worldToScreen(point) : point;
+    return toScreenUnits({position.x, position.y - pBody->getHeight() / 4.f, position.z});
+}
+
+Vector3 MenuItem::toScreenUnits(const Vector3& world) const {
+    for (const VekBase* owner = getOwner(); owner; owner = owner->getOwner())
+        if (auto* menu = dynamic_cast<const ContextMenu*>(owner)) return menu->worldToScreen(world);
+    return world;
 }
 
 void MenuItem::drawValue(float, float, float) {}
@@ -198,13 +202,28 @@ void MenuItem::drawCaption() {
     if (captionLocation == CAPTION_CENTRED)
         captionScale = centredCaptionScale(font->measureText(caption, place.flags).width, pBody->getWidth(),
                                            pBody->getHeight());
+    drawPlacedText(caption, local2world(place.offset), place.flags, captionScale, hasShadow && !disabled);
+}
+
+float MenuItem::captionFitFactor(WideStringView text) const {
+    if (!font) return 1.f;
+    const float width = font->measureText(text, FontQuad::TEXT_CENTRE | FontQuad::TEXT_MIDDLE).width;
+    return centredCaptionScale(width, pBody->getWidth(), pBody->getHeight());
+}
+
+void MenuItem::drawValueText(WideStringView text, const Vector3& at, float fit) {
+    if (font && !text.empty())
+        drawPlacedText(text, at, FontQuad::TEXT_CENTRE | FontQuad::TEXT_MIDDLE, fit, hasShadow);
+}
+
+void MenuItem::drawPlacedText(WideStringView text, const Vector3& at, int flags, float textScale, bool bShadow) {
     Renderable placement;
-    placement.position = local2world(place.offset);
-    placement.scale = {scale.x * captionScale, scale.y * captionScale, 1.f};
+    placement.position = at;
+    placement.scale = {scale.x * textScale, scale.y * textScale, 1.f};
     placement.color = colour;
     placement.updateTransform();
-    if (hasShadow && !disabled)
-        font->renderTextShadowed(placement, caption, place.flags, CAPTION_SHADOW_OFFSET, HINT_SHADOW);
+    if (bShadow)
+        font->renderTextShadowed(placement, text, flags, CAPTION_SHADOW_OFFSET, HINT_SHADOW);
     else
-        font->renderText(placement, caption, place.flags);
+        font->renderText(placement, text, flags);
 }

@@ -62,6 +62,14 @@ class MenuItem : public Renderable {
     float pulse = 0.f;
 
   protected:
+    /// A world point in screen units, through the camera of the menu that holds the item
+    /// (the point itself outside a menu).
+    Vector3 toScreenUnits(const Vector3& world) const;
+    /// The scale that fits `text` into the box as a centred caption fits (1 when it fits).
+    float captionFitFactor(WideStringView text) const;
+    /// A value drawn centred on the world point `at` in the caption's colour, scaled by `fit`
+    /// and shadowed when the item has a shadow.
+    void drawValueText(WideStringView text, const Vector3& at, float fit = 1.f);
     /// True when the pointer tracker's position lies on the box.
     bool isPointerOver() const;
     SlicedSkin* getBody() const { return pBody; }
@@ -75,6 +83,7 @@ class MenuItem : public Renderable {
     void updatePulse(double dt);
     void drawHint();
     void drawCaption();
+    void drawPlacedText(WideStringView text, const Vector3& at, int flags, float textScale, bool bShadow);
 
     SlicedSkin* pBody = nullptr;
     SlicedSkin* pOverlay = nullptr;

@@ -22,11 +22,13 @@ TEST(SettingsValue, ParsesOnlyWholeNumbersAndTruthValues) {
 TEST(StaticSettings, ReadsTheRequiredKeys) {
     TempDataHome home;
     writeText(home.path() / "static.ini", "[Language]\r\nsingleLanguage=3\r\nlanguageMask=10110001\r\n"
-                                          "[Edition]\r\n[Graphics]\r\nhq2x=2\r\n");
+                                          "[Edition]\r\n[Graphics]\r\nhq2x=2\r\n"
+                                          "[Online]\r\nhost=https://example.test:8080/\r\n");
     const StaticSettings settings(fromUtf8((home.path() / "static.ini").string()));
     EXPECT_EQ(settings.singleLanguage, 3);
     EXPECT_EQ(settings.languageMask, u"10110001");
     EXPECT_EQ(settings.hq2x, 2);
+    EXPECT_EQ(settings.webHost, u"https://example.test:8080"); // no "/" before a page's path
 }
 
 TEST(StaticSettings, TheShippedFileIsBesideTheProgram) {
@@ -34,6 +36,7 @@ TEST(StaticSettings, TheShippedFileIsBesideTheProgram) {
     EXPECT_EQ(settings.singleLanguage, -1);
     EXPECT_EQ(settings.languageMask, u"");
     EXPECT_EQ(settings.hq2x, 1);
+    EXPECT_EQ(settings.webHost, u"http://127.0.0.1:9");
 }
 
 TEST(StaticSettingsDeathTest, AMissingFileOrKeyIsFatal) {
@@ -50,6 +53,10 @@ TEST(StaticSettingsDeathTest, AMissingFileOrKeyIsFatal) {
          "Key 'hq2x' could not be found in section 'Graphics'."},
         {"[Language]\nsingleLanguage=one\nlanguageMask=\n[Graphics]\nhq2x=1\n",
          "Key 'singleLanguage' in section 'Language' is not a whole number: 'one'."},
+        {"[Language]\nsingleLanguage=-1\nlanguageMask=\n[Graphics]\nhq2x=1\n",
+         "Key 'host' could not be found in section 'Online'."},
+        {"[Language]\nsingleLanguage=-1\nlanguageMask=\n[Graphics]\nhq2x=1\n[Online]\nhost=ftp://x\n",
+         "Key 'host' in section 'Online' is not a web address: 'ftp://x'."},
     };
     for (const auto& [text, message] : cases) {
         writeText(home.path() / "static.ini", text);

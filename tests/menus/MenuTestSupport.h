@@ -1,8 +1,15 @@
 #pragma once
 #include <memory>
+#include "game/ContextManager.h"
 #include "game/GameTestSupport.h"
 #include "game/Loader.h"
+#include "media/PointerTracker.h"
 #include "media/Texture.h"
+#include "media/VekInput.h"
+#include "menus/ContextMenu.h"
+#include "menus/GameMenuScreens.h"
+#include "menus/MenuInput.h"
+#include "platform/ScriptedInput.h"
 
 /// A game root without loading, whose textures the test registers from memory.
 struct MenuFixture {
@@ -26,4 +33,55 @@ struct MenuFixture {
         Loader::registerTexture(texture, name);
         return texture;
     }
+};
+
+inline constexpr int KEY_ESCAPE = 1;
+inline constexpr int KEY_RETURN = 28;
+inline constexpr int KEY_UP = 200;
+inline constexpr int KEY_DOWN = 208;
+inline constexpr float ITEM_HEIGHT = 8.f; // the test textures' frames are 8 pixels high
+
+/// A game root with the menu textures, a context stack, a scripted input and a pointer that
+/// the test places in the top screen's world.
+struct MenuRig {
+    MenuFixture f{std::make_unique<GameMenuScreens>()};
+    PointerTracker tracker;
+    platform::ScriptedInput* pScript = nullptr;
+    std::unique_ptr<VekInput> input;
+    ContextManager* stack;
+
+    MenuRig() {
+        f.addTexture(u"gui-game-editbox", 2);
+        f.addTexture(u"gui-game-button", 3);
+        f.addTexture(u"mousePointer", 1);
+        auto script = std::make_unique<platform::ScriptedInput>();
+        pScript = script.get();
+        input = std::make_unique<VekInput>(std::move(script));
+        MenuInput::replace(input.get(), &tracker);
+        stack = new ContextManager();
+        stack->pInput = input.get();
+        f.game->contextManager = stack;
+        ContextMenu::navigationMode = ContextMenu::NAVIGATION_POINTER;
+        ContextMenu::navigationModeFrame = -1;
+        f.engine.vek->renderedFrames = 10;
+    }
+    ~MenuRig() { MenuInput::replace(nullptr, nullptr); }
+
+    void pointAt(float x, float y) { tracker.position = {x, y, 0.f}; }
+    /// The state of the mouse's first button or a key in the input frames to come.
+    void setMouseButton(bool down) { pScript->next.mouseButtons[0] = down; }
+    void key(int code, bool down) { pScript->next.keys[static_cast<std::size_t>(code)] = down; }
+    /// An input frame with the mouse's first button down or up, for items ticked alone.
+    void mouseButton(bool down) {
+        setMouseButton(down);
+        input->poll();
+    }
+    /// One frame: the input, then the stack.
+    void tickStack() {
+        input->poll();
+        stack->tickContext(1.0, 1.0 / 30.0);
+        ++f.engine.vek->renderedFrames;
+    }
+    /// The mouse in screen units.
+    Vector3 mouse() const { return f.engine.graphics.graphics->windowToScreen(input->pointer); }
 };

@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+#include "MenuTestSupport.h"
+#include "core/Language.h"
+#include "menus/ChoiceButton.h"
+#include "menus/CountryList.h"
+#include "menus/KeyboardKey.h"
+
+namespace {
+
+constexpr float ARROW_X = 104.f; // arrow centres of a 256-unit box, 24 in from its ends
+
+/// One press of the mouse's first button at (x, 0) on the item, and its release.
+void pressAt(MenuRig& rig, ChoiceButtonBase& item, float x) {
+    rig.pointAt(x, 0.f);
+    rig.mouseButton(true);
+    item.tick(0.0, 1.0 / 30.0);
+    rig.mouseButton(false);
+    item.tick(0.0, 1.0 / 30.0);
+}
+
+} // namespace
+
+TEST(ChoiceButtonBase, ArrowsStepWithinTheRangeAndEveryPressActivates) {
+    struct Case {
+        int32_t start;
+        float x;
+        int32_t expected;
+        bool leftShown, rightShown; // after the press
+    };
+    const Case cases[] = {
+        {0, -ARROW_X, 0, false, true}, {0, ARROW_X, 2, true, true},   {4, ARROW_X, 4, true, false},
+        {2, 0.f, 2, true, true},       {9, -ARROW_X, 4, true, false}, {-7, ARROW_X, 0, false, true},
+    };
+    for (const Case& c : cases) {
+        MenuRig rig;
+        int32_t value = c.start;
+        ChoiceButtonBase item(0.f, 0.f, 0.f, u"level", u"", &value, 0, 4, 2);
+        pressAt(rig, item, c.x);
+        EXPECT_EQ(value, c.expected) << c.start << " at " << c.x;
+        EXPECT_TRUE(item.clicked);
+        EXPECT_EQ(item.showsLeftArrow(), c.leftShown) << c.start;
+        EXPECT_EQ(item.showsRightArrow(), c.rightShown) << c.start;
+    }
+}
+
+TEST(ChoiceButtonBase, KeyNavigationReachesBothArrows) {
+    MenuRig rig;
+    auto* menu = new ContextMenu();
+    rig.stack->addContext(menu);
+    int32_t value = 1;
+    auto* item = new ChoiceButtonBase(0.f, 0.f, 0.f, u"level", u"", &value, 0, 4, 1);
+    menu->addMenuChild(item);
+    EXPECT_FLOAT_EQ(item->getFocusPoint(0).x, 320.f - ARROW_X);
+    EXPECT_FLOAT_EQ(item->getFocusPoint(1).x, 320.f + ARROW_X);
+    EXPECT_TRUE(MenuItem::isNoFocusPoint(item->getFocusPoint(2)));
+}
+
+TEST(ChoiceButton, StoredValuesOutOfRangeShowTheNearestTextAndAnEmptyListDisables) {
+    MenuRig rig;
+    int32_t value = 9;
+    ChoiceButton texts(0.f, 0.f, 0.f, u"mode", u"", &value, 0, 5, std::vector<WideString>{u"a", u"b", u"c"});
+    EXPECT_EQ(texts.maximum, 2);
+    EXPECT_EQ(texts.valueText(), u"c");
+    value = -3;
+    EXPECT_EQ(texts.valueText(), u"a");
+    value = 5;
+    ChoiceButton keyed(0.f, 0.f, 0.f, u"detail", u"", &value, 0, 1, STR_ENUMDETAIL0);
+    EXPECT_EQ(keyed.valueText(), Vek::get()->getLanguage().getString(STR_ENUMDETAIL1));
+    ChoiceButton empty(0.f, 0.f, 0.f, u"mode", u"", &value, 0, -1, std::vector<WideString>{});
+    EXPECT_TRUE(empty.disabled);
+    EXPECT_EQ(empty.maximum, 0);
+    EXPECT_EQ(empty.valueText(), u"");
+}
+
+TEST(CountryList, RowsFollowTheCountryKeysAndTheOrderFollowsTheCodes) {
+    MenuRig rig;
+    const Language& language = Vek::get()->getLanguage();
+    for (int row = 1; row < COUNTRY_ROWS; ++row)
+        EXPECT_EQ(language.findKey(WideString(u"COUNTRY") + countryTable[static_cast<std::size_t>(row)].code),
+                  STR_COUNTRYNONE + row)
+            << row;
+    int32_t position = 0;
+    CountryList list(0.f, 0.f, 0.f, u"country", u"", &position);
+    const char16_t* firstCodes[] = {u"--", u"AD", u"AE", u"AF"};
+    for (std::size_t p = 0; p < std::size(firstCodes); ++p)
+        EXPECT_EQ(WideStringView(countryTable[static_cast<std::size_t>(CountryList::countryOrder[p])].code),
+                  firstCodes[p]);
+}
+
+TEST(CountryList, TypedLettersJumpToTheNextCodeWithWrapAndStoreTheCountry) {
+    MenuRig rig;
+    GameConfiguration& configuration = rig.f.game->configuration;
+    int32_t position = 0;
+    CountryList list(0.f, 0.f, 0.f, u"country", u"", &position);
+    list.forceHover = true;
+    struct Case {
+        const char* typed;
+        const char16_t* code; // selected afterwards
+    };
+    const Case cases[] = {{"s", u"SA"}, {"s", u"SB"}, {"S", u"SB"}, {"x", u"SB"}, {"z", u"ZA"},
+                          {"z", u"ZM"}, {"z", u"ZW"}, {"z", u"ZA"}, {"a", u"AD"}};
+    for (const Case& c : cases) {
+        list.clicked = false;
+        rig.pScript->next.typed = c.typed;
+        rig.input->poll();
+        list.tick(0.0, 1.0 / 30.0);
+        rig.pScript->next.typed.clear();
+        const WideStringView code =
+            countryTable[static_cast<std::size_t>(
+                             CountryList::countryOrder[static_cast<std::size_t>(position)])]
+                .code;
+        EXPECT_EQ(code, c.code) << c.typed;
+        EXPECT_TRUE(list.clicked) << c.typed;
+        EXPECT_EQ(std::string(configuration.countryCode, 2), toUtf8(code));
+    }
+    position = 0;
+    rig.input->poll();
+    list.tick(0.0, 1.0 / 30.0); // still clicked: stores every frame
+    EXPECT_EQ(std::string(configuration.countryCode, 4), std::string("--\0\0", 4));
+    EXPECT_FLOAT_EQ(configuration.countryVector[2], -1.f);
+    const auto north = CountryList::globeVector(90.f, 0.f);
+    const auto east = CountryList::globeVector(0.f, 90.f);
+    EXPECT_NEAR(north[1], 1.f, 1e-6f);
+    EXPECT_NEAR(east[0], 1.f, 1e-6f);
+}
+
+TEST(KeyboardKey, TypesItsCharacterIntoItsScreensField) {
+    MenuRig rig;
+    char16_t typed = 0;
+    KeyboardKey key(0.f, 0.f, 0.f, u"Q", u"", u'q', &typed);
+    key.activate();
+    EXPECT_EQ(typed, u'q');
+    EXPECT_TRUE(key.clicked);
+}
