@@ -7,11 +7,12 @@
 #include "core/Logger.h"
 #include "core/Rect.h"
 #include "core/Vek.h"
+#include "media/Renderable.h"
 #include "media/VekGraphics.h"
 #include "media/VekInput.h"
 #include "menus/ContextMenuEntry.h"
+#include "menus/FocusPointSource.h"
 #include "menus/MenuInput.h"
-#include "menus/MenuItem.h"
 
 VEK_REGISTER_CLASS(ContextMenu, Context, u"_4229753a")
 
@@ -38,6 +39,11 @@ constexpr std::array<Vector3, 4> DIRECTION_VECTORS{
 constexpr float MIN_FOCUS_DISTANCE = 4.f; // the point under the pointer is never its own target
 constexpr float FOCUS_SCORE_SCALE = 256.f;
 constexpr float MOUSE_MOVE_FOR_POINTER = 4.f; // squared screen units that give the pointer back
+constexpr float FOCUS_MARK_HALF = 5.f;        // screen units around a focus point
+constexpr float FOCUS_MARK_LINE = 1.f;
+constexpr uint32_t FOCUS_MARK_COLOUR = 0xFF000000;
+constexpr uint32_t FOCUS_MARK_BLINK = 0xFFFF00FF;
+constexpr double FOCUS_MARK_BLINKS = 5.0; // colour changes per second in key navigation
 
 struct Layout {
     float mirrorSign;
@@ -77,10 +83,15 @@ Vector3 mouseInScreenUnits(const VekInput& input) {
     return graphics() ? graphics()->windowToScreen(input.pointer) : input.pointer;
 }
 
-void putMouse(VekInput& input, const Vector3& screenPoint) {
-    input.setInputMode(INPUTMODE_MOUSE);
+void moveMouse(VekInput& input, const Vector3& screenPoint) {
     const Vector3 pixel = graphics() ? graphics()->screenToWindow(screenPoint) : screenPoint;
     input.setMousePosition(pixel.x, pixel.y);
+}
+
+/// Moves the mouse and shows it: key navigation works by moving the pointer.
+void putMouse(VekInput& input, const Vector3& screenPoint) {
+    input.setInputMode(INPUTMODE_MOUSE);
+    moveMouse(input, screenPoint);
 }
 
 bool isOnScreen(const Vector3& p) {
@@ -119,11 +130,18 @@ void ContextMenu::setMenuNavigationMode(int mode) {
     navigationModeFrame = frameNumber();
 }
 
-Vector3 ContextMenu::worldToScreen(const Vector3& world) const {
-    Rect view;
-    camera.getVisibleRect(view, world.z);
-    const float k = (world.z - camera.z) / (static_cast<float>(screenWidth()) * 0.5f);
-    return {(world.x - view.left) / k, (world.y - view.bottom) / k, world.z};
+Vector3 ContextMenu::worldToScreen(const Camera& view, const Vector3& world) {
+    Rect visible;
+    view.getVisibleRect(visible, world.z);
+    const float k = (world.z - view.z) / (static_cast<float>(screenWidth()) * 0.5f);
+    return {(world.x - visible.left) / k, (world.y - visible.bottom) / k, world.z};
+}
+
+Vector3 ContextMenu::toScreenOf(const VekBase& object, const Vector3& world) {
+    for (const VekBase* owner = object.getOwner(); owner; owner = owner->getOwner())
+        if (const auto* context = dynamic_cast<const Context*>(owner))
+            return worldToScreen(context->camera, world);
+    return worldToScreen(Camera(), world);
 }
 
 float ContextMenu::scoreFocusCandidate(const Vector3& from, const Vector3& to, int direction) {
@@ -136,24 +154,32 @@ float ContextMenu::scoreFocusCandidate(const Vector3& from, const Vector3& to, i
     return FOCUS_SCORE_SCALE * cosine / length;
 }
 
+template <class Visit> void ContextMenu::forEachFocusPoint(Visit visit) const {
+    for (VekBase* node = items.getHead(); node; node = node->getNext()) {
+        VekBase* widget = static_cast<ContextMenuEntry*>(node)->item.get();
+        auto* source = dynamic_cast<FocusPointSource*>(widget);
+        const auto* renderable = dynamic_cast<const Renderable*>(widget);
+        if (!source || (renderable && renderable->hidden)) continue;
+        for (int index = 0;; ++index) {
+            const Vector3 point = source->getFocusPoint(index);
+            if (FocusPointSource::isNoFocusPoint(point)) break;
+            visit(point);
+        }
+    }
+}
+
 Vector3 ContextMenu::findFocusTarget(const Vector3& from, int direction) {
     Vector3 best = from;
     float bestScore = 0.f;
     bool found = false;
-    for (VekBase* node = items.getHead(); node; node = node->getNext()) {
-        auto* item = dynamic_cast<MenuItem*>(static_cast<ContextMenuEntry*>(node)->item.get());
-        if (!item || item->hidden) continue;
-        for (int index = 0;; ++index) {
-            const Vector3 point = item->getFocusPoint(index);
-            if (MenuItem::isNoFocusPoint(point)) break;
-            if (!isOnScreen(point)) continue;
-            const float score = scoreFocusCandidate(from, point, direction);
-            if (score <= 0.f || (found && score <= bestScore)) continue;
-            best = point;
-            bestScore = score;
-            found = true;
-        }
-    }
+    forEachFocusPoint([&](const Vector3& point) {
+        if (!isOnScreen(point)) return;
+        const float score = scoreFocusCandidate(from, point, direction);
+        if (score <= 0.f || (found && score <= bestScore)) return;
+        best = point;
+        bestScore = score;
+        found = true;
+    });
     return best;
 }
 
@@ -163,9 +189,9 @@ void ContextMenu::onActivate(bool first) {
     VekInput* input = MenuInput::getInput();
     if (!input) return;
     if (navigationMode == NAVIGATION_POINTER) {
-        // A stale touch must not keep an item highlighted.
+        // A stale touch must not keep an item highlighted; the input stays in touch mode.
         if (input->inputMode == INPUTMODE_TOUCH)
-            putMouse(*input, worldToScreen({0.f, static_cast<float>(screenHeight() / 2), 0.f}));
+            moveMouse(*input, worldToScreen({0.f, static_cast<float>(screenHeight() / 2), 0.f}));
         return;
     }
     putMouse(*input, rememberedPointer);
@@ -183,9 +209,46 @@ void ContextMenu::tickContents(double t, double dt) {
     VekInput* input = MenuInput::getInput();
     if (!input) return;
     if (keyNavigationEnabled && navigationModeFrame < frameNumber() - 1) readNavigationKeys();
-    const float moved = input->mouseMove.x * input->mouseMove.x + input->mouseMove.y * input->mouseMove.y;
-    if (navigationMode == NAVIGATION_KEYS && moved > MOUSE_MOVE_FOR_POINTER)
-        setMenuNavigationMode(NAVIGATION_POINTER);
+    if (navigationMode == NAVIGATION_KEYS && mouseMovedFar(*input)) setMenuNavigationMode(NAVIGATION_POINTER);
+}
+
+bool ContextMenu::mouseMovedFar(const VekInput& input) {
+    Vector3 moved{input.mouseMove.x, input.mouseMove.y, 0.f};
+    // The pixels of a large window are smaller than screen units.
+    if (graphics()) moved = graphics()->windowToScreen(moved) - graphics()->windowToScreen({});
+    return lengthSquared(moved) > MOUSE_MOVE_FOR_POINTER;
+}
+
+void ContextMenu::renderContents() {
+    Context::renderContents();
+    if (Vek::get() && !Vek::get()->bRelease) drawFocusPoints();
+}
+
+void ContextMenu::drawFocusPoints() const {
+    VekGraphics* g = graphics();
+    if (!g) return;
+    const bool blink =
+        navigationMode == NAVIGATION_KEYS && static_cast<long>(contextTime * FOCUS_MARK_BLINKS) % 2 == 1;
+    const uint32_t colour = blink ? FOCUS_MARK_BLINK : FOCUS_MARK_COLOUR;
+    const auto bar = [&](float left, float bottom, float right, float top) {
+        Vector3 a, b;
+        camera.screenToWorld(left, bottom, static_cast<float>(screenWidth()), a.x, a.y);
+        camera.screenToWorld(right, top, static_cast<float>(screenWidth()), b.x, b.y);
+        g->drawQuad(nullptr,
+                    {VekGraphics::QuadCorner{{a.x, b.y, 0.f}, 0.f, 0.f, colour},
+                     {{b.x, b.y, 0.f}, 0.f, 0.f, colour},
+                     {{b.x, a.y, 0.f}, 0.f, 0.f, colour},
+                     {{a.x, a.y, 0.f}, 0.f, 0.f, colour}},
+                    platform::BlendMode::Alpha);
+    };
+    forEachFocusPoint([&](const Vector3& p) {
+        const float l = p.x - FOCUS_MARK_HALF, r = p.x + FOCUS_MARK_HALF;
+        const float b = p.y - FOCUS_MARK_HALF, t = p.y + FOCUS_MARK_HALF;
+        bar(l, b, r, b + FOCUS_MARK_LINE);
+        bar(l, t - FOCUS_MARK_LINE, r, t);
+        bar(l, b, l + FOCUS_MARK_LINE, t);
+        bar(r - FOCUS_MARK_LINE, b, r, t);
+    });
 }
 
 void ContextMenu::onInputModeChange(int mode) {

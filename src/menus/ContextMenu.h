@@ -4,6 +4,8 @@
 #include "core/Context.h"
 #include "media/Vector.h"
 
+class VekInput;
+
 /// The base of every menu screen: its items, the layout metrics that place them around the
 /// screen centre (mirrored in right-to-left languages), and two ways to drive it: the
 /// pointer, or keys and pads, which move the pointer from item to item and turn the confirm
@@ -27,11 +29,18 @@ class ContextMenu : public Context {
     static float scoreFocusCandidate(const Vector3& from, const Vector3& to, int direction);
 
     /// A world point of this screen in screen units (x from the left, y up from the bottom).
-    Vector3 worldToScreen(const Vector3& world) const;
+    Vector3 worldToScreen(const Vector3& world) const { return worldToScreen(camera, world); }
+    /// The same through `view`.
+    static Vector3 worldToScreen(const Camera& view, const Vector3& world);
+    /// A world point of the screen that `object` stands in (the nearest context above it),
+    /// in screen units; through a default camera when it stands in none.
+    static Vector3 toScreenOf(const VekBase& object, const Vector3& world);
 
     void onActivate(bool first) override;
     void onDeactivate(bool removed) override;
     void tickContents(double t, double dt) override;
+    /// The items; in development mode also an outline around every focus point.
+    void renderContents() override;
     /// Touch input puts every menu into pointer navigation.
     void onInputModeChange(int mode) override;
 
@@ -53,6 +62,11 @@ class ContextMenu : public Context {
 
   private:
     void readNavigationKeys();
+    /// True when the mouse moved this frame by more than the threshold, in screen units.
+    static bool mouseMovedFar(const VekInput& input);
+    void drawFocusPoints() const;
+    /// Calls `visit` with every focus point of every visible item, in order.
+    template <class Visit> void forEachFocusPoint(Visit visit) const;
 
     ChildList items;
 };

@@ -125,6 +125,12 @@ void ContextPopup::onActivate(bool first) {
     if (first) playMenuSound(u"pop");
 }
 
+void ContextPopup::onDeactivate(bool removed) {
+    ContextMenu::onDeactivate(removed);
+    const bool oneButton = (pFirstButton != nullptr) != (pSecondButton != nullptr);
+    if (removed && oneButton && answer && *answer == -1) *answer = pFirstButton ? 0 : 1;
+}
+
 void ContextPopup::renderContext() {
     if (clearColor == 0)
         if (auto* below = dynamic_cast<Context*>(getPrev())) below->renderContext();

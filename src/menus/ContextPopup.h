@@ -9,7 +9,7 @@ class MenuButton;
 /// The modal message box: a panel with a title, a wrapped message and up to two buttons,
 /// over the screen below it. It answers through its creator's int: -1 while open, 0 for
 /// the first button, 1 for the second. A notice with at most one button also closes on
-/// fire or a touch.
+/// fire or a touch, which counts as its button.
 class ContextPopup : public ContextMenu {
   public:
     ContextPopup();
@@ -19,6 +19,8 @@ class ContextPopup : public ContextMenu {
 
     void tickContents(double t, double dt) override;
     void onActivate(bool first) override;
+    /// A notice with one button that fire, a touch or Escape dismissed answers as its button.
+    void onDeactivate(bool removed) override;
     /// The screen below first, unless the popup clears the frame itself.
     void renderContext() override;
 

@@ -17,7 +17,7 @@ MenuCheckBox::MenuCheckBox(float x, float y, float z, WideStringView boxCaption,
 
 void MenuCheckBox::tick(double t, double dt) {
     MenuItem::tick(t, dt);
-    if (!hovered || disabled || !wasPointerPressed()) return;
+    if (!hovered || disabled || hidden || !wasPointerPressed()) return;
     *value = !*value;
     activate();
 }

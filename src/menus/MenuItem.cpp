@@ -99,13 +99,21 @@ void MenuItem::setWidth(int width) {
 
 Vector3 MenuItem::getFocusPoint(int index) {
     if (index != 0) return NO_FOCUS_POINT;
-    return toScreenUnits({position.x, position.y - pBody->getHeight() / 4.f, position.z});
+    const Vector3 centre = getWorldPosition();
+    return toScreenUnits({centre.x, centre.y - pBody->getHeight() / 4.f, centre.z});
 }
 
 Vector3 MenuItem::toScreenUnits(const Vector3& world) const {
+    return ContextMenu::toScreenOf(*this, world);
+}
+
+Vector3 MenuItem::getWorldPosition() const {
+    // From the placements themselves: a tick may come before the panels were first drawn.
+    Vector3 point = position;
     for (const VekBase* owner = getOwner(); owner; owner = owner->getOwner())
-        if (auto* menu = dynamic_cast<const ContextMenu*>(owner)) return menu->worldToScreen(world);
-    return world;
+        if (const auto* panel = dynamic_cast<const Renderable*>(owner))
+            point = Transform::compose(panel->position, panel->rotation, panel->scale).apply(point);
+    return point;
 }
 
 void MenuItem::drawValue(float, float, float) {}
@@ -128,8 +136,9 @@ bool MenuItem::wasPointerPressed() {
 bool MenuItem::isPointerOver() const {
     const PointerTracker* tracker = MenuInput::getPointerTracker();
     if (!tracker) return false;
-    const float x = (tracker->position.x - position.x) / baseScale;
-    const float y = (tracker->position.y - position.y) / baseScale;
+    const Vector3 centre = getWorldPosition();
+    const float x = (tracker->position.x - centre.x) / baseScale;
+    const float y = (tracker->position.y - centre.y) / baseScale;
     return pBody->isPointInside(x, y);
 }
 
@@ -174,7 +183,8 @@ void MenuItem::render() {
         const auto alpha = static_cast<uint32_t>(std::lround(highlight * 255.0));
         pOverlay->draw(*graphics, getWorldTransform(), (alpha << 24) | 0xFFFFFF);
     }
-    drawValue(position.x, position.y, position.z);
+    const Vector3 centre = getWorldPosition();
+    drawValue(centre.x, centre.y, centre.z);
     if (hovered) drawHint();
     drawCaption();
     VekBase::render();

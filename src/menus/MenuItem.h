@@ -2,6 +2,7 @@
 #include <cstdint>
 #include "core/WideString.h"
 #include "media/Renderable.h"
+#include "menus/FocusPointSource.h"
 
 class FontQuad;
 class SlicedSkin;
@@ -11,7 +12,7 @@ struct TouchPoint;
 /// A clickable box of a menu with a caption beside or in it, a hint at the bottom of the
 /// screen while the pointer is over it, and a highlight that follows the hover. Activation
 /// sets the `clicked` latch, which the screen reads and clears in its tick.
-class MenuItem : public Renderable {
+class MenuItem : public Renderable, public FocusPointSource {
   public:
     enum CaptionLocation {
         CAPTION_LEFT = 4,
@@ -19,9 +20,6 @@ class MenuItem : public Renderable {
         CAPTION_RIGHT = 6,
         CAPTION_BELOW_OR_ABOVE = 8
     };
-    static constexpr Vector3 NO_FOCUS_POINT{-1.f, -1.f, -1.f};
-    static bool isNoFocusPoint(const Vector3& p) { return p.x == -1.f && p.y == -1.f && p.z == -1.f; }
-
     /// `x` is mirrored in right-to-left languages.
     MenuItem(float x, float y, float z, WideStringView itemCaption, WideStringView itemHint);
     ~MenuItem() override;
@@ -30,9 +28,8 @@ class MenuItem : public Renderable {
     void setTexture(const Texture& texture, float left, float top, float right, float bottom);
     void setWidth(int width);
 
-    /// The points that key navigation can move the pointer to, in screen units, by index;
-    /// `NO_FOCUS_POINT` after the last one.
-    virtual Vector3 getFocusPoint(int index);
+    /// One point, a quarter of the box height below the centre.
+    Vector3 getFocusPoint(int index) override;
     /// Draws the item's value at its position; items without one draw nothing.
     virtual void drawValue(float x, float y, float z);
     virtual void activate();
@@ -60,6 +57,9 @@ class MenuItem : public Renderable {
     uint32_t colourDisabled = 0x80800000;
     FontQuad* font;
     float pulse = 0.f;
+
+    /// The item's centre in the world of its screen (through the panels it stands on).
+    Vector3 getWorldPosition() const;
 
   protected:
     /// A world point in screen units, through the camera of the menu that holds the item

@@ -7,6 +7,7 @@
 #include "menus/MenuBackButton.h"
 #include "menus/MenuButton.h"
 #include "menus/MenuCheckBox.h"
+#include "menus/MenuFrame.h"
 #include "menus/MenuItemLink.h"
 #include "menus/MessageViewer.h"
 
@@ -272,10 +273,14 @@ TEST(MenuCheckBox, APressOnAnEnabledBoxTogglesItsBool) {
         rig.mouseButton(false);
         box.tick(0.0, 1.0 / 30.0);
     }
-    box.disabled = true;
-    rig.mouseButton(true);
-    box.tick(0.0, 1.0 / 30.0);
-    EXPECT_FALSE(value);
+    for (bool* off : {&box.disabled, &box.hidden}) {
+        box.disabled = box.hidden = false;
+        *off = true;
+        rig.mouseButton(true);
+        box.tick(0.0, 1.0 / 30.0);
+        EXPECT_FALSE(value);
+        rig.mouseButton(false);
+    }
 }
 
 TEST(ContextPopup, AnswersWithTheIndexOfTheClickedButton) {
@@ -406,4 +411,71 @@ TEST(MenuItemDeathTest, AnUnknownCaptionLocationIsFatal) {
             item.render();
         },
         testing::ExitedWithCode(1), "Error: Invalid caption location.");
+}
+
+TEST(ContextMenu, ActivationInTouchModeClearsTheHoverWithoutLeavingTouch) {
+    MenuRig rig;
+    rig.input->setInputMode(INPUTMODE_TOUCH);
+    rig.stack->addContext(new ContextMenu());
+    rig.tickStack();
+    EXPECT_EQ(rig.input->inputMode, INPUTMODE_TOUCH);
+    EXPECT_FLOAT_EQ(rig.mouse().x, 320.f);
+    EXPECT_FLOAT_EQ(rig.mouse().y, 480.f);
+}
+
+TEST(ContextMenu, ItemsOnAPanelAreHitAndFocusedWhereThePanelPutsThem) {
+    MenuRig rig;
+    auto* menu = new ContextMenu();
+    rig.stack->addContext(menu);
+    auto* panel = new MenuFrame(100.f, 50.f, 0.f, 200, 100, false);
+    auto* button = new MenuButton(20.f, 0.f, 0.f, u"on panel", u"");
+    menu->addChild(panel);
+    panel->addChild(button);
+    menu->addItem(button);
+    const Vector3 focus = menu->findFocusTarget({0.f, 0.f, 0.f}, ContextMenu::DIRECTION_NEAREST);
+    EXPECT_FLOAT_EQ(focus.x, 320.f + 120.f);
+    EXPECT_FLOAT_EQ(focus.y, 240.f + 50.f - ITEM_HEIGHT / 4.f);
+    for (const auto& [x, hovered] : {std::pair{120.f, true}, {-50.f, false}}) {
+        rig.pointAt(x, 50.f);
+        button->tick(0.0, 1.0 / 30.0);
+        EXPECT_EQ(button->hovered, hovered) << x;
+    }
+}
+
+TEST(ContextMenu, TheMouseMoveThatEndsKeyNavigationIsCountedInScreenUnits) {
+    MenuRig rig;
+    VekGraphics& graphics = *rig.f.engine.graphics.graphics;
+    graphics.changePresentationParameters(1280, 960, false, true, true, false);
+    graphics.restartDevice();
+    rig.stack->addContext(new ContextMenu());
+    rig.tickStack();
+    // Two window pixels are one screen unit here.
+    for (const auto& [pixels, mode] :
+         {std::pair{3.f, ContextMenu::NAVIGATION_KEYS}, {5.f, ContextMenu::NAVIGATION_POINTER}}) {
+        ContextMenu::navigationMode = ContextMenu::NAVIGATION_KEYS;
+        rig.pScript->next.mouseX = rig.input->pointer.x + pixels;
+        rig.pScript->next.mouseY = rig.input->pointer.y;
+        rig.pScript->next.bMouseMoved = true;
+        rig.tickStack();
+        EXPECT_EQ(ContextMenu::navigationMode, mode) << pixels;
+    }
+}
+
+TEST(ContextPopup, ANoticeDismissedWithoutItsButtonAnswersAsItsButton) {
+    for (const char16_t* second : {u"", u"NO"}) {
+        MenuRig rig;
+        int32_t answer = 7;
+        auto* popup = new ContextPopup();
+        popup->secondButtonText = second;
+        popup->answer = &answer;
+        popup->createContents();
+        rig.stack->addContext(new ContextMenu());
+        rig.stack->addContext(popup);
+        rig.tickStack();
+        rig.key(KEY_ESCAPE, true);
+        rig.tickStack();
+        rig.tickStack();
+        EXPECT_EQ(answer, *second ? -1 : 0) << "two buttons: " << (*second != 0);
+        delete popup;
+    }
 }
