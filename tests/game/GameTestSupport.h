@@ -1,5 +1,6 @@
 #pragma once
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -9,7 +10,9 @@
 #include "core/Context.h"
 #include "core/StringUtil.h"
 #include "core/Vek.h"
+#include "core/Md5.h"
 #include "core/WadWriter.h"
+#include <unistd.h>
 #include "game/GameGlobal.h"
 #include "game/LoaderResourceTable.h"
 #include "game/MenuScreens.h"
@@ -18,33 +21,32 @@
 #include "media/VekAudio.h"
 #include "platform/FixedStepClock.h"
 
+/// The entries of one test archive, by name, before they are compressed.
+using TestArchive = std::vector<std::pair<std::u16string, std::vector<uint8_t>>>;
+
 /// A picture of `frames` frames of 8 by 8 pixels side by side, with its frame list.
-inline void addTestPicture(WadWriter& wad, const std::u16string& path, int frames = 30) {
+inline void addTestPicture(TestArchive& wad, const std::u16string& path, int frames = 30) {
     MemoryImageFile image(8 * frames, 8);
     for (auto& pixel : image.pixels)
         pixel = 0xFF8090A0;
-    WideString error;
-    EXPECT_TRUE(wad.addEntry(path, image.encodeTga(), error)) << toUtf8(error);
+    wad.emplace_back(path, image.encodeTga());
     std::string list;
     for (int i = 0; i < frames; ++i)
         list += "[Skin " + std::to_string(i) + "]\nx=" + std::to_string(8 * i) + "\nwidth=8\nheight=8\n";
-    const std::u16string listPath = path.substr(0, path.find_last_of(u'.')) + u".ini";
-    EXPECT_TRUE(wad.addEntry(listPath, std::vector<uint8_t>(list.begin(), list.end()), error))
-        << toUtf8(error);
+    wad.emplace_back(path.substr(0, path.find_last_of(u'.')) + u".ini", std::vector<uint8_t>(list.begin(), list.end()));
 }
 
 /// Bytes that stand for a sound file: with delayed loading only their presence counts.
-inline void addTestSound(WadWriter& wad, const std::u16string& path) {
-    WideString error;
-    EXPECT_TRUE(wad.addEntry(path, {'O', 'g', 'g', 'S'}, error)) << toUtf8(error);
+inline void addTestSound(TestArchive& wad, const std::u16string& path) {
+    wad.emplace_back(path, std::vector<uint8_t>{'O', 'g', 'g', 'S'});
 }
 
-/// The main archive, the language archive and the font archives of every code page, in
-/// `folder`; font pages only for the code pages listed in `fontCodePages`.
-inline std::u16string writeTestArchives(const std::filesystem::path& folder,
-                                        const std::vector<std::u16string>& fontCodePages = {u"1252"}) {
-    const std::u16string main = fromUtf8((folder / "ZV2rmBrumedemo.dat").string());
-    WadWriter wad(1);
+/// The test archives by file name: the main archive, the language archive and the font archives of
+/// every code page; font pages only for the code pages listed in `fontCodePages`.
+inline std::vector<std::pair<std::string, TestArchive>> testArchives(const std::vector<std::u16string>& fontCodePages) {
+    std::vector<std::pair<std::string, TestArchive>> archives(2);
+    archives[0].first = "ZV2rmBrumedemo.dat";
+    TestArchive& wad = archives[0].second;
     addTestPicture(wad, u"brume-edition/gfx/gui/game/progressbar.tga", 2);
     addTestPicture(wad, u"gfx/gui/game/mousepointer.tga", 1);
     for (const LoaderResource& row : loaderResourceTable()) {
@@ -54,25 +56,63 @@ inline std::u16string writeTestArchives(const std::filesystem::path& folder,
             addTestSound(wad, row.file);
         }
     }
-    WideString error;
-    EXPECT_TRUE(wad.write(main, error)) << toUtf8(error);
-    WadWriter language(1);
-    addTestPicture(language, u"gfx/system/languageflags.tga", 15);
-    EXPECT_TRUE(language.write(main + u".language.v2", error)) << toUtf8(error);
+    archives[1].first = "ZV2rmBrumedemo.dat.language.v2";
+    addTestPicture(archives[1].second, u"gfx/system/languageflags.tga", 15);
     for (const std::u16string codePage : {u"1252", u"1250", u"Korean", u"Japanese"}) {
-        WadWriter fonts(1);
+        TestArchive& fonts = archives.emplace_back("ZV2rmBrumedemo.dat." + toUtf8(codePage), TestArchive()).second;
         addTestSound(fonts, u"readme.txt");
-        if (std::find(fontCodePages.begin(), fontCodePages.end(), codePage) != fontCodePages.end()) {
-            for (const char16_t* font : {u"font-tiny", u"font-small", u"font-medium"}) {
-                addTestPicture(fonts, u"gfx/font/" + codePage + u"/" + font + u"-1.tga", 4);
-                addTestPicture(fonts, u"gfx/font/" + codePage + u"/" + font + u"-2.tga", 4);
-            }
-            addTestPicture(fonts, u"brume-edition/gfx/font/" + codePage + u"/font-large-1.tga", 4);
-            addTestPicture(fonts, u"gfx/font/" + codePage + u"/extra-font-small-1.tga", 4);
+        if (std::find(fontCodePages.begin(), fontCodePages.end(), codePage) == fontCodePages.end()) continue;
+        for (const char16_t* font : {u"font-tiny", u"font-small", u"font-medium"}) {
+            addTestPicture(fonts, u"gfx/font/" + codePage + u"/" + font + u"-1.tga", 4);
+            addTestPicture(fonts, u"gfx/font/" + codePage + u"/" + font + u"-2.tga", 4);
         }
-        EXPECT_TRUE(fonts.write(main + u"." + codePage, error)) << toUtf8(error);
+        addTestPicture(fonts, u"brume-edition/gfx/font/" + codePage + u"/font-large-1.tga", 4);
+        addTestPicture(fonts, u"gfx/font/" + codePage + u"/extra-font-small-1.tga", 4);
     }
-    return main;
+    return archives;
+}
+
+/// Writes the test archives into `folder` and returns the main archive's path. Compressing them
+/// is most of a game test's time, so each set of archives is compressed once and kept in the
+/// build's cache folder under the digest of its contents.
+inline std::u16string writeTestArchives(const std::filesystem::path& folder,
+                                        const std::vector<std::u16string>& fontCodePages = {u"1252"}) {
+    const auto archives = testArchives(fontCodePages);
+    Md5Context digest;
+    for (const auto& [file, entries] : archives) {
+        md5Update(digest, file.data(), file.size() + 1);
+        for (const auto& [name, bytes] : entries) {
+            md5Update(digest, name.data(), 2 * (name.size() + 1));
+            md5Update(digest, bytes.data(), bytes.size());
+        }
+    }
+    std::string key;
+    for (uint8_t b : md5Final(digest)) {
+        key += "0123456789abcdef"[b >> 4];
+        key += "0123456789abcdef"[b & 15];
+    }
+#ifdef VEK_TEST_CACHE_DIR
+    const std::filesystem::path cached = std::filesystem::path(VEK_TEST_CACHE_DIR) / key;
+#else
+    const std::filesystem::path cached = folder / key;
+#endif
+    if (!std::filesystem::exists(cached)) {
+        // Built aside and renamed into place, so a test running beside this one never reads half of it.
+        const std::filesystem::path building = cached.string() + "." + std::to_string(getpid());
+        std::filesystem::create_directories(building);
+        for (const auto& [file, entries] : archives) {
+            WadWriter wad(1);
+            WideString error;
+            for (const auto& [name, bytes] : entries) EXPECT_TRUE(wad.addEntry(name, bytes, error)) << toUtf8(error);
+            EXPECT_TRUE(wad.write(fromUtf8((building / file).string()), error)) << toUtf8(error);
+        }
+        std::error_code raced;  // another test got there first: its copy is as good
+        std::filesystem::rename(building, cached, raced);
+        std::filesystem::remove_all(building, raced);
+    }
+    for (const auto& [file, entries] : archives)
+        std::filesystem::copy_file(cached / file, folder / file, std::filesystem::copy_options::overwrite_existing);
+    return fromUtf8((folder / archives[0].first).string());
 }
 
 /// Screens that are plain contexts, remembering what was made.
