@@ -20,6 +20,8 @@ struct ImageRow {
     int anchor; // -1: the centre it has from its construction
 };
 
+constexpr int POLICE_LIGHT_FRAMES = 8; // rendered frames per flash of the light bar
+
 struct ChainRow {
     const char16_t* key;
     SurfaceChain* GameGlobal::*field;
@@ -56,6 +58,7 @@ constexpr std::array IMAGES{
     ImageRow{u"bmp_zigzag", &GameGlobal::zigzag, -1},
     ImageRow{u"bmp_zigzagBig", &GameGlobal::zigzagBig, -1},
     ImageRow{u"bmp_zigzagSmall", &GameGlobal::zigzagSmall, -1},
+    ImageRow{u"bmp_cutscene_road", &GameGlobal::cutsceneroad, -1},
 };
 
 constexpr std::array CHAINS{
@@ -103,6 +106,10 @@ constexpr std::array CHAINS{
     ChainRow{u"bmp_sparc", &GameGlobal::sparc, Link::NONE, 0, 0, nullptr},
     ChainRow{u"bmp_umbrella", &GameGlobal::umbrella, Link::NONE, 0, 0, nullptr},
     ChainRow{u"bmp_zigzagPurple", &GameGlobal::zigzagPurple, Link::NONE, 0.5, 0, nullptr},
+    ChainRow{u"bmp_asteroidBigIce", &GameGlobal::asteroidBigIce, Link::LOOP, 0, 0, nullptr},
+    ChainRow{u"bmp_asteroidSmallIce", &GameGlobal::asteroidSmallIce, Link::LOOP, 0, 0, nullptr},
+    ChainRow{u"bmp_cutscene_policecar", &GameGlobal::cutscenepolicecar, Link::LOOP, 0, POLICE_LIGHT_FRAMES,
+             nullptr},
 };
 
 constexpr std::array SOUNDS{
@@ -141,8 +148,12 @@ constexpr std::array SOUNDS{
     SoundRow{u"wav_weaponNeutron", &GameGlobal::soundWeaponNeutron},
     SoundRow{u"wav_snowmanDie", &GameGlobal::soundSnowmanDie},
     SoundRow{u"wav_snowmanHit", &GameGlobal::soundSnowmanHit},
+    SoundRow{u"wav_policeSiren", &GameGlobal::soundPoliceSiren},
+    SoundRow{u"wav_megaphone", &GameGlobal::soundMegaphone},
 };
-static_assert(IMAGES.size() + CHAINS.size() == 52 && SOUNDS.size() == 35);
+// The first release's 52 pictures and 35 sounds, then those added since, each at the end of its
+// list: the interludes' road and patrol car, the ice asteroids, the siren and the megaphone.
+static_assert(IMAGES.size() + CHAINS.size() == 52 + 4 && SOUNDS.size() == 35 + 2);
 
 Texture* findTexture(const char16_t* key) {
     return Vek::get()->getResourceManager().find<Texture>(key);

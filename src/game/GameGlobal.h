@@ -35,6 +35,7 @@ class GameGlobal : public Global {
     Surface* zigzag = nullptr;
     Surface* zigzagBig = nullptr;
     Surface* zigzagSmall = nullptr;
+    Surface* cutsceneroad = nullptr;
     // ... and one animation per picture with frames.
     SurfaceChain* asteroidBig = nullptr;
     SurfaceChain* asteroidSmall = nullptr;
@@ -80,6 +81,9 @@ class GameGlobal : public Global {
     SurfaceChain* sparc = nullptr;
     SurfaceChain* umbrella = nullptr;
     SurfaceChain* zigzagPurple = nullptr;
+    SurfaceChain* asteroidSmallIce = nullptr; ///< the asteroids of material 1
+    SurfaceChain* asteroidBigIce = nullptr;
+    SurfaceChain* cutscenepolicecar = nullptr;
 
     GameSound* soundBonewah = nullptr;
     GameSound* soundCarhorn = nullptr;
@@ -116,6 +120,8 @@ class GameGlobal : public Global {
     GameSound* soundWeaponNeutron = nullptr;
     GameSound* soundSnowmanDie = nullptr;
     GameSound* soundSnowmanHit = nullptr;
+    GameSound* soundPoliceSiren = nullptr;
+    GameSound* soundMegaphone = nullptr; ///< the standstill interlude's sound
 
   private:
     void createFonts();

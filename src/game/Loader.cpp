@@ -119,8 +119,9 @@ int32_t Loader::loadStuff(bool countOnly) {
 
 void Loader::runStep(int number) {
     Global& global = *Global::get();
-    if (const LoaderResource* row = findLoaderResource(number)) {
-        makeResource(*row);
+    if (const auto rows = loaderResourcesOfStep(number); !rows.empty()) {
+        for (const LoaderResource& row : rows)
+            makeResource(row);
         return;
     }
     switch (number) {

@@ -28,6 +28,29 @@ constexpr std::array TABLE{
                    0.0, 0, 0},
     LoaderResource{16, Kind::Texture, u"brume-edition/gfx/gui/game/button.tga", u"gui-game-button", 18, 0,
                    0.0, 0, 0},
+    // Added since: the menu themes' skins ride on the button step, ...
+    LoaderResource{16, Kind::Texture, u"gfx/gui/invisible.tga", u"gui-invisible", 18, 0, 0.0, 0, 0},
+    LoaderResource{16, Kind::Texture, u"gfx/gui/standard/generic.tga", u"gui-standard-generic", 18, 0, 0.0, 0,
+                   0},
+    LoaderResource{16, Kind::Texture, u"gfx/gui/standard/thickframe.tga", u"gui-standard-thickframe", 18, 0,
+                   0.0, 0, 0},
+    LoaderResource{16, Kind::Texture, u"gfx/gui/standard/thinframe.tga", u"gui-standard-thinframe", 18, 0,
+                   0.0, 0, 0},
+    LoaderResource{16, Kind::Texture, u"gfx/gui/standard/groove.tga", u"gui-standard-groove", 18, 0, 0.0, 0,
+                   0},
+    LoaderResource{16, Kind::Texture, u"gfx/gui/standard/panel-bevelinner.tga",
+                   u"gui-standard-panel-bevelinner", 18, 0, 0.0, 0, 0},
+    LoaderResource{16, Kind::Texture, u"gfx/gui/standard/editbox.tga", u"gui-standard-editbox", 18, 0, 0.0, 0,
+                   0},
+    LoaderResource{16, Kind::Texture, u"gfx/gui/standard/button.tga", u"gui-standard-button", 18, 0, 0.0, 0,
+                   0},
+    LoaderResource{16, Kind::Texture, u"gfx/gui/standard/button-nogroove.tga",
+                   u"gui-standard-button-nogroove", 18, 0, 0.0, 0, 0},
+    LoaderResource{16, Kind::Texture, u"gfx/gui/standard/tab.tga", u"gui-standard-tab", 18, 0, 0.0, 0, 0},
+    LoaderResource{16, Kind::Texture, u"gfx/gui/standard/tab-selected.tga", u"gui-standard-tab-selected", 18,
+                   0, 0.0, 0, 0},
+    LoaderResource{16, Kind::Texture, u"gfx/gui/minimal/generic.tga", u"gui-minimal-generic", 18, 0, 0.0, 0,
+                   0},
     LoaderResource{17, Kind::Texture, u"brume-edition/gfx/gui/game/hud.tga", u"hud", 0, 0, 0.0, 0, 0},
     LoaderResource{18, Kind::Texture, u"brume-edition/gfx/intro.jpg", u"intro", 0, 0, 0.0, 0, 0},
     LoaderResource{19, Kind::Texture, u"gfx/ending.jpg", u"ending", 0, 0, 0.0, 0, 0},
@@ -69,6 +92,11 @@ constexpr std::array TABLE{
                    u"bmp_asteroidSmall", 0, 0, 0.0, 0, 0},
     LoaderResource{45, Kind::Texture, u"brume-edition/gfx/zv2rm/asteroid-big-rock.tga", u"bmp_asteroidBig", 0,
                    0, 0.0, 0, 0},
+    // ... the ice asteroids on the rock ones' step, ...
+    LoaderResource{45, Kind::Texture, u"brume-edition/gfx/zv2rm/asteroid-small-ice.tga",
+                   u"bmp_asteroidSmallIce", 0, 0, 0.0, 0, 0},
+    LoaderResource{45, Kind::Texture, u"brume-edition/gfx/zv2rm/asteroid-big-ice.tga", u"bmp_asteroidBigIce",
+                   0, 0, 0.0, 0, 0},
     LoaderResource{46, Kind::Texture, u"brume-edition/gfx/zv2rm/zelbin-boss.tga", u"bmp_zelbinBoss", 0, 0,
                    0.0, 0, 0},
     LoaderResource{47, Kind::Texture, u"brume-edition/gfx/zv2rm/umbrella.tga", u"bmp_umbrella", 0, 0, 0.0, 0,
@@ -103,6 +131,10 @@ constexpr std::array TABLE{
     LoaderResource{69, Kind::Texture, u"gfx/zv2rm/pig-falling.tga", u"bmp_cutscene_pig", 0, 0, 0.0, 0, 0},
     LoaderResource{70, Kind::Texture, u"gfx/zv2rm/cutscene_gaspump.tga", u"bmp_cutscene_gaspump", 0, 0, 0.0,
                    0, 0},
+    // ... the interludes' patrol car and road on the gas pump's, ...
+    LoaderResource{70, Kind::Texture, u"gfx/zv2rm/cutscene_policecar.tga", u"bmp_cutscene_policecar", 0, 0,
+                   0.0, 0, 0},
+    LoaderResource{70, Kind::Texture, u"gfx/zv2rm/cutscene_road.jpg", u"bmp_cutscene_road", 0, 0, 0.0, 0, 0},
     LoaderResource{71, Kind::Texture, u"brume-edition/gfx/zv2rm/snowflake.tga", u"bmp_snowflake", 0, 0, 0.0,
                    0, 0},
     LoaderResource{72, Kind::Texture, u"brume-edition/gfx/gui/game/hud-touchscreen.tga", u"hud-touchscreen",
@@ -144,6 +176,9 @@ constexpr std::array TABLE{
     LoaderResource{105, Kind::Sample, u"sfx/zv2rm/recordscratch.ogg", u"wav_recordscratch", 0, 2, 0.0, 0, 0},
     LoaderResource{106, Kind::Sample, u"sfx/zv2rm/crack.ogg", u"wav_crack", 0, 2, 0.0, 0, 0},
     LoaderResource{107, Kind::Sample, u"sfx/zv2rm/carhorn.ogg", u"wav_carhorn", 0, 2, 0.0, 0, 0},
+    // ... and the interludes' siren (looped) and megaphone on the car horn's.
+    LoaderResource{107, Kind::Sample, u"sfx/zv2rm/policesiren.ogg", u"wav_policeSiren", 0, 2, 0.0, 1, 0},
+    LoaderResource{107, Kind::Sample, u"sfx/zv2rm/megaphone.ogg", u"wav_megaphone", 0, 2, 0.0, 0, 0},
     LoaderResource{108, Kind::Sample, u"brume-edition/sfx/zv2rm/tr3_286.ogg", u"wav_snowmanHit", 0, 2, 0.0, 0,
                    0},
     LoaderResource{109, Kind::Sample, u"brume-edition/sfx/zv2rm/tr3_383.ogg", u"wav_snowmanDie", 0, 2, 0.0, 0,
@@ -160,8 +195,10 @@ std::span<const LoaderResource> loaderResourceTable() {
     return TABLE;
 }
 
-const LoaderResource* findLoaderResource(int step) {
-    const auto row =
-        std::find_if(TABLE.begin(), TABLE.end(), [step](const LoaderResource& r) { return r.step == step; });
-    return row == TABLE.end() ? nullptr : &*row;
+std::span<const LoaderResource> loaderResourcesOfStep(int step) {
+    const auto first = std::partition_point(TABLE.begin(), TABLE.end(),
+                                            [step](const LoaderResource& r) { return r.step < step; });
+    const auto last =
+        std::partition_point(first, TABLE.end(), [step](const LoaderResource& r) { return r.step == step; });
+    return {first, last};
 }

@@ -18,7 +18,9 @@ struct LoaderResource {
 };
 
 /// The loader's resource steps in step order (music streams, textures, samples); the steps
-/// missing from it are the loader's own.
+/// missing from it are the loader's own. A step may make several resources: the pictures and
+/// sounds added after the first release ride on the step of their kin, so that the chain keeps
+/// its number of steps.
 std::span<const LoaderResource> loaderResourceTable();
-/// The row of `step`, or null when the step is not a plain resource step.
-const LoaderResource* findLoaderResource(int step);
+/// The rows of `step` in table order; empty when the step is not a plain resource step.
+std::span<const LoaderResource> loaderResourcesOfStep(int step);

@@ -130,7 +130,7 @@ TEST(Loader, LoadsEveryResourceAndOpensTheStartScreens) {
     EXPECT_NE(g.engine.log().find("Global::initPostLoader(): Global initialization complete at t="),
               std::string::npos);
     EXPECT_NE(g.engine.log().find("Multilanguage mode (-2)."), std::string::npos);
-    EXPECT_EQ(g.game->gameResources->getChildren().count(), 3u + 52u + 35u);
+    EXPECT_EQ(g.game->gameResources->getChildren().count(), 3u + 56u + 37u);
     for (const char16_t* name : {u"fontTiny", u"fontSmall", u"fontMedium", u"fontLarge"})
         EXPECT_NE(g.find(name), nullptr) << toUtf8(name);
     EXPECT_EQ(g.game->textFontSmall->font, g.game->fontSmall);

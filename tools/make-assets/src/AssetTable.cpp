@@ -11,7 +11,9 @@ constexpr Archive MAIN = Archive::Main;
 // fro, "bmp_zelbin360" 8 flaps for each of 32 headings, "bmp_sparc" 4 rows of 32 headings,
 // "bmp_smoke" 20 stages, "bmp_shield" 11, "bmp_fighter_*" 9 bank steps (4 = level),
 // "bmp_engine" 7 flame levels, "bmp_motherPod" 7 crack stages, "bmp_planets" 11 planets,
-// "bmp_snowflake" 3 sizes of 10, "hud" 4 frames, "languageFlags" 15 flags.
+// "bmp_snowflake" 3 sizes of 10, "hud" 4 frames, "languageFlags" 15 flags, the theme skins 3
+// frames (1 at rest, 0 lit, 2 pressed or dimmed; "gui-invisible" draws nothing on purpose).
+// The asteroids come in two materials of the same counts and sizes: rock (0) and ice (1).
 const TextureRecipe TEXTURES[] = {
     {"gfx/system/kelvoro.tga", "kelvoro", MAIN, 1, 256, 256, uniformFrames<paintMakerLogo>},
     {"gfx/system/languageflags.tga", "languageFlags", Archive::Language, 15, 64, 44, uniformFrames<paintLanguageFlag>},
@@ -20,6 +22,18 @@ const TextureRecipe TEXTURES[] = {
     {"gfx/zv2rm/salmonsky-tile.jpg", "bmp_sky", MAIN, 1, 1280, 960, makeSky},
     {"brume-edition/gfx/gui/game/editbox.tga", "gui-game-editbox", MAIN, 2, 256, 48, uniformFrames<paintEditBox>},
     {"brume-edition/gfx/gui/game/button.tga", "gui-game-button", MAIN, 3, 128, 64, uniformFrames<paintButton>},
+    {"gfx/gui/invisible.tga", "gui-invisible", MAIN, 3, 16, 16, uniformFrames<paintThemeSkin<ThemeSkin::Invisible>>},
+    {"gfx/gui/standard/generic.tga", "gui-standard-generic", MAIN, 3, 64, 64, uniformFrames<paintThemeSkin<ThemeSkin::Generic>>},
+    {"gfx/gui/standard/thickframe.tga", "gui-standard-thickframe", MAIN, 3, 64, 64, uniformFrames<paintThemeSkin<ThemeSkin::ThickFrame>>},
+    {"gfx/gui/standard/thinframe.tga", "gui-standard-thinframe", MAIN, 3, 64, 64, uniformFrames<paintThemeSkin<ThemeSkin::ThinFrame>>},
+    {"gfx/gui/standard/groove.tga", "gui-standard-groove", MAIN, 3, 64, 64, uniformFrames<paintThemeSkin<ThemeSkin::Groove>>},
+    {"gfx/gui/standard/panel-bevelinner.tga", "gui-standard-panel-bevelinner", MAIN, 3, 64, 64, uniformFrames<paintThemeSkin<ThemeSkin::BevelInner>>},
+    {"gfx/gui/standard/editbox.tga", "gui-standard-editbox", MAIN, 3, 64, 64, uniformFrames<paintThemeSkin<ThemeSkin::EditBox>>},
+    {"gfx/gui/standard/button.tga", "gui-standard-button", MAIN, 3, 64, 64, uniformFrames<paintThemeSkin<ThemeSkin::Button>>},
+    {"gfx/gui/standard/button-nogroove.tga", "gui-standard-button-nogroove", MAIN, 3, 64, 64, uniformFrames<paintThemeSkin<ThemeSkin::ButtonNoGroove>>},
+    {"gfx/gui/standard/tab.tga", "gui-standard-tab", MAIN, 3, 64, 64, uniformFrames<paintThemeSkin<ThemeSkin::Tab>>},
+    {"gfx/gui/standard/tab-selected.tga", "gui-standard-tab-selected", MAIN, 3, 64, 64, uniformFrames<paintThemeSkin<ThemeSkin::TabSelected>>},
+    {"gfx/gui/minimal/generic.tga", "gui-minimal-generic", MAIN, 3, 32, 32, uniformFrames<paintThemeSkin<ThemeSkin::Minimal>>},
     {"brume-edition/gfx/gui/game/hud.tga", "hud", MAIN, 4, 200, 64, makeHud},
     {"brume-edition/gfx/intro.jpg", "intro", MAIN, 1, 640, 480, makeIntroPicture},
     {"gfx/ending.jpg", "ending", MAIN, 1, 640, 480, makeEndingPicture},
@@ -48,6 +62,8 @@ const TextureRecipe TEXTURES[] = {
     {"brume-edition/gfx/zv2rm/roastzelbin.tga", "bmp_roastzelbin", MAIN, 1, 64, 48, uniformFrames<paintRoastZelbin>},
     {"brume-edition/gfx/zv2rm/asteroid-small-rock.tga", "bmp_asteroidSmall", MAIN, 16, 48, 48, uniformFrames<paintAsteroid>},
     {"brume-edition/gfx/zv2rm/asteroid-big-rock.tga", "bmp_asteroidBig", MAIN, 16, 96, 96, uniformFrames<paintAsteroid>},
+    {"brume-edition/gfx/zv2rm/asteroid-small-ice.tga", "bmp_asteroidSmallIce", MAIN, 16, 48, 48, uniformFrames<paintIceAsteroid>},
+    {"brume-edition/gfx/zv2rm/asteroid-big-ice.tga", "bmp_asteroidBigIce", MAIN, 16, 96, 96, uniformFrames<paintIceAsteroid>},
     {"brume-edition/gfx/zv2rm/zelbin-boss.tga", "bmp_zelbinBoss", MAIN, 8, 192, 192, uniformFrames<paintZelbinBoss>},
     {"brume-edition/gfx/zv2rm/umbrella.tga", "bmp_umbrella", MAIN, 8, 64, 96, uniformFrames<paintUmbrella>},
     {"gfx/zv2rm/pod96.tga", "bmp_pod96", MAIN, 1, 96, 96, uniformFrames<paintBigPod>},
@@ -89,7 +105,8 @@ namespace {
 
 constexpr int SFX = 22050;
 
-// Every sample the game plays; "wav_policeSiren" is the chase interludes' siren.
+// Every sample the game plays; "wav_policeSiren" is the chase interludes' siren (looped),
+// "wav_megaphone" the patrol's call in the standstill interlude.
 const SoundRecipe SOUNDS[] = {
     {"sfx/clickXP.ogg", "mouseClick", SFX, soundMouseClick},
     {"sfx/pop.ogg", "pop", SFX, soundPop},
@@ -129,6 +146,7 @@ const SoundRecipe SOUNDS[] = {
     {"brume-edition/sfx/zv2rm/tr3_286.ogg", "wav_snowmanHit", SFX, soundSnowmanHit},
     {"brume-edition/sfx/zv2rm/tr3_383.ogg", "wav_snowmanDie", SFX, soundSnowmanDie},
     {"sfx/zv2rm/policesiren.ogg", "wav_policeSiren", SFX, soundPoliceSiren},
+    {"sfx/zv2rm/megaphone.ogg", "wav_megaphone", SFX, soundMegaphone},
 };
 
 const MusicRecipe MUSIC[] = {

@@ -47,6 +47,7 @@ void paintMotherPod(cairo_t* cr, int index, double w, double h);
 void paintPod(cairo_t* cr, int index, double w, double h);
 void paintBigPod(cairo_t* cr, int index, double w, double h);
 void paintAsteroid(cairo_t* cr, int index, double w, double h);
+void paintIceAsteroid(cairo_t* cr, int index, double w, double h);
 
 // Pick-ups and food.
 void paintGiftBoxRed(cairo_t* cr, int index, double w, double h);
@@ -88,3 +89,17 @@ void paintButton(cairo_t* cr, int index, double w, double h);
 TexturePicture makeProgressBar(const TextureRecipe& recipe);
 TexturePicture makeMousePointer(const TextureRecipe& recipe);
 void paintLanguageFlag(cairo_t* cr, int index, double w, double h);
+
+/// The nine-slice skins of the menu themes, one texture each.
+enum class ThemeSkin {
+    Invisible, Generic, ThickFrame, ThinFrame, Groove, BevelInner, EditBox, Button, ButtonNoGroove, Tab,
+    TabSelected, Minimal
+};
+/// Frame 1 the skin at rest, frame 0 lit (under the pointer), frame 2 pressed or dimmed. The
+/// standard skins keep their rims within 5 pixels of the edge and the minimal one within 3, the
+/// themes' slice insets.
+void paintThemeSkin(cairo_t* cr, ThemeSkin skin, int index, double w, double h);
+template <ThemeSkin S>
+void paintThemeSkin(cairo_t* cr, int index, double w, double h) {
+    paintThemeSkin(cr, S, index, w, h);
+}

@@ -434,3 +434,145 @@ void paintLanguageFlag(cairo_t* cr, int index, double w, double h) {
     cairo_pattern_destroy(shine);
     outline(cr, 2);
 }
+
+namespace {
+
+// The three states of a theme skin as a shift of its colours.
+Colour inState(Colour c, int index) {
+    if (index == 0) return c.lighter(0.25);
+    if (index == 2) return c.darker(0.35);
+    return c;
+}
+
+void rimPath(cairo_t* cr, double inset, double w, double h, double r) {
+    roundedRectPath(cr, inset, inset, w - 2 * inset, h - 2 * inset, r);
+}
+
+// Light along the top and left edges, shade along the bottom and right (or the other way round
+// for a sunken face), `width` pixels in from `inset`.
+void bevel(cairo_t* cr, double inset, double width, double w, double h, bool bRaised, double alpha) {
+    const double a = inset + width / 2, right = w - a, bottom = h - a;
+    cairo_set_line_width(cr, width);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_SQUARE);
+    for (const bool bLit : {true, false}) {
+        cairo_new_path(cr);
+        if (bLit) {
+            cairo_move_to(cr, a, bottom);
+            cairo_line_to(cr, a, a);
+            cairo_line_to(cr, right, a);
+        } else {
+            cairo_move_to(cr, right, a);
+            cairo_line_to(cr, right, bottom);
+            cairo_line_to(cr, a, bottom);
+        }
+        setColour(cr, (bLit == bRaised ? WHITE : INK).withAlpha(alpha));
+        cairo_stroke(cr);
+    }
+}
+
+// A tab: rounded top corners, open along the bottom where it joins its page.
+void tabPath(cairo_t* cr, double w, double h) {
+    const double r = 4;
+    cairo_new_path(cr);
+    cairo_move_to(cr, 1, h);
+    cairo_line_to(cr, 1, 1 + r);
+    cairo_arc(cr, 1 + r, 1 + r, r, PI, 1.5 * PI);
+    cairo_line_to(cr, w - 1 - r, 1);
+    cairo_arc(cr, w - 1 - r, 1 + r, r, 1.5 * PI, 2 * PI);
+    cairo_line_to(cr, w - 1, h);
+}
+
+}  // namespace
+
+void paintThemeSkin(cairo_t* cr, ThemeSkin skin, int index, double w, double h) {
+    const Colour panel = inState(PANEL, index), rim = inState(CYAN, index);
+    switch (skin) {
+    case ThemeSkin::Invisible:
+        break;
+    case ThemeSkin::Generic:
+        rimPath(cr, 1, w, h, 4);
+        fillVertical(cr, panel.lighter(0.15).withAlpha(0.9), panel.darker(0.2).withAlpha(0.9), 0, h);
+        setColour(cr, rim);
+        cairo_set_line_width(cr, 2);
+        cairo_stroke(cr);
+        break;
+    case ThemeSkin::ThickFrame:
+        rimPath(cr, 2.5, w, h, 3);
+        setColour(cr, panel.withAlpha(0.55));
+        cairo_fill_preserve(cr);
+        setColour(cr, rim.darker(0.2));
+        cairo_set_line_width(cr, 4);
+        cairo_stroke(cr);
+        rimPath(cr, 1, w, h, 4);
+        outline(cr, 1);
+        break;
+    case ThemeSkin::ThinFrame:
+        rimPath(cr, 1.5, w, h, 3);
+        setColour(cr, rim);
+        cairo_set_line_width(cr, 1.5);
+        cairo_stroke(cr);
+        break;
+    case ThemeSkin::Groove:
+        rimPath(cr, 1.5, w, h, 3);
+        setColour(cr, INK.withAlpha(0.8));
+        cairo_set_line_width(cr, 1.5);
+        cairo_stroke(cr);
+        rimPath(cr, 3, w, h, 2);
+        setColour(cr, rim.withAlpha(0.7));
+        cairo_set_line_width(cr, 1.5);
+        cairo_stroke(cr);
+        break;
+    case ThemeSkin::BevelInner:
+        cairo_rectangle(cr, 0, 0, w, h);
+        fillVertical(cr, panel.darker(0.25).withAlpha(0.92), panel.withAlpha(0.92), 0, h);
+        cairo_new_path(cr);
+        bevel(cr, 0, 3, w, h, false, 0.55);
+        break;
+    case ThemeSkin::EditBox:
+        rimPath(cr, 1, w, h, 3);
+        setColour(cr, panel.darker(0.45).withAlpha(0.95));
+        cairo_fill_preserve(cr);
+        setColour(cr, rim.darker(0.15));
+        cairo_set_line_width(cr, 1.5);
+        cairo_stroke(cr);
+        bevel(cr, 2, 2, w, h, false, 0.35);
+        break;
+    case ThemeSkin::Button:
+    case ThemeSkin::ButtonNoGroove: {
+        const double inset = skin == ThemeSkin::Button ? 2 : 0;
+        if (skin == ThemeSkin::Button) {
+            rimPath(cr, 0.75, w, h, 4);
+            setColour(cr, INK.withAlpha(0.7));
+            cairo_set_line_width(cr, 1.5);
+            cairo_stroke(cr);
+        }
+        cairo_rectangle(cr, inset, inset, w - 2 * inset, h - 2 * inset);
+        const Colour face = inState(rgb(0x3A2A78), index);
+        fillVertical(cr, face.lighter(0.2), face.darker(0.25), inset, h - inset);
+        cairo_new_path(cr);
+        bevel(cr, inset, 3 - inset / 2, w, h, index != 2, 0.5);
+        break;
+    }
+    case ThemeSkin::Tab:
+    case ThemeSkin::TabSelected: {
+        const bool bSelected = skin == ThemeSkin::TabSelected;
+        const Colour face = bSelected ? inState(rgb(0x78287A), index) : panel;
+        tabPath(cr, w, h);
+        cairo_close_path(cr);
+        fillVertical(cr, face.lighter(bSelected ? 0.3 : 0.1), face.darker(0.2), 0, h);
+        tabPath(cr, w, h);
+        setColour(cr, bSelected ? inState(ACCENT, index) : rim.darker(0.3));
+        cairo_set_line_width(cr, 2);
+        cairo_stroke(cr);
+        break;
+    }
+    case ThemeSkin::Minimal:
+        cairo_rectangle(cr, 0.5, 0.5, w - 1, h - 1);
+        setColour(cr, panel.withAlpha(0.6));
+        cairo_fill_preserve(cr);
+        setColour(cr, rim.withAlpha(0.8));
+        cairo_set_line_width(cr, 1);
+        cairo_stroke(cr);
+        break;
+    }
+}

@@ -421,3 +421,51 @@ void paintAsteroid(cairo_t* cr, int index, double w, double h) {
         cairo_fill(cr);
     }
 }
+
+// A tumbling chunk of ice, the second asteroid material: clear blue facets with frost along the
+// rim and a cold light inside. The frames turn its outline once round; the light stays top left.
+void paintIceAsteroid(cairo_t* cr, int index, double w, double h) {
+    const double r = std::min(w, h) / 2 - 3;
+    const double turn = rotationOfFrame(index, 16);
+    constexpr int CORNERS = 11;
+    double cornerX[CORNERS], cornerY[CORNERS];
+    for (int k = 0; k < CORNERS; ++k) {
+        const double a = turn + k * 2 * PI / CORNERS + 0.35 * (tiledNoise(k * 2.3, 7.7, 64, 29) - 0.5);
+        const double d = r * (0.62 + 0.38 * tiledNoise(k * 3.1, 1.3, 64, 23));
+        cornerX[k] = std::cos(a) * d;
+        cornerY[k] = std::sin(a) * d;
+    }
+    cairo_translate(cr, w / 2, h / 2);
+    glowSpot(cr, 0, 0, r * 1.1, rgb(0x9FE8FF).withAlpha(0.3));
+    cairo_new_path(cr);
+    for (int k = 0; k < CORNERS; ++k) cairo_line_to(cr, cornerX[k], cornerY[k]);
+    cairo_close_path(cr);
+    cairo_pattern_t* body = cairo_pattern_create_radial(-r * 0.3, -r * 0.35, r * 0.05, 0, 0, r);
+    cairo_pattern_add_color_stop_rgba(body, 0, 0.95, 1.0, 1.0, 0.95);
+    cairo_pattern_add_color_stop_rgba(body, 0.5, 0.6, 0.86, 0.98, 0.85);
+    cairo_pattern_add_color_stop_rgba(body, 1, 0.2, 0.42, 0.8, 0.92);
+    cairo_set_source(cr, body);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(body);
+    setColour(cr, WHITE.withAlpha(0.7));
+    cairo_set_line_width(cr, std::max(2.0, r / 7));
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    cairo_stroke_preserve(cr);
+    outline(cr, std::max(1.2, r / 16));
+    // Facet edges from an off-centre ridge to every third corner, and a frost crack.
+    const double ridgeX = std::cos(turn + 2) * r * 0.2, ridgeY = std::sin(turn + 2) * r * 0.2;
+    cairo_new_path(cr);
+    for (int k = 0; k < CORNERS; k += 3) {
+        cairo_move_to(cr, ridgeX, ridgeY);
+        cairo_line_to(cr, cornerX[k] * 0.92, cornerY[k] * 0.92);
+    }
+    cairo_move_to(cr, cornerX[5] * 0.9, cornerY[5] * 0.9);
+    cairo_line_to(cr, cornerX[5] * 0.5 + cornerY[5] * 0.15, cornerY[5] * 0.5 - cornerX[5] * 0.15);
+    cairo_line_to(cr, cornerX[5] * 0.3, cornerY[5] * 0.3);
+    setColour(cr, WHITE.withAlpha(0.6));
+    cairo_set_line_width(cr, std::max(0.8, r / 22));
+    cairo_stroke(cr);
+    starPath(cr, -r * 0.32, -r * 0.32, 4, r * 0.2, r * 0.05, 0.3);
+    setColour(cr, WHITE.withAlpha(0.9));
+    cairo_fill(cr);
+}

@@ -320,3 +320,21 @@ std::vector<float> soundPoliceSiren() {
         return filter.process(voice.square(hz, RATE, 0.4), 2500, RATE);
     }, 0.6f);
 }
+
+// A voice through a patrol's loudspeaker: a buzzing glottal tone whose vowels change with each
+// of five syllables, squeezed through a narrow horn band and clipped, so that no word is clear.
+std::vector<float> soundMegaphone() {
+    Oscillator voice;
+    BandPass low, high, horn;
+    const double vowels[][2] = {{700, 1200}, {400, 2000}, {600, 1000}, {300, 2300}, {650, 1700}};
+    constexpr double SYLLABLE = 0.17;
+    return render(5 * SYLLABLE + 0.1, RATE, [&](double t) {
+        const int syllable = std::min(4, static_cast<int>(t / SYLLABLE));
+        const double local = t - syllable * SYLLABLE;
+        const double pitch = 150 * (1 + 0.15 * std::sin(t * 9)) * (syllable == 4 ? glide(local, 1.0, 0.8, SYLLABLE) : 1);
+        const float buzz = voice.saw(pitch, RATE);
+        const float formants = low.process(buzz, vowels[syllable][0], 4, RATE) + 0.6f * high.process(buzz, vowels[syllable][1], 5, RATE);
+        const float tinny = horn.process(formants, 1500, 1.2, RATE);
+        return std::tanh(4 * tinny) * envelope(local, 0.02, 0.12, SYLLABLE * 0.9);
+    });
+}

@@ -41,6 +41,7 @@ std::vector<float> soundCarHorn();
 std::vector<float> soundSnowmanHit();
 std::vector<float> soundSnowmanDie();
 std::vector<float> soundPoliceSiren();
+std::vector<float> soundMegaphone();
 
 // The six music pieces: stereo, interleaved, 44100 Hz, each one seamless loop.
 std::vector<float> musicFrosty();
