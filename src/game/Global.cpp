@@ -1,6 +1,7 @@
 #include "game/Global.h"
 #include <algorithm>
 #include <array>
+#include "core/AppEnvironment.h"
 #include "core/ClassRegistry.h"
 #include "core/Console.h"
 #include "core/FileManager.h"
@@ -138,6 +139,11 @@ void Global::initPostLoader() {
     Context* logo = pScreens->createLogo();
     logo->closed = false;
     contextManager->addContext(logo);
+    if (FileManager::existsDisk(getCrashLogPath()) || FileManager::existsDisk(getCrashMiniDumpPath())) {
+        Context* report = pScreens->createCrashReport();
+        report->closed = false;
+        contextManager->addContext(report);
+    }
     VEK_LOG(u"Global initialization complete at t=%.3lf sec.", timeSinceStart());
 }
 

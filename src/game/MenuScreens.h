@@ -19,6 +19,8 @@ class MenuScreens {
     virtual Context* createSnowfall() = 0;
     /// The maker's logo screen.
     virtual Context* createLogo() = 0;
+    /// The offer to send the crash files of the previous run.
+    virtual Context* createCrashReport() = 0;
     /// The screen under the start-up screens, shown once they have closed.
     virtual Context* createMainMenu() = 0;
     /// A laid-out yes/no box asking `message`, which writes the chosen button's index (0 for

@@ -1,5 +1,6 @@
 #include "menus/GameMenuScreens.h"
 #include "game/Global.h"
+#include "menus/ContextCrashReport.h"
 #include "menus/ContextLogo.h"
 #include "menus/ContextPopup.h"
 #include "menus/ContextSnowfall.h"
@@ -25,6 +26,10 @@ Context* GameMenuScreens::createSnowfall() {
 
 Context* GameMenuScreens::createLogo() {
     return new ContextLogo();
+}
+
+Context* GameMenuScreens::createCrashReport() {
+    return new ContextCrashReport();
 }
 
 Context* GameMenuScreens::createMainMenu() {

@@ -9,6 +9,7 @@ class GameMenuScreens : public MenuScreens {
     Context* createMenuBackground() override;
     Context* createSnowfall() override;
     Context* createLogo() override;
+    Context* createCrashReport() override;
     /// Until the main menu lands: the star field with snow, closed by Escape.
     Context* createMainMenu() override;
     Context* createQuestion(WideStringView message, WideStringView firstButton, WideStringView secondButton,

@@ -123,6 +123,7 @@ class TestMenuScreens : public MenuScreens {
     Context* createMenuBackground() override { return new Context(); }
     Context* createSnowfall() override { return new Context(); }
     Context* createLogo() override { return named(new Context(), "logo"); }
+    Context* createCrashReport() override { return named(new Context(), "crash report"); }
     Context* createMainMenu() override { return named(new Context(), "main menu"); }
     Context* createQuestion(WideStringView, WideStringView, WideStringView, int32_t*) override {
         auto* question = named(new Context(), "question");

@@ -1,0 +1,110 @@
+#include "menus/ContextCrashReport.h"
+#include <filesystem>
+#include <fstream>
+#include "core/AppEnvironment.h"
+#include "core/FileManager.h"
+#include "core/Format.h"
+#include "core/StringUtil.h"
+#include "core/Vek.h"
+#include "game/ContextManager.h"
+#include "game/FormatThousands.h"
+#include "game/Global.h"
+#include "menus/ContextNetworkWizard1.h"
+#include "menus/MenuBackButton.h"
+
+namespace {
+
+constexpr char16_t PAGE[] = u"/zv2/crashreport.php";
+
+struct CrashFile {
+    WideString (*path)();
+    const char16_t* partName;
+};
+// In the order they are sent.
+constexpr CrashFile CRASH_FILES[] = {{getCrashLogPath, u"crashLog"},
+                                     {getCrashMiniDumpPath, u"crashMiniDump"},
+                                     {getCrashScreenshotPath, u"crashScreenshot"},
+                                     {getCrashNetTrafficPath, u"crashNetTraffic"}};
+// In the order they are deleted.
+constexpr WideString (*DELETION_ORDER[])() = {getCrashLogPath, getCrashScreenshotPath, getCrashNetTrafficPath,
+                                              getCrashMiniDumpPath};
+
+} // namespace
+
+ContextCrashReport::ContextCrashReport()
+    : ContextOnlinePage(STR_ERRORREPORTTITLE, {STR_ERRORREPORTINTRO1, STR_ERRORREPORTINTRO2, STR_ERRORREPORTINTRO3}) {
+    closeOnEscape = false;
+    if (isNetworkConfigured()) return;
+    addMessage(u" ");
+    addMessage(STR_ERRORREPORTWIZARD1);
+    addMessage(STR_ERRORREPORTWIZARD2);
+    pWizard = new MenuButton(0.f, static_cast<float>(-originY), 0.f, text(STR_NETWORKWIZARDDOTS), {});
+    addMenuChild(pWizard);
+}
+
+bool ContextCrashReport::isNetworkConfigured() const {
+    return Global::get()->configuration.networkConfigured;
+}
+
+void ContextCrashReport::onActivate(bool first) {
+    ContextMenu::onActivate(first);
+    const bool bConfigured = isNetworkConfigured();
+    pNext->disabled = !bConfigured || (pUploader && !bFinished);
+    if (pWizard) pWizard->disabled = bConfigured;
+}
+
+void ContextCrashReport::tickContents(double t, double dt) {
+    ContextMenu::tickContents(t, dt);
+    if (reportUpload(takeOutcome())) deleteCrashFiles();
+    if (pCancel->clicked) {
+        pCancel->clicked = false;
+        if (isNetworkConfigured()) deleteCrashFiles();
+    }
+    if (pWizard && pWizard->clicked) {
+        pWizard->clicked = false;
+        Global::get()->contextManager->addContext(new ContextNetworkWizard1());
+    }
+    if (pNext->clicked) {
+        pNext->clicked = false;
+        if (!pUploader) startUpload();
+        else if (bFinished) closed = true;
+    }
+}
+
+void ContextCrashReport::startUpload() {
+    pNext->disabled = true;
+    pUploader = makeUploader(PAGE);
+    uint64_t total = 0;
+    for (const CrashFile& file : CRASH_FILES) {
+        const WideString path = file.path();
+        if (!FileManager::existsDisk(path)) continue;
+        const std::vector<uint8_t> bytes = readTail(toUtf8(path), MAXFILEBYTES);
+        pUploader->addPart(bytes.data(), bytes.size(), file.partName, fileNamePart(path));
+        total += bytes.size();
+        if (!Vek::get()->bRelease) addMessage(stringf(u"DEBUG: Adding %s", file.partName));
+    }
+    const WideString amount = formatThousands(static_cast<int>(total), Vek::get()->getLanguage());
+    addMessage(stringf(text(STR_ERRORREPORTUPLOADING), amount));
+    addMessage(STR_ERRORREPORTPLEASEWAIT);
+    pUploader->start();
+}
+
+void ContextCrashReport::deleteCrashFiles() {
+    for (const auto path : DELETION_ORDER) {
+        std::error_code ignored;
+        std::filesystem::remove(toUtf8(path()), ignored);
+    }
+}
+
+std::vector<uint8_t> ContextCrashReport::readTail(const std::string& path, uint64_t limit) {
+    std::error_code error;
+    const uint64_t size = std::filesystem::file_size(path, error);
+    std::ifstream in(path, std::ios::binary);
+    if (error || !in) return {};
+    const uint64_t length = std::min(size, limit);
+    std::vector<uint8_t> bytes(static_cast<std::size_t>(length));
+    in.seekg(static_cast<std::streamoff>(size - length));
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(length));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return bytes;
+}

@@ -1,0 +1,31 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+#include "menus/ContextOnlinePage.h"
+
+/// Offers the crash files that the previous run left behind for upload to the web host.
+/// Uploading needs a configured network; until then the screen offers the network wizard.
+/// The crash files go only when they have been delivered, or when the player declines with
+/// a configured network; closing the program on this screen keeps them for the next start.
+class ContextCrashReport : public ContextOnlinePage {
+  public:
+    /// At most this much of each crash file is sent: its newest part (a log grows at its end).
+    static constexpr uint64_t MAXFILEBYTES = 2 << 20;
+
+    ContextCrashReport();
+
+    void onActivate(bool first) override;
+    void tickContents(double t, double dt) override;
+
+    /// Deletes the crash files (log, screenshot, network traffic, minidump); failures are ignored.
+    static void deleteCrashFiles();
+    /// The last `limit` bytes of the file (all of it when shorter); empty when unreadable.
+    static std::vector<uint8_t> readTail(const std::string& path, uint64_t limit);
+
+  private:
+    void startUpload();
+    bool isNetworkConfigured() const;
+
+    MenuButton* pWizard = nullptr;  ///< null when the network was configured at construction
+};
