@@ -53,13 +53,14 @@ void ContextCrashReport::onActivate(bool first) {
     if (pWizard) pWizard->disabled = bConfigured;
 }
 
+void ContextCrashReport::onDeactivate(bool removed) {
+    ContextMenu::onDeactivate(removed);
+    if (removed && pCancel->clicked && isNetworkConfigured()) deleteCrashFiles();
+}
+
 void ContextCrashReport::tickContents(double t, double dt) {
     ContextMenu::tickContents(t, dt);
     if (reportUpload(takeOutcome())) deleteCrashFiles();
-    if (pCancel->clicked) {
-        pCancel->clicked = false;
-        if (isNetworkConfigured()) deleteCrashFiles();
-    }
     if (pWizard && pWizard->clicked) {
         pWizard->clicked = false;
         Global::get()->contextManager->addContext(new ContextNetworkWizard1());

@@ -16,6 +16,8 @@ class ContextCrashReport : public ContextOnlinePage {
     ContextCrashReport();
 
     void onActivate(bool first) override;
+    /// Leaving by CANCEL with a configured network declines the report: the files go.
+    void onDeactivate(bool removed) override;
     void tickContents(double t, double dt) override;
 
     /// Deletes the crash files (log, screenshot, network traffic, minidump); failures are ignored.

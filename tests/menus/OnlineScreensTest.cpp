@@ -1,0 +1,268 @@
+#include <gtest/gtest.h>
+#include <chrono>
+#include <cstring>
+#include "FileTestSupport.h"
+#include "LoopbackHttpServer.h"
+#include "MenuTestSupport.h"
+#include "WebHost.h"
+#include "core/Language.h"
+#include "core/StaticSettings.h"
+#include "game/ContextManager.h"
+#include "menus/ContextCrashReport.h"
+#include "menus/ContextHighscoreOptions.h"
+#include "menus/ContextNetworkConfig.h"
+#include "menus/ContextNetworkWizard1.h"
+#include "menus/ContextUploadScores.h"
+#include "menus/GameMenuScreens.h"
+#include "menus/MenuButton.h"
+#include "menus/MessageViewer.h"
+#include "menus/ScoreUploadData.h"
+
+using namespace std::chrono_literals;
+using webhost::WebHost;
+using Answer = WebHost::NetTestAnswer;
+
+namespace {
+
+/// A game root with a context stack whose web host is a live WebHost on the loopback address.
+struct OnlineRig {
+    MenuFixture f{std::make_unique<GameMenuScreens>()};
+    WebHost host{f.engine.home.path() / "host"};
+    webhost::HttpServer server{[this](const webhost::Request& r) { return host.handle(r); }, 0, 60s};
+    ContextManager* stack = nullptr;
+    GameConfiguration& configuration = f.game->configuration;
+
+    OnlineRig() {
+        f.addTexture(u"gui-game-editbox", 2);
+        f.addTexture(u"gui-game-button", 3);
+        f.addTexture(u"mousePointer", 1);
+        f.game->contextManager = stack = new ContextManager();
+        useHost(server.host());
+    }
+    static void useHost(const std::string& address) {
+        Vek::get()->getStaticSettings().webHost = fromUtf8("http://" + address);
+    }
+    template <class Screen> Screen* open() {
+        auto* screen = new Screen();
+        stack->addContext(screen);
+        tick();
+        return screen;
+    }
+    void tick() { stack->tickContext(1.0, 1.0 / 30.0); }
+    /// The top screen goes as the program's end takes it: destroyed without being closed.
+    void quit() {
+        Context* top = stack->getTopContext();
+        stack->removeChild(top);
+        top->destroy();
+    }
+    /// Clicks the top screen's button with this caption and runs one frame.
+    void click(StringId caption) {
+        MenuButton* button = find<MenuButton>([caption](MenuButton* b) { return b->caption == text(caption); });
+        ASSERT_NE(button, nullptr) << toUtf8(text(caption));
+        button->activate();
+        tick();
+    }
+    /// Frames until the top screen's log ends in one of `endings` (10 s at most).
+    bool runUntil(std::initializer_list<StringId> endings) {
+        for (auto until = std::chrono::steady_clock::now() + 10s; std::chrono::steady_clock::now() < until;) {
+            tick();
+            for (const StringId ending : endings)
+                if (!lines().empty() && lines().back() == toUtf8(text(ending))) return true;
+            std::this_thread::sleep_for(2ms);
+        }
+        return false;
+    }
+    std::vector<std::string> lines() {
+        std::vector<std::string> out;
+        if (auto* viewer = find<MessageViewer>([](MessageViewer*) { return true; }))
+            for (const WideString& line : viewer->getLines())
+                out.push_back(toUtf8(line));
+        return out;
+    }
+    bool shows(const std::string& line) {
+        const auto all = lines();
+        return std::find(all.begin(), all.end(), line) != all.end();
+    }
+    template <class T, class Test> T* find(Test test) {
+        for (VekBase* child = stack->getTopContext()->getChildren().getHead(); child; child = child->getNext())
+            if (auto* typed = dynamic_cast<T*>(child); typed && test(typed)) return typed;
+        return nullptr;
+    }
+    static WideString text(StringId id) { return Vek::get()->getLanguage().getString(id); }
+};
+
+NetAddress addressOf(const char* text) {
+    return *ContextNetworkWizard1::parseMasterServer(fromUtf8(text));
+}
+
+std::filesystem::path crashPath(const WideString& path) {
+    return toUtf8(path);
+}
+
+} // namespace
+
+TEST(NetworkWizard, ReadsEveryKindOfTestReplyAndKeepsTheMasterServerUnlessAFrameNamesAValidOne) {
+    using Form = Answer::Form;
+    using Damage = WebHost::FrameDamage;
+    struct Case {
+        const char* name;
+        Answer answer;
+        WebHost::Fault fault;
+        bool bSuccess;
+        const char* shown;      // a line the player sees, or ""
+        const char* server;     // the master server afterwards
+        const char* logged;     // a log line, or ""
+    };
+    const Case cases[] = {
+        {"framed", WebHost::framedAnswer("10.1.2.3:4000", "Hi"), WebHost::Fault::None, true, "Hi", "10.1.2.3:4000", ""},
+        {"empty frame", {Form::Framed, ""}, WebHost::Fault::None, true, "", "9.9.9.9:99", ""},
+        {"bad magic", {Form::Framed, "message=x", false, Damage::Magic}, WebHost::Fault::None, false, "", "9.9.9.9:99",
+         "Received unprintable reply!"},
+        {"length", {Form::Framed, "message=x", false, Damage::Length}, WebHost::Fault::None, false, "", "9.9.9.9:99",
+         "Could not decode reply!"},
+        {"digest", {Form::Framed, "message=x", false, Damage::Digest}, WebHost::Fault::None, false, "", "9.9.9.9:99",
+         "Could not decode reply!"},
+        {"short", {Form::Framed, "message=x", false, Damage::Short}, WebHost::Fault::None, false, "", "9.9.9.9:99",
+         "Could not decode reply!"},
+        {"bad octet", WebHost::framedAnswer("10.256.2.3:80", "m"), WebHost::Fault::None, true, "m", "9.9.9.9:99", ""},
+        {"bad port", WebHost::framedAnswer("10.1.2.3:65536", "m"), WebHost::Fault::None, true, "m", "9.9.9.9:99", ""},
+        {"port 0", WebHost::framedAnswer("10.1.2.3:0", "m"), WebHost::Fault::None, true, "m", "9.9.9.9:99", ""},
+        {"host name", WebHost::framedAnswer("localhost:80", "m"), WebHost::Fault::None, true, "m", "9.9.9.9:99", ""},
+        {"utf-16", {Form::Framed, "masterServer=1.2.3.4:5\nmessage=Gr\xC3\xBC\xC3\x9F" "e", true}, WebHost::Fault::None,
+         true, "Gr\xC3\xBC\xC3\x9F" "e", "1.2.3.4:5", ""},
+        {"plain text", {Form::PlainText, "OK"}, WebHost::Fault::None, true, "OK", "9.9.9.9:99", ""},
+        {"empty", {Form::PlainText, ""}, WebHost::Fault::None, true, "", "9.9.9.9:99", ""},
+        {"binary", {Form::Binary, "x"}, WebHost::Fault::None, false, "", "9.9.9.9:99", "Received unprintable reply!"},
+        {"500", {}, WebHost::Fault::ServerError, false, "The server answered with HTTP status 500.", "9.9.9.9:99", ""},
+        {"garbage", {}, WebHost::Fault::Garbage, false, "", "9.9.9.9:99", ""},
+        {"reset", {}, WebHost::Fault::Reset, false, "", "9.9.9.9:99", ""},
+    };
+    OnlineRig rig;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        rig.host.setNetTestAnswer(c.answer);
+        rig.host.setFault(c.fault);
+        rig.configuration.masterServer = addressOf("9.9.9.9:99");
+        rig.configuration.fullScreen = false;
+        rig.open<ContextNetworkWizard1>();
+        rig.click(STR_NEXT);
+        ASSERT_TRUE(rig.runUntil({STR_DONEDOT, STR_NETTESTFAIL1}));
+        EXPECT_EQ(rig.shows(toUtf8(OnlineRig::text(STR_NETTESTSUCCESS))), c.bSuccess);
+        EXPECT_TRUE(!*c.shown || rig.shows(c.shown));
+        EXPECT_EQ(toUtf8(rig.configuration.masterServer.toString()), c.server);
+        EXPECT_TRUE(!*c.logged || rig.f.engine.log().find(std::string("tickContents(): ") + c.logged) != std::string::npos);
+        rig.click(STR_NEXT); // on to the country whatever the outcome
+        EXPECT_NE(dynamic_cast<ContextNetworkConfig*>(rig.stack->getTopContext()), nullptr);
+        rig.click(STR_NEXT);
+        EXPECT_TRUE(rig.configuration.networkConfigured);
+    }
+}
+
+TEST(NetworkWizard, RunsAFullScreenTestInAWindowAndReturnsToFullScreenOnceWhenLeft) {
+    OnlineRig rig;
+    rig.host.setFault(WebHost::Fault::Slow);
+    rig.configuration.fullScreen = true;
+    auto* wizard = rig.open<ContextNetworkWizard1>();
+    rig.click(STR_NEXT);
+    EXPECT_FALSE(rig.configuration.fullScreen); // the first NEXT only leaves full screen
+    EXPECT_FALSE(rig.server.waitForRequest(50ms));
+    rig.click(STR_NEXT);
+    ASSERT_TRUE(rig.server.waitForRequest(5s));
+    const auto start = std::chrono::steady_clock::now();
+    rig.click(STR_CANCEL); // while the slow reply is awaited
+    EXPECT_TRUE(rig.configuration.fullScreen);
+    rig.configuration.fullScreen = false; // a later change is not undone when the wizard goes
+    rig.tick();
+    EXPECT_NE(rig.stack->getTopContext(), wizard);
+    EXPECT_FALSE(rig.configuration.fullScreen);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 2s); // the request was stopped, not awaited
+}
+
+TEST(CrashReport, SendsTheFilesByBaseNameAndDeletesThemOnlyWhenDeliveredOrDeclined) {
+    struct Case {
+        const char* name;
+        WebHost::Fault fault;
+        bool bConfigured;
+        StringId leaveBy; // STR_FINISH: upload and finish; STR_CANCEL: cancel; 0: quit the game
+        bool bKept;
+    };
+    const Case cases[] = {
+        {"delivered", WebHost::Fault::None, true, STR_FINISH, false},
+        {"server error", WebHost::Fault::ServerError, true, 0, true},
+        {"garbage", WebHost::Fault::Garbage, true, 0, true},
+        {"declined", WebHost::Fault::None, true, STR_CANCEL, false},
+        {"declined before the wizard", WebHost::Fault::None, false, STR_CANCEL, true},
+        {"slow, then the game quits", WebHost::Fault::Slow, true, 0, true},
+    };
+    OnlineRig rig;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        rig.host.setFault(c.fault);
+        rig.configuration.networkConfigured = c.bConfigured;
+        writeText(crashPath(getCrashLogPath()), std::string(ContextCrashReport::MAXFILEBYTES, 'o') + "tail");
+        writeText(crashPath(getCrashMiniDumpPath()), "dump");
+        rig.open<ContextCrashReport>();
+        if (c.bConfigured && c.leaveBy != STR_CANCEL) {
+            rig.click(STR_NEXT);
+            EXPECT_TRUE(c.fault == WebHost::Fault::Slow || rig.runUntil({STR_DONEDOT, STR_FAILED}));
+            EXPECT_TRUE(rig.shows("Uploading error data (2,097,156 bytes)."));
+        }
+        if (c.leaveBy) rig.click(c.leaveBy);
+        if (!c.leaveBy) rig.quit();
+        EXPECT_EQ(std::filesystem::exists(crashPath(getCrashLogPath())), c.bKept);
+        EXPECT_EQ(std::filesystem::exists(crashPath(getCrashMiniDumpPath())), c.bKept);
+        if (c.leaveBy == STR_FINISH) {
+            const auto report = rig.f.engine.home.path() / "host" / "crash-1";
+            EXPECT_EQ(readText(report / "crash.ZV2rmBrumedemo.log"), std::string(ContextCrashReport::MAXFILEBYTES - 4, 'o') + "tail");
+            EXPECT_EQ(readText(report / "crash.ZV2rmBrumedemo.mdmp"), "dump");
+        }
+    }
+}
+
+TEST(ScoreUpload, SendsTheSignedRecordByteForByteAndCountsOnlyATextReplyAsDone) {
+    OnlineRig rig;
+    rig.configuration.addHighScore(123456, 7, 3, true, u"Zoë");
+    std::memcpy(rig.configuration.countryCode, "DE", 2);
+    const ScoreUploadData record = ScoreUploadData::fromConfiguration(rig.configuration);
+    std::string bytes(reinterpret_cast<const char*>(&record), sizeof record);
+    EXPECT_EQ(bytes.substr(16, 3048), std::string(reinterpret_cast<const char*>(&rig.configuration), 3048));
+    EXPECT_EQ(bytes.substr(3064), std::string(8, '\0'));
+    EXPECT_TRUE(WebHost::isScoreRecordSigned(bytes));
+    bytes[200] ^= 1;
+    EXPECT_FALSE(WebHost::isScoreRecordSigned(bytes));
+
+    rig.configuration.networkConfigured = true;
+    rig.open<ContextHighscoreOptions>();
+    rig.click(STR_UPLOADSCORES);
+    rig.click(STR_NEXT);
+    ASSERT_TRUE(rig.runUntil({STR_DONEDOT, STR_FAILED}));
+    EXPECT_TRUE(rig.shows("Your 10 scores have arrived; the best is 123456 points."));
+    const auto stored = readBytes(rig.f.engine.home.path() / "host" / "scores-1.hst");
+    EXPECT_EQ(std::string(stored.begin(), stored.end()), std::string(reinterpret_cast<const char*>(&record), sizeof record));
+    rig.click(STR_FINISH);
+    rig.tick();
+    EXPECT_NE(dynamic_cast<ContextHighscoreOptions*>(rig.stack->getTopContext()), nullptr);
+
+    LoopbackHttpServer binary({LoopbackHttpServer::Kind::Text, 200, std::string("\0\x01\x02", 3)});
+    OnlineRig::useHost(binary.HttpServer::host());
+    rig.click(STR_UPLOADSCORES);
+    rig.click(STR_NEXT);
+    ASSERT_TRUE(rig.runUntil({STR_DONEDOT, STR_FAILED}));
+    EXPECT_TRUE(rig.shows("The server's answer is not text."));
+}
+
+TEST(HighscoreOptions, UploadNeedsTheWizardFirstAndResetClearsTheTable) {
+    OnlineRig rig;
+    rig.configuration.addHighScore(999999, 1, 0, true, u"x");
+    rig.f.game->highlightedScoreRow = 0;
+    auto* options = rig.open<ContextHighscoreOptions>();
+    rig.click(STR_UPLOADSCORES);
+    EXPECT_NE(dynamic_cast<ContextNetworkWizard1*>(rig.stack->getTopContext()), nullptr);
+    rig.click(STR_CANCEL);
+    rig.tick();
+    ASSERT_EQ(rig.stack->getTopContext(), options);
+    rig.find<MenuButton>([](MenuButton* b) { return b->caption == OnlineRig::text(STR_RESETSCORES); })->clicked = true;
+    rig.tick();
+    EXPECT_EQ(rig.configuration.highScores[0].score, 100000);
+    EXPECT_EQ(rig.f.game->highlightedScoreRow, -1);
+}
