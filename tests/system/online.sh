@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# A run ended by a fatal signal leaves crash files; the next start, pointed at our web host,
+# offers them, and real key presses run the network wizard and send the report, which the
+# host then holds while the crash files are gone. Usage: online.sh PROGRAM.
+# Exits 77 (skipped) when xvfb-run or xdotool is missing.
+set -uo pipefail
+source "$(dirname "$0")/common.bash"
+
+[ "${1:-}" != "--inside" ] && runOnVirtualDisplay "$(realpath "$1")"
+
+program=$2
+build=$(dirname "$program")
+useScratchHome
+unset SDL_VIDEODRIVER
+suppressLibraryLeaks
+received="$scratch/host"
+
+# The web host, stopping by itself however this check ends.
+"$build/tools/webhost/webhost" --folder "$received" --port-file "$scratch/port" --lifetime 120 >/dev/null &
+hostPid=$!
+trap 'kill "$hostPid" 2>/dev/null; cleanUpScratch' EXIT
+waitFor 50 test -s "$scratch/port" || fail "the web host did not start"
+
+# The program reads its static settings beside itself: a copy of it, with the host's address.
+game="$scratch/game"
+mkdir -p "$game"
+cp "$program" "$game/"
+ln -s "$build"/ZV2rmBrumedemo.dat* "$game/"
+sed "s|^host=.*|host=http://127.0.0.1:$(cat "$scratch/port")|" "$build/ZV2rmBrumedemo.ini" >"$game/ZV2rmBrumedemo.ini"
+program="$game/$(basename "$program")"
+
+"$program" 2>"$scratch/stderr" &
+pid=$!
+waitForGameLoop
+kill -SEGV "$pid"
+wait "$pid"
+pid=""
+for file in crash.ZV2rmBrumedemo.log crash.ZV2rmBrumedemo.mdmp; do
+    [ -s "$folder/$file" ] || fail "the fatal signal left no $file"
+done
+
+# A key, a few frames apart from the next (menus skip keys in the frames after a screen change).
+key() {
+    xdotool key --window "$window" "$1"
+    sleep 0.3
+}
+
+# A key, then the log line that shows it took effect.
+press() {
+    key "$1"
+    waitFor 100 grep -qF "$2" "$log" || fail "after $1 the log lacks '$2'"
+}
+
+"$program" 2>"$scratch/stderr" &
+pid=$!
+waitForGameLoop
+waitFor 100 grep -qF "> An error report has been found" "$log" || fail "the crash report was not offered"
+xdotool windowfocus --sync "$window" 2>/dev/null
+xdotool mousemove --window "$window" 10 10 # key navigation starts from the top left corner
+press Down "Setting menu navigation mode to 2" # onto CANCEL
+key Right # onto the network wizard
+press Return "> This wizard will help you set up your network."
+key Right # from HELP onto NEXT
+press Return "> Connection test was successful."
+key Return # onto the network configuration
+key Right # from the country list's left arrow onto NEXT
+key Return
+key Right # back on the report: from the wizard button onto NEXT
+press Return "> Error report 1 has arrived: 2 files"
+key Return # FINISH
+for file in crash.ZV2rmBrumedemo.log crash.ZV2rmBrumedemo.mdmp; do
+    [ -e "$folder/$file" ] && fail "$file is still there after the upload"
+    [ -s "$received/crash-1/$file" ] || fail "the host did not receive $file"
+done
+closeWindowAndWait
+[ "$status" -eq 0 ] || fail "the program exited with $status"
+echo "PASSED"
