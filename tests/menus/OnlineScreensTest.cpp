@@ -49,11 +49,10 @@ struct OnlineRig {
         return screen;
     }
     void tick() { stack->tickContext(1.0, 1.0 / 30.0); }
-    /// The top screen goes as the program's end takes it: destroyed without being closed.
+    /// The screens go as the program's end takes them: with their stack, without being closed.
     void quit() {
-        Context* top = stack->getTopContext();
-        stack->removeChild(top);
-        top->destroy();
+        stack->destroy();
+        f.game->contextManager = stack = new ContextManager();
     }
     /// Clicks the top screen's button with this caption and runs one frame.
     void click(StringId caption) {
