@@ -235,7 +235,7 @@ TEST(ScoreUpload, SendsTheSignedRecordByteForByteAndCountsOnlyATextReplyAsDone) 
     rig.click(STR_UPLOADSCORES);
     rig.click(STR_NEXT);
     ASSERT_TRUE(rig.runUntil({STR_DONEDOT, STR_FAILED}));
-    EXPECT_TRUE(rig.shows("Your 10 scores have arrived; the best is 123456 points."));
+    EXPECT_TRUE(rig.shows("Received 10 scores; the best is 123456."));
     const auto stored = readBytes(rig.f.engine.home.path() / "host" / "scores-1.hst");
     EXPECT_EQ(std::string(stored.begin(), stored.end()), std::string(reinterpret_cast<const char*>(&record), sizeof record));
     rig.click(STR_FINISH);

@@ -200,8 +200,8 @@ Reply WebHost::scoreUpload(const Request& request) {
     int best = 0;
     for (std::size_t row = 0; row < SCORE_ROWS; ++row)
         best = std::max(best, readI32(record, SCORE_ROWS_AT + row * SCORE_ROW_SIZE + SCORE_OFFSET_IN_ROW));
-    return text(200, "Thank you!\r\nYour " + std::to_string(SCORE_ROWS) + " scores have arrived; the best is " +
-                         std::to_string(best) + " points.\r\n");
+    return text(200, "Thank you!\r\nReceived " + std::to_string(SCORE_ROWS) + " scores; the best is " +
+                         std::to_string(best) + ".\r\n");
 }
 
 int WebHost::nextNumber(const std::string& prefix, const std::string& suffix) const {
