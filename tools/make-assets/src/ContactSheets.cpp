@@ -125,6 +125,15 @@ bool writeSceneMockup(const std::string& path, std::string& error) {
     scene.draw("bmp_giftbox_1", 2, 520, 360);
     scene.draw("bmp_atom", 1, 360, 360);
     scene.draw("bmp_asteroidBig", 5, 600, 420);
+    scene.draw("bmp_asteroidBigIce", 3, 40, 410);
+    scene.draw("bmp_asteroidSmallIce", 9, 95, 445);
+    scene.draw("bmp_zelbinSarge", 2, 110, 90);
+    scene.draw("bmp_pod96", 0, 600, 150);
+    for (int i = 0; i < 3; ++i) scene.draw("bmp_fluff", 2 * i + 1, 285 + 30 * i, 125 + 6 * (i % 2));
+    scene.draw("bmp_pod", 4, 300, 455);
+    scene.draw("bmp_zelbinLeg", 5, 260, 440);
+    scene.draw("bmp_zelbinLeg", 21, 345, 452);
+    scene.draw("bmp_roastzelbin", 0, 390, 440);
     for (int player = 0; player < 2; ++player) {
         const double x = 200 + 240 * player;
         scene.draw("bmp_engine", 5, x - 10, 423);

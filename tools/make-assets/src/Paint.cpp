@@ -1,4 +1,5 @@
 #include "Paint.h"
+#include <algorithm>
 #include <cmath>
 #include <fontconfig/fontconfig.h>
 
@@ -52,6 +53,34 @@ void starPath(cairo_t* cr, double x, double y, int points, double outer, double 
         const double radius = i % 2 ? inner : outer;
         cairo_line_to(cr, x + std::cos(angle) * radius, y + std::sin(angle) * radius);
     }
+    cairo_close_path(cr);
+}
+
+std::vector<Point> cubicPoints(Point p0, Point p1, Point p2, Point p3, int count) {
+    std::vector<Point> points;
+    for (int i = 0; i < count; ++i) {
+        const double t = double(i) / (count - 1), u = 1 - t;
+        const double a = u * u * u, b = 3 * u * u * t, c = 3 * u * t * t, d = t * t * t;
+        points.push_back(Point{a * p0.x + b * p1.x + c * p2.x + d * p3.x, a * p0.y + b * p1.y + c * p2.y + d * p3.y});
+    }
+    return points;
+}
+
+void taperedPath(cairo_t* cr, const std::vector<Point>& spine, double startWidth, double endWidth) {
+    const std::size_t n = spine.size();
+    std::vector<Point> left(n), right(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        const Point& before = spine[i == 0 ? 0 : i - 1];
+        const Point& after = spine[i + 1 == n ? i : i + 1];
+        const double dx = after.x - before.x, dy = after.y - before.y;
+        const double length = std::max(1e-9, std::hypot(dx, dy));
+        const double half = (startWidth + (endWidth - startWidth) * double(i) / double(n - 1)) / 2;
+        left[i] = Point{spine[i].x - dy / length * half, spine[i].y + dx / length * half};
+        right[i] = Point{spine[i].x + dy / length * half, spine[i].y - dx / length * half};
+    }
+    cairo_new_sub_path(cr);
+    for (const Point& p : left) cairo_line_to(cr, p.x, p.y);
+    for (std::size_t i = n; i-- > 0;) cairo_line_to(cr, right[i].x, right[i].y);
     cairo_close_path(cr);
 }
 

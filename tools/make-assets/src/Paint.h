@@ -2,6 +2,7 @@
 #include <cairo.h>
 #include <cstdint>
 #include <numbers>
+#include <vector>
 
 /// The house style of every picture: saturated colours, ball shading lit from the top left,
 /// a dark ink outline and soft glows.
@@ -30,6 +31,17 @@ void circlePath(cairo_t* cr, double x, double y, double r);
 void ellipsePath(cairo_t* cr, double x, double y, double rx, double ry);
 void roundedRectPath(cairo_t* cr, double x, double y, double w, double h, double r);
 void starPath(cairo_t* cr, double x, double y, int points, double outer, double inner, double rotation);
+
+/// A point of a drawing, in the units of the current Cairo matrix.
+struct Point {
+    double x = 0, y = 0;
+};
+
+/// `count` points (count >= 2) evenly spread in the curve parameter along a cubic Bezier curve.
+std::vector<Point> cubicPoints(Point p0, Point p1, Point p2, Point p3, int count);
+/// A closed path round a strand that follows `spine` (two points or more), `startWidth` wide at
+/// its first point and narrowing (or widening) evenly to `endWidth` at its last: tentacles.
+void taperedPath(cairo_t* cr, const std::vector<Point>& spine, double startWidth, double endWidth);
 
 /// Fills the current path (kept) with `base` lit as a ball centred at (x, y) with radius r.
 void fillBall(cairo_t* cr, Colour base, double x, double y, double r);

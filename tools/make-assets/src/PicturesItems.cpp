@@ -92,65 +92,82 @@ void paintCoin(cairo_t* cr, int index, double w, double h) {
     gloss(cr, -r * 0.3 * squeeze, -r * 0.45, r * 0.25 * squeeze + 0.5, r * 0.2, 0.8);
 }
 
-// A roast drumstick turning once round over the frames.
+// A glazed tentacle morsel turning once round over the frames: a zelbin tentacle curled into a
+// spiral, roasted amber, a row of little suckers along its inner side and the shine of its glaze.
 void paintZelbinLeg(cairo_t* cr, int index, double w, double h) {
     cairo_translate(cr, w / 2, h / 2);
     cairo_rotate(cr, rotationOfFrame(index, 32));
     cairo_scale(cr, w / 32, h / 32);
-    cairo_new_path(cr);
-    cairo_move_to(cr, -1.5, 2);
-    cairo_line_to(cr, -1.5, 11);
-    cairo_line_to(cr, 1.5, 11);
-    cairo_line_to(cr, 1.5, 2);
-    cairo_close_path(cr);
-    setColour(cr, rgb(0xFFF6E6));
-    cairo_fill_preserve(cr);
-    outline(cr, 1.2);
-    for (int side = -1; side <= 1; side += 2) {
-        circlePath(cr, side * 2.2, 12, 2.3);
-        setColour(cr, rgb(0xFFF6E6));
+    // The spine: from the thick cut end at the outside, a turn and a quarter in to the tip.
+    std::vector<Point> spine;
+    constexpr int STEPS = 24;
+    auto spiral = [](double t, double inset) {
+        const double a = -0.4 + t * 2.5 * PI, r = 10.5 * (1 - 0.62 * t) - inset;
+        return Point{std::cos(a) * r, std::sin(a) * r};
+    };
+    for (int i = 0; i < STEPS; ++i) spine.push_back(spiral(double(i) / (STEPS - 1), 0));
+    const Colour glaze = rgb(0xE07A2E);
+    taperedPath(cr, spine, 7, 1.6);
+    fillBall(cr, glaze, -3, -4, 13);
+    outline(cr, 1.4);
+    for (int i = 3; i < STEPS - 3; i += 3) {
+        const double t = double(i) / (STEPS - 1);
+        const Point sucker = spiral(t, 3.5 * (1 - 0.75 * t));
+        circlePath(cr, sucker.x, sucker.y, 1.2 * (1 - 0.5 * t));
+        setColour(cr, rgb(0xFFD9A0));
         cairo_fill_preserve(cr);
-        outline(cr, 1.2);
+        setColour(cr, glaze.darker(0.4));
+        cairo_set_line_width(cr, 0.5);
+        cairo_stroke(cr);
     }
-    cairo_new_path(cr);
-    cairo_move_to(cr, -2, 4);
-    cairo_curve_to(cr, -11, 0, -9, -13, 0, -13);
-    cairo_curve_to(cr, 9, -13, 11, 0, 2, 4);
-    cairo_close_path(cr);
-    fillBall(cr, rgb(0xC8682A), -2, -6, 11);
-    outline(cr, 1.6);
-    gloss(cr, -3, -8, 2.5, 1.6, 0.7);
+    // The cut end: the pale flesh inside the glazed skin.
+    const Point end = spine.front();
+    ellipsePath(cr, end.x, end.y, 2.6, 3.4);
+    setColour(cr, rgb(0xFFE8C8));
+    cairo_fill_preserve(cr);
+    outline(cr, 1);
+    gloss(cr, -4, -6, 3.5, 1.5, 0.8);
 }
 
+// A steaming covered dish: a silver cover on a plate, lifted a little at one side, where the tip
+// of a glazed tentacle peeps out; steam curls up from under the cover.
 void paintRoastZelbin(cairo_t* cr, int, double w, double h) {
     cairo_translate(cr, w / 2, h / 2);
     cairo_scale(cr, w / 64, h / 48);
-    ellipsePath(cr, 0, 12, 28, 7);
-    fillVertical(cr, WHITE, rgb(0xB8C4D8), 5, 19);
+    ellipsePath(cr, 0, 14, 29, 7);
+    fillVertical(cr, WHITE, rgb(0xB8C4D8), 7, 21);
     outline(cr, 1.8);
-    for (int side = -1; side <= 1; side += 2) {
-        cairo_new_path(cr);
-        cairo_move_to(cr, side * 8, -2);
-        cairo_line_to(cr, side * 20, -14);
-        setColour(cr, rgb(0xFFF6E6));
-        cairo_set_line_width(cr, 3);
-        cairo_stroke_preserve(cr);
-        outline(cr, 0.8);
-        circlePath(cr, side * 20, -14, 2.5);
-        setColour(cr, rgb(0xFFF6E6));
-        cairo_fill_preserve(cr);
-        outline(cr, 1);
-    }
-    ellipsePath(cr, 0, 2, 19, 12);
-    fillBall(cr, rgb(0xC8682A), -4, -2, 20);
+    ellipsePath(cr, 0, 13, 22, 4.5);
+    setColour(cr, rgb(0xDCE4F0));
+    cairo_fill(cr);
+    glowSpot(cr, 18, 9, 9, rgb(0xFFC060).withAlpha(0.8));
+    cairo_save(cr);
+    cairo_translate(cr, 0, 12);
+    cairo_rotate(cr, -0.12);
+    cairo_new_path(cr);
+    cairo_move_to(cr, -22, 0);
+    cairo_curve_to(cr, -22, -20, 22, -20, 22, 0);
+    cairo_close_path(cr);
+    fillBall(cr, rgb(0xC8D2E4), -8, -12, 22);
     outline(cr, 2);
-    gloss(cr, -6, -4, 6, 3, 0.6);
+    circlePath(cr, 0, -16.5, 2.8);
+    fillBall(cr, rgb(0xC8D2E4), -1, -17.5, 3);
+    outline(cr, 1.4);
+    gloss(cr, -9, -10, 6, 3, 0.8);
+    cairo_restore(cr);
+    const std::vector<Point> tip = cubicPoints(Point{16, 10}, Point{24, 10}, Point{28, 5}, Point{24, 2}, 10);
+    taperedPath(cr, tip, 4.2, 1.4);
+    fillBall(cr, rgb(0xE07A2E), 22, 5, 7);
+    outline(cr, 1.2);
     for (int steam = -1; steam <= 1; ++steam) {
+        const double x = steam * 9 + 2;
         cairo_new_path(cr);
-        cairo_move_to(cr, steam * 6, -12);
-        cairo_curve_to(cr, steam * 6 - 3, -16, steam * 6 + 3, -18, steam * 6, -22);
-        setColour(cr, WHITE.withAlpha(0.6));
-        cairo_set_line_width(cr, 1.5);
+        cairo_move_to(cr, x, -9);
+        cairo_curve_to(cr, x - 4, -13, x + 4, -15, x, -19);
+        cairo_curve_to(cr, x - 3, -21, x + 2, -23, x, -24);
+        setColour(cr, WHITE.withAlpha(0.7));
+        cairo_set_line_width(cr, 1.8);
+        cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
         cairo_stroke(cr);
     }
 }
@@ -200,23 +217,30 @@ void paintSmokeBubble(cairo_t* cr, int index, double w, double h) {
     }
 }
 
-// A downy feather turning as it drifts.
+// A glowing spore mote turning as it drifts: a bright seed of light with thin filaments, each
+// ending in a tiny bead.
 void paintFluff(cairo_t* cr, int index, double w, double h) {
     cairo_translate(cr, w / 2, h / 2);
-    cairo_rotate(cr, index * PI / 8);
+    cairo_rotate(cr, index * PI / 12);
     cairo_scale(cr, w / 16, h / 16);
-    cairo_new_path(cr);
-    cairo_move_to(cr, 0, -6);
-    cairo_curve_to(cr, 4, -3, 3, 4, 0, 6);
-    cairo_curve_to(cr, -3, 4, -4, -3, 0, -6);
-    setColour(cr, WHITE.withAlpha(0.95));
-    cairo_fill_preserve(cr);
-    setColour(cr, rgb(0xB8C4D8));
-    cairo_set_line_width(cr, 0.8);
-    cairo_stroke(cr);
-    cairo_move_to(cr, 0, -5);
-    cairo_line_to(cr, 0, 7);
-    cairo_stroke(cr);
+    glowSpot(cr, 0, 0, 7.5, rgb(0xE8D0FF).withAlpha(0.7));
+    constexpr int FILAMENTS = 6;
+    for (int k = 0; k < FILAMENTS; ++k) {
+        const double a = k * 2 * PI / FILAMENTS, length = k % 2 ? 5.5 : 6.8;
+        const double bend = 0.35 * std::sin(index * PI / 4 + k);
+        cairo_new_path(cr);
+        cairo_move_to(cr, 0, 0);
+        cairo_curve_to(cr, std::cos(a) * length * 0.5, std::sin(a) * length * 0.5, std::cos(a + bend) * length * 0.8,
+                       std::sin(a + bend) * length * 0.8, std::cos(a + bend) * length, std::sin(a + bend) * length);
+        setColour(cr, WHITE.withAlpha(0.85));
+        cairo_set_line_width(cr, 0.7);
+        cairo_stroke(cr);
+        circlePath(cr, std::cos(a + bend) * length, std::sin(a + bend) * length, 0.9);
+        setColour(cr, rgb(0xFFF2FF));
+        cairo_fill(cr);
+    }
+    circlePath(cr, 0, 0, 2.2);
+    fillBall(cr, rgb(0xF4E8FF), -0.5, -0.6, 2.2);
 }
 
 // Three size classes of ten six-armed flakes each.

@@ -1,4 +1,8 @@
-// The zelbins, round winged aliens, in every pose, and the other enemies.
+// The zelbins, soft translucent space critters, in every pose, and the other enemies. A zelbin is
+// a rounded bell with a glowing core inside, a dark visor band across its face holding three
+// eyes, a pair of ribbed membrane fins at its sides that beat to fly, and a fringe of short
+// tentacles hanging from its hem.
+#include <algorithm>
 #include <cmath>
 #include "Pictures.h"
 
@@ -12,117 +16,266 @@ struct ZelbinLook {
     bool bAngry = false;
 };
 
-// A zelbin facing the viewer, centred, about 52 units across; `flap` 0 = wings up, 1 = down.
-void drawZelbin(cairo_t* cr, const ZelbinLook& look, double flap) {
-    const double wingAngle = (-0.7 + 1.3 * flap);
+// Drawing units: a zelbin is about 64 across with its fins out, centred on its body.
+constexpr double HEM_Y = 9;     // the lower rim of the bell, where the tentacles hang from
+constexpr double FIN_ROOT_X = 15;
+
+// The bell: a dome over a gently scalloped hem.
+void bellPath(cairo_t* cr) {
+    cairo_new_path(cr);
+    cairo_move_to(cr, -16, HEM_Y - 1);
+    cairo_curve_to(cr, -20, -5, -12, -16, 0, -16);
+    cairo_curve_to(cr, 12, -16, 20, -5, 16, HEM_Y - 1);
+    for (int scallop = 0; scallop < 4; ++scallop) {
+        const double x0 = 16 - 8 * scallop, x1 = x0 - 8;
+        cairo_curve_to(cr, x0 - 2, HEM_Y + 3, x1 + 2, HEM_Y + 3, x1, HEM_Y - 1);
+    }
+    cairo_close_path(cr);
+}
+
+// One fin, rooted at the origin and reaching out along +x, as a ray's: a swept fan of membrane
+// over four ribs, the longest at its leading edge. `bend` curls the rib ends (positive: towards
+// +y), as the membrane lags behind a beat.
+void drawFin(cairo_t* cr, Colour body, double bend) {
+    constexpr int RIBS = 4;
+    const double ribAngles[RIBS] = {-0.55, -0.15, 0.25, 0.62};
+    const double ribLengths[RIBS] = {22, 19, 15, 11};
+    Point ends[RIBS];
+    for (int k = 0; k < RIBS; ++k) {
+        const double a = ribAngles[k] + bend * (0.5 + 0.15 * k);
+        ends[k] = Point{std::cos(a) * ribLengths[k], std::sin(a) * ribLengths[k]};
+    }
+    cairo_new_path(cr);
+    cairo_move_to(cr, 0, -4);
+    cairo_curve_to(cr, ends[0].x * 0.3, ends[0].y * 0.8, ends[0].x * 0.7, ends[0].y * 1.05, ends[0].x, ends[0].y);
+    for (int k = 1; k < RIBS; ++k) {
+        // The edge between two rib ends, bowed a little outwards.
+        const Point a = ends[k - 1], b = ends[k];
+        const double bulge = 1.05;
+        cairo_curve_to(cr, (a.x * 2 + b.x) / 3 * bulge, (a.y * 2 + b.y) / 3 * bulge, (a.x + b.x * 2) / 3 * bulge,
+                       (a.y + b.y * 2) / 3 * bulge, b.x, b.y);
+    }
+    cairo_curve_to(cr, ends[RIBS - 1].x * 0.6, ends[RIBS - 1].y * 1.1, 3, 6, 0, 4);
+    cairo_close_path(cr);
+    fillVertical(cr, body.lighter(0.65).withAlpha(0.8), body.lighter(0.25).withAlpha(0.65), -14, 12);
+    outline(cr, 1.7);
+    cairo_new_path(cr);
+    for (const Point& end : ends) {
+        cairo_move_to(cr, 1, 0);
+        cairo_curve_to(cr, end.x * 0.4, end.y * 0.35, end.x * 0.7, end.y * 0.72, end.x * 0.95, end.y * 0.95);
+    }
+    setColour(cr, body.darker(0.3));
+    cairo_set_line_width(cr, 1.5);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_stroke(cr);
+}
+
+// The pair of fins, for `flap` from 0 (raised) to 1 (lowered), behind the bell.
+void drawFins(cairo_t* cr, Colour body, double flap) {
+    const double angle = -0.85 + 1.9 * flap;
+    const double bend = 0.35 * std::cos(flap * PI);  // tips lag: curled down on the way up
     for (int side = -1; side <= 1; side += 2) {
         cairo_save(cr);
-        cairo_translate(cr, side * 12, -2);
-        cairo_rotate(cr, side * wingAngle);
-        cairo_new_path(cr);
-        cairo_move_to(cr, 0, -4);
-        cairo_curve_to(cr, side * 10, -16, side * 22, -12, side * 24, -4);
-        cairo_curve_to(cr, side * 18, -2, side * 20, 2, side * 14, 4);
-        cairo_curve_to(cr, side * 10, 6, side * 4, 6, 0, 4);
-        cairo_close_path(cr);
-        fillVertical(cr, look.body.lighter(0.5), look.body.darker(0.15), -14, 6);
-        outline(cr, 2);
+        cairo_scale(cr, side, 1);
+        cairo_translate(cr, FIN_ROOT_X - 2, -1);
+        cairo_rotate(cr, angle);
+        drawFin(cr, body, bend);
         cairo_restore(cr);
-    }
-    for (int side = -1; side <= 1; side += 2) {
-        cairo_new_path(cr);
-        cairo_move_to(cr, side * 6, 14);
-        cairo_line_to(cr, side * 7, 23);
-        cairo_line_to(cr, side * 10, 24);
-        setColour(cr, rgb(0xFF9A1F));
-        cairo_set_line_width(cr, 4.5);
-        cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-        cairo_stroke_preserve(cr);
-        setColour(cr, INK);
-        cairo_set_line_width(cr, 1.2);
-        cairo_stroke(cr);
-    }
-    ellipsePath(cr, 0, 2, 16, 15);
-    fillBall(cr, look.body, 0, 2, 16);
-    outline(cr, 2.4);
-    ellipsePath(cr, 0, 8, 9, 7);
-    setColour(cr, look.body.lighter(0.6).withAlpha(0.8));
-    cairo_fill(cr);
-    // Tuft.
-    cairo_new_path(cr);
-    cairo_move_to(cr, -2, -12);
-    cairo_curve_to(cr, -6, -20, 0, -22, 1, -18);
-    cairo_curve_to(cr, 3, -22, 8, -19, 2, -12);
-    setColour(cr, look.body.darker(0.2));
-    cairo_fill_preserve(cr);
-    outline(cr, 1.6);
-    for (int side = -1; side <= 1; side += 2) {
-        ellipsePath(cr, side * 6, -3, 5, 6);
-        setColour(cr, WHITE);
-        cairo_fill_preserve(cr);
-        outline(cr, 1.6);
-        circlePath(cr, side * 5.2, -1.5, 2.6);
-        setColour(cr, INK);
-        cairo_fill(cr);
-        circlePath(cr, side * 4.3, -2.6, 0.9);
-        setColour(cr, WHITE);
-        cairo_fill(cr);
-        if (look.bAngry) {
-            cairo_new_path(cr);
-            cairo_move_to(cr, side * 11, -10);
-            cairo_line_to(cr, side * 2, -6);
-            outline(cr, 2.4);
-        }
-    }
-    cairo_new_path(cr);
-    cairo_move_to(cr, -3.5, 3);
-    cairo_line_to(cr, 3.5, 3);
-    cairo_line_to(cr, 0, 8);
-    cairo_close_path(cr);
-    setColour(cr, rgb(0xFFB21F));
-    cairo_fill_preserve(cr);
-    outline(cr, 1.4);
-    gloss(cr, -7, -8, 4, 2.5, 0.5);
-    if (look.headgear == Headgear::Helmet) {
-        cairo_new_path(cr);
-        cairo_arc(cr, 0, -9, 13, PI, 2 * PI);
-        cairo_line_to(cr, 16, -8);
-        cairo_line_to(cr, -16, -8);
-        cairo_close_path(cr);
-        fillBall(cr, rgb(0x6B8E3A), -3, -14, 14);
-        outline(cr, 2);
-        starPath(cr, 0, -14, 5, 4, 1.8, 0);
-        setColour(cr, rgb(0xFFE11F));
-        cairo_fill_preserve(cr);
-        outline(cr, 1);
-        for (int stripe = 0; stripe < 3; ++stripe) {
-            cairo_new_path(cr);
-            cairo_move_to(cr, -20, 4 + stripe * 3.2);
-            cairo_line_to(cr, -16, 1 + stripe * 3.2);
-            cairo_line_to(cr, -12, 4 + stripe * 3.2);
-            setColour(cr, rgb(0xFFE11F));
-            cairo_set_line_width(cr, 1.8);
-            cairo_stroke(cr);
-        }
-    } else if (look.headgear == Headgear::Crown) {
-        cairo_new_path(cr);
-        cairo_move_to(cr, -10, -11);
-        cairo_line_to(cr, -12, -22);
-        cairo_line_to(cr, -5, -16);
-        cairo_line_to(cr, 0, -25);
-        cairo_line_to(cr, 5, -16);
-        cairo_line_to(cr, 12, -22);
-        cairo_line_to(cr, 10, -11);
-        cairo_close_path(cr);
-        fillVertical(cr, rgb(0xFFF27A), rgb(0xE0A000), -25, -11);
-        outline(cr, 1.6);
-        circlePath(cr, 0, -15, 1.8);
-        setColour(cr, rgb(0xFF2E88));
-        cairo_fill(cr);
     }
 }
 
-// Ping-pong flapping: the chain's frames run up and down, so frame 0 is wings up, the last down.
+// A short tentacle from (x, HEM_Y), drawn as a strand that narrows to a curled tip.
+void drawTentacle(cairo_t* cr, Colour body, double x, double length, double sway, double trail) {
+    const Point root{x, HEM_Y - 2};
+    const Point tip{x + sway * 4 + trail, HEM_Y + length};
+    const std::vector<Point> spine = cubicPoints(root, Point{x - sway * 3, HEM_Y + length * 0.4},
+                                                 Point{tip.x + sway * 2 + trail * 0.3, tip.y - length * 0.3},
+                                                 tip, 10);
+    taperedPath(cr, spine, 4.4, 1.4);
+    fillVertical(cr, body.darker(0.05), body.lighter(0.35), HEM_Y, HEM_Y + length);
+    outline(cr, 1.5);
+}
+
+// The fringe of five tentacles; `sway` -1..1 swings them, `trail` drags the tips sideways.
+void drawTentacles(cairo_t* cr, Colour body, double sway, double trail = 0) {
+    const double xs[] = {-10, 10, -5, 5, 0};
+    const double lengths[] = {10, 10, 13, 13, 15};
+    for (int k = 0; k < 5; ++k)
+        drawTentacle(cr, body, xs[k], lengths[k], sway * (k % 2 ? -1 : 1) * (0.6 + 0.1 * k), trail);
+}
+
+// The see-through body with its light inside: an inner bell and a core glowing through the skin,
+// a couple of floating specks, a rim of light round the edge and the shine of a wet surface.
+void drawBell(cairo_t* cr, Colour body) {
+    bellPath(cr);
+    cairo_pattern_t* skin = cairo_pattern_create_radial(-4, -6, 1, 0, -2, 20);
+    const Colour light = body.lighter(0.5), dark = body.darker(0.35);
+    cairo_pattern_add_color_stop_rgba(skin, 0, light.r, light.g, light.b, 0.8);
+    cairo_pattern_add_color_stop_rgba(skin, 0.6, body.r, body.g, body.b, 0.6);
+    cairo_pattern_add_color_stop_rgba(skin, 1, dark.r, dark.g, dark.b, 0.85);
+    cairo_set_source(cr, skin);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(skin);
+    cairo_save(cr);
+    cairo_clip_preserve(cr);
+    setColour(cr, body.lighter(0.7).withAlpha(0.6));
+    cairo_set_line_width(cr, 4);
+    cairo_stroke(cr);
+    cairo_save(cr);
+    cairo_translate(cr, 0, 3.5);
+    cairo_scale(cr, 0.62, 0.55);
+    bellPath(cr);
+    cairo_restore(cr);
+    setColour(cr, body.darker(0.25).withAlpha(0.35));
+    cairo_fill_preserve(cr);
+    setColour(cr, body.lighter(0.6).withAlpha(0.7));
+    cairo_set_line_width(cr, 1.2);
+    cairo_stroke(cr);
+    glowSpot(cr, 0, 4.5, 9, rgb(0xFFF6B0).withAlpha(0.9));
+    glowSpot(cr, 0, 4.5, 3.6, WHITE);
+    circlePath(cr, -11, 3, 1.5);
+    circlePath(cr, 10, -0.5, 1.1);
+    setColour(cr, WHITE.withAlpha(0.5));
+    cairo_fill(cr);
+    cairo_restore(cr);
+    bellPath(cr);
+    outline(cr, 2.2);
+    gloss(cr, -7, -11.5, 5, 2.4, 0.7);
+}
+
+// The visor band across the face with its three eyes looking at the viewer; an angry zelbin's
+// eyes are half shut by lids slanting down towards the middle.
+void drawVisor(cairo_t* cr, bool bAngry) {
+    cairo_new_path(cr);
+    cairo_move_to(cr, -14, -6);
+    cairo_curve_to(cr, -13, -10, -6, -11, 0, -11);
+    cairo_curve_to(cr, 6, -11, 13, -10, 14, -6);
+    cairo_curve_to(cr, 14.5, -3, 13, -0.5, 11, -0.5);
+    cairo_curve_to(cr, 5, 0.5, -5, 0.5, -11, -0.5);
+    cairo_curve_to(cr, -13, -0.5, -14.5, -3, -14, -6);
+    cairo_close_path(cr);
+    setColour(cr, INK.withAlpha(0.92));
+    cairo_fill_preserve(cr);
+    cairo_save(cr);
+    cairo_clip_preserve(cr);
+    const double eyes[][3] = {{-8, -4.6, 2.5}, {8, -4.6, 2.5}, {0, -5.0, 3.2}};
+    for (const auto& eye : eyes) {
+        glowSpot(cr, eye[0], eye[1], eye[2] * 2.2, rgb(0xB8FFF4).withAlpha(0.6));
+        ellipsePath(cr, eye[0], eye[1], eye[2], eye[2] * 1.15);
+        setColour(cr, rgb(0xF4FFFC));
+        cairo_fill(cr);
+        circlePath(cr, eye[0], eye[1] + eye[2] * 0.3, eye[2] * 0.55);
+        setColour(cr, INK);
+        cairo_fill(cr);
+    }
+    if (bAngry) {
+        // Each lid's lower edge runs from high at the outside to low at the middle of the face.
+        cairo_new_path(cr);
+        cairo_move_to(cr, -15, -12);
+        cairo_line_to(cr, -15, -8.8);
+        cairo_line_to(cr, -4, -5.4);
+        cairo_line_to(cr, 0, -6.6);
+        cairo_line_to(cr, 4, -5.4);
+        cairo_line_to(cr, 15, -8.8);
+        cairo_line_to(cr, 15, -12);
+        cairo_close_path(cr);
+        setColour(cr, INK);
+        cairo_fill(cr);
+    }
+    cairo_restore(cr);
+    outline(cr, 1.6);
+    cairo_new_path(cr);
+    cairo_move_to(cr, -10, -8.6);
+    cairo_curve_to(cr, -5, -9.8, 5, -9.8, 10, -8.6);
+    setColour(cr, WHITE.withAlpha(bAngry ? 0.2 : 0.35));
+    cairo_set_line_width(cr, 1.1);
+    cairo_stroke(cr);
+}
+
+// The sergeant's dome helmet with its star, and three chevrons on the side of the bell.
+void drawHelmetAndChevrons(cairo_t* cr) {
+    cairo_new_path(cr);
+    cairo_arc(cr, 0, -12, 12.5, PI, 2 * PI);
+    cairo_line_to(cr, 16, -11);
+    cairo_curve_to(cr, 10, -9.5, -10, -9.5, -16, -11);
+    cairo_close_path(cr);
+    fillBall(cr, rgb(0x6B8E3A), -3, -17, 13);
+    outline(cr, 2);
+    starPath(cr, 0, -17, 5, 4.2, 1.9, 0);
+    setColour(cr, rgb(0xFFE11F));
+    cairo_fill_preserve(cr);
+    outline(cr, 1);
+    for (int stripe = 0; stripe < 3; ++stripe) {
+        cairo_new_path(cr);
+        cairo_move_to(cr, -14, 2 + stripe * 3);
+        cairo_line_to(cr, -10.5, -0.5 + stripe * 3);
+        cairo_line_to(cr, -7, 2 + stripe * 3);
+        setColour(cr, INK);
+        cairo_set_line_width(cr, 3.2);
+        cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+        cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+        cairo_stroke_preserve(cr);
+        setColour(cr, rgb(0xFFE11F));
+        cairo_set_line_width(cr, 1.6);
+        cairo_stroke(cr);
+    }
+}
+
+// One long six-sided crystal standing on its base at the origin, pointing up.
+void drawCrystalShard(cairo_t* cr, double height, double width, Colour c) {
+    cairo_new_path(cr);
+    cairo_move_to(cr, 0, -height);
+    cairo_line_to(cr, width / 2, -height * 0.72);
+    cairo_line_to(cr, width / 2, 0);
+    cairo_line_to(cr, -width / 2, 0);
+    cairo_line_to(cr, -width / 2, -height * 0.72);
+    cairo_close_path(cr);
+    fillVertical(cr, c.lighter(0.7), c.darker(0.15), -height, 0);
+    outline(cr, 1.3);
+    cairo_new_path(cr);
+    cairo_move_to(cr, 0, -height * 0.95);
+    cairo_line_to(cr, 0, -1);
+    setColour(cr, WHITE.withAlpha(0.6));
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+}
+
+// The boss's crown: a ring of glowing crystals growing from a circlet round the top of the bell.
+void drawCrystalCrown(cairo_t* cr) {
+    glowSpot(cr, 0, -18, 16, rgb(0x7FF6FF).withAlpha(0.45));
+    const double shards[][4] = {{-10, -10, -0.45, 7}, {10, -10, 0.45, 7}, {-5.5, -13.5, -0.2, 10}, {5.5, -13.5, 0.2, 10},
+                                {0, -15, 0, 13}};
+    for (int k = 0; k < 5; ++k) {
+        cairo_save(cr);
+        cairo_translate(cr, shards[k][0], shards[k][1]);
+        cairo_rotate(cr, shards[k][2]);
+        drawCrystalShard(cr, shards[k][3], 4.2, k == 4 ? rgb(0xFF6FD8) : rgb(0x5FE6FF));
+        cairo_restore(cr);
+    }
+    cairo_new_path(cr);
+    cairo_move_to(cr, -12, -9);
+    cairo_curve_to(cr, -6, -15.5, 6, -15.5, 12, -9);
+    setColour(cr, INK);
+    cairo_set_line_width(cr, 3.6);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_stroke_preserve(cr);
+    setColour(cr, rgb(0xD8E4FF));
+    cairo_set_line_width(cr, 1.8);
+    cairo_stroke(cr);
+}
+
+// A zelbin facing the viewer, centred; `flap` 0 = fins raised, 1 = lowered. The tentacles swing
+// against the beat.
+void drawZelbin(cairo_t* cr, const ZelbinLook& look, double flap) {
+    drawFins(cr, look.body, flap);
+    drawTentacles(cr, look.body, std::sin(flap * PI * 2) * 0.5 + (0.5 - flap) * 0.6);
+    drawBell(cr, look.body);
+    drawVisor(cr, look.bAngry);
+    if (look.headgear == Headgear::Helmet) drawHelmetAndChevrons(cr);
+    if (look.headgear == Headgear::Crown) drawCrystalCrown(cr);
+}
+
+// Ping-pong flapping: the chain's frames run up and down, so frame 0 is fins raised, the last lowered.
 double flapOfFrame(int index) { return index / 7.0; }
 
 // Speed lines trailing behind a flier moving right.
@@ -130,8 +283,8 @@ void drawSpeedLines(cairo_t* cr, int count, double length) {
     for (int i = 0; i < count; ++i) {
         const double y = -14 + 28.0 * i / std::max(1, count - 1);
         cairo_new_path(cr);
-        cairo_move_to(cr, -20, y);
-        cairo_line_to(cr, -20 - length * (0.6 + 0.4 * ((i * 37) % 5) / 4.0), y);
+        cairo_move_to(cr, -22, y);
+        cairo_line_to(cr, -22 - length * (0.6 + 0.4 * ((i * 37) % 5) / 4.0), y);
         setColour(cr, WHITE.withAlpha(0.75));
         cairo_set_line_width(cr, 1.6);
         cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
@@ -139,65 +292,104 @@ void drawSpeedLines(cairo_t* cr, int count, double length) {
     }
 }
 
-// A zelbin from the side, beak to the right.
+// A zelbin in profile flying to the right: the bell leans into the flight, the visor wraps round
+// its front with two of the three eyes in view, the fins beat at its back (the far one a shade
+// darker, behind the bell) and the tentacles stream out behind.
 void drawZelbinSide(cairo_t* cr, Colour body, double flap) {
     cairo_save(cr);
-    cairo_translate(cr, -2, -4);
-    cairo_rotate(cr, -0.9 + 1.6 * flap);
-    cairo_new_path(cr);
-    cairo_move_to(cr, 0, 0);
-    cairo_curve_to(cr, -6, -14, -20, -18, -24, -10);
-    cairo_curve_to(cr, -18, -6, -12, 0, 0, 4);
-    cairo_close_path(cr);
-    fillVertical(cr, body.lighter(0.5), body, -18, 4);
-    outline(cr, 2);
+    cairo_rotate(cr, 0.35);
+    const double finAngle = 0.85 - 1.5 * flap, bend = -0.35 * std::cos(flap * PI);
+    cairo_save(cr);
+    cairo_translate(cr, -8, -5);
+    cairo_rotate(cr, PI + finAngle - 0.3);
+    drawFin(cr, body.darker(0.25), bend);
     cairo_restore(cr);
-    ellipsePath(cr, 0, 2, 15, 13);
-    fillBall(cr, body, 0, 2, 15);
+    drawTentacles(cr, body, std::sin(flap * PI * 2) * 0.4, -7);
+    drawBell(cr, body);
+    cairo_save(cr);
+    bellPath(cr);
+    cairo_clip(cr);
+    cairo_translate(cr, 13, 0);
+    cairo_scale(cr, 0.55, 1);
+    drawVisor(cr, false);
+    cairo_restore(cr);
+    bellPath(cr);
     outline(cr, 2.2);
-    ellipsePath(cr, 7, -3, 4.5, 5.5);
-    setColour(cr, WHITE);
-    cairo_fill_preserve(cr);
-    outline(cr, 1.4);
-    circlePath(cr, 9, -2, 2.4);
-    setColour(cr, INK);
-    cairo_fill(cr);
-    cairo_new_path(cr);
-    cairo_move_to(cr, 13, 1);
-    cairo_line_to(cr, 21, 4);
-    cairo_line_to(cr, 13, 7);
-    cairo_close_path(cr);
-    setColour(cr, rgb(0xFFB21F));
-    cairo_fill_preserve(cr);
-    outline(cr, 1.4);
-    gloss(cr, -4, -6, 4, 2.5, 0.5);
+    cairo_save(cr);
+    cairo_translate(cr, -11, 0);
+    cairo_rotate(cr, PI + finAngle);
+    drawFin(cr, body, bend);
+    cairo_restore(cr);
+    cairo_restore(cr);
 }
 
 void paintIntroZelbin(cairo_t* cr, int index, double w, double h, bool bLeft, int speedLines) {
     cairo_translate(cr, w / 2, h / 2);
-    cairo_scale(cr, (bLeft ? -1 : 1) * w / 64, h / 64);
-    cairo_translate(cr, speedLines > 0 ? 6 : 0, 0);
+    cairo_scale(cr, (bLeft ? -1 : 1) * w / 72, h / 72);
+    cairo_translate(cr, speedLines > 0 ? 10 : 6, -1);
     drawSpeedLines(cr, speedLines, 6.0 + speedLines * 2);
     drawZelbinSide(cr, paletteColour(0), flapOfFrame(index));
 }
 
-void drawEgg(cairo_t* cr, double rx, double ry, Colour shell) {
+// A seed capsule's lobes run from near its stalk to its point; two outer ones make its outline.
+constexpr double OUTER_LOBE_CENTRE = 0.58, OUTER_LOBE_HALF_WIDTH = 0.46;  // of the capsule's rx
+
+// One lobe of a capsule `ry` high, centred `centre` off its middle line, `halfWidth` wide.
+void lobePath(cairo_t* cr, double ry, double centre, double halfWidth) {
     cairo_new_path(cr);
-    cairo_move_to(cr, 0, -ry);
-    cairo_curve_to(cr, rx * 0.9, -ry, rx * 1.05, ry * 0.1, rx, ry * 0.35);
-    cairo_curve_to(cr, rx * 0.9, ry * 1.0, -rx * 0.9, ry * 1.0, -rx, ry * 0.35);
-    cairo_curve_to(cr, -rx * 1.05, ry * 0.1, -rx * 0.9, -ry, 0, -ry);
+    cairo_move_to(cr, centre * 0.15, -ry);
+    cairo_curve_to(cr, centre - halfWidth, -ry * 0.75, centre - halfWidth * 1.05, ry * 0.45, centre * 0.1, ry);
+    cairo_curve_to(cr, centre + halfWidth * 1.05, ry * 0.45, centre + halfWidth, -ry * 0.75, centre * 0.15, -ry);
     cairo_close_path(cr);
-    fillBall(cr, shell, -rx * 0.1, -ry * 0.1, std::max(rx, ry));
-    outline(cr, std::max(1.5, rx / 8));
-    for (int spot = 0; spot < 5; ++spot) {
-        const double a = spot * 2.1 + 0.4, d = 0.45 + 0.1 * (spot % 3);
-        ellipsePath(cr, std::cos(a) * rx * d, std::sin(a) * ry * d + ry * 0.1, rx * 0.13, ry * 0.1);
-        setColour(cr, rgb(0x9B59FF).withAlpha(0.75));
-        cairo_fill(cr);
-    }
-    gloss(cr, -rx * 0.35, -ry * 0.45, rx * 0.25, ry * 0.18, 0.7);
 }
+
+// The outline of a capsule: the outer sides of its two outer lobes.
+void capsuleSilhouettePath(cairo_t* cr, double rx, double ry) {
+    const double c = OUTER_LOBE_CENTRE * rx, hw = OUTER_LOBE_HALF_WIDTH * rx;
+    cairo_new_path(cr);
+    cairo_move_to(cr, -c * 0.15, -ry);
+    cairo_curve_to(cr, -c - hw, -ry * 0.75, -c - hw * 1.05, ry * 0.45, -c * 0.1, ry);
+    cairo_line_to(cr, c * 0.1, ry);
+    cairo_curve_to(cr, c + hw * 1.05, ry * 0.45, c + hw, -ry * 0.75, c * 0.15, -ry);
+    cairo_close_path(cr);
+}
+
+// A ribbed seed capsule, `rx` by `ry` round its centre, with a short stalk on top and a point at
+// its foot: four long lobes swell from stalk to point, and the light inside leaks out through
+// the grooves between them.
+void drawSeedCapsule(cairo_t* cr, double rx, double ry, Colour husk, Colour inner) {
+    const double line = std::clamp(rx / 7, 1.2, 3.5);
+    cairo_new_path(cr);
+    cairo_move_to(cr, 0, -ry + line);
+    cairo_curve_to(cr, rx * 0.05, -ry - rx * 0.25, rx * 0.2, -ry - rx * 0.35, rx * 0.35, -ry - rx * 0.3);
+    setColour(cr, husk.darker(0.4));
+    cairo_set_line_width(cr, line * 1.6);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_stroke_preserve(cr);
+    outline(cr, line * 0.6);
+    // The light inside shows where no lobe covers it; the outer lobes go first, so that the
+    // inner ones overlap them.
+    capsuleSilhouettePath(cr, rx, ry);
+    setColour(cr, inner);
+    cairo_fill(cr);
+    const double lobes[][2] = {{-OUTER_LOBE_CENTRE, OUTER_LOBE_HALF_WIDTH},
+                               {OUTER_LOBE_CENTRE, OUTER_LOBE_HALF_WIDTH},
+                               {-0.2, 0.4},
+                               {0.2, 0.4}};
+    for (const auto& l : lobes) {
+        lobePath(cr, ry, l[0] * rx, l[1] * rx);
+        fillBall(cr, husk, -rx * 0.35, -ry * 0.35, ry * 1.1);
+        setColour(cr, inner.withAlpha(0.85));
+        cairo_set_line_width(cr, line * 0.9);
+        cairo_stroke(cr);
+        gloss(cr, (l[0] - l[1] * 0.45) * rx, -ry * 0.2, l[1] * rx * 0.22, ry * 0.45, 0.35);
+    }
+    capsuleSilhouettePath(cr, rx, ry);
+    outline(cr, line);
+}
+
+const Colour POD_HUSK = rgb(0x8A4FC2);
+const Colour POD_LIGHT = rgb(0xFF6FD8);
 
 void crackPath(cairo_t* cr, double x, double y, double angle, double length, int depth) {
     cairo_move_to(cr, x, y);
@@ -228,10 +420,11 @@ void paintZelbinYellow(cairo_t* cr, int index, double w, double h) { paintColour
 void paintZelbinGreen(cairo_t* cr, int index, double w, double h) { paintColouredZelbin(cr, 3, index, w, h); }
 void paintZelbinCyan(cairo_t* cr, int index, double w, double h) { paintColouredZelbin(cr, 4, index, w, h); }
 
-// 256 frames: the flap (0..7) plus 8 times the heading (32 directions, frame 0 heading up).
+// 256 frames: group k (frames 8k to 8k + 7, the flap) heads along angle k * 2 pi / 32 of the
+// field, clockwise from +x with y growing downwards, the top of the bell leading.
 void paintZelbinAttack(cairo_t* cr, int index, double w, double h) {
     cairo_translate(cr, w / 2, h / 2);
-    cairo_rotate(cr, rotationOfFrame(index / 8, 32));
+    cairo_rotate(cr, rotationOfFrame(index / 8, 32) + PI / 2);  // the bell's top, drawn upwards, to the heading
     cairo_scale(cr, w / 76, h / 76);
     drawZelbin(cr, ZelbinLook{rgb(0xFF4FD8), Headgear::None, true}, flapOfFrame(index % 8));
 }
@@ -253,15 +446,16 @@ void paintZelbinIntroLeft(cairo_t* cr, int index, double w, double h) { paintInt
 void paintZelbinIntroFast(cairo_t* cr, int index, double w, double h) { paintIntroZelbin(cr, index, w, h, false, 3); }
 void paintZelbinIntroFaster(cairo_t* cr, int index, double w, double h) { paintIntroZelbin(cr, index, w, h, false, 6); }
 
-// A red zelbin floating down under a striped umbrella that sways with the frames.
+// A red zelbin floating down under a striped umbrella that sways with the frames, its fins
+// paddling slowly; the handle hooks onto the top of its bell.
 void paintUmbrella(cairo_t* cr, int index, double w, double h) {
     const double sway = (index / 7.0 - 0.5) * 0.35;
-    cairo_translate(cr, w / 2, h * 0.66);
+    cairo_translate(cr, w / 2, h * 0.74);
     cairo_scale(cr, w / 64, w / 64);
     cairo_save(cr);
     cairo_rotate(cr, sway);
     cairo_new_path(cr);
-    cairo_move_to(cr, 0, -6);
+    cairo_move_to(cr, 0, -12);
     cairo_line_to(cr, 0, -40);
     setColour(cr, INK);
     cairo_set_line_width(cr, 2.2);
@@ -296,8 +490,8 @@ void paintUmbrella(cairo_t* cr, int index, double w, double h) {
     canopy();
     outline(cr, 2);
     cairo_restore(cr);
-    cairo_scale(cr, 0.62, 0.62);
-    drawZelbin(cr, ZelbinLook{paletteColour(0)}, 0.15);
+    cairo_scale(cr, 0.74, 0.74);
+    drawZelbin(cr, ZelbinLook{paletteColour(0)}, 0.2 + 0.5 * flapOfFrame(index));
 }
 
 // Frames run the ring of lights round the rim.
@@ -331,70 +525,80 @@ void paintFlyingSaucer(cairo_t* cr, int index, double w, double h) {
     }
 }
 
-// Crack stages 0 (whole) to 6 (about to burst): each stage adds a crack, and light from
-// inside shines through them ever brighter.
+// Crack stages 0 (whole) to 6 (about to burst) of a giant ribbed cocoon: each stage adds a
+// fracture, and the light inside shines through them ever brighter.
 void paintMotherPod(cairo_t* cr, int index, double w, double h) {
-    cairo_translate(cr, w / 2, h / 2);
+    cairo_translate(cr, w / 2, h / 2 + 8);
     cairo_scale(cr, w / 192, h / 192);
-    glowSpot(cr, 0, 10, 96, rgb(0xC25BFF).withAlpha(0.3 + 0.06 * index));
-    drawEgg(cr, 66, 84, rgb(0xFFF0FA));
+    glowSpot(cr, 0, 0, 96, POD_LIGHT.withAlpha(0.25 + 0.06 * index));
+    drawSeedCapsule(cr, 64, 78, POD_HUSK.darker(0.1), POD_LIGHT);
     cairo_save(cr);
-    ellipsePath(cr, 0, 4, 62, 80);
+    capsuleSilhouettePath(cr, 60, 74);
     cairo_clip(cr);
-    const double starts[][2] = {{-20, -60}, {30, -40}, {-40, 10}, {38, 24}, {0, 50}, {-10, -20}};
+    const double starts[][2] = {{-20, -56}, {30, -36}, {-40, 10}, {38, 24}, {0, 50}, {-10, -20}};
     cairo_new_path(cr);
     for (int crack = 0; crack < index && crack < 6; ++crack)
         crackPath(cr, starts[crack][0], starts[crack][1], 1.2 + crack * 1.3, 55 + crack * 8, 1);
     if (index > 0) {
-        setColour(cr, rgb(0xFFE45F).withAlpha(0.25 + 0.1 * index));
-        cairo_set_line_width(cr, 9);
+        setColour(cr, rgb(0xFFE45F).withAlpha(0.3 + 0.1 * index));
+        cairo_set_line_width(cr, 10);
         cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
         cairo_stroke_preserve(cr);
-        setColour(cr, INK);
-        cairo_set_line_width(cr, 4);
+        setColour(cr, WHITE.withAlpha(0.9));
+        cairo_set_line_width(cr, 3);
         cairo_stroke(cr);
     }
     cairo_restore(cr);
     if (index >= 4) glowSpot(cr, 0, 0, 20 + index * 8, rgb(0xFFE45F).withAlpha(0.15 * (index - 3)));
 }
 
-// Frame 0: the pod in flight; frames 1 to 7: its splat on the ground, spreading and fading.
+// Frame 0: the seed cocoon in flight; frames 1 to 7: it bursts on the ground, its glowing sap
+// spreading and fading while bits of its husk fly apart.
 void paintPod(cairo_t* cr, int index, double w, double h) {
     cairo_translate(cr, w / 2, h / 2);
     cairo_scale(cr, w / 32, h / 32);
     if (index == 0) {
-        drawEgg(cr, 8, 11, rgb(0xFFF4E0));
+        glowSpot(cr, 0, 0, 15, POD_LIGHT.withAlpha(0.7));
+        drawSeedCapsule(cr, 7.5, 11, POD_HUSK.lighter(0.3), POD_LIGHT.lighter(0.3));
         return;
     }
     const double t = (index - 1) / 6.0;
-    const double fade = 1 - t * 0.8;
+    const double fade = 1 - t * 0.85;
     cairo_save(cr);
-    cairo_scale(cr, 1, 0.55);
-    starPath(cr, 0, 6, 9, 8 + 7 * t, 5 + 5 * t, index * 0.3);
-    setColour(cr, rgb(0xFFF4E0).withAlpha(fade));
+    cairo_translate(cr, 0, 7);
+    cairo_scale(cr, 1, 0.45);
+    starPath(cr, 0, 0, 7, 8 + 7 * t, 5 + 6 * t, index * 0.4);
+    setColour(cr, POD_LIGHT.withAlpha(0.55 * fade));
     cairo_fill(cr);
-    circlePath(cr, 0, 6, 4 + 2 * t);
-    setColour(cr, rgb(0xFFB21F).withAlpha(fade));
+    circlePath(cr, 0, 0, 4 + 4 * t);
+    setColour(cr, POD_LIGHT.lighter(0.6).withAlpha(0.8 * fade));
     cairo_fill(cr);
     cairo_restore(cr);
-    for (int bit = 0; bit < 4; ++bit) {
-        const double a = -PI * (0.15 + 0.23 * bit);
-        const double d = 4 + 10 * t;
+    for (int shard = 0; shard < 4; ++shard) {
+        const double a = -PI * (0.15 + 0.23 * shard), d = 3 + 10 * t;
+        cairo_save(cr);
+        cairo_translate(cr, std::cos(a) * d, std::sin(a) * d * 0.8 + 4 + 6 * t * t);
+        cairo_rotate(cr, shard + 3 * t);
         cairo_new_path(cr);
-        cairo_move_to(cr, std::cos(a) * d, std::sin(a) * d * 0.8 + 2);
-        cairo_rel_line_to(cr, 3, -1);
-        cairo_rel_line_to(cr, -1, 3);
+        cairo_move_to(cr, -2.5, -1);
+        cairo_curve_to(cr, -1, -2.5, 1, -2.5, 2.5, -1);
+        cairo_line_to(cr, 1.5, 1.2);
+        cairo_line_to(cr, -1.5, 1.2);
         cairo_close_path(cr);
-        setColour(cr, WHITE.withAlpha(fade));
-        cairo_fill(cr);
+        setColour(cr, POD_HUSK.withAlpha(fade));
+        cairo_fill_preserve(cr);
+        setColour(cr, INK.withAlpha(fade));
+        cairo_set_line_width(cr, 0.8);
+        cairo_stroke(cr);
+        cairo_restore(cr);
     }
 }
 
 void paintBigPod(cairo_t* cr, int, double w, double h) {
-    cairo_translate(cr, w / 2, h / 2);
+    cairo_translate(cr, w / 2, h / 2 + 3);
     cairo_scale(cr, w / 96, h / 96);
-    glowSpot(cr, 0, 0, 46, rgb(0xC25BFF).withAlpha(0.35));
-    drawEgg(cr, 30, 40, rgb(0xFFF4E0));
+    glowSpot(cr, 0, 0, 46, POD_LIGHT.withAlpha(0.35));
+    drawSeedCapsule(cr, 27, 38, POD_HUSK, POD_LIGHT);
 }
 
 // A tumbling rock: the frames turn it once round.

@@ -1,5 +1,6 @@
 // The sound effects: oscillators, noise, envelopes and filters.
 #include "Sounds.h"
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <numbers>
@@ -38,30 +39,61 @@ std::vector<float> boom(double seconds, double cutoff, uint32_t seed) {
     });
 }
 
-std::vector<float> squawk(int rate, double seconds, double from, double to, uint32_t seed) {
-    Oscillator voice, wobble;
-    Noise noise(seed);
-    BandPass formant;
+// An alien warble: a voice gliding from `from` to `to` Hz that wobbles fast in pitch, ring-
+// modulated by a partner a fifth and a bit above, its loudness bubbling `bubbles` times a second.
+std::vector<float> warble(int rate, double seconds, double from, double to, double bubbles) {
+    Oscillator voice, partner, wobble, gate;
+    LowPass soften;
     return render(seconds, rate, [&](double t) {
-        const double hz = glide(t, from, to, seconds) * (1 + 0.08 * wobble.sine(38, rate));
-        const float raw = voice.square(hz, rate, 0.3) + 0.3f * noise.next();
-        return formant.process(raw, hz * 2.2, 2.5, rate) * envelope(t, 0.005, seconds / 2.5, seconds);
+        const double hz = glide(t, from, to, seconds) * (1 + 0.12 * wobble.sine(27, rate));
+        const float ring = voice.sine(hz, rate) * (0.55f + 0.45f * partner.triangle(hz * 1.53, rate));
+        const float beats = 0.6f + 0.4f * gate.sine(bubbles, rate);
+        return soften.process(ring * beats, 3800, rate) * envelope(t, 0.004, seconds / 2.2, seconds);
     });
 }
 
-// A plucked string (Karplus-Strong).
-std::vector<float> pluck(int rate, double hz, double seconds, uint32_t seed) {
-    Noise noise(seed);
-    std::vector<float> line(static_cast<std::size_t>(rate / hz));
-    for (float& s : line) s = noise.next();
-    std::size_t at = 0;
-    return render(seconds, rate, [&](double) {
-        const float out = line[at];
-        const std::size_t next = (at + 1) % line.size();
-        line[at] = 0.497f * (line[at] + line[next]);
-        at = next;
-        return out;
+// Bubbling chirps: `count` short rising blips, each a little higher than the last and closer
+// to it, as if bubbles rose through the creature.
+std::vector<float> bubbleChirps(int rate, int count, double startHz, double seconds) {
+    Oscillator voice;
+    return render(seconds, rate, [&](double t) {
+        double start = 0, gap = seconds / (count + 1);
+        for (int k = 0; k < count; ++k, start += gap, gap *= 0.8) {
+            const double local = t - start, length = 0.035;
+            if (local >= 0 && local < length) {
+                const double hz = startHz * (1 + 0.18 * k) * glide(local, 1.0, 2.2, length);
+                return voice.sine(hz, rate) * envelope(local, 0.002, 0.012, length);
+            }
+        }
+        return 0.0f;
     });
+}
+
+// A wet pop: a bubble's skin snapping (a tone that leaps up and dies at once) over a short, soft
+// splash of low-passed noise.
+std::vector<float> wetPop(int rate, double hz, double seconds, uint32_t seed) {
+    Oscillator voice;
+    Noise noise(seed);
+    LowPass splash;
+    return render(seconds, rate, [&](double t) {
+        const float snap = voice.sine(glide(t, hz * 0.4, hz * 2.5, 0.03), rate) * envelope(t, 0.001, 0.02, 0.08);
+        const float wet = splash.process(noise.next(), glide(t, 2400, 500, seconds), rate) * envelope(t, 0.004, 0.05, seconds);
+        return snap + 0.7f * wet;
+    });
+}
+
+// `second` laid over `first` from `at` seconds on, at a little lower level.
+std::vector<float> mix(std::vector<float> first, const std::vector<float>& second, double at, int rate) {
+    const std::size_t offset = static_cast<std::size_t>(at * rate);
+    first.resize(std::max(first.size(), offset + second.size()), 0.0f);
+    for (std::size_t i = 0; i < second.size(); ++i) first[offset + i] += 0.6f * second[i];
+    normalize(first, 0.8f);
+    return first;
+}
+
+// A hit: a short warble that jumps up, with a bubbling chirp on top.
+std::vector<float> zelbinHit(int rate) {
+    return mix(warble(rate, 0.16, 520, 980, 60), bubbleChirps(rate, 3, 900, 0.12), 0.03, rate);
 }
 
 // Square-wave notes one after another: (MIDI note, seconds) pairs.
@@ -139,11 +171,14 @@ std::vector<float> soundLaserLow() {
     return render(0.32, RATE, [&](double t) { return voice.saw(glide(t, 700, 140, 0.3), RATE) * envelope(t, 0.003, 0.15, 0.32); });
 }
 
-std::vector<float> soundZelbinHit() { return squawk(RATE, 0.16, 760, 420, 11); }
-std::vector<float> soundZelbinHit16k() { return squawk(16000, 0.16, 760, 420, 11); }
-std::vector<float> soundZelbinPluck() { return pluck(RATE, 330, 0.25, 13); }
-std::vector<float> soundZelbinPluck16k() { return pluck(16000, 330, 0.25, 13); }
-std::vector<float> soundZelbinDie() { return squawk(11025, 0.45, 950, 180, 17); }
+std::vector<float> soundZelbinHit() { return zelbinHit(RATE); }
+std::vector<float> soundZelbinHit16k() { return zelbinHit(16000); }
+std::vector<float> soundZelbinPluck() { return wetPop(RATE, 420, 0.22, 13); }
+std::vector<float> soundZelbinPluck16k() { return wetPop(16000, 420, 0.22, 13); }
+// The last call: a long warble sinking away, bubbling out as it goes.
+std::vector<float> soundZelbinDie() {
+    return mix(warble(11025, 0.5, 900, 160, 24), bubbleChirps(11025, 5, 500, 0.4), 0.08, 11025);
+}
 
 std::vector<float> soundChomp() {
     Noise noise(19);
