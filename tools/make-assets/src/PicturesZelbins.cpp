@@ -552,7 +552,7 @@ void paintMotherPod(cairo_t* cr, int index, double w, double h) {
     if (index >= 4) glowSpot(cr, 0, 0, 20 + index * 8, rgb(0xFFE45F).withAlpha(0.15 * (index - 3)));
 }
 
-// Frame 0: the seed cocoon in flight; frames 1 to 7: it bursts on the ground, its glowing sap
+// Frame 0: the capsule in flight; frames 1 to 7: it bursts on the ground, its glowing sap
 // spreading and fading while bits of its husk fly apart.
 void paintPod(cairo_t* cr, int index, double w, double h) {
     cairo_translate(cr, w / 2, h / 2);
