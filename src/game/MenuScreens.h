@@ -23,6 +23,8 @@ class MenuScreens {
     virtual Context* createCrashReport() = 0;
     /// The screen under the start-up screens, shown once they have closed.
     virtual Context* createMainMenu() = 0;
+    /// The high-score table, its highlighted row the game root's.
+    virtual Context* createHighscores() = 0;
     /// A laid-out yes/no box asking `message`, which writes the chosen button's index (0 for
     /// the first) to `answer`.
     virtual Context* createQuestion(WideStringView message, WideStringView firstButton, WideStringView secondButton,

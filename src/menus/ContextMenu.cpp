@@ -219,6 +219,10 @@ bool ContextMenu::mouseMovedFar(const VekInput& input) {
     return lengthSquared(moved) > MOUSE_MOVE_FOR_POINTER;
 }
 
+void ContextMenu::renderScreenBelow() {
+    if (auto* below = dynamic_cast<Context*>(getPrev())) below->renderContext();
+}
+
 void ContextMenu::renderContents() {
     Context::renderContents();
     if (Vek::get() && !Vek::get()->bRelease) drawFocusPoints();

@@ -22,6 +22,8 @@ class ContextMenu : public Context {
     void addItem(VekBase* widget);
     /// Appends the widget as the screen's last child and registers it (with `itemMenu` when set).
     void addMenuChild(VekBase* widget);
+    /// Forgets every registered item (the widgets stay where they are).
+    void clearItems() { items.deleteAll(); }
 
     static void setMenuNavigationMode(int mode);
     /// Where navigation in `direction` from `from` (screen units) goes; `from` when nowhere.
@@ -59,6 +61,10 @@ class ContextMenu : public Context {
     static float mirrorSign;
     static int alignLeading;
     static int captionLeading;
+
+  protected:
+    /// Draws the screen below this one in the stack, for screens drawn over it.
+    void renderScreenBelow();
 
   private:
     void readNavigationKeys();

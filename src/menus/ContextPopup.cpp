@@ -132,7 +132,6 @@ void ContextPopup::onDeactivate(bool removed) {
 }
 
 void ContextPopup::renderContext() {
-    if (clearColor == 0)
-        if (auto* below = dynamic_cast<Context*>(getPrev())) below->renderContext();
+    if (clearColor == 0) renderScreenBelow();
     ContextMenu::renderContext();
 }

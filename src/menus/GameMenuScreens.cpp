@@ -1,7 +1,9 @@
 #include "menus/GameMenuScreens.h"
 #include "game/Global.h"
 #include "menus/ContextCrashReport.h"
+#include "menus/ContextHighscores.h"
 #include "menus/ContextLogo.h"
+#include "menus/ContextMainMenu.h"
 #include "menus/ContextPopup.h"
 #include "menus/ContextSnowfall.h"
 #include "menus/ContextStarfield.h"
@@ -33,11 +35,11 @@ Context* GameMenuScreens::createCrashReport() {
 }
 
 Context* GameMenuScreens::createMainMenu() {
-    auto* backdrop = new Context();
-    backdrop->pPreObject = Global::get()->menuBackground;
-    backdrop->pPostObject = Global::get()->snowfall;
-    backdrop->deleteWhenClosed = true;
-    return backdrop;
+    return new ContextMainMenu();
+}
+
+Context* GameMenuScreens::createHighscores() {
+    return new ContextHighscores();
 }
 
 Context* GameMenuScreens::createQuestion(WideStringView message, WideStringView firstButton,

@@ -10,8 +10,8 @@ class GameMenuScreens : public MenuScreens {
     Context* createSnowfall() override;
     Context* createLogo() override;
     Context* createCrashReport() override;
-    /// Until the main menu lands: the star field with snow, closed by Escape.
     Context* createMainMenu() override;
+    Context* createHighscores() override;
     Context* createQuestion(WideStringView message, WideStringView firstButton, WideStringView secondButton,
                             int32_t* answer) override;
 };

@@ -3,7 +3,18 @@
 #include "core/Vek.h"
 #include "media/Sound.h"
 
+namespace {
+
+Sound* findMenuSound(WideStringView name) {
+    return Vek::get() ? Vek::get()->getResourceManager().find<Sound>(name, false) : nullptr;
+}
+
+} // namespace
+
 void playMenuSound(WideStringView name) {
-    if (!Vek::get()) return;
-    if (Sound* sound = Vek::get()->getResourceManager().find<Sound>(name, false)) sound->play();
+    if (Sound* sound = findMenuSound(name)) sound->play();
+}
+
+void playMenuSoundPitched(WideStringView name, float factor) {
+    if (Sound* sound = findMenuSound(name)) sound->playPitched(factor);
 }

@@ -3,3 +3,5 @@
 
 /// Plays the menu sound registered under `name`; a game without that sound stays silent.
 void playMenuSound(WideStringView name);
+/// The same at `factor` times the sound's frequency.
+void playMenuSoundPitched(WideStringView name, float factor);

@@ -62,6 +62,19 @@ void SdlInputSource::closeJoystick(SDL_JoystickID instance) {
     }
 }
 
+std::string SdlInputSource::editingCharacter(SDL_Keycode key) {
+    // Text input leaves out the editing keys that the typed text carries as control characters.
+    switch (key) {
+    case SDLK_BACKSPACE:
+        return "\b";
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER:
+        return "\r";
+    default:
+        return {};
+    }
+}
+
 void SdlInputSource::handleFinger(const SDL_TouchFingerEvent& finger, bool bDown) {
     int width = 1, height = 1;
     if (SDL_Window* window = SDL_GetWindowFromID(finger.windowID)) SDL_GetWindowSize(window, &width, &height);
@@ -80,6 +93,7 @@ void SdlInputSource::handleEvent(const SDL_Event& event) {
         if (code == 0) break;
         keysDown[code] = event.type == SDL_KEYDOWN;
         if (event.type == SDL_KEYDOWN) keysTapped[code] = true;
+        if (event.type == SDL_KEYDOWN) typed += editingCharacter(event.key.keysym.sym);
         break;
     }
     case SDL_MOUSEMOTION:

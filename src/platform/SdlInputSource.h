@@ -30,6 +30,8 @@ private:
     void closeJoystick(SDL_JoystickID instance);
     void readJoysticks(InputSnapshot& out) const;
     void handleFinger(const SDL_TouchFingerEvent& finger, bool bDown);
+    /// The control character that typing an editing key (backspace, return) adds to the text, if any.
+    static std::string editingCharacter(SDL_Keycode key);
 
     std::array<bool, 256> keysDown{};
     std::array<bool, 256> keysTapped{};

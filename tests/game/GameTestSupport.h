@@ -125,6 +125,7 @@ class TestMenuScreens : public MenuScreens {
     Context* createLogo() override { return named(new Context(), "logo"); }
     Context* createCrashReport() override { return named(new Context(), "crash report"); }
     Context* createMainMenu() override { return named(new Context(), "main menu"); }
+    Context* createHighscores() override { return named(new Context(), "high scores"); }
     Context* createQuestion(WideStringView, WideStringView, WideStringView, int32_t*) override {
         auto* question = named(new Context(), "question");
         question->deleteWhenClosed = true;

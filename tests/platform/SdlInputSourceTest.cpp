@@ -80,6 +80,12 @@ TEST(SdlInputSource, TextMouseAndWheelArriveOncePerPoll) {
     text.type = SDL_TEXTINPUT;
     std::snprintf(text.text.text, sizeof text.text.text, "%s", "a\xF0\x9F\x98\x80");
     source.handleEvent(text);
+    for (const auto& [scancode, key] :
+         {std::pair{SDL_SCANCODE_BACKSPACE, SDLK_BACKSPACE}, {SDL_SCANCODE_RETURN, SDLK_RETURN}}) {
+        SDL_Event edit = keyEvent(SDL_KEYDOWN, scancode);
+        edit.key.keysym.sym = key;  // editing keys type control characters, as text input leaves them out
+        source.handleEvent(edit);
+    }
     SDL_Event wheel{};
     wheel.type = SDL_MOUSEWHEEL;
     wheel.wheel.y = 2;
@@ -93,7 +99,7 @@ TEST(SdlInputSource, TextMouseAndWheelArriveOncePerPoll) {
 
     platform::InputSnapshot frame;
     source.poll(frame);
-    EXPECT_EQ(frame.typed, "a\xF0\x9F\x98\x80");
+    EXPECT_EQ(frame.typed, "a\xF0\x9F\x98\x80\b\r");
     EXPECT_EQ(frame.wheel, 2);
     EXPECT_TRUE(frame.mouseButtons[1]);
     EXPECT_EQ(frame.mouseX, 10.f);

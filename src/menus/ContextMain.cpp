@@ -1,0 +1,100 @@
+#include "menus/ContextMain.h"
+#include "core/AppEnvironment.h"
+#include "core/ErrorManager.h"
+#include "core/Format.h"
+#include "core/Language.h"
+#include "core/Vek.h"
+#include "core/WebHost.h"
+#include "game/ContextManager.h"
+#include "game/Global.h"
+#include "media/VekGraphics.h"
+#include "media/VekInput.h"
+#include "menus/ContextHighscores.h"
+#include "menus/MenuBackButton.h"
+#include "menus/MenuButton.h"
+#include "menus/MenuInput.h"
+#include "menus/MenuItemLink.h"
+#include "menus/MenuLogo.h"
+#include "menus/PlayerGreeting.h"
+
+namespace {
+
+constexpr int KEY_X = 0x2D;
+constexpr float LOGO_DROP = 80.f; // from the top edge
+constexpr int MAIN_BUTTON_WIDTH = 256;
+constexpr int CORNER_BUTTON_WIDTH = 160;
+constexpr float CORNER_INSET = 80.f;
+constexpr char16_t WEBSITE_PATH[] = u"/zv2/index.php?source=%s-%s";
+
+const char16_t* text(StringId id) {
+    return Vek::get()->getLanguage().getString(id);
+}
+
+/// Takes a button of the main column (items below one another, one item spacing apart).
+MenuButton* mainButton(ContextMenu& menu, int row, StringId caption) {
+    auto* button = new MenuButton(0.f, static_cast<float>(-menu.itemSpacing * row), 0.f, text(caption), {});
+    button->setWidth(MAIN_BUTTON_WIDTH);
+    menu.addMenuChild(button);
+    return button;
+}
+
+/// The button's click, read and cleared.
+bool takeClick(MenuButton& button) {
+    const bool clicked = button.clicked;
+    button.clicked = false;
+    return clicked;
+}
+
+} // namespace
+
+ContextMain::ContextMain() {
+    Global& game = *Global::get();
+    deleteWhenClosed = true;
+    confirmClose = true;
+    pPreObject = game.menuBackground;
+    pPostObject = game.snowfall;
+    const float screenHeight = static_cast<float>(VekGraphics::get() ? VekGraphics::get()->screenHeight
+                                                                     : VekGraphics::LOGICAL_HEIGHT);
+    auto* logo = new MenuLogo();
+    logo->position = {0.f, screenHeight / 2.f - LOGO_DROP, 0.f};
+    addChild(logo);
+    addMenuChild(new PlayerGreeting());
+    startButton = mainButton(*this, 1, STR_STARTGAME);
+    highscoresButton = mainButton(*this, 2, STR_HIGHSCORES);
+    optionsButton = mainButton(*this, 3, STR_OPTIONSDOTS);
+    creditsButton = mainButton(*this, 4, STR_CREDITS);
+    optionsButton->disabled = true;
+    creditsButton->disabled = true;
+    const float cornerX = static_cast<float>(originX) - CORNER_INSET;
+    const float cornerY = static_cast<float>(-originY);
+    auto* website = new MenuItemLink(cornerX, cornerY, 0.f, text(STR_WEBSITE), text(STR_WEBSITEHINT),
+                                     webAddress(stringf(WEBSITE_PATH, BUILD_IDENTIFIER, VERSION_TEXT)));
+    website->setWidth(CORNER_BUTTON_WIDTH);
+    addMenuChild(website);
+    auto* quit = new MenuBackButton(-cornerX, cornerY, 0.f, text(STR_QUIT), {});
+    quit->setWidth(CORNER_BUTTON_WIDTH);
+    addMenuChild(quit);
+}
+
+void ContextMain::onActivate(bool first) {
+    ContextMenu::onActivate(first);
+    Global::get()->saveUserData();
+}
+
+void ContextMain::tickContents(double t, double dt) {
+    ContextMenu::tickContents(t, dt);
+    checkCrashRequest();
+    openRequestedScreens();
+}
+
+void ContextMain::checkCrashRequest() {
+    const VekInput* input = MenuInput::getInput();
+    if (!input || Vek::get()->bRelease) return;
+    if (input->isKeyPressed(KEY_X) && input->modifiers == MODIFIER_CTRLALT) VEK_ERROR(u"Crash requested.");
+}
+
+void ContextMain::openRequestedScreens() {
+    ContextManager& stack = *Global::get()->contextManager;
+    if (takeClick(*startButton)) startGame();
+    if (takeClick(*highscoresButton)) stack.addContext(new ContextHighscores());
+}

@@ -1,0 +1,188 @@
+#include <gtest/gtest.h>
+#include <filesystem>
+#include <set>
+#include "MenuTestSupport.h"
+#include "menus/ContextEnterName.h"
+#include "menus/ContextHighscores.h"
+#include "menus/ContextMainMenu.h"
+#include "menus/ContextPlayers.h"
+#include "menus/MenuButton.h"
+#include "menus/PlayerGreeting.h"
+
+namespace {
+
+constexpr int KEY_X = 0x2D;
+constexpr int KEY_LCONTROL = 0x1D;
+constexpr int KEY_LALT = 0x38;
+
+/// A menu rig whose game has `names` as its profiles, the first one current.
+struct PlayerRig : MenuRig {
+    explicit PlayerRig(std::initializer_list<const char16_t*> names = {}) {
+        f.addTexture(u"logo", 3);
+        for (const char16_t* name : names)
+            f.game->profiles.addProfile(name);
+        f.game->profiles.currentProfile = 0;
+    }
+    ProfileManager& profiles() { return f.game->profiles; }
+    /// The type of the top screen of the stack.
+    template <class T> T* top() { return dynamic_cast<T*>(stack->getTopContext()); }
+};
+
+/// Types `units` into `screen`, one UTF-16 unit a frame.
+void typeUnits(MenuRig& rig, ContextEnterName& screen, std::u16string_view units) {
+    for (char16_t unit : units) {
+        rig.input->typedChar = unit;
+        screen.tickContents(0.0, 1.0 / 30.0);
+    }
+}
+
+} // namespace
+
+TEST(ContextEnterName, KeepsWholeSurrogatePairsAndNoControlCharacters) {
+    const std::u16string pair = u"\U0001F600", high = u"\xD83D";
+    struct Case {
+        const char* name;
+        std::u16string typed;
+        std::u16string expected;
+    };
+    const Case cases[] = {
+        {"letters", u"Kira", u"Kira"},
+        {"controls C0, DEL, C1", u"ab\x01\t\x1F\x7F\x80\x85\x9F", u"ab"},
+        {"a pair", u"a" + pair, u"a" + pair},
+        {"a lone second half", u"a\xDE00", u"a"},
+        {"a first half before a letter", high + u"a", u"a"},
+        {"a first half replaced by the next", high + pair, pair},
+        {"17 letters", u"abcdefghijklmnopq", u"abcdefghijklmnop"},
+        {"a pair that does not fit", u"abcdefghijklmno" + pair + u"x", u"abcdefghijklmnox"},
+        {"backspace removes a pair", u"a" + pair + u"\b", u"a"},
+        {"backspace removes a letter", u"ab\b", u"a"},
+        {"backspace on nothing", u"\b\b", u""},
+        {"a half then backspace", u"a\xD83D\b\xDE00", u""},
+    };
+    PlayerRig rig;
+    for (const Case& c : cases) {
+        ContextEnterName screen(true);
+        typeUnits(rig, screen, c.typed);
+        EXPECT_EQ(screen.name, c.expected) << c.name;
+    }
+}
+
+TEST(ContextEnterName, ReturnAddsTheTrimmedNameOnlyWhenOneIsLeft) {
+    for (const auto& [typed, added] : {std::pair{u"  \t", false}, {u"  Kira Vel  ", true}}) {
+        PlayerRig rig;
+        auto* screen = new ContextEnterName(false);
+        rig.stack->addContext(screen);
+        typeUnits(rig, *screen, typed);
+        EXPECT_EQ(screen->okButton->disabled, !added);
+        typeUnits(rig, *screen, u"\r");
+        EXPECT_EQ(screen->closed, added);
+        EXPECT_EQ(rig.profiles().getProfileName(0), added ? u"Kira Vel" : u"");
+    }
+}
+
+TEST(ContextPlayers, AddsUpToEightAndDeletesDownToOne) {
+    struct Case {
+        int profiles;
+        bool canAdd, canDelete;
+    };
+    const Case cases[] = {{1, true, false}, {2, true, true}, {7, true, true}, {8, false, true}};
+    PlayerRig rig;
+    ContextPlayers screen;
+    for (const Case& c : cases) {
+        while (rig.profiles().getNumProfiles() < c.profiles)
+            rig.profiles().addProfile(u"Ana");
+        screen.tickContents(0.0, 1.0 / 30.0);
+        EXPECT_EQ(screen.addButton->disabled, !c.canAdd) << c.profiles;
+        EXPECT_EQ(screen.deleteButton->disabled, !c.canDelete) << c.profiles;
+    }
+}
+
+TEST(ContextPlayers, DeletingTheCurrentProfileRunsTheProfileChange) {
+    PlayerRig rig({u"Ana", u"Bo"});
+    rig.f.game->highlightedScoreRow = 3;
+    auto* screen = new ContextPlayers();
+    rig.stack->addContext(screen);
+    rig.tickStack();
+    screen->deleteButton->clicked = true;
+    rig.tickStack();
+    EXPECT_EQ(rig.profiles().getNumProfiles(), 1);
+    EXPECT_EQ(rig.profiles().getProfileName(rig.profiles().currentProfile), u"Bo");
+    EXPECT_EQ(rig.f.game->highlightedScoreRow, -1);
+}
+
+TEST(ContextPlayers, RowsOwnTheirTopEdgeAndSpanThreeHundredUnits) {
+    struct Case {
+        float x, y;
+        int row;
+    };
+    const Case cases[] = {{-150.f, 150.f, 0}, {149.f, 120.1f, 0},  {0.f, 120.f, 1},  {0.f, -119.f, 8},
+                          {150.f, 140.f, -1}, {-151.f, 140.f, -1}, {0.f, 150.1f, -1}};
+    for (const Case& c : cases)
+        EXPECT_EQ(ContextPlayers::rowAt(c.x, c.y), c.row) << c.x << ", " << c.y;
+}
+
+TEST(PlayerGreeting, OpensOneScreenAFrame) {
+    struct Case {
+        bool named, pressed;
+        bool playersOpened, nameEntryOpened;
+    };
+    const Case cases[] = {
+        {false, false, false, true}, {false, true, true, false}, {true, false, false, false}};
+    for (const Case& c : cases) {
+        PlayerRig rig;
+        if (c.named) rig.profiles().addProfile(u"Ana");
+        auto* menu = new ContextMenu();
+        rig.stack->addContext(menu);
+        menu->addMenuChild(new PlayerGreeting());
+        rig.pointAt(0.f, 20.f);
+        rig.setMouseButton(c.pressed);
+        rig.tickStack();
+        EXPECT_EQ(rig.stack->getChildren().count(), 1u + c.playersOpened + c.nameEntryOpened);
+        EXPECT_EQ(rig.top<ContextPlayers>() != nullptr, c.playersOpened);
+        EXPECT_EQ(rig.top<ContextEnterName>() != nullptr, c.nameEntryOpened);
+        EXPECT_EQ(rig.f.game->configuration.greetingOpenedNameEntry, !c.named);
+    }
+}
+
+TEST(ContextMain, SavesOnTopAndCrashesOnRequestOnlyInDevelopment) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const auto pressCtrlAltX = [](PlayerRig& rig) {
+        rig.stack->addContext(new ContextMainMenu());
+        rig.tickStack();
+        for (int key : {KEY_LCONTROL, KEY_LALT, KEY_X})
+            rig.key(key, true);
+        rig.tickStack();
+    };
+    {
+        PlayerRig rig({u"Ana"});
+        pressCtrlAltX(rig);
+        EXPECT_TRUE(std::filesystem::exists(rig.f.engine.home.path() / "ZV2rmBrumedemo" / "3.07" /
+                                            "ZV2rmBrumedemo.pro"));
+    }
+    EXPECT_EXIT(
+        {
+            PlayerRig rig({u"Ana"});
+            rig.f.engine.vek->bRelease = false;
+            pressCtrlAltX(rig);
+        },
+        testing::ExitedWithCode(1), "Error: Crash requested.");
+}
+
+TEST(ContextHighscores, OnlyTheHighlightedRowPulsesYellowGreen) {
+    PlayerRig rig;
+    rig.f.game->highlightedScoreRow = 3;
+    ContextHighscores screen;
+    std::set<uint32_t> pulse;
+    for (int frame = 0; frame < 12; ++frame) {
+        screen.tickContext(0.0, 1.0 / 30.0);
+        pulse.insert(screen.rowColour(3));
+        EXPECT_EQ(screen.rowColour(2), 0xFFFFFFFFu);
+    }
+    EXPECT_GT(pulse.size(), 3u);
+    for (uint32_t colour : pulse) // between 0xFF80FF00 and 0xFFC0FF80
+        EXPECT_TRUE((colour & 0xFF00FF00u) == 0xFF00FF00u && (colour >> 16 & 0xFF) >= 0x80 &&
+                    (colour >> 16 & 0xFF) <= 0xC0)
+            << std::hex << colour;
+    rig.f.game->highlightedScoreRow = -1;
+    EXPECT_EQ(screen.rowColour(3), 0xFFFFFFFFu);
+}

@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# Real key presses in the real window on a virtual X display, on a fresh user-data folder:
+# the first start asks for a name, the name is typed and confirmed, the high scores open from
+# the main menu and close again, and the quit button ends the program with status 0; a second
+# start reads the saved profile and settings back. Usage: menus.sh PROGRAM [FOLDER]; with
+# FOLDER every screen's screenshot is copied there. Exits 77 (skipped) when xvfb-run or
+# xdotool is missing.
+set -uo pipefail
+source "$(dirname "$0")/common.bash"
+
+[ "${1:-}" != "--inside" ] && runOnVirtualDisplay "$(realpath "$1")" "${2:-}"
+
+program=$2
+copies=$3
+useScratchHome
+unset SDL_VIDEODRIVER
+suppressLibraryLeaks
+shots=0
+
+# Presses the keys in the game's window, one at a time.
+press() {
+    local key
+    for key in "$@"; do
+        xdotool key --window "$window" "$key"
+        sleep 0.3
+    done
+}
+
+# Waits until the main menu has been on top $1 times (it saves the user data each time).
+waitForMainMenu() {
+    waitFor 100 bash -c "[ \$(grep -c 'Global::saveUserData(): Saving.' '$log') -ge $1 ]" ||
+        fail "the main menu did not come on top a ${1}. time"
+    sleep 0.5
+}
+
+# With a copy folder: F9, and the screenshot copied there as NN-$1.jpg.
+screenshot() {
+    [ -n "$copies" ] || return 0
+    shots=$((shots + 1))
+    press F9
+    local picture
+    picture=$(printf '%s/ZV2rmBrumedemo-%04d.jpg' "$folder" "$shots")
+    waitFor 50 test -s "$picture" || fail "F9 saved no screenshot of $1"
+    cp "$picture" "$(printf '%s/%02d-%s.jpg' "$copies" "$shots" "$1")"
+}
+
+"$program" 2>"$scratch/stderr" &
+pid=$!
+waitForGameLoop
+xdotool windowfocus --sync "$window" 2>/dev/null
+waitForMainMenu 1
+screenshot name-entry
+xdotool type --window "$window" --delay 100 "Kira"
+screenshot name-typed
+press Return
+waitFor 50 grep -q "Changing profile to 'Kira'" "$log" || fail "the typed name did not become a profile"
+waitForMainMenu 2
+screenshot main-menu
+# Key navigation from the middle of the screen: the start button, then the high scores.
+xdotool mousemove --window "$window" 320 240
+press Down Down Return
+sleep 0.5
+screenshot high-scores
+press Escape
+waitForMainMenu 3
+# From the high-score button down to the credits, then left to the quit button.
+press Down Down Left Return
+waitFor 100 bash -c "! kill -0 $pid 2>/dev/null" || fail "the quit button did not end the program"
+wait "$pid"
+status=$?
+pid=""
+[ "$status" -eq 0 ] || fail "the program exited with $status"
+
+mv "$log" "$scratch/first.log"
+SDL_VIDEODRIVER=offscreen "$program" --frames 30 2>"$scratch/stderr" || fail "the second start failed"
+grep -q "Changing profile to 'Kira'" "$log" || fail "the second start did not read the profile back"
+grep -q "Kept the unreadable" "$log" && fail "the second start could not read the saved user data"
+echo "PASSED"
