@@ -32,6 +32,8 @@ class Language {
     const char16_t* getRowString(int row, StringId id) const;
 
     bool isLanguageEnabled(int row) const;
+    /// Replaces the static setting's mask (as the constructor takes it).
+    void setLanguageMask(WideStringView mask) { languageMask = mask; }
     /// Makes `row` current (a row outside 0 to 7 or a disabled one becomes 0), takes the
     /// reading order from the row's attributes and rebuilds the key names.
     void setLanguage(int row);

@@ -11,7 +11,6 @@
 #include "core/NetAddress.h"
 #include "core/ResourceManager.h"
 #include "core/StringKeys.h"
-#include "core/SystemLanguage.h"
 #include "core/TimeKeeper.h"
 #include "core/Vek.h"
 #include "game/ContextManager.h"
@@ -185,20 +184,6 @@ void Global::saveUserData() {
     profiles.save();
     configuration.save();
     Vek::get()->saveConfig();
-}
-
-int Global::autodetectLanguage() {
-    const WideString code = getSystemLanguageCode();
-    VEK_LOG(u"Trying to autodetect system language '%s'...", code);
-    const Language& language = Vek::get()->getLanguage();
-    for (int row = 0; row < LANGUAGE_COUNT; ++row) {
-        if (language.isLanguageEnabled(row) && code == language.getRowString(row, STR_LANGUAGEISOCODE)) {
-            VEK_LOG(u"Found match.");
-            return row;
-        }
-    }
-    VEK_LOG(u"Not found.");
-    return 0;
 }
 
 void Global::createFont(FontSlot slot) {

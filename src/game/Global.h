@@ -43,8 +43,6 @@ class Global : public GameRoot {
     void playMusic(WideStringView baseKey);
     /// Writes the profiles, the settings and the engine settings.
     void saveUserData();
-    /// The enabled language whose ISO code is the system's, else 0 (English).
-    static int autodetectLanguage();
     /// The four game fonts, in the order the loader makes them.
     enum class FontSlot { Tiny, Small, Medium, Large };
     /// Makes the font of `slot` on its glyph pages, stores it in its field and registers it.

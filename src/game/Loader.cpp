@@ -195,18 +195,33 @@ void Loader::chooseLanguage() {
     }
     VEK_LOG(u"Multilanguage mode (%d).", vek.defaultLanguage);
     const Language& language = vek.getLanguage();
-    if (files().bUseWad) {
-        const bool bHq2x = vek.getStaticSettings().hq2x == 2;
-        for (int row = 0; row < LANGUAGE_COUNT; ++row) {
-            if (!language.isLanguageEnabled(row)) continue;
-            FileManager::verifyFileDisk(Global::get()->mainArchivePath + u"." +
-                                        language.getRowString(row, STR_LANGUAGECODEPAGE) +
-                                        (bHq2x ? u".hq2x" : u""));
-        }
+    MenuScreens& screens = Global::get()->getScreens();
+    bool bAnyEnabled = false;
+    for (int row = 0; row < LANGUAGE_COUNT; ++row) {
+        if (!language.isLanguageEnabled(row)) continue;
+        bAnyEnabled = true;
+        if (files().bUseWad) checkLanguageFiles(row);
     }
-    // Until the language selection screen exists, "let the user choose" detects the system's
-    // language as "detect" does.
-    if (vek.defaultLanguage < 0) vek.defaultLanguage = Global::autodetectLanguage();
+    if (!bAnyEnabled) {
+        // A screen without flags could never be left.
+        VEK_LOG(u"No language is enabled; using language 0.");
+        vek.defaultLanguage = 0;
+    } else if (vek.defaultLanguage == -2) {
+        vek.defaultLanguage = screens.autodetectLanguage();
+    } else if (vek.defaultLanguage < 0) {
+        Global::get()->contextManager->addContext(screens.createLanguageSelect());
+    }
+}
+
+void Loader::checkLanguageFiles(int row) {
+    const Language& language = engine().getLanguage();
+    const bool bHq2x = engine().getStaticSettings().hq2x == 2;
+    FileManager::verifyFileDisk(Global::get()->mainArchivePath + u"." +
+                                language.getRowString(row, STR_LANGUAGECODEPAGE) + (bHq2x ? u".hq2x" : u""));
+    const Texture* flags = resources().find<Texture>(u"languageFlags");
+    const int frame =
+        Global::get()->getScreens().isoCode2skinIndex(language.getRowString(row, STR_LANGUAGEISOCODE));
+    VEK_ASSERT(static_cast<int>(flags->skins.size()) > frame);
 }
 
 void Loader::registerResource(VekBase* object, WideStringView name) {

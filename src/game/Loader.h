@@ -41,6 +41,10 @@ class Loader : public Context {
   private:
     void runStep(int number);
     void useLanguageArchive();
+    /// Settles `defaultLanguage`: the single language, the system's, or the user's choice on
+    /// the language screen, which covers the loader until a flag is pressed.
     void chooseLanguage();
+    /// The language's font archive and flag exist; fatal otherwise.
+    void checkLanguageFiles(int row);
     static double now();
 };

@@ -25,6 +25,14 @@ class MenuScreens {
     virtual Context* createMainMenu() = 0;
     /// The high-score table, its highlighted row the game root's.
     virtual Context* createHighscores() = 0;
+    /// The screen of flags on which the user chooses the language while the game loads; it
+    /// sets the engine's `defaultLanguage` and closes.
+    virtual Context* createLanguageSelect() = 0;
+    /// The first enabled language whose ISO code is the system's, else 0 (English).
+    virtual int autodetectLanguage() = 0;
+    /// The frame of the texture "languageFlags" that shows the language of `isoCode`; fatal
+    /// for a code without a flag.
+    virtual int isoCode2skinIndex(WideStringView isoCode) = 0;
     /// A laid-out yes/no box asking `message`, which writes the chosen button's index (0 for
     /// the first) to `answer`.
     virtual Context* createQuestion(WideStringView message, WideStringView firstButton, WideStringView secondButton,

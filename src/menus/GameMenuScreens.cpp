@@ -2,6 +2,7 @@
 #include "game/Global.h"
 #include "menus/ContextCrashReport.h"
 #include "menus/ContextHighscores.h"
+#include "menus/ContextLanguageSelect.h"
 #include "menus/ContextLogo.h"
 #include "menus/ContextMainMenu.h"
 #include "menus/ContextPopup.h"
@@ -40,6 +41,18 @@ Context* GameMenuScreens::createMainMenu() {
 
 Context* GameMenuScreens::createHighscores() {
     return new ContextHighscores();
+}
+
+Context* GameMenuScreens::createLanguageSelect() {
+    return new ContextLanguageSelect();
+}
+
+int GameMenuScreens::autodetectLanguage() {
+    return ContextLanguageSelect::autodetectLanguage();
+}
+
+int GameMenuScreens::isoCode2skinIndex(WideStringView isoCode) {
+    return ContextLanguageSelect::isoCode2skinIndex(isoCode);
 }
 
 Context* GameMenuScreens::createQuestion(WideStringView message, WideStringView firstButton,

@@ -12,6 +12,9 @@ class GameMenuScreens : public MenuScreens {
     Context* createCrashReport() override;
     Context* createMainMenu() override;
     Context* createHighscores() override;
+    Context* createLanguageSelect() override;
+    int autodetectLanguage() override;
+    int isoCode2skinIndex(WideStringView isoCode) override;
     Context* createQuestion(WideStringView message, WideStringView firstButton, WideStringView secondButton,
                             int32_t* answer) override;
 };

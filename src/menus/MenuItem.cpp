@@ -226,7 +226,8 @@ void MenuItem::drawValueText(WideStringView text, const Vector3& at, float fit) 
         drawPlacedText(text, at, FontQuad::TEXT_CENTRE | FontQuad::TEXT_MIDDLE, fit, hasShadow);
 }
 
-void MenuItem::drawPlacedText(WideStringView text, const Vector3& at, int flags, float textScale, bool bShadow) {
+void MenuItem::drawPlacedText(WideStringView text, const Vector3& at, int flags, float textScale,
+                              bool bShadow) {
     Renderable placement;
     placement.position = at;
     placement.scale = {scale.x * textScale, scale.y * textScale, 1.f};

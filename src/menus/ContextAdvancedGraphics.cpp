@@ -1,0 +1,70 @@
+#include "menus/ContextAdvancedGraphics.h"
+#include <algorithm>
+#include <cmath>
+#include "game/Global.h"
+#include "media/VekGraphics.h"
+#include "menus/ChoiceButton.h"
+#include "menus/MenuCheckBox.h"
+#include "menus/MenuLayout.h"
+
+namespace {
+
+constexpr float SWITCH_X = 103.f; // switch columns either side of the centre
+
+} // namespace
+
+ContextAdvancedGraphics::ContextAdvancedGraphics() {
+    useMenuBackdrop(*this);
+    GameConfiguration& configuration = Global::get()->configuration;
+    if (const VekGraphics* graphics = VekGraphics::get()) {
+        modes = graphics->videoModes;
+        preselectedMode = preselectMode(modes, graphics->displayWidth, graphics->displayHeight);
+    }
+    for (const VideoMode& mode : modes)
+        modeNames.push_back(mode.toString());
+    selectedMode = preselectedMode;
+    const auto r = static_cast<float>(itemSpacing);
+    const float y1 = std::trunc(2.5f * r);
+    addMenuTitle(*this, menuText(STR_ADVANCEDOPTIONS));
+    addMenuItem(*this,
+                new ChoiceButton(0.f, y1, 0.f, menuText(STR_VIDEOMODE), menuText(STR_VIDEOMODEHINT),
+                                 &selectedMode, 0, static_cast<int32_t>(modeNames.size()) - 1, modeNames));
+    fullScreen =
+        addMenuItem(*this, new MenuCheckBox(-SWITCH_X, y1 - 2.f * r, 0.f, menuText(STR_FULLSCREEN),
+                                            menuText(STR_FULLSCREENHINT), &configuration.fullScreen));
+    letterbox =
+        addMenuItem(*this, new MenuCheckBox(SWITCH_X, y1 - 2.f * r, 0.f, menuText(STR_LETTERBOX),
+                                            menuText(STR_LETTERBOXHINT), &configuration.allowLetterbox));
+    addMenuItem(*this, new MenuCheckBox(-SWITCH_X, y1 - 3.f * r, 0.f, menuText(STR_VSYNC),
+                                        menuText(STR_VSYNCHINT), &configuration.vsync));
+    addMenuItem(*this, new MenuCheckBox(-SWITCH_X, y1 - 4.f * r, 0.f, menuText(STR_BILINEARFILTER),
+                                        menuText(STR_BILINEARFILTERHINT), &configuration.bilinearFilter));
+    addMenuItem(*this, new MenuCheckBox(-SWITCH_X, y1 - 5.f * r, 0.f, menuText(STR_SHOWFPS),
+                                        menuText(STR_SHOWFPSHINT), &configuration.showFps));
+    addBackButton(*this);
+}
+
+int32_t ContextAdvancedGraphics::preselectMode(const std::vector<VideoMode>& modes, int width, int height) {
+    int32_t index = 0;
+    for (std::size_t i = 0; i < modes.size(); ++i)
+        if (modes[i].width == width && modes[i].height == height) index = static_cast<int32_t>(i);
+    return index;
+}
+
+void ContextAdvancedGraphics::tickContents(double t, double dt) {
+    ContextMenu::tickContents(t, dt);
+    letterbox->disabled = !Global::get()->configuration.fullScreen;
+    bModeChosen = bModeChosen || selectedMode != preselectedMode;
+}
+
+void ContextAdvancedGraphics::onDeactivate(bool removed) {
+    ContextMenu::onDeactivate(removed);
+    if (!removed) return;
+    // The display keeps its size unless the player chose a mode: the preselected one may only
+    // stand in for a size the list lacks.
+    VideoMode mode{-1, -1};
+    if (bModeChosen && !modes.empty())
+        mode = modes[static_cast<std::size_t>(
+            std::clamp<int32_t>(selectedMode, 0, static_cast<int32_t>(modes.size()) - 1))];
+    Global::get()->applyConfiguration(mode.width, mode.height);
+}

@@ -1,0 +1,31 @@
+#pragma once
+#include <vector>
+#include "menus/ContextMenu.h"
+
+class MenuCheckBox;
+struct VideoMode;
+
+/// The display mode and the display switches. The switches are written into the
+/// configuration at once; nothing reaches the display until the screen is left, when
+/// everything is applied together (a mode only when the player chose one).
+class ContextAdvancedGraphics : public ContextMenu {
+  public:
+    ContextAdvancedGraphics();
+
+    /// The letterbox switch can change only in full screen.
+    void tickContents(double t, double dt) override;
+    void onDeactivate(bool removed) override;
+
+    /// The index of the last mode of `width` by `height`; 0 when none is.
+    static int32_t preselectMode(const std::vector<VideoMode>& modes, int width, int height);
+
+    std::vector<WideString> modeNames;
+    int32_t selectedMode = 0;
+    MenuCheckBox* fullScreen;
+    MenuCheckBox* letterbox;
+
+  private:
+    std::vector<VideoMode> modes;
+    int32_t preselectedMode = 0;
+    bool bModeChosen = false;
+};

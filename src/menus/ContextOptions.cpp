@@ -1,0 +1,54 @@
+#include "menus/ContextOptions.h"
+#include "core/EngineLifecycle.h"
+#include "core/StaticSettings.h"
+#include "core/Vek.h"
+#include "menus/ContextControls.h"
+#include "menus/ContextGameplayOptions.h"
+#include "menus/ContextGraphicsOptions.h"
+#include "menus/ContextHelp.h"
+#include "menus/ContextSoundOptions.h"
+#include "menus/MenuButton.h"
+#include "menus/MenuLayout.h"
+
+namespace {
+
+constexpr int HELP_WIDTH = 160;
+constexpr int ASK_FOR_LANGUAGE = -1; // the next start opens the language selection
+
+} // namespace
+
+ContextOptions::ContextOptions() {
+    deleteWhenClosed = true;
+    useMenuBackdrop(*this);
+    const auto r = static_cast<float>(itemSpacing);
+    addMenuTitle(*this, menuText(STR_OPTIONS));
+    gameplay = addMenuItem(*this, new MenuButton(0.f, 2.f * r, 0.f, menuText(STR_GAMEPLAY), u""));
+    controls = addMenuItem(*this, new MenuButton(0.f, r, 0.f, menuText(STR_CONTROLS), u""));
+    graphics = addMenuItem(*this, new MenuButton(0.f, 0.f, 0.f, menuText(STR_GRAPHICS), u""));
+    sound = addMenuItem(*this, new MenuButton(0.f, -r, 0.f, menuText(STR_SOUND), u""));
+    networkWizard = addMenuItem(*this, new MenuButton(0.f, -2.f * r, 0.f, menuText(STR_NETWORKWIZARD), u""));
+    networkWizard->disabled = true;
+    language = nullptr;
+    if (Vek::get()->getStaticSettings().singleLanguage < 0)
+        language = addMenuItem(*this, new MenuButton(0.f, -3.f * r, 0.f, menuText(STR_CHANGELANGUAGE), u""));
+    help =
+        addMenuItem(*this, new MenuButton(0.f, -static_cast<float>(originY), 0.f, menuText(STR_HELP), u""));
+    help->setWidth(HELP_WIDTH);
+    addBackButton(*this);
+}
+
+void ContextOptions::tickContents(double t, double dt) {
+    ContextMenu::tickContents(t, dt);
+    if (takeClick(*gameplay)) openMenuScreen(new ContextGameplayOptions());
+    if (takeClick(*controls)) openMenuScreen(new ContextControls());
+    if (takeClick(*graphics)) openMenuScreen(new ContextGraphicsOptions());
+    if (takeClick(*sound)) openMenuScreen(new ContextSoundOptions());
+    takeClick(*networkWizard);
+    if (language && takeClick(*language)) changeLanguage();
+    if (takeClick(*help)) openMenuScreen(new ContextHelp());
+}
+
+void ContextOptions::changeLanguage() {
+    Vek::get()->defaultLanguage = ASK_FOR_LANGUAGE;
+    restartRequested = true;
+}

@@ -1,0 +1,26 @@
+#pragma once
+#include "menus/ContextMenu.h"
+
+class MenuButton;
+
+/// The options hub: gameplay, controls, graphics, sound, the network wizard, the language
+/// (when the build offers several) and help.
+class ContextOptions : public ContextMenu {
+  public:
+    ContextOptions();
+
+    /// Opens the screen of every button clicked this frame, in the buttons' order.
+    void tickContents(double t, double dt) override;
+
+    MenuButton* gameplay;
+    MenuButton* controls;
+    MenuButton* graphics;
+    MenuButton* sound;
+    MenuButton* networkWizard; ///< disabled: the network wizard is not part of the game yet
+    MenuButton* language;      ///< null in a single-language build
+    MenuButton* help;
+
+  private:
+    /// The engine and the game start again and ask for the language first.
+    static void changeLanguage();
+};

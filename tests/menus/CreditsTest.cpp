@@ -1,0 +1,33 @@
+#include <gtest/gtest.h>
+#include "MenuTestSupport.h"
+#include "menus/ContextCredits.h"
+#include "menus/ContextCreditsMenu.h"
+#include "menus/Label.h"
+
+TEST(ContextCredits, LinesFadeInAboveTheBottomAndOutBelowTheTop) {
+    struct Case {
+        float y;
+        int opacity;
+    };
+    // A 480-unit screen: bottom -240, top 240.
+    const Case cases[] = {{-300.f, 0}, {-208.f, 0}, {-144.f, 127}, {-80.f, 255}, {0.f, 255},
+                          {112.f, 255}, {176.f, 127}, {240.f, 0},   {400.f, 0}};
+    for (const Case& c : cases)
+        EXPECT_EQ(ContextCredits::opacityAt(c.y, -240.f, 240.f), c.opacity) << c.y;
+}
+
+TEST(ContextCreditsMenu, DrivesItsScrollingListFromTheBottomUpAndLeavesNothingBehind) {
+    MenuRig rig;
+    auto* menu = new ContextCreditsMenu();
+    rig.stack->addContext(menu);
+    VekBase* lines = menu->credits->lines;
+    const auto* first = static_cast<Label*>(lines->getChildren().getHead());
+    EXPECT_FLOAT_EQ(first->position.y, -208.f);
+    for (int frame = 0; frame < 192; ++frame) // 6.4 s: 128 units
+        rig.tickStack();
+    EXPECT_NEAR(first->position.y, -80.f, 0.01f);
+    EXPECT_EQ(first->color >> 24, 255u);
+    for (int frame = 0; frame < 30 * 40; ++frame) // long enough for every line to leave
+        rig.tickStack();
+    EXPECT_TRUE(lines->getChildren().isEmpty());
+}

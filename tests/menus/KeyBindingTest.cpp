@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+#include "MenuTestSupport.h"
+#include "menus/ContextJoystickBindings.h"
+#include "menus/ContextKeyBindings.h"
+#include "menus/ContextKeyCapture.h"
+#include "menus/KeyBindingButton.h"
+#include "menus/MenuButton.h"
+#include "menus/MouseButtonChoice.h"
+
+namespace {
+
+constexpr int KEY_W = 0x11;
+constexpr int KEY_A = 0x1E;
+constexpr int KEY_S = 0x1F;
+constexpr int KEY_ARROW_UP = 0xC8;
+
+/// Player `player`'s keyboard binding screen on the stack, with a press on row `row` that
+/// opens the capture popup.
+struct BindingRig : MenuRig {
+    ContextKeyBindings* screen;
+
+    explicit BindingRig(int player) {
+        screen = new ContextKeyBindings(player);
+        stack->addContext(screen);
+        tickStack();
+    }
+    void pressRow(std::size_t row) {
+        pointAt(screen->rows[row]->position.x, screen->rows[row]->position.y);
+        setMouseButton(true);
+        tickStack();
+        setMouseButton(false);
+        tickStack(); // the popup becomes the top
+    }
+    /// Presses the keys together, lets them go, and ticks until the popup has gone.
+    void pressKeys(std::initializer_list<int> codes) {
+        for (int code : codes)
+            key(code, true);
+        tickStack();
+        for (int code : codes)
+            key(code, false);
+        for (int i = 0; i < 3; ++i)
+            tickStack();
+    }
+    int32_t& binding(int action, int player) {
+        return f.game->configuration.keyboardBindings[action][player];
+    }
+};
+
+} // namespace
+
+TEST(ContextKeyCapture, TakesTheLowestBindableCodePressedThisFrame) {
+    MenuRig rig;
+    struct Case {
+        std::vector<int> down;
+        int32_t code;
+    };
+    const Case cases[] = {
+        {{KEY_S, KEY_A}, KEY_A}, {{KEY_ESCAPE, KEY_A}, KEY_ESCAPE},
+        {{0x1C0, 0x1C3}, 0},     {{0x1C1, 0x110}, 0x110},
+        {{0x1C4}, 0x1C4},        {{}, 0},
+    };
+    for (const Case& c : cases) {
+        rig.input->keys.fill(0);
+        rig.input->keysPrevious.fill(0);
+        for (int code : c.down)
+            rig.input->keys[static_cast<std::size_t>(code)] = KEYDOWNBIT;
+        EXPECT_EQ(ContextKeyCapture::capturedCode(*rig.input), c.code) << c.down.size();
+    }
+    rig.input->keysPrevious[KEY_A] = KEYDOWNBIT; // held, not pressed
+    rig.input->keys.fill(0);
+    rig.input->keys[KEY_A] = KEYDOWNBIT;
+    EXPECT_EQ(ContextKeyCapture::capturedCode(*rig.input), 0);
+}
+
+TEST(KeyBindingButton, BindsTheCapturedKeyOnceAcrossBothPlayers) {
+    BindingRig rig(2);
+    auto* popup = dynamic_cast<ContextKeyCapture*>(rig.stack->getTopContext());
+    EXPECT_EQ(popup, nullptr);
+    rig.pressRow(4); // player 2's fire
+    popup = dynamic_cast<ContextKeyCapture*>(rig.stack->getTopContext());
+    ASSERT_NE(popup, nullptr);
+    EXPECT_EQ(popup->getFirstButton(), nullptr);
+    EXPECT_FALSE(popup->closeOnFire);
+    EXPECT_EQ(popup->title, rig.screen->rows[4]->caption);
+    rig.pressKeys({KEY_ARROW_UP}); // player 1's "Move up"
+    EXPECT_EQ(rig.stack->getTopContext(), rig.screen);
+    EXPECT_EQ(rig.binding(4, 1), KEY_ARROW_UP);
+    EXPECT_EQ(rig.binding(2, 0), 0);
+    rig.pressRow(2); // player 2's "Move left"
+    rig.pressKeys({KEY_S, KEY_W});
+    EXPECT_EQ(rig.binding(0, 1), KEY_W);
+    EXPECT_EQ(rig.binding(2, 1), 0); // W was player 2's "Move up"
+}
+
+TEST(KeyBindingButton, EscapeKeepsTheBindingAndTheScreenOpen) {
+    BindingRig rig(1);
+    const int32_t before = rig.binding(4, 0);
+    rig.pressRow(4);
+    rig.pressKeys({KEY_ESCAPE});
+    EXPECT_EQ(rig.stack->getTopContext(), rig.screen);
+    EXPECT_FALSE(rig.screen->closed);
+    EXPECT_EQ(rig.binding(4, 0), before);
+    EXPECT_EQ(rig.screen->rows[4]->capturedCode, 0);
+    rig.pressRow(4); // the row binds normally again
+    rig.pressKeys({KEY_A});
+    EXPECT_EQ(rig.binding(4, 0), KEY_A);
+}
+
+TEST(MouseButtonChoice, ChoosingTheOtherActionsButtonSwapsThem) {
+    MenuRig rig;
+    GameConfiguration& configuration = rig.f.game->configuration;
+    MouseButtonChoice missile(0.f, 0.f, 0.f, u"missile", u"", &configuration.mouseAltFireButton,
+                              &configuration.mouseFireButton);
+    configuration.mouseFireButton = 0;
+    configuration.mouseAltFireButton = 1;
+    rig.pointAt(-104.f, 0.f); // the left arrow: "Left-click"
+    rig.mouseButton(true);
+    missile.tick(0.0, 1.0 / 30.0);
+    EXPECT_EQ(configuration.mouseAltFireButton, 0);
+    EXPECT_EQ(configuration.mouseFireButton, 1);
+    rig.mouseButton(false);
+    missile.tick(0.0, 1.0 / 30.0);
+    rig.mouseButton(true);
+    missile.tick(0.0, 1.0 / 30.0); // already at "Left-click": no change, no swap
+    EXPECT_EQ(configuration.mouseFireButton, 1);
+}
+
+TEST(ContextJoystickBindings, LeavingWithBothPlayersOnOneJoystickMovesTheOther) {
+    struct Case {
+        int player;
+        int32_t index1, index2;
+        int32_t after1, after2;
+    };
+    const Case cases[] = {{1, 0, 0, 0, 1}, {1, 3, 3, 3, 0}, {2, 2, 2, 3, 2}, {1, 1, 2, 1, 2}};
+    for (const Case& c : cases) {
+        MenuRig rig;
+        GameConfiguration& configuration = rig.f.game->configuration;
+        configuration.joystickIndex1 = c.index1;
+        configuration.joystickIndex2 = c.index2;
+        ContextJoystickBindings screen(c.player);
+        screen.onDeactivate(false);
+        EXPECT_EQ(configuration.joystickIndex2, c.index2);
+        screen.onDeactivate(true);
+        EXPECT_EQ(configuration.joystickIndex1, c.after1) << c.player << c.index1 << c.index2;
+        EXPECT_EQ(configuration.joystickIndex2, c.after2) << c.player << c.index1 << c.index2;
+    }
+}

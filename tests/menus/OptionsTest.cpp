@@ -1,0 +1,172 @@
+#include <gtest/gtest.h>
+#include "MenuTestSupport.h"
+#include "core/EngineLifecycle.h"
+#include "core/FileManager.h"
+#include "core/StaticSettings.h"
+#include "game/LoaderResourceTable.h"
+#include "media/SoundStream.h"
+#include "media/VekAudio.h"
+#include "media/VekGraphics.h"
+#include "menus/ConfigCheckBox.h"
+#include "menus/ContextAdvancedGraphics.h"
+#include "menus/ContextControls.h"
+#include "menus/ContextGameplayOptions.h"
+#include "menus/ContextGraphicsOptions.h"
+#include "menus/ContextHelp.h"
+#include "menus/ContextOptions.h"
+#include "menus/ContextSoundOptions.h"
+#include "menus/MenuButton.h"
+#include "menus/MenuCheckBox.h"
+#include "menus/SliderButton.h"
+
+namespace {
+
+/// The items of a screen in the order they were registered.
+template <class Item> std::vector<Item*> itemsOf(Context& screen) {
+    std::vector<Item*> items;
+    for (VekBase* child = screen.getChildren().getHead(); child; child = child->getNext())
+        if (auto* item = dynamic_cast<Item*>(child)) items.push_back(item);
+    return items;
+}
+
+/// Registers the menu music, which leaving the sound screen starts again.
+SoundStream* registerMenuMusic(MenuRig& rig) {
+    Vek::get()->getFileManager().useWad(rig.f.engine.mainArchive);
+    for (const LoaderResource& row : loaderResourceTable()) {
+        if (row.name != WideStringView(u"musicMenuRemastered")) continue;
+        auto* stream = new SoundStream(row.file, row.loop);
+        Loader::registerResource(stream, row.name);
+        return stream;
+    }
+    return nullptr;
+}
+
+int sampleVolume() {
+    return VekAudio::get()->getGlobalVolume(VolumeGroup::Sample);
+}
+
+} // namespace
+
+TEST(ContextOptions, OpensEveryScreenClickedInOneFrameInOrderAndAsksForTheLanguageByRestarting) {
+    MenuRig rig;
+    auto* hub = new ContextOptions();
+    rig.stack->addContext(hub);
+    rig.tickStack();
+    EXPECT_TRUE(hub->networkWizard->disabled);
+    hub->gameplay->clicked = hub->sound->clicked = hub->help->clicked = true;
+    rig.tickStack();
+    const ChildList& screens = rig.stack->getChildren();
+    auto* first = screens.getHead()->getNext();
+    EXPECT_NE(dynamic_cast<ContextGameplayOptions*>(first), nullptr);
+    EXPECT_NE(dynamic_cast<ContextSoundOptions*>(first->getNext()), nullptr);
+    EXPECT_NE(dynamic_cast<ContextHelp*>(first->getNext()->getNext()), nullptr);
+    ASSERT_NE(hub->language, nullptr);
+    hub->language->clicked = true;
+    hub->tickContents(0.0, 0.0);
+    EXPECT_EQ(Vek::get()->defaultLanguage, -1);
+    EXPECT_TRUE(restartRequested);
+    EXPECT_FALSE(hub->closed);
+    restartRequested = false;
+}
+
+TEST(ContextOptions, ASingleLanguageBuildHasNoLanguageButtonAndKeepsHelpAtTheBottom) {
+    MenuRig rig;
+    Vek::get()->getStaticSettings().singleLanguage = 2;
+    ContextOptions hub;
+    EXPECT_EQ(hub.language, nullptr);
+    EXPECT_FLOAT_EQ(hub.help->position.y, -static_cast<float>(hub.originY));
+    EXPECT_EQ(itemsOf<MenuButton>(hub).size(), 7u); // five devices and settings, help, back
+}
+
+TEST(OptionsScreens, VolumesAndMuteApplyAtOnceTheRestWhenTheSoundScreenIsLeft) {
+    MenuRig rig;
+    SoundStream* music = registerMenuMusic(rig);
+    ASSERT_NE(music, nullptr);
+    GameConfiguration& configuration = rig.f.game->configuration;
+    auto* screen = new ContextSoundOptions();
+    rig.stack->addContext(screen);
+    rig.tickStack();
+    const auto sliders = itemsOf<SliderButton>(*screen);
+    ASSERT_EQ(sliders.size(), 2u);
+    EXPECT_EQ(sliders[0]->value, &configuration.soundVolume);
+    configuration.soundVolume = 12;
+    sliders[0]->activate();
+    EXPECT_EQ(sampleVolume(), 5000);
+    configuration.muteAudio = true;
+    itemsOf<ConfigCheckBox>(*screen).front()->activate();
+    EXPECT_EQ(sampleVolume(), 0);
+    configuration.soundQuality = 0;
+    EXPECT_NE(VekAudio::get()->getOutputFrequency(), 11025);
+    screen->closed = true;
+    rig.tickStack();
+    EXPECT_EQ(VekAudio::get()->getOutputFrequency(), 11025);
+    EXPECT_EQ(VekAudio::get()->getCurrentMusic(), music);
+}
+
+TEST(OptionsScreens, GameplayAndGraphicsWriteTheirFieldsAndApplyNothingWhenLeft) {
+    MenuRig rig;
+    GameConfiguration& configuration = rig.f.game->configuration;
+    rig.f.game->applyConfiguration(-1, -1);
+    const int volume = sampleVolume();
+    for (ContextMenu* screen : {static_cast<ContextMenu*>(new ContextGameplayOptions()),
+                                static_cast<ContextMenu*>(new ContextGraphicsOptions())}) {
+        rig.stack->addContext(screen);
+        rig.tickStack();
+        for (MenuCheckBox* box : itemsOf<MenuCheckBox>(*screen)) {
+            const bool before = *box->value;
+            rig.pointAt(box->position.x, box->position.y);
+            rig.setMouseButton(true);
+            rig.tickStack();
+            rig.setMouseButton(false);
+            rig.tickStack();
+            EXPECT_NE(*box->value, before) << toUtf8(box->caption);
+        }
+        configuration.soundVolume = 3;
+        screen->closed = true;
+        rig.tickStack();
+        EXPECT_EQ(sampleVolume(), volume);
+    }
+    EXPECT_FALSE(configuration.sharedLives);
+    EXPECT_TRUE(configuration.allowCheats);
+}
+
+TEST(ContextAdvancedGraphics, PreselectsTheLastModeOfTheDisplaysSize) {
+    const std::vector<VideoMode> modes{{640, 480}, {800, 600}, {800, 600}, {1024, 768}};
+    EXPECT_EQ(ContextAdvancedGraphics::preselectMode(modes, 800, 600), 2);
+    EXPECT_EQ(ContextAdvancedGraphics::preselectMode(modes, 1024, 768), 3);
+    EXPECT_EQ(ContextAdvancedGraphics::preselectMode(modes, 1280, 720), 0);
+    EXPECT_EQ(ContextAdvancedGraphics::preselectMode({}, 640, 480), 0);
+}
+
+TEST(ContextAdvancedGraphics, AppliesEverythingWhenLeftAndAModeOnlyWhenOneWasChosen) {
+    struct Case {
+        std::vector<VideoMode> modes;
+        int choose; // -1: leave the choice alone
+        int width;  // of the mode afterwards
+    };
+    const Case cases[] = {
+        {{{800, 600}, {1024, 768}}, -1, 640}, // the display's size is not in the list
+        {{{800, 600}, {1024, 768}}, 1, 1024},
+        {{{640, 480}, {800, 600}}, 0, 640},
+        {{}, -1, 640}, // no modes at all
+    };
+    for (const Case& c : cases) {
+        MenuRig rig;
+        VekGraphics& graphics = *rig.f.engine.graphics.graphics;
+        graphics.videoModes = c.modes;
+        GameConfiguration& configuration = rig.f.game->configuration;
+        configuration.fullScreen = false;
+        configuration.vsync = true;
+        auto* screen = new ContextAdvancedGraphics();
+        rig.stack->addContext(screen);
+        rig.tickStack();
+        EXPECT_TRUE(screen->letterbox->disabled);
+        if (c.choose >= 0) screen->selectedMode = c.choose;
+        rig.tickStack();
+        EXPECT_FALSE(graphics.getSettings().bVSync); // nothing applied while open
+        screen->closed = true;
+        rig.tickStack();
+        EXPECT_TRUE(graphics.getSettings().bVSync);
+        EXPECT_EQ(graphics.getSettings().width, c.width) << c.modes.size() << " modes, chose " << c.choose;
+    }
+}
