@@ -14,7 +14,7 @@ constexpr float SWITCH_X = 103.f; // switch columns either side of the centre
 } // namespace
 
 ContextAdvancedGraphics::ContextAdvancedGraphics() {
-    useMenuBackdrop(*this);
+    setUpMenuScreen(*this);
     GameConfiguration& configuration = Global::get()->configuration;
     if (const VekGraphics* graphics = VekGraphics::get()) {
         modes = graphics->videoModes;

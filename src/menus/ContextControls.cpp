@@ -8,7 +8,7 @@
 #include "menus/MenuLayout.h"
 
 ContextControls::ContextControls() {
-    useMenuBackdrop(*this);
+    setUpMenuScreen(*this);
     const auto r = static_cast<float>(itemSpacing);
     addMenuTitle(*this, menuText(STR_CONTROLS));
     touchscreen =

@@ -20,8 +20,7 @@ constexpr int VERSION_FLAGS = FontQuad::TEXT_RIGHT | FontQuad::TEXT_BOTTOM;
 } // namespace
 
 ContextCreditsMenu::ContextCreditsMenu() {
-    deleteWhenClosed = true;
-    useMenuBackdrop(*this);
+    setUpMenuScreen(*this);
     const VekGraphics* graphics = VekGraphics::get();
     const float halfWidth = graphics ? static_cast<float>(graphics->screenWidth / 2) : 320.f;
     const float halfHeight = graphics ? static_cast<float>(graphics->screenHeight / 2) : 240.f;

@@ -12,7 +12,7 @@ constexpr float CHECK_BOX_X = -39.f;
 } // namespace
 
 ContextGameplayOptions::ContextGameplayOptions() {
-    useMenuBackdrop(*this);
+    setUpMenuScreen(*this);
     GameConfiguration& configuration = Global::get()->configuration;
     const auto r = static_cast<float>(itemSpacing);
     addMenuTitle(*this, menuText(STR_GAMEPLAY));

@@ -12,7 +12,7 @@ constexpr float ADVANCED_INSET = 128.f; // the button's centre from the corner c
 } // namespace
 
 ContextGraphicsOptions::ContextGraphicsOptions() {
-    useMenuBackdrop(*this);
+    setUpMenuScreen(*this);
     addMenuTitle(*this, menuText(STR_GRAPHICS));
     addMenuItem(*this, new ChoiceButton(0.f, 0.f, 0.f, menuText(STR_DETAIL), menuText(STR_DETAILHINT),
                                         &Global::get()->configuration.detail, 0, 1, STR_ENUMDETAIL0));

@@ -5,7 +5,7 @@
 #include "menus/MenuLayout.h"
 
 ContextHelp::ContextHelp() {
-    useMenuBackdrop(*this);
+    setUpMenuScreen(*this);
     const auto r = static_cast<float>(itemSpacing);
     addMenuTitle(*this, menuText(STR_HELPTITLE));
     addMenuItem(*this, new MenuItemLink(0.f, r, 0.f, menuText(STR_DOCUMENTATION),

@@ -30,7 +30,7 @@ WideString deviceName(int device) {
 } // namespace
 
 ContextJoystickBindings::ContextJoystickBindings(int playerNumber) : player(playerNumber == 2 ? 2 : 1) {
-    useMenuBackdrop(*this);
+    setUpMenuScreen(*this);
     GameConfiguration& configuration = Global::get()->configuration;
     const std::size_t p = player == 2 ? 1 : 0;
     addMenuTitle(*this, menuText(p == 0 ? STR_CONTROLS1 : STR_CONTROLS2));

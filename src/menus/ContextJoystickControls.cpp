@@ -13,7 +13,7 @@ constexpr int32_t MAX_DEAD_ZONE = 24;
 } // namespace
 
 ContextJoystickControls::ContextJoystickControls() {
-    useMenuBackdrop(*this);
+    setUpMenuScreen(*this);
     const auto r = static_cast<float>(itemSpacing);
     addMenuTitle(*this, title());
     addMenuItem(*this, new SliderButton(0.f, 2.f * r, 0.f, menuText(STR_JOYSTICKDEADZONE), u"",

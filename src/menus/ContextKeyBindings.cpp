@@ -23,7 +23,7 @@ constexpr std::array<BindingRow, 6> ROWS{{{STR_CONTROLSUP, 2, 3},
 } // namespace
 
 ContextKeyBindings::ContextKeyBindings(int player) {
-    useMenuBackdrop(*this);
+    setUpMenuScreen(*this);
     const std::size_t p = player == 2 ? 1 : 0;
     addMenuTitle(*this, menuText(p == 0 ? STR_CONTROLS1 : STR_CONTROLS2));
     auto& bindings = Global::get()->configuration.keyboardBindings;

@@ -18,7 +18,7 @@ constexpr int KEY_NAME_FLAGS = FontQuad::TEXT_CENTRE | FontQuad::TEXT_MIDDLE;
 } // namespace
 
 ContextKeyboardControls::ContextKeyboardControls() {
-    useMenuBackdrop(*this);
+    setUpMenuScreen(*this);
     const auto r = static_cast<float>(itemSpacing);
     addMenuTitle(*this, menuText(STR_DEVICE_KEYBOARD));
     auto* menuKey =

@@ -10,7 +10,7 @@ constexpr int ROW_WIDTH = 192;
 } // namespace
 
 ContextMouseControls::ContextMouseControls() {
-    useMenuBackdrop(*this);
+    setUpMenuScreen(*this);
     GameConfiguration& configuration = Global::get()->configuration;
     const auto r = static_cast<float>(itemSpacing);
     addMenuTitle(*this, menuText(STR_DEVICE_MOUSE));

@@ -18,8 +18,7 @@ constexpr int ASK_FOR_LANGUAGE = -1; // the next start opens the language select
 } // namespace
 
 ContextOptions::ContextOptions() {
-    deleteWhenClosed = true;
-    useMenuBackdrop(*this);
+    setUpMenuScreen(*this);
     const auto r = static_cast<float>(itemSpacing);
     addMenuTitle(*this, menuText(STR_OPTIONS));
     gameplay = addMenuItem(*this, new MenuButton(0.f, 2.f * r, 0.f, menuText(STR_GAMEPLAY), u""));

@@ -15,7 +15,7 @@ constexpr int32_t MAX_VOLUME = 24;
 } // namespace
 
 ContextSoundOptions::ContextSoundOptions() {
-    useMenuBackdrop(*this);
+    setUpMenuScreen(*this);
     GameConfiguration& configuration = Global::get()->configuration;
     const auto r = static_cast<float>(itemSpacing);
     addMenuTitle(*this, menuText(STR_SOUND));

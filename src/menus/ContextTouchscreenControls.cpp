@@ -16,7 +16,7 @@ constexpr uint32_t DESCRIPTION_COLOUR = 0xFFFFFFFF;
 } // namespace
 
 ContextTouchscreenControls::ContextTouchscreenControls() : descriptions(new VekBase()) {
-    useMenuBackdrop(*this);
+    setUpMenuScreen(*this);
     GameConfiguration& configuration = Global::get()->configuration;
     addMenuTitle(*this, menuText(STR_DEVICE_TOUCHSCREEN));
     addChild(descriptions);

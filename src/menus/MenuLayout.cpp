@@ -21,7 +21,8 @@ const char16_t* menuText(StringId id) {
     return Vek::get()->getLanguage().getString(id);
 }
 
-void useMenuBackdrop(Context& screen) {
+void setUpMenuScreen(Context& screen) {
+    screen.deleteWhenClosed = true;
     screen.pPreObject = Global::get()->menuBackground;
     screen.pPostObject = Global::get()->snowfall;
 }
@@ -43,7 +44,6 @@ MenuBackButton* addBackButton(ContextMenu& menu) {
 }
 
 void openMenuScreen(Context* screen) {
-    screen->deleteWhenClosed = true;
     Global::get()->contextManager->addContext(screen);
 }
 

@@ -11,8 +11,9 @@ class MenuItem;
 
 /// The text of `id` in the current language.
 const char16_t* menuText(StringId id);
-/// The menus' shared star field behind the screen and snow over it.
-void useMenuBackdrop(Context& screen);
+/// A screen deleted once it has closed, with the menus' shared star field behind it and
+/// snow over it.
+void setUpMenuScreen(Context& screen);
 /// The screen's title: the large font, white, centred at the top; not an item.
 Label* addMenuTitle(ContextMenu& menu, WideStringView text);
 /// The Back button ("BACK") in the lower corner on the reading start's side, 160 wide.
@@ -22,7 +23,7 @@ template <class Item> Item* addMenuItem(ContextMenu& menu, Item* item) {
     menu.addMenuChild(item);
     return item;
 }
-/// Puts a new screen on the context stack, to be deleted once it has closed.
+/// Puts a new screen on the context stack.
 void openMenuScreen(Context* screen);
 /// Reads and clears an item's clicked latch.
 bool takeClick(MenuItem& item);
