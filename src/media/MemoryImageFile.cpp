@@ -14,16 +14,41 @@ uint32_t read32(std::span<const uint8_t> bytes, std::size_t at) {
            uint32_t(bytes[at + 3]) << 24;
 }
 
-bool validSize(int64_t width, int64_t height) {
-    return width > 0 && height > 0 && width <= MemoryImageFile::MAXDIMENSION && height <= MemoryImageFile::MAXDIMENSION;
+std::string sizeText(int64_t width, int64_t height) {
+    return std::to_string(width) + " x " + std::to_string(height);
 }
 
-bool isJpeg(std::span<const uint8_t> b) { return b.size() >= 3 && b[0] == 0xFF && b[1] == 0xD8 && b[2] == 0xFF; }
+// Zero, negative or beyond `maxDimension` (the largest texture the renderer takes) is refused
+// before anything of that size is allocated.
+bool checkSize(const char* kind, int64_t width, int64_t height, int maxDimension, std::string& error) {
+    if (width > 0 && height > 0 && width <= maxDimension && height <= maxDimension) return true;
+    error = std::string("bad ") + kind + " size " + sizeText(width, height) + " (largest " +
+            std::to_string(maxDimension) + ")";
+    return false;
+}
+
+// The file's data must be able to fill the declared size, checked before allocating it.
+bool checkEnoughData(const char* kind, int64_t width, int64_t height, std::size_t available,
+                     std::size_t needed, std::string& error) {
+    if (available >= needed) return true;
+    error = std::string(kind) + " declares " + sizeText(width, height) +
+            " pixels but holds too little data for them (" + std::to_string(available) + " of at least " +
+            std::to_string(needed) + " bytes)";
+    return false;
+}
+
+// A JPEG starts with its start-of-image marker; whatever follows it, the file is read as one.
+bool isJpeg(std::span<const uint8_t> b) {
+    return b.size() >= 2 && b[0] == 0xFF && b[1] == 0xD8;
+}
 bool isBmp(std::span<const uint8_t> b) { return b.size() >= 2 && b[0] == 'B' && b[1] == 'M'; }
 
-// TGA pixels come as B, G, R(, A); the header says whether rows run bottom-up.
-std::optional<MemoryImageFile> decodeTga(std::span<const uint8_t> bytes, std::string& error) {
+// TGA pixels come as B, G, R(, A), in runs (type 10) of at most 128 pixels; the header says
+// whether rows run bottom-up and right to left.
+std::optional<MemoryImageFile> decodeTga(std::span<const uint8_t> bytes, int maxDimension,
+                                         std::string& error) {
     constexpr std::size_t HEADER = 18;
+    constexpr std::size_t MAX_RUN = 128;
     if (bytes.size() < HEADER) {
         error = "truncated TGA header";
         return std::nullopt;
@@ -38,20 +63,27 @@ std::optional<MemoryImageFile> decodeTga(std::span<const uint8_t> bytes, std::st
         error = "unsupported TGA kind (only 24/32-bit true colour, plain or run-length)";
         return std::nullopt;
     }
-    if (!validSize(width, height)) {
-        error = "bad TGA size";
-        return std::nullopt;
-    }
+    if (!checkSize("TGA", width, height, maxDimension, error)) return std::nullopt;
     std::size_t at = HEADER + idLength + (colourMapType ? std::size_t(mapLength) * ((mapEntryBits + 7) / 8) : 0);
     const std::size_t pixelBytes = static_cast<std::size_t>(bits / 8);
     const std::size_t count = static_cast<std::size_t>(width) * height;
+    // A run-length packet is a count byte and one pixel for up to 128 pixels.
+    const std::size_t needed =
+        imageType == 10 ? (count + MAX_RUN - 1) / MAX_RUN * (1 + pixelBytes) : count * pixelBytes;
+    if (!checkEnoughData("TGA", width, height, at < bytes.size() ? bytes.size() - at : 0, needed, error))
+        return std::nullopt;
     MemoryImageFile image(width, height);
     image.bHasAlpha = bits == 32;
-    auto readPixel = [&](std::size_t from) {
+    const bool bTopDown = descriptor & 0x20;
+    const bool bRightToLeft = descriptor & 0x10;
+    // Each pixel goes straight to its place: the file's n-th is in its row n / width, column n % width.
+    auto store = [&](std::size_t n, std::size_t from) {
+        const int row = static_cast<int>(n / static_cast<std::size_t>(width));
+        const int column = static_cast<int>(n % static_cast<std::size_t>(width));
         const uint8_t alpha = bits == 32 ? bytes[from + 3] : 0xFF;
-        return argb(alpha, bytes[from + 2], bytes[from + 1], bytes[from]);
+        image.at(bRightToLeft ? width - 1 - column : column, bTopDown ? row : height - 1 - row) =
+            argb(alpha, bytes[from + 2], bytes[from + 1], bytes[from]);
     };
-    std::vector<uint32_t> ordered(count);
     for (std::size_t done = 0; done < count;) {
         std::size_t run = 1;
         bool bRepeat = false;
@@ -65,27 +97,21 @@ std::optional<MemoryImageFile> decodeTga(std::span<const uint8_t> bytes, std::st
             bRepeat = packet & 0x80;
         }
         run = std::min(run, count - done);
-        const std::size_t needed = bRepeat ? pixelBytes : run * pixelBytes;
-        if (at + needed > bytes.size()) {
+        const std::size_t size = bRepeat ? pixelBytes : run * pixelBytes;
+        if (at + size > bytes.size()) {
             error = "truncated TGA pixel data";
             return std::nullopt;
         }
-        for (std::size_t i = 0; i < run; ++i) ordered[done + i] = readPixel(bRepeat ? at : at + i * pixelBytes);
-        at += needed;
+        for (std::size_t i = 0; i < run; ++i)
+            store(done + i, bRepeat ? at : at + i * pixelBytes);
+        at += size;
         done += run;
     }
-    const bool bTopDown = descriptor & 0x20;
-    const bool bRightToLeft = descriptor & 0x10;
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            const int sourceY = bTopDown ? y : height - 1 - y;
-            const int sourceX = bRightToLeft ? width - 1 - x : x;
-            image.at(x, y) = ordered[static_cast<std::size_t>(sourceY) * width + sourceX];
-        }
     return image;
 }
 
-std::optional<MemoryImageFile> decodeBmp(std::span<const uint8_t> bytes, std::string& error) {
+std::optional<MemoryImageFile> decodeBmp(std::span<const uint8_t> bytes, int maxDimension,
+                                         std::string& error) {
     constexpr std::size_t FILEHEADER = 14;
     if (bytes.size() < FILEHEADER + 40) {
         error = "truncated BMP header";
@@ -103,16 +129,12 @@ std::optional<MemoryImageFile> decodeBmp(std::span<const uint8_t> bytes, std::st
         error = "unsupported BMP kind (only uncompressed 24/32-bit)";
         return std::nullopt;
     }
-    if (!validSize(width, height)) {
-        error = "bad BMP size";
-        return std::nullopt;
-    }
+    if (!checkSize("BMP", width, height, maxDimension, error)) return std::nullopt;
     const std::size_t pixelBytes = bits / 8u;
     const std::size_t stride = (static_cast<std::size_t>(width) * pixelBytes + 3) & ~std::size_t(3);
-    if (dataOffset > bytes.size() || stride * static_cast<std::size_t>(height) > bytes.size() - dataOffset) {
-        error = "truncated BMP pixel data";
+    if (!checkEnoughData("BMP", width, height, dataOffset < bytes.size() ? bytes.size() - dataOffset : 0,
+                         stride * static_cast<std::size_t>(height), error))
         return std::nullopt;
-    }
     MemoryImageFile image(width, static_cast<int>(height));
     bool bAnyAlpha = false;
     for (int y = 0; y < image.height; ++y) {
@@ -131,9 +153,13 @@ std::optional<MemoryImageFile> decodeBmp(std::span<const uint8_t> bytes, std::st
     return image;
 }
 
-std::optional<MemoryImageFile> decodeJpegImage(std::span<const uint8_t> bytes, std::string& error) {
-    const std::optional<platform::RgbImage> rgb = platform::decodeJpeg(bytes, error);
-    if (!rgb) return std::nullopt;
+std::optional<MemoryImageFile> decodeJpegImage(std::span<const uint8_t> bytes, int maxDimension,
+                                               std::string& error) {
+    const std::optional<platform::RgbImage> rgb = platform::decodeJpeg(bytes, maxDimension, error);
+    if (!rgb) {
+        error = "bad JPEG: " + error;
+        return std::nullopt;
+    }
     MemoryImageFile image(rgb->width, rgb->height);
     for (std::size_t i = 0; i < image.pixels.size(); ++i)
         image.pixels[i] = argb(0xFF, rgb->rgb[i * 3], rgb->rgb[i * 3 + 1], rgb->rgb[i * 3 + 2]);
@@ -145,10 +171,11 @@ std::optional<MemoryImageFile> decodeJpegImage(std::span<const uint8_t> bytes, s
 MemoryImageFile::MemoryImageFile(int w, int h)
     : width(w), height(h), pixels(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), 0) {}
 
-std::optional<MemoryImageFile> MemoryImageFile::decode(std::span<const uint8_t> bytes, std::string& error) {
-    if (isJpeg(bytes)) return decodeJpegImage(bytes, error);
-    if (isBmp(bytes)) return decodeBmp(bytes, error);
-    return decodeTga(bytes, error);
+std::optional<MemoryImageFile> MemoryImageFile::decode(std::span<const uint8_t> bytes, std::string& error,
+                                                       int maxDimension) {
+    if (isJpeg(bytes)) return decodeJpegImage(bytes, maxDimension, error);
+    if (isBmp(bytes)) return decodeBmp(bytes, maxDimension, error);
+    return decodeTga(bytes, maxDimension, error);
 }
 
 std::vector<uint8_t> MemoryImageFile::encodeJpeg(int quality) const {

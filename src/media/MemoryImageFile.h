@@ -10,11 +10,15 @@
 /// run-length, 24 and 32 bits, either origin), BMP (24 and 32 bits) and JPEG; writes JPEG and TGA.
 class MemoryImageFile {
 public:
-    static constexpr int MAXDIMENSION = 16384;
+    /// The largest width and height decoded when the renderer tells no limit of its own.
+    static constexpr int MAXDIMENSION = 8192;
 
     /// Decodes by content (not by name); a corrupt or unsupported file gives nothing and
-    /// a one-line reason in `error`. Never reads outside `bytes`.
-    static std::optional<MemoryImageFile> decode(std::span<const uint8_t> bytes, std::string& error);
+    /// a one-line reason in `error`. Never reads outside `bytes`. A picture wider or taller
+    /// than `maxDimension`, or whose data cannot fill its declared size, is refused before
+    /// its pixels are allocated.
+    static std::optional<MemoryImageFile> decode(std::span<const uint8_t> bytes, std::string& error,
+                                                 int maxDimension = MAXDIMENSION);
 
     MemoryImageFile(int width, int height);
 

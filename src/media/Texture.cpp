@@ -70,13 +70,13 @@ bool Texture::parseFrames(const MemoryIniFile& ini, int imageWidth, int imageHei
     }
 }
 
-Texture::Picture Texture::loadPicture(const WideString& path) {
+Texture::Picture Texture::loadPicture(const WideString& path, int maxDimension) {
     FileManager* files = FileManager::get();
     VEK_ASSERT(files != nullptr);
     const std::optional<std::vector<uint8_t>> bytes = files->open(path);
     if (!bytes) VEK_ERROR(u"Could not open texture '%s'.", path);
     std::string reason;
-    std::optional<MemoryImageFile> image = MemoryImageFile::decode(*bytes, reason);
+    std::optional<MemoryImageFile> image = MemoryImageFile::decode(*bytes, reason, maxDimension);
     if (!image) VEK_ERROR(u"Could not read texture '%s': %s", path, fromUtf8(reason));
     Picture picture{std::move(*image), {}};
     const WideString listPath = frameListPath(path);
@@ -91,7 +91,7 @@ Texture::Picture Texture::loadPicture(const WideString& path) {
 }
 
 Texture::Texture(const WideString& path, int textureFlags)
-    : Texture(runningGraphics(), loadPicture(path), textureFlags) {}
+    : Texture(runningGraphics(), loadPicture(path, runningGraphics().getMaxTextureSize()), textureFlags) {}
 
 Texture::Texture(VekGraphics& device, MemoryImageFile picture, const std::vector<Frame>& frames,
                  int textureFlags)

@@ -70,7 +70,7 @@ class Texture : public VekBase, public Resource {
         MemoryImageFile image;
         std::vector<Frame> frames;
     };
-    static Picture loadPicture(const WideString& path);
+    static Picture loadPicture(const WideString& path, int maxDimension);
     Texture(VekGraphics& graphics, Picture picture, int flags);
     void createSkins(const std::vector<Frame>& frames);
 

@@ -366,6 +366,11 @@ std::unique_ptr<platform::DeviceTexture> VekGraphics::createDeviceTexture(const 
     return texture;
 }
 
+int VekGraphics::getMaxTextureSize() const {
+    const int reported = pDevice ? pDevice->getMaxTextureSize() : 0;
+    return reported > 0 ? reported : MemoryImageFile::MAXDIMENSION;
+}
+
 void VekGraphics::addTexture(Texture& texture) {
     textures.push_back(&texture);
 }

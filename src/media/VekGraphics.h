@@ -151,6 +151,8 @@ class VekGraphics : public ContextRenderer {
 
     // For textures: device pictures, and the list that a device reset walks.
     std::unique_ptr<platform::DeviceTexture> createDeviceTexture(const MemoryImageFile& image);
+    /// The largest picture width and height a texture can have on this device.
+    int getMaxTextureSize() const;
     void addTexture(Texture& texture);
     void removeTexture(Texture& texture);
     platform::RenderDevice& getDevice() { return *pDevice; }

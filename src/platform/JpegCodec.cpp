@@ -3,11 +3,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <jpeglib.h>
+#include <jerror.h>
 
 namespace platform {
 namespace {
-
-constexpr int MAXDIMENSION = 16384;
 
 // libjpeg reports errors by calling error_exit, which must not return: jump back to the caller.
 struct ErrorHandler {
@@ -22,10 +21,45 @@ void onError(j_common_ptr info) {
     std::longjmp(handler->jump, 1);
 }
 
-void onMessage(j_common_ptr, int) {}  // warnings of damaged but decodable files stay quiet
+// Warnings of damaged but decodable files stay quiet; data that ends before the picture does
+// is an error: libjpeg would fill the rest with grey and call it a picture.
+void onMessage(j_common_ptr info, int level) {
+    if (level < 0 && info->err->msg_code == JWRN_JPEG_EOF) onError(info);
+}
+
+// Every 8 by 8 block of a Huffman-coded scan that holds the DC coefficients costs at least one
+// bit (its shortest code), so the first scan's blocks set a floor on the data behind its header.
+// Arithmetic coding and scans of AC coefficients alone (with end-of-band runs) can be far smaller.
+unsigned long long minimumScanBytes(const jpeg_decompress_struct& info) {
+    if (info.arith_code || info.Ss != 0) return 0;
+    unsigned long long blocks = 0;
+    for (int i = 0; i < info.comps_in_scan; ++i)
+        blocks += static_cast<unsigned long long>(info.cur_comp_info[i]->width_in_blocks) *
+                  info.cur_comp_info[i]->height_in_blocks;
+    return blocks / 8;
+}
+
+// Before anything of the picture's size is allocated: within `maxDimension` and enough data.
+bool checkDeclaredSize(const jpeg_decompress_struct& info, int maxDimension, ErrorHandler& handler) {
+    const auto limit = static_cast<JDIMENSION>(maxDimension);
+    if (info.image_width > limit || info.image_height > limit) {
+        std::snprintf(handler.message, sizeof handler.message,
+                      "declares %u x %u pixels, more than the largest picture (%d)", info.image_width,
+                      info.image_height, maxDimension);
+        return false;
+    }
+    const unsigned long long needed = minimumScanBytes(info);
+    if (info.src->bytes_in_buffer < needed) {
+        std::snprintf(handler.message, sizeof handler.message,
+                      "declares %u x %u pixels but holds too little data for them (at least %llu bytes)",
+                      info.image_width, info.image_height, needed);
+        return false;
+    }
+    return true;
+}
 
 // Kept free of C++ objects with destructors: a longjmp may leave it at any libjpeg call.
-bool decodeInto(std::span<const uint8_t> bytes, RgbImage& out, ErrorHandler& handler) {
+bool decodeInto(std::span<const uint8_t> bytes, int maxDimension, RgbImage& out, ErrorHandler& handler) {
     jpeg_decompress_struct info;
     info.err = jpeg_std_error(&handler.manager);
     handler.manager.error_exit = onError;
@@ -37,10 +71,13 @@ bool decodeInto(std::span<const uint8_t> bytes, RgbImage& out, ErrorHandler& han
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, const_cast<unsigned char*>(bytes.data()), static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&info, TRUE);
+    if (!checkDeclaredSize(info, maxDimension, handler)) {
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
     info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);
-    if (info.output_width == 0 || info.output_height == 0 || info.output_width > MAXDIMENSION ||
-        info.output_height > MAXDIMENSION || info.output_components != 3) {
+    if (info.output_width == 0 || info.output_height == 0 || info.output_components != 3) {
         std::snprintf(handler.message, sizeof handler.message, "unsupported size or colour layout");
         jpeg_destroy_decompress(&info);
         return false;
@@ -88,14 +125,14 @@ bool encodeInto(const RgbImage& image, int quality, unsigned char*& buffer, unsi
 
 }  // namespace
 
-std::optional<RgbImage> decodeJpeg(std::span<const uint8_t> bytes, std::string& error) {
+std::optional<RgbImage> decodeJpeg(std::span<const uint8_t> bytes, int maxDimension, std::string& error) {
     if (bytes.size() < 4) {
         error = "file too short";
         return std::nullopt;
     }
     RgbImage image;
     ErrorHandler handler{};
-    if (!decodeInto(bytes, image, handler)) {
+    if (!decodeInto(bytes, maxDimension, image, handler)) {
         error = handler.message;
         return std::nullopt;
     }

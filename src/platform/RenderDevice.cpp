@@ -1,5 +1,6 @@
 #include "platform/RenderDevice.h"
 #include <SDL.h>
+#include <algorithm>
 
 namespace platform {
 
@@ -77,6 +78,12 @@ std::unique_ptr<DeviceTexture> RenderDevice::createTexture(int width, int height
         return nullptr;
     }
     return std::unique_ptr<DeviceTexture>(new DeviceTexture(texture, width, height, renderTarget));
+}
+
+int RenderDevice::getMaxTextureSize() const {
+    SDL_RendererInfo info{};
+    if (SDL_GetRendererInfo(pRenderer, &info) != 0) return 0;
+    return std::min(info.max_texture_width, info.max_texture_height);
 }
 
 bool RenderDevice::upload(DeviceTexture& texture, std::span<const uint32_t> argb) {

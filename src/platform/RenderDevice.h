@@ -64,6 +64,8 @@ class RenderDevice {
     /// An empty texture of that size, or null (with the reason logged by the caller through
     /// `lastError`) when the device refuses it.
     std::unique_ptr<DeviceTexture> createTexture(int width, int height, bool renderTarget);
+    /// The largest texture width and height the device takes; 0 when it does not say.
+    int getMaxTextureSize() const;
     /// Copies ARGB pixels (top row first, `width` per row) into the whole texture.
     bool upload(DeviceTexture& texture, std::span<const uint32_t> argb);
 
