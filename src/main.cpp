@@ -9,6 +9,7 @@
 #include "menus/GameMenuScreens.h"
 #include "platform/CrashHandler.h"
 #include "platform/PlatformWindow.h"
+#include "platform/ProcessSetup.h"
 #include "platform/SingleInstanceLock.h"
 
 namespace {
@@ -25,6 +26,7 @@ std::string lockFilePath() { return toUtf8(getUserFilesFolder() + u"/" + BUILD_I
 }  // namespace
 
 int main(int argc, char** argv) {
+    platform::prepareProcess();
     setProgramArguments(argc, argv);
     installCrashFiles();
     const auto options = parseCommandLine(getProgramArguments());
@@ -33,9 +35,14 @@ int main(int argc, char** argv) {
         return 2;
     }
     platform::SingleInstanceLock instanceLock(lockFilePath());
-    if (!instanceLock.isHeld()) {
+    if (instanceLock.getState() == platform::SingleInstanceLock::State::HeldElsewhere) {
         std::fprintf(stderr, "Another copy is running already.\n");
         return 0;
+    }
+    if (!instanceLock.isHeld()) {
+        std::fprintf(stderr, "Could not use the user-data folder %s: %s\n", toUtf8(getUserFilesFolder()).c_str(),
+                     instanceLock.getError().c_str());
+        return 1;
     }
     std::string error;
     auto window = platform::PlatformWindow::open(WINDOW_CAPTION, 50, 50, 100, 100, error);

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <span>
 #include <sys/stat.h>
 #include "core/AppEnvironment.h"
@@ -75,6 +76,31 @@ std::optional<std::vector<uint8_t>> FileManager::open(WideStringView path) const
 std::optional<std::vector<uint8_t>> FileManager::openDisk(WideStringView path) {
     std::string error;
     return platform::readFile(toUtf8(diskPath(path)), MAX_DISK_FILE_BYTES, error);
+}
+
+WideString FileManager::describe(WideStringView path) const {
+    if (!readsArchives()) return stringf(u"'%s'", diskPath(path));
+    WideString searched;
+    for (const auto& archive : archives) {
+        if (archive->find(path)) return stringf(u"'%s' in the archive '%s'", path, archive->getPath());
+        searched += stringf(searched.empty() ? u"'%s'" : u", '%s'", archive->getPath());
+    }
+    return stringf(u"'%s' (in none of the archives %s)", path, searched);
+}
+
+WideString FileManager::describeFile(WideStringView path) {
+    if (const FileManager* files = get()) return files->describe(path);
+    return stringf(u"'%s'", diskPath(path));
+}
+
+void FileManager::keepAsBad(WideStringView path) {
+    const WideString badPath = WideString(path) + u".bad";
+    std::error_code error;
+    std::filesystem::rename(toUtf8(path), toUtf8(badPath), error);
+    if (error)
+        VEK_LOG(u"Could not keep '%s' as '%s': %s.", path, badPath, fromUtf8(error.message()));
+    else
+        VEK_LOG(u"Kept the unreadable '%s' as '%s'; using defaults.", path, badPath);
 }
 
 bool FileManager::exists(WideStringView path) const {

@@ -35,6 +35,14 @@ public:
     std::optional<std::vector<uint8_t>> open(WideStringView path) const;
     /// The whole file from the disk; nullopt when it is missing, unreadable or over 1 GiB.
     static std::optional<std::vector<uint8_t>> openDisk(WideStringView path);
+    /// Where `open` reads `path` from, for messages: "'<path>' in the archive '<archive>'",
+    /// "'<path>' (in none of the archives '<archive>', ...)" or "'<disk path>'".
+    WideString describe(WideStringView path) const;
+    /// The same through the running file manager; the disk path when there is none.
+    static WideString describeFile(WideStringView path);
+    /// Renames a damaged user file to "<path>.bad", replacing an older one, so that the
+    /// defaults saved later never overwrite the only copy of what the user had. Logged.
+    static void keepAsBad(WideStringView path);
     /// True when `open` would find the file.
     bool exists(WideStringView path) const;
     static bool existsDisk(WideStringView path);

@@ -3,6 +3,7 @@
 #include <ctime>
 #include "core/AppEnvironment.h"
 #include "core/StringUtil.h"
+#include "platform/FileIo.h"
 #include "platform/Paths.h"
 
 namespace {
@@ -26,8 +27,9 @@ WideString utcDate() {
 }  // namespace
 
 Logger::Logger(const WideString& logPath, bool bAppend) : path(logPath), lastLineMs(nowMs()) {
-    file = std::fopen(toUtf8(path).c_str(), bAppend ? "ab" : "wb");
-    if (!file) std::fprintf(stderr, "Could not open the log file %s\n", toUtf8(path).c_str());
+    std::string error;
+    file = platform::openForWriting(toUtf8(path), bAppend, error);
+    if (!file) std::fprintf(stderr, "No log: %s\n", error.c_str());
     activeLogger = this;
     writeHeader();
 }

@@ -14,7 +14,8 @@ std::optional<std::vector<uint8_t>> readThroughEngine(WideStringView path) {
 MemoryFile::MemoryFile(WideStringView path, uint32_t flags) {
     auto content = readThroughEngine(path);
     if (!content) {
-        if (flags & MEMORYFILE_REQUIRED) VEK_ERROR(u"Could not open the file '%s'.", path);
+        if (flags & MEMORYFILE_REQUIRED)
+            VEK_ERROR(u"Could not open the file %s.", FileManager::describeFile(path));
         return;
     }
     bytes = std::move(*content);

@@ -16,26 +16,55 @@ MemoryIniFile::MemoryIniFile(WideStringView text) {
 }
 
 MemoryIniFile MemoryIniFile::fromUtf8Bytes(std::span<const uint8_t> bytes) {
-    std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
-    return MemoryIniFile(fromUtf8(text));
+    return MemoryIniFile(fromUtf8(withoutByteOrderMark(bytes)));
 }
 
-void MemoryIniFile::parseLine(WideStringView rawLine, Section*& current) {
+std::optional<MemoryIniFile> MemoryIniFile::fromWellFormedUtf8Bytes(std::span<const uint8_t> bytes,
+                                                                    int& badLine) {
+    std::string_view text = withoutByteOrderMark(bytes);
+    MemoryIniFile ini;
+    Section* current = &ini.sections.front();
+    for (badLine = 1;; ++badLine) {
+        const std::size_t end = std::min(text.find('\n'), text.size());
+        const std::string_view line = text.substr(0, end);
+        if (!isCleanText(line) || !ini.parseLine(fromUtf8(line), current)) return std::nullopt;
+        if (end == text.size()) return ini;
+        text.remove_prefix(end + 1);
+    }
+}
+
+std::string_view MemoryIniFile::withoutByteOrderMark(std::span<const uint8_t> bytes) {
+    std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+    return text;
+}
+
+bool MemoryIniFile::isCleanText(std::string_view line) {
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    const bool bControl = std::any_of(line.begin(), line.end(), [](char c) {
+        return (static_cast<unsigned char>(c) < 0x20 && c != '\t') || c == 0x7F;
+    });
+    // Decoding replaces every malformed sequence, so only valid UTF-8 comes back the same.
+    return !bControl && toUtf8(fromUtf8(line)) == line;
+}
+
+bool MemoryIniFile::parseLine(WideStringView rawLine, Section*& current) {
     const WideString line = trim(rawLine);
-    if (line.empty() || line[0] == u';' || line[0] == u'#') return;
+    if (line.empty() || line[0] == u';' || line[0] == u'#') return true;
     if (line.front() == u'[' && line.back() == u']' && line.size() >= 2) {
-        current = &sectionFor(trim(WideStringView(line).substr(1, line.size() - 2)));
-        return;
+        const WideString name = trim(WideStringView(line).substr(1, line.size() - 2));
+        current = &sectionFor(name);
+        return !name.empty();
     }
     const std::size_t equals = line.find(u'=');
-    if (equals == WideString::npos) return;
+    if (equals == WideString::npos) return false;
     const WideString name = trim(WideStringView(line).substr(0, equals));
-    if (name.empty()) return;
+    if (name.empty()) return false;
     const auto existing = std::find_if(current->keys.begin(), current->keys.end(),
                                        [&](const Key& key) { return sameName(key.name, name); });
     if (existing == current->keys.end())
         current->keys.push_back(Key{name, trim(WideStringView(line).substr(equals + 1))});
+    return true;
 }
 
 const MemoryIniFile::Section* MemoryIniFile::findSection(WideStringView name) const {

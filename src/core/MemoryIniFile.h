@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string_view>
 #include <vector>
 #include "core/WideString.h"
 
@@ -17,6 +18,10 @@ public:
     explicit MemoryIniFile(WideStringView text);
     /// From the bytes of a settings file: UTF-8, with or without a byte-order mark.
     static MemoryIniFile fromUtf8Bytes(std::span<const uint8_t> bytes);
+    /// The same, only when the whole text is well formed: valid UTF-8 without control
+    /// characters, every line blank, a comment, "[name]" or "name=value". Nullopt otherwise,
+    /// with the number of the first bad line (1 = the first) in `badLine`.
+    static std::optional<MemoryIniFile> fromWellFormedUtf8Bytes(std::span<const uint8_t> bytes, int& badLine);
 
     bool hasKey(WideStringView section, WideStringView key) const;
     /// The value, or "" when the key is absent.
@@ -40,7 +45,10 @@ private:
 
     const Section* findSection(WideStringView name) const;
     Section& sectionFor(WideStringView name);
-    void parseLine(WideStringView line, Section*& current);
+    static std::string_view withoutByteOrderMark(std::span<const uint8_t> bytes);
+    static bool isCleanText(std::string_view line);
+    /// Takes what the line says; false when it is not well formed.
+    bool parseLine(WideStringView line, Section*& current);
 
     std::vector<Section> sections{Section{}};  // the unnamed section is always the first
 };

@@ -4,7 +4,7 @@
 
 /// The settings that ship with the program: an INI file in the program folder, named after the
 /// build identifier, read once at start-up. The file and every key are required; anything
-/// missing is fatal, so a broken installation stops at once with a clear message.
+/// missing is fatal, so a broken installation stops at once with a clear message naming the file.
 class StaticSettings {
 public:
     explicit StaticSettings(const WideString& path = defaultPath());
@@ -22,5 +22,6 @@ private:
     int requireInt(WideStringView section, WideStringView key) const;
     WideString requireWebHost(WideStringView section, WideStringView key) const;
 
+    WideString path;
     MemoryIniFile ini;
 };

@@ -8,17 +8,30 @@
 
 namespace {
 
+// The file holds a few hundred bytes; anything much larger is damage, not settings.
+constexpr uint64_t MAX_SETTINGS_BYTES = 64 * 1024;
+
 WideString intText(int value) { return stringf(u"%d", value); }
 
 }  // namespace
 
 UserSettings::UserSettings(WideString settingsPath) : path(std::move(settingsPath)) {
-    const auto bytes = FileManager::openDisk(path);
-    if (!bytes) {
+    if (!FileManager::existsDisk(path)) {
         VEK_LOG(u"No user settings in '%s'; using defaults.", path);
         return;
     }
-    ini = MemoryIniFile::fromUtf8Bytes(*bytes);
+    std::string reason;
+    const auto bytes = platform::readFile(toUtf8(path), MAX_SETTINGS_BYTES, reason);
+    int badLine = 0;
+    std::optional<MemoryIniFile> read;
+    if (bytes) read = MemoryIniFile::fromWellFormedUtf8Bytes(*bytes, badLine);
+    if (read) {
+        ini = std::move(*read);
+        return;
+    }
+    VEK_LOG(u"The user settings '%s' are damaged (%s).", path,
+            bytes ? stringf(u"line %d", badLine) : fromUtf8(reason));
+    FileManager::keepAsBad(path);
 }
 
 WideString UserSettings::defaultPath() {

@@ -5,7 +5,9 @@
 /// The user's engine settings: an INI file in the user-data folder, named after the build
 /// identifier, with one section per engine class (its registered name). A key that is missing
 /// or unreadable is set to the caller's default and read back, so the next save writes it out.
-/// A missing or damaged file starts empty; saving replaces the file atomically. Main thread only.
+/// A missing file starts empty. A damaged one (a line that does not parse, text that is not
+/// UTF-8, or over 64 KiB) is kept as "<name>.bad" and the settings start empty too, so nothing
+/// of it is ever written back. Saving replaces the file atomically. Main thread only.
 ///
 ///     defaultLanguage = settings.getInt(u"Vek", u"defaultLanguage", -2);
 ///     ...

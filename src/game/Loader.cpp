@@ -253,6 +253,8 @@ void Loader::fontRes(WideStringView resName, WideStringView prefix, WideStringVi
                                     tableName);
     files().useWad(archive);
     if (resources().find(stringf(u"%s1", resName), false)) return;
-    if (page == FALLBACK_CODE_PAGE) VEK_ERROR(u"Could not find any 8-bit glyphs for font '%s'", fontName);
+    if (page == FALLBACK_CODE_PAGE)
+        VEK_ERROR(u"Could not find any 8-bit glyphs for font '%s' in the archive '%s.%s'", fontName, archive,
+                  page);
     fontRes(resName, prefix, fontName, FALLBACK_CODE_PAGE);
 }

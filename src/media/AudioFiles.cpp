@@ -11,5 +11,5 @@ std::shared_ptr<const std::vector<uint8_t>> readAudioFile(WideStringView path) {
 void verifyAudioFile(WideStringView path) {
     const FileManager* files = FileManager::get();
     if (!(files ? files->exists(path) : FileManager::existsDisk(path)))
-        VEK_ERROR(u"Could not open the file '%s'.", path);
+        VEK_ERROR(u"Could not open the file %s.", FileManager::describeFile(path));
 }

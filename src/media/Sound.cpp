@@ -1,5 +1,6 @@
 #include "media/Sound.h"
 #include <algorithm>
+#include "core/FileManager.h"
 #include "core/GameRandom.h"
 #include "core/Logger.h"
 #include "core/StringUtil.h"
@@ -31,7 +32,8 @@ void Sound::load() {
     auto decoded = std::make_shared<PcmData>();
     std::string error;
     if (decodeSample(readAudioFile(path), *decoded, error)) pcm = std::move(decoded);
-    else VEK_LOG(u"Sound '%s' stays silent: %s", path, fromUtf8(error));
+    else
+        VEK_LOG(u"Sound %s stays silent: %s", FileManager::describeFile(path), fromUtf8(error));
 }
 
 void Sound::play() {

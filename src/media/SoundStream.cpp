@@ -1,4 +1,5 @@
 #include "media/SoundStream.h"
+#include "core/FileManager.h"
 #include "core/Logger.h"
 #include "core/StringUtil.h"
 #include "media/AudioFiles.h"
@@ -23,7 +24,9 @@ void SoundStream::load() {
     auto data = readAudioFile(path);
     const platform::VorbisDecoder probe(data);
     if (probe.isOpen()) bytes = std::move(data);
-    else VEK_LOG(u"Music stream '%s' stays silent: Ogg Vorbis: %s", path, fromUtf8(probe.getError()));
+    else
+        VEK_LOG(u"Music stream %s stays silent: Ogg Vorbis: %s", FileManager::describeFile(path),
+                fromUtf8(probe.getError()));
 }
 
 void SoundStream::play() {

@@ -74,19 +74,19 @@ Texture::Picture Texture::loadPicture(const WideString& path, int maxDimension) 
     FileManager* files = FileManager::get();
     VEK_ASSERT(files != nullptr);
     const std::optional<std::vector<uint8_t>> bytes = files->open(path);
-    if (!bytes) VEK_ERROR(u"Could not open texture '%s'.", path);
+    if (!bytes) VEK_ERROR(u"Could not open texture %s.", files->describe(path));
     std::string reason;
     std::optional<MemoryImageFile> image = MemoryImageFile::decode(*bytes, reason, maxDimension);
-    if (!image) VEK_ERROR(u"Could not read texture '%s': %s", path, fromUtf8(reason));
+    if (!image) VEK_ERROR(u"Could not read texture %s: %s", files->describe(path), fromUtf8(reason));
     Picture picture{std::move(*image), {}};
     const WideString listPath = frameListPath(path);
     if (!files->exists(listPath)) return picture;
     const std::optional<std::vector<uint8_t>> listBytes = files->open(listPath);
-    if (!listBytes) VEK_ERROR(u"Could not open the frame list '%s'.", listPath);
+    if (!listBytes) VEK_ERROR(u"Could not open the frame list %s.", files->describe(listPath));
     WideString error;
     if (!parseFrames(MemoryIniFile::fromUtf8Bytes(*listBytes), picture.image.width, picture.image.height,
                      picture.frames, error))
-        VEK_ERROR(u"Bad frame list '%s': %s.", listPath, error);
+        VEK_ERROR(u"Bad frame list %s: %s.", files->describe(listPath), error);
     return picture;
 }
 

@@ -53,8 +53,9 @@ void writeSignalLine(int descriptor, int signalNumber) {
     writeText(descriptor, line);
 }
 
+// Every open here is non-blocking: a named pipe in a file's place must not hang a dying process.
 void writeBacktrace(int signalNumber) {
-    const int file = ::open(backtracePath, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const int file = ::open(backtracePath, O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0644);
     if (file < 0) return;
     writeSignalLine(file, signalNumber);
     void* frames[MAX_FRAMES];
@@ -64,16 +65,16 @@ void writeBacktrace(int signalNumber) {
 }
 
 void appendToLog(int signalNumber) {
-    const int file = ::open(logPath, O_WRONLY | O_APPEND | O_CLOEXEC);
+    const int file = ::open(logPath, O_WRONLY | O_APPEND | O_NONBLOCK | O_CLOEXEC);
     if (file < 0) return;
     writeSignalLine(file, signalNumber);
     ::close(file);
 }
 
 void copyLog() {
-    const int from = ::open(logPath, O_RDONLY | O_CLOEXEC);
+    const int from = ::open(logPath, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (from < 0) return;
-    const int to = ::open(logCopyPath, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const int to = ::open(logCopyPath, O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0644);
     if (to >= 0) {
         char buffer[4096];
         ssize_t got = 0;

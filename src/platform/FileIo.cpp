@@ -69,7 +69,10 @@ bool writeFileAtomically(const std::filesystem::path& path, std::span<const uint
                          std::string& error) {
     std::filesystem::path temp = path;
     temp += ".tmp";
-    Descriptor file(::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+    // A fresh file of our own: whatever an earlier run left under that name (a pipe would block
+    // the open) goes first.
+    ::unlink(temp.c_str());
+    Descriptor file(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
     if (file.fd < 0) {
         error = failure("Could not create", temp);
         return false;
@@ -93,8 +96,36 @@ bool writeFileAtomically(const std::filesystem::path& path, std::span<const uint
     return true;
 }
 
+std::FILE* openForWriting(const std::filesystem::path& path, bool bAppend, std::string& error) {
+    // Without O_NONBLOCK, opening a named pipe waits for a reader that may never come.
+    Descriptor file(
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC | (bAppend ? O_APPEND : 0), 0644));
+    struct stat info {};
+    if (file.fd < 0 || ::fstat(file.fd, &info) != 0) {
+        error = failure("Could not open", path);
+        return nullptr;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        error = "Could not open " + path.string() + ": not a regular file";
+        return nullptr;
+    }
+    if ((!bAppend && ::ftruncate(file.fd, 0) != 0) ||
+        ::fcntl(file.fd, F_SETFL, bAppend ? O_APPEND : 0) != 0) {
+        error = failure("Could not prepare", path);
+        return nullptr;
+    }
+    std::FILE* stream = ::fdopen(file.fd, bAppend ? "ab" : "wb");
+    if (!stream) {
+        error = failure("Could not open", path);
+        return nullptr;
+    }
+    file.release();
+    return stream;
+}
+
 std::optional<ReadOnlyFile> ReadOnlyFile::open(const std::filesystem::path& path, std::string& error) {
-    Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // O_NONBLOCK: a named pipe in the file's place opens at once and is then refused below.
+    Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     struct stat info {};
     if (file.fd < 0 || ::fstat(file.fd, &info) != 0) {
         error = failure("Could not open", path);

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <span>
@@ -18,6 +19,11 @@ std::optional<std::vector<uint8_t>> readFile(const std::filesystem::path& path, 
 /// False (with `error` set) when any step fails; `path` is then untouched.
 bool writeFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes,
                          std::string& error);
+
+/// Opens a regular file for writing, created when missing, emptied or (with `bAppend`) added to,
+/// without ever waiting: a named pipe, a device or a folder in its place is refused. Null (with
+/// `error` set) on failure; the caller closes the stream.
+std::FILE* openForWriting(const std::filesystem::path& path, bool bAppend, std::string& error);
 
 /// "<strerror> (errno <n>)" for the current errno.
 std::string errnoText();

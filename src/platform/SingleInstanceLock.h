@@ -1,5 +1,6 @@
 #pragma once
 #include <filesystem>
+#include <string>
 
 namespace platform {
 
@@ -8,19 +9,27 @@ namespace platform {
 /// however it ends, so a crash never leaves a stale lock behind.
 class SingleInstanceLock {
 public:
+    enum class State {
+        Held,          ///< this object holds the lock
+        HeldElsewhere, ///< another process holds it
+        Unavailable,   ///< the lock file cannot be made or locked (see `getError`)
+    };
+
     /// Creates the file when missing and tries to take the lock without waiting.
     explicit SingleInstanceLock(const std::filesystem::path& file);
     ~SingleInstanceLock();
     SingleInstanceLock(const SingleInstanceLock&) = delete;
     SingleInstanceLock& operator=(const SingleInstanceLock&) = delete;
 
-    /// True when this object holds the lock; false when another holder has it or the file
-    /// could not be opened.
-    bool isHeld() const { return bHeld; }
+    State getState() const { return state; }
+    bool isHeld() const { return state == State::Held; }
+    /// Why the lock is unavailable, naming the file; empty otherwise.
+    const std::string& getError() const { return error; }
 
 private:
     int descriptor = -1;
-    bool bHeld = false;
+    State state = State::Unavailable;
+    std::string error;
 };
 
 }  // namespace platform

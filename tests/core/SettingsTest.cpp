@@ -58,11 +58,12 @@ TEST(StaticSettingsDeathTest, AMissingFileOrKeyIsFatal) {
         {"[Language]\nsingleLanguage=-1\nlanguageMask=\n[Graphics]\nhq2x=1\n[Online]\nhost=ftp://x\n",
          "Key 'host' in section 'Online' is not a web address: 'ftp://x'."},
     };
+    const std::string path = (home.path() / "static.ini").string();
     for (const auto& [text, message] : cases) {
-        writeText(home.path() / "static.ini", text);
-        EXPECT_EXIT(StaticSettings(fromUtf8((home.path() / "static.ini").string())),
-                    testing::ExitedWithCode(1),
-                    literalPattern("Error: " + message + "\n Function: StaticSettings::"));
+        writeText(path, text);
+        EXPECT_EXIT(StaticSettings(fromUtf8(path)), testing::ExitedWithCode(1),
+                    literalPattern("Error: " + message + "\n Settings file: " + path +
+                                   "\n Function: StaticSettings::"));
     }
 }
 

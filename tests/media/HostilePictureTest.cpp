@@ -1,6 +1,13 @@
 #include <gtest/gtest.h>
 #include <algorithm>
+#include "FileTestSupport.h"
+#include "GraphicsTestSupport.h"
+#include "TempDataHome.h"
+#include "core/FileManager.h"
+#include "core/StringUtil.h"
+#include "core/WadWriter.h"
 #include "media/MemoryImageFile.h"
+#include "media/Texture.h"
 
 namespace {
 
@@ -81,4 +88,31 @@ TEST(HostilePictures, AnythingStartingLikeAJpegIsReadAsOneAndMustBeWhole) {
     }
     std::string error;
     EXPECT_TRUE(MemoryImageFile::decode(whole, error)) << error;
+}
+
+TEST(HostilePicturesDeathTest, TextureErrorsNameTheArchiveAndTheEntry) {
+    TempDataHome home;
+    const std::string archive = (home.path() / "game.dat").string();
+    WadWriter writer(1);
+    WideString error;
+    const std::string frames = "[Skin 0]\nwidth=32\nheight=32\n";
+    ASSERT_TRUE(writer.addEntry(u"bad.tga", {0x00, 0x00, 0x03, 0x01}, error));
+    ASSERT_TRUE(writer.addEntry(u"framed.tga", MemoryImageFile(16, 16).encodeTga(), error));
+    ASSERT_TRUE(writer.addEntry(u"framed.ini", Bytes(frames.begin(), frames.end()), error));
+    ASSERT_TRUE(writer.write(fromUtf8(archive), error));
+    const std::pair<const char16_t*, std::string> cases[] = {
+        {u"bad.tga", "Could not read texture 'bad.tga' in the archive '" + archive + "': "},
+        {u"framed.tga", "Bad frame list 'framed.ini' in the archive '" + archive + "': "},
+        {u"gone.tga", "Could not open texture 'gone.tga' (in none of the archives '" + archive + "')."},
+    };
+    for (const auto& [entry, message] : cases) {
+        EXPECT_DEATH(
+            {
+                GraphicsFixture fixture;
+                FileManager files;
+                files.useWad(fromUtf8(archive));
+                Texture texture(entry, 0);
+            },
+            literalPattern(message));
+    }
 }

@@ -1,0 +1,28 @@
+#include "platform/ProcessSetup.h"
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <initializer_list>
+#include <unistd.h>
+
+namespace platform {
+
+namespace {
+
+void openClosedStandardStreams() {
+    for (int descriptor : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (::fcntl(descriptor, F_GETFD) != -1 || errno != EBADF) continue;
+        // open() takes the lowest free number: the closed one.
+        const int opened = ::open("/dev/null", descriptor == STDIN_FILENO ? O_RDONLY : O_WRONLY);
+        if (opened >= 0 && opened != descriptor) ::close(opened);
+    }
+}
+
+} // namespace
+
+void prepareProcess() {
+    openClosedStandardStreams();
+    std::signal(SIGXFSZ, SIG_IGN);
+}
+
+} // namespace platform
