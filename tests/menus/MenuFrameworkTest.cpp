@@ -107,19 +107,29 @@ TEST(ContextMenu, ArrowKeysMoveThePointerOnceTheModeHasSettled) {
     }
 }
 
-TEST(ContextMenu, AMouseMoveOfMoreThanTwoUnitsGivesThePointerBack) {
+TEST(ContextMenu, AMouseMoveOfMoreThanTwoScreenUnitsGivesThePointerBack) {
     MenuRig rig;
-    auto* menu = new ContextMenu();
-    rig.stack->addContext(menu);
+    rig.stack->addContext(new ContextMenu());
     rig.tickStack();
-    for (const auto& [step, mode] :
-         {std::pair{1.f, ContextMenu::NAVIGATION_KEYS}, {3.f, ContextMenu::NAVIGATION_POINTER}}) {
+    VekGraphics& graphics = *rig.f.engine.graphics.graphics;
+    struct Case {
+        int windowWidth;
+        float pixels;
+        int mode;
+    };
+    const Case cases[] = {{640, 1.f, ContextMenu::NAVIGATION_KEYS},
+                          {640, 3.f, ContextMenu::NAVIGATION_POINTER},
+                          {1280, 3.f, ContextMenu::NAVIGATION_KEYS}, // two pixels to a unit
+                          {1280, 5.f, ContextMenu::NAVIGATION_POINTER}};
+    for (const Case& c : cases) {
+        graphics.changePresentationParameters(c.windowWidth, c.windowWidth * 3 / 4, false, true, true, false);
+        graphics.restartDevice();
         ContextMenu::navigationMode = ContextMenu::NAVIGATION_KEYS;
-        rig.pScript->next.mouseX = rig.input->pointer.x + step;
+        rig.pScript->next.mouseX = rig.input->pointer.x + c.pixels;
         rig.pScript->next.mouseY = rig.input->pointer.y;
         rig.pScript->next.bMouseMoved = true;
         rig.tickStack();
-        EXPECT_EQ(ContextMenu::navigationMode, mode) << step;
+        EXPECT_EQ(ContextMenu::navigationMode, c.mode) << c.pixels << " pixels of " << c.windowWidth;
     }
 }
 
@@ -439,25 +449,6 @@ TEST(ContextMenu, ItemsOnAPanelAreHitAndFocusedWhereThePanelPutsThem) {
         rig.pointAt(x, 50.f);
         button->tick(0.0, 1.0 / 30.0);
         EXPECT_EQ(button->hovered, hovered) << x;
-    }
-}
-
-TEST(ContextMenu, TheMouseMoveThatEndsKeyNavigationIsCountedInScreenUnits) {
-    MenuRig rig;
-    VekGraphics& graphics = *rig.f.engine.graphics.graphics;
-    graphics.changePresentationParameters(1280, 960, false, true, true, false);
-    graphics.restartDevice();
-    rig.stack->addContext(new ContextMenu());
-    rig.tickStack();
-    // Two window pixels are one screen unit here.
-    for (const auto& [pixels, mode] :
-         {std::pair{3.f, ContextMenu::NAVIGATION_KEYS}, {5.f, ContextMenu::NAVIGATION_POINTER}}) {
-        ContextMenu::navigationMode = ContextMenu::NAVIGATION_KEYS;
-        rig.pScript->next.mouseX = rig.input->pointer.x + pixels;
-        rig.pScript->next.mouseY = rig.input->pointer.y;
-        rig.pScript->next.bMouseMoved = true;
-        rig.tickStack();
-        EXPECT_EQ(ContextMenu::navigationMode, mode) << pixels;
     }
 }
 
