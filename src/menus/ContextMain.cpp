@@ -9,7 +9,9 @@
 #include "game/Global.h"
 #include "media/VekGraphics.h"
 #include "media/VekInput.h"
+#include "menus/ContextCreditsMenu.h"
 #include "menus/ContextHighscores.h"
+#include "menus/ContextOptions.h"
 #include "menus/MenuBackButton.h"
 #include "menus/MenuButton.h"
 #include "menus/MenuInput.h"
@@ -63,8 +65,6 @@ ContextMain::ContextMain() {
     highscoresButton = mainButton(*this, 2, STR_HIGHSCORES);
     optionsButton = mainButton(*this, 3, STR_OPTIONSDOTS);
     creditsButton = mainButton(*this, 4, STR_CREDITS);
-    optionsButton->disabled = true;
-    creditsButton->disabled = true;
     const float cornerX = static_cast<float>(originX) - CORNER_INSET;
     const float cornerY = static_cast<float>(-originY);
     auto* website = new MenuItemLink(cornerX, cornerY, 0.f, text(STR_WEBSITE), text(STR_WEBSITEHINT),
@@ -96,5 +96,7 @@ void ContextMain::checkCrashRequest() {
 void ContextMain::openRequestedScreens() {
     ContextManager& stack = *Global::get()->contextManager;
     if (takeClick(*startButton)) startGame();
+    if (takeClick(*optionsButton)) stack.addContext(new ContextOptions());
     if (takeClick(*highscoresButton)) stack.addContext(new ContextHighscores());
+    if (takeClick(*creditsButton)) stack.addContext(new ContextCreditsMenu());
 }
