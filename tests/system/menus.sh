@@ -17,14 +17,7 @@ unset SDL_VIDEODRIVER
 suppressLibraryLeaks
 shots=0
 
-# Presses the keys in the game's window, one at a time.
-press() {
-    local key
-    for key in "$@"; do
-        xdotool key --window "$window" "$key"
-        sleep 0.3
-    done
-}
+press() { for key in "$@"; do xdotool key --window "$window" "$key"; sleep 0.3; done; }
 
 # Waits until the main menu has been on top $1 times (it saves the user data each time).
 waitForMainMenu() {
@@ -38,7 +31,6 @@ screenshot() {
     [ -n "$copies" ] || return 0
     shots=$((shots + 1))
     press F9
-    local picture
     picture=$(printf '%s/ZV2rmBrumedemo-%04d.jpg' "$folder" "$shots")
     waitFor 50 test -s "$picture" || fail "F9 saved no screenshot of $1"
     cp "$picture" "$(printf '%s/%02d-%s.jpg' "$copies" "$shots" "$1")"
@@ -66,10 +58,8 @@ waitForMainMenu 3
 # From the high-score button down to the credits, then left to the quit button.
 press Down Down Left Return
 waitFor 100 bash -c "! kill -0 $pid 2>/dev/null" || fail "the quit button did not end the program"
-wait "$pid"
-status=$?
+wait "$pid" || fail "the program exited with $?"
 pid=""
-[ "$status" -eq 0 ] || fail "the program exited with $status"
 
 mv "$log" "$scratch/first.log"
 SDL_VIDEODRIVER=offscreen "$program" --frames 30 2>"$scratch/stderr" || fail "the second start failed"
