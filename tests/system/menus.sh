@@ -50,6 +50,7 @@ waitForMainMenu 2
 screenshot main-menu
 # Key navigation from the middle of the screen: the start button, then the high scores.
 xdotool mousemove --window "$window" 320 240
+sleep 0.5 # keys in the two frames after the mouse took over navigation are ignored
 press Down Down Return
 sleep 0.5
 screenshot high-scores
