@@ -62,6 +62,7 @@ ContextMain::ContextMain() {
     addChild(logo);
     addMenuChild(new PlayerGreeting());
     startButton = mainButton(*this, 1, STR_STARTGAME);
+    startButton->disabled = true;
     highscoresButton = mainButton(*this, 2, STR_HIGHSCORES);
     optionsButton = mainButton(*this, 3, STR_OPTIONSDOTS);
     creditsButton = mainButton(*this, 4, STR_CREDITS);
@@ -95,7 +96,6 @@ void ContextMain::checkCrashRequest() {
 
 void ContextMain::openRequestedScreens() {
     ContextManager& stack = *Global::get()->contextManager;
-    if (takeClick(*startButton)) startGame();
     if (takeClick(*optionsButton)) stack.addContext(new ContextOptions());
     if (takeClick(*highscoresButton)) stack.addContext(new ContextHighscores());
     if (takeClick(*creditsButton)) stack.addContext(new ContextCreditsMenu());

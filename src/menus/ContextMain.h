@@ -13,8 +13,6 @@ class ContextMain : public ContextMenu {
     void tickContents(double t, double dt) override;
     /// Restores the navigation, then saves the profiles and the settings.
     void onActivate(bool first) override;
-    /// Opens what the start button leads to.
-    virtual void startGame() = 0;
 
     MenuButton* startButton;
     MenuButton* highscoresButton;

@@ -4,7 +4,7 @@
 #include "menus/ContextHighscores.h"
 #include "menus/ContextLanguageSelect.h"
 #include "menus/ContextLogo.h"
-#include "menus/ContextMainMenu.h"
+#include "menus/ContextMain.h"
 #include "menus/ContextPopup.h"
 #include "menus/ContextSnowfall.h"
 #include "menus/ContextStarfield.h"
@@ -36,7 +36,7 @@ Context* GameMenuScreens::createCrashReport() {
 }
 
 Context* GameMenuScreens::createMainMenu() {
-    return new ContextMainMenu();
+    return new ContextMain();
 }
 
 Context* GameMenuScreens::createHighscores() {

@@ -4,7 +4,7 @@
 #include "MenuTestSupport.h"
 #include "menus/ContextEnterName.h"
 #include "menus/ContextHighscores.h"
-#include "menus/ContextMainMenu.h"
+#include "menus/ContextMain.h"
 #include "menus/ContextPlayers.h"
 #include "menus/MenuButton.h"
 #include "menus/PlayerGreeting.h"
@@ -136,7 +136,7 @@ TEST(PlayerGreeting, OpensOneScreenAFrame) {
 TEST(ContextMain, SavesOnTopAndCrashesOnRequestOnlyInDevelopment) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     const auto pressCtrlAltX = [](PlayerRig& rig) {
-        rig.stack->addContext(new ContextMainMenu());
+        rig.stack->addContext(new ContextMain());
         rig.tickStack();
         for (int key : {KEY_LCONTROL, KEY_LALT, KEY_X})
             rig.key(key, true);
