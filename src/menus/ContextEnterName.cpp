@@ -1,5 +1,4 @@
 #include "menus/ContextEnterName.h"
-#include "core/Language.h"
 #include "core/StringUtil.h"
 #include "core/Vek.h"
 #include "game/Global.h"
@@ -9,6 +8,7 @@
 #include "menus/Label.h"
 #include "menus/MenuButton.h"
 #include "menus/MenuFrame.h"
+#include "menus/MenuLayout.h"
 #include "menus/MenuInput.h"
 #include "menus/MenuSound.h"
 
@@ -72,13 +72,12 @@ void ContextEnterName::createContents() {
     clearItems();
     getChildren().deleteAll();
     Global& game = *Global::get();
-    const Language& language = Vek::get()->getLanguage();
     const Layout& layout = isTouchInput() ? TOUCH_LAYOUT : KEYBOARD_LAYOUT;
-    addChild(new MenuFrame(0.f, 0.f, 0.f, PANEL_WIDTH, layout.panelHeight, true,
-                           language.getString(STR_ENTERYOURNAME)));
+    addChild(
+        new MenuFrame(0.f, 0.f, 0.f, PANEL_WIDTH, layout.panelHeight, true, menuText(STR_ENTERYOURNAME)));
     nameLabel = new Label(0.f, layout.nameY, 0.f, name, game.fontLarge, WHITE);
     addChild(nameLabel);
-    okButton = new MenuButton(0.f, layout.okY, 0.f, language.getString(STR_OK), {});
+    okButton = new MenuButton(0.f, layout.okY, 0.f, menuText(STR_OK), {});
     okButton->setWidth(OK_WIDTH);
     addMenuChild(okButton);
     if (isTouchInput()) addLetterKeys();

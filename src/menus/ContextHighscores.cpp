@@ -3,15 +3,14 @@
 #include "core/Format.h"
 #include "core/Language.h"
 #include "core/Vek.h"
-#include "game/ContextManager.h"
 #include "game/FormatThousands.h"
 #include "game/Global.h"
 #include "media/Color.h"
 #include "media/FontQuad.h"
 #include "menus/ContextHighscoreOptions.h"
-#include "menus/Label.h"
 #include "menus/MenuBackButton.h"
 #include "menus/MenuButton.h"
+#include "menus/MenuLayout.h"
 
 namespace {
 
@@ -27,38 +26,26 @@ constexpr char16_t EMPTY_NAME[] = u"...";
 constexpr int OPTIONS_WIDTH = 256;
 constexpr int BACK_WIDTH = 160;
 constexpr float CORNER_INSET = 80.f;
-constexpr uint32_t TITLE_COLOUR = 0xFFFFFFFF;
-
-const char16_t* text(StringId id) {
-    return Vek::get()->getLanguage().getString(id);
-}
 
 } // namespace
 
 ContextHighscores::ContextHighscores() {
-    Global& game = *Global::get();
     deleteWhenClosed = true;
-    pPreObject = game.menuBackground;
-    auto* title =
-        new Label(0.f, static_cast<float>(originY), 0.f, text(STR_HIGHSCORES), game.fontLarge, TITLE_COLOUR);
-    title->textFlags |= FontQuad::TEXT_MIDDLE;
-    addChild(title);
+    pPreObject = Global::get()->menuBackground;
+    addMenuTitle(*this, menuText(STR_HIGHSCORES));
     optionsButton = new MenuButton(static_cast<float>(originX) - OPTIONS_WIDTH / 2.f,
-                                   static_cast<float>(-originY), 0.f, text(STR_HIGHSCOREOPTIONSDOTS), {});
+                                   static_cast<float>(-originY), 0.f, menuText(STR_HIGHSCOREOPTIONSDOTS), {});
     optionsButton->setWidth(OPTIONS_WIDTH);
     addMenuChild(optionsButton);
     auto* back = new MenuBackButton(CORNER_INSET - static_cast<float>(originX), static_cast<float>(-originY),
-                                    0.f, text(STR_OK), {});
+                                    0.f, menuText(STR_OK), {});
     back->setWidth(BACK_WIDTH);
     addMenuChild(back);
 }
 
 void ContextHighscores::tickContents(double t, double dt) {
     ContextMenu::tickContents(t, dt);
-    if (optionsButton->clicked) {
-        optionsButton->clicked = false;
-        Global::get()->contextManager->addContext(new ContextHighscoreOptions());
-    }
+    if (takeClick(*optionsButton)) openMenuScreen(new ContextHighscoreOptions());
     const double f = 0.5 + 0.5 * std::sin(PULSE_SPEED * contextTime);
     highlightColour = lerpColor(PULSE_LOW, PULSE_HIGH, static_cast<float>(f));
 }

@@ -2,10 +2,8 @@
 #include "core/AppEnvironment.h"
 #include "core/ErrorManager.h"
 #include "core/Format.h"
-#include "core/Language.h"
 #include "core/Vek.h"
 #include "core/WebHost.h"
-#include "game/ContextManager.h"
 #include "game/Global.h"
 #include "media/VekGraphics.h"
 #include "media/VekInput.h"
@@ -16,6 +14,7 @@
 #include "menus/MenuButton.h"
 #include "menus/MenuInput.h"
 #include "menus/MenuItemLink.h"
+#include "menus/MenuLayout.h"
 #include "menus/MenuLogo.h"
 #include "menus/PlayerGreeting.h"
 
@@ -28,23 +27,13 @@ constexpr int CORNER_BUTTON_WIDTH = 160;
 constexpr float CORNER_INSET = 80.f;
 constexpr char16_t WEBSITE_PATH[] = u"/zv2/index.php?source=%s-%s";
 
-const char16_t* text(StringId id) {
-    return Vek::get()->getLanguage().getString(id);
-}
-
 /// Takes a button of the main column (items below one another, one item spacing apart).
 MenuButton* mainButton(ContextMenu& menu, int row, StringId caption) {
-    auto* button = new MenuButton(0.f, static_cast<float>(-menu.itemSpacing * row), 0.f, text(caption), {});
+    auto* button =
+        new MenuButton(0.f, static_cast<float>(-menu.itemSpacing * row), 0.f, menuText(caption), {});
     button->setWidth(MAIN_BUTTON_WIDTH);
     menu.addMenuChild(button);
     return button;
-}
-
-/// The button's click, read and cleared.
-bool takeClick(MenuButton& button) {
-    const bool clicked = button.clicked;
-    button.clicked = false;
-    return clicked;
 }
 
 } // namespace
@@ -68,11 +57,11 @@ ContextMain::ContextMain() {
     creditsButton = mainButton(*this, 4, STR_CREDITS);
     const float cornerX = static_cast<float>(originX) - CORNER_INSET;
     const float cornerY = static_cast<float>(-originY);
-    auto* website = new MenuItemLink(cornerX, cornerY, 0.f, text(STR_WEBSITE), text(STR_WEBSITEHINT),
+    auto* website = new MenuItemLink(cornerX, cornerY, 0.f, menuText(STR_WEBSITE), menuText(STR_WEBSITEHINT),
                                      webAddress(stringf(WEBSITE_PATH, BUILD_IDENTIFIER, VERSION_TEXT)));
     website->setWidth(CORNER_BUTTON_WIDTH);
     addMenuChild(website);
-    auto* quit = new MenuBackButton(-cornerX, cornerY, 0.f, text(STR_QUIT), {});
+    auto* quit = new MenuBackButton(-cornerX, cornerY, 0.f, menuText(STR_QUIT), {});
     quit->setWidth(CORNER_BUTTON_WIDTH);
     addMenuChild(quit);
 }
@@ -95,8 +84,7 @@ void ContextMain::checkCrashRequest() {
 }
 
 void ContextMain::openRequestedScreens() {
-    ContextManager& stack = *Global::get()->contextManager;
-    if (takeClick(*optionsButton)) stack.addContext(new ContextOptions());
-    if (takeClick(*highscoresButton)) stack.addContext(new ContextHighscores());
-    if (takeClick(*creditsButton)) stack.addContext(new ContextCreditsMenu());
+    if (takeClick(*optionsButton)) openMenuScreen(new ContextOptions());
+    if (takeClick(*highscoresButton)) openMenuScreen(new ContextHighscores());
+    if (takeClick(*creditsButton)) openMenuScreen(new ContextCreditsMenu());
 }

@@ -1,8 +1,6 @@
 #include "menus/ContextPlayers.h"
 #include <cmath>
-#include "core/Language.h"
 #include "core/Vek.h"
-#include "game/ContextManager.h"
 #include "game/Global.h"
 #include "media/FontQuad.h"
 #include "media/VekInput.h"
@@ -11,6 +9,7 @@
 #include "menus/MenuBackButton.h"
 #include "menus/MenuButton.h"
 #include "menus/MenuFrame.h"
+#include "menus/MenuLayout.h"
 #include "menus/MenuInput.h"
 #include "menus/MenuSound.h"
 #include "menus/ProfileListFocus.h"
@@ -31,10 +30,6 @@ constexpr float MARK_X_RTL = 165.f;
 constexpr uint32_t COLOUR_CURRENT = 0xFFFFFFFF;
 constexpr uint32_t COLOUR_OTHER = 0xFFFF8080;
 
-const char16_t* text(StringId id) {
-    return Vek::get()->getLanguage().getString(id);
-}
-
 bool isRightToLeft() {
     return ContextMenu::mirrorSign < 0.f;
 }
@@ -50,12 +45,13 @@ MenuButton* rowButton(ContextMenu& menu, MenuButton* button) {
 ContextPlayers::ContextPlayers() {
     deleteWhenClosed = true;
     playMenuSound(u"pop");
-    addChild(new MenuFrame(0.f, 0.f, 0.f, PANEL_WIDTH, PANEL_HEIGHT, true, text(STR_PLAYERS)));
+    addChild(new MenuFrame(0.f, 0.f, 0.f, PANEL_WIDTH, PANEL_HEIGHT, true, menuText(STR_PLAYERS)));
     addButton = rowButton(
-        *this, new MenuButton(-BUTTON_SPREAD * mirrorSign, BUTTON_ROW_Y, 0.f, text(STR_ADDPLAYER), {}));
-    deleteButton = rowButton(
-        *this, new MenuButton(0.f, BUTTON_ROW_Y, 0.f, text(STR_DELETEPLAYER), {}, {}, text(STR_CONFIRM)));
-    rowButton(*this, new MenuBackButton(BUTTON_SPREAD * mirrorSign, BUTTON_ROW_Y, 0.f, text(STR_DONE), {}));
+        *this, new MenuButton(-BUTTON_SPREAD * mirrorSign, BUTTON_ROW_Y, 0.f, menuText(STR_ADDPLAYER), {}));
+    deleteButton = rowButton(*this, new MenuButton(0.f, BUTTON_ROW_Y, 0.f, menuText(STR_DELETEPLAYER), {}, {},
+                                                   menuText(STR_CONFIRM)));
+    rowButton(*this,
+              new MenuBackButton(BUTTON_SPREAD * mirrorSign, BUTTON_ROW_Y, 0.f, menuText(STR_DONE), {}));
     addMenuChild(new ProfileListFocus());
 }
 
@@ -71,11 +67,9 @@ void ContextPlayers::tickContents(double t, double dt) {
     addButton->disabled = count > MAX_PROFILES_TO_ADD;
     deleteButton->disabled = count < MIN_PROFILES_TO_DELETE;
     ContextMenu::tickContents(t, dt);
-    if (addButton->clicked) {
-        addButton->clicked = false;
-        Global::get()->contextManager->addContext(new ContextEnterName(true));
-    } else if (deleteButton->clicked) {
-        deleteButton->clicked = false;
+    if (takeClick(*addButton)) {
+        openMenuScreen(new ContextEnterName(true));
+    } else if (takeClick(*deleteButton)) {
         profiles.deleteProfile(profiles.currentProfile);
         profiles.onCurrentProfileChanged();
     }

@@ -1,8 +1,6 @@
 #include "menus/PlayerGreeting.h"
 #include "core/Format.h"
-#include "core/Language.h"
 #include "core/Vek.h"
-#include "game/ContextManager.h"
 #include "game/Global.h"
 #include "media/FontQuad.h"
 #include "media/PointerTracker.h"
@@ -11,6 +9,7 @@
 #include "menus/ContextMenu.h"
 #include "menus/ContextPlayers.h"
 #include "menus/Label.h"
+#include "menus/MenuLayout.h"
 #include "menus/MenuInput.h"
 
 namespace {
@@ -21,10 +20,6 @@ constexpr float HOVER_HALF_WIDTH = 100.f;
 constexpr float HOVER_HEIGHT = 36.f; // below the greeting's line
 constexpr uint32_t COLOUR_HOVER = 0xFFFFFFFF;
 constexpr uint32_t COLOUR_NORMAL = 0xFFFF8080;
-
-const Language& language() {
-    return Vek::get()->getLanguage();
-}
 
 } // namespace
 
@@ -40,8 +35,8 @@ PlayerGreeting::PlayerGreeting() {
 }
 
 void PlayerGreeting::setPromptText(int inputMode) {
-    prompt->text = language().getString(inputMode == INPUTMODE_TOUCH ? STR_IOS_CLICKTOCHANGEPLAYERS
-                                                                     : STR_CLICKTOCHANGEPLAYERS);
+    prompt->text =
+        menuText(inputMode == INPUTMODE_TOUCH ? STR_IOS_CLICKTOCHANGEPLAYERS : STR_CLICKTOCHANGEPLAYERS);
 }
 
 void PlayerGreeting::onInputModeChange(int mode) {
@@ -51,8 +46,7 @@ void PlayerGreeting::onInputModeChange(int mode) {
 
 void PlayerGreeting::tick(double t, double dt) {
     ProfileManager& profiles = Global::get()->profiles;
-    greeting->text =
-        stringf(language().getString(STR_HELLO), profiles.getProfileName(profiles.currentProfile));
+    greeting->text = stringf(menuText(STR_HELLO), profiles.getProfileName(profiles.currentProfile));
     Renderable::tick(t, dt);
     hovered = isPointerOver();
     greeting->color = hovered ? COLOUR_HOVER : COLOUR_NORMAL;
@@ -72,13 +66,13 @@ void PlayerGreeting::openScreens() {
     Global& game = *Global::get();
     const VekInput* input = MenuInput::getInput();
     if (hovered && input && input->isAnyTouchPressed()) {
-        game.contextManager->addContext(new ContextPlayers());
+        openMenuScreen(new ContextPlayers());
         return; // one screen per frame: the name entry, if needed, follows when the menu is back
     }
     const bool nameless = game.profiles.getProfileName(game.profiles.currentProfile).empty();
     game.configuration.greetingOpenedNameEntry = nameless;
     // The first start asks for a name, and the menu cannot be used without one.
-    if (nameless) game.contextManager->addContext(new ContextEnterName(false));
+    if (nameless) openMenuScreen(new ContextEnterName(false));
 }
 
 Vector3 PlayerGreeting::getFocusPoint(int index) {
