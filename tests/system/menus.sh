@@ -1,10 +1,7 @@
 #!/usr/bin/env bash
-# Real key presses in the real window on a virtual X display, on a fresh user-data folder:
-# the first start asks for a name, the name is typed and confirmed, the high scores open from
-# the main menu and close again, and the quit button ends the program with status 0; a second
-# start reads the saved profile and settings back. Usage: menus.sh PROGRAM [FOLDER]; with
-# FOLDER every screen's screenshot is copied there. Exits 77 (skipped) when xvfb-run or
-# xdotool is missing.
+# Key presses in a real window on a fresh user-data folder: a name typed at the first start,
+# the high scores opened and closed, the quit button; a second start reads the user data back.
+# Usage: menus.sh PROGRAM [FOLDER] (screenshots copied there). Exits 77 without xvfb-run or xdotool.
 set -uo pipefail
 source "$(dirname "$0")/common.bash"
 
