@@ -29,18 +29,6 @@ TEST(Camera, VisibleRectGrowsWithDepthAroundThePosition) {
     }
 }
 
-TEST(Camera, SetPositionKeepsDepthAndShape) {
-    Camera camera;
-    camera.ratio = 0.5f;
-    camera.xOrigin = -320.f;
-    camera.setPosition(-2320.f, 7.f);
-    EXPECT_EQ(camera.x, -2320.f);
-    EXPECT_EQ(camera.y, 7.f);
-    EXPECT_EQ(camera.z, Camera::DEFAULT_DEPTH);
-    EXPECT_EQ(camera.ratio, 0.5f);
-    EXPECT_EQ(camera.xOrigin, -320.f);
-}
-
 TEST(Camera, ScreenPointsMapOntoThePlaneOfTheWorld) {
     struct Case {
         float x, y, cameraZ, screenWidth, screenX, screenY, worldX, worldY;

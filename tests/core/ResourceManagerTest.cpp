@@ -10,44 +10,29 @@ struct TestSound : Resource {};
 
 }  // namespace
 
-TEST(ResourceManager, FindsRegisteredResourcesByExactName) {
-    ResourceManager resources;
-    TestTexture texture;
+TEST(ResourceManager, FindsResourcesByExactNameUntilTheyAreDeleted) {
+    TestTexture kept;
     TestSound sound;
-    resources.addResource(u"hud", &texture);
-    resources.addResource(u"hud:0", &texture);
-    resources.addResource(u"wav_click", &sound);
-    EXPECT_EQ(resources.find(u"hud"), &texture);
-    EXPECT_EQ(resources.find<TestTexture>(u"hud:0"), &texture);
-    EXPECT_EQ(resources.find<TestSound>(u"wav_click"), &sound);
-    EXPECT_EQ(resources.find(u"HUD", false), nullptr);
-    EXPECT_EQ(resources.find<TestTexture>(u"missing", false), nullptr);
-}
-
-TEST(ResourceManager, ADeletedResourceLeavesNoName) {
-    ResourceManager resources;
-    TestSound kept;
-    resources.addResource(u"kept", &kept);
+    auto resources = std::make_unique<ResourceManager>();
+    resources->addResource(u"hud", &kept);
+    resources->addResource(u"hud:0", &kept);
+    resources->addResource(u"wav_click", &sound);
     {
         auto texture = std::make_unique<TestTexture>();
-        resources.addResource(u"tex", texture.get());
-        resources.addResource(u"tex:0", texture.get());
-        EXPECT_EQ(resources.size(), 3u);
+        resources->addResource(u"tex", texture.get());
+        resources->addResource(u"tex:0", texture.get());
+        EXPECT_EQ(resources->size(), 5u);
     }
-    EXPECT_EQ(resources.size(), 1u);
-    EXPECT_EQ(resources.find(u"tex:0", false), nullptr);
-    EXPECT_EQ(resources.find(u"kept"), &kept);
-}
-
-TEST(ResourceManager, ResourcesMayOutliveTheManager) {
-    TestTexture texture;
-    {
-        ResourceManager resources;
-        resources.addResource(u"tex", &texture);
-    }
-    ResourceManager next;  // a restarted engine registers it anew
-    next.addResource(u"tex", &texture);
-    EXPECT_EQ(next.find(u"tex"), &texture);
+    EXPECT_EQ(resources->size(), 3u);  // a deleted resource leaves no name
+    EXPECT_EQ(resources->find(u"tex:0", false), nullptr);
+    EXPECT_EQ(resources->find(u"hud"), &kept);
+    EXPECT_EQ(resources->find<TestTexture>(u"hud:0"), &kept);
+    EXPECT_EQ(resources->find<TestSound>(u"wav_click"), &sound);
+    EXPECT_EQ(resources->find(u"HUD", false), nullptr);
+    EXPECT_EQ(resources->find<TestTexture>(u"missing", false), nullptr);
+    resources = std::make_unique<ResourceManager>();  // resources outlive it; a restarted engine adds them anew
+    resources->addResource(u"hud", &kept);
+    EXPECT_EQ(resources->find(u"hud"), &kept);
 }
 
 TEST(ResourceManagerDeathTest, MissingAndDuplicateNamesAreFatal) {

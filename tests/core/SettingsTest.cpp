@@ -19,7 +19,7 @@ TEST(SettingsValue, ParsesOnlyWholeNumbersAndTruthValues) {
     for (const auto& [text, expected] : bools) EXPECT_EQ(parseSettingBool(text), expected) << toUtf8(text);
 }
 
-TEST(StaticSettings, ReadsTheRequiredKeys) {
+TEST(StaticSettings, ReadsTheRequiredKeysAndTheShippedFileIsBesideTheProgram) {
     TempDataHome home;
     writeText(home.path() / "static.ini", "[Language]\r\nsingleLanguage=3\r\nlanguageMask=10110001\r\n"
                                           "[Edition]\r\n[Graphics]\r\nhq2x=2\r\n"
@@ -29,14 +29,11 @@ TEST(StaticSettings, ReadsTheRequiredKeys) {
     EXPECT_EQ(settings.languageMask, u"10110001");
     EXPECT_EQ(settings.hq2x, 2);
     EXPECT_EQ(settings.webHost, u"https://example.test:8080"); // no "/" before a page's path
-}
-
-TEST(StaticSettings, TheShippedFileIsBesideTheProgram) {
-    const StaticSettings settings;
-    EXPECT_EQ(settings.singleLanguage, -1);
-    EXPECT_EQ(settings.languageMask, u"");
-    EXPECT_EQ(settings.hq2x, 1);
-    EXPECT_EQ(settings.webHost, u"http://127.0.0.1:9");
+    const StaticSettings shipped;
+    EXPECT_EQ(shipped.singleLanguage, -1);
+    EXPECT_EQ(shipped.languageMask, u"");
+    EXPECT_EQ(shipped.hq2x, 1);
+    EXPECT_EQ(shipped.webHost, u"http://127.0.0.1:9");
 }
 
 TEST(StaticSettingsDeathTest, AMissingFileOrKeyIsFatal) {

@@ -1,155 +1,92 @@
 #include "core/StateBase.h"
 #include <gtest/gtest.h>
 #include <functional>
+#include <sstream>
 #include <vector>
 
 namespace {
 
-/// Records every switch as (state, time in state, stateLeft) and can react to one.
+/// Counts its switches and can react to one.
 class RecordingState : public StateBase {
-  public:
-    struct Switch {
-        int32_t state;
-        double timeInState;
-    };
-    std::vector<Switch> switches;
+public:
+    std::vector<int32_t> entered;
     std::function<void(RecordingState&)> reaction;
 
-  protected:
+protected:
     void onStateChange() override {
-        switches.push_back({getState(), getTimeInState()});
+        EXPECT_EQ(getTimeInState(), 0.0) << "time restarts at the switch, not at the overshoot";
+        entered.push_back(getState());
         if (reaction) reaction(*this);
     }
 };
 
-constexpr double TICK = 0.25; // exact in binary, so counts come out exact
+constexpr double TICK = 0.25;  // exact in binary, so counts come out exact
 
-void tickTimes(StateBase& s, int n) {
-    for (int i = 0; i < n; ++i)
-        s.tick(0.0, TICK);
-}
+}  // namespace
 
-} // namespace
-
-TEST(StateBase, StartsInStateZeroWithNothingPending) {
-    RecordingState s;
-    EXPECT_EQ(s.getState(), 0);
-    EXPECT_EQ(s.getStateGoto(), 0);
-    s.setState(0, 0.0); // already the pending state
-    EXPECT_TRUE(s.switches.empty());
-    tickTimes(s, 2);
-    EXPECT_DOUBLE_EQ(s.getTimeInState(), 0.5);
-}
-
-TEST(StateBase, ZeroOrNegativeDelaySwitchesWithinTheCall) {
-    for (const double delay : {0.0, -1.0}) {
-        RecordingState s;
-        tickTimes(s, 3);
-        s.setState(4, delay);
-        EXPECT_EQ(s.getState(), 4);
-        ASSERT_EQ(s.switches.size(), 1u);
-        EXPECT_EQ(s.switches[0].state, 4);
-        EXPECT_EQ(s.switches[0].timeInState, 0.0);
-        s.tick(0.0, TICK);
-        EXPECT_EQ(s.switches.size(), 1u) << "a switched state is not entered again by tick";
-    }
-}
-
-TEST(StateBase, DelayedSwitchHappensOnTheTickThatRunsItOut) {
+TEST(StateBase, SwitchesWhenTheDelayRunsOutAndKeepsOrReplacesPendingRequests) {
+    // Steps: "N@D" asks for state N with a delay of D seconds, "tK" ticks K times by 0.25 s.
     struct Case {
-        double delay;
-        int ticksBefore; // ticks that leave the old state in place
+        const char* what;
+        const char* steps;
+        const char* states;  // the state after each step
+        std::vector<int32_t> entered;
+        double timeInState;
     };
-    const Case cases[] = {{0.25, 0}, {1.0, 3}, {0.3, 1}, {0.01, 0}};
-    for (const auto& c : cases) {
+    const Case cases[] = {
+        {"starts in 0 with nothing pending", "0@0 t2", "0 0", {}, 0.5},
+        {"no delay switches within the call", "t3 4@0 t1", "0 4 4", {4}, 0.25},
+        {"a negative delay too", "4@-1", "4", {4}, 0.0},
+        {"a delay of one tick", "2@0.25 t1", "0 2", {2}, 0.0},
+        {"four ticks to run out a second", "2@1 t3 t1 t4", "0 0 2 2", {2}, 1.0},
+        {"an overshooting tick", "2@0.3 t1 t1", "0 0 2", {2}, 0.0},
+        {"asking again keeps the running delay", "3@1 t2 3@5 3@0 t1 t1", "0 0 0 0 0 3", {3}, 0.0},
+        {"a new request replaces the pending one", "1@1 t1 2@0.5 t1 t1", "0 0 0 0 2", {2}, 0.0},
+        {"the current state while another is pending is entered again", "1@0 t2 2@1 1@0 t8", "1 1 1 1 1", {1, 1},
+         2.0},
+    };
+    for (const Case& c : cases) {
         RecordingState s;
-        s.setState(2, c.delay);
-        EXPECT_EQ(s.getState(), 0);
-        EXPECT_EQ(s.getStateGoto(), 2);
-        tickTimes(s, c.ticksBefore);
-        EXPECT_EQ(s.getState(), 0) << c.delay;
-        EXPECT_DOUBLE_EQ(s.getTimeInState(), TICK * c.ticksBefore);
-        s.tick(0.0, TICK);
-        EXPECT_EQ(s.getState(), 2) << c.delay;
-        EXPECT_EQ(s.getTimeInState(), 0.0) << "time restarts at the switch, not at the overshoot";
-        ASSERT_EQ(s.switches.size(), 1u);
-        tickTimes(s, 4);
-        EXPECT_EQ(s.switches.size(), 1u);
-        EXPECT_DOUBLE_EQ(s.getTimeInState(), 1.0);
+        std::istringstream steps(c.steps), states(c.states);
+        for (std::string step; steps >> step;) {
+            if (step[0] == 't') {
+                for (int i = std::stoi(step.substr(1)); i > 0; --i) s.tick(0.0, TICK);
+            } else {
+                const std::size_t at = step.find('@');
+                s.setState(std::stoi(step.substr(0, at)), std::stod(step.substr(at + 1)));
+            }
+            int32_t expected = -1;
+            states >> expected;
+            EXPECT_EQ(s.getState(), expected) << c.what << ", after " << step;
+        }
+        EXPECT_EQ(s.entered, c.entered) << c.what;
+        EXPECT_DOUBLE_EQ(s.getTimeInState(), c.timeInState) << c.what;
     }
 }
 
-TEST(StateBase, AskingForThePendingStateAgainKeepsTheRunningDelay) {
-    RecordingState s;
-    s.setState(3, 1.0);
-    tickTimes(s, 2);
-    s.setState(3, 5.0); // ignored: already pending
-    s.setState(3, 0.0); // ignored too, even with no delay
-    EXPECT_EQ(s.getState(), 0);
-    EXPECT_DOUBLE_EQ(s.getStateLeft(), 0.5);
-    tickTimes(s, 2);
-    EXPECT_EQ(s.getState(), 3);
-    EXPECT_EQ(s.switches.size(), 1u);
-}
-
-TEST(StateBase, ANewRequestReplacesThePendingOne) {
-    RecordingState s;
-    s.setState(1, 1.0);
-    s.tick(0.0, TICK);
-    s.setState(2, 0.5);
-    tickTimes(s, 1);
-    EXPECT_EQ(s.getState(), 0);
-    tickTimes(s, 1);
-    EXPECT_EQ(s.getState(), 2);
-    ASSERT_EQ(s.switches.size(), 1u);
-    EXPECT_EQ(s.switches[0].state, 2);
-}
-
-TEST(StateBase, AskingForTheCurrentStateWhileAnotherIsPendingReentersIt) {
-    RecordingState s;
-    s.setState(1, 0.0);
-    tickTimes(s, 2);
-    s.setState(2, 1.0);
-    s.setState(1, 0.0); // differs from the pending 2: entered again at once
-    EXPECT_EQ(s.getState(), 1);
-    EXPECT_EQ(s.getStateGoto(), 1);
-    EXPECT_EQ(s.getTimeInState(), 0.0);
-    EXPECT_EQ(s.switches.size(), 2u);
-    tickTimes(s, 8);
-    EXPECT_EQ(s.switches.size(), 2u) << "the abandoned request for 2 never fires";
-}
-
-TEST(StateBase, HookMayChainStatesWithAndWithoutDelay) {
-    RecordingState s;
-    s.reaction = [](RecordingState& self) {
-        if (self.getState() == 1)
-            self.setState(2, 0.0); // nested switch inside the hook
-        else if (self.getState() == 2)
-            self.setState(3, 0.5);
+TEST(StateBase, TheHookMayChainStatesWithAndWithoutDelay) {
+    RecordingState nested;
+    nested.reaction = [](RecordingState& self) {
+        if (self.getState() == 1) self.setState(2, 0.0);  // nested switch inside the hook
+        else if (self.getState() == 2) self.setState(3, 0.5);
     };
-    s.setState(1, 0.0);
-    ASSERT_EQ(s.switches.size(), 2u);
-    EXPECT_EQ(s.switches[0].state, 1);
-    EXPECT_EQ(s.switches[1].state, 2);
-    EXPECT_EQ(s.getState(), 2);
-    EXPECT_EQ(s.getStateGoto(), 3);
-    tickTimes(s, 1);
-    EXPECT_EQ(s.getState(), 2);
-    tickTimes(s, 1);
-    EXPECT_EQ(s.getState(), 3);
-    EXPECT_EQ(s.switches.size(), 3u);
-}
+    nested.setState(1, 0.0);
+    EXPECT_EQ(nested.entered, (std::vector<int32_t>{1, 2}));
+    EXPECT_EQ(nested.getStateGoto(), 3);
+    nested.tick(0.0, TICK);
+    EXPECT_EQ(nested.getState(), 2);
+    nested.tick(0.0, TICK);
+    EXPECT_EQ(nested.getState(), 3);
 
-TEST(StateBase, DelayedSwitchWhoseHookAsksForAnotherDelay) {
-    RecordingState s;
-    s.reaction = [](RecordingState& self) {
+    RecordingState delayed;
+    delayed.reaction = [](RecordingState& self) {
         if (self.getState() < 3) self.setState(self.getState() + 1, 0.5);
     };
-    s.setState(1, 0.5);
+    delayed.setState(1, 0.5);
     std::vector<int32_t> seen;
     for (int i = 0; i < 8; ++i) {
-        s.tick(0.0, TICK);
-        seen.push_back(s.getState());
+        delayed.tick(0.0, TICK);
+        seen.push_back(delayed.getState());
     }
     EXPECT_EQ(seen, (std::vector<int32_t>{0, 1, 1, 2, 2, 3, 3, 3}));
 }

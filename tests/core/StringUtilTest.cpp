@@ -3,32 +3,24 @@
 #include "core/FixedUtf8String.h"
 #include "core/FunctionName.h"
 
-TEST(Utf, RoundTripsEveryPlane) {
+TEST(Utf, RoundTripsEveryPlaneReplacesBadInputAndConsumesPairs) {
     const WideString text = u"A\u00e9\u65e5\U0001F600z";
-    const std::string bytes = toUtf8(text);
-    EXPECT_EQ(bytes, "A\xC3\xA9\xE6\x97\xA5\xF0\x9F\x98\x80z");
-    EXPECT_EQ(fromUtf8(bytes), text);
-}
-
-TEST(Utf, ReplacesBadInput) {
-    const std::pair<std::string, WideString> cases[] = {
-        {"\xC3", u"\uFFFD"},                    // truncated sequence
-        {"\xC0\xAF", u"\uFFFD"},                // overlong slash
-        {"\xED\xA0\x80", u"\uFFFD"},            // encoded surrogate
-        {"\xF4\x90\x80\x80", u"\uFFFD"},        // past U+10FFFF
+    EXPECT_EQ(toUtf8(text), "A\xC3\xA9\xE6\x97\xA5\xF0\x9F\x98\x80z");
+    EXPECT_EQ(fromUtf8(toUtf8(text)), text);
+    const std::pair<std::string, WideString> bad[] = {
+        {"\xC3", u"\uFFFD"},              // truncated sequence
+        {"\xC0\xAF", u"\uFFFD"},          // overlong slash
+        {"\xED\xA0\x80", u"\uFFFD"},      // encoded surrogate
+        {"\xF4\x90\x80\x80", u"\uFFFD"},  // past U+10FFFF
         {"a\xFFz", u"a\uFFFDz"},
         {"\xE6\x97", u"\uFFFD\uFFFD"},
     };
-    for (const auto& [in, want] : cases) EXPECT_EQ(fromUtf8(in), want) << in.size();
-    EXPECT_EQ(toUtf8(WideString(u"x") + char16_t(0xD800)), "x\xEF\xBF\xBD");  // lone high half
+    for (const auto& [in, want] : bad) EXPECT_EQ(fromUtf8(in), want) << in.size();
+    EXPECT_EQ(toUtf8(WideString(u"x") + char16_t(0xD800)), "x\xEF\xBF\xBD");    // lone high half
     EXPECT_EQ(toUtf8(WideString(1, char16_t(0xDC00)) + u"y"), "\xEF\xBF\xBDy");  // lone low half
-}
-
-TEST(Utf, NextCodePointConsumesPairs) {
-    const std::pair<WideString, char32_t> cases[] = {{u"\U0001F600", U'\U0001F600'},
-                                                     {WideString(1, char16_t(0xD800)), U'\xFFFD'},
-                                                     {u"\u00e9", U'\u00e9'}};
-    for (const auto& [in, want] : cases) {
+    const std::pair<WideString, char32_t> points[] = {
+        {u"\U0001F600", U'\U0001F600'}, {WideString(1, char16_t(0xD800)), U'\xFFFD'}, {u"\u00e9", U'\u00e9'}};
+    for (const auto& [in, want] : points) {
         std::size_t i = 0;
         EXPECT_EQ(nextCodePoint(in, i), want);
         EXPECT_EQ(i, in.size());
@@ -47,28 +39,22 @@ TEST(StringUtil, TrimFileNameAndLines) {
     EXPECT_EQ(splitLines(u""), (std::vector<WideString>{u""}));
 }
 
-TEST(FixedUtf8String, CutsOnWholeCharacters) {
+TEST(FixedUtf8String, CutsOnWholeCharactersAndReadsUnterminatedAndBadFieldsSafely) {
+    // What is stored, and what reads back: 15 bytes and the NUL fill 16.
+    const std::pair<const char16_t*, const char16_t*> cases[] = {
+        {u"short", u"short"},
+        {u"exactly15bytes!", u"exactly15bytes!"},
+        {u"sixteen-bytes-xx", u"sixteen-bytes-x"},
+        {u"abcdefghijklm\u00e9", u"abcdefghijklm\u00e9"},  // 13 + 2 bytes fit
+        {u"abcdefghijklmn\u00e9", u"abcdefghijklmn"},       // the letter would split: dropped whole
+        {u"abcdefghijkl\U0001F600", u"abcdefghijkl"},       // 12 + 4 leave no room for the NUL
+    };
     FixedUtf8String<16> field;
-    field.set(u"short");
-    EXPECT_EQ(field.get(), u"short");
-
-    field.set(u"exactly15bytes!");  // 15 bytes and the NUL fill 16
-    EXPECT_EQ(field.get(), u"exactly15bytes!");
-    field.set(u"sixteen-bytes-xx");
-    EXPECT_EQ(field.get(), u"sixteen-bytes-x");
-
-    field.set(u"abcdefghijklm\u00e9");  // 13 + 2 bytes fit
-    EXPECT_EQ(field.get(), u"abcdefghijklm\u00e9");
-    field.set(u"abcdefghijklmn\u00e9");  // the two-byte letter would split: dropped whole
-    EXPECT_EQ(field.get(), u"abcdefghijklmn");
-
-    field.set(u"abcdefghijkl\U0001F600");  // 12 + 4 bytes leave no room for the NUL
-    EXPECT_EQ(field.get(), u"abcdefghijkl");
+    for (const auto& [stored, read] : cases) {
+        field.set(stored);
+        EXPECT_EQ(field.get(), read);
+    }
     EXPECT_EQ(field.bytes[12], 0);
-}
-
-TEST(FixedUtf8String, ReadsUnterminatedAndBadFieldsSafely) {
-    FixedUtf8String<16> field;
     field.bytes.fill('x');
     EXPECT_EQ(field.get(), WideString(16, u'x'));
     field.bytes.fill(0);

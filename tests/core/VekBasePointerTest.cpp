@@ -4,26 +4,7 @@
 #include <vector>
 #include "core/VekBase.h"
 
-TEST(VekBasePointer, ReadsNullOnceItsTargetIsDestroyed) {
-    VekBase root;
-    auto* target = new VekBase;
-    root.addChild(target);
-    VekBasePointer a(target);
-    VekBasePointer b = a;
-    VekBasePointer c;
-    c = target;
-    EXPECT_EQ(a.get(), target);
-    EXPECT_EQ(b.get(), target);
-    EXPECT_TRUE(static_cast<bool>(c));
-    target->destroy();
-    EXPECT_EQ(a.get(), nullptr);
-    EXPECT_EQ(b.get(), nullptr);
-    EXPECT_FALSE(static_cast<bool>(c));
-    c = a; // copying a null pointer stays null
-    EXPECT_EQ(c.get(), nullptr);
-}
-
-TEST(VekBasePointer, TargetsInADeletedSubtreeAndDeadMarkedChildren) {
+TEST(VekBasePointer, ReadsNullOnceItsTargetIsDeletedButNotWhenItIsOnlyMarkedDead) {
     VekBase root;
     auto* parent = new VekBase;
     auto* kid = new VekBase;
@@ -31,15 +12,21 @@ TEST(VekBasePointer, TargetsInADeletedSubtreeAndDeadMarkedChildren) {
     root.addChild(parent);
     parent->addChild(kid);
     root.addChild(dying);
-    VekBasePointer toKid(kid), toDying(dying);
+    VekBasePointer toParent(parent), copy = toParent, toKid(kid), toDying, assigned;
+    toDying = dying;
+    EXPECT_EQ(copy.get(), parent);
+    EXPECT_TRUE(static_cast<bool>(toDying));
 
     dying->markDead();
     EXPECT_EQ(toDying.get(), dying) << "a dead mark alone does not null the pointer";
     root.tick(0.0, 0.1);
-    EXPECT_EQ(toDying.get(), nullptr);
-
-    parent->destroy();
+    EXPECT_FALSE(static_cast<bool>(toDying));
+    parent->destroy();  // a whole subtree
+    EXPECT_EQ(toParent.get(), nullptr);
+    EXPECT_EQ(copy.get(), nullptr);
     EXPECT_EQ(toKid.get(), nullptr);
+    assigned = copy;  // copying a null pointer stays null
+    EXPECT_EQ(assigned.get(), nullptr);
 }
 
 TEST(VekBasePointer, PointersDyingFirstAndRetargetingLeaveNoTrace) {

@@ -10,22 +10,15 @@
 
 namespace {
 
-struct Content {
-    const char16_t* name;
-    std::vector<uint8_t> bytes;
-};
+const std::pair<const char16_t*, std::vector<uint8_t>> CONTENT[] = {{u"gfx/system/Flags.tga", noiseBytes(3000, 1)},
+                                                                    {u"sfx/click.wav", std::vector<uint8_t>(5000, 0x42)},
+                                                                    {u"empty.bin", {}},
+                                                                    {u"readme.txt", {'h', 'i'}}};
 
-std::vector<Content> sampleContent() {
-    return {{u"gfx/system/Flags.tga", noiseBytes(3000, 1)},
-            {u"sfx/click.wav", std::vector<uint8_t>(5000, 0x42)},
-            {u"empty.bin", {}},
-            {u"readme.txt", {'h', 'i'}}};
-}
-
-std::vector<uint8_t> buildArchive(const std::vector<Content>& content) {
-    WadWriter writer(1);
+std::vector<uint8_t> buildArchive(int threads = 1) {
+    WadWriter writer(1, threads);
     WideString error;
-    for (const Content& c : content) EXPECT_TRUE(writer.addEntry(c.name, c.bytes, error)) << toUtf8(error);
+    for (const auto& [name, bytes] : CONTENT) EXPECT_TRUE(writer.addEntry(name, bytes, error)) << toUtf8(error);
     return writer.build(error);
 }
 
@@ -35,19 +28,16 @@ WadEntryRecord recordAt(const std::vector<uint8_t>& archive, std::size_t index) 
     return record;
 }
 
-void storeRecord(std::vector<uint8_t>& archive, std::size_t index, const WadEntryRecord& record) {
+/// Changes the table record `index` of `archive` in place.
+void editRecord(std::vector<uint8_t>& archive, std::size_t index, const std::function<void(WadEntryRecord&)>& edit) {
+    WadEntryRecord record = recordAt(archive, index);
+    edit(record);
     std::memcpy(archive.data() + sizeof(WadHeader) + index * sizeof record, &record, sizeof record);
 }
 
-void editRecord(std::vector<uint8_t>& archive, std::size_t index,
-                const std::function<void(WadEntryRecord&)>& edit) {
-    WadEntryRecord record = recordAt(archive, index);
-    edit(record);
-    storeRecord(archive, index, record);
-}
-
-void storeCount(std::vector<uint8_t>& archive, uint32_t count) {
-    std::memcpy(archive.data() + offsetof(WadHeader, entryCount), &count, sizeof count);
+std::unique_ptr<WadArchive> openBytes(const TempDataHome& home, const std::vector<uint8_t>& bytes, WideString& error) {
+    writeBytes(home.path() / "test.dat", bytes);
+    return WadArchive::open(fromUtf8((home.path() / "test.dat").string()), error);
 }
 
 struct Corruption {
@@ -58,42 +48,30 @@ struct Corruption {
 
 }  // namespace
 
-TEST(WadArchive, ReadsBackEveryEntryOfAWrittenArchive) {
+TEST(WadArchive, ReadsBackEveryEntryAndFindsNamesWithoutRegardToAsciiCaseOrSlashKind) {
     TempDataHome home;
-    const auto content = sampleContent();
-    const WideString path = fromUtf8((home.path() / "test.dat").string());
-    WadWriter writer(1);
     WideString error;
-    for (const Content& c : content) ASSERT_TRUE(writer.addEntry(c.name, c.bytes, error));
-    ASSERT_TRUE(writer.write(path, error)) << toUtf8(error);
-
-    const auto archive = WadArchive::open(path, error);
+    const auto bytes = buildArchive();
+    EXPECT_LT(bytes.size(), 3000u + 5000u);  // the repeats were squeezed
+    const auto archive = openBytes(home, bytes, error);
     ASSERT_TRUE(archive) << toUtf8(error);
-    ASSERT_EQ(archive->getEntries().size(), content.size());
-    for (std::size_t i = 0; i < content.size(); ++i) {
+    ASSERT_EQ(archive->getEntries().size(), std::size(CONTENT));
+    for (std::size_t i = 0; i < std::size(CONTENT); ++i) {
         const auto& entry = archive->getEntries()[i];
-        EXPECT_EQ(fromUtf8(entry.name), content[i].name);  // stored order and case kept
-        std::vector<uint8_t> bytes;
-        ASSERT_TRUE(archive->read(entry, bytes, error)) << toUtf8(error);
-        EXPECT_EQ(bytes, content[i].bytes);
+        EXPECT_EQ(fromUtf8(entry.name), CONTENT[i].first);  // stored order and case kept
+        std::vector<uint8_t> read;
+        ASSERT_TRUE(archive->read(entry, read, error)) << toUtf8(error);
+        EXPECT_EQ(read, CONTENT[i].second);
     }
-    EXPECT_LT(readBytes(toUtf8(path)).size(), 3000u + 5000u);  // Zopfli did squeeze the repeats
-}
-
-TEST(WadArchive, FindsNamesWithoutRegardToAsciiCaseOrSlashKind) {
-    TempDataHome home;
-    writeBytes(home.path() / "a.dat", buildArchive(sampleContent()));
-    WideString error;
-    const auto archive = WadArchive::open(fromUtf8((home.path() / "a.dat").string()), error);
-    ASSERT_TRUE(archive);
-    for (const char16_t* name :
-         {u"gfx/system/Flags.tga", u"GFX/SYSTEM/flags.TGA", u"gfx\\system\\flags.tga"}) {
+    for (const char16_t* name : {u"gfx/system/Flags.tga", u"GFX/SYSTEM/flags.TGA", u"gfx\\system\\flags.tga"}) {
         const auto* entry = archive->find(name);
         ASSERT_NE(entry, nullptr) << toUtf8(name);
         EXPECT_EQ(entry->name, "gfx/system/Flags.tga");
     }
     for (const char16_t* name : {u"gfx/system", u"flags.tga", u"", u"gfx/system/Flags.tga "})
         EXPECT_EQ(archive->find(name), nullptr) << toUtf8(name);
+    // The writer's bytes do not depend on its number of threads.
+    for (int threads : {2, 3, 16}) EXPECT_EQ(buildArchive(threads), bytes) << threads << " threads";
 }
 
 TEST(WadWriter, RefusesNamesTheFormatCannotHoldOrThatCollide) {
@@ -101,10 +79,9 @@ TEST(WadWriter, RefusesNamesTheFormatCannotHoldOrThatCollide) {
     WideString error;
     ASSERT_TRUE(writer.addEntry(u"gfx/a.tga", {}, error));
     const WideString tooLong(80, u'x');
-    for (WideStringView name :
-         {WideStringView(u""), WideStringView(u"/abs"), WideStringView(u"a/../b"), WideStringView(u"./a"),
-          WideStringView(u"a//b"), WideStringView(u"a/"), WideStringView(u"win\\path"),
-          WideStringView(u"GFX/A.TGA"), WideStringView(tooLong)}) {
+    for (WideStringView name : {WideStringView(u""), WideStringView(u"/abs"), WideStringView(u"a/../b"),
+                                WideStringView(u"./a"), WideStringView(u"a//b"), WideStringView(u"a/"),
+                                WideStringView(u"win\\path"), WideStringView(u"GFX/A.TGA"), WideStringView(tooLong)}) {
         error.clear();
         EXPECT_FALSE(writer.addEntry(name, {}, error)) << toUtf8(name);
         EXPECT_FALSE(error.empty());
@@ -114,41 +91,36 @@ TEST(WadWriter, RefusesNamesTheFormatCannotHoldOrThatCollide) {
 
 TEST(WadArchive, RefusesEveryDamagedTableWithAReason) {
     TempDataHome home;
-    const auto good = buildArchive(sampleContent());
+    const auto good = buildArchive();
+    const auto setCount = [](std::vector<uint8_t>& a, uint32_t count) {
+        std::memcpy(a.data() + offsetof(WadHeader, entryCount), &count, sizeof count);
+    };
     const Corruption corruptions[] = {
         {"empty file", [](auto& a) { a.clear(); }, u"too short"},
         {"header cut short", [](auto& a) { a.resize(11); }, u"too short"},
         {"wrong magic", [](auto& a) { a[0] = 'X'; }, u"not a WAD"},
         {"version 1", [](auto& a) { a[4] = 1; }, u"version 1"},
-        {"table past the end", [](auto& a) { storeCount(a, 0xFFFFFFFFu); }, u"do not fit"},
-        {"table cut short", [](auto& a) { a.resize(sizeof(WadHeader) + 3 * sizeof(WadEntryRecord)); },
-         u"do not fit"},
-        {"unterminated name",
-         [](auto& a) { editRecord(a, 1, [](auto& r) { std::memset(r.name, 'n', 80); }); }, u"unterminated"},
-        {"escaping name",
-         [](auto& a) { editRecord(a, 0, [](auto& r) { std::strcpy(r.name, "../../etc/x"); }); },
+        {"table past the end", [&](auto& a) { setCount(a, 0xFFFFFFFFu); }, u"do not fit"},
+        {"table cut short", [](auto& a) { a.resize(sizeof(WadHeader) + 3 * sizeof(WadEntryRecord)); }, u"do not fit"},
+        {"unterminated name", [](auto& a) { editRecord(a, 1, [](auto& r) { std::memset(r.name, 'n', 80); }); },
+         u"unterminated"},
+        {"escaping name", [](auto& a) { editRecord(a, 0, [](auto& r) { std::strcpy(r.name, "../../etc/x"); }); },
          u"invalid name"},
         {"empty name", [](auto& a) { editRecord(a, 2, [](auto& r) { r.name[0] = 0; }); }, u"invalid name"},
-        {"duplicate name",
-         [](auto& a) { editRecord(a, 3, [](auto& r) { std::strcpy(r.name, "SFX/click.wav"); }); }, u"twice"},
+        {"duplicate name", [](auto& a) { editRecord(a, 3, [](auto& r) { std::strcpy(r.name, "SFX/click.wav"); }); },
+         u"twice"},
         {"data past the end", [](auto& a) { editRecord(a, 0, [](auto& r) { r.compressedSize += 100000; }); },
          u"outside"},
-        {"offset past the end", [](auto& a) { editRecord(a, 1, [](auto& r) { r.offset = 0xFFFFFFF0u; }); },
-         u"outside"},
-        {"offset inside the table", [](auto& a) { editRecord(a, 1, [](auto& r) { r.offset = 20; }); },
-         u"outside"},
-        {"impossible inflation", [](auto& a) { editRecord(a, 3, [](auto& r) { r.size = 0x7FFFFFFF; }); },
-         u"claims"},
+        {"offset past the end", [](auto& a) { editRecord(a, 1, [](auto& r) { r.offset = 0xFFFFFFF0u; }); }, u"outside"},
+        {"offset inside the table", [](auto& a) { editRecord(a, 1, [](auto& r) { r.offset = 20; }); }, u"outside"},
+        {"impossible inflation", [](auto& a) { editRecord(a, 3, [](auto& r) { r.size = 0x7FFFFFFF; }); }, u"claims"},
     };
     for (const Corruption& corruption : corruptions) {
         auto bytes = good;
         corruption.apply(bytes);
-        writeBytes(home.path() / "bad.dat", bytes);
         WideString error;
-        EXPECT_EQ(WadArchive::open(fromUtf8((home.path() / "bad.dat").string()), error), nullptr)
-            << corruption.what;
-        EXPECT_NE(error.find(corruption.reason), WideString::npos)
-            << corruption.what << ": " << toUtf8(error);
+        EXPECT_EQ(openBytes(home, bytes, error), nullptr) << corruption.what;
+        EXPECT_NE(error.find(corruption.reason), WideString::npos) << corruption.what << ": " << toUtf8(error);
     }
     WideString error;
     EXPECT_EQ(WadArchive::open(fromUtf8((home.path() / "missing.dat").string()), error), nullptr);
@@ -157,48 +129,26 @@ TEST(WadArchive, RefusesEveryDamagedTableWithAReason) {
 
 TEST(WadArchive, RefusesEntryDataThatDoesNotInflateToItsSize) {
     TempDataHome home;
-    const auto good = buildArchive(sampleContent());
-    const Corruption corruptions[] = {
-        {"stream damaged", [](auto& a) { a[recordAt(a, 1).offset + 4] ^= 0xFF; }, u"does not inflate"},
-        {"size one larger", [](auto& a) { editRecord(a, 1, [](auto& r) { r.size += 1; }); },
-         u"does not inflate"},
-        {"size one smaller", [](auto& a) { editRecord(a, 1, [](auto& r) { r.size -= 1; }); },
-         u"does not inflate"},
-        {"stream cut short", [](auto& a) { editRecord(a, 1, [](auto& r) { r.compressedSize -= 2; }); },
-         u"does not inflate"},
-        {"other entry's stream",
-         [](auto& a) {
-             editRecord(a, 1, [&](auto& r) {
-                 r.offset = recordAt(a, 3).offset;
-                 r.compressedSize = recordAt(a, 3).compressedSize;
-             });
-         },
-         u"does not inflate"},
+    const auto good = buildArchive();
+    const WadEntryRecord other = recordAt(good, 3);
+    const std::pair<const char*, std::function<void(std::vector<uint8_t>&)>> corruptions[] = {
+        {"stream damaged", [](auto& a) { a[recordAt(a, 1).offset + 4] ^= 0xFF; }},
+        {"size one larger", [](auto& a) { editRecord(a, 1, [](auto& r) { r.size += 1; }); }},
+        {"size one smaller", [](auto& a) { editRecord(a, 1, [](auto& r) { r.size -= 1; }); }},
+        {"stream cut short", [](auto& a) { editRecord(a, 1, [](auto& r) { r.compressedSize -= 2; }); }},
+        {"other entry's stream", [&](auto& a) {
+             editRecord(a, 1, [&](auto& r) { r.offset = other.offset, r.compressedSize = other.compressedSize; });
+         }},
     };
-    for (const Corruption& corruption : corruptions) {
+    for (const auto& [what, apply] : corruptions) {
         auto bytes = good;
-        corruption.apply(bytes);
-        writeBytes(home.path() / "bad.dat", bytes);
+        apply(bytes);
         WideString error;
-        const auto archive = WadArchive::open(fromUtf8((home.path() / "bad.dat").string()), error);
-        ASSERT_TRUE(archive) << corruption.what << ": " << toUtf8(error);
+        const auto archive = openBytes(home, bytes, error);
+        ASSERT_TRUE(archive) << what << ": " << toUtf8(error);
         std::vector<uint8_t> out = {1, 2, 3};
-        EXPECT_FALSE(archive->read(archive->getEntries()[1], out, error)) << corruption.what;
-        EXPECT_NE(error.find(corruption.reason), WideString::npos)
-            << corruption.what << ": " << toUtf8(error);
-        EXPECT_EQ(out, (std::vector<uint8_t>{1, 2, 3})) << corruption.what;
+        EXPECT_FALSE(archive->read(archive->getEntries()[1], out, error)) << what;
+        EXPECT_NE(error.find(u"does not inflate"), WideString::npos) << what << ": " << toUtf8(error);
+        EXPECT_EQ(out, (std::vector<uint8_t>{1, 2, 3})) << what;
     }
-}
-
-TEST(WadWriter, ArchiveBytesDoNotDependOnTheNumberOfThreads) {
-    const auto content = sampleContent();
-    WideString error;
-    auto buildWith = [&](int threads) {
-        WadWriter writer(1, threads);
-        for (const Content& c : content) EXPECT_TRUE(writer.addEntry(c.name, c.bytes, error));
-        return writer.build(error);
-    };
-    const std::vector<uint8_t> single = buildWith(1);
-    ASSERT_FALSE(single.empty());
-    for (int threads : {2, 3, 16}) EXPECT_EQ(buildWith(threads), single) << threads << " threads";
 }
