@@ -16,14 +16,6 @@ enum LanguageRow { ROW_EN, ROW_FR, ROW_DE, ROW_IT, ROW_ES, ROW_JA, ROW_KO, ROW_P
 inline const char* const ROW_NAMES[LANGUAGE_COUNT] = {"english", "french",   "german", "italian",
                                                       "spanish", "japanese", "korean", "polish"};
 
-/// One language's texts by id, as its files give them; null where they give none.
-inline std::vector<const char16_t*> givenTextsOfRow(int row) {
-    std::vector<const char16_t*> texts(STRING_ID_COUNT, nullptr);
-    for (const LocalisedText& entry : localisedTexts(row))
-        texts[entry.id] = entry.text;
-    return texts;
-}
-
 /// One language's texts by id; the empty text where its files give none.
 inline std::vector<WideStringView> textsOfRow(int row) {
     std::vector<WideStringView> texts(STRING_ID_COUNT);
@@ -46,16 +38,6 @@ inline StringId idOfKey(std::u16string_view key) {
     return -1;
 }
 
-/// The ids of the keys that the key files list; the others are left out.
-inline std::set<StringId> idsOfKeys(std::initializer_list<const char*> keys) {
-    std::set<StringId> ids;
-    for (const char* key : keys) {
-        for (const StringKey& entry : STRING_KEYS)
-            if (toUtf8(entry.key) == key) ids.insert(entry.id);
-    }
-    return ids;
-}
-
 /// The ids of blank-separated keys; -1 for a key that no key file lists.
 inline std::set<StringId> idsOfKeyList(std::string_view keys) {
     std::set<StringId> ids;
@@ -71,38 +53,6 @@ inline std::set<StringId> idsOfKeyList(std::string_view keys) {
 inline std::string rowAndKey(int row, StringId id) {
     const char16_t* key = findStringKey(id);
     return std::string(ROW_NAMES[row]) + " " + (key ? toUtf8(key) : std::to_string(id));
-}
-
-/// Expects the texts of `row` from `first` to `last` (unassigned ids aside) to equal the English ones exactly
-/// at `identical`.
-inline void expectSameAsEnglishExactlyAt(int row, StringId first, StringId last,
-                                         const std::set<StringId>& identical) {
-    const auto english = givenTextsOfRow(ROW_EN);
-    const auto texts = givenTextsOfRow(row);
-    for (StringId id = first; id <= last; ++id) {
-        if (isUnassignedStringId(id)) continue;
-        ASSERT_TRUE(texts[id] && english[id]) << rowAndKey(row, id);
-        EXPECT_EQ(WideStringView(texts[id]) == english[id], identical.count(id) == 1) << rowAndKey(row, id);
-    }
-}
-
-/// A text that must stand in a language's files exactly as given.
-struct QuotedText {
-    int row;
-    StringId id;
-    const char16_t* text;
-};
-
-/// Expects every quoted text to stand in its language's files exactly as given.
-inline void expectQuotedTexts(std::span<const QuotedText> quoted) {
-    for (const QuotedText& entry : quoted) {
-        const char16_t* given = givenTextsOfRow(entry.row)[entry.id];
-        if (!given) {
-            ADD_FAILURE() << rowAndKey(entry.row, entry.id) << " is missing";
-            continue;
-        }
-        EXPECT_EQ(WideStringView(given), WideStringView(entry.text)) << rowAndKey(entry.row, entry.id);
-    }
 }
 
 inline bool isHiragana(char16_t c) {
