@@ -14,7 +14,7 @@ inline std::unique_ptr<platform::PlatformWindow> openBenchWindow(benchmark::Stat
                                                                  const std::string& caption) {
     setenv("SDL_VIDEODRIVER", "offscreen", 0);
     std::string error;
-    auto window = platform::PlatformWindow::open(caption, 0, 0, 640, 480, error);
+    auto window = platform::PlatformWindow::open(caption, 640, 480, error);
     if (!window) state.SkipWithError(error.c_str());
     return window;
 }

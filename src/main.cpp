@@ -28,12 +28,18 @@ std::string lockFilePath() { return toUtf8(getUserFilesFolder() + u"/" + BUILD_I
 int main(int argc, char** argv) {
     platform::prepareProcess();
     setProgramArguments(argc, argv);
-    installCrashFiles();
-    const auto options = parseCommandLine(getProgramArguments());
+    WideString badSwitch;
+    const auto options = parseCommandLine(getProgramArguments(), badSwitch);
+    const std::string usage = toUtf8(commandLineUsage(getProgramPath()));
     if (!options) {
-        std::fprintf(stderr, "usage: %s [-safe] [--frames N] [--fixed-step]\n", argv[0]);
+        std::fprintf(stderr, "%s\n%s", toUtf8(badSwitch).c_str(), usage.c_str());
         return 2;
     }
+    if (options->bHelp) {
+        std::fputs(usage.c_str(), stdout);
+        return 0;
+    }
+    installCrashFiles();
     platform::SingleInstanceLock instanceLock(lockFilePath());
     if (instanceLock.getState() == platform::SingleInstanceLock::State::HeldElsewhere) {
         std::fprintf(stderr, "Another copy is running already.\n");
@@ -45,7 +51,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::string error;
-    auto window = platform::PlatformWindow::open(WINDOW_CAPTION, 50, 50, 100, 100, error);
+    auto window = platform::PlatformWindow::open(WINDOW_CAPTION, 100, 100, error);
     if (!window) {
         std::fprintf(stderr, "Could not open the window: %s\n", error.c_str());
         return 1;

@@ -1,8 +1,19 @@
 #include "core/CommandLine.h"
+#include <algorithm>
+#include "core/Format.h"
 
 namespace {
 
 constexpr int MAX_FRAMES = 1000000000;
+
+/// One switch: its name, the value it takes (null: none), its line in the usage, and what it
+/// sets; `apply` refuses a malformed value. A new switch is a new row.
+struct Switch {
+    const char16_t* name;
+    const char16_t* valueName;
+    const char16_t* help;
+    bool (*apply)(CommandLineOptions& options, WideStringView value);
+};
 
 std::optional<int> parseFrameCount(WideStringView text) {
     if (text.empty() || text.size() > 10) return std::nullopt;
@@ -15,19 +26,55 @@ std::optional<int> parseFrameCount(WideStringView text) {
     return static_cast<int>(value);
 }
 
+constexpr Switch SWITCHES[] = {
+    {u"-safe", nullptr, u"run in an 800 by 600 window, for this run only",
+     [](CommandLineOptions&, WideStringView) { return true; }},
+    {u"--frames", u"N", u"quit after N frames with status 0",
+     [](CommandLineOptions& options, WideStringView value) {
+         const std::optional<int> frames = parseFrameCount(value);
+         options.frames = frames.value_or(0);
+         return frames.has_value();
+     }},
+    {u"--fixed-step", nullptr, u"every frame advances exactly one tick step, without sleeping",
+     [](CommandLineOptions& options, WideStringView) { return options.bFixedStep = true; }},
+    {u"--help", nullptr, u"print this and exit",
+     [](CommandLineOptions& options, WideStringView) { return options.bHelp = true; }},
+};
+
 }  // namespace
 
-std::optional<CommandLineOptions> parseCommandLine(const std::vector<WideString>& arguments) {
+std::optional<CommandLineOptions> parseCommandLine(const std::vector<WideString>& arguments,
+                                                   WideString& error) {
     CommandLineOptions options;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
-        if (arguments[i] == u"--fixed-step") {
-            options.bFixedStep = true;
-        } else if (arguments[i] == u"--frames") {
-            if (i + 1 >= arguments.size()) return std::nullopt;
-            const auto frames = parseFrameCount(arguments[++i]);
-            if (!frames) return std::nullopt;
-            options.frames = *frames;
+        const auto known = std::find_if(std::begin(SWITCHES), std::end(SWITCHES),
+                                        [&](const Switch& each) { return arguments[i] == each.name; });
+        if (known == std::end(SWITCHES)) {
+            error = stringf(u"unknown switch '%s'", arguments[i]);
+            return std::nullopt;
+        }
+        WideStringView value;
+        if (known->valueName) {
+            if (i + 1 >= arguments.size()) {
+                error = stringf(u"%s needs a value (%s)", known->name, known->valueName);
+                return std::nullopt;
+            }
+            value = arguments[++i];
+        }
+        if (!known->apply(options, value)) {
+            error = stringf(u"bad value '%s' for %s", value, known->name);
+            return std::nullopt;
         }
     }
     return options;
+}
+
+WideString commandLineUsage(WideStringView program) {
+    WideString usage = stringf(u"usage: %s [switch]...\n", program);
+    for (const Switch& each : SWITCHES) {
+        const WideString form =
+            each.valueName ? stringf(u"%s %s", each.name, each.valueName) : WideString(each.name);
+        usage += stringf(u"  %-16s %s\n", form, each.help);
+    }
+    return usage;
 }

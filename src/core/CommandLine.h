@@ -3,13 +3,19 @@
 #include <vector>
 #include "core/WideString.h"
 
-/// The test and benchmark switches of the command line. Other arguments ("-safe", which the
-/// graphics reads, or anything unknown) are left alone; all of them are logged.
+/// What the command line asks for. "-safe" is read where it acts (the graphics); every
+/// argument is logged.
 struct CommandLineOptions {
     int frames = 0;           ///< "--frames N": quit after N engine frames; 0 = run until closed
     bool bFixedStep = false;  ///< "--fixed-step": every frame advances exactly one tick step and
                               ///< time moves only with the frames (nothing sleeps; random numbers start from 0)
+    bool bHelp = false;       ///< "--help": print the usage and do nothing else
 };
 
-/// Nullopt when a switch is malformed ("--frames" without a positive whole number).
-std::optional<CommandLineOptions> parseCommandLine(const std::vector<WideString>& arguments);
+/// Nullopt, with the reason in `error`, for an unknown switch or a malformed value ("--frames"
+/// without a positive whole number).
+std::optional<CommandLineOptions> parseCommandLine(const std::vector<WideString>& arguments,
+                                                   WideString& error);
+
+/// "usage: <program> [switch]..." and a line per switch.
+WideString commandLineUsage(WideStringView program);

@@ -50,6 +50,12 @@ void ErrorManager::error(WideStringView message, const std::string& function, co
     die(errorText(message, function, file, line));
 }
 
+void ErrorManager::tellUser(WideStringView text) {
+    VEK_LOG(u"Telling the user: %s", text);
+    const std::string utf8 = toUtf8(text);
+    if (!platform::showErrorBox("Error", utf8)) std::fprintf(stderr, "%s\n", utf8.c_str());
+}
+
 void ErrorManager::assertionFailed(const char* statement, const std::string& function, const char* file, int line) {
     die(assertionText(statement, function, file, line));
 }

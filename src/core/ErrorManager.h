@@ -22,6 +22,8 @@ public:
     void setHooks(Hooks newHooks) { hooks = std::move(newHooks); }
 
     [[noreturn]] static void error(WideStringView message, const std::string& function, const char* file, int line);
+    /// Not fatal: logs `text` and shows it in a box titled "Error", or on stderr without a display.
+    static void tellUser(WideStringView text);
     [[noreturn]] static void assertionFailed(const char* statement, const std::string& function, const char* file,
                                              int line);
 

@@ -124,14 +124,14 @@ void Vek::readSettings() {
     if (bRelease) debugLevel = 0;
 }
 
-void Vek::saveConfig() {
+bool Vek::saveConfig() {
     UserSettings& settings = *pUserSettings;
     settings.setInt(SECTION, u"defaultLanguage", defaultLanguage);
     settings.setBool(SECTION, u"bEnableDelayedLoad", bEnableDelayedLoad);
     settings.setInt(SECTION, u"debugLevel", debugLevel);
     settings.setString(SECTION, u"debugCode", debugCode);
     settings.setInt(SECTION, u"framesPerSecond", framesPerSecond);
-    settings.save();
+    return settings.save();
 }
 
 double Vek::getTimeSinceStart() const { return pClock->now() - engineStartTime; }

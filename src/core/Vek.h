@@ -61,8 +61,8 @@ public:
     /// One engine frame with `rootContext` (null: nothing to tick or draw), paced to the
     /// frame rate.
     void frame(Context* rootContext);
-    /// Writes the engine's user settings file.
-    void saveConfig();
+    /// Writes the engine's user settings file; false, also logged, when it could not be written.
+    bool saveConfig();
 
     /// The window's focus, as the frame loop sees it before each frame.
     void setWindowActive(bool active) { bWindowActive = active; }

@@ -7,9 +7,9 @@
 #include "core/Format.h"
 #include "core/KeyCodes.h"
 #include "core/Md5.h"
-#include "game/RandomIdentifier.h"
 #include "game/RecordChecks.h"
 #include "game/UserDataFile.h"
+#include "platform/SystemRandom.h"
 
 namespace {
 
@@ -154,10 +154,6 @@ GameConfiguration::GameConfiguration() {
     load();
 }
 
-GameConfiguration::~GameConfiguration() {
-    save();
-}
-
 WideString GameConfiguration::getFileName() {
     return stringf(u"%s.hst", BUILD_IDENTIFIER);
 }
@@ -176,7 +172,8 @@ void GameConfiguration::setDefaults() {
 void GameConfiguration::load() {
     Record& record = *this;
     if (loadUserDataFile(&record, sizeof record, getFileName())) checkLoaded();
-    if (installId == 0) installId = drawRandomIdentifier();
+    // From the system's random source: seeded draws would repeat across installs.
+    while (installId == 0) installId = platform::systemRandom32();
 }
 
 bool GameConfiguration::save() const {

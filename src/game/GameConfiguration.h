@@ -103,7 +103,7 @@ static_assert(offsetof(GameConfigurationRecord, reserved4) == 3244);
 static_assert(offsetof(GameConfigurationRecord, greetingOpenedNameEntry) == 3260);
 
 /// The settings and high scores of the running game: defaults, then the settings file in the
-/// user-data folder; saved again when destroyed. Main thread only.
+/// user-data folder; saved by the game root (`Global::saveUserData`). Main thread only.
 class GameConfiguration : public GameConfigurationRecord {
   public:
     /// Salt in front of a signed high-score row's MD5.
@@ -111,7 +111,6 @@ class GameConfiguration : public GameConfigurationRecord {
 
     /// Defaults, then the file.
     GameConfiguration();
-    ~GameConfiguration();
     GameConfiguration(const GameConfiguration&) = delete;
     GameConfiguration& operator=(const GameConfiguration&) = delete;
 
@@ -119,7 +118,8 @@ class GameConfiguration : public GameConfigurationRecord {
     /// every default setting; `installId` stays 0.
     void setDefaults();
     /// Replaces the record with the file's when the file is intact (it is then checked field by
-    /// field); a file that fails is kept as "<name>.bad". Then draws `installId` while it is 0.
+    /// field); a file that fails is kept as "<name>.bad". Then, while `installId` is 0, draws it
+    /// from the system's random source.
     void load();
     /// Writes the whole record; false when it could not be written.
     bool save() const;

@@ -3,7 +3,9 @@
 #include <array>
 #include "core/AppEnvironment.h"
 #include "core/ClassRegistry.h"
+#include "core/AppEnvironment.h"
 #include "core/Console.h"
+#include "core/ErrorManager.h"
 #include "core/FileManager.h"
 #include "core/Language.h"
 #include "core/Logger.h"
@@ -12,6 +14,7 @@
 #include "core/ResourceManager.h"
 #include "core/StringKeys.h"
 #include "core/TimeKeeper.h"
+#include "core/UserSettings.h"
 #include "core/Vek.h"
 #include "game/ContextManager.h"
 #include "game/Loader.h"
@@ -72,6 +75,7 @@ Global::Global(std::unique_ptr<MenuScreens> screens, WideString mainArchive)
 }
 
 Global::~Global() {
+    saveUserData();
     if (menuBackground) menuBackground->destroy();
     if (snowfall) snowfall->destroy();
     if (themeStandard) themeStandard->destroy();
@@ -181,9 +185,22 @@ void Global::playMusic(WideStringView baseKey) {
 
 void Global::saveUserData() {
     VEK_LOG(u"Saving.");
-    profiles.save();
-    configuration.save();
-    Vek::get()->saveConfig();
+    const WideString folder = getUserFilesFolder();
+    std::vector<WideString> failed;
+    if (!profiles.save()) failed.push_back(stringf(u"%s/%s", folder, ProfileManager::getFileName()));
+    if (!configuration.save()) failed.push_back(stringf(u"%s/%s", folder, GameConfiguration::getFileName()));
+    Vek& engine = *Vek::get();
+    if (!engine.saveConfig()) failed.push_back(engine.getUserSettings().getPath());
+    if (!failed.empty() && !bToldFailedSave) tellFailedSaves(failed);
+}
+
+void Global::tellFailedSaves(const std::vector<WideString>& paths) {
+    bToldFailedSave = true;
+    WideString text = u"Could not save:";
+    for (const WideString& path : paths) text += u"\n" + path;
+    const Logger* logger = Logger::get();
+    text += stringf(u"\nThe earlier copies are kept. Why is written in %s.", logger ? logger->getPath() : u"the log");
+    ErrorManager::tellUser(text);
 }
 
 void Global::createFont(FontSlot slot) {

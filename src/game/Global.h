@@ -21,7 +21,7 @@ class Global : public GameRoot {
     /// Reads the settings and the profiles; the screens of the menu layer come from `screens`.
     /// The main archive is `mainArchive` (the program's own one unless a test names another).
     explicit Global(std::unique_ptr<MenuScreens> screens, WideString mainArchive);
-    /// Deletes everything it made, then saves the profiles and the settings.
+    /// Saves the user data (`saveUserData`), then deletes everything it made.
     ~Global() override;
     Global(const Global&) = delete;
     Global& operator=(const Global&) = delete;
@@ -41,7 +41,9 @@ class Global : public GameRoot {
     void applyConfiguration(int width, int height);
     /// Plays `baseKey` + "Original" or "Remastered" (by the music setting) unless it plays already.
     void playMusic(WideStringView baseKey);
-    /// Writes the profiles, the settings and the engine settings.
+    /// Writes the profiles, the settings and the engine settings; at exit and whenever the main
+    /// menu comes back on top. The first time in a root's life that a file cannot be written,
+    /// the user is told which (the earlier file then stands; the log says why).
     void saveUserData();
     /// The four game fonts, in the order the loader makes them.
     enum class FontSlot { Tiny, Small, Medium, Large };
@@ -76,7 +78,9 @@ class Global : public GameRoot {
 
   private:
     void printRecordSizes();
+    void tellFailedSaves(const std::vector<WideString>& paths);
 
     std::unique_ptr<MenuScreens> pScreens;
     std::vector<std::unique_ptr<MemoryFile>> loaderFiles; // files the loader registered (not objects)
+    bool bToldFailedSave = false;
 };

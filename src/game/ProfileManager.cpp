@@ -37,10 +37,6 @@ ProfileManager::ProfileManager() {
     onCurrentProfileChanged();
 }
 
-ProfileManager::~ProfileManager() {
-    save();
-}
-
 WideString ProfileManager::getFileName() {
     return stringf(u"%s.pro", BUILD_IDENTIFIER);
 }

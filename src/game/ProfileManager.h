@@ -18,7 +18,7 @@ static_assert(sizeof(ProfileBlock) == 4808);
 static_assert(offsetof(ProfileBlock, records) == 8);
 
 /// The player profiles of the running game: read from the profile file in the user-data
-/// folder, saved again when destroyed. Main thread only.
+/// folder, saved by the game root (`Global::saveUserData`). Main thread only.
 class ProfileManager : public ProfileBlock {
   public:
     /// A profile name is cut to this many UTF-16 units when its profile becomes current.
@@ -31,7 +31,6 @@ class ProfileManager : public ProfileBlock {
 
     /// Every record free, then the file, then `onCurrentProfileChanged`.
     ProfileManager();
-    ~ProfileManager();
     ProfileManager(const ProfileManager&) = delete;
     ProfileManager& operator=(const ProfileManager&) = delete;
 

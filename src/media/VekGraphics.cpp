@@ -2,7 +2,6 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include "core/AppEnvironment.h"
 #include "core/Camera.h"
 #include "core/Logger.h"
@@ -10,6 +9,7 @@
 #include "core/UserSettings.h"
 #include "media/MemoryImageFile.h"
 #include "media/Texture.h"
+#include "platform/FileIo.h"
 #include "platform/PlatformWindow.h"
 
 namespace {
@@ -19,6 +19,8 @@ VekGraphics* current = nullptr;
 constexpr int SCREENSHOT_QUALITY = 90;
 constexpr uint32_t BAR_COLOR = 0xFF000000; // letterbox and pillarbox bars
 constexpr int MAX_MODE_SIZE = 16384;       // beyond any display: a damaged setting
+constexpr int SAFE_WIDTH = 800;            // "-safe": this window size, windowed, for the run
+constexpr int SAFE_HEIGHT = 600;
 
 std::vector<VideoMode> sortedModes(const std::vector<std::pair<int, int>>& listed) {
     std::vector<VideoMode> modes;
@@ -87,10 +89,11 @@ VekGraphics::Settings VekGraphics::readSettings(UserSettings& userSettings) {
 
 VekGraphics::VekGraphics(platform::PlatformWindow& platformWindow, const Settings& initial,
                          UserSettings* userSettings)
-    : window(platformWindow), pUserSettings(userSettings), settings(initial) {
-    if (hasProgramArgument(u"-safe")) {
-        settings.width = 800;
-        settings.height = 600;
+    : window(platformWindow), pUserSettings(userSettings), settings(initial), savedWidth(initial.width),
+      savedHeight(initial.height), bSafeMode(hasProgramArgument(u"-safe")) {
+    if (bSafeMode) {
+        settings.width = SAFE_WIDTH;
+        settings.height = SAFE_HEIGHT;
         settings.bFullScreen = false;
     }
     videoModes = sortedModes(window.listDisplayModes());
@@ -134,10 +137,10 @@ void VekGraphics::changePresentationParameters(int width, int height, bool fullS
                                                bool bilinearFilter, bool vsync) {
     Settings wanted = settings;
     if (width >= 0 && height >= 0) {
-        wanted.width = width;
-        wanted.height = height;
+        wanted.width = savedWidth = width;
+        wanted.height = savedHeight = height;
     }
-    wanted.bFullScreen = fullScreen;
+    wanted.bFullScreen = fullScreen && !bSafeMode;
     wanted.bAllowLetterbox = allowLetterbox;
     wanted.bBilinearFilter = bilinearFilter;
     wanted.bVSync = vsync;
@@ -147,8 +150,8 @@ void VekGraphics::changePresentationParameters(int width, int height, bool fullS
                           wanted.bVSync != settings.bVSync;
     settings = wanted;
     if (pUserSettings) {
-        pUserSettings->setInt(SETTINGS_SECTION, u"videoModeWidth", settings.width);
-        pUserSettings->setInt(SETTINGS_SECTION, u"videoModeHeight", settings.height);
+        pUserSettings->setInt(SETTINGS_SECTION, u"videoModeWidth", savedWidth);
+        pUserSettings->setInt(SETTINGS_SECTION, u"videoModeHeight", savedHeight);
     }
     if (!bChanged) return;
     VEK_LOG(u"Restarting to apply configuration.");
@@ -282,9 +285,11 @@ bool writeJpeg(const WideString& path, int width, int height, std::vector<uint32
     image.pixels = std::move(pixels);
     const std::vector<uint8_t> jpeg = image.encodeJpeg(SCREENSHOT_QUALITY);
     if (jpeg.empty()) return false;
-    std::ofstream file(std::filesystem::path(toUtf8(path)), std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(jpeg.data()), static_cast<std::streamsize>(jpeg.size()));
-    return static_cast<bool>(file);
+    // Replaced whole: whatever stands at the path (a pipe would block a plain open) is not opened.
+    std::string error;
+    if (platform::writeFileAtomically(toUtf8(path), jpeg, error)) return true;
+    VEK_LOG(u"%s", fromUtf8(error));
+    return false;
 }
 
 } // namespace

@@ -82,7 +82,7 @@ class VekGraphics : public ContextRenderer {
     /// Opens the display in the given mode; the fatal error when no drawing device opens. The
     /// chosen display mode is kept in `userSettings` (keys `videoModeWidth`, `videoModeHeight`
     /// of section "VekGraphics") when given. "-safe" on the command line opens an 800 by 600
-    /// window for this run instead.
+    /// window for this run instead, which is never saved: the next plain start has the saved mode.
     VekGraphics(platform::PlatformWindow& window, const Settings& settings,
                 UserSettings* userSettings = nullptr);
     ~VekGraphics() override;
@@ -178,6 +178,9 @@ class VekGraphics : public ContextRenderer {
     UserSettings* pUserSettings;
     std::unique_ptr<platform::RenderDevice> pDevice;
     Settings settings;
+    int savedWidth;  // the mode the settings keep: the chosen one, even while "-safe" shows another
+    int savedHeight;
+    bool bSafeMode;  // "-safe": windowed for the whole run
     ScreenLayout layout;
     View view;
     VertexBuffer batch;

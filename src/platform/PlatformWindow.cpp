@@ -1,6 +1,7 @@
 #include "platform/PlatformWindow.h"
 #include <SDL.h>
 #include <SDL_syswm.h>
+#include <algorithm>
 #include <cstring>
 
 namespace platform {
@@ -37,14 +38,22 @@ void keepDriverLoaded() {
 
 }  // namespace
 
-std::unique_ptr<PlatformWindow> PlatformWindow::open(const std::string& caption, int x, int y, int width,
-                                                     int height, std::string& error) {
+std::unique_ptr<PlatformWindow> PlatformWindow::open(const std::string& caption, int width, int height,
+                                                     std::string& error) {
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         error = SDL_GetError();
         return nullptr;
     }
-    keepDriverLoaded();
     const bool headless = isHeadlessDriver(SDL_GetCurrentVideoDriver());
+    // SDL falls back to its offscreen driver when no display answers.
+    const char* chosen = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+    if (headless && (!chosen || !*chosen)) {
+        error = "no display found: set DISPLAY (X11) or WAYLAND_DISPLAY, or SDL_VIDEODRIVER=offscreen to run "
+                "without a window";
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        return nullptr;
+    }
+    keepDriverLoaded();
 #if defined(SDL_VIDEO_DRIVER_X11)
     if (std::strcmp(SDL_GetCurrentVideoDriver(), "x11") == 0) {
         SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
@@ -54,7 +63,8 @@ std::unique_ptr<PlatformWindow> PlatformWindow::open(const std::string& caption,
 #endif
     // Drawn through OpenGL from the start: SDL would otherwise replace the window by a new one
     // when the renderer opens, and anything holding the first window's id would lose it.
-    SDL_Window* window = SDL_CreateWindow(caption.c_str(), x, y, width, height, SDL_WINDOW_SHOWN | SDL_WINDOW_OPENGL);
+    SDL_Window* window = SDL_CreateWindow(caption.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                          width, height, SDL_WINDOW_SHOWN | SDL_WINDOW_OPENGL);
     if (!window) {
         error = SDL_GetError();
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
@@ -123,6 +133,9 @@ bool PlatformWindow::setDisplayMode(int width, int height, bool fullScreen) {
     if (!fullScreen) {
         if (SDL_SetWindowFullscreen(pWindow, 0) != 0) return false;
         SDL_SetWindowSize(pWindow, width, height);
+        const int display = std::max(SDL_GetWindowDisplayIndex(pWindow), 0);
+        SDL_SetWindowPosition(pWindow, SDL_WINDOWPOS_CENTERED_DISPLAY(display),
+                              SDL_WINDOWPOS_CENTERED_DISPLAY(display));
         return true;
     }
     // The window takes the size of the display mode really used, so that it covers the display

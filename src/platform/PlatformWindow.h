@@ -13,9 +13,11 @@ namespace platform {
 /// The program's one window and the event queue behind it, on SDL. Main thread only.
 class PlatformWindow {
 public:
-    /// Opens the display and a window with a caption and a close box at (x, y) and asks for
-    /// the input focus. Null, with `error` set, when either cannot be opened.
-    static std::unique_ptr<PlatformWindow> open(const std::string& caption, int x, int y, int width, int height,
+    /// Opens the display and a window with a caption and a close box, centred on its display,
+    /// and asks for the input focus. Null, with `error` set, when either cannot be opened, and
+    /// when the only display is one without a screen (offscreen, dummy) that nobody chose
+    /// through SDL_VIDEODRIVER: a program nobody can see is no use to a player.
+    static std::unique_ptr<PlatformWindow> open(const std::string& caption, int width, int height,
                                                 std::string& error);
     ~PlatformWindow();
     PlatformWindow(const PlatformWindow&) = delete;
@@ -33,8 +35,9 @@ public:
     /// offscreen and dummy drivers) counts as always focused, so a headless run never waits.
     bool hasInputFocus() const;
     bool isHeadless() const { return bHeadless; }
-    /// Sizes the window's drawing area to `width` by `height` pixels, in a window or on the
-    /// whole display (the display mode nearest to that size). False when the system refused.
+    /// Sizes the window's drawing area to `width` by `height` pixels, in a window centred on its
+    /// display or on the whole display (the display mode nearest to that size). False when the
+    /// system refused.
     bool setDisplayMode(int width, int height, bool fullScreen);
     /// Pixel sizes of the display modes of the window's display, as the system lists them.
     std::vector<std::pair<int, int>> listDisplayModes() const;

@@ -1,32 +1,42 @@
 #include "core/CommandLine.h"
 #include <gtest/gtest.h>
+#include "core/StringUtil.h"
 
-TEST(CommandLine, ReadsTheTestSwitchesAndRefusesMalformedOnes) {
+TEST(CommandLine, ReadsTheKnownSwitchesAndRefusesUnknownOrMalformedOnes) {
     struct Case {
         std::vector<WideString> arguments;
-        bool bValid;
+        const char* error; // empty: accepted
         int frames;
         bool bFixedStep;
+        bool bHelp;
     };
     const Case cases[] = {
-        {{}, true, 0, false},
-        {{u"-safe"}, true, 0, false},
-        {{u"--frames", u"60"}, true, 60, false},
-        {{u"--fixed-step", u"--frames", u"1", u"-safe"}, true, 1, true},
-        {{u"unknown", u"--fixed-step"}, true, 0, true},
-        {{u"--frames"}, false, 0, false},
-        {{u"--frames", u"0"}, false, 0, false},
-        {{u"--frames", u"-5"}, false, 0, false},
-        {{u"--frames", u"12x"}, false, 0, false},
-        {{u"--frames", u""}, false, 0, false},
-        {{u"--frames", u"99999999999999999999"}, false, 0, false},
-        {{u"--frames", u"--fixed-step"}, false, 0, false},
+        {{}, "", 0, false, false},
+        {{u"-safe"}, "", 0, false, false},
+        {{u"--frames", u"60"}, "", 60, false, false},
+        {{u"--fixed-step", u"--frames", u"1", u"-safe"}, "", 1, true, false},
+        {{u"--help"}, "", 0, false, true},
+        {{u"unknown", u"--fixed-step"}, "unknown switch 'unknown'", 0, false, false},
+        {{u"--safe"}, "unknown switch '--safe'", 0, false, false},
+        {{u"--frames"}, "--frames needs a value (N)", 0, false, false},
+        {{u"--frames", u"0"}, "bad value '0' for --frames", 0, false, false},
+        {{u"--frames", u"-5"}, "bad value", 0, false, false},
+        {{u"--frames", u"12x"}, "bad value", 0, false, false},
+        {{u"--frames", u""}, "bad value", 0, false, false},
+        {{u"--frames", u"99999999999999999999"}, "bad value", 0, false, false},
+        {{u"--frames", u"--fixed-step"}, "bad value", 0, false, false},
     };
     for (const Case& c : cases) {
-        const auto options = parseCommandLine(c.arguments);
-        ASSERT_EQ(options.has_value(), c.bValid) << c.arguments.size();
+        WideString error;
+        const auto options = parseCommandLine(c.arguments, error);
+        EXPECT_TRUE(toUtf8(error).starts_with(c.error)) << toUtf8(error);
+        ASSERT_EQ(options.has_value(), *c.error == '\0') << c.error;
         if (!options) continue;
         EXPECT_EQ(options->frames, c.frames);
         EXPECT_EQ(options->bFixedStep, c.bFixedStep);
+        EXPECT_EQ(options->bHelp, c.bHelp);
     }
+    const std::string usage = toUtf8(commandLineUsage(u"game"));
+    for (const char* line : {"usage: game [switch]...\n", "\n  -safe ", "\n  --frames N ", "\n  --help "})
+        EXPECT_NE(usage.find(line), std::string::npos) << line << " in:\n" << usage;
 }

@@ -193,7 +193,7 @@ TEST_F(ProfileManagerTest, ChangesRunTheHook) {
     EXPECT_EQ(changes, 2); // the players screen calls onCurrentProfileChanged itself
 }
 
-TEST_F(ProfileManagerTest, SavesOnDestructionAndLoadsItBack) {
+TEST_F(ProfileManagerTest, ASavedBlockLoadsBack) {
     {
         ProfileManager profiles;
         profiles.addProfile(u"Zoë");
@@ -205,6 +205,7 @@ TEST_F(ProfileManagerTest, SavesOnDestructionAndLoadsItBack) {
         profiles.records[1].savegames[1].players[0].present = true;
         profiles.records[1].savegames[1].players[0].weaponIndex = 2;
         profiles.records[1].savegames[1].players[0].weaponPower = 21;
+        ASSERT_TRUE(profiles.save());
     }
     ProfileManager loaded;
     EXPECT_EQ(namesOf(loaded), padded({u"Zoë", u"Bo"}));
@@ -237,6 +238,7 @@ TEST_F(ProfileManagerTest, ADamagedFileIsKeptAsBadAndTheNextSaveIsSound) {
             EXPECT_EQ(profiles.currentProfile, 0) << what;
             EXPECT_EQ(readBytes(userFilePath(u"ZV2rmBrumedemo.pro.bad")), damaged) << what;
             profiles.addProfile(u"New");
+            profiles.save();
         }
         ProfileManager again;
         EXPECT_EQ(namesOf(again), padded({u"New"})) << what;

@@ -12,7 +12,7 @@
 struct GraphicsFixture {
     explicit GraphicsFixture(int width = 640, int height = 480, bool letterbox = true) {
         std::string error;
-        window = platform::PlatformWindow::open("graphics test", 0, 0, width, height, error);
+        window = platform::PlatformWindow::open("graphics test", width, height, error);
         if (!window) ADD_FAILURE() << error;
         VekGraphics::Settings settings;
         settings.width = width;

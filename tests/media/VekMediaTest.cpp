@@ -23,7 +23,7 @@ private:
 TEST(VekMedia, EveryLiveObjectHearsAnInputModeChange) {
     TempDataHome home;
     std::string error;
-    auto window = platform::PlatformWindow::open("media test", 0, 0, 640, 480, error);
+    auto window = platform::PlatformWindow::open("media test", 640, 480, error);
     ASSERT_TRUE(window) << error;
     Vek::Options options;
     options.bFixedStep = true;

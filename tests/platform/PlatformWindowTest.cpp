@@ -6,7 +6,7 @@ namespace {
 
 std::unique_ptr<platform::PlatformWindow> openTestWindow() {
     std::string error;
-    auto window = platform::PlatformWindow::open("test", 50, 50, 100, 100, error);
+    auto window = platform::PlatformWindow::open("test", 100, 100, error);
     EXPECT_TRUE(window) << error;
     return window;
 }

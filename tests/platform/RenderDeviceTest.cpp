@@ -8,7 +8,7 @@ namespace {
 struct DeviceFixture {
     DeviceFixture() {
         std::string error;
-        window = platform::PlatformWindow::open("device test", 0, 0, 64, 48, error);
+        window = platform::PlatformWindow::open("device test", 64, 48, error);
         if (!window) ADD_FAILURE() << error;
         device = platform::RenderDevice::create(window->getSdlWindow(), false, error);
         if (!device) ADD_FAILURE() << error;

@@ -33,7 +33,7 @@ TEST(XdotoolKeys, ArriveAsTheirScanCodes) {
     if (!display || !*display || (driver && std::string(driver) != "x11") || !haveXdotool())
         GTEST_SKIP() << "needs an X display and xdotool";
     std::string error;
-    auto window = platform::PlatformWindow::open("xdotool keys", 0, 0, 200, 150, error);
+    auto window = platform::PlatformWindow::open("xdotool keys", 200, 150, error);
     ASSERT_TRUE(window) << error;
     platform::SdlInputSource input(window.get());
     for (int i = 0; i < 20; ++i) {
