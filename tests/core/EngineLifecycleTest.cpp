@@ -59,7 +59,7 @@ protected:
     }
     std::unique_ptr<platform::PlatformWindow> openWindow() {
         std::string error;
-        auto window = platform::PlatformWindow::open("loop test", 50, 50, 100, 100, error);
+        auto window = platform::PlatformWindow::open("loop test", 100, 100, error);
         EXPECT_TRUE(window) << error;
         return window;
     }
