@@ -23,7 +23,6 @@ ContextKeyCapture::ContextKeyCapture(int32_t& resultField, WideStringView captur
     title = captureTitle;
     message = captureMessage;
     firstButtonText.clear();
-    answer = &popupAnswer;
     createContents();
     closeOnFire = false;          // the press being captured must not close it
     keyNavigationEnabled = false; // every key is a candidate, none moves the pointer

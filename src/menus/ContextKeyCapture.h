@@ -19,8 +19,5 @@ class ContextKeyCapture : public ContextPopup {
     /// The lowest code pressed this frame that can be bound, or Escape; 0 when none.
     static int32_t capturedCode(const VekInput& input);
 
-    int32_t& result;
-
-  private:
-    int32_t popupAnswer = -1; // the popup's own answer, never the row's code
+    int32_t& result; ///< never the popup's answer, which would open as -1
 };

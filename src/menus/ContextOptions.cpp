@@ -6,6 +6,7 @@
 #include "menus/ContextGameplayOptions.h"
 #include "menus/ContextGraphicsOptions.h"
 #include "menus/ContextHelp.h"
+#include "menus/ContextNetworkWizard1.h"
 #include "menus/ContextSoundOptions.h"
 #include "menus/MenuButton.h"
 #include "menus/MenuLayout.h"
@@ -26,7 +27,6 @@ ContextOptions::ContextOptions() {
     graphics = addMenuItem(*this, new MenuButton(0.f, 0.f, 0.f, menuText(STR_GRAPHICS), u""));
     sound = addMenuItem(*this, new MenuButton(0.f, -r, 0.f, menuText(STR_SOUND), u""));
     networkWizard = addMenuItem(*this, new MenuButton(0.f, -2.f * r, 0.f, menuText(STR_NETWORKWIZARD), u""));
-    networkWizard->disabled = true;
     language = nullptr;
     if (Vek::get()->getStaticSettings().singleLanguage < 0)
         language = addMenuItem(*this, new MenuButton(0.f, -3.f * r, 0.f, menuText(STR_CHANGELANGUAGE), u""));
@@ -42,7 +42,7 @@ void ContextOptions::tickContents(double t, double dt) {
     if (takeClick(*controls)) openMenuScreen(new ContextControls());
     if (takeClick(*graphics)) openMenuScreen(new ContextGraphicsOptions());
     if (takeClick(*sound)) openMenuScreen(new ContextSoundOptions());
-    takeClick(*networkWizard);
+    if (takeClick(*networkWizard)) openMenuScreen(new ContextNetworkWizard1());
     if (language && takeClick(*language)) changeLanguage();
     if (takeClick(*help)) openMenuScreen(new ContextHelp());
 }

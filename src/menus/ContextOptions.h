@@ -16,7 +16,7 @@ class ContextOptions : public ContextMenu {
     MenuButton* controls;
     MenuButton* graphics;
     MenuButton* sound;
-    MenuButton* networkWizard; ///< disabled: the network wizard is not part of the game yet
+    MenuButton* networkWizard;
     MenuButton* language;      ///< null in a single-language build
     MenuButton* help;
 

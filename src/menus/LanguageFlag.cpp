@@ -29,6 +29,6 @@ void LanguageFlag::tick(double t, double dt) {
 }
 
 Vector3 LanguageFlag::getFocusPoint(int index) {
-    if (index != 0 || !bFocusable) return NO_FOCUS_POINT;
+    if (index != 0) return NO_FOCUS_POINT;
     return ContextMenu::toScreenOf(*this, position);
 }

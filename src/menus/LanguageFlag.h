@@ -14,5 +14,4 @@ class LanguageFlag : public Renderable, public FocusPointSource {
     Vector3 getFocusPoint(int index) override;
 
     int language;
-    bool bFocusable = true;
 };
