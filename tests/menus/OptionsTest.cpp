@@ -13,6 +13,7 @@
 #include "menus/ContextGameplayOptions.h"
 #include "menus/ContextGraphicsOptions.h"
 #include "menus/ContextHelp.h"
+#include "menus/ContextJoystickControls.h"
 #include "menus/ContextOptions.h"
 #include "menus/ContextSoundOptions.h"
 #include "menus/MenuButton.h"
@@ -102,13 +103,16 @@ TEST(OptionsScreens, VolumesAndMuteApplyAtOnceTheRestWhenTheSoundScreenIsLeft) {
     EXPECT_EQ(VekAudio::get()->getCurrentMusic(), music);
 }
 
-TEST(OptionsScreens, GameplayAndGraphicsWriteTheirFieldsAndApplyNothingWhenLeft) {
+TEST(OptionsScreens, CheckBoxesWriteTheirFieldsAndOnlySomeScreensApplyWhenLeft) {
     MenuRig rig;
+    registerMenuMusic(rig);
     GameConfiguration& configuration = rig.f.game->configuration;
-    rig.f.game->applyConfiguration(-1, -1);
-    const int volume = sampleVolume();
-    for (ContextMenu* screen : {static_cast<ContextMenu*>(new ContextGameplayOptions()),
-                                static_cast<ContextMenu*>(new ContextGraphicsOptions())}) {
+    const std::pair<ContextMenu*, bool> cases[] = {{new ContextGameplayOptions(), false},
+                                                   {new ContextGraphicsOptions(), false},
+                                                   {new ContextSoundOptions(), true},
+                                                   {new ContextJoystickControls(), true}};
+    for (const auto& [screen, appliesWhenLeft] : cases) {
+        rig.f.game->applyConfiguration(-1, -1);
         rig.stack->addContext(screen);
         rig.tickStack();
         for (MenuCheckBox* box : itemsOf<MenuCheckBox>(*screen)) {
@@ -119,14 +123,14 @@ TEST(OptionsScreens, GameplayAndGraphicsWriteTheirFieldsAndApplyNothingWhenLeft)
             rig.setMouseButton(false);
             rig.tickStack();
             EXPECT_NE(*box->value, before) << toUtf8(box->caption);
+            *box->value = before;
         }
-        configuration.soundVolume = 3;
+        configuration.soundVolume = configuration.soundVolume == 3 ? 6 : 3;
         screen->closed = true;
         rig.tickStack();
-        EXPECT_EQ(sampleVolume(), volume);
+        EXPECT_EQ(sampleVolume() == configuration.soundVolume * 10000 / 24, appliesWhenLeft)
+            << appliesWhenLeft;
     }
-    EXPECT_FALSE(configuration.sharedLives);
-    EXPECT_TRUE(configuration.allowCheats);
 }
 
 TEST(ContextAdvancedGraphics, PreselectsTheLastModeOfTheDisplaysSize) {
