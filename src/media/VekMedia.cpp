@@ -77,7 +77,14 @@ MediaServices::ScreenPointer VekMedia::getScreenPointer() const {
 
 bool VekMedia::needsDeviceRestart() { return pGraphics->needsRestart(); }
 
-void VekMedia::restartDevice() { pGraphics->restartDevice(); }
+void VekMedia::restartDevice() {
+    // The pointer keeps its place on the screen when the display changes size, so that what
+    // it pointed at (the item that keys focused) stays under it.
+    const Vector3 onScreen = pGraphics->windowToScreen(pInput->pointer);
+    pGraphics->restartDevice();
+    const Vector3 pixel = pGraphics->screenToWindow(onScreen);
+    pInput->setMousePosition(pixel.x, pixel.y);
+}
 
 void VekMedia::beginScene() { pGraphics->beginScene(); }
 

@@ -79,3 +79,24 @@ closeWindowAndWait() {
     status=$?
     pid=""
 }
+
+# Presses the keys in the game's window, one at a time.
+press() { for key in "$@"; do xdotool key --window "$window" "$key"; sleep 0.3; done; }
+
+# Waits until the main menu has been on top $1 times (it saves the user data each time).
+waitForMainMenu() {
+    waitFor 100 bash -c "[ \$(grep -c 'Global::saveUserData(): Saving.' '$log') -ge $1 ]" ||
+        fail "the main menu did not come on top a ${1}. time"
+    sleep 0.5
+}
+
+# With a copy folder ($copies, counted in $shots): F9, and the screenshot copied there as NN-$1.jpg.
+screenshot() {
+    [ -n "$copies" ] || return 0
+    shots=$((${shots:-0} + 1))
+    press F9
+    local picture
+    picture=$(printf '%s/ZV2rmBrumedemo-%04d.jpg' "$folder" "$shots")
+    waitFor 50 test -s "$picture" || fail "F9 saved no screenshot of $1"
+    cp "$picture" "$(printf '%s/%02d-%s.jpg' "$copies" "$shots" "$1")"
+}

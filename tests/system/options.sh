@@ -1,0 +1,104 @@
+#!/usr/bin/env bash
+# Real key presses in the real window on a virtual X display, on a fresh user-data folder:
+# the options change the language to Japanese (the program starts again with the flags and
+# comes back in Japanese), switch to full screen and back, and bind player 1's fire to F; the
+# settings files hold the language and the binding afterwards. Usage: options.sh PROGRAM
+# [FOLDER]; with FOLDER every screen's screenshot is copied there. Exits 77 (skipped) when
+# xvfb-run or xdotool is missing.
+set -uo pipefail
+source "$(dirname "$0")/common.bash"
+
+[ "${1:-}" != "--inside" ] && runOnVirtualDisplay "$(realpath "$1")" "${2:-}"
+
+program=$2
+copies=$3
+useScratchHome
+unset SDL_VIDEODRIVER
+suppressLibraryLeaks
+export LC_ALL=C
+requireTools python3
+KEY_F=33  # the scan code that F binds
+
+# The window's width and height in pixels, as "W H".
+windowSize() {
+    xdotool getwindowgeometry --shell "$window" | awk -F= '/WIDTH/ {w = $2} /HEIGHT/ {h = $2} END {print w, h}'
+}
+
+windowSizeIs() {
+    [ "$(windowSize)" = "$1" ]
+}
+
+"$program" 2>"$scratch/stderr" &
+pid=$!
+waitForGameLoop
+xdotool windowfocus --sync "$window" 2>/dev/null
+waitForMainMenu 1
+xdotool type --window "$window" --delay 100 "Ada"
+press Return
+waitForMainMenu 2
+screenshot main-menu-english
+
+# Main menu, from the middle: start, high scores, options. The hub focuses its first button;
+# the language button is the sixth.
+xdotool mousemove --window "$window" 320 240
+sleep 0.3  # keys rest in the frame of the mode change and the next
+press Down Down Down Return
+sleep 0.5
+screenshot options-english
+press Down Down Down Down Down Return
+waitFor 100 grep -q "Multilanguage mode (-1)." "$log" || fail "the language button did not restart the program"
+findWindow || fail "no window after the restart"
+sleep 1
+screenshot language-selection
+# The pointer waits in the lower right corner; up from there is the Japanese flag.
+xdotool mousemove --window "$window" 600 440
+sleep 0.3
+press Up Return
+waitForMainMenu 3
+screenshot main-menu-japanese
+grep -q "Using archive '.*ZV2rmBrumedemo.dat.Japanese'" "$log" || fail "the Japanese fonts were not loaded"
+
+# Options, graphics, advanced: the full-screen switch, then back, which applies it.
+press Down Down Down Return
+sleep 0.5
+press Down Down Return
+sleep 0.5
+# The detail choice takes the focus on its left arrow: right, then down to the advanced button.
+press Right Down Return
+sleep 0.5
+screenshot advanced-graphics
+press Down Return Escape
+display=$(xdotool getdisplaygeometry)
+waitFor 50 windowSizeIs "$display" ||
+    fail "full screen did not fill the $display display (window $(windowSize))"
+screenshot graphics-full-screen
+press Return Down Return Escape
+waitFor 50 windowSizeIs "640 480" || fail "the window did not come back (window $(windowSize))"
+
+# Back to the hub, controls, keyboard, player 1, the fire row: F.
+press Escape Up Return
+sleep 0.5
+press Down Return
+sleep 0.5
+press Down Return
+sleep 0.5
+press Down Down Down Down Return
+sleep 0.5
+press f  # a screenshot now would bind F9
+sleep 0.5
+screenshot key-bindings
+press Escape Escape Escape Escape
+waitForMainMenu 4
+closeWindowAndWait
+[ "$status" -eq 0 ] || fail "the program exited with $status"
+
+grep -q "^defaultLanguage=5" "$folder/ZV2rmBrumedemo.ini" || fail "the engine settings do not keep Japanese"
+fire=$(python3 - "$folder/ZV2rmBrumedemo.hst" <<'PYTHON'
+import struct, sys, zlib
+data = open(sys.argv[1], "rb").read()
+settings = zlib.decompress(data[68:])
+print(struct.unpack_from("<i", settings, 3184)[0])
+PYTHON
+)
+[ "$fire" = "$KEY_F" ] || fail "player 1's fire is bound to $fire, not F ($KEY_F)"
+echo "PASSED"
