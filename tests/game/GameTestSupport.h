@@ -126,11 +126,7 @@ class TestMenuScreens : public MenuScreens {
     Context* createCrashReport() override { return named(new Context(), "crash report"); }
     Context* createMainMenu() override { return named(new Context(), "main menu"); }
     Context* createHighscores() override { return named(new Context(), "high scores"); }
-    Context* createLanguageSelect() override {
-        auto* select = named(new Context(), "language select");
-        select->deleteWhenClosed = true;
-        return select;
-    }
+    Context* createLanguageSelect() override { return named(new Context(), "language select"); }
     int autodetectLanguage() override { return 0; }
     int isoCode2skinIndex(WideStringView) override { return 0; }
     Context* createQuestion(WideStringView, WideStringView, WideStringView, int32_t*) override {

@@ -24,8 +24,12 @@ windowSize() {
     xdotool getwindowgeometry --shell "$window" | awk -F= '/WIDTH/ {w = $2} /HEIGHT/ {h = $2} END {print w, h}'
 }
 
-windowSizeIs() {
-    [ "$(windowSize)" = "$1" ]
+windowSizeIs() { [ "$(windowSize)" = "$1" ]; }
+
+# Presses the keys and gives the screen they open time to come up.
+choose() {
+    press "$@"
+    sleep 0.5
 }
 
 "$program" 2>"$scratch/stderr" &
@@ -42,8 +46,7 @@ screenshot main-menu-english
 # the language button is the sixth.
 xdotool mousemove --window "$window" 320 240
 sleep 0.3  # keys rest in the frame of the mode change and the next
-press Down Down Down Return
-sleep 0.5
+choose Down Down Down Return
 screenshot options-english
 press Down Down Down Down Down Return
 waitFor 100 grep -q "Multilanguage mode (-1)." "$log" || fail "the language button did not restart the program"
@@ -59,13 +62,10 @@ screenshot main-menu-japanese
 grep -q "Using archive '.*ZV2rmBrumedemo.dat.Japanese'" "$log" || fail "the Japanese fonts were not loaded"
 
 # Options, graphics, advanced: the full-screen switch, then back, which applies it.
-press Down Down Down Return
-sleep 0.5
-press Down Down Return
-sleep 0.5
+choose Down Down Down Return
+choose Down Down Return
 # The detail choice takes the focus on its left arrow: right, then down to the advanced button.
-press Right Down Return
-sleep 0.5
+choose Right Down Return
 screenshot advanced-graphics
 press Down Return Escape
 display=$(xdotool getdisplaygeometry)
@@ -76,16 +76,11 @@ press Return Down Return Escape
 waitFor 50 windowSizeIs "640 480" || fail "the window did not come back (window $(windowSize))"
 
 # Back to the hub, controls, keyboard, player 1, the fire row: F.
-press Escape Up Return
-sleep 0.5
-press Down Return
-sleep 0.5
-press Down Return
-sleep 0.5
-press Down Down Down Down Return
-sleep 0.5
-press f  # a screenshot now would bind F9
-sleep 0.5
+choose Escape Up Return
+choose Down Return
+choose Down Return
+choose Down Down Down Down Return
+choose f # a screenshot now would bind F9
 screenshot key-bindings
 press Escape Escape Escape Escape
 waitForMainMenu 4
@@ -93,12 +88,9 @@ closeWindowAndWait
 [ "$status" -eq 0 ] || fail "the program exited with $status"
 
 grep -q "^defaultLanguage=5" "$folder/ZV2rmBrumedemo.ini" || fail "the engine settings do not keep Japanese"
-fire=$(python3 - "$folder/ZV2rmBrumedemo.hst" <<'PYTHON'
-import struct, sys, zlib
-data = open(sys.argv[1], "rb").read()
-settings = zlib.decompress(data[68:])
-print(struct.unpack_from("<i", settings, 3184)[0])
-PYTHON
-)
+# The settings record follows the 68-byte header of the signed file, zlib-compressed.
+fire=$(python3 -c 'import struct, sys, zlib
+print(struct.unpack_from("<i", zlib.decompress(open(sys.argv[1], "rb").read()[68:]), 3184)[0])' \
+    "$folder/ZV2rmBrumedemo.hst")
 [ "$fire" = "$KEY_F" ] || fail "player 1's fire is bound to $fire, not F ($KEY_F)"
 echo "PASSED"
