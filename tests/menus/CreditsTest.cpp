@@ -5,15 +5,11 @@
 #include "menus/Label.h"
 
 TEST(ContextCredits, LinesFadeInAboveTheBottomAndOutBelowTheTop) {
-    struct Case {
-        float y;
-        int opacity;
-    };
     // A 480-unit screen: bottom -240, top 240.
-    const Case cases[] = {{-300.f, 0}, {-208.f, 0}, {-144.f, 127}, {-80.f, 255}, {0.f, 255},
-                          {112.f, 255}, {176.f, 127}, {240.f, 0},   {400.f, 0}};
-    for (const Case& c : cases)
-        EXPECT_EQ(ContextCredits::opacityAt(c.y, -240.f, 240.f), c.opacity) << c.y;
+    const std::pair<float, int> cases[] = {{-300.f, 0},  {-208.f, 0}, {-144.f, 127}, {0.f, 255},
+                                           {176.f, 127}, {240.f, 0},  {400.f, 0}};
+    for (const auto& [y, opacity] : cases)
+        EXPECT_EQ(ContextCredits::opacityAt(y, -240.f, 240.f), opacity) << y;
 }
 
 TEST(ContextCreditsMenu, DrivesItsScrollingListFromTheBottomUpAndLeavesNothingBehind) {

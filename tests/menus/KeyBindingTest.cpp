@@ -14,8 +14,7 @@ constexpr int KEY_A = 0x1E;
 constexpr int KEY_S = 0x1F;
 constexpr int KEY_ARROW_UP = 0xC8;
 
-/// Player `player`'s keyboard binding screen on the stack, with a press on row `row` that
-/// opens the capture popup.
+/// A player's keyboard binding screen on the stack.
 struct BindingRig : MenuRig {
     ContextKeyBindings* screen;
 
@@ -50,34 +49,25 @@ struct BindingRig : MenuRig {
 
 TEST(ContextKeyCapture, TakesTheLowestBindableCodePressedThisFrame) {
     MenuRig rig;
-    struct Case {
-        std::vector<int> down;
-        int32_t code;
-    };
-    const Case cases[] = {
+    const std::pair<std::vector<int>, int32_t> cases[] = {
         {{KEY_S, KEY_A}, KEY_A}, {{KEY_ESCAPE, KEY_A}, KEY_ESCAPE},
         {{0x1C0, 0x1C3}, 0},     {{0x1C1, 0x110}, 0x110},
-        {{0x1C4}, 0x1C4},        {{}, 0},
-    };
-    for (const Case& c : cases) {
+        {{0x1C4}, 0x1C4},        {{}, 0}};
+    for (const auto& [down, code] : cases) {
         rig.input->keys.fill(0);
+        for (int pressed : down)
+            rig.input->keys[static_cast<std::size_t>(pressed)] = KEYDOWNBIT;
+        EXPECT_EQ(ContextKeyCapture::capturedCode(*rig.input), code) << down.size();
+        rig.input->keysPrevious = rig.input->keys; // held, no longer pressed
+        EXPECT_EQ(ContextKeyCapture::capturedCode(*rig.input), 0);
         rig.input->keysPrevious.fill(0);
-        for (int code : c.down)
-            rig.input->keys[static_cast<std::size_t>(code)] = KEYDOWNBIT;
-        EXPECT_EQ(ContextKeyCapture::capturedCode(*rig.input), c.code) << c.down.size();
     }
-    rig.input->keysPrevious[KEY_A] = KEYDOWNBIT; // held, not pressed
-    rig.input->keys.fill(0);
-    rig.input->keys[KEY_A] = KEYDOWNBIT;
-    EXPECT_EQ(ContextKeyCapture::capturedCode(*rig.input), 0);
 }
 
 TEST(KeyBindingButton, BindsTheCapturedKeyOnceAcrossBothPlayers) {
     BindingRig rig(2);
-    auto* popup = dynamic_cast<ContextKeyCapture*>(rig.stack->getTopContext());
-    EXPECT_EQ(popup, nullptr);
     rig.pressRow(4); // player 2's fire
-    popup = dynamic_cast<ContextKeyCapture*>(rig.stack->getTopContext());
+    auto* popup = dynamic_cast<ContextKeyCapture*>(rig.stack->getTopContext());
     ASSERT_NE(popup, nullptr);
     EXPECT_EQ(popup->getFirstButton(), nullptr);
     EXPECT_FALSE(popup->closeOnFire);

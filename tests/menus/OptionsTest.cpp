@@ -55,8 +55,7 @@ TEST(ContextOptions, OpensEveryScreenClickedInOneFrameInOrderAndAsksForTheLangua
     rig.tickStack();
     hub->gameplay->clicked = hub->sound->clicked = hub->help->clicked = true;
     rig.tickStack();
-    const ChildList& screens = rig.stack->getChildren();
-    auto* first = screens.getHead()->getNext();
+    auto* first = rig.stack->getChildren().getHead()->getNext();
     EXPECT_NE(dynamic_cast<ContextGameplayOptions*>(first), nullptr);
     EXPECT_NE(dynamic_cast<ContextSoundOptions*>(first->getNext()), nullptr);
     EXPECT_NE(dynamic_cast<ContextHelp*>(first->getNext()->getNext()), nullptr);
