@@ -64,35 +64,23 @@ TEST(ContextLanguageSelectDeathTest, ACodeWithoutFlagStopsTheProgram) {
 
 namespace {
 
-/// A game root with the real menu screens that loads the test archives frame by frame, with
-/// scripted input.
-struct LoadingGame {
+/// A game root with the real menu screens that loads the test archives frame by frame.
+struct LoadingGame : ScriptedMenuInput {
     GameTestEngine engine;
     std::unique_ptr<GameGlobal> game;
-    PointerTracker tracker;
-    platform::ScriptedInput* pScript = nullptr;
-    std::unique_ptr<VekInput> input;
 
     LoadingGame() {
-        auto script = std::make_unique<platform::ScriptedInput>();
-        pScript = script.get();
-        input = std::make_unique<VekInput>(std::move(script));
-        MenuInput::replace(input.get(), &tracker);
         game = std::make_unique<GameGlobal>(std::make_unique<GameMenuScreens>(), engine.mainArchive);
         game->initPreLoader();
         game->contextManager->pInput = input.get();
     }
-    ~LoadingGame() {
-        game.reset();
-        MenuInput::replace(nullptr, nullptr);
-    }
+    ~LoadingGame() { game.reset(); }
     void frames(int count) {
         for (int i = 0; i < count; ++i) {
             input->poll();
             engine.vek->frame(game->getRootContext());
         }
     }
-    Context* top() const { return game->contextManager->getTopContext(); }
 };
 
 } // namespace
@@ -115,7 +103,7 @@ TEST(Loader, AsksForTheLanguageOnlyWhenToldToAndWaitsForTheChoice) {
         g.engine.vek->getLanguage().setLanguageMask(c.mask);
         g.engine.vek->defaultLanguage = c.setting;
         g.frames(4);
-        auto* select = dynamic_cast<ContextLanguageSelect*>(g.top());
+        auto* select = dynamic_cast<ContextLanguageSelect*>(g.game->contextManager->getTopContext());
         ASSERT_EQ(select != nullptr, c.asks) << c.setting;
         if (select) {
             const Loader* loader = static_cast<Loader*>(g.game->contextManager->getChildren().getHead());

@@ -41,23 +41,31 @@ inline constexpr int KEY_UP = 200;
 inline constexpr int KEY_DOWN = 208;
 inline constexpr float ITEM_HEIGHT = 8.f; // the test textures' frames are 8 pixels high
 
-/// A game root with the menu textures, a context stack, a scripted input and a pointer that
-/// the test places in the top screen's world.
-struct MenuRig {
-    MenuFixture f{std::make_unique<GameMenuScreens>()};
+/// A scripted input and pointer that the menus read instead of the engine media's.
+struct ScriptedMenuInput {
     PointerTracker tracker;
     platform::ScriptedInput* pScript = nullptr;
     std::unique_ptr<VekInput> input;
+
+    ScriptedMenuInput() {
+        auto script = std::make_unique<platform::ScriptedInput>();
+        pScript = script.get();
+        input = std::make_unique<VekInput>(std::move(script));
+        MenuInput::replace(input.get(), &tracker);
+    }
+    ~ScriptedMenuInput() { MenuInput::replace(nullptr, nullptr); }
+};
+
+/// A game root with the menu textures, a context stack, a scripted input and a pointer that
+/// the test places in the top screen's world.
+struct MenuRig : ScriptedMenuInput {
+    MenuFixture f{std::make_unique<GameMenuScreens>()};
     ContextManager* stack;
 
     MenuRig() {
         f.addTexture(u"gui-game-editbox", 2);
         f.addTexture(u"gui-game-button", 3);
         f.addTexture(u"mousePointer", 1);
-        auto script = std::make_unique<platform::ScriptedInput>();
-        pScript = script.get();
-        input = std::make_unique<VekInput>(std::move(script));
-        MenuInput::replace(input.get(), &tracker);
         stack = new ContextManager();
         stack->pInput = input.get();
         f.game->contextManager = stack;
@@ -65,7 +73,6 @@ struct MenuRig {
         ContextMenu::navigationModeFrame = -1;
         f.engine.vek->renderedFrames = 10;
     }
-    ~MenuRig() { MenuInput::replace(nullptr, nullptr); }
 
     void pointAt(float x, float y) { tracker.position = {x, y, 0.f}; }
     /// The state of the mouse's first button or a key in the input frames to come.
