@@ -4,20 +4,7 @@
 #include "menus/ChoiceButton.h"
 #include "menus/CountryList.h"
 
-namespace {
-
 constexpr float ARROW_X = 104.f; // arrow centres of a 256-unit box, 24 in from its ends
-
-/// One press of the mouse's first button at (x, 0) on the item, and its release.
-void pressAt(MenuRig& rig, ChoiceButtonBase& item, float x) {
-    rig.pointAt(x, 0.f);
-    rig.mouseButton(true);
-    item.tick(0.0, 1.0 / 30.0);
-    rig.mouseButton(false);
-    item.tick(0.0, 1.0 / 30.0);
-}
-
-} // namespace
 
 TEST(ChoiceButtonBase, ArrowsStepWithinTheRangeAndEveryPressActivates) {
     struct Case {
@@ -34,7 +21,9 @@ TEST(ChoiceButtonBase, ArrowsStepWithinTheRangeAndEveryPressActivates) {
         MenuRig rig;
         int32_t value = c.start;
         ChoiceButtonBase item(0.f, 0.f, 0.f, u"level", u"", &value, 0, 4, 2);
-        pressAt(rig, item, c.x);
+        rig.pointAt(c.x, 0.f);
+        rig.mouseButton(true);
+        item.tick(0.0, 1.0 / 30.0);
         EXPECT_EQ(value, c.expected) << c.start << " at " << c.x;
         EXPECT_TRUE(item.clicked);
         EXPECT_EQ(item.showsLeftArrow(), c.leftShown) << c.start;

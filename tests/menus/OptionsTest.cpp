@@ -132,25 +132,17 @@ TEST(OptionsScreens, CheckBoxesWriteTheirFieldsAndOnlySomeScreensApplyWhenLeft) 
     }
 }
 
-TEST(ContextAdvancedGraphics, PreselectsTheLastModeOfTheDisplaysSize) {
-    const std::vector<VideoMode> modes{{640, 480}, {800, 600}, {800, 600}, {1024, 768}};
-    EXPECT_EQ(ContextAdvancedGraphics::preselectMode(modes, 800, 600), 2);
-    EXPECT_EQ(ContextAdvancedGraphics::preselectMode(modes, 1024, 768), 3);
-    EXPECT_EQ(ContextAdvancedGraphics::preselectMode(modes, 1280, 720), 0);
-    EXPECT_EQ(ContextAdvancedGraphics::preselectMode({}, 640, 480), 0);
-}
-
-TEST(ContextAdvancedGraphics, AppliesEverythingWhenLeftAndAModeOnlyWhenOneWasChosen) {
+TEST(ContextAdvancedGraphics, PreselectsTheDisplaysModeAndAppliesAModeOnlyWhenOneWasChosen) {
     struct Case {
         std::vector<VideoMode> modes;
-        int choose; // -1: leave the choice alone
-        int width;  // of the mode afterwards
+        int preselected; // for the 640 by 480 display
+        int choose;      // -1: leave the choice alone
+        int width;       // of the mode afterwards
     };
     const Case cases[] = {
-        {{{800, 600}, {1024, 768}}, -1, 640}, // the display's size is not in the list
-        {{{800, 600}, {1024, 768}}, 1, 1024},
-        {{{640, 480}, {800, 600}}, 0, 640},
-        {{}, -1, 640}, // no modes at all
+        {{{800, 600}, {1024, 768}}, 0, -1, 640}, // the display's size is not in the list
+        {{{800, 600}, {1024, 768}}, 0, 1, 1024}, {{{640, 480}, {800, 600}, {640, 480}}, 2, -1, 640},
+        {{{640, 480}, {800, 600}}, 0, 0, 640},   {{}, 0, -1, 640}, // no modes at all
     };
     for (const Case& c : cases) {
         MenuRig rig;
@@ -163,6 +155,7 @@ TEST(ContextAdvancedGraphics, AppliesEverythingWhenLeftAndAModeOnlyWhenOneWasCho
         rig.stack->addContext(screen);
         rig.tickStack();
         EXPECT_TRUE(screen->letterbox->disabled);
+        EXPECT_EQ(screen->selectedMode, c.preselected);
         if (c.choose >= 0) screen->selectedMode = c.choose;
         rig.tickStack();
         EXPECT_FALSE(graphics.getSettings().bVSync); // nothing applied while open
