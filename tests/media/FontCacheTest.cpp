@@ -25,25 +25,26 @@ struct CachedFont : FontFixture {
 
 } // namespace
 
-TEST(FontCache, HoldsTextsOfFourOrMoreCharactersUnlessAskedNotTo) {
+TEST(FontCache, HoldsTextsOfFourOrMoreCharactersThatFitAPageUnlessAskedNotTo) {
     CachedFont f;
     drawTexts(f, {u"Hello", u"Hello"});
     EXPECT_EQ(f.cache().size(), 1u);
-    drawTexts(f, {u"Hi", u"abc"}); // shorter texts draw glyph by glyph
-    EXPECT_EQ(f.cache().size(), 1u);
+    drawTexts(f, {u"Hi", u"abc"});  // shorter texts draw glyph by glyph
     drawTexts(f, {u"Not this one"}, FontQuad::TEXT_NOCACHE);
     drawTexts(f, {u"Name"}, FontQuad::TEXT_SYSTEMFONT);
+    drawTexts(f, {WideString(200, u'W').c_str()});  // larger than a page
     EXPECT_EQ(f.cache().size(), 1u);
     drawTexts(f, {u"Another"});
     EXPECT_EQ(f.cache().size(), 2u);
     EXPECT_EQ(f.cache().getPageCount(), 1);
-}
+    f.screen.graphics->restartDevice();  // a device restart empties the cache
+    drawTexts(f, {u"After it"});
+    EXPECT_EQ(f.cache().size(), 1u);
 
-TEST(FontCache, AFontWithoutUseOfTheCacheMakesNone) {
-    FontFixture f;
-    f.font.bUseFontCache = false;
-    f.font.createFontCache();
-    EXPECT_EQ(f.font.getFontCache(), nullptr);
+    FontFixture uncached;
+    uncached.font.bUseFontCache = false;
+    uncached.font.createFontCache();
+    EXPECT_EQ(uncached.font.getFontCache(), nullptr);
 }
 
 TEST(FontCache, DropsTextsNotDrawnForTheirMaximumAge) {
@@ -52,7 +53,7 @@ TEST(FontCache, DropsTextsNotDrawnForTheirMaximumAge) {
     f.now = FontCache::MAX_AGE / 2;
     drawTexts(f, {u"Middle text"});
     f.now = FontCache::MAX_AGE + 1.0;
-    drawTexts(f, {u"Late text"}); // the look for old texts runs before this one is added
+    drawTexts(f, {u"Late text"});  // the look for old texts runs before this one is added
     EXPECT_EQ(f.cache().size(), 2u);
     f.now = 3 * FontCache::MAX_AGE;
     drawTexts(f, {u"Last text"});
@@ -61,31 +62,14 @@ TEST(FontCache, DropsTextsNotDrawnForTheirMaximumAge) {
 
 TEST(FontCache, AFullCacheEmptiesThePageUsedLeastRecently) {
     CachedFont f;
-    const std::size_t count = 900; // more than four pages hold
+    const std::size_t count = 900;  // more than four pages hold
     for (std::size_t i = 0; i < count; ++i) {
         f.now += 0.001;
-        const WideString text = stringf(u"Text number %d", static_cast<int>(i));
-        drawTexts(f, {text.c_str()});
+        drawTexts(f, {stringf(u"Text number %d", static_cast<int>(i)).c_str()});
     }
     EXPECT_EQ(f.cache().getPageCount(), FontCache::MAX_PAGES);
     EXPECT_LT(f.cache().size(), count);
     const std::size_t held = f.cache().size();
-    drawTexts(f, {u"Text number 899"}); // the newest is still there
+    drawTexts(f, {u"Text number 899"});  // the newest is still there
     EXPECT_EQ(f.cache().size(), held);
-}
-
-TEST(FontCache, TextsLargerThanAPageAreNotHeld) {
-    CachedFont f;
-    const WideString longText(200, u'W');
-    drawTexts(f, {longText.c_str()});
-    EXPECT_EQ(f.cache().size(), 0u);
-}
-
-TEST(FontCache, ADeviceRestartEmptiesTheCache) {
-    CachedFont f;
-    drawTexts(f, {u"Before", u"Restart"});
-    EXPECT_EQ(f.cache().size(), 2u);
-    f.screen.graphics->restartDevice();
-    drawTexts(f, {u"After it"});
-    EXPECT_EQ(f.cache().size(), 1u);
 }

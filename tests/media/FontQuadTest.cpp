@@ -67,20 +67,6 @@ TEST(FontQuad, AFirstCodeOf33LeavesTheBlankAndIconsMissing) {
     EXPECT_TRUE(tiny.hasGlyph(0x80));
 }
 
-TEST(FontQuad, WrapsAtBarsAndBlanksWithItsOwnWidths) {
-    FontFixture f;
-    const auto measure = [&](WideStringView text) { return f.font.measureText(text, 0).width; };
-    const float width = measure(u"Options and");
-    const std::vector<TextLine> lines = TextLine::wrap(
-        u"Play|Options and more", width, static_cast<float>(f.font.getLineHeight()), measure, false);
-    ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0].segments[0].text, u"Play");
-    EXPECT_EQ(lines[1].segments[0].text, u"Options and");
-    EXPECT_EQ(lines[2].segments[0].text, u"more");
-    EXPECT_FLOAT_EQ(lines[2].y, 2.f * static_cast<float>(f.font.getLineHeight()));
-    EXPECT_FLOAT_EQ(lines[1].width, width);
-}
-
 TEST(FontQuad, PagesGoThroughTheCodePageTableUntilTheFirstMissingName) {
     TempDataHome home;
     GraphicsFixture screen;
@@ -142,41 +128,27 @@ TEST(FontQuadDeathTest, ACodePageWithoutTableIsFatal) {
     EXPECT_DEATH(font.addSourceTextures(u"fontTex", resources, u"Korean"), "Bad code-point table");
 }
 
-TEST(FontQuad, CompositeLettersOnlyForCompositeLanguagesOfTheirCodePages) {
-    struct Case {
-        const char16_t* codePage;
-        bool bComposite;
-        bool bExpected;
-    };
-    const Case cases[] = {{u"1252", true, true},
-                          {u"1252", false, false},
-                          {u"1250", false, false},
-                          {u"Japanese", true, false},
-                          {u"1251", true, false}};
-    for (const Case& c : cases) {
+TEST(FontQuad, CompositeLettersOnlyForCompositeLanguagesOfTheirCodePagesAndNeverOverAPagesOwn) {
+    const std::tuple<const char16_t*, bool, bool> cases[] = {{u"1252", true, true},      {u"1252", false, false},
+                                                             {u"1250", false, false},    {u"Japanese", true, false},
+                                                             {u"1251", true, false}};
+    for (const auto& [codePage, bComposite, bExpected] : cases) {
         FontFixture f;
         const auto acute = makeGlyphPage(*f.screen.graphics, u"´", PIXEL_SIZE);
         f.font.addSourceTexture(acute.get(), 0xB4, false);
-        f.font.setupCompositeChars(c.codePage, c.bComposite);
-        EXPECT_EQ(f.font.hasGlyph(u'é'), c.bExpected) << toUtf8(c.codePage);
-        EXPECT_EQ(f.font.hasGlyph(u'Ó'), c.bExpected);
-        EXPECT_EQ(f.font.hasGlyph(u'ñ'), c.bExpected); // "~" is in the ASCII page
-        EXPECT_FALSE(f.font.hasGlyph(u'ç'));           // no cedilla glyph
-        if (c.bExpected) {
-            EXPECT_FLOAT_EQ(f.font.measureText(u"é", 0).width, f.font.measureText(u"e", 0).width);
-        }
+        f.font.setupCompositeChars(codePage, bComposite);
+        EXPECT_EQ(f.font.hasGlyph(u'é'), bExpected) << toUtf8(codePage);
+        EXPECT_EQ(f.font.hasGlyph(u'Ó'), bExpected);
+        EXPECT_EQ(f.font.hasGlyph(u'ñ'), bExpected);  // "~" is in the ASCII page
+        EXPECT_FALSE(f.font.hasGlyph(u'ç'));          // no cedilla glyph
+        EXPECT_TRUE(!bExpected || f.font.measureText(u"é", 0).width == f.font.measureText(u"e", 0).width);
     }
-}
-
-TEST(FontQuad, APagesOwnAccentedLetterWinsOverTheComposite) {
     FontFixture f;
     const auto own = makeGlyphPage(*f.screen.graphics, u"´é", PIXEL_SIZE);
     f.font.addSourceTexture(own.get(), 0xB4, false);
-    f.font.addSourceTexture(own.get(), 0xE8, false); // frame 1 lands on 0xE9
-    const float ownWidth = f.font.measureText(u"é", 0).width;
+    f.font.addSourceTexture(own.get(), 0xE8, false);  // frame 1 lands on 0xE9
     f.font.setupCompositeChars(u"1252", true);
-    EXPECT_FLOAT_EQ(f.font.measureText(u"é", 0).width, ownWidth);
-    EXPECT_FLOAT_EQ(ownWidth, own->skins[1]->width + 1.f);
+    EXPECT_FLOAT_EQ(f.font.measureText(u"é", 0).width, own->skins[1]->width + 1.f);
 }
 
 TEST(FontQuad, DisplayScalingGrowsByWholeDisplayMultiples) {

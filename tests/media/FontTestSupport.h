@@ -30,23 +30,3 @@ struct FontFixture {
     std::unique_ptr<Texture> icons;
     FontQuad font;
 };
-
-/// True when both pictures have the same size and every colour channel is within `tolerance`.
-inline ::testing::AssertionResult matchesImage(const MemoryImageFile& image, const MemoryImageFile& expected,
-                                               int tolerance) {
-    if (image.width != expected.width || image.height != expected.height)
-        return ::testing::AssertionFailure() << "sizes differ";
-    for (int y = 0; y < image.height; ++y) {
-        for (int x = 0; x < image.width; ++x) {
-            for (int shift : {0, 8, 16}) {
-                const int a = static_cast<int>((image.at(x, y) >> shift) & 0xFF);
-                const int b = static_cast<int>((expected.at(x, y) >> shift) & 0xFF);
-                if (std::abs(a - b) > tolerance)
-                    return ::testing::AssertionFailure()
-                           << "pixel (" << x << ", " << y << ") is " << std::hex << image.at(x, y)
-                           << ", expected " << expected.at(x, y);
-            }
-        }
-    }
-    return ::testing::AssertionSuccess();
-}

@@ -19,46 +19,29 @@ TEST(GraphicsHelpers, LerpColorMixesEachChannelAndClamps) {
     for (const auto& c : cases) EXPECT_EQ(lerpColor(c.a, c.b, c.t), c.want) << std::hex << c.a << " " << c.b << " " << c.t;
 }
 
-TEST(GraphicsHelpers, EveryEasingStartsAtTheStartAndEndsAtTheEnd) {
+TEST(GraphicsHelpers, EveryEasingRunsFromStartToEndClampedWithItsShapeBetween) {
     for (int kind = 0; kind < static_cast<int>(EaseKind::Count); ++kind) {
-        EXPECT_NEAR(ease(kind, 0.f), 0.f, 1e-5f) << kind;
-        EXPECT_NEAR(ease(kind, 1.f), 1.f, 1e-5f) << kind;
-        EXPECT_NEAR(ease(kind, -1.f), 0.f, 1e-5f) << kind;  // clamped
-        EXPECT_NEAR(ease(kind, 2.f), 1.f, 1e-5f) << kind;
+        for (const auto& [t, want] : {std::pair{0.f, 0.f}, {1.f, 1.f}, {-1.f, 0.f}, {2.f, 1.f}})
+            EXPECT_NEAR(ease(kind, t), want, 1e-5f) << kind << " at " << t;
     }
-}
-
-TEST(GraphicsHelpers, EasingShapes) {
-    const struct {
-        EaseKind kind;
-        float t, want;
-    } cases[] = {
-        {EaseKind::Linear, 0.3f, 0.3f},       {EaseKind::QuadIn, 0.5f, 0.25f},
-        {EaseKind::QuadOut, 0.5f, 0.75f},     {EaseKind::QuadInOut, 0.25f, 0.125f},
-        {EaseKind::QuadInOut, 0.5f, 0.5f},    {EaseKind::CubicIn, 0.5f, 0.125f},
-        {EaseKind::CubicOut, 0.5f, 0.875f},   {EaseKind::QuartIn, 0.5f, 0.0625f},
-        {EaseKind::SineInOut, 0.5f, 0.5f},    {EaseKind::ExpoIn, 0.5f, 0.03125f},
-        {EaseKind::BounceOut, 1.f / 2.75f, 1.f},
+    const std::tuple<EaseKind, float, float> cases[] = {
+        {EaseKind::Linear, 0.3f, 0.3f},     {EaseKind::QuadIn, 0.5f, 0.25f},    {EaseKind::QuadOut, 0.5f, 0.75f},
+        {EaseKind::QuadInOut, 0.25f, 0.125f}, {EaseKind::QuadInOut, 0.5f, 0.5f}, {EaseKind::CubicIn, 0.5f, 0.125f},
+        {EaseKind::CubicOut, 0.5f, 0.875f}, {EaseKind::QuartIn, 0.5f, 0.0625f}, {EaseKind::SineInOut, 0.5f, 0.5f},
+        {EaseKind::ExpoIn, 0.5f, 0.03125f}, {EaseKind::BounceOut, 1.f / 2.75f, 1.f},
     };
-    for (const auto& c : cases) EXPECT_NEAR(ease(static_cast<int>(c.kind), c.t), c.want, 1e-5f) << static_cast<int>(c.kind);
+    for (const auto& [kind, t, want] : cases) EXPECT_NEAR(ease(static_cast<int>(kind), t), want, 1e-5f) << int(kind);
     EXPECT_GT(ease(static_cast<int>(EaseKind::BackOut), 0.8f), 1.f);  // overshoots before settling
     EXPECT_FLOAT_EQ(ease(99, 0.4f), 0.4f);                            // unknown kind: linear
     EXPECT_FLOAT_EQ(ease(-1, 0.4f), 0.4f);
 }
 
-TEST(GraphicsHelpers, InterpolateEasedMovesAlongTheLine) {
+TEST(GraphicsHelpers, InterpolateEasedMovesAlongTheLineWithinRadiusIsStrictAndNormalizeKeepsZero) {
     // The screen wipe: from (1.4 W, -1.4 W) to the origin with kind 1.
-    const Vector3 from{896, -896, 0};
-    const Vector3 to{0, 0, 0};
-    const Vector3 half = interpolateEased(from, to, 0.5f, 1);
+    const Vector3 half = interpolateEased({896, -896, 0}, {0, 0, 0}, 0.5f, 1);
     EXPECT_FLOAT_EQ(half.x, 672);
     EXPECT_FLOAT_EQ(half.y, -672);
-    const Vector3 end = interpolateEased(from, to, 1.f, 1);
-    EXPECT_FLOAT_EQ(end.x, 0);
-    EXPECT_FLOAT_EQ(end.y, 0);
-}
-
-TEST(GraphicsHelpers, WithinRadiusIsStrictAndNormalizeKeepsZero) {
+    EXPECT_FLOAT_EQ(interpolateEased({896, -896, 0}, {0, 0, 0}, 1.f, 1).x, 0);
     EXPECT_TRUE(isWithinRadius({0, 0, 0}, {3, 4, 0}, 5.01f));
     EXPECT_FALSE(isWithinRadius({0, 0, 0}, {3, 4, 0}, 5.f));
     EXPECT_FALSE(isWithinRadius({0, 0, 0}, {0, 0, 0}, 0.f));
@@ -66,7 +49,5 @@ TEST(GraphicsHelpers, WithinRadiusIsStrictAndNormalizeKeepsZero) {
     EXPECT_FLOAT_EQ(unit.y, 0.6f);
     EXPECT_FLOAT_EQ(unit.z, 0.8f);
     const Vector3 zero = normalize({0, 0, 0});
-    EXPECT_EQ(zero.x, 0.f);
-    EXPECT_EQ(zero.y, 0.f);
-    EXPECT_EQ(zero.z, 0.f);
+    EXPECT_TRUE(zero.x == 0.f && zero.y == 0.f && zero.z == 0.f);
 }

@@ -42,9 +42,29 @@ struct GraphicsFixture {
 /// The folder of the reference images, next to the test sources.
 inline std::filesystem::path goldenFolder() { return std::filesystem::path(__FILE__).parent_path().parent_path() / "golden"; }
 
-/// Compares `image` with the stored reference of that name: equal size, and every channel of
-/// every pixel within `tolerance`. A missing reference is written from `image` (the first
-/// run makes it; it is then checked in) and the comparison passes.
+/// True when both pictures have the same size and every colour channel is within `tolerance`.
+inline ::testing::AssertionResult matchesImage(const MemoryImageFile& image, const MemoryImageFile& expected,
+                                               int tolerance) {
+    if (image.width != expected.width || image.height != expected.height)
+        return ::testing::AssertionFailure() << "size " << image.width << "x" << image.height << ", expected "
+                                             << expected.width << "x" << expected.height;
+    for (int y = 0; y < image.height; ++y) {
+        for (int x = 0; x < image.width; ++x) {
+            for (int shift : {0, 8, 16}) {
+                const int a = static_cast<int>((image.at(x, y) >> shift) & 0xFF);
+                const int b = static_cast<int>((expected.at(x, y) >> shift) & 0xFF);
+                if (std::abs(a - b) > tolerance)
+                    return ::testing::AssertionFailure() << "pixel (" << x << ", " << y << ") is " << image.at(x, y)
+                                                         << ", expected " << expected.at(x, y);
+            }
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
+/// Compares `image` with the stored reference of that name within `tolerance` per channel. A
+/// missing reference is written from `image` (the first run makes it; it is then checked in) and
+/// the comparison passes.
 inline ::testing::AssertionResult matchesGolden(const MemoryImageFile& image, const std::string& name,
                                                 int tolerance = 4) {
     const std::filesystem::path path = goldenFolder() / (name + ".tga");
@@ -60,20 +80,5 @@ inline ::testing::AssertionResult matchesGolden(const MemoryImageFile& image, co
     std::string error;
     const std::optional<MemoryImageFile> golden = MemoryImageFile::decode(bytes, error);
     if (!golden) return ::testing::AssertionFailure() << path << ": " << error;
-    if (golden->width != image.width || golden->height != image.height)
-        return ::testing::AssertionFailure() << "size " << image.width << "x" << image.height << ", reference "
-                                             << golden->width << "x" << golden->height;
-    for (int y = 0; y < image.height; ++y) {
-        for (int x = 0; x < image.width; ++x) {
-            const uint32_t a = image.at(x, y);
-            const uint32_t b = golden->at(x, y);
-            for (int shift : {0, 8, 16}) {
-                const int difference = std::abs(int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF));
-                if (difference > tolerance)
-                    return ::testing::AssertionFailure() << name << ": pixel (" << x << ", " << y << ") is " << std::hex
-                                                         << a << ", reference " << b;
-            }
-        }
-    }
-    return ::testing::AssertionSuccess();
+    return matchesImage(image, *golden, tolerance) << " in " << name;
 }

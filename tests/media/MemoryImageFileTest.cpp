@@ -66,7 +66,7 @@ void expectQuadrants(const MemoryImageFile& image) {
 
 }  // namespace
 
-TEST(MemoryImageFile, ReadsTgaOfEveryKindAndOrigin) {
+TEST(MemoryImageFile, ReadsTgaAndBmpOfEveryKindAndOrigin) {
     std::string error;
     for (int bits : {24, 32}) {
         auto image = MemoryImageFile::decode(bottomUpTga(bits), error);
@@ -92,10 +92,6 @@ TEST(MemoryImageFile, ReadsTgaOfEveryKindAndOrigin) {
     EXPECT_EQ(image->at(0, 0), 0x800000FFu);
     EXPECT_EQ(image->at(1, 0), 0x800000FFu);
     EXPECT_EQ(image->at(1, 1), TOPRIGHT);
-}
-
-TEST(MemoryImageFile, ReadsBmpBothWays) {
-    std::string error;
     for (int bits : {24, 32})
         for (bool bTopDown : {false, true}) {
             auto image = MemoryImageFile::decode(bmp(bits, bTopDown), error);

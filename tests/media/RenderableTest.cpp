@@ -22,39 +22,22 @@ Renderable* makeQuadRenderable(float width, float height, int anchor = Quad::CEN
 
 }  // namespace
 
-TEST(Quad, NineAnchorsPutThatPointOnTheOrigin) {
-    const struct {
-        int code;
-        Rect want;  // left, top, right, bottom (y up)
-    } cases[] = {
-        {Quad::BOTTOM_LEFT, {0, 20, 40, 0}},    {Quad::BOTTOM_CENTRE, {-20, 20, 20, 0}},
-        {Quad::BOTTOM_RIGHT, {-40, 20, 0, 0}},  {Quad::LEFT_EDGE, {0, 10, 40, -10}},
-        {Quad::CENTRE, {-20, 10, 20, -10}},     {Quad::RIGHT_EDGE, {-40, 10, 0, -10}},
-        {Quad::TOP_LEFT, {0, 0, 40, -20}},      {Quad::TOP_CENTRE, {-20, 0, 20, -20}},
-        {Quad::TOP_RIGHT, {-40, 0, 0, -20}},
+TEST(Quad, NineAnchorsPutThatPointOnTheOriginAndTheOriginAdjustmentIsSubtracted) {
+    const std::pair<int, Rect> cases[] = {  // left, top, right, bottom (y up)
+        {Quad::BOTTOM_LEFT, {0, 20, 40, 0}},   {Quad::BOTTOM_CENTRE, {-20, 20, 20, 0}}, {Quad::BOTTOM_RIGHT, {-40, 20, 0, 0}},
+        {Quad::LEFT_EDGE, {0, 10, 40, -10}},   {Quad::CENTRE, {-20, 10, 20, -10}},     {Quad::RIGHT_EDGE, {-40, 10, 0, -10}},
+        {Quad::TOP_LEFT, {0, 0, 40, -20}},     {Quad::TOP_CENTRE, {-20, 0, 20, -20}},  {Quad::TOP_RIGHT, {-40, 0, 0, -20}},
+        {0, {0, 0, 40, -20}},  // a centred frame whose origin is moved to its top-left corner
     };
-    for (const auto& c : cases) {
+    for (const auto& [anchor, want] : cases) {
         Quad quad;
         quad.setSize(40, 20);
-        quad.setAnchor(c.code);
+        if (anchor) quad.setAnchor(anchor);
+        else quad.origin = {-20, 10, 0};
         const Rect r = quad.getLocalRect();
-        SCOPED_TRACE(c.code);
-        EXPECT_FLOAT_EQ(r.left, c.want.left);
-        EXPECT_FLOAT_EQ(r.top, c.want.top);
-        EXPECT_FLOAT_EQ(r.right, c.want.right);
-        EXPECT_FLOAT_EQ(r.bottom, c.want.bottom);
+        EXPECT_TRUE(r.left == want.left && r.top == want.top && r.right == want.right && r.bottom == want.bottom)
+            << anchor << ": " << r.left << " " << r.top << " " << r.right << " " << r.bottom;
     }
-}
-
-TEST(Quad, OriginAdjustmentIsSubtractedFromTheVertices) {
-    Quad quad;
-    quad.setSize(64, 48);
-    quad.origin = {-32, 24, 0};  // moves a centred frame so that its top-left corner is the origin
-    const Rect r = quad.getLocalRect();
-    EXPECT_FLOAT_EQ(r.left, 0);
-    EXPECT_FLOAT_EQ(r.right, 64);
-    EXPECT_FLOAT_EQ(r.top, 0);
-    EXPECT_FLOAT_EQ(r.bottom, -48);
 }
 
 TEST(Quad, AnchorOutsideOneToNineIsACallerError) {
@@ -90,22 +73,7 @@ TEST(Renderable, PointInsideFollowsRotationScaleAndParent) {
     EXPECT_NEAR(corner.y, 90, 1e-4);
 }
 
-TEST(Renderable, NoSkinBoundsOffOrFlatScaleIsNeverHit) {
-    Renderable bare;
-    EXPECT_FALSE(bare.isPointInside({0, 0, 0}));
-    std::unique_ptr<Renderable> off(makeQuadRenderable(10, 10));
-    off->bBoundsOff = true;
-    off->updateTransform();
-    EXPECT_FALSE(off->isPointInside({0, 0, 0}));
-    Vector3 centre;
-    float radius = 0;
-    EXPECT_FALSE(off->getBounds(centre, radius));
-    std::unique_ptr<Renderable> flat(makeQuadRenderable(10, 10));
-    flat->setTransform({0, 0, 0}, 0, {0, 1, 1});
-    EXPECT_FALSE(flat->isPointInside({0, 0, 0}));
-}
-
-TEST(Renderable, BoundingCirclesCollideOnlyWhenOverlapping) {
+TEST(Renderable, BoundingCirclesCollideOnlyWhenOverlappingAndNothingWithoutBoundsIsHit) {
     std::unique_ptr<Renderable> a(makeQuadRenderable(6, 8));  // radius 5
     std::unique_ptr<Renderable> b(makeQuadRenderable(6, 8));
     a->updateTransform();
@@ -113,17 +81,18 @@ TEST(Renderable, BoundingCirclesCollideOnlyWhenOverlapping) {
     float radius = 0;
     ASSERT_TRUE(a->getBounds(centre, radius));
     EXPECT_FLOAT_EQ(radius, 5);
-    const struct {
-        float x;
-        bool hit;
-    } cases[] = {{9.9f, true}, {10.f, false}, {12.f, false}};  // touching circles do not collide
-    for (const auto& c : cases) {
-        b->setTransform({c.x, 0, 0}, 0, {1, 1, 1});
-        EXPECT_EQ(a->collides(*b), c.hit) << c.x;
+    for (const auto& [x, hit] : {std::pair{9.9f, true}, {10.f, false}, {12.f, false}}) {  // touching is no hit
+        b->setTransform({x, 0, 0}, 0, {1, 1, 1});
+        EXPECT_EQ(a->collides(*b), hit) << x;
     }
     b->bBoundsOff = true;
     b->setTransform({0, 0, 0}, 0, {1, 1, 1});
     EXPECT_FALSE(a->collides(*b));
+    EXPECT_FALSE(b->isPointInside({0, 0, 0}));
+    EXPECT_FALSE(b->getBounds(centre, radius));
+    EXPECT_FALSE(Renderable().isPointInside({0, 0, 0}));  // no skin
+    a->setTransform({0, 0, 0}, 0, {0, 1, 1});
+    EXPECT_FALSE(a->isPointInside({0, 0, 0}));  // flat
 }
 
 TEST(Renderable, OwnedSkinIsDeletedWithItAndOnReplacement) {

@@ -22,7 +22,7 @@ float peakOf(const std::vector<float>& samples, size_t from, size_t to) {
 
 }  // namespace
 
-TEST(SoundStream, PlaysLoopedOrOnce) {
+TEST(SoundStream, PlaysLoopedOrOnceAndAVolumeSlideToZeroStopsIt) {
     AudioTestKit kit;
     const WideString path = kit.write("music.ogg", toneOgg());
     SoundStream looped(path, 1), once(path, 0);
@@ -31,28 +31,23 @@ TEST(SoundStream, PlaysLoopedOrOnce) {
     const std::vector<float> out = kit.render(AudioTestKit::RATE * 2);  // four lengths of the file
     EXPECT_TRUE(looped.isPlaying());
     EXPECT_FALSE(once.isPlaying());
-    EXPECT_NEAR(peakOf(out, 0, 20000), 1.0f, 0.1f);                  // both playing
+    EXPECT_NEAR(peakOf(out, 0, 20000), 1.0f, 0.1f);              // both playing
     EXPECT_NEAR(peakOf(out, 2 * 60000, 2 * 85000), 0.5f, 0.05f);  // the looped one alone
-}
 
-TEST(SoundStream, VolumeSlideToZeroStopsItAndPlayRestoresFullVolume) {
-    AudioTestKit kit;
-    SoundStream stream(kit.write("music.ogg", toneOgg()), 1);
-    stream.play();
-    stream.setVolume(0.5f, 0.0);
+    looped.setVolume(0.5f, 0.0);
     EXPECT_NEAR(peakOf(kit.render(4410), 0, 8820), 0.25f, 0.03f);
-    stream.setVolume(0.0f, 0.1);
+    looped.setVolume(0.0f, 0.1);
     kit.render(AudioTestKit::RATE / 10 - 1);
-    EXPECT_TRUE(stream.isPlaying());
+    EXPECT_TRUE(looped.isPlaying());
     kit.render(2);
-    EXPECT_FALSE(stream.isPlaying());
-    stream.play();
+    EXPECT_FALSE(looped.isPlaying());
+    looped.play();  // at full volume again
     EXPECT_NEAR(peakOf(kit.render(4410), 0, 8820), 0.5f, 0.05f);
-    stream.setVolume(0.2f, 0.05);  // a slide to a level above 0 keeps playing
+    looped.setVolume(0.2f, 0.05);  // a slide to a level above 0 keeps playing
     kit.render(AudioTestKit::RATE);
-    EXPECT_TRUE(stream.isPlaying());
-    stream.stop();
-    EXPECT_FALSE(stream.isPlaying());
+    EXPECT_TRUE(looped.isPlaying());
+    looped.stop();
+    EXPECT_FALSE(looped.isPlaying());
 }
 
 TEST(VekAudio, CurrentMusicFollowsTheMusicVolumeAndStops) {
@@ -78,7 +73,7 @@ TEST(VekAudio, CurrentMusicFollowsTheMusicVolumeAndStops) {
     EXPECT_EQ(kit.audio.getCurrentMusic(), nullptr);  // a stream that goes away is no longer the music
 }
 
-TEST(SoundStream, CorruptFileIsReportedAndStaysSilent) {
+TEST(SoundStream, ACorruptFileIsReportedAndStaysSilentAndDelayedLoadingReadsOnFirstPlay) {
     AudioTestKit kit;
     std::vector<uint8_t> bytes = toneOgg();
     bytes.resize(100);
@@ -89,15 +84,12 @@ TEST(SoundStream, CorruptFileIsReportedAndStaysSilent) {
     stream.play();
     stream.setVolume(0.0f, 1.0);
     EXPECT_FALSE(stream.isPlaying());
-}
 
-TEST(SoundStream, DelayedLoadingReadsOnFirstPlay) {
-    AudioTestKit kit;
     kit.audio.setDelayedLoad(true);
     const WideString path = kit.write("music.ogg", toneOgg());
-    SoundStream stream(path, 1);
+    SoundStream late(path, 1);
     std::filesystem::remove(toUtf8(path));  // proves nothing was read before the first play
-    EXPECT_EXIT(stream.play(), testing::ExitedWithCode(1), "music.ogg");
+    EXPECT_EXIT(late.play(), testing::ExitedWithCode(1), "music.ogg");
 }
 
 namespace {

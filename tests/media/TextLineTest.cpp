@@ -55,18 +55,9 @@ TEST(TextLine, WrapsAtBlanksAndBars) {
     }
 }
 
-TEST(TextLine, LinesStandOneLineHeightApartWithTheirWidths) {
-    const std::vector<TextLine> lines = TextLine::wrap(u"ab cd|\x0002  Quit", 0.f, 18.f, measure, false);
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_FLOAT_EQ(lines[0].y, 0.f);
-    EXPECT_FLOAT_EQ(lines[1].y, 18.f);
-    EXPECT_FLOAT_EQ(lines[0].width, 44.f);
-    EXPECT_FLOAT_EQ(lines[1].width, 12.f + 8.f + 40.f);
-}
-
-TEST(TextLine, ColourCodesSplitSegments) {
-    const std::vector<TextLine> lines = TextLine::wrap(u"ab^ff8000cd^00FF00 ef", 0.f, 10.f, measure, false);
-    ASSERT_EQ(lines.size(), 1u);
+TEST(TextLine, LinesStandOneLineHeightApartAndColourCodesSplitSegmentsAcrossWrapsAndBars) {
+    const std::vector<TextLine> lines = TextLine::wrap(u"ab^ff8000cd^00FF00 ef gggg|\x0002  Q", 70.f, 18.f, measure, false);
+    ASSERT_EQ(lines.size(), 3u);
     const std::vector<TextSegment>& segments = lines[0].segments;
     ASSERT_EQ(segments.size(), 3u);
     EXPECT_EQ(segments[0].text, u"ab");
@@ -75,31 +66,25 @@ TEST(TextLine, ColourCodesSplitSegments) {
     EXPECT_TRUE(segments[1].bColoured);
     EXPECT_EQ(segments[1].rgb, 0xFF8000u);
     EXPECT_EQ(segments[2].text, u" ef");
-    EXPECT_EQ(segments[2].rgb, 0x00FF00u);
     EXPECT_FLOAT_EQ(segments[2].width, 24.f);
     EXPECT_FLOAT_EQ(lines[0].width, 64.f);
-}
-
-TEST(TextLine, ColourCarriesOverWrapsAndBars) {
-    const std::vector<TextLine> lines = TextLine::wrap(u"^0000FFaaaa bbbb|cc", 50.f, 10.f, measure, false);
-    ASSERT_EQ(lines.size(), 3u);
-    for (const TextLine& line : lines) {
-        ASSERT_EQ(line.segments.size(), 1u);
-        EXPECT_TRUE(line.segments[0].bColoured);
-        EXPECT_EQ(line.segments[0].rgb, 0x0000FFu);
+    // The colour carries over the wrap and the bar.
+    for (const TextLine& line : {lines[1], lines[2]}) {
+        EXPECT_TRUE(line.segments.at(0).bColoured);
+        EXPECT_EQ(line.segments[0].rgb, 0x00FF00u);
     }
+    EXPECT_FLOAT_EQ(lines[1].y, 18.f);
+    EXPECT_FLOAT_EQ(lines[2].y, 36.f);
+    EXPECT_FLOAT_EQ(lines[2].width, 12.f + 8.f + 10.f);
 }
 
-TEST(TextLine, RightToLeftReversesCharactersAndSegments) {
+TEST(TextLine, RightToLeftReversesCharactersAndSegmentsAndPlainTextDropsTheMarkup) {
     const std::vector<TextLine> lines = TextLine::wrap(u"ab^FF0000cd|x\U0001F600y", 0.f, 10.f, measure, true);
     ASSERT_EQ(lines.size(), 2u);
     ASSERT_EQ(lines[0].segments.size(), 2u);
     EXPECT_EQ(lines[0].segments[0].text, u"dc");
     EXPECT_TRUE(lines[0].segments[0].bColoured);
     EXPECT_EQ(lines[0].segments[1].text, u"ba");
-    EXPECT_EQ(lineTexts(lines)[1], u"y\U0001F600x"); // a surrogate pair keeps its order
-}
-
-TEST(TextLine, PlainTextDropsTheMarkup) {
+    EXPECT_EQ(lineTexts(lines)[1], u"y\U0001F600x");  // a surrogate pair keeps its order
     EXPECT_EQ(TextLine::plainText(u"a|b^123456c^zz"), u"abc^zz");
 }

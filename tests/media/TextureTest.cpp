@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include "GraphicsTestSupport.h"
 #include <fstream>
+#include "FileTestSupport.h"
 #include "TempDataHome.h"
 #include "core/FileManager.h"
 #include "core/MemoryIniFile.h"
@@ -55,16 +56,6 @@ TEST(Texture, MalformedFrameListsAreRefusedWithAReason) {
     }
 }
 
-TEST(Texture, PictureWithoutFramesHasOneCoveringIt) {
-    GraphicsFixture fixture;
-    Texture texture(*fixture.graphics, MemoryImageFile(48, 20), {}, 0);
-    ASSERT_EQ(texture.skins.size(), 1u);
-    EXPECT_FLOAT_EQ(texture.skins[0]->width, 48);
-    EXPECT_FLOAT_EQ(texture.skins[0]->height, 20);
-    EXPECT_EQ(texture.skins[0]->getTexture(), &texture);
-    EXPECT_EQ(texture.skins[0]->getAnchor(), Quad::CENTRE);
-}
-
 TEST(Texture, ReloadAfterAResetDrawsThePictureAgain) {
     GraphicsFixture fixture;
     MemoryImageFile picture(4, 4);
@@ -84,39 +75,32 @@ TEST(Texture, ReloadAfterAResetDrawsThePictureAgain) {
     EXPECT_EQ(frame.at(frame.width - 1, frame.height - 1) & 0xFFFFFF, 0x00C0FFu);
 }
 
-namespace {
-
-void writeFile(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                static_cast<std::streamsize>(bytes.size()));
-}
-
-}  // namespace
-
 TEST(Texture, LoadsThePictureAndItsFrameListThroughTheFileManager) {
     TempDataHome home;
     GraphicsFixture fixture;
     FileManager files;
     files.bUseWad = false;
-    writeFile(home.path() / "sheet.tga", MemoryImageFile(64, 32).encodeTga());
-    const std::string list = "[Skin 0]\nwidth=32\nheight=32\n[Skin 1]\nx=32\nwidth=32\nheight=32\noriginX=4\n";
-    writeFile(home.path() / "sheet.ini", std::vector<uint8_t>(list.begin(), list.end()));
-    writeFile(home.path() / "plain.tga", MemoryImageFile(8, 4).encodeTga());
+    writeBytes(home.path() / "sheet.tga", MemoryImageFile(64, 32).encodeTga());
+    writeText(home.path() / "sheet.ini", "[Skin 0]\nwidth=32\nheight=32\n[Skin 1]\nx=32\nwidth=32\nheight=32\noriginX=4\n");
+    writeBytes(home.path() / "plain.tga", MemoryImageFile(8, 4).encodeTga());
 
     Texture sheet(fromUtf8((home.path() / "sheet.tga").string()), 0);
     ASSERT_EQ(sheet.skins.size(), 2u);
     EXPECT_FLOAT_EQ(sheet.skins[1]->getSource().left, 32);
     EXPECT_FLOAT_EQ(sheet.skins[1]->origin.x, 4);
-    Texture plain(fromUtf8((home.path() / "plain.tga").string()), 0);
-    EXPECT_EQ(plain.skins.size(), 1u);
+    Texture plain(fromUtf8((home.path() / "plain.tga").string()), 0);  // without frames: one covering it
+    ASSERT_EQ(plain.skins.size(), 1u);
+    EXPECT_FLOAT_EQ(plain.skins[0]->width, 8);
+    EXPECT_FLOAT_EQ(plain.skins[0]->height, 4);
+    EXPECT_EQ(plain.skins[0]->getTexture(), &plain);
+    EXPECT_EQ(plain.skins[0]->getAnchor(), Quad::CENTRE);
 }
 
 TEST(Texture, MissingCorruptOrBadlyFramedPicturesAreFatal) {
     TempDataHome home;
-    writeFile(home.path() / "corrupt.tga", {1, 2, 3});
-    writeFile(home.path() / "framed.tga", MemoryImageFile(16, 16).encodeTga());
-    const std::string list = "[Skin 0]\nwidth=32\nheight=32\n";
-    writeFile(home.path() / "framed.ini", std::vector<uint8_t>(list.begin(), list.end()));
+    writeBytes(home.path() / "corrupt.tga", {1, 2, 3});
+    writeBytes(home.path() / "framed.tga", MemoryImageFile(16, 16).encodeTga());
+    writeText(home.path() / "framed.ini", "[Skin 0]\nwidth=32\nheight=32\n");
     const struct {
         const char* file;
         const char* message;

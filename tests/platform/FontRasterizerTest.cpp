@@ -14,11 +14,10 @@ int inkedPixels(const std::vector<uint8_t>& coverage) {
 
 }  // namespace
 
-TEST(FontRasterizer, DrawsLatinJapaneseAndKoreanWithFallback) {
+TEST(FontRasterizer, DrawsEveryScriptWithFallbackOnOneBaselineAndBoldInksMore) {
     FontRasterizer fonts;
     ASSERT_TRUE(fonts.isReady());
-    const char32_t samples[] = {U'A', U'\u00e9', U'\u0141', U'\u65e5', U'\uD55C', U'\u30B8'};
-    for (char32_t cp : samples) {
+    for (char32_t cp : {U'A', U'\u0141', U'\u65e5', U'\uD55C', U'\u30B8'}) {
         auto glyph = fonts.rasterizeGlyph(cp, 24, false, Typeface::Latin);
         ASSERT_TRUE(glyph) << static_cast<uint32_t>(cp);
         EXPECT_GT(inkedPixels(glyph->coverage), 10) << static_cast<uint32_t>(cp);
@@ -27,10 +26,7 @@ TEST(FontRasterizer, DrawsLatinJapaneseAndKoreanWithFallback) {
     EXPECT_TRUE(fonts.hasGlyph(U'\uD55C'));
     EXPECT_FALSE(fonts.hasGlyph(U'\U000E0100'));  // a variation selector no face draws
     EXPECT_FALSE(fonts.rasterizeGlyph(U'A', 0, false, Typeface::Latin));
-}
 
-TEST(FontRasterizer, TextLinesPlaceGlyphsOnOneBaseline) {
-    FontRasterizer fonts;
     const platform::TextBitmap name = fonts.rasterizeText(U"Zo\u00eb \u65e5\u672c", 20, false, Typeface::Latin);
     EXPECT_GT(name.width, 40);
     EXPECT_GT(name.height, 18);
