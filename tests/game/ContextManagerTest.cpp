@@ -82,28 +82,20 @@ struct StackFixture {
 
 } // namespace
 
-TEST(ContextManager, ActivatesTheTopOnTheNextTickAndTicksOnlyIt) {
-    StackFixture f;
-    f.add("A");
-    EXPECT_EQ(f.tick(), (Events{"A activated first", "A ticked"}));
-    f.add("B");
-    EXPECT_EQ(f.tick(), (Events{"A deactivated", "B activated first", "B ticked"}));
-    EXPECT_EQ(f.stack->getTopContext()->getPrev(), f.stack->getChildren().getHead());
-}
-
-TEST(ContextManager, RemovesClosedTopsDeletingOnlyThoseThatAskAndReactivatesTheOneBelow) {
+TEST(ContextManager, ActivatesTheTopOnTheNextTickTicksOnlyItAndRemovesClosedTopsDeletingOnlyThoseThatAsk) {
     StackFixture f;
     RecordingContext* a = f.add("A");
-    f.tick();
+    EXPECT_EQ(f.tick(), (Events{"A activated first", "A ticked"}));
     RecordingContext* b = f.add("B");
-    f.tick();
+    EXPECT_EQ(f.tick(), (Events{"A deactivated", "B activated first", "B ticked"}));
+    EXPECT_EQ(f.stack->getTopContext()->getPrev(), a);
     b->closed = true;
     b->deleteWhenClosed = true;
     EXPECT_EQ(f.tick(), (Events{"B removed", "B deleted", "A activated", "A ticked"}));
     a->closed = true;
     EXPECT_EQ(f.tick(), (Events{"A removed"}));
     EXPECT_TRUE(f.stack->quitRequested);
-    delete a; // not flagged for deletion: the maker keeps it
+    delete a;  // not flagged for deletion: the maker keeps it
 }
 
 TEST(ContextManager, AClosedContextUnderAnOpenOneWaitsUntilItIsTheTop) {
@@ -154,33 +146,3 @@ TEST(ContextManager, AFireControlClosesATopThatAsksForIt) {
     EXPECT_TRUE(a->closed);
 }
 
-TEST(ContextManager, AnswerYesClosesTheScreenBelowTheQuestion) {
-    StackFixture f;
-    RecordingContext* asking = f.add("A");
-    asking->deleteWhenClosed = true;
-    f.add("popup")->deleteWhenClosed = true;
-    f.tick();
-    f.stack->confirmAnswer = 1;
-    f.tick();
-    EXPECT_FALSE(asking->closed);
-    f.stack->confirmAnswer = 0;
-    f.tick();
-    EXPECT_TRUE(asking->closed);
-    EXPECT_EQ(f.stack->confirmAnswer, -1);
-}
-
-TEST(ContextManager, EscapeOnAConfirmingScreenOpensOneQuestionPerPress) {
-    constexpr int ESCAPE = 1;
-    StackFixture f;
-    RecordingContext* a = f.add("A");
-    a->deleteWhenClosed = true;
-    a->confirmClose = true;
-    f.tick();
-    for (int expected : {2, 2}) { // pressed, then held
-        f.pressKey(ESCAPE);
-        f.tick();
-        EXPECT_EQ(f.stack->getChildren().count(), static_cast<std::size_t>(expected));
-    }
-    EXPECT_FALSE(a->closed);
-    EXPECT_EQ(f.stack->confirmAnswer, -1);
-}

@@ -140,39 +140,31 @@ TEST_F(GameConfigurationTest, ASavedRecordLoadsBack) {
 }
 
 TEST_F(GameConfigurationTest, HighScoresGoBelowEqualScoresAndDropTheLastRow) {
-    struct Case {
-        int score;
-        int expectedRow;
-        std::vector<int32_t> expectedScores;
+    const std::vector<int32_t> reset = {100000, 90000, 80000, 70000, 60000, 50000, 40000, 30000, 20000, 10000};
+    const auto scoresWith = [&](int row, int32_t score) {
+        std::vector<int32_t> scores = reset;
+        scores.insert(scores.begin() + row, score);
+        scores.pop_back();
+        return scores;
     };
-    const std::vector<int32_t> reset = {100000, 90000, 80000, 70000, 60000,
-                                        50000,  40000, 30000, 20000, 10000};
-    const Case cases[] = {
-        {100001, 0, {100001, 100000, 90000, 80000, 70000, 60000, 50000, 40000, 30000, 20000}},
-        {INT_MAX, 0, {INT_MAX, 100000, 90000, 80000, 70000, 60000, 50000, 40000, 30000, 20000}},
-        {100000, 1, {100000, 100000, 90000, 80000, 70000, 60000, 50000, 40000, 30000, 20000}},
-        {55000, 5, {100000, 90000, 80000, 70000, 60000, 55000, 50000, 40000, 30000, 20000}},
-        {10001, 9, {100000, 90000, 80000, 70000, 60000, 50000, 40000, 30000, 20000, 10001}},
-        {10000, -1, reset},
-        {-5, -1, reset},
-        {INT_MIN, -1, reset},
+    const std::tuple<int, int, std::vector<int32_t>> cases[] = {
+        {100001, 0, scoresWith(0, 100001)}, {INT_MAX, 0, scoresWith(0, INT_MAX)}, {100000, 1, scoresWith(1, 100000)},
+        {55000, 5, scoresWith(5, 55000)},   {10001, 9, scoresWith(9, 10001)},     {10000, -1, reset},
+        {-5, -1, reset},                    {INT_MIN, -1, reset},
     };
     GameConfiguration configuration;
-    for (const Case& c : cases) {
+    for (const auto& [score, expectedRow, expectedScores] : cases) {
         configuration.resetHighScores();
         const HIGHSCOREENTRY oldRow1 = configuration.highScores[1];
-        EXPECT_EQ(configuration.addHighScore(c.score, 7, 1, false, u"Zed"), c.expectedRow) << c.score;
-        EXPECT_EQ(scoresOf(configuration), c.expectedScores) << c.score;
-        if (c.expectedRow == 0) {
-            // Whole rows move down, wave and time included.
-            EXPECT_EQ(std::memcmp(&configuration.highScores[2], &oldRow1, sizeof oldRow1), 0);
-        }
-        if (c.expectedRow >= 0) {
-            const HIGHSCOREENTRY& row = configuration.highScores[c.expectedRow];
-            EXPECT_EQ(row.name.get(), u"Zed");
-            EXPECT_EQ(row.wave, 7);
-            EXPECT_EQ(row.statistic, 1);
-        }
+        EXPECT_EQ(configuration.addHighScore(score, 7, 1, false, u"Zed"), expectedRow) << score;
+        EXPECT_EQ(scoresOf(configuration), expectedScores) << score;
+        // Whole rows move down, wave and time included.
+        EXPECT_TRUE(expectedRow != 0 || std::memcmp(&configuration.highScores[2], &oldRow1, sizeof oldRow1) == 0);
+        if (expectedRow < 0) continue;
+        const HIGHSCOREENTRY& row = configuration.highScores[expectedRow];
+        EXPECT_EQ(row.name.get(), u"Zed");
+        EXPECT_EQ(row.wave, 7);
+        EXPECT_EQ(row.statistic, 1);
     }
 }
 
@@ -215,221 +207,131 @@ TEST_F(GameConfigurationTest, UnbindControlClearsEveryBindingOfTheCode) {
     EXPECT_EQ(configuration.keyboardBindings[0][0], 0xCB);
 }
 
-TEST_F(GameConfigurationTest, ADamagedFileIsKeptAsBadAndTheNextSaveIsSound) {
-    std::vector<uint8_t> good;
+TEST_F(GameConfigurationTest, ADamagedOrForeignFileIsKeptAsBadAndTheNextSaveIsSound) {
+    std::vector<uint8_t> record;
     {
         GameConfiguration configuration;
         configuration.musicVolume = 7;
-        good = bytesOf<GameConfigurationRecord>(configuration);
+        record = bytesOf<GameConfigurationRecord>(configuration);
         configuration.save();
     }
-    const auto goodFile = readBytes(userFilePath(FILE_NAME));
-
-    for (const FileDamage& damage : FILE_DAMAGES) {
-        const auto damaged = damage.apply(goodFile);
+    std::vector<std::pair<const char*, std::vector<uint8_t>>> files;
+    for (const FileDamage& damage : FILE_DAMAGES)
+        files.emplace_back(damage.what, damage.apply(readBytes(userFilePath(FILE_NAME))));
+    auto longer = record;
+    longer.push_back(0);
+    const std::vector<uint8_t> shorter(record.begin(), record.end() - 1);
+    files.emplace_back("3279 bytes", encodeSignedBlock(shorter, FILE_NAME, u"3.07"));
+    files.emplace_back("3281 bytes", encodeSignedBlock(longer, FILE_NAME, u"3.07"));
+    files.emplace_back("signed as the profile file", encodeSignedBlock(record, u"ZV2rmBrumedemo.pro", u"3.07"));
+    files.emplace_back("signed with another key", encodeSignedBlock(record, FILE_NAME, u"3.06"));
+    for (const auto& [what, damaged] : files) {
         writeBytes(userFilePath(FILE_NAME), damaged);
         std::filesystem::remove(userFilePath(u"ZV2rmBrumedemo.hst.bad"));
         uint32_t installId;
         {
             gameRandom.setSeed(SEED);
             GameConfiguration configuration;
-            EXPECT_EQ(configuration.musicVolume, 15) << damage.what;
+            EXPECT_EQ(configuration.musicVolume, 15) << what;
             installId = configuration.installId;
-            EXPECT_EQ(readBytes(userFilePath(u"ZV2rmBrumedemo.hst.bad")), damaged) << damage.what;
+            EXPECT_EQ(readBytes(userFilePath(u"ZV2rmBrumedemo.hst.bad")), damaged) << what;
             configuration.save();
         }
         // The defaults were saved beside the kept copy and load without a second rename.
-        const auto saved = readSignedUserFile(FILE_NAME, 3280);
-        ASSERT_EQ(saved.size(), 3280u) << damage.what;
+        ASSERT_EQ(readSignedUserFile(FILE_NAME, 3280).size(), 3280u) << what;
         GameConfiguration again;
-        EXPECT_EQ(again.installId, installId) << damage.what;
-        EXPECT_EQ(readBytes(userFilePath(u"ZV2rmBrumedemo.hst.bad")), damaged) << damage.what;
-    }
-}
-
-TEST_F(GameConfigurationTest, FilesOfAnotherSizeOrNameAreKeptAsBad) {
-    std::vector<uint8_t> record;
-    {
-        GameConfiguration configuration;
-        configuration.musicVolume = 7;
-        record = bytesOf<GameConfigurationRecord>(configuration);
-    }
-    const std::pair<const char*, std::vector<uint8_t>> files[] = {
-        {"3279 bytes",
-         encodeSignedBlock(std::vector<uint8_t>(record.begin(), record.end() - 1), FILE_NAME, u"3.07")},
-        {"3281 bytes",
-         [&] {
-             auto longer = record;
-             longer.push_back(0);
-             return encodeSignedBlock(longer, FILE_NAME, u"3.07");
-         }()},
-        {"signed as the profile file", encodeSignedBlock(record, u"ZV2rmBrumedemo.pro", u"3.07")},
-        {"signed with another key", encodeSignedBlock(record, FILE_NAME, u"3.06")},
-    };
-    for (const auto& [what, file] : files) {
-        writeBytes(userFilePath(FILE_NAME), file);
-        GameConfiguration configuration;
-        EXPECT_EQ(configuration.musicVolume, 15) << what;
-        EXPECT_EQ(readBytes(userFilePath(u"ZV2rmBrumedemo.hst.bad")), file) << what;
+        EXPECT_EQ(again.installId, installId) << what;
+        EXPECT_EQ(readBytes(userFilePath(u"ZV2rmBrumedemo.hst.bad")), damaged) << what;
     }
 }
 
 TEST_F(GameConfigurationTest, LoadedFieldsAreBroughtIntoRange) {
     using Record = GameConfigurationRecord;
+    using C = const GameConfiguration&;
     struct Case {
         const char* what;
         std::function<void(Record&)> damage;
-        std::function<bool(const GameConfiguration&)> mended;
+        std::function<bool(C)> mended;
     };
     const Case cases[] = {
-        {"volumes above 24",
-         [](Record& r) {
-             r.soundVolume = 25;
-             r.musicVolume = 1000;
-         },
-         [](auto& c) { return c.soundVolume == 24 && c.musicVolume == 24; }},
-        {"negative volumes",
-         [](Record& r) {
-             r.soundVolume = -1;
-             r.musicVolume = INT_MIN;
-         },
-         [](auto& c) { return c.soundVolume == 0 && c.musicVolume == 0; }},
-        {"tick rate 0", [](Record& r) { r.tickRate = 0; }, [](auto& c) { return c.tickRate == 30; }},
-        {"negative tick rate", [](Record& r) { r.tickRate = -30; }, [](auto& c) { return c.tickRate == 30; }},
-        {"tick rate 301", [](Record& r) { r.tickRate = 301; }, [](auto& c) { return c.tickRate == 30; }},
-        {"tick rate 300 kept", [](Record& r) { r.tickRate = 300; },
-         [](auto& c) { return c.tickRate == 300; }},
-        {"sound quality", [](Record& r) { r.soundQuality = 3; }, [](auto& c) { return c.soundQuality == 2; }},
-        {"negative sound quality", [](Record& r) { r.soundQuality = -1; },
-         [](auto& c) { return c.soundQuality == 0; }},
+        {"volumes above 24", [](Record& r) { r.soundVolume = 25, r.musicVolume = 1000; },
+         [](C c) { return c.soundVolume == 24 && c.musicVolume == 24; }},
+        {"negative volumes", [](Record& r) { r.soundVolume = -1, r.musicVolume = INT_MIN; },
+         [](C c) { return c.soundVolume == 0 && c.musicVolume == 0; }},
+        {"tick rate 0", [](Record& r) { r.tickRate = 0; }, [](C c) { return c.tickRate == 30; }},
+        {"negative tick rate", [](Record& r) { r.tickRate = -30; }, [](C c) { return c.tickRate == 30; }},
+        {"tick rate 301", [](Record& r) { r.tickRate = 301; }, [](C c) { return c.tickRate == 30; }},
+        {"tick rate 300 kept", [](Record& r) { r.tickRate = 300; }, [](C c) { return c.tickRate == 300; }},
+        {"sound quality", [](Record& r) { r.soundQuality = 3; }, [](C c) { return c.soundQuality == 2; }},
+        {"negative sound quality", [](Record& r) { r.soundQuality = -1; }, [](C c) { return c.soundQuality == 0; }},
         {"detail, sensitivity, dead zone",
-         [](Record& r) {
-             r.detail = 2;
-             r.touchSensitivity = 9;
-             r.joystickDeadZone = 25;
-         },
-         [](auto& c) { return c.detail == 1 && c.touchSensitivity == 4 && c.joystickDeadZone == 24; }},
-        {"choices",
-         [](Record& r) {
-             r.controlMethod = 2;
-             r.firingMethod = 4;
-             r.difficulty = -1;
-         },
-         [](auto& c) { return c.controlMethod == 1 && c.firingMethod == 0 && c.difficulty == 0; }},
-        {"country index 241", [](Record& r) { r.countryIndex = 241; },
-         [](auto& c) { return c.countryIndex == 0; }},
-        {"country index 240 kept", [](Record& r) { r.countryIndex = 240; },
-         [](auto& c) { return c.countryIndex == 240; }},
-        {"joystick indexes",
-         [](Record& r) {
-             r.joystickIndex1 = 4;
-             r.joystickIndex2 = -1;
-         },
-         [](auto& c) { return c.joystickIndex1 == 0 && c.joystickIndex2 == 1; }},
-        {"joystick index 3 kept", [](Record& r) { r.joystickIndex2 = 3; },
-         [](auto& c) { return c.joystickIndex2 == 3; }},
-        {"mouse buttons",
-         [](Record& r) {
-             r.mouseFireButton = 3;
-             r.mouseAltFireButton = -2;
-         },
-         [](auto& c) { return c.mouseFireButton == 0 && c.mouseAltFireButton == 1; }},
+         [](Record& r) { r.detail = 2, r.touchSensitivity = 9, r.joystickDeadZone = 25; },
+         [](C c) { return c.detail == 1 && c.touchSensitivity == 4 && c.joystickDeadZone == 24; }},
+        {"choices", [](Record& r) { r.controlMethod = 2, r.firingMethod = 4, r.difficulty = -1; },
+         [](C c) { return c.controlMethod == 1 && c.firingMethod == 0 && c.difficulty == 0; }},
+        {"country index 241", [](Record& r) { r.countryIndex = 241; }, [](C c) { return c.countryIndex == 0; }},
+        {"country index 240 kept", [](Record& r) { r.countryIndex = 240; }, [](C c) { return c.countryIndex == 240; }},
+        {"joystick indexes", [](Record& r) { r.joystickIndex1 = 4, r.joystickIndex2 = -1; },
+         [](C c) { return c.joystickIndex1 == 0 && c.joystickIndex2 == 1; }},
+        {"joystick index 3 kept", [](Record& r) { r.joystickIndex2 = 3; }, [](C c) { return c.joystickIndex2 == 3; }},
+        {"mouse buttons", [](Record& r) { r.mouseFireButton = 3, r.mouseAltFireButton = -2; },
+         [](C c) { return c.mouseFireButton == 0 && c.mouseAltFireButton == 1; }},
         {"key codes",
-         [](Record& r) {
-             r.keyboardBindings[2][1] = 456;
-             r.keyboardBindings[0][0] = -1;
-             r.keyboardBindings[5][1] = 455;
-         },
-         [](auto& c) {
-             return c.keyboardBindings[2][1] == 0 && c.keyboardBindings[0][0] == 0 &&
-                    c.keyboardBindings[5][1] == 455;
+         [](Record& r) { r.keyboardBindings[2][1] = 456, r.keyboardBindings[0][0] = -1, r.keyboardBindings[5][1] = 455; },
+         [](C c) {
+             return c.keyboardBindings[2][1] == 0 && c.keyboardBindings[0][0] == 0 && c.keyboardBindings[5][1] == 455;
          }},
-        {"joystick and extra codes",
-         [](Record& r) {
-             r.joystickBindings[2][0] = 1000;
-             r.extraBinding = 500;
-         },
-         [](auto& c) {
+        {"joystick and extra codes", [](Record& r) { r.joystickBindings[2][0] = 1000, r.extraBinding = 500; },
+         [](C c) {
              return c.joystickBindings[2][0] == 0 && c.extraBinding == 0 && c.joystickBindings[2][1] == 0x147;
          }},
         {"lower-case country", [](Record& r) { std::memcpy(r.countryCode, "de\0\0", 4); },
-         [](auto& c) { return std::memcmp(c.countryCode, "--\0\0", 4) == 0; }},
+         [](C c) { return std::memcmp(c.countryCode, "--\0\0", 4) == 0; }},
         {"country code without its zeros", [](Record& r) { std::memcpy(r.countryCode, "DEU\0", 4); },
-         [](auto& c) { return std::memcmp(c.countryCode, "--\0\0", 4) == 0; }},
+         [](C c) { return std::memcmp(c.countryCode, "--\0\0", 4) == 0; }},
         {"country code kept", [](Record& r) { std::memcpy(r.countryCode, "PL\0\0", 4); },
-         [](auto& c) { return std::memcmp(c.countryCode, "PL\0\0", 4) == 0; }},
-        {"country vector not finite",
-         [](Record& r) {
-             r.countryVector[1] = NAN;
-             r.countryVector[0] = 0.5f;
-         },
-         [](auto& c) {
+         [](C c) { return std::memcmp(c.countryCode, "PL\0\0", 4) == 0; }},
+        {"country vector not finite", [](Record& r) { r.countryVector[1] = NAN, r.countryVector[0] = 0.5f; },
+         [](C c) {
              return c.countryVector[0] == 0.0f && c.countryVector[1] == 0.0f && c.countryVector[2] == -1.0f;
          }},
-        {"master server not IPv4",
-         [](Record& r) {
-             r.masterServer.family = 10;
-             r.masterServer.port = 80;
-         },
-         [](auto& c) {
+        {"master server not IPv4", [](Record& r) { r.masterServer.family = 10, r.masterServer.port = 80; },
+         [](C c) {
              return c.masterServer.family == 2 && c.masterServer.port == 0 && c.masterServer.address == 0;
          }},
-        {"reserved values kept",
-         [](Record& r) {
-             r.reserved2 = 77;
-             r.reserved3 = -4;
-         },
-         [](auto& c) { return c.reserved2 == 77 && c.reserved3 == -4; }},
-        {"high-score rows kept",
-         [](Record& r) {
-             r.highScores[3].wave = 9999;
-             r.highScores[4].score = -7;
-         },
-         [](auto& c) { return c.highScores[3].wave == 9999 && c.highScores[4].score == -7; }},
+        {"reserved values kept", [](Record& r) { r.reserved2 = 77, r.reserved3 = -4; },
+         [](C c) { return c.reserved2 == 77 && c.reserved3 == -4; }},
+        {"high-score rows kept", [](Record& r) { r.highScores[3].wave = 9999, r.highScores[4].score = -7; },
+         [](C c) { return c.highScores[3].wave == 9999 && c.highScores[4].score == -7; }},
     };
+    std::vector<uint8_t> defaults;
+    {
+        GameConfiguration configuration;
+        defaults = bytesOf<Record>(configuration);
+    }
     for (const Case& c : cases) {
         Record record;
-        {
-            GameConfiguration defaults;
-            std::memcpy(static_cast<void*>(&record), static_cast<const Record*>(&defaults), sizeof record);
-        }
+        std::memcpy(static_cast<void*>(&record), defaults.data(), sizeof record);
         c.damage(record);
         writeSignedUserFile(FILE_NAME, bytesOf(record));
         GameConfiguration loaded;
         EXPECT_TRUE(c.mended(loaded)) << c.what;
         EXPECT_FALSE(std::filesystem::exists(userFilePath(u"ZV2rmBrumedemo.hst.bad"))) << c.what;
     }
-}
-
-TEST_F(GameConfigurationTest, FlagBytesReadAsZeroOrOne) {
-    std::vector<uint8_t> bytes;
-    {
-        GameConfiguration defaults;
-        bytes = bytesOf<GameConfigurationRecord>(defaults);
-    }
-    bytes[3077] = 0x07; // muteAudio
-    bytes[3056] = 0x00; // fullScreen
-    bytes[3100] = 0xFF; // networkConfigured
-    writeSignedUserFile(FILE_NAME, bytes);
+    // Flag bytes read as 0 or 1, and a zero identifier is drawn anew from the system, not the generator.
+    defaults[3077] = 0x07;  // muteAudio
+    defaults[3056] = 0x00;  // fullScreen
+    defaults[3100] = 0xFF;  // networkConfigured
+    put32(defaults, 80, 0);
+    writeSignedUserFile(FILE_NAME, defaults);
+    gameRandom.setSeed(7);
     GameConfiguration loaded;
-    const auto loadedBytes = bytesOf<GameConfigurationRecord>(loaded);
+    gameRandom.setSeed(7);
+    GameConfiguration alike;  // an install started alike (same seed)
+    const auto loadedBytes = bytesOf<Record>(loaded);
     EXPECT_EQ(loadedBytes[3077], 1);
     EXPECT_EQ(loadedBytes[3056], 0);
     EXPECT_EQ(loadedBytes[3100], 1);
-}
-
-TEST_F(GameConfigurationTest, AZeroIdentifierInTheFileIsDrawnAnew) {
-    std::vector<uint8_t> bytes;
-    {
-        GameConfiguration defaults;
-        bytes = bytesOf<GameConfigurationRecord>(defaults);
-    }
-    put32(bytes, 80, 0);
-    writeSignedUserFile(FILE_NAME, bytes);
-    gameRandom.setSeed(7);
-    GameConfiguration loaded;
-    gameRandom.setSeed(7);
-    GameConfiguration alike; // an install started alike (same seed)
     EXPECT_NE(loaded.installId, 0u);
     EXPECT_NE(loaded.installId, alike.installId);
 }

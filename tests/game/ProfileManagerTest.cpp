@@ -60,43 +60,36 @@ const std::vector<std::u16string> TEN = {u"P0", u"P1", u"P2", u"P3", u"P4",
 
 }  // namespace
 
-TEST_F(ProfileManagerTest, WithoutAFileEveryRecordIsFreeAndZero) {
-    const auto profiles = std::make_unique<ProfileManager>();
-    EXPECT_EQ(bytesOf<ProfileBlock>(*profiles), std::vector<uint8_t>(4808, 0));
-    // The ten records drew their identifiers before the block was cleared.
-    EXPECT_EQ(gameRandom.getState(), lcgAfter(SEED, 20));
-    EXPECT_EQ(profiles->getNumProfiles(), 0);
-    EXPECT_EQ(ProfileManager::getFileName(), FILE_NAME);
-}
-
-TEST_F(ProfileManagerTest, AddingTakesTheFirstFreeRecordWithAFreshIdentifier) {
-    ProfileManager profiles;
-    const uint32_t state = gameRandom.getState();
-    profiles.addProfile(u"Ada");
-    EXPECT_EQ(profiles.currentProfile, 0);
-    EXPECT_EQ(profiles.records[0].profileId, identifierFrom(state));
-    EXPECT_EQ(profiles.getProfileName(0), u"Ada");
-    profiles.addProfile(u"Bo");
-    EXPECT_EQ(profiles.currentProfile, 1);
-    EXPECT_EQ(profiles.getNumProfiles(), 2);
-}
-
-TEST_F(ProfileManagerTest, AddingFillsAGapAndCountingSeesRecordsBehindIt) {
-    auto profiles = managerFrom(blockWith({u"A", u"", u"C"}, 0));
-    EXPECT_EQ(profiles->getNumProfiles(), 2);
-    profiles->addProfile(u"B");
-    EXPECT_EQ(profiles->currentProfile, 1);
-    EXPECT_EQ(namesOf(*profiles), padded({u"A", u"B", u"C"}));
-    EXPECT_FALSE(profiles->records[1].savegames[0].bValidData);
-}
-
-TEST_F(ProfileManagerTest, AddingToTenProfilesChangesNothing) {
-    auto profiles = managerFrom(blockWith(TEN, 4));
+TEST_F(ProfileManagerTest, AddingTakesTheFirstFreeRecordWithAFreshIdentifierAndRunsTheHook) {
     int changes = 0;
     ProfileManager::setProfileChangedHook([&] { ++changes; });
-    const auto before = bytesOf<ProfileBlock>(*profiles);
-    profiles->addProfile(u"Eleventh");
-    EXPECT_EQ(bytesOf<ProfileBlock>(*profiles), before);
+    {
+        ProfileManager profiles;
+        EXPECT_EQ(bytesOf<ProfileBlock>(profiles), std::vector<uint8_t>(4808, 0));  // no file: all free and zero
+        // The ten records drew their identifiers before the block was cleared.
+        EXPECT_EQ(gameRandom.getState(), lcgAfter(SEED, 20));
+        EXPECT_EQ(changes, 1);
+        profiles.addProfile(u"Ada");
+        EXPECT_EQ(profiles.records[0].profileId, identifierFrom(lcgAfter(SEED, 20)));
+        profiles.addProfile(u"Bo");
+        EXPECT_EQ(profiles.currentProfile, 1);
+        EXPECT_EQ(profiles.getNumProfiles(), 2);
+        EXPECT_EQ(changes, 3);
+        profiles.deleteProfile(0);
+        EXPECT_EQ(changes, 3);  // the players screen calls onCurrentProfileChanged itself
+    }
+    auto gap = managerFrom(blockWith({u"A", u"", u"C"}, 0));
+    EXPECT_EQ(gap->getNumProfiles(), 2);  // counting sees records behind a gap
+    gap->addProfile(u"B");
+    EXPECT_EQ(gap->currentProfile, 1);
+    EXPECT_EQ(namesOf(*gap), padded({u"A", u"B", u"C"}));
+    EXPECT_FALSE(gap->records[1].savegames[0].bValidData);
+
+    auto full = managerFrom(blockWith(TEN, 4));
+    changes = 0;
+    const auto before = bytesOf<ProfileBlock>(*full);
+    full->addProfile(u"Eleventh");
+    EXPECT_EQ(bytesOf<ProfileBlock>(*full), before);
     EXPECT_EQ(changes, 0);
 }
 
@@ -115,18 +108,8 @@ TEST_F(ProfileManagerTest, DeletingMovesRecordsDownAndFreesTheLast) {
         {"the only profile", {u"A"}, 0, 0, 0, {}},
         {"first of three, current", {u"A", u"B", u"C"}, 0, 0, 0, {u"B", u"C"}},
         {"another than the current", {u"A", u"B", u"C", u"D"}, 3, 1, 3, {u"A", u"C", u"D"}},
-        {"ten, the tenth current",
-         TEN,
-         9,
-         9,
-         0,
-         {u"P0", u"P1", u"P2", u"P3", u"P4", u"P5", u"P6", u"P7", u"P8"}},
-        {"ten, the first current",
-         TEN,
-         0,
-         0,
-         0,
-         {u"P1", u"P2", u"P3", u"P4", u"P5", u"P6", u"P7", u"P8", u"P9"}},
+        {"ten, the tenth current", TEN, 9, 9, 0, {TEN.begin(), TEN.end() - 1}},
+        {"ten, the first current", TEN, 0, 0, 0, {TEN.begin() + 1, TEN.end()}},
     };
     for (const Case& c : cases) {
         auto profiles = managerFrom(blockWith(c.names, c.current));
@@ -180,17 +163,6 @@ TEST_F(ProfileManagerTest, BecomingCurrentCutsTheNameToSixteenUnits) {
     // A long name read from the file is cut when the manager makes it current.
     auto profiles = managerFrom(blockWith({u"A", u"ABCDEFGHIJKLMNOPQRSTUV"}, 1));
     EXPECT_EQ(profiles->getProfileName(1), u"ABCDEFGHIJKLMNOP");
-}
-
-TEST_F(ProfileManagerTest, ChangesRunTheHook) {
-    int changes = 0;
-    ProfileManager::setProfileChangedHook([&] { ++changes; });
-    ProfileManager profiles;
-    EXPECT_EQ(changes, 1);
-    profiles.addProfile(u"A");
-    EXPECT_EQ(changes, 2);
-    profiles.deleteProfile(0);
-    EXPECT_EQ(changes, 2); // the players screen calls onCurrentProfileChanged itself
 }
 
 TEST_F(ProfileManagerTest, ASavedBlockLoadsBack) {
@@ -247,48 +219,34 @@ TEST_F(ProfileManagerTest, ADamagedFileIsKeptAsBadAndTheNextSaveIsSound) {
 }
 
 TEST_F(ProfileManagerTest, LoadedBlocksAreBroughtIntoRange) {
+    using P = const ProfileManager&;
     struct Case {
         const char* what;
         std::function<void(ProfileBlock&)> damage;
-        std::function<bool(const ProfileManager&)> mended;
+        std::function<bool(P)> mended;
     };
-    const auto slot = [](const ProfileManager& p) -> const SavegameData& {
-        return p.records[0].savegames[0];
-    };
+    const auto valid = [](P p) { return p.records[0].savegames[0].bValidData; };
+    const auto invalid = [](P p) { return !p.records[0].savegames[0].bValidData; };
     const Case cases[] = {
-        {"current profile 10", [](auto& b) { b.currentProfile = 10; },
-         [](auto& p) { return p.currentProfile == 0; }},
-        {"negative current profile", [](auto& b) { b.currentProfile = -1; },
-         [](auto& p) { return p.currentProfile == 0; }},
-        {"current profile 9 kept", [](auto& b) { b.currentProfile = 9; },
-         [](auto& p) { return p.currentProfile == 9; }},
-        {"sound saved game kept", [](auto&) {}, [&](auto& p) { return slot(p).bValidData; }},
-        {"wave 111", [](auto& b) { b.records[0].savegames[0].wave = 111; },
-         [&](auto& p) { return !slot(p).bValidData; }},
-        {"wave 0", [](auto& b) { b.records[0].savegames[0].wave = 0; },
-         [&](auto& p) { return !slot(p).bValidData; }},
-        {"stage 10", [](auto& b) { b.records[0].savegames[0].stage = 10; },
-         [&](auto& p) { return !slot(p).bValidData; }},
-        {"system 11", [](auto& b) { b.records[0].savegames[0].system = 11; },
-         [&](auto& p) { return !slot(p).bValidData; }},
-        {"difficulty 2", [](auto& b) { b.records[0].savegames[0].difficulty = 2; },
-         [&](auto& p) { return !slot(p).bValidData; }},
+        {"current profile 10", [](auto& b) { b.currentProfile = 10; }, [](P p) { return p.currentProfile == 0; }},
+        {"negative current profile", [](auto& b) { b.currentProfile = -1; }, [](P p) { return p.currentProfile == 0; }},
+        {"current profile 9 kept", [](auto& b) { b.currentProfile = 9; }, [](P p) { return p.currentProfile == 9; }},
+        {"sound saved game kept", [](auto&) {}, valid},
+        {"wave 111", [](auto& b) { b.records[0].savegames[0].wave = 111; }, invalid},
+        {"wave 0", [](auto& b) { b.records[0].savegames[0].wave = 0; }, invalid},
+        {"stage 10", [](auto& b) { b.records[0].savegames[0].stage = 10; }, invalid},
+        {"system 11", [](auto& b) { b.records[0].savegames[0].system = 11; }, invalid},
+        {"difficulty 2", [](auto& b) { b.records[0].savegames[0].difficulty = 2; }, invalid},
         {"present player's weapon 3",
          [](auto& b) {
              b.records[0].savegames[0].players[1].present = true;
              b.records[0].savegames[0].players[1].weaponIndex = 3;
          },
-         [&](auto& p) { return !slot(p).bValidData; }},
-        {"absent player's weapon 3", [](auto& b) { b.records[0].savegames[0].players[1].weaponIndex = 3; },
-         [&](auto& p) { return slot(p).bValidData; }},
+         invalid},
+        {"absent player's weapon 3", [](auto& b) { b.records[0].savegames[0].players[1].weaponIndex = 3; }, valid},
         {"empty slot with any values",
-         [](auto& b) {
-             b.records[0].savegames[1].wave = -9;
-             b.records[0].savegames[1].system = 99;
-         },
-         [](auto& p) {
-             return !p.records[0].savegames[1].bValidData && p.records[0].savegames[1].system == 99;
-         }},
+         [](auto& b) { b.records[0].savegames[1].wave = -9, b.records[0].savegames[1].system = 99; },
+         [](P p) { return !p.records[0].savegames[1].bValidData && p.records[0].savegames[1].system == 99; }},
     };
     for (const Case& c : cases) {
         ProfileBlock block = blockWith({u"A", u"B"}, 0);
@@ -297,14 +255,12 @@ TEST_F(ProfileManagerTest, LoadedBlocksAreBroughtIntoRange) {
         EXPECT_TRUE(c.mended(*profiles)) << c.what;
         EXPECT_FALSE(std::filesystem::exists(userFilePath(u"ZV2rmBrumedemo.pro.bad"))) << c.what;
     }
-}
-
-TEST_F(ProfileManagerTest, FlagBytesReadAsZeroOrOne) {
+    // Flag bytes read as 0 or 1.
     auto bytes = bytesOf(blockWith({u"A"}, 0));
     const std::size_t save0 = 8 + 264;
-    bytes[save0] = 0x02;      // bValidData
-    bytes[save0 + 17] = 0x80; // missileUsedEver
-    bytes[save0 + 28] = 0xFF; // players[0].present
+    bytes[save0] = 0x02;       // bValidData
+    bytes[save0 + 17] = 0x80;  // missileUsedEver
+    bytes[save0 + 28] = 0xFF;  // players[0].present
     writeSignedUserFile(FILE_NAME, bytes);
     ProfileManager profiles;
     const auto loaded = bytesOf<ProfileBlock>(profiles);

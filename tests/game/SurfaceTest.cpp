@@ -47,22 +47,17 @@ TEST(Surface, HalvesTheFrameAndMovesTheSkinByTheEvenHalf) {
     }
 }
 
-TEST(Surface, PlacesItsHotSpotLikeANumericKeypad) {
-    SurfaceFixture f({{66, 42}});
-    Surface surface(f.texture.get(), 0); // 33 x 21 world units
-    const std::tuple<int, int, int> cases[] = {{0, 0, 0},  {1, 0, 21},  {2, 16, 21}, {3, 33, 21},
-                                               {4, 0, 10}, {5, 16, 10}, {6, 33, 10}, {7, 0, 0},
-                                               {8, 16, 0}, {9, 33, 0}};
-    for (const auto& [code, x, y] : cases) {
+TEST(Surface, PlacesItsHotSpotLikeANumericKeypadDrawsAtTheCentredScreenPointAndHasAScaledBoundingCircle) {
+    SurfaceFixture f({{64, 48}});
+    Surface surface(f.texture.get(), 0);  // 32 x 24 world units
+    const std::tuple<int, int, int> anchors[] = {{0, 0, 0}, {1, 0, 24},  {2, 16, 24}, {3, 32, 24}, {4, 0, 12},
+                                                 {5, 16, 12}, {6, 32, 12}, {7, 0, 0},  {8, 16, 0},  {9, 32, 0}};
+    for (const auto& [code, x, y] : anchors) {
         surface.setAnchor(code);
         EXPECT_EQ(surface.hotspotX, x) << code;
         EXPECT_EQ(surface.hotspotY, y) << code;
     }
-}
-
-TEST(Surface, DrawsAtTheCentredScreenPointAndHasAScaledBoundingCircle) {
-    SurfaceFixture f({{64, 48}});
-    Surface surface(f.texture.get(), 0);
+    surface.setAnchor(5);
     surface.setScreenPosition(100.0, 100.0);
     EXPECT_FLOAT_EQ(surface.renderable.position.x, -236.f);
     EXPECT_FLOAT_EQ(surface.renderable.position.y, 152.f);
