@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <set>
+#include "ScanCodeGaps.h"
 #include "core/Format.h"
 #include "core/StringUtil.h"
 
@@ -114,12 +115,7 @@ TEST(Language, KeyNamesFollowTheCurrentLanguageAndAreRebuiltOnEverySwitch) {
 TEST(Language, KeyCodesWithoutANameKeepTheDefault) {
     // The codes that no keyboard key, joystick input or mouse name claims.
     std::set<KeyCode> unnamed;
-    const std::pair<KeyCode, KeyCode> keyboardGaps[] = {
-        {84, 85},   {89, 99},   {103, 111}, {113, 114}, {116, 120}, {122, 122}, {124, 124},
-        {127, 140}, {142, 143}, {152, 152}, {154, 155}, {158, 159}, {163, 163}, {165, 173},
-        {175, 175}, {177, 177}, {180, 180}, {182, 182}, {185, 196}, {198, 198}, {202, 202},
-        {204, 204}, {206, 206}, {212, 218}, {224, 226}, {228, 228}, {238, 255}};
-    for (const auto& [first, last] : keyboardGaps)
+    for (const auto& [first, last] : UNNAMED_SCAN_CODES)
         for (KeyCode code = first; code <= last; ++code) unnamed.insert(code);
     for (int joystick = 0; joystick < MAX_JOYSTICKS; ++joystick)
         for (int offset = JOYSTICK_DIRECTIONS; offset < JOYSTICK_BUTTON_OFFSET; ++offset)

@@ -31,19 +31,16 @@ TEST(FramePacer, WaitsForAbsoluteDeadlines) {
     }
 }
 
-TEST(FramePacer, IdleFramesAdvanceTheFixedClockOneStepEach) {
+TEST(FramePacer, IdleFramesAdvanceTheFixedClockOneStepEachAndBadRatesFallBackToThirty) {
     platform::FixedStepClock clock;
     platform::FramePacer pacer(clock, 60.0);
     for (int i = 0; i < 120; ++i) pacer.waitForNextFrame();
     EXPECT_NEAR(clock.now(), 2.0, 1e-9);
-}
-
-TEST(FramePacer, RateChangesAndBadRatesFallBackToThirty) {
-    platform::FixedStepClock clock;
-    platform::FramePacer pacer(clock, 0.0);
-    EXPECT_DOUBLE_EQ(pacer.getPeriod(), PERIOD);
-    pacer.setRate(-5.0);
-    EXPECT_DOUBLE_EQ(pacer.getPeriod(), PERIOD);
+    for (double rate : {0.0, -5.0}) {
+        pacer.setRate(rate);
+        EXPECT_DOUBLE_EQ(pacer.getPeriod(), PERIOD);
+    }
+    EXPECT_DOUBLE_EQ(platform::FramePacer(clock, 0.0).getPeriod(), PERIOD);
     pacer.setRate(50.0);
     EXPECT_NEAR(pacer.waitForNextFrame(), 0.02, 1e-12);
 }

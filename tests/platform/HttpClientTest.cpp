@@ -23,23 +23,6 @@ TEST(HttpClient, GivesStatusAndBodyOfACompleteReply) {
     EXPECT_EQ(std::string(response.body.begin(), response.body.end()), "nope");
 }
 
-TEST(HttpClient, EnforcesTheReplyCap) {
-    LoopbackHttpServer server({Kind::Text, 200, "0123456789"});
-    platform::HttpRequest request;
-    request.url = urlOf(server, "/cap");
-    for (const std::size_t cap : {std::size_t{10}, std::size_t{9}}) {
-        request.maxReplyBytes = cap;
-        const platform::HttpResponse response = platform::performHttpRequest(request, {});
-        if (cap == 10) {
-            EXPECT_EQ(response.error, "");
-            EXPECT_EQ(response.body.size(), 10u);
-        } else {
-            EXPECT_EQ(response.error, "The reply is longer than 9 bytes.");
-            EXPECT_TRUE(response.body.empty());
-        }
-    }
-}
-
 TEST(HttpClient, GivesUpOnASilentServerAfterTheTotalTimeout) {
     LoopbackHttpServer server({Kind::Text, 200, "late", 20s});
     platform::HttpRequest request;

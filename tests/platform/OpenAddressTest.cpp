@@ -42,7 +42,7 @@ TEST(OpenAddress, AcceptsWebAddressesAndFilesOfTheProgramFolderOnly) {
         EXPECT_EQ(platform::isOpenableAddress(address, folder), expected) << address;
 }
 
-TEST(OpenAddress, HandsTheAddressOverAsOneArgumentWithoutAShell) {
+TEST(OpenAddress, HandsTheAddressOverAsOneArgumentWithoutAShellAndReportsARefusalOrAMissingOpener) {
     TempDataHome home;
     // A name a shell would split and run; with an argument vector it stays one file name.
     const auto file = home.path() / "a b;touch injected.html";
@@ -52,10 +52,6 @@ TEST(OpenAddress, HandsTheAddressOverAsOneArgumentWithoutAShell) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     EXPECT_FALSE(std::filesystem::exists(file));
     EXPECT_FALSE(std::filesystem::exists(home.path() / "injected.html"));
-}
-
-TEST(OpenAddress, RefusedAddressOrMissingOpenerIsReported) {
-    TempDataHome home;
     EXPECT_FALSE(platform::openAddress("ftp://example.org/", home.path(), "true"));
     EXPECT_FALSE(platform::openAddress("https://example.org/", home.path(), "no-such-opener-program"));
     EXPECT_TRUE(platform::openAddress("https://example.org/", home.path(), "true"));

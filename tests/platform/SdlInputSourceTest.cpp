@@ -2,20 +2,16 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 #include <set>
+#include "ScanCodeGaps.h"
 #include "platform/SdlKeyMap.h"
 
 namespace {
 
-// The scan codes that carry a key name: 1..237 less the codes that have none.
+// The scan codes that carry a key name.
 std::set<int> namedScanCodes() {
-    const std::pair<int, int> unnamed[] = {{84, 85}, {89, 99}, {103, 111}, {113, 114}, {116, 120}, {122, 122},
-                                           {124, 124}, {127, 140}, {142, 143}, {152, 152}, {154, 155},
-                                           {158, 159}, {163, 163}, {165, 173}, {175, 175}, {177, 177},
-                                           {180, 180}, {182, 182}, {185, 196}, {198, 198}, {202, 202},
-                                           {204, 204}, {206, 206}, {212, 218}, {224, 226}, {228, 228}};
     std::set<int> codes;
-    for (int code = 1; code <= 237; ++code) codes.insert(code);
-    for (auto [first, last] : unnamed)
+    for (int code = 1; code < 256; ++code) codes.insert(code);
+    for (auto [first, last] : UNNAMED_SCAN_CODES)
         for (int code = first; code <= last; ++code) codes.erase(code);
     return codes;
 }
