@@ -6,7 +6,7 @@
 #include "menus/Snowfall.h"
 #include "menus/Starfield.h"
 
-TEST(Starfield, TilesCoverTheVisibleRectangleFromTheFloorMultiples) {
+TEST(Starfield, TilesCoverTheVisibleRectangleFromTheFloorMultiplesAndAnEmptyTileNone) {
     const Rect cases[] = {
         {-330.f, 250.f, 310.f, -230.f}, {10.f, 100.f, 20.f, 90.f}, {-64.f, 0.f, 0.f, -64.f}};
     for (const Rect& visible : cases) {
@@ -27,9 +27,7 @@ TEST(Starfield, TilesCoverTheVisibleRectangleFromTheFloorMultiples) {
         EXPECT_GE(maxY, visible.top);
         EXPECT_GT(count, 0);
     }
-}
-
-TEST(Starfield, AnEmptyTileDrawsNothingInsteadOfLoopingForEver) {
+    // An empty tile draws nothing instead of looping for ever.
     int count = 0;
     for (const auto& [w, h] : {std::pair{0.f, 32.f}, {64.f, 0.f}, {-1.f, 5.f}, {std::nanf(""), 5.f}})
         Starfield::forEachTile({-320.f, 240.f, 320.f, -240.f}, w, h, [&](float, float) { ++count; });

@@ -10,34 +10,24 @@
 #include "menus/TimedImage.h"
 #include "media/FontQuad.h"
 
-TEST(TimedImage, WaitsForItsDelayShowsForItsDurationAndThenLeaves) {
+TEST(TimedImage, WaitsForItsDelayShowsForItsDurationFadingInAndOutAndThenLeaves) {
     TimedImage image;
     image.delay = 1.0;
     image.duration = 2.0;
-    image.removeWhenDone = true;
-    const double dt = 0.25;
-    int hiddenTicks = 0;
-    int shownTicks = 0;
-    for (int i = 0; i < 16 && !image.isDead(); ++i) {
-        image.tick(0.0, dt);
-        (image.delay > 0.0 ? hiddenTicks : shownTicks) += 1;
-    }
-    EXPECT_EQ(hiddenTicks, 3); // the fourth tick ends the delay
-    EXPECT_TRUE(image.isDead());
-    EXPECT_DOUBLE_EQ(image.age, 2.0);
-}
-
-TEST(TimedImage, FadesInAndOut) {
-    TimedImage image;
-    image.duration = 2.0;
     image.fadeIn = 0.5;
     image.fadeOut = 0.5;
-    const std::pair<double, uint32_t> alphaAfter[] = {{0.25, 127}, {0.25, 255}, {1.0, 255}, {0.25, 127}};
-    for (const auto& [dt, alpha] : alphaAfter) {
+    image.removeWhenDone = true;
+    // Seconds ticked, and the alpha and age after the tick; the delay runs out on the fourth.
+    const std::tuple<double, uint32_t, double> steps[] = {{0.75, 255, 0.0}, {0.25, 255, 0.0},  {0.25, 127, 0.25},
+                                                          {0.25, 255, 0.5}, {1.0, 255, 1.5},  {0.25, 127, 1.75}};
+    for (const auto& [dt, alpha, age] : steps) {
         image.tick(0.0, dt);
         EXPECT_EQ(image.color >> 24, alpha) << image.age;
+        EXPECT_DOUBLE_EQ(image.age, age);
     }
     EXPECT_FALSE(image.isDead());
+    image.tick(0.0, 0.25);
+    EXPECT_TRUE(image.isDead());
 }
 
 TEST(TransitionOverlay, MovesTowardsItsTargetAtHalfALevelPerSecondWithoutOvershooting) {
@@ -97,39 +87,26 @@ std::unique_ptr<FontQuad> makeFont(MenuFixture& f) {
 
 } // namespace
 
-TEST(Label, ShowsAfterItsDelayForItsDurationThenLeavesItsParent) {
+TEST(Label, FadesInNarrowsButNeverWidensAndLeavesItsParentAfterItsDuration) {
     MenuFixture f;
     auto font = makeFont(f);
     VekBase parent;
-    auto* label = new Label(0.f, 0.f, 0.f, u"AB", font.get(), 0xFFFFFFFF);
-    label->delay = 1.0;
+    auto* label = new Label(0.f, 0.f, 0.f, u"ABCD", font.get(), 0xFFFFFFFF);
+    label->fadeIn = 0.5;
     label->duration = 2.0;
     label->removeWhenDone = true;
     parent.addChild(label);
-    for (int i = 0; i < 4; ++i)
-        parent.tick(0.0, 0.25);
-    EXPECT_LE(label->delay, 0.0);
-    EXPECT_DOUBLE_EQ(label->age, 0.0);
-    for (int i = 0; i < 7; ++i)
-        parent.tick(0.0, 0.25);
+    parent.tick(0.0, 0.25);
+    EXPECT_EQ(label->color >> 24, 127u);
+    label->fitWidth(100);
+    EXPECT_FLOAT_EQ(label->scale.x, 1.f);
+    label->fitWidth(16);
+    EXPECT_FLOAT_EQ(label->scale.x, 16.f / font->measureText(u"ABCD", label->textFlags).width);
+    for (int i = 0; i < 6; ++i) parent.tick(0.0, 0.25);
     EXPECT_DOUBLE_EQ(label->age, 1.75);
-    parent.tick(0.0, 0.25); // reaches its duration and marks itself
-    parent.tick(0.0, 0.25); // the parent's walk deletes it
+    parent.tick(0.0, 0.25);  // reaches its duration and marks itself
+    parent.tick(0.0, 0.25);  // the parent's walk deletes it
     EXPECT_TRUE(parent.getChildren().isEmpty());
-}
-
-TEST(Label, FadesInAndNarrowsButNeverWidens) {
-    MenuFixture f;
-    auto font = makeFont(f);
-    Label label(0.f, 0.f, 0.f, u"ABCD", font.get(), 0xFFFFFFFF);
-    label.fadeIn = 0.5;
-    label.tick(0.0, 0.25);
-    EXPECT_EQ(label.color >> 24, 127u);
-    label.fitWidth(100);
-    EXPECT_FLOAT_EQ(label.scale.x, 1.f);
-    const float width = font->measureText(u"ABCD", label.textFlags).width;
-    label.fitWidth(16);
-    EXPECT_FLOAT_EQ(label.scale.x, 16.f / width);
 }
 
 TEST(TextBox, MakesOneLabelPerSegmentAndLeavesWhenTheyAreGone) {
