@@ -3,6 +3,7 @@
 #include <utility>
 #include <vector>
 #include "FileTestSupport.h"
+#include "EngineTestSupport.h"
 #include "TempDataHome.h"
 #include "core/Context.h"
 #include "core/GameRandom.h"
@@ -67,36 +68,23 @@ private:
     Calls& calls;
 };
 
-/// An engine on a fixed-step clock that the test can also move by hand, in a scratch home.
-struct TestEngine {
-    TempDataHome home;
-    platform::FixedStepClock* pClock;
-    RecordingMedia* pMedia = nullptr;
-    std::unique_ptr<Vek> vek;
-    StepRecorder root;
-
-    explicit TestEngine(bool bFixedStep = false, double start = 0.0, Calls* pMediaCalls = nullptr) {
-        Vek::Options options;
-        options.bFixedStep = bFixedStep;
-        auto clock = std::make_unique<platform::FixedStepClock>(start);
-        pClock = clock.get();
-        options.pClock = std::move(clock);
-        if (pMediaCalls)
-            options.createMedia = [this, pMediaCalls] {
-                auto made = std::make_unique<RecordingMedia>(*pMediaCalls);
-                pMedia = made.get();
-                return made;
-            };
-        vek = std::make_unique<Vek>(std::move(options));
+/// A test engine with a recording root context and, when asked, recording media.
+struct RecordingEngine : TestEngine {
+    explicit RecordingEngine(bool bFixedStep = false, double start = 0.0, Calls* pMediaCalls = nullptr)
+        : TestEngine(bFixedStep, start,
+                     pMediaCalls ? MediaFactory([pMediaCalls] { return std::make_unique<RecordingMedia>(*pMediaCalls); })
+                                 : MediaFactory()) {
         root.pClock = pClock;
     }
+    RecordingMedia& media() const { return *static_cast<RecordingMedia*>(vek->getMedia()); }
+    StepRecorder root;
 };
 
 }  // namespace
 
 TEST(Vek, PublishesItselfAndSeedsTheRandomGeneratorInWholeSeconds) {
     {
-        TestEngine engine(false, 1234.75);
+        RecordingEngine engine(false, 1234.75);
         EXPECT_EQ(Vek::get(), engine.vek.get());
         EXPECT_EQ(gameRandom.getState(), 1234u);
         EXPECT_TRUE(engine.vek->bRelease);
@@ -112,7 +100,7 @@ TEST(Vek, PublishesItselfAndSeedsTheRandomGeneratorInWholeSeconds) {
 }
 
 TEST(Vek, ModeChangesStepOneAtATimeEveryLiveObjectHearsEachAndOnlyRunningFramesTick) {
-    TestEngine engine;
+    RecordingEngine engine;
     Vek& vek = *engine.vek;
     std::vector<Step> first, second;
     ModeListener a(first), b(second);
@@ -148,7 +136,7 @@ TEST(Vek, ModeChangesStepOneAtATimeEveryLiveObjectHearsEachAndOnlyRunningFramesT
 }
 
 TEST(Vek, ContextsAdvanceByTheMeasuredFrameTimeCappedAtAFiftieth) {
-    TestEngine engine;
+    RecordingEngine engine;
     StepRecorder& root = engine.root;
     // Work done inside each frame (seconds), and the step the following frame must see.
     const std::pair<double, double> frames[] = {
@@ -169,7 +157,7 @@ TEST(Vek, ContextsAdvanceByTheMeasuredFrameTimeCappedAtAFiftieth) {
 }
 
 TEST(Vek, FixedStepAdvancesExactlyOneTickStepAndStateDelaysTakeWholeFrames) {
-    TestEngine engine(true);
+    RecordingEngine engine(true);
     engine.root.workSeconds = 0.3;  // even slow frames advance one step
     for (int i = 0; i < 90; ++i) engine.vek->frame(&engine.root);
     for (double step : engine.root.steps) EXPECT_EQ(step, engine.vek->tickStep);
@@ -189,7 +177,7 @@ TEST(Vek, FixedStepAdvancesExactlyOneTickStepAndStateDelaysTakeWholeFrames) {
 }
 
 TEST(Vek, MeasuresTheFrameRateAndTimesEveryPhaseOfTheFrame) {
-    TestEngine engine;
+    RecordingEngine engine;
     Vek& vek = *engine.vek;
     for (int i = 0; i < 30; ++i) vek.frame(nullptr);
     EXPECT_NEAR(vek.measuredFrameRate, 30.0, 1e-6);
@@ -209,7 +197,7 @@ TEST(Vek, MeasuresTheFrameRateAndTimesEveryPhaseOfTheFrame) {
 
 TEST(Vek, RenderHalfRunsInOrderAndARestartPassesThroughTheFrozenMode) {
     Calls calls;
-    TestEngine engine(true, 0.0, &calls);
+    RecordingEngine engine(true, 0.0, &calls);
     engine.root.pCalls = &calls;
     std::vector<Step> heard;
     ModeListener listener(heard);
@@ -218,7 +206,7 @@ TEST(Vek, RenderHalfRunsInOrderAndARestartPassesThroughTheFrozenMode) {
     EXPECT_EQ(calls, drawn);
 
     calls.clear();
-    engine.pMedia->bRestart = true;
+    engine.media().bRestart = true;
     engine.vek->frame(&engine.root);  // down to frozen, restarted there; nothing drawn
     EXPECT_EQ(engine.vek->getMode(), VekMode::Frozen);
     EXPECT_EQ(calls, Calls{"restart"});

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 #include <vector>
+#include "FileTestSupport.h"
 #include "TempDataHome.h"
 #include "core/AppEnvironment.h"
 #include "core/Context.h"
@@ -170,10 +171,5 @@ struct GameTestEngine {
         audio.reset();
     }
 
-    std::string log() const { return readTextFile(toUtf8(getLogPath())); }
-
-    static std::string readTextFile(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
+    std::string log() const { return readText(toUtf8(getLogPath())); }
 };

@@ -1,6 +1,6 @@
 #include "media/PointerTracker.h"
 #include <gtest/gtest.h>
-#include "TempDataHome.h"
+#include "EngineTestSupport.h"
 #include "core/MediaServices.h"
 #include "core/Vek.h"
 
@@ -38,17 +38,10 @@ public:
 }  // namespace
 
 TEST(PointerTracker, FollowsTheTopScreenThroughItsCamera) {
-    TempDataHome home;
     MediaServices::ScreenPointer screen{480.f, 240.f, 640.f, 480.f};
-    FakeMedia* media = nullptr;
-    Vek::Options options;
-    options.bFixedStep = true;
-    options.createMedia = [&] {
-        auto made = std::make_unique<FakeMedia>(screen);
-        media = made.get();
-        return made;
-    };
-    Vek engine(std::move(options));
+    TestEngine test(true, 0.0, [&] { return std::make_unique<FakeMedia>(screen); });
+    Vek& engine = *test.vek;
+    auto* media = static_cast<FakeMedia*>(engine.getMedia());
     ASSERT_TRUE(media);
 
     Stack stack;

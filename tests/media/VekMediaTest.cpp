@@ -1,7 +1,7 @@
 #include "media/VekMedia.h"
 #include <gtest/gtest.h>
 #include <vector>
-#include "TempDataHome.h"
+#include "EngineTestSupport.h"
 #include "core/Vek.h"
 #include "core/VekBase.h"
 #include "media/VekInput.h"
@@ -21,14 +21,10 @@ private:
 }  // namespace
 
 TEST(VekMedia, EveryLiveObjectHearsAnInputModeChange) {
-    TempDataHome home;
     std::string error;
     auto window = platform::PlatformWindow::open("media test", 640, 480, error);
     ASSERT_TRUE(window) << error;
-    Vek::Options options;
-    options.bFixedStep = true;
-    options.createMedia = [&window] { return std::make_unique<VekMedia>(*window); };
-    Vek engine(std::move(options));
+    TestEngine engine(true, 0.0, [&window] { return std::make_unique<VekMedia>(*window); });
     ASSERT_NE(VekMedia::get(), nullptr);
 
     std::vector<int> heard;
