@@ -32,7 +32,7 @@ TEST(ContextMenu, ScoresFavourCandidatesStraightAheadAndNear) {
             << c.to.x << "," << c.to.y << " dir " << c.direction;
 }
 
-TEST(ContextMenu, FindsTheItemInTheDirectionWithoutWrappingOrTurningSideways) {
+TEST(ContextMenu, FindsTheItemInTheDirectionWithoutWrappingOrTurningSidewaysAndTheFirstOfEqualOnes) {
     MenuRig rig;
     auto* menu = new ContextMenu();
     rig.stack->addContext(menu);
@@ -67,17 +67,12 @@ TEST(ContextMenu, FindsTheItemInTheDirectionWithoutWrappingOrTurningSideways) {
     }
     side->hidden = true;
     EXPECT_FLOAT_EQ(menu->findFocusTarget({520.f, 238.f, 0.f}, ContextMenu::DIRECTION_NEAREST).x, 320.f);
-}
-
-TEST(ContextMenu, OfTwoEqualCandidatesTheFirstAddedWins) {
-    MenuRig rig;
-    auto* menu = new ContextMenu();
-    rig.stack->addContext(menu);
-    auto* left = new MenuButton(-100.f, 100.f, 0.f, u"left", u"");
-    auto* right = new MenuButton(100.f, 100.f, 0.f, u"right", u"");
+    // Of two equal candidates the first added wins.
+    auto* right = new MenuButton(100.f, 200.f, 0.f, u"right", u"");
+    auto* left = new MenuButton(-100.f, 200.f, 0.f, u"left", u"");
     menu->addMenuChild(right);
     menu->addMenuChild(left);
-    EXPECT_FLOAT_EQ(menu->findFocusTarget({320.f, 240.f, 0.f}, ContextMenu::DIRECTION_UP).x, 420.f);
+    EXPECT_FLOAT_EQ(menu->findFocusTarget({320.f, 340.f, 0.f}, ContextMenu::DIRECTION_UP).x, 420.f);
     EXPECT_TRUE(MenuItem::isNoFocusPoint(left->getFocusPoint(1)));
 }
 
@@ -133,7 +128,7 @@ TEST(ContextMenu, AMouseMoveOfMoreThanTwoScreenUnitsGivesThePointerBack) {
     }
 }
 
-TEST(ContextMenu, TouchInputPutsMenusIntoPointerNavigation) {
+TEST(ContextMenu, TouchInputPutsMenusIntoPointerNavigationAndActivationInTouchModeClearsTheHover) {
     MenuRig rig;
     auto* menu = new ContextMenu();
     rig.stack->addContext(menu);
@@ -144,6 +139,12 @@ TEST(ContextMenu, TouchInputPutsMenusIntoPointerNavigation) {
         menu->onInputModeChange(mode);
         EXPECT_EQ(ContextMenu::navigationMode, expected) << mode;
     }
+    rig.input->setInputMode(INPUTMODE_TOUCH);
+    rig.stack->addContext(new ContextMenu());
+    rig.tickStack();
+    EXPECT_EQ(rig.input->inputMode, INPUTMODE_TOUCH);
+    EXPECT_FLOAT_EQ(rig.mouse().x, 320.f);
+    EXPECT_FLOAT_EQ(rig.mouse().y, 480.f);
 }
 
 TEST(ContextMenu, ConfirmReleasedClicksAtThePointerOnlyWhenPressedOnTheSameScreen) {
@@ -380,7 +381,7 @@ TEST(ContextManager, EscapeOnTheQuestionLeavesTheAskingScreenOpen) {
     EXPECT_FALSE(asking->closed);
 }
 
-TEST(MessageViewer, KeepsTheNewestLinesUpToItsLimit) {
+TEST(MessageViewer, KeepsTheNewestLinesUpToItsLimitAndFadesOutOverTheLastSecondBeforeItsTime) {
     MenuRig rig;
     MessageViewer viewer;
     for (int i = 0; i < 9; ++i)
@@ -392,12 +393,6 @@ TEST(MessageViewer, KeepsTheNewestLinesUpToItsLimit) {
     EXPECT_EQ(viewer.getLines().size(), 9u);
     EXPECT_EQ(viewer.getLines().front(), u"line 4");
     EXPECT_EQ(viewer.getLines().back(), u"c");
-}
-
-TEST(MessageViewer, FadesOutOverTheLastSecondBeforeItsTime) {
-    MenuRig rig;
-    MessageViewer viewer;
-    viewer.addMessage(u"hello");
     const double now = viewer.lastMessageTime;
     struct Case {
         double fadeAfter;
@@ -424,16 +419,6 @@ TEST(MenuItemDeathTest, AnUnknownCaptionLocationIsFatal) {
             item.render();
         },
         testing::ExitedWithCode(1), "Error: Invalid caption location.");
-}
-
-TEST(ContextMenu, ActivationInTouchModeClearsTheHoverWithoutLeavingTouch) {
-    MenuRig rig;
-    rig.input->setInputMode(INPUTMODE_TOUCH);
-    rig.stack->addContext(new ContextMenu());
-    rig.tickStack();
-    EXPECT_EQ(rig.input->inputMode, INPUTMODE_TOUCH);
-    EXPECT_FLOAT_EQ(rig.mouse().x, 320.f);
-    EXPECT_FLOAT_EQ(rig.mouse().y, 480.f);
 }
 
 TEST(ContextMenu, ItemsOnAPanelAreHitAndFocusedWhereThePanelPutsThem) {
