@@ -42,23 +42,6 @@ TEST(Language, KeyMapHoldsEveryKeyOnceWithItsIdAndLooksUpExactly) {
     EXPECT_EQ(Language::findNullSlot(table), 2 * STRING_ID_COUNT + 5);
 }
 
-TEST(Language, AttributeRowsAreExact) {
-    const char16_t* const rows[LANGUAGE_COUNT][9] = {
-        {u"", u"English", u"en", u"1252", u"LTR", u"Yes", u",", u".", u" "},
-        {u"", u"Fran\u00E7ais", u"fr", u"1252", u"LTR", u"Yes", u" ", u",", u" "},
-        {u"", u"Deutsch", u"de", u"1252", u"LTR", u"Yes", u" ", u".", u" "},
-        {u"", u"Italiano", u"it", u"1252", u"LTR", u"Yes", u".", u",", u" "},
-        {u"", u"Espa\u00F1ol", u"es", u"1252", u"LTR", u"Yes", u".", u",", u" "},
-        {u"", u"\u65E5\u672C\u8A9E", u"ja", u"Japanese", u"LTR", u"No", u",", u".", u" "},
-        {u"", u"\uD55C\uAD6D\uC5B4", u"ko", u"Korean", u"LTR", u"No", u",", u".", u" "},
-        {u"", u"Polski", u"pl", u"1250", u"LTR", u"No", u" ", u",", u" "},
-    };
-    const auto language = makeLanguage();
-    for (int row = 0; row < LANGUAGE_COUNT; ++row)
-        for (StringId id = STR_NULL; id <= STR_PLACEHOLDER0; ++id)
-            EXPECT_EQ(WideStringView(language->getRowString(row, id)), rows[row][id]) << "row " << row << " id " << id;
-}
-
 TEST(Language, ReadsEnglishUntilSetAndFallsBackToEnglishForBadOrMaskedRows) {
     struct Case {
         const char16_t* mask;
