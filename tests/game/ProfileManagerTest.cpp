@@ -108,6 +108,7 @@ TEST_F(ProfileManagerTest, DeletingMovesRecordsDownAndFreesTheLast) {
         {"the only profile", {u"A"}, 0, 0, 0, {}},
         {"first of three, current", {u"A", u"B", u"C"}, 0, 0, 0, {u"B", u"C"}},
         {"another than the current", {u"A", u"B", u"C", u"D"}, 3, 1, 3, {u"A", u"C", u"D"}},
+        {"the last, another current", {u"A", u"B", u"C"}, 1, 2, 1, {u"A", u"B"}},
         {"ten, the tenth current", TEN, 9, 9, 0, {TEN.begin(), TEN.end() - 1}},
         {"ten, the first current", TEN, 0, 0, 0, {TEN.begin() + 1, TEN.end()}},
     };

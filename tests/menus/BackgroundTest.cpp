@@ -29,7 +29,7 @@ TEST(Starfield, TilesCoverTheVisibleRectangleFromTheFloorMultiplesAndAnEmptyTile
     }
     // An empty tile draws nothing instead of looping for ever.
     int count = 0;
-    for (const auto& [w, h] : {std::pair{0.f, 32.f}, {64.f, 0.f}, {-1.f, 5.f}, {std::nanf(""), 5.f}})
+    for (const auto& [w, h] : {std::pair{0.f, 32.f}, {64.f, 0.f}, {-1.f, 5.f}, {64.f, -1.f}, {std::nanf(""), 5.f}})
         Starfield::forEachTile({-320.f, 240.f, 320.f, -240.f}, w, h, [&](float, float) { ++count; });
     EXPECT_EQ(count, 0);
 }

@@ -33,9 +33,8 @@ TEST(TimedImage, WaitsForItsDelayShowsForItsDurationFadingInAndOutAndThenLeaves)
 TEST(TransitionOverlay, MovesTowardsItsTargetAtHalfALevelPerSecondWithoutOvershooting) {
     TransitionOverlay overlay;
     overlay.target = 1.f;
-    const float expected[] = {0.5f, 1.f, 1.f};
-    for (float level : expected) {
-        overlay.tick(0.0, 1.0);
+    for (const auto& [seconds, level] : {std::pair{1.0, 0.5f}, {1.5, 1.f}, {1.0, 1.f}}) {
+        overlay.tick(0.0, seconds);
         EXPECT_FLOAT_EQ(overlay.level, level);
     }
     overlay.target = 0.f;
