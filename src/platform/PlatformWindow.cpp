@@ -148,7 +148,10 @@ bool PlatformWindow::setDisplayMode(int width, int height, bool fullScreen) {
     if (display < 0 || !SDL_GetClosestDisplayMode(display, &wanted, &closest) ||
         SDL_SetWindowDisplayMode(pWindow, &closest) != 0)
         return false;
-    SDL_SetWindowSize(pWindow, closest.w, closest.h);  // for displays without a window manager
+    // For displays without a window manager: the window covers the display itself.
+    SDL_Rect bounds{};
+    if (SDL_GetDisplayBounds(display, &bounds) == 0) SDL_SetWindowPosition(pWindow, bounds.x, bounds.y);
+    SDL_SetWindowSize(pWindow, closest.w, closest.h);
     return SDL_SetWindowFullscreen(pWindow, SDL_WINDOW_FULLSCREEN) == 0;
 }
 

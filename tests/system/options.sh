@@ -26,6 +26,14 @@ windowSize() {
 
 windowSizeIs() { [ "$(windowSize)" = "$1" ]; }
 
+# Puts the mouse in the middle of the window (on the graphics screen: the detail choice; on the
+# options hub: the graphics button), where keys navigate from after a change of display.
+centrePointer() {
+    read -r width height <<<"$(windowSize)"
+    xdotool mousemove --window "$window" $((width / 2)) $((height / 2))
+    sleep 0.3
+}
+
 # Presses the keys and gives the screen they open time to come up.
 choose() {
     press "$@"
@@ -57,7 +65,7 @@ screenshot language-selection
 xdotool mousemove --window "$window" 600 440
 sleep 0.3
 press Up Return
-waitForMainMenu 3
+waitForMainMenu 4 # the restart saved the user data too
 screenshot main-menu-japanese
 grep -q "Using archive '.*ZV2rmBrumedemo.dat.Japanese'" "$log" || fail "the Japanese fonts were not loaded"
 
@@ -72,8 +80,11 @@ display=$(xdotool getdisplaygeometry)
 waitFor 50 windowSizeIs "$display" ||
     fail "full screen did not fill the $display display (window $(windowSize))"
 screenshot graphics-full-screen
-press Return Down Return Escape
+centrePointer
+choose Right Down Return
+press Down Return Escape
 waitFor 50 windowSizeIs "640 480" || fail "the window did not come back (window $(windowSize))"
+centrePointer
 
 # Back to the hub, controls, keyboard, player 1, the fire row: F.
 choose Escape Up Return
@@ -83,7 +94,7 @@ choose Down Down Down Down Return
 choose f # a screenshot now would bind F9
 screenshot key-bindings
 press Escape Escape Escape Escape
-waitForMainMenu 4
+waitForMainMenu 5
 closeWindowAndWait
 [ "$status" -eq 0 ] || fail "the program exited with $status"
 
