@@ -7,6 +7,7 @@
 #include "game/GameSound.h"
 #include "game/Surface.h"
 #include "game/SurfaceChain.h"
+#include "game/scene/ContextScene.h"
 #include "media/Sound.h"
 #include "media/Texture.h"
 
@@ -170,6 +171,14 @@ GameGlobal::~GameGlobal() {
 
 GameGlobal* GameGlobal::get() {
     return static_cast<GameGlobal*>(Global::get());
+}
+
+ContextScene* GameGlobal::getGameController() const {
+    return static_cast<ContextScene*>(gameController.get());
+}
+
+void GameGlobal::setGameController(ContextScene* controller) {
+    gameController = controller;
 }
 
 void GameGlobal::createGameObjects() {

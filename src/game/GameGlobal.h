@@ -1,6 +1,8 @@
 #pragma once
+#include "core/VekBasePointer.h"
 #include "game/Global.h"
 
+class ContextScene;
 class GameFont;
 class GameSound;
 class Surface;
@@ -18,6 +20,11 @@ class GameGlobal : public Global {
 
     /// The picture and sound objects, then the main menu.
     void createGameObjects() override;
+
+    /// The running game, or null outside a game. The context stack is its only owner: this
+    /// reads null once the stack has deleted it.
+    ContextScene* getGameController() const;
+    void setGameController(ContextScene* controller);
 
     VekBase* gameResources = nullptr; ///< owned
     double cameraX = 0.0;             ///< world offset that sprite drawing subtracts
@@ -127,4 +134,6 @@ class GameGlobal : public Global {
     void createFonts();
     void createImages();
     void createSounds();
+
+    VekBasePointer gameController; ///< holds a ContextScene or nothing
 };

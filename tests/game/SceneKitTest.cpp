@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+#include "SceneTestSupport.h"
+#include "game/Surface.h"
+#include "game/scene/ContextScene.h"
+#include "game/scene/Interpolation.h"
+#include "game/scene/ObjectGroup.h"
+#include "game/scene/SkyLayer.h"
+#include "game/scene/SpriteActor.h"
+
+namespace {
+
+/// Counts the engine's tick walks and its frame steps.
+struct CountingObject : GameObject {
+    void tick(double t, double dt) override {
+        ++ticks;
+        GameObject::tick(t, dt);
+    }
+    void frameUpdate() override { ++updates; }
+    int ticks = 0;
+    int updates = 0;
+};
+
+/// A scene that draws its owned objects, as the running game does.
+struct OwningScene : ContextScene {
+    void renderScene() override { frameUpdateOwned(); }
+};
+
+} // namespace
+
+TEST(SpriteActor, AnEndingChainMarksItsActorDeadAfterTheLastFrameAndAHiddenOneStandsStill) {
+    SceneKit kit;
+    SurfaceChain* chain = kit.chain(3, 8, 8);
+    chain->linkFrames(0, 0);
+    for (Surface* frame : chain->surfaces)
+        frame->frameTime = 2;
+    SpriteActor actor(100, 100, chain->getSurf(0)), hidden(100, 100, chain->getSurf(0));
+    hidden.hidden = true;
+    for (int frame = 1; frame <= 6; ++frame) {
+        EXPECT_FALSE(actor.isDead()) << frame;
+        actor.frameUpdate();
+        hidden.frameUpdate();
+    }
+    EXPECT_TRUE(actor.isDead());
+    EXPECT_EQ(actor.surface, chain->getSurf(2));
+    EXPECT_EQ(hidden.surface, chain->getSurf(0));
+}
+
+TEST(SpriteActor, IsOnScreenWhileAnEdgeIsOnItAndCollidesOnlyWhenCirclesOverlap) {
+    SceneKit kit;
+    Surface* wide = kit.chain(1, 1300, 20)->getSurf(0); // 650 x 10 units, hot spot (325, 5)
+    Surface* small = kit.chain(1, 20, 20)->getSurf(0);  // 10 x 10, hot spot (5, 5), radius 5
+    struct Place {
+        Surface* frame;
+        double x, cameraX;
+        bool bOnScreen;
+    };
+    for (const Place& p :
+         {Place{wide, 320, 0, false}, Place{wide, 330, 0, true}, Place{small, 0, 0, true},
+          Place{small, -6, 0, false}, Place{small, 644, 0, true}, Place{small, 645, 0, false},
+          Place{small, 100, 100, true}, Place{small, 745, 100, false}}) {
+        kit.game->cameraX = p.cameraX;
+        EXPECT_EQ(SpriteActor(p.x, 100, p.frame).isOnScreenX(), p.bOnScreen)
+            << p.x << " camera " << p.cameraX;
+    }
+    kit.game->cameraX = 0;
+    EXPECT_FALSE(SpriteActor(0, 0, nullptr).isOnScreenY());
+    struct Pair {
+        double dx, dy, radiusFactor;
+        bool bCollides;
+    };
+    for (const Pair& p : {Pair{10, 0, 1, false}, Pair{9.9, 0, 1, true}, Pair{6, 8, 1, false},
+                          Pair{6, 7.9, 1, true}, Pair{5, 0, 0.5, false}, Pair{4.9, 0, 0.5, true}}) {
+        small->radiusFactor = p.radiusFactor;
+        const SpriteActor a(200, 200, small), b(200 + p.dx, 200 + p.dy, small);
+        EXPECT_EQ(a.collides(b), p.bCollides) << p.dx << ", " << p.dy << " x " << p.radiusFactor;
+        EXPECT_EQ(b.collides(a), p.bCollides);
+    }
+    EXPECT_FALSE(SpriteActor(200, 200, small).collides(SpriteActor(200, 200, nullptr)));
+}
+
+TEST(ContextScene, CrossedTimeHoldsInExactlyOneStepAtAnyFrameRateOnTheSceneOwnClock) {
+    const double times[] = {0.05, 1.2, 3.3333333, 7.0, 11.9};
+    for (const int fps : {10, 25, 30, 60, 144, 500}) {
+        ContextScene scene;
+        int crossings[std::size(times)] = {};
+        const double dt = 1.0 / fps;
+        for (int frame = 0; frame < 10 * fps; ++frame) {
+            scene.tickContext(1000.0 + frame * dt, dt); // the engine's clock plays no part
+            for (std::size_t i = 0; i < std::size(times); ++i)
+                crossings[i] += scene.crossedTime(times[i]);
+        }
+        for (std::size_t i = 0; i < std::size(times); ++i)
+            EXPECT_EQ(crossings[i], 1) << fps << " fps, " << times[i];
+        EXPECT_NEAR(scene.sceneClock, 12.0, 1e-9) << fps;
+    }
+}
+
+TEST(ContextScene, TicksAndDrawsEachObjectOnceWhetherChildOrOwnedAndGroupsDeleteTheDead) {
+    SceneKit kit;
+    OwningScene scene;
+    auto* child = new CountingObject;
+    auto* owned = new CountingObject;
+    auto* group = new ObjectGroup;
+    auto* member = new CountingObject;
+    auto* doomed = new CountingObject;
+    scene.addChild(child);
+    scene.addChild(owned);
+    scene.adopt(owned); // leaves the children
+    scene.adopt(group);
+    group->add(member);
+    group->add(doomed);
+    scene.tickContext(0, 0.1);
+    scene.renderContext();
+    for (const CountingObject* object : {child, owned, member}) {
+        EXPECT_EQ(object->ticks, 1);
+        EXPECT_EQ(object->updates, 1);
+    }
+    doomed->markDead();
+    scene.renderContext();
+    EXPECT_EQ(group->getChildren().count(), 1u);
+}
+
+TEST(SkyLayer, ShakeSwingsToTheOtherSideOneUnitSmallerEachFrameAndMovesTheCamera) {
+    SceneKit kit;
+    SkyLayer sky(false);
+    sky.horizontalShake = 15;
+    for (const int expected : {-14, 13, -12, 11, -10, 9, -8, 7, -6, 5, -4, 3, -2, 1, 0, 0}) {
+        sky.frameUpdate();
+        EXPECT_EQ(sky.horizontalShake, expected);
+        EXPECT_EQ(kit.game->cameraX, expected);
+    }
+}
+
+TEST(Interpolation, ClampsAndTreatsAnEmptyRangeAsItsStart) {
+    EXPECT_FLOAT_EQ(lerpClamped(10, 20, 1.5f), 20);
+    EXPECT_FLOAT_EQ(inverseLerpClamped(3, 3, 7), 0);
+    EXPECT_FLOAT_EQ(remapClamped(60, 80, 480, 430, 455), 70);
+    EXPECT_FLOAT_EQ(remapClamped(60, 80, 480, 430, 500), 60);
+}
