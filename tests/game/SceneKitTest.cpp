@@ -1,13 +1,21 @@
 #include <gtest/gtest.h>
+#include <cmath>
+#include <numbers>
 #include "SceneTestSupport.h"
+#include "game/AngleToFrame.h"
 #include "game/Surface.h"
 #include "game/scene/ContextScene.h"
+#include "game/scene/EngineFlame.h"
+#include "game/scene/Explosion.h"
 #include "game/scene/Interpolation.h"
 #include "game/scene/ObjectGroup.h"
 #include "game/scene/SkyLayer.h"
+#include "game/scene/Smoke.h"
 #include "game/scene/SpriteActor.h"
 
 namespace {
+
+constexpr double FULL_CIRCLE = 2.0 * std::numbers::pi;
 
 /// Counts the engine's tick walks and its frame steps.
 struct CountingObject : GameObject {
@@ -23,6 +31,11 @@ struct CountingObject : GameObject {
 /// A scene that draws its owned objects, as the running game does.
 struct OwningScene : ContextScene {
     void renderScene() override { frameUpdateOwned(); }
+};
+
+struct SmokeProbe : Smoke {
+    SmokeProbe() : Smoke(0, 0, 0, 1, 0, FULL_CIRCLE) {}
+    using Smoke::frameOf;
 };
 
 } // namespace
@@ -129,6 +142,59 @@ TEST(SkyLayer, ShakeSwingsToTheOtherSideOneUnitSmallerEachFrameAndMovesTheCamera
         EXPECT_EQ(sky.horizontalShake, expected);
         EXPECT_EQ(kit.game->cameraX, expected);
     }
+}
+
+TEST(EngineFlame, AfterburnerSmokeGoesToTheSceneItFliesInNeverToTheRunningGame) {
+    SceneKit kit;
+    kit.game->engine = kit.chain(7, 8, 8);
+    kit.game->configuration.detail = 1;
+    OwningScene cutscene, game;
+    auto* effects = new ObjectGroup;
+    game.adopt(effects);
+    game.setEffectList(effects);
+    kit.game->setGameController(&game);
+    auto* flame = new EngineFlame;
+    flame->bAfterburner = true;
+    cutscene.addChild(flame);
+    cutscene.renderContext();
+    EXPECT_EQ(cutscene.getChildren().count(), 2u); // the flame and its smoke
+    EXPECT_TRUE(effects->getChildren().isEmpty());
+    game.adopt(flame);
+    game.renderContext();
+    EXPECT_EQ(effects->getChildren().count(), 1u);
+    flame->frameUpdate(); // outside any scene: nowhere to put smoke, and no harm
+    EXPECT_EQ(flame->currentLevel, 3);
+}
+
+TEST(ParticleBurst, LivesAsLongAsItsSpeedAllowsAndFadesThroughItsFrames) {
+    SceneKit kit;
+    Smoke burst(20, 100, 100, 3.0, std::numbers::pi / 2, std::numbers::pi);
+    for (int i = 0; i < burst.count; ++i) {
+        const auto& p = burst.particles[static_cast<std::size_t>(i)];
+        EXPECT_GE(p.vy, 0.0);                             // downwards, within 90 degrees of straight down
+        EXPECT_LE(p.life, std::hypot(p.vx, p.vy) + 1e-9); // shorter towards the cone's edges
+    }
+    Explosion sparks(1, 0, 0, 5.0, 0, FULL_CIRCLE);
+    EXPECT_EQ(sparks.particles[0].angleFrame,
+              angleToFrame(32, std::atan2(sparks.particles[0].vy, sparks.particles[0].vx)));
+    sparks.particles[0].life = 5.0;
+    int frames = 0;
+    for (; !sparks.isDead() && frames < 100; ++frames)
+        sparks.frameUpdate();
+    EXPECT_EQ(frames, 41); // 40 frames alive, then the one that finds nothing left
+    Explosion still(3, 0, 0, 0.0, 0, FULL_CIRCLE);
+    still.frameUpdate();
+    EXPECT_TRUE(still.isDead());
+    SmokeProbe probe;
+    for (const auto& [life, frame] : {std::pair{5.0, 0}, {3.0, 8}, {0.01, 19}, {9.0, 0}, {400.0, 0}})
+        EXPECT_EQ(probe.frameOf({0, 0, 0, 0, life, 0}), frame) << life;
+}
+
+TEST(ParticleBurstDeathTest, MoreThanMaxSparcsOrAFasterExplosionStopsTheProgram) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_DEATH(Explosion(251, 0, 0, 1.0, 0, FULL_CIRCLE), "numSparcs <= MAXSPARCS");
+    EXPECT_DEATH(Smoke(251, 0, 0, 1.0, 0, FULL_CIRCLE), "numSparcs <= MAXSPARCS");
+    EXPECT_DEATH(Explosion(10, 0, 0, 5.5, 0, FULL_CIRCLE), "_maxSpeed <= MAXSPEED");
 }
 
 TEST(Interpolation, ClampsAndTreatsAnEmptyRangeAsItsStart) {
