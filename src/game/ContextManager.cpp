@@ -1,6 +1,7 @@
 #include "game/ContextManager.h"
 #include "core/Vek.h"
 #include "core/Language.h"
+#include "game/GameInput.h"
 #include "game/Global.h"
 #include "game/MousePointer.h"
 #include "core/TimeKeeper.h"
@@ -9,7 +10,6 @@
 #include "game/TransitionOverlay.h"
 #include "media/PointerTracker.h"
 #include "media/VekInput.h"
-#include "media/VekMedia.h"
 
 VEK_REGISTER_CLASS_WITHOUT_CREATOR(ContextManager, Context, u"ContextManager")
 
@@ -31,8 +31,6 @@ ContextManager::ContextManager() {
     overlayLayer = new Context();
     transitionOverlay = new TransitionOverlay();
     overlayLayer->addChild(transitionOverlay);
-    VekMedia* media = VekMedia::get();
-    pInput = media ? &media->getInput() : nullptr;
 }
 
 ContextManager::~ContextManager() {
@@ -55,7 +53,7 @@ VekBase* ContextManager::findObjectUnderPointer(const Point& point) {
 }
 
 void ContextManager::forgetHover() {
-    if (VekMedia* media = VekMedia::get()) media->getPointerTracker().setHover(nullptr);
+    if (PointerTracker* tracker = GameInput::getPointerTracker()) tracker->setHover(nullptr);
 }
 
 void ContextManager::removeClosedTops() {
@@ -100,7 +98,8 @@ void ContextManager::tickContents(double t, double dt) {
 }
 
 void ContextManager::handleEscape() {
-    if (!pInput || !currentTop->closeOnEscape || !pInput->isKeyPressed(KEY_ESCAPE)) return;
+    const VekInput* input = GameInput::getInput();
+    if (!input || !currentTop->closeOnEscape || !input->isKeyPressed(KEY_ESCAPE)) return;
     if (!currentTop->confirmClose) {
         currentTop->closed = true;
         return;
@@ -110,17 +109,18 @@ void ContextManager::handleEscape() {
                                                           language.getString(STR_NO), &confirmAnswer));
 }
 
-bool ContextManager::isFireDown() const {
+bool ContextManager::isFireDown(const VekInput& input) {
     const GameConfiguration& configuration = Global::get()->configuration;
     for (int player = 0; player < GameConfigurationRecord::PLAYERS; ++player) {
-        if (pInput->isKeyPressed(configuration.keyboardBindings[FIRE_ACTION][player])) return true;
-        if (pInput->isKeyPressed(configuration.joystickBindings[JOYSTICK_FIRE][player])) return true;
+        if (input.isKeyPressed(configuration.keyboardBindings[FIRE_ACTION][player])) return true;
+        if (input.isKeyPressed(configuration.joystickBindings[JOYSTICK_FIRE][player])) return true;
     }
-    return pInput->isAnyTouchPressed();
+    return input.isAnyTouchPressed();
 }
 
 void ContextManager::handleFireClosing() {
-    if (pInput && currentTop->closeOnFire && isFireDown()) currentTop->closed = true;
+    const VekInput* input = GameInput::getInput();
+    if (input && currentTop->closeOnFire && isFireDown(*input)) currentTop->closed = true;
 }
 
 void ContextManager::renderContents() {

@@ -10,8 +10,8 @@ class VekInput;
 /// the top is ticked and drawn. A screen opens another with `addContext` and leaves by
 /// setting `closed`; the stack removes closed tops, tells contexts when they become or stop
 /// being the top, and asks to quit once it is empty. It also owns the shared mouse pointer
-/// and the transition overlay, and closes the top on Escape or a fire control when the top
-/// asks for it. Main thread only.
+/// and the transition overlay, and closes the top on Escape or a fire control (read through
+/// `GameInput`) when the top asks for it. Main thread only.
 class ContextManager : public Context {
     VEK_REGISTERED_CLASS()
 
@@ -37,15 +37,13 @@ class ContextManager : public Context {
     float fpsValue = 0.f;
     double nextFpsSample = 0.0;
     int32_t confirmAnswer = -1; ///< the Escape question's answer: 0 = "YES", -1 = none pending
-    /// Where Escape and the fire controls are read; the engine media's input unless replaced.
-    VekInput* pInput;
 
   private:
     void removeClosedTops();
     void activateNewTop();
     void handleEscape();
     void handleFireClosing();
-    bool isFireDown() const;
+    static bool isFireDown(const VekInput& input);
     void forgetHover();
     /// The frame rate in the top right corner, sampled every 0.125 s.
     void drawFrameRate();

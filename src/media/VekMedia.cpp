@@ -23,9 +23,10 @@ constexpr KeyCode SCREENSHOT_KEY = 0x43;  // F9
 
 }  // namespace
 
-VekMedia::VekMedia(platform::PlatformWindow& programWindow) : window(programWindow) {
+VekMedia::VekMedia(platform::PlatformWindow& programWindow, Options options) : window(programWindow) {
     pPointerTracker = std::make_unique<PointerTracker>();
-    pInput = std::make_unique<VekInput>(std::make_unique<platform::SdlInputSource>(&window));
+    if (!options.pInput) options.pInput = std::make_unique<platform::SdlInputSource>(&window);
+    pInput = std::make_unique<VekInput>(std::move(options.pInput));
     pInput->onInputModeChange = [](int mode) {
         Vek::get()->getLiveObjects().forEach([mode](VekBase& object) { object.onInputModeChange(mode); });
     };
@@ -35,13 +36,15 @@ VekMedia::VekMedia(platform::PlatformWindow& programWindow) : window(programWind
     pGraphics = std::make_unique<VekGraphics>(window, VekGraphics::readSettings(settings), &settings);
     engine.setContextRenderer(pGraphics.get());
     engine.getErrorManager().setHooks(pGraphics->makeErrorHooks());
-    const bool bNoAudio = settings.getBool(AUDIO_SECTION, u"bNoAudio", false);
+    const bool bNoAudio = options.bSilent || settings.getBool(AUDIO_SECTION, u"bNoAudio", false);
     const int frequency = settings.getInt(AUDIO_SECTION, u"frequency", VekAudio::DEFAULT_FREQUENCY);
     pAudio = std::make_unique<VekAudio>(bNoAudio, frequency);
     pAudio->setDelayedLoad(engine.bEnableDelayedLoad);
     pDefaultFont = std::make_unique<FontGDI>(ConsoleOverlay::FONT_SIZE);
     pOverlay = std::make_unique<ConsoleOverlay>(*pDefaultFont);
 }
+
+VekMedia::VekMedia(platform::PlatformWindow& programWindow) : VekMedia(programWindow, Options{}) {}
 
 VekMedia::~VekMedia() {
     pOverlay.reset();

@@ -1,6 +1,7 @@
 #pragma once
 #include <memory>
 #include "core/MediaServices.h"
+#include "platform/InputSnapshot.h"
 
 namespace platform {
 class PlatformWindow;
@@ -16,8 +17,19 @@ class VekInput;
 /// audio, the default TrueType font and the overlay drawn with it) and deleted in reverse. Reached through the engine root. Main thread only.
 class VekMedia : public MediaServices {
 public:
-    /// Input comes from the window's events; the graphics and audio settings come from the
-    /// engine's user settings (sections "VekGraphics" and "VekAudio").
+    /// What a run may change of the devices.
+    struct Options {
+        /// Where the input comes from; null: the window's events and the joysticks. Tests
+        /// and headless runs feed a script here, through the same path as the keyboard.
+        std::unique_ptr<platform::InputSource> pInput;
+        /// The null audio device whatever the settings say.
+        bool bSilent = false;
+    };
+
+    /// The graphics and audio settings come from the engine's user settings (sections
+    /// "VekGraphics" and "VekAudio").
+    VekMedia(platform::PlatformWindow& window, Options options);
+    /// Input from the window's devices.
     explicit VekMedia(platform::PlatformWindow& window);
     ~VekMedia() override;
     VekMedia(const VekMedia&) = delete;

@@ -8,7 +8,7 @@
 #include "media/PointerTracker.h"
 #include "media/SlicedSkin.h"
 #include "media/VekInput.h"
-#include "menus/MenuInput.h"
+#include "game/GameInput.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ Vector3 ChoiceButtonBase::arrowPoint(int side) const {
 void ChoiceButtonBase::tick(double t, double dt) {
     MenuItem::tick(t, dt);
     if (disabled || !hovered || !wasPointerPressed()) return;
-    const PointerTracker* tracker = MenuInput::getPointerTracker();
+    const PointerTracker* tracker = GameInput::getPointerTracker();
     if (tracker) {
         const int64_t direction = isRightToLeft() ? -1 : 1;
         int64_t next = *value;
@@ -72,7 +72,7 @@ void ChoiceButtonBase::render() {
 void ChoiceButtonBase::drawArrows() {
     if (!font) return;
     uint32_t arrowColour = colourNormal;
-    const VekInput* input = MenuInput::getInput();
+    const VekInput* input = GameInput::getInput();
     if (!input || input->inputMode != INPUTMODE_TOUCH) {
         // The arrows fade in with the hover highlight.
         const auto alpha = static_cast<uint32_t>(std::lround(std::clamp(highlight, 0.0, 1.0) * 255.0));

@@ -9,7 +9,7 @@
 #include "menus/MenuButton.h"
 #include "menus/MenuFrame.h"
 #include "menus/MenuLayout.h"
-#include "menus/MenuInput.h"
+#include "game/GameInput.h"
 #include "menus/MenuSound.h"
 
 namespace {
@@ -54,7 +54,7 @@ bool isControl(char16_t unit) {
 }
 
 bool isTouchInput() {
-    const VekInput* input = MenuInput::getInput();
+    const VekInput* input = GameInput::getInput();
     return input && input->inputMode == INPUTMODE_TOUCH;
 }
 
@@ -102,7 +102,7 @@ void ContextEnterName::addLetterKeys() {
 void ContextEnterName::tickContents(double t, double dt) {
     pressedKey = 0;
     ContextMenu::tickContents(t, dt);
-    const VekInput* input = MenuInput::getInput();
+    const VekInput* input = GameInput::getInput();
     const char16_t c = pressedKey ? pressedKey : (input ? input->typedChar : 0);
     if (c && c != RETURN) type(c);
     showName();

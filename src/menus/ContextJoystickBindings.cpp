@@ -5,7 +5,7 @@
 #include "media/VekInput.h"
 #include "menus/ChoiceButton.h"
 #include "menus/KeyBindingButton.h"
-#include "menus/MenuInput.h"
+#include "game/GameInput.h"
 #include "menus/MenuLayout.h"
 
 namespace {
@@ -22,7 +22,7 @@ constexpr std::array<BindingRow, 3> ROWS{
 
 /// The joystick's own name, or "Joystick n" while none is connected there.
 WideString deviceName(int device) {
-    const VekInput* input = MenuInput::getInput();
+    const VekInput* input = GameInput::getInput();
     const WideString& name = input ? input->joystickNames[static_cast<std::size_t>(device)] : WideString();
     return name.empty() ? stringf(u"%s %d", menuText(STR_DEVICE_JOYSTICK), device + 1) : name;
 }

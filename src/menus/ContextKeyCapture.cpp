@@ -1,7 +1,7 @@
 #include "menus/ContextKeyCapture.h"
 #include "core/KeyCodes.h"
 #include "media/VekInput.h"
-#include "menus/MenuInput.h"
+#include "game/GameInput.h"
 
 namespace {
 
@@ -37,7 +37,7 @@ int32_t ContextKeyCapture::capturedCode(const VekInput& input) {
 
 void ContextKeyCapture::tickContents(double t, double dt) {
     ContextPopup::tickContents(t, dt);
-    const VekInput* input = MenuInput::getInput();
+    const VekInput* input = GameInput::getInput();
     const int32_t code = input ? capturedCode(*input) : 0;
     if (code != 0)
         result = code;

@@ -5,7 +5,7 @@
 #include "menus/ContextKeyBindings.h"
 #include "menus/Label.h"
 #include "menus/MenuButton.h"
-#include "menus/MenuInput.h"
+#include "game/GameInput.h"
 #include "menus/MenuLayout.h"
 
 namespace {
@@ -26,7 +26,7 @@ ContextKeyboardControls::ContextKeyboardControls() {
     menuKey->setWidth(ROW_WIDTH);
     menuKey->disabled = true;
     menuKey->disabledHint = menuText(STR_CONTROLSINGAMEMENUHINT);
-    const VekInput* input = MenuInput::getInput();
+    const VekInput* input = GameInput::getInput();
     auto* keyName = new Label(menuKey->position.x, menuKey->position.y, 0.f,
                               input ? input->keyNames[ESCAPE_CODE] : WideString(), Global::get()->fontMedium,
                               KEY_NAME_COLOUR);

@@ -9,7 +9,7 @@
 #include "media/VekGraphics.h"
 #include "media/VekInput.h"
 #include "menus/LanguageFlag.h"
-#include "menus/MenuInput.h"
+#include "game/GameInput.h"
 
 namespace {
 
@@ -78,7 +78,7 @@ Vector3 ContextLanguageSelect::flagPosition(int index, Grid grid) {
 }
 
 void ContextLanguageSelect::movePointerAside() {
-    VekInput* input = MenuInput::getInput();
+    VekInput* input = GameInput::getInput();
     VekGraphics* graphics = VekGraphics::get();
     if (!input || !graphics) return;
     const Vector3 aside{POINTER_ASIDE * static_cast<float>(graphics->screenWidth),

@@ -12,7 +12,7 @@
 #include "menus/ContextOptions.h"
 #include "menus/MenuBackButton.h"
 #include "menus/MenuButton.h"
-#include "menus/MenuInput.h"
+#include "game/GameInput.h"
 #include "menus/MenuItemLink.h"
 #include "menus/MenuLayout.h"
 #include "menus/MenuLogo.h"
@@ -78,7 +78,7 @@ void ContextMain::tickContents(double t, double dt) {
 }
 
 void ContextMain::checkCrashRequest() {
-    const VekInput* input = MenuInput::getInput();
+    const VekInput* input = GameInput::getInput();
     if (!input || Vek::get()->bRelease) return;
     if (input->isKeyPressed(KEY_X) && input->modifiers == MODIFIER_CTRLALT) VEK_ERROR(u"Crash requested.");
 }

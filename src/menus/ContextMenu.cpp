@@ -12,7 +12,7 @@
 #include "media/VekInput.h"
 #include "menus/ContextMenuEntry.h"
 #include "menus/FocusPointSource.h"
-#include "menus/MenuInput.h"
+#include "game/GameInput.h"
 
 VEK_REGISTER_CLASS(ContextMenu, Context, u"_4229753a")
 
@@ -186,7 +186,7 @@ Vector3 ContextMenu::findFocusTarget(const Vector3& from, int direction) {
 void ContextMenu::onActivate(bool first) {
     Context::onActivate(first);
     confirmLatched = false;
-    VekInput* input = MenuInput::getInput();
+    VekInput* input = GameInput::getInput();
     if (!input) return;
     if (navigationMode == NAVIGATION_POINTER) {
         // A stale touch must not keep an item highlighted; the input stays in touch mode.
@@ -206,7 +206,7 @@ void ContextMenu::onDeactivate(bool removed) {
 
 void ContextMenu::tickContents(double t, double dt) {
     Context::tickContents(t, dt);
-    VekInput* input = MenuInput::getInput();
+    VekInput* input = GameInput::getInput();
     if (!input) return;
     if (keyNavigationEnabled && navigationModeFrame < frameNumber() - 1) readNavigationKeys();
     if (navigationMode == NAVIGATION_KEYS && mouseMovedFar(*input)) setMenuNavigationMode(NAVIGATION_POINTER);
@@ -261,7 +261,7 @@ void ContextMenu::onInputModeChange(int mode) {
 }
 
 void ContextMenu::readNavigationKeys() {
-    VekInput& input = *MenuInput::getInput();
+    VekInput& input = *GameInput::getInput();
     if (closeOnEscape && !confirmClose && anyPressed(input, BACK_CODES)) closed = true;
     std::array<bool, 4> directions{};
     bool any = false;

@@ -10,7 +10,7 @@
 #include "menus/MenuButton.h"
 #include "menus/MenuFrame.h"
 #include "menus/MenuLayout.h"
-#include "menus/MenuInput.h"
+#include "game/GameInput.h"
 #include "menus/MenuSound.h"
 #include "menus/ProfileListFocus.h"
 
@@ -77,7 +77,7 @@ void ContextPlayers::tickContents(double t, double dt) {
 }
 
 void ContextPlayers::pickTouchedProfile() {
-    const VekInput* input = MenuInput::getInput();
+    const VekInput* input = GameInput::getInput();
     if (!input || !input->isAnyTouchPressed()) return;
     ProfileManager& profiles = Global::get()->profiles;
     const int row = rowAt(pointer.x, pointer.y);

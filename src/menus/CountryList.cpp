@@ -8,7 +8,7 @@
 #include "core/Vek.h"
 #include "game/Global.h"
 #include "media/VekInput.h"
-#include "menus/MenuInput.h"
+#include "game/GameInput.h"
 
 std::array<int, COUNTRY_ROWS> CountryList::countryOrder{};
 
@@ -54,7 +54,7 @@ int CountryList::findByLetter(int from, char16_t letter) {
 
 void CountryList::tick(double t, double dt) {
     ChoiceButtonBase::tick(t, dt);
-    const VekInput* input = MenuInput::getInput();
+    const VekInput* input = GameInput::getInput();
     if (hovered && input && input->typedChar != 0) {
         const int hit = findByLetter(clampedValue(), input->typedChar);
         if (hit >= 0) *value = hit;

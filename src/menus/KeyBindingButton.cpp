@@ -3,7 +3,7 @@
 #include "game/Global.h"
 #include "media/VekInput.h"
 #include "menus/ContextKeyCapture.h"
-#include "menus/MenuInput.h"
+#include "game/GameInput.h"
 #include "menus/MenuLayout.h"
 
 KeyBindingButton::KeyBindingButton(float x, float y, float z, WideStringView rowCaption,
@@ -33,7 +33,7 @@ void KeyBindingButton::takeCapturedCode() {
 }
 
 WideString KeyBindingButton::boundName() const {
-    const VekInput* input = MenuInput::getInput();
+    const VekInput* input = GameInput::getInput();
     if (!input || *field < 0 || *field >= KEY_CODE_COUNT) return {};
     return input->keyNames[static_cast<std::size_t>(*field)];
 }

@@ -9,7 +9,7 @@
 #include "media/TextureSkin.h"
 #include "media/VekInput.h"
 #include "menus/ContextMenu.h"
-#include "menus/MenuInput.h"
+#include "game/GameInput.h"
 
 LanguageFlag::LanguageFlag(int languageIndex, int skinIndex) : language(languageIndex) {
     const Texture* tex = Vek::get()->getResourceManager().find<Texture>(u"languageFlags");
@@ -20,8 +20,8 @@ LanguageFlag::LanguageFlag(int languageIndex, int skinIndex) : language(language
 
 void LanguageFlag::tick(double t, double dt) {
     Renderable::tick(t, dt);
-    const PointerTracker* tracker = MenuInput::getPointerTracker();
-    const VekInput* input = MenuInput::getInput();
+    const PointerTracker* tracker = GameInput::getPointerTracker();
+    const VekInput* input = GameInput::getInput();
     if (!tracker || !input || !input->isAnyTouchPressed()) return;
     if (!isPointInside({tracker->position.x, tracker->position.y, position.z})) return;
     Vek::get()->defaultLanguage = language;

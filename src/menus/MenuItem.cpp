@@ -15,7 +15,7 @@
 #include "media/VekGraphics.h"
 #include "media/VekInput.h"
 #include "menus/ContextMenu.h"
-#include "menus/MenuInput.h"
+#include "game/GameInput.h"
 #include "menus/MenuSound.h"
 
 namespace {
@@ -124,17 +124,17 @@ void MenuItem::activate() {
 }
 
 TouchPoint* MenuItem::firstTouchPoint() {
-    VekInput* input = MenuInput::getInput();
+    VekInput* input = GameInput::getInput();
     return input && !input->touchPoints.empty() ? &input->touchPoints.front() : nullptr;
 }
 
 bool MenuItem::wasPointerPressed() {
-    VekInput* input = MenuInput::getInput();
+    VekInput* input = GameInput::getInput();
     return input && input->isAnyTouchPressed();
 }
 
 bool MenuItem::isPointerOver() const {
-    const PointerTracker* tracker = MenuInput::getPointerTracker();
+    const PointerTracker* tracker = GameInput::getPointerTracker();
     if (!tracker) return false;
     const Vector3 centre = getWorldPosition();
     const float x = (tracker->position.x - centre.x) / baseScale;
@@ -151,7 +151,7 @@ void MenuItem::tick(double t, double dt) {
 }
 
 void MenuItem::updateHighlight(double dt) {
-    const VekInput* input = MenuInput::getInput();
+    const VekInput* input = GameInput::getInput();
     if (input && input->inputMode == INPUTMODE_TOUCH) {
         const TouchPoint* touch = firstTouchPoint();
         highlight = hovered && touch && touch->bDown ? 1.0 : 0.0;

@@ -10,7 +10,7 @@
 #include "menus/ContextPlayers.h"
 #include "menus/Label.h"
 #include "menus/MenuLayout.h"
-#include "menus/MenuInput.h"
+#include "game/GameInput.h"
 
 namespace {
 
@@ -30,7 +30,7 @@ PlayerGreeting::PlayerGreeting() {
     prompt = new Label(0.f, PROMPT_Y, 0.f, {}, game.fontSmall, COLOUR_NORMAL);
     addChild(greeting);
     addChild(prompt);
-    const VekInput* input = MenuInput::getInput();
+    const VekInput* input = GameInput::getInput();
     setPromptText(input ? input->inputMode : INPUTMODE_MOUSE);
 }
 
@@ -54,7 +54,7 @@ void PlayerGreeting::tick(double t, double dt) {
 }
 
 bool PlayerGreeting::isPointerOver() const {
-    const PointerTracker* tracker = MenuInput::getPointerTracker();
+    const PointerTracker* tracker = GameInput::getPointerTracker();
     if (!tracker) return false;
     const float top = position.y + greeting->position.y;
     const float x = tracker->position.x - position.x;
@@ -64,7 +64,7 @@ bool PlayerGreeting::isPointerOver() const {
 
 void PlayerGreeting::openScreens() {
     Global& game = *Global::get();
-    const VekInput* input = MenuInput::getInput();
+    const VekInput* input = GameInput::getInput();
     if (hovered && input && input->isAnyTouchPressed()) {
         openMenuScreen(new ContextPlayers());
         return; // one screen per frame: the name entry, if needed, follows when the menu is back

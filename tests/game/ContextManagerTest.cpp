@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 #include "GameTestSupport.h"
+#include "game/GameInput.h"
 #include "game/Loader.h"
 #include "media/Texture.h"
 #include "media/VekInput.h"
@@ -52,9 +53,10 @@ struct StackFixture {
         auto script = std::make_unique<platform::ScriptedInput>();
         pScript = script.get();
         input = std::make_unique<VekInput>(std::move(script));
-        stack->pInput = input.get();
+        GameInput::replace(input.get(), nullptr);
     }
     ~StackFixture() {
+        GameInput::replace(nullptr, nullptr);
         stack.reset();
         game.reset();
     }

@@ -72,7 +72,6 @@ struct LoadingGame : ScriptedMenuInput {
     LoadingGame() {
         game = std::make_unique<GameGlobal>(std::make_unique<GameMenuScreens>(), engine.mainArchive);
         game->initPreLoader();
-        game->contextManager->pInput = input.get();
     }
     ~LoadingGame() { game.reset(); }
     void frames(int count) {

@@ -8,7 +8,7 @@
 #include "media/VekInput.h"
 #include "menus/ContextMenu.h"
 #include "menus/GameMenuScreens.h"
-#include "menus/MenuInput.h"
+#include "game/GameInput.h"
 #include "platform/ScriptedInput.h"
 
 /// A game root without loading, whose textures the test registers from memory.
@@ -51,9 +51,9 @@ struct ScriptedMenuInput {
         auto script = std::make_unique<platform::ScriptedInput>();
         pScript = script.get();
         input = std::make_unique<VekInput>(std::move(script));
-        MenuInput::replace(input.get(), &tracker);
+        GameInput::replace(input.get(), &tracker);
     }
-    ~ScriptedMenuInput() { MenuInput::replace(nullptr, nullptr); }
+    ~ScriptedMenuInput() { GameInput::replace(nullptr, nullptr); }
 };
 
 /// A game root with the menu textures, a context stack, a scripted input and a pointer that
@@ -67,7 +67,6 @@ struct MenuRig : ScriptedMenuInput {
         f.addTexture(u"gui-game-button", 3);
         f.addTexture(u"mousePointer", 1);
         stack = new ContextManager();
-        stack->pInput = input.get();
         f.game->contextManager = stack;
         ContextMenu::navigationMode = ContextMenu::NAVIGATION_POINTER;
         ContextMenu::navigationModeFrame = -1;

@@ -3,9 +3,11 @@
 class PointerTracker;
 class VekInput;
 
-/// Where the menus read the input and the pointer: the engine media's, unless replaced (a
-/// scripted input in the tests). Main thread only.
-class MenuInput {
+/// The one place the game and the menus read the players' input and the pointer: the engine
+/// media's, which polls its input source (the window's devices, or a script in tests and
+/// headless runs) once per frame. A test that runs without the engine's media puts its own
+/// in place. Main thread only.
+class GameInput {
   public:
     /// Null when there is no media and nothing was put in its place.
     static VekInput* getInput();

@@ -1,4 +1,4 @@
-#include "menus/MenuInput.h"
+#include "game/GameInput.h"
 #include "media/VekMedia.h"
 
 namespace {
@@ -8,19 +8,19 @@ PointerTracker* pReplacedTracker = nullptr;
 
 } // namespace
 
-VekInput* MenuInput::getInput() {
+VekInput* GameInput::getInput() {
     if (pReplacedInput) return pReplacedInput;
     VekMedia* media = VekMedia::get();
     return media ? &media->getInput() : nullptr;
 }
 
-PointerTracker* MenuInput::getPointerTracker() {
+PointerTracker* GameInput::getPointerTracker() {
     if (pReplacedTracker) return pReplacedTracker;
     VekMedia* media = VekMedia::get();
     return media ? &media->getPointerTracker() : nullptr;
 }
 
-void MenuInput::replace(VekInput* input, PointerTracker* tracker) {
+void GameInput::replace(VekInput* input, PointerTracker* tracker) {
     pReplacedInput = input;
     pReplacedTracker = tracker;
 }
