@@ -56,10 +56,16 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "Could not open the window: %s\n", error.c_str());
         return 1;
     }
+    const bool bNoDraw = options->bNoDraw;
     installEngineEnvironment(
         {[&window] { return window->hasInputFocus(); }, options->bFixedStep,
          [] { return std::make_unique<GameGlobal>(std::make_unique<GameMenuScreens>(), getWadPath()); },
-         [&window] { return std::make_unique<VekMedia>(*window); }});
+         [&window, bNoDraw] {
+             VekMedia::Options media;
+             media.bNoDraw = bNoDraw;
+             return std::make_unique<VekMedia>(*window, std::move(media));
+         },
+         options->seed});
     runMessageLoop(*window, options->frames);
     return 0;
 }

@@ -15,15 +15,27 @@ struct Switch {
     bool (*apply)(CommandLineOptions& options, WideStringView value);
 };
 
-std::optional<int> parseFrameCount(WideStringView text) {
+// A decimal whole number of at most ten digits, nothing else.
+std::optional<long long> parseDigits(WideStringView text) {
     if (text.empty() || text.size() > 10) return std::nullopt;
     long long value = 0;
     for (char16_t c : text) {
         if (c < u'0' || c > u'9') return std::nullopt;
         value = value * 10 + (c - u'0');
     }
-    if (value <= 0 || value > MAX_FRAMES) return std::nullopt;
-    return static_cast<int>(value);
+    return value;
+}
+
+std::optional<int> parseFrameCount(WideStringView text) {
+    const auto value = parseDigits(text);
+    if (!value || *value <= 0 || *value > MAX_FRAMES) return std::nullopt;
+    return static_cast<int>(*value);
+}
+
+std::optional<uint32_t> parseSeed(WideStringView text) {
+    const auto value = parseDigits(text);
+    if (!value || *value > UINT32_MAX) return std::nullopt;
+    return static_cast<uint32_t>(*value);
 }
 
 constexpr Switch SWITCHES[] = {
@@ -37,6 +49,13 @@ constexpr Switch SWITCHES[] = {
      }},
     {u"--fixed-step", nullptr, u"every frame advances exactly one tick step, without sleeping",
      [](CommandLineOptions& options, WideStringView) { return options.bFixedStep = true; }},
+    {u"--seed", u"N", u"start the random generator at N (0 to 4294967295)",
+     [](CommandLineOptions& options, WideStringView value) {
+         options.seed = parseSeed(value);
+         return options.seed.has_value();
+     }},
+    {u"--no-draw", nullptr, u"run every frame's updates but draw nothing",
+     [](CommandLineOptions& options, WideStringView) { return options.bNoDraw = true; }},
     {u"--help", nullptr, u"print this and exit",
      [](CommandLineOptions& options, WideStringView) { return options.bHelp = true; }},
 };

@@ -28,6 +28,7 @@ GameRoot* getGameRoot() { return pGameRoot.get(); }
 void createVEK() {
     Vek::Options options;
     options.bFixedStep = environment.bFixedStep;
+    options.seed = environment.seed;
     options.createMedia = environment.createMedia;
     pEngine = std::make_unique<Vek>(std::move(options));
     if (environment.createGameRoot) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <functional>
 #include <memory>
+#include <optional>
 #include "core/GameRoot.h"
 #include "core/MediaServices.h"
 
@@ -12,6 +13,7 @@ struct EngineEnvironment {
     bool bFixedStep = false;
     std::function<std::unique_ptr<GameRoot>()> createGameRoot;
     std::function<std::unique_ptr<MediaServices>()> createMedia;  ///< null: no media
+    std::optional<uint32_t> seed; ///< the random generator's seed; none: from the clock
 };
 void installEngineEnvironment(EngineEnvironment environment);
 

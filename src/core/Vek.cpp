@@ -53,7 +53,8 @@ std::unique_ptr<platform::Clock> makeClock(bool bFixedStep) {
 Vek::Vek(Options options) : bFixedStep(options.bFixedStep) {
     activeVek = this;
     pClock = options.pClock ? std::move(options.pClock) : makeClock(bFixedStep);
-    gameRandom.setSeed(static_cast<uint32_t>(static_cast<uint64_t>(pClock->now())));
+    gameRandom.setSeed(options.seed ? *options.seed
+                                    : static_cast<uint32_t>(static_cast<uint64_t>(pClock->now())));
     pLiveObjects = std::make_unique<LiveObjectList>();
     createServices(options.createMedia);
     pPacer = std::make_unique<platform::FramePacer>(*pClock, framesPerSecond);

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include "core/VekMode.h"
 #include "core/WideString.h"
 #include "platform/Clock.h"
@@ -37,6 +38,8 @@ public:
         /// The engine's time source; null picks the machine's clock, or with `bFixedStep` a
         /// fixed-step clock that starts at 0 (so the random seed is 0 too).
         std::unique_ptr<platform::Clock> pClock;
+        /// The random generator's seed; none: the clock's whole seconds at start.
+        std::optional<uint32_t> seed;
         /// Makes the media services at their place in the service order; null: none.
         std::function<std::unique_ptr<MediaServices>()> createMedia;
     };

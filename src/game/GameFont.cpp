@@ -22,7 +22,7 @@ Vector3 GameFont::snapToPixels(double x, double y, int displayWidth, int display
 
 void GameFont::drawText(int flags, uint32_t colour, double x, double y, WideStringView text) {
     const VekGraphics* graphics = VekGraphics::get();
-    if (!graphics) return;
+    if (!graphics || graphics->bNoDraw) return;
     Renderable placement;
     placement.position = snapToPixels(x, y, graphics->displayWidth, graphics->displayHeight);
     placement.scale = {unitOf(640.f, graphics->displayWidth), unitOf(480.f, graphics->displayHeight), 1.f};

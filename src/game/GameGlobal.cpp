@@ -8,6 +8,7 @@
 #include "game/Surface.h"
 #include "game/SurfaceChain.h"
 #include "game/scene/ContextScene.h"
+#include "game/scene/GameDigest.h"
 #include "media/Sound.h"
 #include "media/Texture.h"
 
@@ -166,6 +167,7 @@ GameGlobal::GameGlobal(std::unique_ptr<MenuScreens> screens, WideString mainArch
     : Global(std::move(screens), std::move(mainArchive)) {}
 
 GameGlobal::~GameGlobal() {
+    if (Vek::get()) GameDigest::log(u"exit");
     if (gameResources) gameResources->destroy();
 }
 

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include "core/ErrorManager.h"
 #include "media/Texture.h"
+#include "media/VekGraphics.h"
 
 namespace {
 
@@ -47,6 +48,8 @@ void Surface::getBoundingCircle(double x, double y, double& cx, double& cy, doub
 }
 
 void Surface::setScreenPosition(double x, double y) {
+    const VekGraphics* graphics = VekGraphics::get();
+    if (!graphics || graphics->bNoDraw) return;
     const int sx = static_cast<int>(x - hotspotX) - 320;
     const int sy = 240 - static_cast<int>(y - hotspotY);
     renderable.position = {static_cast<float>(sx), static_cast<float>(sy), 0.f};

@@ -185,12 +185,14 @@ void VekGraphics::restartDevice() {
 void VekGraphics::beginScene() {
     pDevice->setRenderTarget(nullptr);
     updateLayout();
+    view = getScreenView();
+    if (bNoDraw) return;
     pDevice->clearTarget(BAR_COLOR);
     pDevice->setViewport(layout.viewportX, layout.viewportY, layout.viewportWidth, layout.viewportHeight);
-    view = getScreenView();
 }
 
 void VekGraphics::clear(uint32_t argb) {
+    if (bNoDraw) return;
     flush();
     pDevice->fillViewport(argb);
 }
@@ -226,6 +228,7 @@ void VekGraphics::drawQuad(const Texture* texture, const QuadCorners& corners, p
 
 void VekGraphics::drawQuad(const platform::DeviceTexture* device, bool bPointSampled, const QuadCorners& corners,
                            platform::BlendMode blend) {
+    if (bNoDraw) return;
     for (const QuadCorner& corner : corners) {
         if (corner.position.z - view.z <= 0.f) return; // behind the eye
     }
@@ -268,6 +271,7 @@ void VekGraphics::endScene() {
 }
 
 void VekGraphics::present() {
+    if (bNoDraw) return;
     pDevice->present();
 }
 

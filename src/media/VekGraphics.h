@@ -166,6 +166,9 @@ class VekGraphics : public ContextRenderer {
     bool bFullScreen = false;
     bool bDetail = true; ///< effects and text shadows draw only when set
     bool bScreenshotInProgress = false;
+    /// Nothing reaches the device: frames still run their draw walks (which move the game's
+    /// actors) but draw, clear and present nothing. For fast headless runs.
+    bool bNoDraw = false;
     std::vector<VideoMode> videoModes;
 
   private:

@@ -34,6 +34,7 @@ VekMedia::VekMedia(platform::PlatformWindow& programWindow, Options options) : w
     Vek& engine = *Vek::get();
     UserSettings& settings = engine.getUserSettings();
     pGraphics = std::make_unique<VekGraphics>(window, VekGraphics::readSettings(settings), &settings);
+    pGraphics->bNoDraw = options.bNoDraw;
     engine.setContextRenderer(pGraphics.get());
     engine.getErrorManager().setHooks(pGraphics->makeErrorHooks());
     const bool bNoAudio = options.bSilent || settings.getBool(AUDIO_SECTION, u"bNoAudio", false);

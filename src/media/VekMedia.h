@@ -24,6 +24,8 @@ public:
         std::unique_ptr<platform::InputSource> pInput;
         /// The null audio device whatever the settings say.
         bool bSilent = false;
+        /// Frames submit nothing to the renderer (see VekGraphics::bNoDraw).
+        bool bNoDraw = false;
     };
 
     /// The graphics and audio settings come from the engine's user settings (sections

@@ -40,3 +40,13 @@ TEST(CommandLine, ReadsTheKnownSwitchesAndRefusesUnknownOrMalformedOnes) {
     for (const char* line : {"usage: game [switch]...\n", "\n  -safe ", "\n  --frames N ", "\n  --help "})
         EXPECT_NE(usage.find(line), std::string::npos) << line << " in:\n" << usage;
 }
+
+TEST(CommandLine, TakesASeedThatFits32BitsAndTheNoDrawSwitch) {
+    WideString error;
+    const auto seeded = parseCommandLine({u"--seed", u"4294967295", u"--no-draw"}, error);
+    ASSERT_TRUE(seeded && seeded->bNoDraw);
+    EXPECT_EQ(seeded->seed, 4294967295u);
+    EXPECT_FALSE(parseCommandLine({}, error)->seed);
+    for (const WideString bad : {u"4294967296", u"-1", u""})
+        EXPECT_FALSE(parseCommandLine({u"--seed", bad}, error)) << toUtf8(bad);
+}

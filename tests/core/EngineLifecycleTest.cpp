@@ -129,7 +129,7 @@ TEST_F(EngineLifecycle, QuitRequestStopsAndShutDownDeletesBothRootsOnce) {
 TEST_F(EngineLifecycle, TheMessageLoopEndsOnTheFrameLimitOrTheGamesQuitAndShutsDown) {
     auto window = openWindow();
     ASSERT_TRUE(window);
-    installEngineEnvironment({nullptr, true, nullptr, nullptr});
+    installEngineEnvironment({nullptr, true, nullptr, nullptr, {}});
     runMessageLoop(*window, 5);
     EXPECT_TRUE(window->isCloseRequested());
     EXPECT_EQ(Vek::get(), nullptr);

@@ -1,0 +1,120 @@
+#pragma once
+// The whole game run headless, for every game and menu test that needs the real thing: the
+// program's own frame tick over the archives the build generated (read where they are), a
+// fixed step, a seeded generator, the null audio device and scripted input.
+#include <gtest/gtest.h>
+#include <functional>
+#include <memory>
+#include <string>
+#include "GameTestSupport.h"
+#include "core/EngineLifecycle.h"
+#include "game/ContextManager.h"
+#include "game/Loader.h"
+#include "game/scene/GameDigest.h"
+#include "media/VekMedia.h"
+#include "platform/ScriptedInput.h"
+
+#ifdef VEK_ASSETS_DIR
+
+struct GameHarnessOptions {
+    uint32_t seed = 1;
+    /// The menu layer's screens; null: plain contexts (TestMenuScreens).
+    std::function<std::unique_ptr<MenuScreens>()> createScreens;
+    /// Frames draw into the offscreen window; otherwise they submit nothing (as --no-draw).
+    bool bDraw = false;
+};
+
+class GameHarness {
+  public:
+    using Script = std::function<void(int frame, platform::InputSnapshot& input)>;
+
+    /// Starts the program's engine and game root, loads everything and closes the screens
+    /// above the main menu (logo, intro, crash report), so the main menu is the top.
+    explicit GameHarness(const GameHarnessOptions& options = {}) {
+        std::string error;
+        window = platform::PlatformWindow::open("game harness", 640, 480, error);
+        if (!window) ADD_FAILURE() << error;
+        EngineEnvironment environment;
+        environment.bFixedStep = true;
+        environment.seed = options.seed;
+        environment.createGameRoot = [createScreens = options.createScreens] {
+            auto screens = createScreens ? createScreens() : std::make_unique<TestMenuScreens>();
+            return std::make_unique<GameGlobal>(std::move(screens),
+                                                fromUtf8(VEK_ASSETS_DIR "/ZV2rmBrumedemo.dat"));
+        };
+        environment.createMedia = [this, bDraw = options.bDraw] {
+            VekMedia::Options media;
+            auto script = std::make_unique<platform::ScriptedInput>();
+            pScript = script.get();
+            media.pInput = std::move(script);
+            media.bSilent = true;
+            media.bNoDraw = !bDraw;
+            return std::make_unique<VekMedia>(*window, std::move(media));
+        };
+        installEngineEnvironment(std::move(environment));
+        bLoaded = runUntil([this] { return loader().step == Loader::STEP_COUNT; }, LOAD_FRAME_LIMIT);
+        EXPECT_TRUE(bLoaded) << "the loader did not finish";
+        closeStartScreens();
+    }
+    ~GameHarness() {
+        shutDownEngine();
+        installEngineEnvironment({});
+    }
+    GameHarness(const GameHarness&) = delete;
+    GameHarness& operator=(const GameHarness&) = delete;
+
+    /// `count` whole frames as the program runs them: the script fills the input, then the
+    /// engine polls it, ticks and draws the stack.
+    void step(int count = 1) {
+        for (int i = 0; i < count; ++i) {
+            if (script && pScript) script(frames, pScript->next);
+            frameTick();
+            ++frames;
+        }
+    }
+    /// Frames until `done` holds (checked before each), at most `limit`; whether it held.
+    bool runUntil(const std::function<bool()>& done, int limit) {
+        for (int i = 0; i < limit; ++i) {
+            if (frames > 0 && done()) return true;
+            step();
+        }
+        return done();
+    }
+    /// Called before every later frame with its number and the input it will read.
+    void setScript(Script newScript) { script = std::move(newScript); }
+    /// The input of the next frame; what happens once (typed text, a lifted finger) is
+    /// cleared after it.
+    platform::InputSnapshot& input() { return pScript->next; }
+
+    /// Opens `context` on the stack; it becomes the top in the next frame.
+    void open(Context* context) { stack().addContext(context); }
+    /// The digest the program logs: generator, frame count, the running game.
+    std::string digest() const { return GameDigest::ofRunningGame(); }
+
+    GameGlobal& game() const { return *GameGlobal::get(); }
+    ContextManager& stack() const { return *game().contextManager; }
+    Vek& engine() const { return *Vek::get(); }
+    int frameCount() const { return frames; }
+
+  private:
+    static constexpr int LOAD_FRAME_LIMIT = 100;
+
+    Loader& loader() const { return *static_cast<Loader*>(stack().getChildren().getHead()); }
+    void closeStartScreens() {
+        VekBase* mainMenu = loader().getNext();
+        for (VekBase* c = mainMenu ? mainMenu->getNext() : nullptr; c; c = c->getNext()) {
+            static_cast<Context*>(c)->closed = true;
+            static_cast<Context*>(c)->deleteWhenClosed = true; // shown once, never again
+        }
+        step();
+    }
+
+    TempDataHome home;
+    std::unique_ptr<platform::PlatformWindow> window;
+    platform::ScriptedInput* pScript = nullptr; // owned by the engine's input
+    Script script;
+    int frames = 0;
+    bool bLoaded = false;
+};
+
+#endif
