@@ -1,11 +1,6 @@
 #pragma once
-// The whole game run headless, for every game and menu test that needs the real thing: the
-// program's own frame tick over the archives the build generated (read where they are), a
-// fixed step, a seeded generator, the null audio device and scripted input.
-#include <gtest/gtest.h>
-#include <functional>
-#include <memory>
-#include <string>
+// The whole program run headless for game and menu tests: its own frame tick over the generated
+// archives (read where they are), fixed step, seeded generator, null audio, scripted input.
 #include "GameTestSupport.h"
 #include "core/EngineLifecycle.h"
 #include "game/ContextManager.h"
@@ -52,8 +47,7 @@ class GameHarness {
             return std::make_unique<VekMedia>(*window, std::move(media));
         };
         installEngineEnvironment(std::move(environment));
-        bLoaded = runUntil([this] { return loader().step == Loader::STEP_COUNT; }, LOAD_FRAME_LIMIT);
-        EXPECT_TRUE(bLoaded) << "the loader did not finish";
+        EXPECT_TRUE(runUntil([this] { return loader().step == Loader::STEP_COUNT; }, LOAD_FRAME_LIMIT));
         closeStartScreens();
     }
     ~GameHarness() {
@@ -67,7 +61,7 @@ class GameHarness {
     /// engine polls it, ticks and draws the stack.
     void step(int count = 1) {
         for (int i = 0; i < count; ++i) {
-            if (script && pScript) script(frames, pScript->next);
+            if (script && pScript) script(frames - scriptStart, pScript->next);
             frameTick();
             ++frames;
         }
@@ -80,21 +74,21 @@ class GameHarness {
         }
         return done();
     }
-    /// Called before every later frame with its number and the input it will read.
-    void setScript(Script newScript) { script = std::move(newScript); }
+    /// Called before every later frame with its number (0 for the next one) and the input it
+    /// will read.
+    void setScript(Script newScript) {
+        script = std::move(newScript);
+        scriptStart = frames;
+    }
     /// The input of the next frame; what happens once (typed text, a lifted finger) is
     /// cleared after it.
     platform::InputSnapshot& input() { return pScript->next; }
 
-    /// Opens `context` on the stack; it becomes the top in the next frame.
-    void open(Context* context) { stack().addContext(context); }
     /// The digest the program logs: generator, frame count, the running game.
     std::string digest() const { return GameDigest::ofRunningGame(); }
 
     GameGlobal& game() const { return *GameGlobal::get(); }
     ContextManager& stack() const { return *game().contextManager; }
-    Vek& engine() const { return *Vek::get(); }
-    int frameCount() const { return frames; }
 
   private:
     static constexpr int LOAD_FRAME_LIMIT = 100;
@@ -114,7 +108,7 @@ class GameHarness {
     platform::ScriptedInput* pScript = nullptr; // owned by the engine's input
     Script script;
     int frames = 0;
-    bool bLoaded = false;
+    int scriptStart = 0;
 };
 
 #endif

@@ -1,4 +1,5 @@
 #include "GameHarness.h"
+#include <algorithm>
 #include <numbers>
 #include "game/GameInput.h"
 #include "game/scene/ContextScene.h"
@@ -27,20 +28,17 @@ struct BurstingScene : ContextScene {
     ObjectGroup* bursts = new ObjectGroup;
 };
 
-/// The digest after 40 frames of a bursting scene as the running game, space pressed in
-/// the frames listed.
+/// The digest after 40 frames of a bursting scene as the running game, space pressed as listed.
 std::string digestOfRun(uint32_t seed, std::vector<int> spaceFrames = {}) {
     GameHarnessOptions options;
     options.seed = seed;
     GameHarness harness(options);
     auto* scene = new BurstingScene;
     scene->deleteWhenClosed = true;
-    harness.open(scene);
+    harness.stack().addContext(scene);
     harness.game().setGameController(scene);
-    const int start = harness.frameCount();
     harness.setScript([&](int frame, platform::InputSnapshot& input) {
-        input.keys[KEY_SPACE] =
-            std::find(spaceFrames.begin(), spaceFrames.end(), frame - start) != spaceFrames.end();
+        input.keys[KEY_SPACE] = std::find(spaceFrames.begin(), spaceFrames.end(), frame) != spaceFrames.end();
     });
     harness.step(40);
     EXPECT_EQ(harness.stack().getTopContext(), scene);

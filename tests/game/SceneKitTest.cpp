@@ -2,12 +2,10 @@
 #include <cmath>
 #include <numbers>
 #include "SceneTestSupport.h"
-#include "game/AngleToFrame.h"
 #include "game/Surface.h"
 #include "game/scene/ContextScene.h"
 #include "game/scene/EngineFlame.h"
 #include "game/scene/Explosion.h"
-#include "game/scene/Interpolation.h"
 #include "game/scene/ObjectGroup.h"
 #include "game/scene/SkyLayer.h"
 #include "game/scene/Smoke.h"
@@ -109,13 +107,10 @@ TEST(ContextScene, CrossedTimeHoldsInExactlyOneStepAtAnyFrameRateOnTheSceneOwnCl
 }
 
 TEST(ContextScene, TicksAndDrawsEachObjectOnceWhetherChildOrOwnedAndGroupsDeleteTheDead) {
-    SceneKit kit;
     OwningScene scene;
-    auto* child = new CountingObject;
-    auto* owned = new CountingObject;
+    CountingObject *child = new CountingObject, *owned = new CountingObject, *member = new CountingObject,
+                   *doomed = new CountingObject;
     auto* group = new ObjectGroup;
-    auto* member = new CountingObject;
-    auto* doomed = new CountingObject;
     scene.addChild(child);
     scene.addChild(owned);
     scene.adopt(owned); // leaves the children
@@ -162,8 +157,6 @@ TEST(EngineFlame, AfterburnerSmokeGoesToTheSceneItFliesInNeverToTheRunningGame) 
     game.adopt(flame);
     game.renderContext();
     EXPECT_EQ(effects->getChildren().count(), 1u);
-    flame->frameUpdate(); // outside any scene: nowhere to put smoke, and no harm
-    EXPECT_EQ(flame->currentLevel, 3);
 }
 
 TEST(ParticleBurst, LivesAsLongAsItsSpeedAllowsAndFadesThroughItsFrames) {
@@ -175,8 +168,6 @@ TEST(ParticleBurst, LivesAsLongAsItsSpeedAllowsAndFadesThroughItsFrames) {
         EXPECT_LE(p.life, std::hypot(p.vx, p.vy) + 1e-9); // shorter towards the cone's edges
     }
     Explosion sparks(1, 0, 0, 5.0, 0, FULL_CIRCLE);
-    EXPECT_EQ(sparks.particles[0].angleFrame,
-              angleToFrame(32, std::atan2(sparks.particles[0].vy, sparks.particles[0].vx)));
     sparks.particles[0].life = 5.0;
     int frames = 0;
     for (; !sparks.isDead() && frames < 100; ++frames)
@@ -195,11 +186,4 @@ TEST(ParticleBurstDeathTest, MoreThanMaxSparcsOrAFasterExplosionStopsTheProgram)
     EXPECT_DEATH(Explosion(251, 0, 0, 1.0, 0, FULL_CIRCLE), "numSparcs <= MAXSPARCS");
     EXPECT_DEATH(Smoke(251, 0, 0, 1.0, 0, FULL_CIRCLE), "numSparcs <= MAXSPARCS");
     EXPECT_DEATH(Explosion(10, 0, 0, 5.5, 0, FULL_CIRCLE), "_maxSpeed <= MAXSPEED");
-}
-
-TEST(Interpolation, ClampsAndTreatsAnEmptyRangeAsItsStart) {
-    EXPECT_FLOAT_EQ(lerpClamped(10, 20, 1.5f), 20);
-    EXPECT_FLOAT_EQ(inverseLerpClamped(3, 3, 7), 0);
-    EXPECT_FLOAT_EQ(remapClamped(60, 80, 480, 430, 455), 70);
-    EXPECT_FLOAT_EQ(remapClamped(60, 80, 480, 430, 500), 60);
 }

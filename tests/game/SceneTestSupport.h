@@ -8,17 +8,10 @@
 /// A game root that loaded nothing, for scene objects: chains of plain frames made in memory.
 struct SceneKit {
     GameTestEngine engine;
-    std::unique_ptr<GameGlobal> game;
+    std::unique_ptr<GameGlobal> game =
+        std::make_unique<GameGlobal>(std::make_unique<TestMenuScreens>(), engine.mainArchive);
     std::vector<std::unique_ptr<Texture>> textures;
-    std::vector<std::unique_ptr<SurfaceChain>> chains;
-
-    SceneKit() {
-        game = std::make_unique<GameGlobal>(std::make_unique<TestMenuScreens>(), engine.mainArchive);
-    }
-    ~SceneKit() {
-        chains.clear();
-        game.reset();
-    }
+    std::vector<std::unique_ptr<SurfaceChain>> chains; // go first, the engine last
 
     /// `frames` frames of `width` by `height` pixels (half that in world units), each a still.
     SurfaceChain* chain(int frames, int width, int height) {
