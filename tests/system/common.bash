@@ -80,6 +80,18 @@ closeWindowAndWait() {
     pid=""
 }
 
+# The start of a walk-through by keys in the real window: the script runs again on a virtual
+# display, then $program and $copies (a folder for screenshots, may be empty) come from its
+# arguments, with a scratch home and the leak checker's exceptions.
+startWalkThrough() {
+    [ "${1:-}" != "--inside" ] && runOnVirtualDisplay "$(realpath "$1")" "${2:-}"
+    program=$2
+    copies=$3
+    useScratchHome
+    unset SDL_VIDEODRIVER
+    suppressLibraryLeaks
+}
+
 # Presses the keys in the game's window, one at a time.
 press() { for key in "$@"; do xdotool key --window "$window" "$key"; sleep 0.3; done; }
 

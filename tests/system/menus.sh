@@ -5,13 +5,7 @@
 set -uo pipefail
 source "$(dirname "$0")/common.bash"
 
-[ "${1:-}" != "--inside" ] && runOnVirtualDisplay "$(realpath "$1")" "${2:-}"
-
-program=$2
-copies=$3
-useScratchHome
-unset SDL_VIDEODRIVER
-suppressLibraryLeaks
+startWalkThrough "$@"
 "$program" 2>"$scratch/stderr" &
 pid=$!
 waitForGameLoop

@@ -8,13 +8,7 @@
 set -uo pipefail
 source "$(dirname "$0")/common.bash"
 
-[ "${1:-}" != "--inside" ] && runOnVirtualDisplay "$(realpath "$1")" "${2:-}"
-
-program=$2
-copies=$3
-useScratchHome
-unset SDL_VIDEODRIVER
-suppressLibraryLeaks
+startWalkThrough "$@"
 export LC_ALL=C
 requireTools python3
 KEY_F=33  # the scan code that F binds
