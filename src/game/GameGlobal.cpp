@@ -7,6 +7,7 @@
 #include "game/GameSound.h"
 #include "game/Surface.h"
 #include "game/SurfaceChain.h"
+#include "game/interludes/ContextIntro.h"
 #include "game/scene/ContextScene.h"
 #include "game/scene/GameDigest.h"
 #include "media/Sound.h"
@@ -191,6 +192,7 @@ void GameGlobal::createGameObjects() {
     Context* mainMenu = getScreens().createMainMenu();
     mainMenu->closed = false;
     contextManager->addContext(mainMenu);
+    contextManager->addContext(new ContextIntro());
 }
 
 void GameGlobal::createFonts() {

@@ -18,7 +18,7 @@ class GameGlobal : public Global {
     /// The game root as the concrete game, or null while there is none.
     static GameGlobal* get();
 
-    /// The picture and sound objects, then the main menu.
+    /// The picture and sound objects, then the main menu with the intro above it.
     void createGameObjects() override;
 
     /// The running game, or null outside a game. The context stack is its only owner: this

@@ -3,6 +3,7 @@
 #include "core/WideString.h"
 
 class Context;
+class Renderable;
 class VekBase;
 
 /// The screens and menu pieces that the game root opens but the menu layer above it builds.
@@ -19,6 +20,8 @@ class MenuScreens {
     virtual Context* createSnowfall() = 0;
     /// The maker's logo screen.
     virtual Context* createLogo() = 0;
+    /// The game's logo as the menus show it, for the intro's title; its caller ticks it.
+    virtual Renderable* createMenuLogo() = 0;
     /// The offer to send the crash files of the previous run.
     virtual Context* createCrashReport() = 0;
     /// The screen under the start-up screens, shown once they have closed.

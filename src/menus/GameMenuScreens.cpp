@@ -10,6 +10,7 @@
 #include "menus/ContextStarfield.h"
 #include "menus/GUIthemeMinimal.h"
 #include "menus/GUIthemeStandard.h"
+#include "menus/MenuLogo.h"
 
 VekBase* GameMenuScreens::createThemeStandard() {
     return new GUIthemeStandard();
@@ -29,6 +30,10 @@ Context* GameMenuScreens::createSnowfall() {
 
 Context* GameMenuScreens::createLogo() {
     return new ContextLogo();
+}
+
+Renderable* GameMenuScreens::createMenuLogo() {
+    return new MenuLogo();
 }
 
 Context* GameMenuScreens::createCrashReport() {

@@ -9,6 +9,7 @@ class GameMenuScreens : public MenuScreens {
     Context* createMenuBackground() override;
     Context* createSnowfall() override;
     Context* createLogo() override;
+    Renderable* createMenuLogo() override;
     Context* createCrashReport() override;
     Context* createMainMenu() override;
     Context* createHighscores() override;

@@ -19,6 +19,7 @@
 #include "game/MenuScreens.h"
 #include "media/GraphicsTestSupport.h"
 #include "media/MemoryImageFile.h"
+#include "media/Renderable.h"
 #include "media/VekAudio.h"
 #include "platform/FixedStepClock.h"
 
@@ -124,6 +125,7 @@ class TestMenuScreens : public MenuScreens {
     Context* createMenuBackground() override { return new Context(); }
     Context* createSnowfall() override { return new Context(); }
     Context* createLogo() override { return named(new Context(), "logo"); }
+    Renderable* createMenuLogo() override { return new Renderable(); }
     Context* createCrashReport() override { return named(new Context(), "crash report"); }
     Context* createMainMenu() override { return named(new Context(), "main menu"); }
     Context* createHighscores() override { return named(new Context(), "high scores"); }

@@ -1,12 +1,27 @@
 #include "GameHarness.h"
+#include <cmath>
 #include "core/VekBasePointer.h"
+#include "game/interludes/ContextIntro.h"
 #include "game/interludes/StarMap.h"
 #include "game/Surface.h"
 #include "game/SurfaceChain.h"
+#include "game/scene/Explosion.h"
+#include "game/scene/IntroFlier.h"
+#include "game/scene/TextActor.h"
+#include "media/SoundStream.h"
+#include "media/VekAudio.h"
 
 #ifdef VEK_ASSETS_DIR
 
 namespace {
+
+template <class T>
+int childrenOf(const Context& scene) {
+    int count = 0;
+    for (const VekBase* child = scene.getChildren().getHead(); child; child = child->getNext())
+        count += dynamic_cast<const T*>(child) != nullptr;
+    return count;
+}
 
 /// Steps until the scene has left the stack (deleted), at most `limit` frames; the frames taken.
 int runOut(GameHarness& harness, const VekBasePointer& scene, int limit, const std::function<void()>& eachFrame) {
@@ -54,6 +69,66 @@ TEST(StarMap, FliesFromTheLastPlanetToTheNextAndTheViewNeverScrollsBack) {
         EXPECT_EQ(lastY, endY);
         EXPECT_NEAR(arrivedFrames, 60, 1); // two seconds at rest before it closes
         EXPECT_GT(frames, 120 + arrivedFrames);
+    }
+}
+
+TEST(Intro, PansExactlyToTheHomePlanetShootsTheLoneZelbinOnceAndClosesItself) {
+    GameHarness harness;
+    auto* intro = new ContextIntro();
+    const VekBasePointer alive(intro);
+    harness.stack().addContext(intro);
+    double shotX = 0, zelbinX = 0;
+    bool bShotFlying = false;
+    int hits = 0, flock = 0, captions = 0;
+    const int frames = runOut(harness, alive, 4000, [&] {
+        const double clock = intro->sceneClock;
+        EXPECT_GE(harness.game().cameraX, intro->panEnd());
+        const auto* shot = static_cast<SpriteActor*>(intro->shot.get());
+        const auto* zelbin = static_cast<IntroFlier*>(intro->loneZelbin.get());
+        if (bShotFlying && !shot) {
+            ++hits; // this frame the shot (10 a frame) passed the fleeing zelbin (3 a frame)
+            EXPECT_LT(shotX - 10, zelbinX - 3);
+            EXPECT_EQ(zelbin->speed, -6.0);
+            EXPECT_EQ(childrenOf<Explosion>(*intro), 1);
+        }
+        if (shot) {
+            EXPECT_GE(shot->x, zelbin->x);
+        }
+        bShotFlying = shot != nullptr;
+        shotX = shot ? shot->x : 0;
+        zelbinX = zelbin ? zelbin->x : 0;
+        if (clock >= ContextIntro::FLOCK_TIME && flock == 0) flock = childrenOf<IntroFlier>(*intro) - 1;
+        if (clock >= ContextIntro::TURN_TIME - 0.04 && clock < ContextIntro::TURN_TIME) {
+            EXPECT_EQ(harness.game().cameraX, intro->panEnd()); // arrived, not one unit beyond
+        }
+        captions = childrenOf<TextActor>(*intro);
+    });
+    EXPECT_EQ(hits, 1);
+    EXPECT_EQ(flock, 120 + 60 + 10);
+    EXPECT_EQ(captions, 13);
+    EXPECT_EQ(frames, int(std::ceil(ContextIntro::CLOSE_TIME / 1.2 * 30)) + 1); // removed the frame after
+}
+
+TEST(Intro, LeavingItAtAnyTimeLeavesTheMenuMusicPlaying) {
+    GameHarness harness;
+    VekAudio& audio = *VekAudio::get();
+    SoundStream* menuMusic = audio.getCurrentMusic();
+    ASSERT_NE(menuMusic, nullptr);
+    const int fireKey = harness.game().configuration.keyboardBindings[4][0];
+    // Skipped on its first frame, and closed between the record scratch and the music's return.
+    for (const double closeAt : {0.0, ContextIntro::TURN_TIME + 0.5}) {
+        auto* intro = new ContextIntro();
+        const VekBasePointer alive(intro);
+        harness.stack().addContext(intro);
+        harness.runUntil([&] { return intro->sceneClock >= closeAt; }, 4000);
+        if (closeAt > ContextIntro::TURN_TIME) {
+            EXPECT_EQ(audio.getCurrentMusic(), nullptr);
+        }
+        harness.input().keys[std::size_t(fireKey)] = true;
+        harness.step(2);
+        harness.input().keys[std::size_t(fireKey)] = false;
+        EXPECT_FALSE(alive) << closeAt;
+        EXPECT_EQ(audio.getCurrentMusic(), menuMusic) << closeAt;
     }
 }
 

@@ -95,11 +95,22 @@ startWalkThrough() {
 # Presses the keys in the game's window, one at a time.
 press() { for key in "$@"; do xdotool key --window "$window" "$key"; sleep 0.3; done; }
 
-# Waits until the main menu has been on top $1 times (it saves the user data each time).
+# Waits until the main menu has been on top $1 times (it saves the user data each time),
+# skipping with Escape each intro that the log shows on the way.
 waitForMainMenu() {
-    waitFor 100 bash -c "[ \$(grep -c 'Global::saveUserData(): Saving.' '$log') -ge $1 ]" ||
-        fail "the main menu did not come on top a ${1}. time"
-    sleep 0.5
+    local _
+    for _ in $(seq 100); do
+        while [ "$(grep -c 'Playing the intro.' "$log")" -gt "${introsSkipped:=0}" ]; do
+            xdotool key --window "$window" Escape
+            introsSkipped=$((introsSkipped + 1))
+        done
+        if [ "$(grep -c 'Global::saveUserData(): Saving.' "$log")" -ge "$1" ]; then
+            sleep 0.5
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "the main menu did not come on top a ${1}. time"
 }
 
 # With a copy folder ($copies, counted in $shots): F9, and the screenshot copied there as NN-$1.jpg.

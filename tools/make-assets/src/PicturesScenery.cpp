@@ -135,23 +135,6 @@ void drawPlanet(cairo_t* cr, const PlanetLook& look, int index, double w, double
     }
 }
 
-// The big-title lettering used on the title and ending pictures.
-void drawTitleText(cairo_t* cr, const char* text, double x, double y, double size, Colour fill) {
-    cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_ITALIC, CAIRO_FONT_WEIGHT_BOLD);
-    cairo_set_font_size(cr, size);
-    cairo_text_extents_t extents;
-    cairo_text_extents(cr, text, &extents);
-    cairo_new_path(cr);
-    cairo_move_to(cr, x - extents.width / 2 - extents.x_bearing, y);
-    cairo_text_path(cr, text);
-    setColour(cr, INK);
-    cairo_set_line_width(cr, size * 0.16);
-    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    cairo_stroke_preserve(cr);
-    fillVertical(cr, WHITE, fill, y - size * 0.8, y);
-    cairo_new_path(cr);
-}
-
 }  // namespace
 
 TexturePicture makeSky(const TextureRecipe& recipe) {
@@ -170,6 +153,7 @@ TexturePicture makePlanets(const TextureRecipe& recipe) {
     return paintSheet(sizes, [](cairo_t* cr, int index, double w, double h) { drawPlanet(cr, PLANETS[index], index, w, h); });
 }
 
+// The title picture: the game's logo comes over its empty upper half.
 TexturePicture makeIntroPicture(const TextureRecipe& recipe) {
     TexturePicture picture = makeSky(recipe);
     paintOver(picture.image, [](cairo_t* cr, int, double w, double h) {
@@ -189,8 +173,6 @@ TexturePicture makeIntroPicture(const TextureRecipe& recipe) {
         cairo_scale(cr, 1.5, 1.5);
         paintFighter0(cr, 4, 64, 64);
         cairo_restore(cr);
-        drawTitleText(cr, "ZELBIN VORLANX", w / 2, h * 0.3, 56, rgb(0xFF9A1F));
-        drawTitleText(cr, "OMBREL RISE", w / 2, h * 0.44, 40, rgb(0x29D8F0));
     });
     return picture;
 }
