@@ -1,5 +1,13 @@
 #include "core/StateBase.h"
 
+namespace {
+
+// Steps such as 1/30 s seldom add up to a delay exactly: what is left below this has run out,
+// so a delay of 1.0 s at 30 ticks per second takes 30 ticks, not 31.
+constexpr double ROUNDING_SLACK = 1e-9;
+
+}  // namespace
+
 void StateBase::setState(int32_t newState, double delay) {
     if (newState == stateGoto) return;
     stateGoto = newState;
@@ -11,7 +19,7 @@ void StateBase::tick(double, double dt) {
     timeInState += dt;
     if (stateLeft <= 0.0) return;
     stateLeft -= dt;
-    if (stateLeft <= 0.0) enterPendingState();
+    if (stateLeft <= ROUNDING_SLACK) enterPendingState();
 }
 
 void StateBase::enterPendingState() {
