@@ -36,6 +36,8 @@ class MenuScreens {
     /// The frame of the texture "languageFlags" that shows the language of `isoCode`; fatal
     /// for a code without a flag.
     virtual int isoCode2skinIndex(WideStringView isoCode) = 0;
+    /// The pause menu above the running game.
+    virtual Context* createPause() = 0;
     /// A laid-out yes/no box asking `message`, which writes the chosen button's index (0 for
     /// the first) to `answer`.
     virtual Context* createQuestion(WideStringView message, WideStringView firstButton, WideStringView secondButton,

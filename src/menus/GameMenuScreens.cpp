@@ -60,6 +60,12 @@ int GameMenuScreens::isoCode2skinIndex(WideStringView isoCode) {
     return ContextLanguageSelect::isoCode2skinIndex(isoCode);
 }
 
+Context* GameMenuScreens::createPause() {
+    auto* pause = new Context();
+    pause->deleteWhenClosed = true;
+    return pause;
+}
+
 Context* GameMenuScreens::createQuestion(WideStringView message, WideStringView firstButton,
                                          WideStringView secondButton, int32_t* answer) {
     auto* popup = new ContextPopup();

@@ -17,6 +17,8 @@ struct GameHarnessOptions {
     std::function<std::unique_ptr<MenuScreens>()> createScreens;
     /// Frames draw into the offscreen window; otherwise they submit nothing (as --no-draw).
     bool bDraw = false;
+    /// Whether the window has the focus before each frame; null: always.
+    std::function<bool()> isInForeground;
 };
 
 class GameHarness {
@@ -32,6 +34,7 @@ class GameHarness {
         EngineEnvironment environment;
         environment.bFixedStep = true;
         environment.seed = options.seed;
+        environment.isInForeground = options.isInForeground;
         environment.createGameRoot = [createScreens = options.createScreens] {
             auto screens = createScreens ? createScreens() : std::make_unique<TestMenuScreens>();
             return std::make_unique<GameGlobal>(std::move(screens),

@@ -132,15 +132,18 @@ class TestMenuScreens : public MenuScreens {
     Context* createLanguageSelect() override { return named(new Context(), "language select"); }
     int autodetectLanguage() override { return 0; }
     int isoCode2skinIndex(WideStringView) override { return 0; }
+    Context* createPause() override { return closable(named(new Context(), "pause")); }
     Context* createQuestion(WideStringView, WideStringView, WideStringView, int32_t*) override {
-        auto* question = named(new Context(), "question");
-        question->deleteWhenClosed = true;
-        return question;
+        return closable(named(new Context(), "question"));
     }
 
     std::vector<std::pair<Context*, std::string>>* pMade = nullptr;
 
   private:
+    static Context* closable(Context* c) {
+        c->deleteWhenClosed = true;
+        return c;
+    }
     Context* named(Context* c, const char* name) {
         if (pMade) pMade->emplace_back(c, name);
         return c;

@@ -1,0 +1,422 @@
+#include "game/GameController.h"
+#include <algorithm>
+#include <cmath>
+#include "core/ErrorManager.h"
+#include "core/GameRandom.h"
+#include "core/Language.h"
+#include "core/Logger.h"
+#include "core/StringUtil.h"
+#include "core/Vek.h"
+#include "game/ContextManager.h"
+#include "game/GameFont.h"
+#include "game/GameGlobal.h"
+#include "game/GameInput.h"
+#include "game/GameSound.h"
+#include "game/SavegameData.h"
+#include "game/hud/CaptionText.h"
+#include "game/hud/Hud.h"
+#include "game/hud/TouchButtons.h"
+#include "game/player/Fighter.h"
+#include "game/player/PlayerData.h"
+#include "game/player/Weapon.h"
+#include "game/player/WindowToField.h"
+#include "game/scene/GameDigest.h"
+#include "game/scene/ObjectGroup.h"
+#include "game/scene/SkyLayer.h"
+#include "media/FontQuad.h"
+#include "media/VekInput.h"
+
+VEK_REGISTER_CLASS_WITHOUT_CREATOR(GameController, ContextScene, u"GameController")
+
+namespace {
+
+constexpr double SKY_WARP_SPEED = -32.0; // the sky's speed between systems
+constexpr std::array<int32_t, CAPTION_LINES> CAPTION_HEIGHTS = {125, 150, 200};
+constexpr double CAPTION_TIME = 2.0;
+constexpr double WAVE_INTRO_DELAY = 1.0;   // from the next wave to its captions
+constexpr double WAVE_PLAY_DELAY = 1.0;    // from the captions to the formation
+constexpr double WAVE_CLEARED_DELAY = 1.0; // from the last enemy's end to the wave's
+constexpr double SYSTEM_DELAY = 3.0;       // system intro to its captions, and on to the wave
+constexpr double GAME_OVER_CAPTION_TIME = 4.0;
+constexpr double GAME_OVER_TIME = 5.0;
+constexpr int32_t GAME_OVER_BLINK = 1;
+constexpr int32_t SWAY_LEFT = 40; // the formation sways between these field x
+constexpr int32_t SWAY_RIGHT = 600;
+constexpr int KEY_ESCAPE = 1;
+constexpr int KEY_PAUSE = 0xC5;
+constexpr int JOYSTICK_PAUSE = 2; // the joystick bindings: fire, missile, pause
+constexpr int32_t MYSTERY_WAVE = 60;
+constexpr int32_t MYSTERY_POINTS = 200000;
+constexpr int32_t EFFICIENCY_POINTS = 15000;
+constexpr int32_t DESTROYER_POINTS = 10000;
+constexpr int32_t RED = 1, BLUE = 4, WHITE_PLATE = 5;
+constexpr uint32_t WHITE = 0xFFFFFFFF;
+constexpr double DEBUG_X = 240.0, DEBUG_Y = 20.0;
+
+SavegameData& currentSlot(int slot) {
+    ProfileManager& profiles = GameGlobal::get()->profiles;
+    return profiles.records[std::clamp(profiles.currentProfile, 0, ProfileBlock::MAX_PROFILES - 1)].savegames[slot];
+}
+
+void playSound(GameSound* GameGlobal::*sound) {
+    const GameGlobal* root = GameGlobal::get();
+    if (root && root->*sound) (root->*sound)->playSound(320.0);
+}
+
+} // namespace
+
+const std::array<GameController::StateEntry, GameController::GAME_END + 1> GameController::STATE_ENTRIES = {
+    nullptr,
+    &GameController::enterNextWave,
+    &GameController::enterWaveIntro,
+    &GameController::enterWavePlay,
+    &GameController::enterWaveDone,
+    &GameController::enterSystemIntro,
+    &GameController::enterNewSystem,
+    &GameController::enterSystemEnd,
+    &GameController::enterGameOver,
+    &GameController::enterGameEnd,
+};
+
+GameController::GameController()
+    : players{new PlayerData(0), new PlayerData(1)}, huds{new Hud(0), new Hud(1)}, sky(new SkyLayer(false)),
+      enemies(new ObjectGroup), enemyShots(new ObjectGroup), playerShots(new ObjectGroup), smoke(new ObjectGroup),
+      effects(new ObjectGroup), explosions(new ObjectGroup), items(new ObjectGroup),
+      swayOffset(gameRandom.next() % SWAY_RANGE), swayDirection(gameRandom.next() & 1 ? 1 : -1),
+      difficulty(GameGlobal::get()->configuration.difficulty),
+      waveCaptions(buildWaveCaptions(Vek::get()->getLanguage())) {
+    bFadeIn = true;
+    deleteWhenClosed = true;
+    // Escape pauses the game rather than leaving it.
+    closeOnEscape = false;
+    sky->vy = sky->tvy = SKY_WARP_SPEED;
+    const GameGlobal& root = *GameGlobal::get();
+    const std::array<GameFont*, CAPTION_LINES> fonts = {root.textFontMedium, root.textFontLarge,
+                                                        root.textFontMedium};
+    for (std::size_t line = 0; line < CAPTION_LINES; ++line)
+        captions[line] = new CaptionText(fonts[line], CAPTION_HEIGHTS[line]);
+    // Adopted in drawing order, which is also the order of their ticks.
+    for (GameObject* object : {static_cast<GameObject*>(sky), static_cast<GameObject*>(smoke),
+                               static_cast<GameObject*>(enemyShots), static_cast<GameObject*>(playerShots),
+                               static_cast<GameObject*>(items), static_cast<GameObject*>(enemies),
+                               static_cast<GameObject*>(effects)})
+        adopt(object);
+    for (PlayerData* player : players)
+        adopt(player);
+    adopt(explosions);
+    for (CaptionText* caption : captions)
+        adopt(caption);
+    for (Hud* hud : huds)
+        adopt(hud);
+    setEffectList(effects);
+}
+
+GameController* GameController::running() {
+    const GameGlobal* root = GameGlobal::get();
+    return root ? dynamic_cast<GameController*>(root->getGameController()) : nullptr;
+}
+
+GameController* GameController::startNewGame(int firstWave) {
+    GameGlobal& root = *GameGlobal::get();
+    auto* game = new GameController();
+    game->bNewGame = true;
+    root.setGameController(game);
+    root.contextManager->addContext(game);
+    // Appending clears the flag: only now can it stand until a player joins.
+    game->closed = true;
+    game->wave = std::clamp(firstWave, 1, WAVE_COUNT) - 1;
+    // Starting inside a system skips its opening, which shows the huds.
+    if (game->wave % STAGES_PER_SYSTEM != 0)
+        for (Hud* hud : game->huds)
+            hud->bHidden = false;
+    game->setState(NEXT_WAVE);
+    return game;
+}
+
+void GameController::joinPlayer(int index) {
+    VEK_ASSERT(index >= 0 && index < PLAYERS);
+    closed = false;
+    if (bNewGame) {
+        // The new game takes the place of the saved ones only once somebody plays it.
+        currentSlot(0).bValidData = false;
+        currentSlot(1).bValidData = false;
+        bNewGame = false;
+    }
+    PlayerData& player = *players[static_cast<std::size_t>(index)];
+    if (player.getState() == PlayerData::NOT_PLAYING) player.setState(PlayerData::ENTERING);
+}
+
+bool GameController::isTakingPart(int index) const {
+    return players[static_cast<std::size_t>(index)]->isTakingPart();
+}
+
+int GameController::pickPlayer() const {
+    const bool bFirst = isTakingPart(0);
+    const bool bSecond = isTakingPart(1);
+    if (bFirst && bSecond) return gameRandom.next() & 1;
+    return bFirst ? 0 : bSecond ? 1 : -1;
+}
+
+void GameController::onStateChange() {
+    const int32_t state = getState();
+    if (state > 0 && state < static_cast<int32_t>(STATE_ENTRIES.size())) (this->*STATE_ENTRIES[state])();
+}
+
+void GameController::enterNextWave() {
+    // A restored game may end at the last wave; there is none after it.
+    if (wave >= WAVE_COUNT) {
+        setState(GAME_END);
+        return;
+    }
+    ++wave;
+    stage = (wave - 1) % STAGES_PER_SYSTEM;
+    system = (wave - 1) / STAGES_PER_SYSTEM;
+    if (stage == 0)
+        setState(SYSTEM_INTRO);
+    else
+        setState(WAVE_INTRO, WAVE_INTRO_DELAY);
+}
+
+void GameController::enterWaveIntro() {
+    const WaveCaption& caption = waveCaptions[static_cast<std::size_t>(wave)];
+    sky->tvy = caption.skySpeed;
+    for (PlayerData* player : players)
+        if (player->isTakingPart()) player->fighter->setAfterburner(false);
+    for (std::size_t line = 0; line < CAPTION_LINES; ++line)
+        showCaption(static_cast<int>(line), caption.texts[line], CAPTION_TIME, caption.blinks[line]);
+    startWave();
+    setState(WAVE_PLAY, WAVE_PLAY_DELAY);
+}
+
+void GameController::enterWavePlay() {
+    // The wave's formation joins the enemies here; the frame ends the wave once they are gone.
+}
+
+void GameController::enterWaveDone() {
+    awardWaveBonuses();
+    savegame(0, currentSlot(0));
+    if (stage == STAGES_PER_SYSTEM - 1) {
+        savegame(1, currentSlot(1));
+        setState(SYSTEM_END);
+    } else {
+        setState(NEXT_WAVE);
+    }
+}
+
+void GameController::enterSystemIntro() {
+    // The system's cutscene and the star map come above the game here.
+    const VekInput* input = GameInput::getInput();
+    if (system == 0 && input && input->inputMode == INPUTMODE_TOUCH) joinPlayer(0);
+    clearField();
+    setState(NEW_SYSTEM, SYSTEM_DELAY);
+}
+
+void GameController::enterNewSystem() {
+    const Language& language = Vek::get()->getLanguage();
+    showCaption(0, language.getString(STR_NEWSYSTEM), CAPTION_TIME, 0);
+    showCaption(1, language.getString(STR_PLANETNAME1 + system), CAPTION_TIME, 0);
+    for (Hud* hud : huds)
+        hud->bHidden = false;
+    playSound(&GameGlobal::soundEngineStop);
+    setState(WAVE_INTRO, SYSTEM_DELAY);
+}
+
+void GameController::enterSystemEnd() {
+    // The system's farewell captions and the completion of the last system come here.
+    setState(system < LAST_SYSTEM ? NEXT_WAVE : GAME_END);
+}
+
+void GameController::enterGameOver() {
+    currentSlot(0).bValidData = false;
+    showCaption(1, Vek::get()->getLanguage().getString(STR_GAMEOVER), GAME_OVER_CAPTION_TIME, GAME_OVER_BLINK);
+    playSound(&GameGlobal::soundBonewah);
+    setState(GAME_END, GAME_OVER_TIME);
+}
+
+void GameController::enterGameEnd() {
+    // The players' farewell scene comes above the high scores here.
+    closed = true;
+    GameGlobal& root = *GameGlobal::get();
+    Context* highscores = root.getScreens().createHighscores();
+    highscores->closed = false;
+    root.contextManager->addContext(highscores);
+    root.highlightedScoreRow = -1;
+}
+
+void GameController::showCaption(int line, WideStringView text, double seconds, int32_t blink) {
+    captions[static_cast<std::size_t>(line)]->setText(text, seconds, blink);
+}
+
+void GameController::clearField() {
+    for (PlayerData* player : players)
+        if (player->isTakingPart() && player->getStateGoto() != PlayerData::ENTERING)
+            player->setState(PlayerData::ENTERING);
+    for (ObjectGroup* list : {enemyShots, playerShots, items, smoke, effects, explosions})
+        list->getChildren().deleteAll();
+    for (CaptionText* caption : captions)
+        caption->timeLeft = 0.0;
+    bMissileUsedThisSystem = false;
+}
+
+void GameController::startWave() {
+    if (wave == MYSTERY_WAVE && !bMissileUsedEver)
+        for (PlayerData* player : players)
+            if (player->isTakingPart()) player->award(STR_BONUSMYSTERY, MYSTERY_POINTS, BLUE);
+    teamDistance = 0.0;
+    bFirstKillPending = true;
+    bMissileUsedThisWave = false;
+    waveStartTime = sceneClock;
+    lootDropped = {};
+    for (PlayerData* player : players) {
+        player->kills = 0;
+        player->shots = 0;
+        player->multiKillTime = 0.0;
+    }
+    GameDigest::log(stringf(u"wave %d", wave));
+}
+
+void GameController::awardWaveBonuses() {
+    if (!bMissileUsedThisWave)
+        for (PlayerData* player : players)
+            if (player->isTakingPart() && player->kills > 0 && player->shots <= player->kills)
+                player->award(STR_BONUSEFFICIENCY, EFFICIENCY_POINTS, RED);
+    if (!isTakingPart(0) || !isTakingPart(1)) return;
+    PlayerData& first = *players[0];
+    PlayerData& second = *players[1];
+    if (first.kills > second.kills && second.kills >= 1) first.award(STR_BONUSDESTROYER, DESTROYER_POINTS, WHITE_PLATE);
+    if (second.kills > first.kills && first.kills >= 1) second.award(STR_BONUSDESTROYER, DESTROYER_POINTS, WHITE_PLATE);
+}
+
+void GameController::savegame(int type, SavegameData& record) const {
+    VEK_LOG(u"Saving game type %d (wave=%d).", type, wave);
+    record.bValidData = true;
+    record.wave = wave;
+    record.stage = stage;
+    record.system = system;
+    record.missileUsedThisSystem = bMissileUsedThisSystem;
+    record.missileUsedEver = bMissileUsedEver;
+    record.reserveCounter = reserveCounter;
+    record.difficulty = difficulty;
+    for (std::size_t i = 0; i < PLAYERS; ++i) {
+        const PlayerData& player = *players[i];
+        SavegamePlayerData& saved = record.players[i];
+        saved.present = player.getState() != PlayerData::NOT_PLAYING;
+        if (!saved.present) continue;
+        saved.lives = player.lives;
+        saved.score = player.score;
+        saved.food = player.food;
+        saved.missiles = player.missiles;
+        saved.extraLifeThreshold = player.extraLifeThreshold;
+        saved.extraLifeStep = player.extraLifeStep;
+        saved.coins = player.coins;
+        saved.weaponIndex = player.weaponIndex();
+        saved.weaponPower = player.weapon().power;
+    }
+}
+
+void GameController::storePlayerStats() const {
+    SavegameData& record = currentSlot(0);
+    for (std::size_t i = 0; i < PLAYERS; ++i) {
+        record.players[i].lives = players[i]->lives;
+        record.players[i].weaponPower = players[i]->weapon().power;
+    }
+}
+
+void GameController::renderScene() {
+    swayFormation();
+    measureTeamDistance();
+    frameUpdateOwned();
+    checkWaveCleared();
+    checkPlayersLeft();
+    checkPause();
+    drawDebugLine();
+}
+
+void GameController::swayFormation() {
+    swayLower = SWAY_LEFT - extent.minX;
+    swayUpper = SWAY_RIGHT - extent.maxX;
+    if (swayOffset <= swayLower) swayDirection = 1;
+    if (swayOffset >= swayUpper) swayDirection = -1;
+    swayOffset += swayDirection;
+    if (swayOffset < swayLower) swayOffset = swayLower;
+    if (swayOffset > swayUpper) swayOffset = swayUpper;
+    extent = FormationExtent{};
+}
+
+void GameController::measureTeamDistance() {
+    if (!isTakingPart(0) || !isTakingPart(1)) return;
+    const Fighter& first = *players[0]->fighter;
+    const Fighter& second = *players[1]->fighter;
+    teamDistance = std::max(teamDistance, std::hypot(first.x - second.x, first.y - second.y));
+}
+
+void GameController::checkWaveCleared() {
+    if (getState() == WAVE_PLAY && enemies->getChildren().isEmpty() && getStateGoto() != WAVE_DONE)
+        setState(WAVE_DONE, WAVE_CLEARED_DELAY);
+}
+
+void GameController::checkPlayersLeft() {
+    const bool bAnyPlayer = std::any_of(players.begin(), players.end(), [](const PlayerData* player) {
+        return player->getState() != PlayerData::NOT_PLAYING;
+    });
+    if (!bAnyPlayer) closed = true;
+}
+
+void GameController::checkPause() {
+    if (isPauseRequested()) openPause();
+}
+
+bool GameController::isPauseRequested() const {
+    const VekInput* input = GameInput::getInput();
+    if (!input) return false;
+    if (input->inputMode == INPUTMODE_TOUCH) {
+        const Vector2 pauseButton = TouchButtons::current().first;
+        for (const TouchPoint& touch : input->touchPoints)
+            if (touch.bPressed && TouchButtons::isNear(windowToField(touch.x, touch.y), pauseButton)) return true;
+    }
+    if (input->isKeyPressed(KEY_PAUSE) || input->isKeyPressed(KEY_ESCAPE)) return true;
+    const GameConfiguration& configuration = GameGlobal::get()->configuration;
+    return input->isKeyPressed(configuration.joystickBindings[JOYSTICK_PAUSE][0]) ||
+           input->isKeyPressed(configuration.joystickBindings[JOYSTICK_PAUSE][1]);
+}
+
+void GameController::openPause() {
+    if (pauseScreen) return;
+    bSkipFade = true;
+    GameGlobal& root = *GameGlobal::get();
+    Context* pause = root.getScreens().createPause();
+    pause->closed = false;
+    root.contextManager->addContext(pause);
+    pauseScreen = pause;
+}
+
+void GameController::onModeChange(VekMode from, VekMode to) {
+    const GameGlobal* root = GameGlobal::get();
+    if (from != VekMode::Running || to != VekMode::Paused || closed || !root || !root->contextManager) return;
+    if (root->contextManager->getTopContext() == this) openPause();
+}
+
+void GameController::onSceneClosed() {
+    GameGlobal* root = GameGlobal::get();
+    if (!root) return;
+    if (root->getGameController() == this) root->setGameController(nullptr);
+    root->playMusic(u"musicMenu");
+}
+
+void GameController::drawDebugLine() const {
+    const GameGlobal* root = GameGlobal::get();
+    if (Vek::get()->debugLevel <= 0 || !root || !root->textFontSmall) return;
+    root->textFontSmall->drawText(FontQuad::TEXT_LEFT, WHITE, DEBUG_X, DEBUG_Y,
+                                  stringf(u"wave=%d stage=%d system=%d", wave, stage, system));
+}
+
+void GameController::addToDigest(GameDigest& digest) const {
+    for (const int64_t value :
+         {int64_t{getState()}, int64_t{getStateGoto()}, int64_t{wave}, int64_t{stage}, int64_t{system},
+          int64_t{swayOffset}, int64_t{swayDirection}, int64_t{bFirstKillPending}, int64_t{bMissileUsedThisWave},
+          int64_t{bMissileUsedThisSystem}, int64_t{bMissileUsedEver}, int64_t{difficulty}, int64_t{reserveCounter}})
+        digest.addInt(value);
+    digest.addNumber(teamDistance);
+    digest.addNumber(waveStartTime);
+    ContextScene::addToDigest(digest);
+}

@@ -1,0 +1,161 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include "core/VekBasePointer.h"
+#include "game/WaveCaptions.h"
+#include "game/scene/ContextScene.h"
+
+class CaptionText;
+class Hud;
+class ObjectGroup;
+class PlayerData;
+class SkyLayer;
+struct SavegameData;
+
+/// The running game: one screen on the context stack that owns both players with their huds,
+/// the sky, the captions and every game object (in seven lists), and leads the game through
+/// its waves, stages and star systems with its state machine. Every game object reaches it
+/// through `running()`. The context stack owns it; leaving the stack ends the game.
+///
+/// Game time is the scene clock. The state delays and the game time count only while the
+/// game is the top screen (a pause, a cutscene or the star map above it stops them).
+/// Main thread only.
+class GameController : public ContextScene {
+    VEK_REGISTERED_CLASS()
+
+    /// The states of the game's flow, entered by `setState`.
+    enum State : int32_t {
+        NEXT_WAVE = 1,
+        WAVE_INTRO = 2,
+        WAVE_PLAY = 3,
+        WAVE_DONE = 4,
+        SYSTEM_INTRO = 5,
+        NEW_SYSTEM = 6,
+        SYSTEM_END = 7,
+        GAME_OVER = 8,
+        GAME_END = 9,
+    };
+    static constexpr int PLAYERS = 2;
+    static constexpr int LAST_SYSTEM = 10;
+    static constexpr int SWAY_RANGE = 80;
+    /// The wave's start time once its early-bird bonus is paid: long ago, however young the
+    /// game's clock is (a game started at a later wave kills within its first seconds).
+    static constexpr double EARLY_BIRD_TAKEN = -1.0e9;
+
+    /// The extent of the grid formation, which its members widen every frame; the sway keeps
+    /// the formation between 40 and 600. Reset after each frame's sway step.
+    struct FormationExtent {
+        int32_t minX = 640;
+        int32_t minY = 480;
+        int32_t maxY = 0;
+        int32_t maxX = 0;
+    };
+
+    /// Everything of a game before its first wave; takes two draws of the generator (the sway).
+    GameController();
+
+    /// The running game, or null outside a game.
+    static GameController* running();
+    /// A new game: made, stored in the game root, appended to the stack and only then marked
+    /// closed, so that it leaves the stack unless a player joins before it is on top; then it
+    /// goes to its first wave, `firstWave` (1 to 110; a wave other than 1 skips those before).
+    static GameController* startNewGame(int firstWave = 1);
+    /// Player `index` (0 or 1) joins: it appears at once and the game stays open. The first
+    /// join of a new game gives up the current profile's two saved games. A player who is
+    /// already in the game, or out of it for good, stays as it is.
+    void joinPlayer(int index);
+
+    /// The frame: the formation's sway, the fighters' distance, every object's frame step in
+    /// drawing order, then the checks for a cleared wave, a game without players and a pause.
+    void renderScene() override;
+    /// Leaving the stack ends the game: the game root forgets it and the menu music starts.
+    void onSceneClosed() override;
+    /// The window lost the focus: a game on top of the stack pauses.
+    void onModeChange(VekMode from, VekMode to) override;
+    int32_t getFormationSway() const override { return swayOffset; }
+    /// The wave, the flags and counters and both players before the scene's part.
+    void addToDigest(GameDigest& digest) const override;
+
+    /// The player an enemy aims at: a random one of two in the game, the one in it, or -1.
+    int pickPlayer() const;
+    /// Makes the field empty for a new system: the players in the game appear anew, every
+    /// shot, item and effect goes (the enemies stay) and the captions stop.
+    void clearField();
+    /// The wave's start: the mystery bonus of wave 60, the per-wave resets and the digest log.
+    void startWave();
+    /// The end of a wave: the efficiency and destroyer bonuses.
+    void awardWaveBonuses();
+    /// Writes the game into `record` (type 0 after a wave, 1 after a system; for the log).
+    void savegame(int type, SavegameData& record) const;
+    /// Keeps the lives and weapon power of slot 0 of the current profile up to date.
+    void storePlayerStats() const;
+    /// The player plays or waits to appear (neither out of the game nor out of lives).
+    bool isTakingPart(int index) const;
+    /// Opens the pause screen above the game (once, until it has closed).
+    void openPause();
+
+    std::array<PlayerData*, PLAYERS> players{}; ///< owned
+    std::array<Hud*, PLAYERS> huds{};           ///< owned
+    SkyLayer* sky;                              ///< owned
+    std::array<CaptionText*, CAPTION_LINES> captions{}; ///< owned
+    // The lists of game objects, owned. Each holds objects of one family only.
+    ObjectGroup* enemies;    ///< `Enemy`s
+    ObjectGroup* enemyShots; ///< `EnemyShot`s
+    ObjectGroup* playerShots;///< `PlayerShot`s (missiles too)
+    ObjectGroup* smoke;      ///< smoke of missiles and destroyed enemies
+    ObjectGroup* effects;    ///< flame trails, muzzle flashes, collect bubbles
+    ObjectGroup* explosions;
+    ObjectGroup* items;      ///< `Pickup`s
+
+    int32_t wave = 0;   ///< 1 to 110; 0 before the first
+    int32_t stage = 0;  ///< 0 to 9 within the system
+    int32_t system = 0; ///< 0 to 10
+    FormationExtent extent;
+    int32_t swayLower = 0;
+    int32_t swayUpper = SWAY_RANGE;
+    int32_t swayOffset;    ///< the formation's horizontal offset, followed by its members
+    int32_t swayDirection; ///< +1 or -1
+    bool bFirstKillPending = false;
+    bool bMissileUsedThisWave = false;
+    bool bMissileUsedThisSystem = false;
+    bool bMissileUsedEver = false;
+    std::array<bool, 3> lootDropped{}; ///< an atom, gift box or roast was dropped in this wave
+    double waveStartTime = 0.0;        ///< game time; EARLY_BIRD_TAKEN once the early bird is paid
+    double teamDistance = 0.0;         ///< greatest distance of the two fighters in this wave
+    int32_t difficulty;                ///< 0 or 1, the setting when the game began
+    int32_t reserveCounter = 0;
+    /// For checks only: destroyed fighters keep their lives.
+    bool bInvulnerable = false;
+    /// Built when the game begins, so a game keeps the language it began in.
+    std::array<WaveCaption, WAVE_COUNT + 1> waveCaptions;
+
+  protected:
+    void onStateChange() override;
+
+  private:
+    using StateEntry = void (GameController::*)();
+    static const std::array<StateEntry, GAME_END + 1> STATE_ENTRIES;
+
+    void enterNextWave();
+    void enterWaveIntro();
+    void enterWavePlay();
+    void enterWaveDone();
+    void enterSystemIntro();
+    void enterNewSystem();
+    void enterSystemEnd();
+    void enterGameOver();
+    void enterGameEnd();
+
+    void swayFormation();
+    void measureTeamDistance();
+    void checkWaveCleared();
+    void checkPlayersLeft();
+    void checkPause();
+    bool isPauseRequested() const;
+    /// Shows `text` on caption line `line` (0 to 2) for `seconds`, blinking every `blink` frames.
+    void showCaption(int line, WideStringView text, double seconds, int32_t blink);
+    void drawDebugLine() const;
+
+    bool bNewGame = false;    ///< no player has joined yet
+    VekBasePointer pauseScreen; ///< the pause screen while it is on the stack
+};

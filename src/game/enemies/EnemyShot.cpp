@@ -1,0 +1,3 @@
+#include "game/enemies/EnemyShot.h"
+
+VEK_REGISTER_CLASS(EnemyShot, SpriteActor, u"EnemyShot")

@@ -1,0 +1,34 @@
+#include "game/hud/CaptionText.h"
+#include "core/Vek.h"
+#include "game/GameFont.h"
+#include "game/scene/GameDigest.h"
+#include "media/FontQuad.h"
+
+VEK_REGISTER_CLASS(CaptionText, GameObject, u"CaptionText")
+
+namespace {
+
+constexpr double CENTRE_X = 320.0;
+constexpr uint32_t WHITE = 0xFFFFFFFF;
+
+} // namespace
+
+void CaptionText::setText(WideStringView newText, double seconds, int32_t period) {
+    text = newText;
+    timeLeft = seconds;
+    blinkPeriod = period;
+}
+
+void CaptionText::frameUpdate() {
+    if (timeLeft <= 0.0) return;
+    const Vek& engine = *Vek::get();
+    const bool bBlinkedOff = blinkPeriod > 0 && (engine.renderedFrames / blinkPeriod) % 2 == 1;
+    if (!bBlinkedOff && font) font->drawText(FontQuad::TEXT_CENTRE, WHITE, CENTRE_X, y, text);
+    timeLeft -= engine.tickStep;
+}
+
+void CaptionText::addToDigest(GameDigest& digest) const {
+    GameObject::addToDigest(digest);
+    digest.addText(text);
+    digest.addNumber(timeLeft);
+}

@@ -1,0 +1,146 @@
+#include "PlaySupport.h"
+#include "game/hud/FloatingMessage.h"
+#include "game/hud/Hud.h"
+
+#ifdef VEK_ASSETS_DIR
+
+TEST(PlayerData, PassingTheThresholdGivesOneLifeWhoseBonusScoresAgainAndAStepBelowOneGivesNone) {
+    struct Case {
+        int32_t score, threshold, step, points;
+        int32_t wantScore, wantLives, wantThreshold;
+    };
+    const Case cases[] = {
+        {999990, 1000000, 1000000, 20, 1050010, 6, 2000000},
+        {0, 1000000, 1000000, 999999, 999999, 5, 1000000},
+        {999990, 1000000, 0, 20, 1000010, 5, 1000000},
+        {999990, 1000000, -5, 20, 1000010, 5, 1000000},
+        {2147483000, 2147000000, 1000000, 1000, 2147483647, 6, 2147483647},
+    };
+    for (const Case& c : cases) {
+        PlayHarness harness;
+        PlayerData& player = harness.player();
+        player.score = c.score;
+        player.extraLifeThreshold = c.threshold;
+        player.extraLifeStep = c.step;
+        player.addScore(c.points);
+        EXPECT_EQ(player.score, c.wantScore) << c.score;
+        EXPECT_EQ(player.lives, c.wantLives) << c.score;
+        EXPECT_EQ(player.extraLifeThreshold, c.wantThreshold) << c.score;
+    }
+}
+
+TEST(PlayerData, ThreeKillsWithinASecondPayAMultiKillOnceTheSecondIsOver) {
+    for (const auto& [kills, wantPoints] : {std::pair{2, 0}, {3, 300}, {4, 400}}) {
+        PlayHarness harness;
+        harness.addEnemy(600, 50); // the wave goes on
+        harness.untilPlaying();
+        harness.controller.waveStartTime = GameController::EARLY_BIRD_TAKEN;
+        for (int i = 0; i < kills; ++i) {
+            harness.player().onEnemyKilled();
+            harness.step(10);
+        }
+        const int32_t before = harness.player().score;
+        harness.step(20);
+        EXPECT_EQ(harness.player().score - before, wantPoints) << kills;
+    }
+}
+
+TEST(PlayerData, TheFirstKillOfAWaveIsAnEarlyBirdWithinThreeSeconds) {
+    PlayHarness harness(12);
+    harness.untilPlaying();
+    harness.controller.waveStartTime = harness.controller.sceneClock - 2.9;
+    harness.player().onEnemyKilled();
+    harness.player().onEnemyKilled();
+    EXPECT_EQ(harness.player().score, 13000) << "(system 1 + 12) x 1000, once";
+}
+
+TEST(PlayerData, ALostFighterCostsALifeAndPowerByTheTable) {
+    const std::pair<int32_t, int32_t> powers[] = {{12, 7}, {6, 3}, {1, 0}, {0, 0}, {20, 15}, {9, 4}};
+    PlayHarness harness;
+    PlayerData& player = harness.player();
+    player.lives = 10;
+    for (const auto& [before, after] : powers) {
+        harness.untilPlaying();
+        const int32_t lives = player.lives;
+        player.weapon().power = before;
+        player.destroyed();
+        player.destroyed(); // ignored: no longer playing
+        EXPECT_EQ(player.weapon().power, after) << before;
+        EXPECT_EQ(player.lives, lives - 1);
+        EXPECT_EQ(player.getState(), PlayerData::ENTERING);
+    }
+    harness.controller.bInvulnerable = true;
+    harness.untilPlaying();
+    player.destroyed();
+    EXPECT_EQ(player.lives, 4) << "invulnerable: the lives stay";
+}
+
+TEST(PlayerData, FoodMakesMissilesAndCoinsATreasure) {
+    struct Case {
+        std::vector<int32_t> food;
+        int32_t wantFood, wantMissiles;
+    };
+    const Case cases[] = {{{30}, 0, 1}, {{24}, 24, 0}, {{24, 1}, 0, 1}, {{10, 10, 10, 25}, 0, 2}};
+    for (const Case& c : cases) {
+        PlayHarness harness;
+        for (int32_t amount : c.food) harness.player().addFood(amount);
+        EXPECT_EQ(harness.player().food, c.wantFood);
+        EXPECT_EQ(harness.player().missiles, c.wantMissiles);
+    }
+    PlayHarness harness;
+    for (int i = 0; i < 100; ++i) harness.player().addCoin();
+    EXPECT_EQ(harness.player().coins, 0);
+    EXPECT_EQ(harness.player().score, 75000);
+}
+
+TEST(PlayerData, TheSameWeaponAgainGainsPowerAnotherKeepsIt) {
+    PlayHarness harness;
+    PlayerData& player = harness.player();
+    player.switchWeapon(0);
+    player.switchWeapon(2);
+    EXPECT_EQ(player.weaponIndex(), 2);
+    EXPECT_EQ(player.weapon().power, 1);
+    player.weapon().power = 19;
+    player.switchWeapon(2);
+    player.switchWeapon(2);
+    EXPECT_EQ(player.score, 1000 + 100000 + 21000) << "firepower 1, max power, firepower 21";
+}
+
+TEST(Hud, TheScoreEasesInHalvesAndTheQueueShowsFiveAtATime) {
+    std::vector<int32_t> shown;
+    for (int32_t score = 0; score != 1000;) shown.push_back(score = Hud::easeScore(score, 1000));
+    EXPECT_EQ(shown, (std::vector<int32_t>{500, 750, 875, 937, 968, 984, 992, 996, 998, 999, 1000}));
+    EXPECT_EQ(Hud::easeScore(2147483000, 2147483647), 2147483323);
+    EXPECT_EQ(Hud::easeScore(-2147483647, -2147483000), -2147483323);
+    EXPECT_EQ(Hud::nextSlide(0, true), 2);
+    EXPECT_EQ(Hud::nextSlide(200, true), 250);
+    EXPECT_EQ(Hud::nextSlide(250, false), 125);
+    EXPECT_FLOAT_EQ(FloatingMessage::titleScale(100.f, 30.f, false), 1.f);
+    EXPECT_FLOAT_EQ(FloatingMessage::titleScale(200.f, 30.f, false), 0.66f);
+    EXPECT_GT(FloatingMessage::titleScale(200.f, 400.f, true), 0.f) << "no room left still draws";
+
+    PlayHarness harness;
+    Hud& hud = *harness.controller.huds[0];
+    for (int i = 0; i < 6; ++i) harness.player().award(STR_BONUSWEAPON, 1000, 2);
+    EXPECT_EQ(harness.player().score, 6000);
+    harness.step(8);
+    std::vector<int32_t> slides;
+    for (VekBase* m = hud.messages->getChildren().getHead(); m; m = m->getNext())
+        slides.push_back(static_cast<FloatingMessage*>(m)->slide);
+    EXPECT_EQ(slides, (std::vector<int32_t>{0, 0, 0, 0, 0, 100})) << "the sixth waits unseen";
+    int frames = 8;
+    for (; harness.queued() == 6 && frames < 100; ++frames) harness.step();
+    EXPECT_EQ(frames, 30 + 25) << "one second shown, then 25 frames of scrolling";
+}
+
+TEST(FloatingMessage, WithoutARunningGameItPaysNothingAndStillDraws) {
+    GameHarness harness;
+    FloatingMessage message(3, u"Title", u"", 200000, 9, false);
+    EXPECT_EQ(message.text, u"200,000");
+    EXPECT_EQ(message.player, 1);
+    EXPECT_EQ(message.style, FloatingMessage::STYLES - 1);
+    message.frameUpdate();
+    EXPECT_EQ(message.slide, 50);
+}
+
+#endif
