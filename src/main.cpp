@@ -4,12 +4,14 @@
 #include "core/EngineLifecycle.h"
 #include "core/MessageLoop.h"
 #include "core/StringUtil.h"
+#include "game/Autopilot.h"
 #include "game/GameGlobal.h"
 #include "media/VekMedia.h"
 #include "menus/GameMenuScreens.h"
 #include "platform/CrashHandler.h"
 #include "platform/PlatformWindow.h"
 #include "platform/ProcessSetup.h"
+#include "platform/SdlInputSource.h"
 #include "platform/SingleInstanceLock.h"
 
 namespace {
@@ -19,6 +21,12 @@ constexpr char WINDOW_CAPTION[] = "Zelbin Vorlanx: Ombrel Rise";
 void installCrashFiles() {
     platform::installCrashHandler(
         {toUtf8(getCrashMiniDumpPath()), toUtf8(getLogPath()), toUtf8(getCrashLogPath())});
+}
+
+std::unique_ptr<GameGlobal> createGameRoot(const CommandLineOptions& options) {
+    auto game = std::make_unique<GameGlobal>(std::make_unique<GameMenuScreens>(), getWadPath());
+    game->setQuickStart({options.playWave, options.playPlayers, options.bInvulnerable});
+    return game;
 }
 
 std::string lockFilePath() { return toUtf8(getUserFilesFolder() + u"/" + BUILD_IDENTIFIER + u".lock"); }
@@ -56,16 +64,18 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "Could not open the window: %s\n", error.c_str());
         return 1;
     }
-    const bool bNoDraw = options->bNoDraw;
-    installEngineEnvironment(
-        {[&window] { return window->hasInputFocus(); }, options->bFixedStep,
-         [] { return std::make_unique<GameGlobal>(std::make_unique<GameMenuScreens>(), getWadPath()); },
-         [&window, bNoDraw] {
-             VekMedia::Options media;
-             media.bNoDraw = bNoDraw;
-             return std::make_unique<VekMedia>(*window, std::move(media));
-         },
-         options->seed});
+    const CommandLineOptions& run = *options;
+    installEngineEnvironment({[&window] { return window->hasInputFocus(); }, run.bFixedStep,
+                              [&run] { return createGameRoot(run); },
+                              [&window, &run] {
+                                  VekMedia::Options media;
+                                  media.bNoDraw = run.bNoDraw;
+                                  if (run.bAutopilot)
+                                      media.pInput = std::make_unique<Autopilot>(
+                                          std::make_unique<platform::SdlInputSource>(window.get()));
+                                  return std::make_unique<VekMedia>(*window, std::move(media));
+                              },
+                              run.seed});
     runMessageLoop(*window, options->frames);
     return 0;
 }

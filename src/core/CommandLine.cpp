@@ -5,6 +5,8 @@
 namespace {
 
 constexpr int MAX_FRAMES = 1000000000;
+constexpr int LAST_WAVE = 110;
+constexpr int MAX_PLAYERS = 2;
 
 /// One switch: its name, the value it takes (null: none), its line in the usage, and what it
 /// sets; `apply` refuses a malformed value. A new switch is a new row.
@@ -38,6 +40,18 @@ std::optional<uint32_t> parseSeed(WideStringView text) {
     return static_cast<uint32_t>(*value);
 }
 
+// "W" or "W:P".
+bool parsePlay(CommandLineOptions& options, WideStringView text) {
+    const std::size_t colon = text.find(u':');
+    const auto wave = parseDigits(text.substr(0, colon));
+    const auto players =
+        colon == WideStringView::npos ? std::optional<long long>(1) : parseDigits(text.substr(colon + 1));
+    if (!wave || *wave < 1 || *wave > LAST_WAVE || !players || *players < 1 || *players > MAX_PLAYERS) return false;
+    options.playWave = static_cast<int>(*wave);
+    options.playPlayers = static_cast<int>(*players);
+    return true;
+}
+
 constexpr Switch SWITCHES[] = {
     {u"-safe", nullptr, u"run in an 800 by 600 window, for this run only",
      [](CommandLineOptions&, WideStringView) { return true; }},
@@ -56,6 +70,12 @@ constexpr Switch SWITCHES[] = {
      }},
     {u"--no-draw", nullptr, u"run every frame's updates but draw nothing",
      [](CommandLineOptions& options, WideStringView) { return options.bNoDraw = true; }},
+    {u"--play", u"W[:P]", u"skip the menus: a game at wave W (1 to 110) with P players (1 or 2); quit at its end",
+     parsePlay},
+    {u"--autopilot", nullptr, u"the fighters fly themselves; fire is pressed on other screens",
+     [](CommandLineOptions& options, WideStringView) { return options.bAutopilot = true; }},
+    {u"--invulnerable", nullptr, u"the fighters keep their lives",
+     [](CommandLineOptions& options, WideStringView) { return options.bInvulnerable = true; }},
     {u"--help", nullptr, u"print this and exit",
      [](CommandLineOptions& options, WideStringView) { return options.bHelp = true; }},
 };

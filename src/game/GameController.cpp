@@ -241,6 +241,7 @@ void GameController::enterGameEnd() {
     highscores->closed = false;
     root.contextManager->addContext(highscores);
     root.highlightedScoreRow = -1;
+    if (root.bQuitAfterGame) root.contextManager->quitRequested = true;
 }
 
 void GameController::showCaption(int line, WideStringView text, double seconds, int32_t blink) {

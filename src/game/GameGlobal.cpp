@@ -1,9 +1,12 @@
 #include "game/GameGlobal.h"
+#include <algorithm>
 #include <array>
+#include "core/Logger.h"
 #include "core/ResourceManager.h"
 #include "core/Vek.h"
 #include "game/ContextManager.h"
 #include "game/GameFont.h"
+#include "game/GameController.h"
 #include "game/GameSound.h"
 #include "game/Surface.h"
 #include "game/SurfaceChain.h"
@@ -189,10 +192,27 @@ void GameGlobal::createGameObjects() {
     createFonts();
     createImages();
     createSounds();
+    if (quickStart.wave > 0) {
+        startQuickGame();
+        return;
+    }
     Context* mainMenu = getScreens().createMainMenu();
     mainMenu->closed = false;
     contextManager->addContext(mainMenu);
     contextManager->addContext(new ContextIntro());
+}
+
+void GameGlobal::setQuickStart(const QuickStart& start) {
+    quickStart = start;
+    bSkipStartScreens = bQuitAfterGame = start.wave > 0;
+}
+
+void GameGlobal::startQuickGame() const {
+    VEK_LOG(u"Starting a game at wave %d with %d players.", quickStart.wave, quickStart.players);
+    GameController* game = GameController::startNewGame(quickStart.wave);
+    game->bInvulnerable = quickStart.bInvulnerable;
+    for (int player = 0; player < std::clamp(quickStart.players, 1, GameController::PLAYERS); ++player)
+        game->joinPlayer(player);
 }
 
 void GameGlobal::createFonts() {

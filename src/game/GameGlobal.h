@@ -12,14 +12,24 @@ class SurfaceChain;
 /// sound, made after loading and owned by `gameResources`. Main thread only.
 class GameGlobal : public Global {
   public:
+    /// A run that goes straight into a game (for checks and benchmarks): no logo, no menus.
+    struct QuickStart {
+        int32_t wave = 0;    ///< the first wave, 1 to 110; 0 = the usual start-up
+        int32_t players = 1; ///< players who join at once, 1 or 2
+        bool bInvulnerable = false;
+    };
+
     GameGlobal(std::unique_ptr<MenuScreens> screens, WideString mainArchive);
     ~GameGlobal() override;
 
     /// The game root as the concrete game, or null while there is none.
     static GameGlobal* get();
 
-    /// The picture and sound objects, then the main menu with the intro above it.
+    /// The picture and sound objects, then the main menu with the intro above it, or the game
+    /// of the quick start.
     void createGameObjects() override;
+    /// Goes straight into a game when the program starts, and quits when that game ends.
+    void setQuickStart(const QuickStart& start);
 
     /// The running game, or null outside a game. The context stack is its only owner: this
     /// reads null once the stack has deleted it.
@@ -29,6 +39,8 @@ class GameGlobal : public Global {
     VekBase* gameResources = nullptr; ///< owned
     double cameraX = 0.0;             ///< world offset that sprite drawing subtracts
     double cameraY = 0.0;
+    /// The program quits when the running game ends.
+    bool bQuitAfterGame = false;
     GameFont* textFontLarge = nullptr;
     GameFont* textFontMedium = nullptr;
     GameFont* textFontSmall = nullptr;
@@ -131,9 +143,11 @@ class GameGlobal : public Global {
     GameSound* soundMegaphone = nullptr; ///< the standstill interlude's sound
 
   private:
+    void startQuickGame() const;
     void createFonts();
     void createImages();
     void createSounds();
 
     VekBasePointer gameController; ///< holds a ContextScene or nothing
+    QuickStart quickStart;
 };

@@ -139,6 +139,11 @@ void Global::initPostLoader() {
     menuBackground = pScreens->createMenuBackground();
     snowfall = pScreens->createSnowfall();
     createGameObjects();
+    if (!bSkipStartScreens) pushStartScreens();
+    VEK_LOG(u"Global initialization complete at t=%.3lf sec.", timeSinceStart());
+}
+
+void Global::pushStartScreens() {
     Context* logo = pScreens->createLogo();
     logo->closed = false;
     contextManager->addContext(logo);
@@ -147,7 +152,6 @@ void Global::initPostLoader() {
         report->closed = false;
         contextManager->addContext(report);
     }
-    VEK_LOG(u"Global initialization complete at t=%.3lf sec.", timeSinceStart());
 }
 
 void Global::applyConfiguration(int width, int height) {

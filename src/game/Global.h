@@ -69,6 +69,8 @@ class Global : public GameRoot {
     VekBase* themeMinimal = nullptr;    ///< owned
     VekBase* loaderResources = nullptr; ///< owner of everything the loader makes
     WideString exitUrl;
+    /// The logo and the crash report are not shown (a run that goes straight into a game).
+    bool bSkipStartScreens = false;
     int32_t highlightedScoreRow = -1;
     /// The main archive: the program folder, the build identifier and ".dat".
     const WideString mainArchivePath;
@@ -79,6 +81,8 @@ class Global : public GameRoot {
   private:
     void printRecordSizes();
     void tellFailedSaves(const std::vector<WideString>& paths);
+    /// The logo, and the crash report when the previous run left crash files.
+    void pushStartScreens();
 
     std::unique_ptr<MenuScreens> pScreens;
     std::vector<std::unique_ptr<MemoryFile>> loaderFiles; // files the loader registered (not objects)

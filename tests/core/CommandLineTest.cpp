@@ -50,3 +50,20 @@ TEST(CommandLine, TakesASeedThatFits32BitsAndTheNoDrawSwitch) {
     for (const WideString bad : {u"4294967296", u"-1", u""})
         EXPECT_FALSE(parseCommandLine({u"--seed", bad}, error)) << toUtf8(bad);
 }
+
+TEST(CommandLine, PlayTakesAWaveAndOneOrTwoPlayers) {
+    struct Case {
+        WideString value;
+        int wave, players; // 0: refused
+    };
+    WideString error;
+    for (const Case& c : {Case{u"1", 1, 1}, {u"110:2", 110, 2}, {u"5:1", 5, 1}, {u"0", 0, 0}, {u"111", 0, 0},
+                          {u"3:3", 0, 0}, {u"3:", 0, 0}, {u":2", 0, 0}, {u"2x", 0, 0}}) {
+        const auto options = parseCommandLine({u"--autopilot", u"--play", c.value, u"--invulnerable"}, error);
+        ASSERT_EQ(options.has_value(), c.wave > 0) << c.wave;
+        if (!options) continue;
+        EXPECT_EQ(options->playWave, c.wave);
+        EXPECT_EQ(options->playPlayers, c.players);
+        EXPECT_TRUE(options->bAutopilot && options->bInvulnerable);
+    }
+}

@@ -1,4 +1,5 @@
 #include "PlaySupport.h"
+#include "game/Autopilot.h"
 
 #ifdef VEK_ASSETS_DIR
 
@@ -40,6 +41,18 @@ TEST(Fighter, TheShieldKeepsEnemiesOffForFiftyFrames) {
     harness.step(2);
     EXPECT_EQ(harness.player().lives, 4);
     EXPECT_EQ(harness.player().getState(), PlayerData::ENTERING);
+}
+
+TEST(Autopilot, AimsUnderTheLowestEnemyAndStepsAsideFromTheNearestShot) {
+    PlayHarness harness;
+    harness.untilPlaying();
+    const Fighter& fighter = *harness.player().fighter;
+    EXPECT_EQ(Autopilot::aimOf(harness.controller, 0), fighter.x) << "nothing to chase";
+    harness.addEnemy(100, 50);
+    harness.addEnemy(500, 200);
+    EXPECT_EQ(Autopilot::aimOf(harness.controller, 0), 500.0);
+    harness.controller.enemyShots->add(new StillShot(fighter.x - 10, fighter.y - 40));
+    EXPECT_EQ(Autopilot::aimOf(harness.controller, 0), fighter.x + Autopilot::DODGE_STEP);
 }
 
 #endif
