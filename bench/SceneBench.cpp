@@ -1,17 +1,9 @@
 #include <benchmark/benchmark.h>
 #include <chrono>
-#include <cstdlib>
-#include <filesystem>
-#include <memory>
 #include <numbers>
-#include <unistd.h>
-#include "BenchScreen.h"
+#include "BenchGame.h"
 #include "core/GameRandom.h"
-#include "core/StringUtil.h"
-#include "core/Vek.h"
-#include "game/ContextManager.h"
 #include "game/GameGlobal.h"
-#include "game/Loader.h"
 #include "game/SurfaceChain.h"
 #include "game/scene/ContextScene.h"
 #include "game/scene/Explosion.h"
@@ -19,8 +11,6 @@
 #include "game/scene/ObjectGroup.h"
 #include "game/scene/Smoke.h"
 #include "game/scene/SpriteActor.h"
-#include "media/VekMedia.h"
-#include "menus/GameMenuScreens.h"
 
 // A busy playing field on the archives the build generates: 250 flapping zelbins roaming on
 // Bezier paths and 20 explosions of 250 sparks, each with 250 puffs of smoke, a burst started
@@ -85,58 +75,21 @@ class BusyField : public ContextScene {
     ObjectGroup* bursts = new ObjectGroup;
 };
 
-double secondsOf(const std::chrono::steady_clock::duration& d) {
-    return std::chrono::duration<double>(d).count();
-}
-
 void BM_BusyField(benchmark::State& state) {
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    char pattern[] = "/tmp/vek-bench-XXXXXX";
-    const std::filesystem::path folder = mkdtemp(pattern);
-    setenv("XDG_DATA_HOME", folder.c_str(), 1);
-    const auto window = openBenchWindow(state, "scene benchmark");
-    if (!window) return;
-    Vek::Options options;
-    options.bFixedStep = true;
-    options.seed = 1;
-    options.createMedia = [&window] {
-        VekMedia::Options media;
-        media.bSilent = true;
-        return std::make_unique<VekMedia>(*window, std::move(media));
-    };
-    auto engine = std::make_unique<Vek>(std::move(options));
-    auto game = std::make_unique<GameGlobal>(std::make_unique<GameMenuScreens>(), fromUtf8(SHIPPED_ARCHIVE));
-    game->initPreLoader();
-    auto* loader = static_cast<Loader*>(game->contextManager->getChildren().getHead());
-    while (loader->step < Loader::STEP_COUNT)
-        engine->frame(game->getRootContext());
-    VekGraphics& graphics = VekMedia::get()->getGraphics();
-    BusyField field(*game);
-    const auto frame = [&](bool bDraw) {
+    BenchGame bench(state, "scene benchmark");
+    if (!bench.game) return;
+    VekGraphics& graphics = bench.graphics();
+    BusyField field(*bench.game);
+    BenchGame::timeTickAndRender(state, 60, [&](bool bDraw) { // 60 frames into the steady state of bursts
         graphics.bNoDraw = !bDraw;
         const auto start = std::chrono::steady_clock::now();
         graphics.beginScene();
-        field.tickContext(engine->globalClock, engine->tickStep);
+        field.tickContext(bench.engine->globalClock, bench.engine->tickStep);
         field.renderContext();
         graphics.endScene();
         if (bDraw) presentFinishedFrame(graphics);
-        return secondsOf(std::chrono::steady_clock::now() - start);
-    };
-    for (int i = 0; i < 60; ++i)
-        frame(false); // into the steady state of bursts
-    double tickSeconds = 0.0, drawnSeconds = 0.0;
-    for (auto _ : state) {
-        tickSeconds += frame(false);
-        const double drawn = frame(true);
-        drawnSeconds += drawn;
-        state.SetIterationTime(drawn);
-    }
-    const auto frames = static_cast<double>(state.iterations());
-    state.counters["tickMs"] = tickSeconds / frames * 1000.0;
-    state.counters["renderMs"] = (drawnSeconds - tickSeconds) / frames * 1000.0;
-    game.reset();
-    engine.reset();
-    std::filesystem::remove_all(folder);
+        return BenchGame::secondsSince(start);
+    });
 }
 
 } // namespace
