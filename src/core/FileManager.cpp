@@ -58,19 +58,28 @@ void FileManager::useWad(WideStringView path) {
 }
 
 std::optional<std::vector<uint8_t>> FileManager::open(WideStringView path) const {
-    if (readsArchives()) {
-        for (const auto& archive : archives) {
-            const auto* entry = archive->find(path);
-            if (!entry) continue;
-            std::vector<uint8_t> bytes;
-            WideString error;
-            if (!archive->read(*entry, bytes, error))
-                VEK_ERROR(u"Could not read from the archive '%s': %s.", archive->getPath(), error);
-            return bytes;
-        }
-        return std::nullopt;
-    }
-    return openDisk(path);
+    if (!readsArchives()) return openDisk(path);
+    const WadArchive* archive = findArchive(path);
+    if (!archive) return std::nullopt;
+    return openIn(archive, path);
+}
+
+const WadArchive* FileManager::findArchive(WideStringView path) const {
+    if (!readsArchives()) return nullptr;
+    const auto found = std::find_if(archives.begin(), archives.end(),
+                                    [&](const auto& archive) { return archive->find(path) != nullptr; });
+    return found == archives.end() ? nullptr : found->get();
+}
+
+std::optional<std::vector<uint8_t>> FileManager::openIn(const WadArchive* archive, WideStringView path) {
+    if (!archive) return openDisk(path);
+    const auto* entry = archive->find(path);
+    if (!entry) return std::nullopt;
+    std::vector<uint8_t> bytes;
+    WideString error;
+    if (!archive->read(*entry, bytes, error))
+        VEK_ERROR(u"Could not read from the archive '%s': %s.", archive->getPath(), error);
+    return bytes;
 }
 
 std::optional<std::vector<uint8_t>> FileManager::openDisk(WideStringView path) {
@@ -80,11 +89,11 @@ std::optional<std::vector<uint8_t>> FileManager::openDisk(WideStringView path) {
 
 WideString FileManager::describe(WideStringView path) const {
     if (!readsArchives()) return stringf(u"'%s'", diskPath(path));
+    if (const WadArchive* archive = findArchive(path))
+        return stringf(u"'%s' in the archive '%s'", path, archive->getPath());
     WideString searched;
-    for (const auto& archive : archives) {
-        if (archive->find(path)) return stringf(u"'%s' in the archive '%s'", path, archive->getPath());
+    for (const auto& archive : archives)
         searched += stringf(searched.empty() ? u"'%s'" : u", '%s'", archive->getPath());
-    }
     return stringf(u"'%s' (in none of the archives %s)", path, searched);
 }
 
@@ -104,9 +113,7 @@ void FileManager::keepAsBad(WideStringView path) {
 }
 
 bool FileManager::exists(WideStringView path) const {
-    if (!readsArchives()) return existsDisk(path);
-    return std::any_of(archives.begin(), archives.end(),
-                       [&](const auto& archive) { return archive->find(path) != nullptr; });
+    return readsArchives() ? findArchive(path) != nullptr : existsDisk(path);
 }
 
 bool FileManager::existsDisk(WideStringView path) {

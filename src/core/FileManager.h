@@ -33,6 +33,12 @@ public:
     /// The whole file: from the archives while `bUseWad` is set and `forceDisk` is not, else
     /// from the disk. Nullopt when it is not there; damaged archive data is fatal.
     std::optional<std::vector<uint8_t>> open(WideStringView path) const;
+    /// The mounted archive that `open` reads `path` from; null when it reads the disk or no
+    /// archive has the file.
+    const WadArchive* findArchive(WideStringView path) const;
+    /// The whole file from `archive` (one of the mounted ones), whichever archive is in front
+    /// now, or from the disk when `archive` is null. Nullopt when it is not there.
+    static std::optional<std::vector<uint8_t>> openIn(const WadArchive* archive, WideStringView path);
     /// The whole file from the disk; nullopt when it is missing, unreadable or over 1 GiB.
     static std::optional<std::vector<uint8_t>> openDisk(WideStringView path);
     /// Where `open` reads `path` from, for messages: "'<path>' in the archive '<archive>'",

@@ -78,7 +78,7 @@ Texture::Picture Texture::loadPicture(const WideString& path, int maxDimension) 
     std::string reason;
     std::optional<MemoryImageFile> image = MemoryImageFile::decode(*bytes, reason, maxDimension);
     if (!image) VEK_ERROR(u"Could not read texture %s: %s", files->describe(path), fromUtf8(reason));
-    Picture picture{std::move(*image), {}};
+    Picture picture{std::move(*image), {}, Source{path, files->findArchive(path), {}}};
     const WideString listPath = frameListPath(path);
     if (!files->exists(listPath)) return picture;
     const std::optional<std::vector<uint8_t>> listBytes = files->open(listPath);
@@ -95,11 +95,19 @@ Texture::Texture(const WideString& path, int textureFlags)
 
 Texture::Texture(VekGraphics& device, MemoryImageFile picture, const std::vector<Frame>& frames,
                  int textureFlags)
-    : Texture(device, Picture{std::move(picture), frames}, textureFlags) {}
+    : Texture(
+          device,
+          [&] {
+              std::vector<uint8_t> encoded = picture.encodeTga();
+              return Picture{std::move(picture), frames, Source{{}, nullptr, std::move(encoded)}};
+          }(),
+          textureFlags) {}
 
+// The decoded picture goes with `picture` once it is on the device.
 Texture::Texture(VekGraphics& device, Picture picture, int textureFlags)
-    : graphics(device), image(std::move(picture.image)), flags(textureFlags) {
-    pDeviceTexture = graphics.createDeviceTexture(image);
+    : graphics(device), source(std::move(picture.source)), width(picture.image.width),
+      height(picture.image.height), flags(textureFlags) {
+    pDeviceTexture = graphics.createDeviceTexture(picture.image);
     graphics.addTexture(*this);
     createSkins(picture.frames);
 }
@@ -110,7 +118,7 @@ Texture::~Texture() {
 
 void Texture::createSkins(const std::vector<Frame>& frames) {
     if (frames.empty()) {
-        const Rect whole{0.f, 0.f, static_cast<float>(image.width), static_cast<float>(image.height)};
+        const Rect whole{0.f, 0.f, static_cast<float>(width), static_cast<float>(height)};
         createSkins({Frame{whole, Vector3{}}});
         return;
     }
@@ -121,8 +129,18 @@ void Texture::createSkins(const std::vector<Frame>& frames) {
     }
 }
 
+MemoryImageFile Texture::readSource() const {
+    const std::optional<std::vector<uint8_t>> bytes =
+        source.encoded.empty() ? FileManager::openIn(source.pArchive, source.path) : source.encoded;
+    std::string reason = "it is gone";
+    std::optional<MemoryImageFile> image;
+    if (bytes) image = MemoryImageFile::decode(*bytes, reason, graphics.getMaxTextureSize());
+    if (!image) VEK_ERROR(u"Could not read texture '%s' again: %s", source.path, fromUtf8(reason));
+    return std::move(*image);
+}
+
 void Texture::reload() {
-    pDeviceTexture = graphics.createDeviceTexture(image);
+    pDeviceTexture = graphics.createDeviceTexture(readSource());
 }
 
 void Texture::releaseDeviceTexture() {

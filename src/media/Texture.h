@@ -9,6 +9,7 @@
 
 class MemoryIniFile;
 class VekGraphics;
+class WadArchive;
 namespace platform {
 class DeviceTexture;
 }
@@ -25,8 +26,9 @@ class DeviceTexture;
 ///     originY=0       ;   (default 0; the frame is drawn centred on its origin)
 ///
 /// A picture without that file has one frame: the whole picture. A frame reaching outside
-/// the picture is an error. The picture stays in memory so that a reset device gets it back.
-/// Main thread only.
+/// the picture is an error. Once on the device, the decoded picture is let go: a device that
+/// loses its textures gets it back from the file it came from (or, for a picture made in
+/// memory, from a run-length copy). Main thread only.
 class Texture : public VekBase, public Resource {
     VEK_REGISTERED_CLASS()
 
@@ -51,13 +53,12 @@ class Texture : public VekBase, public Resource {
     static bool parseFrames(const MemoryIniFile& ini, int imageWidth, int imageHeight,
                             std::vector<Frame>& frames, WideString& error);
 
-    int getWidth() const { return image.width; }
-    int getHeight() const { return image.height; }
-    const MemoryImageFile& getImage() const { return image; }
+    int getWidth() const { return width; }
+    int getHeight() const { return height; }
     bool isPointSampled() const { return (flags & TEXTURE_POINT_SAMPLED) != 0; }
     const platform::DeviceTexture* getDeviceTexture() const { return pDeviceTexture.get(); }
 
-    /// Uploads the picture again (after a device reset).
+    /// Reads the picture again and uploads it (after a device reset).
     void reload();
     /// Lets go of the device's copy (the device is about to close).
     void releaseDeviceTexture();
@@ -66,16 +67,27 @@ class Texture : public VekBase, public Resource {
     std::vector<TextureSkin*> skins;
 
   private:
+    /// Where the picture comes back from: the file `path` in `pArchive` (null: on the disk), or
+    /// `encoded` for a picture made in memory.
+    struct Source {
+        WideString path;
+        const WadArchive* pArchive = nullptr;
+        std::vector<uint8_t> encoded;
+    };
     struct Picture {
         MemoryImageFile image;
         std::vector<Frame> frames;
+        Source source;
     };
     static Picture loadPicture(const WideString& path, int maxDimension);
     Texture(VekGraphics& graphics, Picture picture, int flags);
     void createSkins(const std::vector<Frame>& frames);
+    MemoryImageFile readSource() const;
 
     VekGraphics& graphics;
-    MemoryImageFile image;
+    Source source;
+    int width;
+    int height;
     int flags;
     std::unique_ptr<platform::DeviceTexture> pDeviceTexture;
 };

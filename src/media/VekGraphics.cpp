@@ -167,6 +167,7 @@ bool VekGraphics::needsRestart() {
         VEK_LOG(bDeviceReset ? u"The graphics device was reset." : u"The render targets were reset.");
         bRestartPending = true;
     }
+    bTexturesLost |= bDeviceReset;
     return bRestartPending;
 }
 
@@ -175,8 +176,11 @@ void VekGraphics::restartDevice() {
     applyDisplayMode();
     pDevice->setVSync(settings.bVSync);
     updateLayout();
-    for (Texture* texture : textures)
-        texture->reload();
+    // A new display mode keeps the textures; only a reset device loses them.
+    if (bTexturesLost)
+        for (Texture* texture : textures)
+            texture->reload();
+    bTexturesLost = false;
     pDevice->takeTargetsReset();
     ++deviceGeneration;
     bRestartPending = false;

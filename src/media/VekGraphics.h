@@ -103,7 +103,8 @@ class VekGraphics : public ContextRenderer {
 
     /// True when the device was reset by the system or a changed mode waits to be applied.
     bool needsRestart();
-    /// Applies the mode and uploads every texture again; the engine calls it while frozen.
+    /// Applies the mode, and uploads every texture again when the device lost them; the engine
+    /// calls it while frozen.
     void restartDevice();
 
     void beginScene();
@@ -189,6 +190,7 @@ class VekGraphics : public ContextRenderer {
     VertexBuffer batch;
     std::vector<Texture*> textures;
     bool bRestartPending = false;
+    bool bTexturesLost = false;
     uint32_t deviceGeneration = 0;
     // The pixel size drawn into while a render target takes the drawing; 0 for the screen.
     int targetWidth = 0;

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <SDL.h>
 #include "GraphicsTestSupport.h"
 #include <fstream>
 #include "FileTestSupport.h"
@@ -6,6 +7,7 @@
 #include "core/FileManager.h"
 #include "core/MemoryIniFile.h"
 #include "core/StringUtil.h"
+#include "core/WadWriter.h"
 #include "media/Renderable.h"
 #include "media/Texture.h"
 
@@ -56,23 +58,39 @@ TEST(Texture, MalformedFrameListsAreRefusedWithAReason) {
     }
 }
 
-TEST(Texture, ReloadAfterAResetDrawsThePictureAgain) {
+TEST(Texture, AfterADeviceResetThePictureComesBackFromItsArchiveOrItsCopy) {
+    TempDataHome home;
     GraphicsFixture fixture;
     MemoryImageFile picture(4, 4);
     for (uint32_t& pixel : picture.pixels) pixel = 0xFF00C0FF;
-    Texture texture(*fixture.graphics, picture, {}, Texture::TEXTURE_POINT_SAMPLED);
-    Renderable sprite;
-    texture.skins[0]->setSize(640, 480);
-    sprite.setSkin(texture.skins[0]);
-    // Same size: the offscreen driver's drawing surface cannot grow with its window.
-    fixture.graphics->changePresentationParameters(-1, -1, false, false, true, false);
+    const std::filesystem::path archive = home.path() / "game.dat", other = home.path() / "other.dat";
+    for (const auto& file : {archive, other}) {
+        WadWriter writer(1);
+        WideString error;
+        ASSERT_TRUE(writer.addEntry(
+            u"p.tga", file == archive ? picture.encodeTga() : MemoryImageFile(4, 4).encodeTga(), error));
+        ASSERT_TRUE(writer.write(fromUtf8(file.string()), error));
+    }
+    FileManager files;
+    files.useWad(fromUtf8(archive.string()));
+    const Texture fromFile(u"p.tga", Texture::TEXTURE_POINT_SAMPLED);
+    files.useWad(fromUtf8(other.string())); // now in front, with another picture of that name
+    const Texture madeInMemory(*fixture.graphics, picture, {}, Texture::TEXTURE_POINT_SAMPLED);
+    SDL_Event reset{};
+    reset.type = SDL_RENDER_DEVICE_RESET;
+    SDL_PushEvent(&reset);
     ASSERT_TRUE(fixture.graphics->needsRestart());
     fixture.graphics->restartDevice();
-    fixture.graphics->beginScene();
-    sprite.render();
-    const MemoryImageFile frame = fixture.capture();
-    EXPECT_EQ(frame.at(10, 10) & 0xFFFFFF, 0x00C0FFu);
-    EXPECT_EQ(frame.at(frame.width - 1, frame.height - 1) & 0xFFFFFF, 0x00C0FFu);
+    for (const Texture* texture : {&fromFile, &madeInMemory}) {
+        Renderable sprite;
+        texture->skins[0]->setSize(640, 480);
+        sprite.setSkin(texture->skins[0]);
+        fixture.graphics->beginScene();
+        sprite.render();
+        const MemoryImageFile frame = fixture.capture();
+        EXPECT_EQ(frame.at(10, 10) & 0xFFFFFF, 0x00C0FFu);
+        EXPECT_EQ(frame.at(frame.width - 1, frame.height - 1) & 0xFFFFFF, 0x00C0FFu);
+    }
 }
 
 TEST(Texture, LoadsThePictureAndItsFrameListThroughTheFileManager) {
