@@ -9,3 +9,8 @@ void GameSound::playSound(double x) {
     channel.setPan(static_cast<float>((x - cameraX - 320.0) / 1280.0), 0.0);
     channel.play();
 }
+
+void GameSound::play(GameSound* GameGlobal::*sound, double x) {
+    const GameGlobal* game = GameGlobal::get();
+    if (game && game->*sound) (game->*sound)->playSound(x);
+}

@@ -1,6 +1,7 @@
 #pragma once
 #include "core/VekBase.h"
 
+class GameGlobal;
 class Sound;
 
 /// A game sound effect: the sample registered under its key, played panned by world x.
@@ -11,6 +12,8 @@ class GameSound : public VekBase {
     /// Plays the effect panned by where `x` stands on the screen (left edge -0.25 .. right
     /// edge 0.25, after the camera). A start refused by the sample's limits plays nothing.
     void playSound(double x);
+    /// Plays the game root's `sound` at `x`; nothing without a game root or that sound.
+    static void play(GameSound* GameGlobal::*sound, double x);
 
     Sound* sound; ///< not owned
 };

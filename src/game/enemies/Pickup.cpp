@@ -1,8 +1,11 @@
 #include "game/enemies/Pickup.h"
 #include <cmath>
 #include "game/GameController.h"
+#include "game/GameGlobal.h"
+#include "game/SurfaceChain.h"
 #include "game/player/Fighter.h"
 #include "game/player/PlayerData.h"
+#include "game/scene/ObjectGroup.h"
 
 VEK_REGISTER_CLASS_WITHOUT_CREATOR(Pickup, SpriteActor, u"Pickup")
 
@@ -12,7 +15,7 @@ constexpr int32_t WHITE = 5;
 
 } // namespace
 
-void Pickup::finishCollect(Fighter& fighter) {
+void Pickup::collectPickup(Fighter& fighter) {
     markDead();
     GameController* game = GameController::running();
     if (!game) return;
@@ -25,5 +28,12 @@ void Pickup::finishCollect(Fighter& fighter) {
         return;
     first.award(STR_BONUSTEAMPLAY, TEAM_POINTS, WHITE);
     second.award(STR_BONUSTEAMPLAY, TEAM_POINTS, WHITE);
-    first.lastPickupTime = 0.0;
+    first.lastPickupTime = NO_PICKUP;
+    second.lastPickupTime = NO_PICKUP;
+}
+
+void Pickup::burstBubble() const {
+    GameController* game = GameController::running();
+    const GameGlobal* root = GameGlobal::get();
+    if (game && root->smokeBubble) game->effects->add(new SpriteActor(x, y, root->smokeBubble->getSurf(0)));
 }
