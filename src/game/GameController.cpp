@@ -13,6 +13,8 @@
 #include "game/GameInput.h"
 #include "game/GameSound.h"
 #include "game/SavegameData.h"
+#include "game/enemies/Atom.h"
+#include "game/enemies/Formations.h"
 #include "game/hud/CaptionText.h"
 #include "game/hud/Hud.h"
 #include "game/hud/TouchButtons.h"
@@ -49,6 +51,11 @@ constexpr int32_t MYSTERY_WAVE = 60;
 constexpr int32_t MYSTERY_POINTS = 200000;
 constexpr int32_t EFFICIENCY_POINTS = 15000;
 constexpr int32_t DESTROYER_POINTS = 10000;
+// Charity atoms fall in from just above the field, anywhere but at its very edges; they
+// are limited, so a stronger partner lets them pass to the player they are meant for.
+constexpr int CHARITY_WIDTH = 600;
+constexpr double CHARITY_MARGIN = 20.0;
+constexpr double CHARITY_Y = -24.0;
 constexpr int32_t RED = 1, BLUE = 4, WHITE_PLATE = 5;
 constexpr uint32_t WHITE = 0xFFFFFFFF;
 constexpr double DEBUG_X = 240.0, DEBUG_Y = 20.0;
@@ -189,7 +196,8 @@ void GameController::enterWaveIntro() {
 }
 
 void GameController::enterWavePlay() {
-    // The wave's formation joins the enemies here; the frame ends the wave once they are gone.
+    // The frame ends the wave once the formation is gone.
+    if (bFormations) spawnFormation(*this);
 }
 
 void GameController::enterWaveDone() {
@@ -273,7 +281,19 @@ void GameController::startWave() {
         player->shots = 0;
         player->multiKillTime = 0.0;
     }
+    giveCharity();
     GameDigest::log(stringf(u"wave %d", wave));
+}
+
+void GameController::giveCharity() {
+    if (difficulty != 0) return;
+    const int32_t target = system / 2 - 1;
+    for (PlayerData* player : players) {
+        if (!player->isTakingPart() || player->weapon().power >= target) continue;
+        player->award(STR_BONUSCHARITY, 0, BLUE);
+        for (int32_t i = player->weapon().power; i < target; ++i)
+            items->add(new Atom(true, gameRandom.below(CHARITY_WIDTH) + CHARITY_MARGIN, CHARITY_Y));
+    }
 }
 
 void GameController::awardWaveBonuses() {

@@ -81,7 +81,8 @@ class GameController : public ContextScene {
     /// Makes the field empty for a new system: the players in the game appear anew, every
     /// shot, item and effect goes (the enemies stay) and the captions stop.
     void clearField();
-    /// The wave's start: the mystery bonus of wave 60, the per-wave resets and the digest log.
+    /// The wave's start: the mystery bonus of wave 60, the per-wave resets, the charity and
+    /// the digest log.
     void startWave();
     /// The end of a wave: the efficiency and destroyer bonuses.
     void awardWaveBonuses();
@@ -126,6 +127,8 @@ class GameController : public ContextScene {
     int32_t reserveCounter = 0;
     /// For checks only: destroyed fighters keep their lives.
     bool bInvulnerable = false;
+    /// For checks only: off, the waves bring no formation (the checks place their own enemies).
+    bool bFormations = true;
     /// Built when the game begins, so a game keeps the language it began in.
     std::array<WaveCaption, WAVE_COUNT + 1> waveCaptions;
 
@@ -146,6 +149,9 @@ class GameController : public ContextScene {
     void enterGameOver();
     void enterGameEnd();
 
+    /// On the easy difficulty, players whose weapon is weaker than the system's half less one
+    /// get the charity message and the missing power levels as atoms.
+    void giveCharity();
     void swayFormation();
     void measureTeamDistance();
     void checkWaveCleared();
