@@ -23,6 +23,8 @@ void StateBase::tick(double, double dt) {
 }
 
 void StateBase::enterPendingState() {
+    // A remainder within the slack must not count down into a second entry.
+    stateLeft = 0.0;
     timeInState = 0.0;
     state = stateGoto;
     onStateChange();

@@ -40,6 +40,7 @@ TEST(StateBase, SwitchesWhenTheDelayRunsOutAndKeepsOrReplacesPendingRequests) {
         {"a delay of one tick", "2@0.25 t1", "0 2", {2}, 0.0},
         {"four ticks to run out a second", "2@1 t3 t1 t4", "0 0 2 2", {2}, 1.0},
         {"an overshooting tick", "2@0.3 t1 t1", "0 0 2", {2}, 0.0},
+        {"a remainder within the slack enters once", "2@1.0000000001 t4 t4", "0 2 2", {2}, 1.0},
         {"asking again keeps the running delay", "3@1 t2 3@5 3@0 t1 t1", "0 0 0 0 0 3", {3}, 0.0},
         {"a new request replaces the pending one", "1@1 t1 2@0.5 t1 t1", "0 0 0 0 2", {2}, 0.0},
         {"the current state while another is pending is entered again", "1@0 t2 2@1 1@0 t8", "1 1 1 1 1", {1, 1},
