@@ -39,9 +39,7 @@ void BigPod::die(int killer) {
     if (game && isOnScreenX() && isOnScreenY()) {
         game->explosions->add(new Smoke(SMOKE_PUFFS, x, y, SMOKE_SPEED, 0.0, 2.0 * std::numbers::pi));
         GameSound::play(&GameGlobal::soundZelbinPluck, x);
-        auto* hatchling = new Zelbin(randomZelbinColour(level()), x, y, 0.0);
-        hatchling->podInterval = podInterval / 2;
-        game->enemies->add(hatchling);
+        Zelbin::release(randomZelbinColour(level()), x, y, podInterval / 2);
     }
     Enemy::die(killer);
 }

@@ -1,9 +1,7 @@
 #include "game/enemies/UmbrellaZelbin.h"
 #include "core/GameRandom.h"
-#include "game/GameController.h"
 #include "game/enemies/Zelbin.h"
 #include "game/scene/GameDigest.h"
-#include "game/scene/ObjectGroup.h"
 
 VEK_REGISTER_CLASS_WITHOUT_CREATOR(UmbrellaZelbin, FlappingZelbin, u"UmbrellaZelbin")
 
@@ -36,12 +34,7 @@ void UmbrellaZelbin::frameUpdate() {
 
 void UmbrellaZelbin::die(int killer) {
     burstIntoSmoke(&GameGlobal::soundZelbinPluck);
-    GameController* game = GameController::running();
-    if (game && isOnScreenX() && isOnScreenY()) {
-        auto* rider = new Zelbin(RIDER_COLOUR, x, y + RIDER_DROP, 0.0);
-        rider->podInterval = podInterval / 2;
-        game->enemies->add(rider);
-    }
+    if (isOnScreenX() && isOnScreenY()) Zelbin::release(RIDER_COLOUR, x, y + RIDER_DROP, podInterval / 2);
     Enemy::die(killer);
 }
 

@@ -1,6 +1,8 @@
 #include "game/enemies/Zelbin.h"
 #include "core/GameRandom.h"
+#include "game/GameController.h"
 #include "game/enemies/ZelbinColours.h"
+#include "game/scene/ObjectGroup.h"
 
 VEK_REGISTER_CLASS_WITHOUT_CREATOR(Zelbin, FlappingZelbin, u"Zelbin")
 
@@ -37,4 +39,12 @@ void Zelbin::onStepDone() {
     const double targetY = gameRandom.below(ROAM_HEIGHT) + ROAM_TOP;
     const double targetX = gameRandom.below(ROAM_WIDTH) + ROAM_LEFT;
     mover.addMove(targetX, targetY, Mover::AUTO, Mover::AUTO, Mover::AUTO, Mover::AUTO, 0);
+}
+
+void Zelbin::release(int32_t colour, double atX, double atY, int32_t pods) {
+    GameController* game = GameController::running();
+    if (!game) return;
+    auto* zelbin = new Zelbin(colour, atX, atY, 0.0);
+    zelbin->podInterval = pods;
+    game->enemies->add(zelbin);
 }

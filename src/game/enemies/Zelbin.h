@@ -16,6 +16,9 @@ class Zelbin : public FlappingZelbin {
     void frameUpdate() override;
     /// Off to a new random point of the roaming area (two draws: y, then x).
     void onStepDone() override;
+    /// A zelbin of `colour` set free at (x, y), roaming at once and rolling for a pod with
+    /// `pods`, joins the running game's enemies (what shot-open pods and canopies release).
+    static void release(int32_t colour, double x, double y, int32_t pods);
 
     int32_t colour;
 
