@@ -143,15 +143,21 @@ void paintCrosshair(cairo_t* cr, int, double w, double h) {
     cairo_fill(cr);
 }
 
-// Frame 0 the game's name; frames 1 and 2 the two lines unfolding beneath it.
+// Frame 0 the game's name; frames 1 and 2 the two lines unfolding beneath it. The menus centre
+// the line frames 130 units below the name's centre, where the player's greeting stands, so a
+// line's plate fills only the top of its frame: it sits between the name and the greeting.
 TexturePicture makeLogo(const TextureRecipe& recipe) {
-    const std::vector<FrameRect> sizes = {
-        {0, 0, recipe.frameWidth, recipe.frameHeight}, {0, 0, 384, 64}, {0, 0, 384, 64}};
+    constexpr int LINE_WIDTH = 384;
+    constexpr int LINE_FRAME_HEIGHT = 136;
+    constexpr double PLATE_HEIGHT = 44;
+    const std::vector<FrameRect> sizes = {{0, 0, recipe.frameWidth, recipe.frameHeight},
+                                          {0, 0, LINE_WIDTH, LINE_FRAME_HEIGHT},
+                                          {0, 0, LINE_WIDTH, LINE_FRAME_HEIGHT}};
     return paintSheet(sizes, [](cairo_t* cr, int index, double w, double h) {
         if (index == 0) {
             glowSpot(cr, w / 2, h / 2, w / 2, ACCENT.withAlpha(0.25));
-            drawText(cr, "ZELBIN", w / 2, h * 0.47, h * 0.4, rgb(0xFF9A1F), true);
-            drawText(cr, "VORLANX", w / 2, h * 0.9, h * 0.4, rgb(0xFF3B3B), true);
+            drawText(cr, "ZELBIN", w / 2, h * 0.396, h * 0.36, rgb(0xFF9A1F), true);
+            drawText(cr, "VORLANX", w / 2, h * 0.76, h * 0.36, rgb(0xFF3B3B), true);
             for (int k = 0; k < 5; ++k) {
                 starPath(cr, w * (0.06 + 0.22 * k), h * (0.12 + 0.08 * (k % 2)), 5, 9, 4, 0.2 * k);
                 setColour(cr, paletteColour(k).lighter(0.3));
@@ -160,9 +166,11 @@ TexturePicture makeLogo(const TextureRecipe& recipe) {
             }
             return;
         }
-        drawPlate(cr, 2, 6, w - 4, h - 12, (h - 12) / 2, PANEL, index == 1 ? CYAN : rgb(0xFFE11F));
-        drawText(cr, index == 1 ? "OMBREL RISE" : "BRUME EDITION", w / 2, h * 0.68, h * 0.42,
-                 index == 1 ? CYAN : rgb(0xFFE11F), true);
+        const double plate = PLATE_HEIGHT - 4;
+        const Colour colour = index == 1 ? CYAN : rgb(0xFFE11F);
+        drawPlate(cr, 2, 2, w - 4, plate, plate / 2, PANEL, colour);
+        drawText(cr, index == 1 ? "OMBREL RISE" : "BRUME EDITION", w / 2, 2 + plate * 0.8, plate * 0.62, colour,
+                 true);
     });
 }
 
