@@ -6,11 +6,11 @@
 #include "core/Format.h"
 #include "core/StringUtil.h"
 #include "core/Vek.h"
-#include "game/ContextManager.h"
 #include "game/FormatThousands.h"
 #include "game/Global.h"
 #include "menus/ContextNetworkWizard1.h"
 #include "menus/MenuBackButton.h"
+#include "menus/MenuLayout.h"
 
 namespace {
 
@@ -38,8 +38,8 @@ ContextCrashReport::ContextCrashReport()
     addMessage(u" ");
     addMessage(STR_ERRORREPORTWIZARD1);
     addMessage(STR_ERRORREPORTWIZARD2);
-    pWizard = new MenuButton(0.f, static_cast<float>(-originY), 0.f, text(STR_NETWORKWIZARDDOTS), {});
-    addMenuChild(pWizard);
+    pWizard = addMenuItem(
+        *this, new MenuButton(0.f, -static_cast<float>(originY), 0.f, menuText(STR_NETWORKWIZARDDOTS), u""));
 }
 
 bool ContextCrashReport::isNetworkConfigured() const {
@@ -61,12 +61,8 @@ void ContextCrashReport::onDeactivate(bool removed) {
 void ContextCrashReport::tickContents(double t, double dt) {
     ContextMenu::tickContents(t, dt);
     if (reportUpload(takeOutcome())) deleteCrashFiles();
-    if (pWizard && pWizard->clicked) {
-        pWizard->clicked = false;
-        Global::get()->contextManager->addContext(new ContextNetworkWizard1());
-    }
-    if (pNext->clicked) {
-        pNext->clicked = false;
+    if (pWizard && takeClick(*pWizard)) openMenuScreen(new ContextNetworkWizard1());
+    if (takeClick(*pNext)) {
         if (!pUploader) startUpload();
         else if (bFinished) closed = true;
     }
@@ -85,7 +81,7 @@ void ContextCrashReport::startUpload() {
         if (!Vek::get()->bRelease) addMessage(stringf(u"DEBUG: Adding %s", file.partName));
     }
     const WideString amount = formatThousands(static_cast<int>(total), Vek::get()->getLanguage());
-    addMessage(stringf(text(STR_ERRORREPORTUPLOADING), amount));
+    addMessage(stringf(menuText(STR_ERRORREPORTUPLOADING), amount));
     addMessage(STR_ERRORREPORTPLEASEWAIT);
     pUploader->start();
 }

@@ -24,23 +24,17 @@ constexpr float WAVE_X = 100.f;
 constexpr float SCORE_X = 250.f;
 constexpr char16_t EMPTY_NAME[] = u"...";
 constexpr int OPTIONS_WIDTH = 256;
-constexpr int BACK_WIDTH = 160;
-constexpr float CORNER_INSET = 80.f;
 
 } // namespace
 
 ContextHighscores::ContextHighscores() {
-    deleteWhenClosed = true;
-    pPreObject = Global::get()->menuBackground;
+    setUpMenuScreen(*this, false);
     addMenuTitle(*this, menuText(STR_HIGHSCORES));
     optionsButton = new MenuButton(static_cast<float>(originX) - OPTIONS_WIDTH / 2.f,
                                    static_cast<float>(-originY), 0.f, menuText(STR_HIGHSCOREOPTIONSDOTS), {});
     optionsButton->setWidth(OPTIONS_WIDTH);
     addMenuChild(optionsButton);
-    auto* back = new MenuBackButton(CORNER_INSET - static_cast<float>(originX), static_cast<float>(-originY),
-                                    0.f, menuText(STR_OK), {});
-    back->setWidth(BACK_WIDTH);
-    addMenuChild(back);
+    addBackButton(*this, STR_OK);
 }
 
 void ContextHighscores::tickContents(double t, double dt) {

@@ -1,47 +1,35 @@
 #include "menus/ContextNetworkConfig.h"
-#include "core/Language.h"
-#include "core/StringKeys.h"
-#include "core/Vek.h"
+#include <algorithm>
 #include "game/Global.h"
-#include "media/FontQuad.h"
 #include "menus/CountryList.h"
-#include "menus/Label.h"
 #include "menus/MenuBackButton.h"
+#include "menus/MenuLayout.h"
 
 namespace {
 
-constexpr int BUTTON_WIDTH = 160;
-constexpr float CORNER_INSET = 80.f;
-constexpr float LIST_X = 128.f;
-constexpr uint32_t WHITE = 0xFFFFFFFF;
+constexpr float LIST_LEFT = -128.f; // the country list's edge on its caption's side
+constexpr int LIST_WIDTH = 512;
 
 } // namespace
 
 ContextNetworkConfig::ContextNetworkConfig() {
-    deleteWhenClosed = true;
-    pPreObject = Global::get()->menuBackground;
-    pPostObject = Global::get()->snowfall;
-    const Language& language = Vek::get()->getLanguage();
-    Global& game = *Global::get();
-    const auto x0 = static_cast<float>(originX);
-    const auto y0 = static_cast<float>(originY);
-    auto* title = new Label(0.f, y0, 0.f, language.getString(STR_NETCONFIGTITLE), game.fontLarge, WHITE);
-    title->textFlags |= FontQuad::TEXT_MIDDLE;
-    addChild(title);
-    addMenuChild(new CountryList(LIST_X, static_cast<float>(-itemSpacing), 0.f, language.getString(STR_SELECTYOURCOUNTRY),
-                                 language.getString(STR_SELECTYOURCOUNTRYHINT), &game.configuration.countryIndex));
-    auto* cancel = new MenuBackButton(CORNER_INSET - x0, -y0, 0.f, language.getString(STR_CANCEL), {});
-    cancel->setWidth(BUTTON_WIDTH);
-    addMenuChild(cancel);
-    pNext = new MenuButton(x0 - CORNER_INSET, -y0, 0.f, language.getString(STR_NEXT), {});
-    pNext->setWidth(BUTTON_WIDTH);
-    addMenuChild(pNext);
+    setUpMenuScreen(*this);
+    addMenuTitle(*this, menuText(STR_NETCONFIGTITLE));
+    // The list keeps its caption's side in place and ends with the corner buttons at the latest,
+    // so on a 4:3 screen it is narrower than on a wide one.
+    const int width = std::min(LIST_WIDTH, originX - static_cast<int>(LIST_LEFT));
+    auto* list = new CountryList(LIST_LEFT + static_cast<float>(width) / 2.f, static_cast<float>(-itemSpacing), 0.f,
+                                 menuText(STR_SELECTYOURCOUNTRY), menuText(STR_SELECTYOURCOUNTRYHINT),
+                                 &Global::get()->configuration.countryIndex);
+    list->setWidth(width);
+    addMenuItem(*this, list);
+    addBackButton(*this, STR_CANCEL);
+    pNext = addBottomButton(*this, BottomSlot::End, STR_NEXT);
 }
 
 void ContextNetworkConfig::tickContents(double t, double dt) {
     ContextMenu::tickContents(t, dt);
-    if (!pNext->clicked) return;
-    pNext->clicked = false;
+    if (!takeClick(*pNext)) return;
     Global::get()->configuration.networkConfigured = true;
     closed = true;
 }

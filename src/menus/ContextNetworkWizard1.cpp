@@ -6,18 +6,17 @@
 #include "core/MemoryIniFile.h"
 #include "core/NetConnection.h"
 #include "core/StringUtil.h"
-#include "game/ContextManager.h"
 #include "game/Global.h"
+#include "menus/ContextHelp.h"
 #include "menus/ContextNetworkConfig.h"
 #include "menus/MenuButton.h"
 #include "menus/MenuCheckBox.h"
+#include "menus/MenuLayout.h"
 
 namespace {
 
 constexpr char16_t PAGE[] = u"/zv2/nettest.php";
 constexpr char LOG_NAME[] = "ContextNetworkWizard1::tickContents";
-constexpr int BUTTON_WIDTH = 160;
-constexpr float CORNER_INSET = 80.f;
 constexpr std::size_t PRINTABLE_PREFIX = 4;
 constexpr uint8_t FIRST_PRINTABLE = 32;
 constexpr uint8_t LAST_PRINTABLE = 127;
@@ -48,15 +47,11 @@ ContextNetworkWizard1::ContextNetworkWizard1()
     addMessage(u" ");
     for (const StringId line : {STR_NETTESTINTRO2, STR_NETTESTINTRO3, STR_NETTESTINTRO4})
         addMessage(line);
-    const auto x0 = static_cast<float>(originX);
-    const auto y0 = static_cast<float>(originY);
-    pHelp = new MenuButton(0.f, -y0, 0.f, text(STR_HELP), {});
-    pHelp->setWidth(BUTTON_WIDTH);
-    addMenuChild(pHelp);
-    pHelp->disabled = true; // until the game has its help screen
-    pCheckBox = new MenuCheckBox(x0 - CORNER_INSET, static_cast<float>(itemSpacing) - y0, 0.f,
-                                 text(STR_RUNTESTONDESKTOP), text(STR_RUNTESTONDESKTOPHINT), &runOnDesktop);
-    addMenuChild(pCheckBox);
+    pHelp = addBottomButton(*this, BottomSlot::Middle, STR_HELP);
+    pCheckBox = addMenuItem(*this, new MenuCheckBox(bottomSlotX(*this, BottomSlot::End),
+                                                    static_cast<float>(itemSpacing - originY), 0.f,
+                                                    menuText(STR_RUNTESTONDESKTOP), menuText(STR_RUNTESTONDESKTOPHINT),
+                                                    &runOnDesktop));
     pCheckBox->disabled = pCheckBox->hidden = !configuration().fullScreen;
 }
 
@@ -128,12 +123,12 @@ void ContextNetworkWizard1::tickContents(double t, double dt) {
         return;
     }
     reportTest(takeOutcome());
-    if (!pNext->clicked) return;
-    pNext->clicked = false;
+    if (takeClick(*pHelp)) openMenuScreen(new ContextHelp());
+    if (!takeClick(*pNext)) return;
     if (pUploader) {
         closed = true;
         restoreFullScreen(true);
-        Global::get()->contextManager->addContext(new ContextNetworkConfig());
+        openMenuScreen(new ContextNetworkConfig());
     } else {
         pCheckBox->disabled = pCheckBox->hidden = true;
         if (!runOnDesktop || !configuration().fullScreen) {

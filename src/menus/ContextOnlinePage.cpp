@@ -1,20 +1,13 @@
 #include "menus/ContextOnlinePage.h"
 #include "core/ByteBuffer.h"
-#include "core/Language.h"
 #include "core/StringUtil.h"
-#include "core/Vek.h"
 #include "core/WebHost.h"
-#include "game/Global.h"
-#include "media/FontQuad.h"
-#include "menus/Label.h"
 #include "menus/MenuBackButton.h"
+#include "menus/MenuLayout.h"
 #include "menus/MessageViewer.h"
 
 namespace {
 
-constexpr int BUTTON_WIDTH = 160;
-constexpr float CORNER_INSET = 80.f;  // corner buttons stand this far in from the layout's half-width
-constexpr uint32_t WHITE = 0xFFFFFFFF;
 constexpr char16_t BYTE_ORDER_MARK = 0xFEFF;
 constexpr char16_t REPLACEMENT_CHARACTER = 0xFFFD;
 
@@ -25,25 +18,15 @@ bool isShowable(char16_t c) {
 } // namespace
 
 ContextOnlinePage::ContextOnlinePage(StringId title, std::initializer_list<StringId> introLines) {
-    deleteWhenClosed = true;
-    pPreObject = Global::get()->menuBackground;
-    pPostObject = Global::get()->snowfall;
-    const auto x0 = static_cast<float>(originX);
-    const auto y0 = static_cast<float>(originY);
-    auto* label = new Label(0.f, y0, 0.f, text(title), Global::get()->fontLarge, WHITE);
-    label->textFlags |= FontQuad::TEXT_MIDDLE;
-    addChild(label);
+    setUpMenuScreen(*this);
+    addMenuTitle(*this, menuText(title));
     pViewer = new MessageViewer();
     pViewer->position = {0.f, -pViewer->lineStep * static_cast<float>(pViewer->maxLines) / 2.f, 0.f};
     addChild(pViewer);
     for (const StringId line : introLines)
         addMessage(line);
-    pCancel = new MenuBackButton(CORNER_INSET - x0, -y0, 0.f, text(STR_CANCEL), {});
-    pCancel->setWidth(BUTTON_WIDTH);
-    addMenuChild(pCancel);
-    pNext = new MenuButton(x0 - CORNER_INSET, -y0, 0.f, text(STR_NEXT), {});
-    pNext->setWidth(BUTTON_WIDTH);
-    addMenuChild(pNext);
+    pCancel = addBackButton(*this, STR_CANCEL);
+    pNext = addBottomButton(*this, BottomSlot::End, STR_NEXT);
 }
 
 // The uploader's destructor stops a request that still runs before its worker lets go of it.
@@ -56,8 +39,8 @@ bool ContextOnlinePage::isTextReply(const ByteBuffer& reply) {
     return true;
 }
 
-WideString ContextOnlinePage::text(StringId id) {
-    return Vek::get()->getLanguage().getString(id);
+void ContextOnlinePage::addMessage(StringId id) {
+    addMessage(menuText(id));
 }
 
 void ContextOnlinePage::addMessage(WideStringView message) {
@@ -95,7 +78,7 @@ bool ContextOnlinePage::reportUpload(int outcome) {
     addMessage(STR_CONNECTED);
     addReplyLines(pUploader->reply());
     addMessage(STR_DONEDOT);
-    pNext->caption = text(STR_FINISH);
+    pNext->caption = menuText(STR_FINISH);
     pNext->disabled = false;
     bFinished = true;
     return true;

@@ -25,9 +25,8 @@ class ContextOnlinePage : public ContextMenu {
     /// The title, the log with `introLines`, CANCEL and NEXT, in that order.
     ContextOnlinePage(StringId title, std::initializer_list<StringId> introLines);
 
-    static WideString text(StringId id);
     void addMessage(WideStringView message);
-    void addMessage(StringId id) { addMessage(text(id)); }
+    void addMessage(StringId id);
     /// Adds every line of the reply as a message, empty lines included.
     void addReplyLines(const ByteBuffer& reply);
     /// A request for `path` on the game's web host, with the standard fields.

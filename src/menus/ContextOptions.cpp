@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr int HELP_WIDTH = 160;
 constexpr int ASK_FOR_LANGUAGE = -1; // the next start opens the language selection
 
 } // namespace
@@ -30,9 +29,7 @@ ContextOptions::ContextOptions() {
     language = nullptr;
     if (Vek::get()->getStaticSettings().singleLanguage < 0)
         language = addMenuItem(*this, new MenuButton(0.f, -3.f * r, 0.f, menuText(STR_CHANGELANGUAGE), u""));
-    help =
-        addMenuItem(*this, new MenuButton(0.f, -static_cast<float>(originY), 0.f, menuText(STR_HELP), u""));
-    help->setWidth(HELP_WIDTH);
+    help = addBottomButton(*this, BottomSlot::Middle, STR_HELP);
     addBackButton(*this);
 }
 

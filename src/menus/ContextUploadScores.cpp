@@ -3,6 +3,7 @@
 #include "core/Vek.h"
 #include "game/Global.h"
 #include "menus/MenuButton.h"
+#include "menus/MenuLayout.h"
 #include "menus/ScoreUploadData.h"
 
 namespace {
@@ -22,8 +23,7 @@ ContextUploadScores::ContextUploadScores()
 void ContextUploadScores::tickContents(double t, double dt) {
     ContextMenu::tickContents(t, dt);
     reportUpload(takeOutcome());
-    if (!pNext->clicked) return;
-    pNext->clicked = false;
+    if (!takeClick(*pNext)) return;
     if (!pUploader) startUpload();
     else if (bFinished) closed = true;
 }

@@ -12,8 +12,7 @@ namespace {
 
 constexpr uint32_t TITLE_COLOUR = 0xFFFFFFFF;
 constexpr int TITLE_FLAGS = 5 | FontQuad::TEXT_MIDDLE;
-constexpr float BACK_INSET = 80.f; // the Back button's centre from the corner column
-constexpr int BACK_WIDTH = 160;
+constexpr float CORNER_INSET = 80.f; // a corner button's centre from the corner column
 
 } // namespace
 
@@ -21,10 +20,10 @@ const char16_t* menuText(StringId id) {
     return Vek::get()->getLanguage().getString(id);
 }
 
-void setUpMenuScreen(Context& screen) {
+void setUpMenuScreen(Context& screen, bool bSnow) {
     screen.deleteWhenClosed = true;
     screen.pPreObject = Global::get()->menuBackground;
-    screen.pPostObject = Global::get()->snowfall;
+    screen.pPostObject = bSnow ? Global::get()->snowfall : nullptr;
 }
 
 Label* addMenuTitle(ContextMenu& menu, WideStringView text) {
@@ -35,12 +34,20 @@ Label* addMenuTitle(ContextMenu& menu, WideStringView text) {
     return title;
 }
 
-MenuBackButton* addBackButton(ContextMenu& menu) {
-    auto* back = new MenuBackButton(BACK_INSET - static_cast<float>(menu.originX),
-                                    -static_cast<float>(menu.originY), 0.f, menuText(STR_BACK), u"");
-    back->setWidth(BACK_WIDTH);
-    menu.addMenuChild(back);
-    return back;
+float bottomSlotX(const ContextMenu& menu, BottomSlot slot) {
+    const float corner = static_cast<float>(menu.originX) - CORNER_INSET;
+    switch (slot) {
+    case BottomSlot::Start:
+        return -corner;
+    case BottomSlot::End:
+        return corner;
+    default:
+        return 0.f;
+    }
+}
+
+MenuBackButton* addBackButton(ContextMenu& menu, StringId caption) {
+    return addBottomButton<MenuBackButton>(menu, BottomSlot::Start, caption);
 }
 
 void openMenuScreen(Context* screen) {

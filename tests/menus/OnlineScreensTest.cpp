@@ -9,10 +9,12 @@
 #include "core/StaticSettings.h"
 #include "game/ContextManager.h"
 #include "menus/ContextCrashReport.h"
+#include "menus/ContextHelp.h"
 #include "menus/ContextHighscoreOptions.h"
 #include "menus/ContextNetworkConfig.h"
 #include "menus/ContextNetworkWizard1.h"
 #include "menus/ContextUploadScores.h"
+#include "menus/CountryList.h"
 #include "menus/GameMenuScreens.h"
 #include "menus/MenuButton.h"
 #include "menus/MessageViewer.h"
@@ -175,6 +177,20 @@ TEST(NetworkWizard, RunsAFullScreenTestInAWindowAndReturnsToFullScreenOnceWhenLe
     EXPECT_NE(rig.stack->getTopContext(), wizard);
     EXPECT_FALSE(rig.configuration.fullScreen);
     EXPECT_LT(std::chrono::steady_clock::now() - start, 2s); // the request was stopped, not awaited
+}
+
+TEST(NetworkWizard, OffersTheHelpAndKeepsBothCountryArrowsOnTheScreen) {
+    OnlineRig rig;
+    rig.open<ContextNetworkWizard1>();
+    rig.click(STR_HELP);
+    EXPECT_NE(dynamic_cast<ContextHelp*>(rig.stack->getTopContext()), nullptr);
+    rig.open<ContextNetworkConfig>();
+    auto* list = rig.find<CountryList>([](CountryList*) { return true; });
+    ASSERT_NE(list, nullptr);
+    for (const int arrow : {0, 1}) {
+        const float x = list->getFocusPoint(arrow).x;
+        EXPECT_TRUE(x >= 0.f && x < 640.f) << arrow << " at " << x;
+    }
 }
 
 TEST(CrashReport, SendsTheFilesByBaseNameAndDeletesThemOnlyWhenDeliveredOrDeclined) {

@@ -63,7 +63,8 @@ press Return "> This wizard will help you set up your network."
 key Right # from HELP onto NEXT
 press Return "> Connection test was successful."
 key Return # onto the network configuration
-key Right # from the country list's left arrow onto NEXT
+key Right # from the country list's left arrow to its right one
+key Down # onto NEXT
 key Return
 key Right # back on the report: from the wizard button onto NEXT
 press Return "> Error report 1 has arrived: 2 files"
