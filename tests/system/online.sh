@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A run ended by a fatal signal leaves crash files; the next start, pointed at our web host,
 # offers them, and real key presses run the network wizard and send the report, which the
-# host then holds while the crash files are gone. Usage: online.sh PROGRAM.
+# host then holds while the crash files are gone; then the high scores go up from the
+# high-score options, and the host holds them, signed. Usage: online.sh PROGRAM.
 # Exits 77 (skipped) when xvfb-run or xdotool is missing.
 set -uo pipefail
 source "$(dirname "$0")/common.bash"
@@ -73,6 +74,26 @@ for file in crash.ZV2rmBrumedemo.log crash.ZV2rmBrumedemo.mdmp; do
     [ -e "$folder/$file" ] && fail "$file is still there after the upload"
     [ -s "$received/crash-1/$file" ] || fail "the host did not receive $file"
 done
+
+# The logo and the main menu follow, which asks for a name. From the greeting: the start
+# button, the high scores, whose "More options" takes the focus; there the upload button is
+# below the world-wide table's link, and on the upload screen NEXT is right of CANCEL.
+waitForMainMenu 1
+xdotool type --window "$window" --delay 100 "Ida"
+key Return
+waitForMainMenu 2
+xdotool mousemove --window "$window" 320 240
+sleep 0.3 # keys rest in the frame of the mode change and the next
+key Down
+key Down
+key Return # the high scores
+key Return # More options
+key Down
+key Return # Upload scores
+key Right
+press Return "> Received 10 scores; the best is 100000."
+key Return # FINISH
+[ "$(stat -c %s "$received/scores-1.hst" 2>/dev/null)" = 3072 ] || fail "the host did not receive the signed scores"
 closeWindowAndWait
 [ "$status" -eq 0 ] || fail "the program exited with $status"
 echo "PASSED"
