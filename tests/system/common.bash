@@ -11,11 +11,17 @@ requireTools() {
     done
 }
 
-# Runs the calling script again on a virtual X display, with "--inside" before the given
-# arguments; exits 77 (skipped) when xvfb-run or xdotool is missing.
-runOnVirtualDisplay() {
+# Runs xvfb-run with the given options and command on a virtual X display of its own; exits 77
+# (skipped) when xvfb-run or xdotool is missing. Checks started together race for the first
+# free display number and may end up sharing one, so each starts its search at its own.
+onVirtualDisplay() {
     requireTools xvfb-run xdotool
-    exec xvfb-run -a bash "$0" --inside "$@"
+    exec xvfb-run -a -n $((100 + $$ % 1000)) "$@"
+}
+
+# Runs the calling script again on a virtual X display, with "--inside" before the given arguments.
+runOnVirtualDisplay() {
+    onVirtualDisplay bash "$0" --inside "$@"
 }
 
 # The leak checker leaves alone what the system libraries keep until exit.
@@ -58,9 +64,9 @@ waitFor() {
     return 1
 }
 
-# Sets $window to the game's window once there is one.
+# Sets $window to the window of the game started in the background ($pid) once there is one.
 findWindow() {
-    window=$(xdotool search --name "Zelbin Vorlanx" 2>/dev/null | head -n 1)
+    window=$(xdotool search --all --pid "$pid" --name "Zelbin Vorlanx" 2>/dev/null | head -n 1)
     [ -n "$window" ]
 }
 

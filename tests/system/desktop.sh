@@ -7,10 +7,7 @@
 set -uo pipefail
 source "$(dirname "$0")/common.bash"
 
-if [ "${1:-}" != "--inside" ]; then
-    requireTools xvfb-run xdotool
-    exec xvfb-run -a -s "-screen 0 800x600x24" bash "$0" --inside "$(realpath "$1")"
-fi
+[ "${1:-}" != "--inside" ] && onVirtualDisplay -s "-screen 0 800x600x24" bash "$0" --inside "$(realpath "$1")"
 
 program=$2
 useScratchHome

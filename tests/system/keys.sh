@@ -5,7 +5,6 @@
 set -uo pipefail
 source "$(dirname "$0")/common.bash"
 tests=$(dirname "$(realpath "$1")")/platform_tests
-requireTools xvfb-run xdotool
 export SDL_VIDEODRIVER=x11
 suppressLibraryLeaks
-exec xvfb-run -a "$tests" --gtest_filter='XdotoolKeys.*'
+onVirtualDisplay "$tests" --gtest_filter='XdotoolKeys.*'

@@ -20,6 +20,14 @@ windowSize() {
 
 windowSizeIs() { [ "$(windowSize)" = "$1" ]; }
 
+# Waits until the display settings have been applied a $1. time, then until the window is $2
+# in size (a loaded machine may take its time over either).
+waitForDisplay() {
+    waitFor 200 bash -c "[ \$(grep -c 'Restarting to apply configuration.' '$log') -ge $1 ]" ||
+        fail "the display settings were not applied a ${1}. time"
+    waitFor 200 windowSizeIs "$2" || fail "the window is $(windowSize), not $2, after the ${1}. change of display"
+}
+
 # Puts the mouse in the middle of the window (on the graphics screen: the detail choice; on the
 # options hub: the graphics button), where keys navigate from after a change of display.
 centrePointer() {
@@ -70,14 +78,12 @@ choose Down Down Return
 choose Right Down Return
 screenshot advanced-graphics
 press Down Return Escape
-display=$(xdotool getdisplaygeometry)
-waitFor 50 windowSizeIs "$display" ||
-    fail "full screen did not fill the $display display (window $(windowSize))"
+waitForDisplay 1 "$(xdotool getdisplaygeometry)" # full screen fills the display
 screenshot graphics-full-screen
 centrePointer
 choose Right Down Return
 press Down Return Escape
-waitFor 50 windowSizeIs "640 480" || fail "the window did not come back (window $(windowSize))"
+waitForDisplay 2 "640 480" # the window comes back
 centrePointer
 
 # Back to the hub, controls, keyboard, player 1, the fire row: F.
