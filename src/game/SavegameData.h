@@ -24,10 +24,12 @@ static_assert(offsetof(SavegamePlayerData, weaponPower) == 36);
 /// record is all zero; its fields other than `bValidData` mean nothing until a game is saved.
 struct SavegameData {
     static constexpr int32_t LAST_WAVE = 110;
-    static constexpr int32_t LAST_STAGE = 9;
-    static constexpr int32_t LAST_SYSTEM = 10;
     static constexpr int32_t LAST_DIFFICULTY = 1;
     static constexpr int32_t LAST_WEAPON_INDEX = 2;
+    static constexpr int32_t STAGES_PER_SYSTEM = 10;
+    /// Lives, missiles and weapon power beyond this are damage, not play: the game multiplies
+    /// them into points and counts them up without room for more.
+    static constexpr int32_t MAX_COUNTER = 99999;
 
     bool bValidData = false; // the slot holds a game
     uint8_t reserved[3] = {};
@@ -42,8 +44,12 @@ struct SavegameData {
     SavegamePlayerData players[2];
 
     /// Makes a record read from a file safe to continue from: flag bytes become 0 or 1, and a
-    /// slot whose wave, stage, system, difficulty or a present player's weapon index lies outside
-    /// its range is emptied, since continuing would index the game's tables with it.
+    /// slot that a game could not have written is emptied, since continuing would index the
+    /// game's tables with its values or start a game without players: a wave outside 1 to 110,
+    /// a stage or system that is not the wave's, a difficulty other than 0 or 1, a negative
+    /// reserve counter, no player present, or a present player whose weapon index is not 0 to 2,
+    /// whose lives, missiles or weapon power lie outside 0 to MAX_COUNTER, or whose extra-life
+    /// step is not positive (a life on every score).
     void checkLoaded();
 };
 static_assert(sizeof(SavegameData) == 108);

@@ -44,8 +44,9 @@ ProfileBlock blockWith(const std::vector<std::u16string>& names, int32_t current
         SavegameData& save = block.records[i].savegames[0];
         save.bValidData = true;
         save.wave = 11 + static_cast<int32_t>(i);
-        save.stage = 0;
+        save.stage = static_cast<int32_t>(i);
         save.system = 1;
+        save.players[0] = {.present = true, .lives = 5, .extraLifeThreshold = 1000000, .extraLifeStep = 1000000};
     }
     return block;
 }
@@ -178,6 +179,7 @@ TEST_F(ProfileManagerTest, ASavedBlockLoadsBack) {
         profiles.records[1].savegames[1].players[0].present = true;
         profiles.records[1].savegames[1].players[0].weaponIndex = 2;
         profiles.records[1].savegames[1].players[0].weaponPower = 21;
+        profiles.records[1].savegames[1].players[0].extraLifeStep = 1000000;
         ASSERT_TRUE(profiles.save());
     }
     ProfileManager loaded;
@@ -235,16 +237,19 @@ TEST_F(ProfileManagerTest, LoadedBlocksAreBroughtIntoRange) {
         {"sound saved game kept", [](auto&) {}, valid},
         {"wave 111", [](auto& b) { b.records[0].savegames[0].wave = 111; }, invalid},
         {"wave 0", [](auto& b) { b.records[0].savegames[0].wave = 0; }, invalid},
-        {"stage 10", [](auto& b) { b.records[0].savegames[0].stage = 10; }, invalid},
-        {"system 11", [](auto& b) { b.records[0].savegames[0].system = 11; }, invalid},
+        {"stage of another wave", [](auto& b) { b.records[0].savegames[0].stage = 1; }, invalid},
+        {"system of another wave", [](auto& b) { b.records[0].savegames[0].system = 2; }, invalid},
         {"difficulty 2", [](auto& b) { b.records[0].savegames[0].difficulty = 2; }, invalid},
-        {"present player's weapon 3",
-         [](auto& b) {
-             b.records[0].savegames[0].players[1].present = true;
-             b.records[0].savegames[0].players[1].weaponIndex = 3;
-         },
-         invalid},
+        {"negative reserve counter", [](auto& b) { b.records[0].savegames[0].reserveCounter = -1; }, invalid},
+        {"no player present", [](auto& b) { b.records[0].savegames[0].players[0].present = false; }, invalid},
+        {"present player's weapon 3", [](auto& b) { b.records[0].savegames[0].players[0].weaponIndex = 3; }, invalid},
+        {"negative lives", [](auto& b) { b.records[0].savegames[0].players[0].lives = -1; }, invalid},
+        {"negative power", [](auto& b) { b.records[0].savegames[0].players[0].weaponPower = -1; }, invalid},
+        {"power past the counters", [](auto& b) { b.records[0].savegames[0].players[0].weaponPower = 100000; }, invalid},
+        {"missiles past the counters", [](auto& b) { b.records[0].savegames[0].players[0].missiles = 100000; }, invalid},
+        {"extra-life step 0", [](auto& b) { b.records[0].savegames[0].players[0].extraLifeStep = 0; }, invalid},
         {"absent player's weapon 3", [](auto& b) { b.records[0].savegames[0].players[1].weaponIndex = 3; }, valid},
+        {"absent player's step 0", [](auto& b) { b.records[0].savegames[0].players[1].extraLifeStep = 0; }, valid},
         {"empty slot with any values",
          [](auto& b) { b.records[0].savegames[1].wave = -9, b.records[0].savegames[1].system = 99; },
          [](P p) { return !p.records[0].savegames[1].bValidData && p.records[0].savegames[1].system == 99; }},
