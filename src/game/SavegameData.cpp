@@ -27,7 +27,7 @@ void SavegameData::checkLoaded() {
     }
     // An empty slot is never read, so only a slot offered for continuing needs sound values.
     if (!bValidData) return;
-    const bool bWaveSound = isWithin(wave, 1, LAST_WAVE) && stage == (wave - 1) % STAGES_PER_SYSTEM &&
+    const bool bWaveSound = isWithin(wave, 1, LAST_WAVE - 1) && stage == (wave - 1) % STAGES_PER_SYSTEM &&
                             system == (wave - 1) / STAGES_PER_SYSTEM;
     const bool bGameSound = isWithin(difficulty, 0, LAST_DIFFICULTY) && reserveCounter >= 0;
     if (!bWaveSound || !bGameSound || !bAnyPresent || !bPlayersSound) bValidData = false;

@@ -33,7 +33,7 @@ struct SavegameData {
 
     bool bValidData = false; // the slot holds a game
     uint8_t reserved[3] = {};
-    int32_t wave = 0; // the last completed wave, 1 to LAST_WAVE
+    int32_t wave = 0; // the last completed wave, 1 to LAST_WAVE - 1
     int32_t stage = 0;
     int32_t system = 0;
     bool missileUsedThisSystem = false;
@@ -45,11 +45,11 @@ struct SavegameData {
 
     /// Makes a record read from a file safe to continue from: flag bytes become 0 or 1, and a
     /// slot that a game could not have written is emptied, since continuing would index the
-    /// game's tables with its values or start a game without players: a wave outside 1 to 110,
-    /// a stage or system that is not the wave's, a difficulty other than 0 or 1, a negative
-    /// reserve counter, no player present, or a present player whose weapon index is not 0 to 2,
-    /// whose lives, missiles or weapon power lie outside 0 to MAX_COUNTER, or whose extra-life
-    /// step is not positive (a life on every score).
+    /// game's tables with its values or start a game without players: a wave outside 1 to 109
+    /// (completing wave 110 empties both slots), a stage or system that is not the wave's, a
+    /// difficulty other than 0 or 1, a negative reserve counter, no player present, or a present
+    /// player whose weapon index is not 0 to 2, whose lives, missiles or weapon power lie outside
+    /// 0 to MAX_COUNTER, or whose extra-life step is not positive (a life on every score).
     void checkLoaded();
 };
 static_assert(sizeof(SavegameData) == 108);
