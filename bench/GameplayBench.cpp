@@ -48,10 +48,9 @@ class RoamingEnemy : public Enemy {
 void BM_WaveInPlay(benchmark::State& state) {
     BenchGame bench(state, "gameplay benchmark", std::make_unique<Autopilot>(std::make_unique<platform::ScriptedInput>()));
     if (!bench.game) return;
-    GameController& controller = *GameController::startNewGame(2);
+    GameController& controller = *GameController::startAt(2, GameController::PLAYERS);
     controller.bInvulnerable = true;
     for (int index = 0; index < GameController::PLAYERS; ++index) {
-        controller.joinPlayer(index);
         PlayerData& player = *controller.players[static_cast<std::size_t>(index)];
         player.switchWeapon(static_cast<int>(state.range(0)));
         player.weapon().power = Weapon::MAX_POWER;

@@ -39,6 +39,8 @@ constexpr double WAVE_INTRO_DELAY = 1.0;   // from the next wave to its captions
 constexpr double WAVE_PLAY_DELAY = 1.0;    // from the captions to the formation
 constexpr double WAVE_CLEARED_DELAY = 1.0; // from the last enemy's end to the wave's
 constexpr double SYSTEM_DELAY = 3.0;       // system intro to its captions, and on to the wave
+constexpr double SYSTEM_END_DELAY = 3.0;  // from the system's farewell to its next wave
+constexpr double COMPLETION_TIME = 10.0;  // from the last farewell to the game's end
 constexpr double GAME_OVER_CAPTION_TIME = 4.0;
 constexpr double GAME_OVER_TIME = 5.0;
 constexpr int32_t GAME_OVER_BLINK = 1;
@@ -59,6 +61,18 @@ constexpr double CHARITY_Y = -24.0;
 constexpr int32_t RED = 1, BLUE = 4, WHITE_PLATE = 5;
 constexpr uint32_t WHITE = 0xFFFFFFFF;
 constexpr double DEBUG_X = 240.0, DEBUG_Y = 20.0;
+
+/// The captions that end a system: a title on line 2 and a subtitle on line 3.
+struct Farewell {
+    StringId title;
+    double titleTime;
+    int32_t titleBlink;
+    StringId subtitle;
+    double subtitleTime;
+    int32_t subtitleBlink;
+};
+constexpr Farewell SYSTEM_FAREWELL = {STR_SYSTEMENDDEFAULT, 2.5, 0, STR_SYSTEMENDDEFAULTB, 2.5, 2};
+constexpr Farewell LAST_FAREWELL = {STR_SYSTEMEND10, 4.0, 1, STR_SYSTEMEND10B, 3.0, 1};
 
 SavegameData& currentSlot(int slot) {
     ProfileManager& profiles = GameGlobal::get()->profiles;
@@ -123,7 +137,7 @@ GameController* GameController::running() {
     return root ? dynamic_cast<GameController*>(root->getGameController()) : nullptr;
 }
 
-GameController* GameController::startNewGame(int firstWave) {
+GameController* GameController::startNewGame() {
     GameGlobal& root = *GameGlobal::get();
     auto* game = new GameController();
     game->bNewGame = true;
@@ -131,13 +145,51 @@ GameController* GameController::startNewGame(int firstWave) {
     root.contextManager->addContext(game);
     // Appending clears the flag: only now can it stand until a player joins.
     game->closed = true;
-    game->wave = std::clamp(firstWave, 1, WAVE_COUNT) - 1;
-    // Starting inside a system skips its opening, which shows the huds.
-    if (game->wave % STAGES_PER_SYSTEM != 0)
-        for (Hud* hud : game->huds)
-            hud->bHidden = false;
     game->setState(NEXT_WAVE);
     return game;
+}
+
+GameController* GameController::continueGame(int type, const SavegameData& record) {
+    auto* game = new GameController();
+    game->restoreGame(type, record);
+    return game;
+}
+
+GameController* GameController::startAt(int firstWave, int playerCount) {
+    if (firstWave > 1) return continueGame(0, savedBefore(firstWave, playerCount));
+    GameController* game = startNewGame();
+    for (int player = 0; player < std::clamp(playerCount, 1, PLAYERS); ++player)
+        game->joinPlayer(player);
+    return game;
+}
+
+SavegameData GameController::savedBefore(int firstWave, int playerCount) {
+    VEK_ASSERT(firstWave > 1 && firstWave <= WAVE_COUNT);
+    SavegameData record;
+    record.bValidData = true;
+    record.wave = firstWave - 1;
+    record.stage = (record.wave - 1) % STAGES_PER_SYSTEM;
+    record.system = (record.wave - 1) / STAGES_PER_SYSTEM;
+    record.difficulty = GameGlobal::get()->configuration.difficulty;
+    for (int i = 0; i < std::clamp(playerCount, 1, PLAYERS); ++i) {
+        SavegamePlayerData& player = record.players[i];
+        player.present = true;
+        player.lives = PlayerData::START_LIVES;
+        player.extraLifeThreshold = PlayerData::EXTRA_LIFE_STEP;
+        player.extraLifeStep = PlayerData::EXTRA_LIFE_STEP;
+    }
+    return record;
+}
+
+void GameController::restoreGame(int type, const SavegameData& record) {
+    GameGlobal& root = *GameGlobal::get();
+    root.setGameController(this);
+    closed = false;
+    root.contextManager->addContext(this);
+    loadgame(type, record);
+    for (Hud* hud : huds)
+        hud->bHidden = false;
+    setState(NEXT_WAVE);
 }
 
 void GameController::joinPlayer(int index) {
@@ -230,8 +282,35 @@ void GameController::enterNewSystem() {
 }
 
 void GameController::enterSystemEnd() {
-    // The system's farewell captions and the completion of the last system come here.
-    setState(system < LAST_SYSTEM ? NEXT_WAVE : GAME_END);
+    playSound(&GameGlobal::soundEngineStart);
+    const bool bLast = system >= LAST_SYSTEM;
+    const Farewell& farewell = bLast ? LAST_FAREWELL : SYSTEM_FAREWELL;
+    const Language& language = Vek::get()->getLanguage();
+    showCaption(1, language.getString(farewell.title), farewell.titleTime, farewell.titleBlink);
+    showCaption(2, language.getString(farewell.subtitle), farewell.subtitleTime, farewell.subtitleBlink);
+    if (bLast) playSound(&GameGlobal::soundFanfareBig);
+    sky->tvy = SKY_WARP_SPEED;
+    for (Hud* hud : huds)
+        hud->bHidden = true;
+    for (PlayerData* player : players)
+        if (player->isTakingPart()) player->fighter->setAfterburner(true);
+    if (bLast)
+        completeGame();
+    else
+        setState(NEXT_WAVE, SYSTEM_END_DELAY);
+}
+
+void GameController::completeGame() {
+    VEK_LOG(u"The game is complete after wave %d.", wave);
+    currentSlot(0).bValidData = false;
+    currentSlot(1).bValidData = false;
+    setState(GAME_END, COMPLETION_TIME);
+}
+
+void GameController::onPlayerOut() {
+    if (isTakingPart(0) || isTakingPart(1)) return;
+    const int32_t pending = getStateGoto();
+    if (pending != GAME_OVER && pending != GAME_END) setState(GAME_OVER);
 }
 
 void GameController::enterGameOver() {
@@ -274,6 +353,7 @@ void GameController::startWave() {
     teamDistance = 0.0;
     bFirstKillPending = true;
     bMissileUsedThisWave = false;
+    bNoBonus = false;
     waveStartTime = sceneClock;
     lootDropped = {};
     for (PlayerData* player : players) {
@@ -332,6 +412,34 @@ void GameController::savegame(int type, SavegameData& record) const {
         saved.coins = player.coins;
         saved.weaponIndex = player.weaponIndex();
         saved.weaponPower = player.weapon().power;
+    }
+}
+
+void GameController::loadgame(int type, const SavegameData& record) {
+    VEK_LOG(u"Loading game type %d.", type);
+    VEK_ASSERT(record.bValidData);
+    wave = record.wave;
+    stage = record.stage;
+    system = record.system;
+    if (type == 0) bMissileUsedThisSystem = record.missileUsedThisSystem;
+    bMissileUsedEver = record.missileUsedEver;
+    reserveCounter = record.reserveCounter;
+    difficulty = record.difficulty;
+    for (std::size_t i = 0; i < PLAYERS; ++i) {
+        const SavegamePlayerData& saved = record.players[i];
+        if (!saved.present) continue;
+        PlayerData& player = *players[i];
+        if (player.getStateGoto() != PlayerData::ENTERING) player.setState(PlayerData::ENTERING);
+        if (type == 0) {
+            player.lives = saved.lives;
+            player.score = saved.score;
+            player.food = saved.food;
+            player.missiles = saved.missiles;
+            player.extraLifeThreshold = saved.extraLifeThreshold;
+            player.extraLifeStep = saved.extraLifeStep;
+            player.coins = saved.coins;
+        }
+        player.restoreWeapon(saved.weaponIndex, saved.weaponPower);
     }
 }
 
@@ -435,7 +543,8 @@ void GameController::addToDigest(GameDigest& digest) const {
     for (const int64_t value :
          {int64_t{getState()}, int64_t{getStateGoto()}, int64_t{wave}, int64_t{stage}, int64_t{system},
           int64_t{swayOffset}, int64_t{swayDirection}, int64_t{bFirstKillPending}, int64_t{bMissileUsedThisWave},
-          int64_t{bMissileUsedThisSystem}, int64_t{bMissileUsedEver}, int64_t{difficulty}, int64_t{reserveCounter}})
+          int64_t{bMissileUsedThisSystem}, int64_t{bMissileUsedEver}, int64_t{bNoBonus}, int64_t{difficulty},
+          int64_t{reserveCounter}})
         digest.addInt(value);
     digest.addNumber(teamDistance);
     digest.addNumber(waveStartTime);

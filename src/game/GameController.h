@@ -58,8 +58,19 @@ class GameController : public ContextScene {
     static GameController* running();
     /// A new game: made, stored in the game root, appended to the stack and only then marked
     /// closed, so that it leaves the stack unless a player joins before it is on top; then it
-    /// goes to its first wave, `firstWave` (1 to 110; a wave other than 1 skips those before).
-    static GameController* startNewGame(int firstWave = 1);
+    /// goes to its first wave.
+    static GameController* startNewGame();
+    /// A saved game continued (the game-start screen's continue): a new game restored from
+    /// `record` of slot `type` (0: after a wave, 1: after a system; see `loadgame`), which goes
+    /// on with the wave after the saved one. `record` must hold a game.
+    static GameController* continueGame(int type, const SavegameData& record);
+    /// A game at `firstWave` (1 to 110) with players 0 to `playerCount` - 1 in it at once, as
+    /// the command line starts one: wave 1 is a new game that they join; a later wave continues
+    /// `savedBefore` it.
+    static GameController* startAt(int firstWave, int playerCount);
+    /// The saved game after wave `firstWave` - 1 (2 to 110) of `playerCount` fresh players
+    /// with the configured difficulty, from which a game at `firstWave` continues.
+    static SavegameData savedBefore(int firstWave, int playerCount);
     /// Player `index` (0 or 1) joins: it appears at once and the game stays open. The first
     /// join of a new game gives up the current profile's two saved games. A player who is
     /// already in the game, or out of it for good, stays as it is.
@@ -88,8 +99,19 @@ class GameController : public ContextScene {
     void awardWaveBonuses();
     /// Writes the game into `record` (type 0 after a wave, 1 after a system; for the log).
     void savegame(int type, SavegameData& record) const;
+    /// Reads the game from `record`, which must hold one: the wave and the game's counters
+    /// (missiles of the system only for type 0), and each present player comes in with its
+    /// weapon and power; type 0 restores the players' counters too, type 1 keeps them fresh.
+    void loadgame(int type, const SavegameData& record);
+    /// Stores the game in the game root, puts it on the stack, loads `record` with its huds
+    /// shown, and goes on with the next wave.
+    void restoreGame(int type, const SavegameData& record);
     /// Keeps the lives and weapon power of slot 0 of the current profile up to date.
     void storePlayerStats() const;
+    /// A player has lost its last life: with no player left the game is over, unless its end
+    /// is on its way already (a game over, or the countdown of a completed game, which a late
+    /// loss does not turn into a game over).
+    void onPlayerOut();
     /// The player plays or waits to appear (neither out of the game nor out of lives).
     bool isTakingPart(int index) const;
     /// Opens the pause screen above the game (once, until it has closed).
@@ -124,7 +146,11 @@ class GameController : public ContextScene {
     double waveStartTime = 0.0;        ///< game time; EARLY_BIRD_TAKEN once the early bird is paid
     double teamDistance = 0.0;         ///< greatest distance of the two fighters in this wave
     int32_t difficulty;                ///< 0 or 1, the setting when the game began
+    /// Fighters destroyed without losing their life (the checks' invulnerability); a game with
+    /// any is not entered into the high scores as signed.
     int32_t reserveCounter = 0;
+    /// A fighter was lost in this wave: a destroyed mothership pays no survivors' bonus.
+    bool bNoBonus = false;
     /// For checks only: destroyed fighters keep their lives.
     bool bInvulnerable = false;
     /// For checks only: off, the waves bring no formation (the checks place their own enemies).
@@ -148,6 +174,8 @@ class GameController : public ContextScene {
     void enterSystemEnd();
     void enterGameOver();
     void enterGameEnd();
+    /// The last system done: no saved game is left, and the game ends after the captions.
+    void completeGame();
 
     /// On the easy difficulty, players whose weapon is weaker than the system's half less one
     /// get the charity message and the missing power levels as atoms.

@@ -1,5 +1,4 @@
 #include "game/GameGlobal.h"
-#include <algorithm>
 #include <array>
 #include "core/Logger.h"
 #include "core/ResourceManager.h"
@@ -209,10 +208,7 @@ void GameGlobal::setQuickStart(const QuickStart& start) {
 
 void GameGlobal::startQuickGame() const {
     VEK_LOG(u"Starting a game at wave %d with %d players.", quickStart.wave, quickStart.players);
-    GameController* game = GameController::startNewGame(quickStart.wave);
-    game->bInvulnerable = quickStart.bInvulnerable;
-    for (int player = 0; player < std::clamp(quickStart.players, 1, GameController::PLAYERS); ++player)
-        game->joinPlayer(player);
+    GameController::startAt(quickStart.wave, quickStart.players)->bInvulnerable = quickStart.bInvulnerable;
 }
 
 void GameGlobal::createFonts() {

@@ -29,12 +29,13 @@ SavegameData& slot(GameHarness& harness, int index) {
 TEST(GameController, StepsThroughItsWavesWithFrameExactDelaysAndSavesAtEachWaveEnd) {
     PlayHarness harness(9);
     // Wave 9: captions after 1 s, the formation 1 s later; with no enemy the wave ends 1 s on.
-    // Wave 10 ends its system (saved twice); wave 11 opens the next one, 3 s and 3 s.
+    // Wave 10 ends its system (saved twice, then 3 s of farewell); wave 11 opens the next one,
+    // 3 s and 3 s.
     const std::vector<std::pair<int32_t, int>> expected = {
-        {State::NEXT_WAVE, 0},  {State::WAVE_INTRO, 29},   {State::WAVE_PLAY, 59},  {State::NEXT_WAVE, 89},
-        {State::WAVE_INTRO, 119}, {State::WAVE_PLAY, 149}, {State::SYSTEM_INTRO, 179}, {State::NEW_SYSTEM, 269},
-        {State::WAVE_INTRO, 359}, {State::WAVE_PLAY, 389}};
-    EXPECT_EQ(stateSequence(harness, 400), expected);
+        {State::NEXT_WAVE, 0},    {State::WAVE_INTRO, 29},   {State::WAVE_PLAY, 59},   {State::NEXT_WAVE, 89},
+        {State::WAVE_INTRO, 119}, {State::WAVE_PLAY, 149},   {State::SYSTEM_END, 179}, {State::SYSTEM_INTRO, 269},
+        {State::NEW_SYSTEM, 359}, {State::WAVE_INTRO, 449}, {State::WAVE_PLAY, 479}};
+    EXPECT_EQ(stateSequence(harness, 490), expected);
     EXPECT_EQ(harness.controller.wave, 11);
     EXPECT_EQ(harness.controller.system, 1);
     EXPECT_EQ(harness.controller.stage, 0);

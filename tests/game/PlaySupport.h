@@ -40,10 +40,8 @@ struct PlayHarness : GameHarness {
     /// A game at `wave` with `players` joined, one frame on (it is the top screen). Its waves
     /// bring no formation unless the test turns them back on.
     explicit PlayHarness(int wave = 2, int players = 1, const GameHarnessOptions& options = {})
-        : GameHarness(options), controller(*GameController::startNewGame(wave)) {
+        : GameHarness(options), controller(*GameController::startAt(wave, players)) {
         controller.bFormations = false;
-        for (int i = 0; i < players; ++i)
-            controller.joinPlayer(i);
         step();
     }
     PlayerData& player(int index = 0) const { return *controller.players[static_cast<std::size_t>(index)]; }

@@ -112,6 +112,12 @@ void PlayerData::switchWeapon(int index) {
     pWeapon = chosen;
 }
 
+void PlayerData::restoreWeapon(int index, int32_t power) {
+    VEK_ASSERT(index >= 0 && index < MAXWEAPONS);
+    pWeapon = weapons[static_cast<std::size_t>(index)];
+    pWeapon->power = power;
+}
+
 int PlayerData::weaponIndex() const {
     const auto found = std::find(weapons.begin(), weapons.end(), pWeapon);
     return found == weapons.end() ? 0 : static_cast<int>(found - weapons.begin());
@@ -154,16 +160,19 @@ void PlayerData::destroyed() {
     explode();
     Weapon& current = weapon();
     current.power = std::max(current.power - POWER_LOSS, current.power / 2);
-    if (!controller.bInvulnerable) --lives;
+    // A player brought back with no life left (as saved when out) loses none below zero.
+    if (controller.bInvulnerable)
+        ++controller.reserveCounter;
+    else
+        lives = std::max(lives - 1, 0);
+    controller.bNoBonus = true;
     controller.storePlayerStats();
     if (lives > 0 || borrowLife()) {
         setState(ENTERING);
         return;
     }
     setState(OUT);
-    if (!controller.players[0]->isTakingPart() && !controller.players[1]->isTakingPart() &&
-        controller.getStateGoto() != GameController::GAME_OVER)
-        controller.setState(GameController::GAME_OVER);
+    controller.onPlayerOut();
 }
 
 void PlayerData::explode() const {
@@ -179,7 +188,6 @@ bool PlayerData::borrowLife() {
     PlayerData& partner = *game().players[static_cast<std::size_t>(1 - playerIndex)];
     if (!root || !root->configuration.sharedLives || !partner.isTakingPart() || partner.lives <= 1) return false;
     --partner.lives;
-    // Exactly the one life given; the count may have gone below zero on the way.
     lives = 1;
     partner.award(STR_BONUSLIFEASSIST, LIFE_ASSIST_POINTS, CYAN);
     return true;

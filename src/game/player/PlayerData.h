@@ -33,8 +33,9 @@ class PlayerData : public GameObject {
     /// Counters, weapon and fighter.
     void addToDigest(GameDigest& digest) const override;
 
-    /// The fighter was hit: it explodes, the weapon loses power and a life goes (or is
-    /// borrowed from the partner); the last one ends this player's game, or the game.
+    /// The fighter was hit: it explodes, the weapon loses power, the wave's mothership bonus
+    /// is gone and a life goes (or is borrowed from the partner; an invulnerable game counts
+    /// it in its reserve counter instead); the last one ends this player's game, or the game.
     void destroyed();
     /// Adds `points`; passing the extra-life threshold gives a life and its bonus, whose
     /// points come here again. A step of 0 or less gives no extra life.
@@ -42,6 +43,9 @@ class PlayerData : public GameObject {
     /// Makes weapon `index` (0 to 2) the current one with the current power; choosing the
     /// current one again raises its power by one. Another index is fatal.
     void switchWeapon(int index);
+    /// Makes weapon `index` (0 to 2) the current one at `power`, quietly and without a bonus
+    /// (a saved game's weapon). Another index is fatal.
+    void restoreWeapon(int index, int32_t power);
     /// Every 25 food make a missile; what is above 25 is lost.
     void addFood(int32_t amount);
     /// Every 100 coins pay the treasure bonus.

@@ -1,0 +1,100 @@
+#include "PlaySupport.h"
+#include "UserDataTestSupport.h"
+#include "game/ProfileManager.h"
+#include "game/SavegameData.h"
+
+#ifdef VEK_ASSETS_DIR
+
+namespace {
+
+using State = GameController::State;
+
+/// After wave 34: player 0 with every counter apart from a fresh one's, player 1 saved while
+/// out of lives.
+SavegameData sampleRecord() {
+    SavegameData record = GameController::savedBefore(35, 2);
+    record.missileUsedThisSystem = record.missileUsedEver = true;
+    record.reserveCounter = 3;
+    record.difficulty = 1;
+    record.players[0] = {true, {}, 2, 1234500, 7, 3, 2000000, 500000, 42, 2, 7};
+    record.players[1] = {true, {}, 0, 99, 0, 0, 1000000, 1000000, 0, 1, 0};
+    return record;
+}
+
+SavegameData& slot(GameHarness& harness, int index) {
+    ProfileManager& profiles = harness.game().profiles;
+    return profiles.records[profiles.currentProfile].savegames[index];
+}
+
+std::size_t bonusMessages(const GameController& game) {
+    return game.huds[0]->messages->getChildren().count() + game.huds[1]->messages->getChildren().count();
+}
+
+} // namespace
+
+TEST(SavedGames, ARecordPassesTheProfileFileAndAFullRestoreAndIsSavedBackUnchanged) {
+    GameHarness harness;
+    const SavegameData sample = sampleRecord();
+    slot(harness, 0) = sample;
+    ASSERT_TRUE(harness.game().profiles.save());
+    const ProfileManager loaded;
+    GameController& game = *GameController::continueGame(0, loaded.records[0].savegames[0]);
+    EXPECT_EQ(game.wave, 35) << "on with the wave after the saved one";
+    EXPECT_EQ(game.players[1]->getState(), PlayerData::ENTERING) << "back in, though out of lives";
+    EXPECT_EQ(bonusMessages(game), 0u) << "the weapon is restored, not switched to";
+    SavegameData again;
+    game.savegame(0, again);
+    again.wave = sample.wave;
+    again.stage = sample.stage;
+    EXPECT_EQ(bytesOf(again), bytesOf(sample));
+}
+
+TEST(SavedGames, ASystemRestoreStartsFreshPlayersWithTheirWeaponsAndKeepsTheGamesCounters) {
+    for (const int32_t weaponIndex : {0, 2}) {
+        GameHarness harness;
+        SavegameData sample = sampleRecord();
+        sample.players[0].weaponIndex = weaponIndex;
+        GameController& game = *GameController::continueGame(1, sample);
+        const PlayerData& player = *game.players[0];
+        EXPECT_EQ(std::vector<int32_t>({player.lives, player.score, player.food, player.missiles,
+                                        player.extraLifeThreshold, player.extraLifeStep, player.coins}),
+                  std::vector<int32_t>({5, 0, 0, 0, 1000000, 1000000, 0}));
+        EXPECT_EQ(player.weaponIndex(), weaponIndex);
+        EXPECT_EQ(player.weapon().power, 7) << "the current weapon again raises nothing";
+        EXPECT_EQ(bonusMessages(game), 0u);
+        EXPECT_FALSE(game.bMissileUsedThisSystem);
+        EXPECT_TRUE(game.bMissileUsedEver);
+        EXPECT_EQ(game.reserveCounter, 3);
+        EXPECT_EQ(game.difficulty, 1);
+    }
+}
+
+TEST(SavedGames, AGameOverEmptiesTheWaveSlotACompletionBothAndALateLossKeepsTheCompletion) {
+    struct Case {
+        int wave;
+        bool bToSystemEnd;
+        bool wantSlot1;
+        int32_t wantState;
+    };
+    const Case cases[] = {{12, false, true, State::GAME_OVER}, {110, true, false, State::SYSTEM_END}};
+    for (const Case& c : cases) {
+        PlayHarness harness(c.wave);
+        slot(harness, 0) = slot(harness, 1) = sampleRecord();
+        GameController& game = harness.controller;
+        harness.untilPlaying();
+        // The wave passes without enemies; the last one's end completes the game.
+        EXPECT_EQ(harness.runUntil([&] {
+            game.enemies->getChildren().deleteAll();
+            return !c.bToSystemEnd || game.getState() == State::SYSTEM_END;
+        }, 200), true);
+        harness.player().lives = 1;
+        harness.player().destroyed();
+        EXPECT_EQ(game.getState(), c.wantState) << c.wave;
+        EXPECT_FALSE(slot(harness, 0).bValidData) << c.wave;
+        EXPECT_EQ(slot(harness, 1).bValidData, c.wantSlot1) << c.wave;
+        harness.runUntil([&] { return game.getState() == State::GAME_END; }, 301);
+        EXPECT_EQ(game.getState(), State::GAME_END) << c.wave;
+    }
+}
+
+#endif
