@@ -35,9 +35,8 @@ struct Peaks {
 void BM_BusiestWave(benchmark::State& state) {
     BenchGame bench(state, "waves benchmark", std::make_unique<Autopilot>(std::make_unique<platform::ScriptedInput>()));
     if (!bench.game) return;
-    GameController& controller = *GameController::startNewGame(static_cast<int>(state.range(0)));
+    GameController& controller = *GameController::startAt(static_cast<int>(state.range(0)), 1);
     controller.bInvulnerable = true;
-    controller.joinPlayer(0);
     VekGraphics& graphics = bench.graphics();
     graphics.bNoDraw = true;
     while (controller.getState() != GameController::WAVE_PLAY)
