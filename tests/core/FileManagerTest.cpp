@@ -114,13 +114,4 @@ TEST(FileManagerDeathTest, FatalErrorsNameTheFile) {
         testing::ExitedWithCode(1),
         literalPattern("Could not read from the archive '" + toUtf8(archive) +
                        "': entry 'a.txt' does not inflate to its 10 bytes."));
-    EXPECT_EXIT(
-        {
-            FileManager files;
-            files.useWad(archive);
-            MemoryFile(u"b.txt", MemoryFile::MEMORYFILE_REQUIRED);
-        },
-        testing::ExitedWithCode(1),
-        literalPattern("Could not open the file 'b.txt' (in none of the archives '" + toUtf8(archive) +
-                       "')."));
 }

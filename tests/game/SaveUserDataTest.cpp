@@ -1,19 +1,13 @@
 #include <gtest/gtest.h>
 #include "GameTestSupport.h"
 #include "UserDataTestSupport.h"
-#include "core/UserSettings.h"
-
-namespace {
-
-int32_t storedMusicVolume() {
-    const auto record = readSignedUserFile(GameConfiguration::getFileName(), sizeof(GameConfigurationRecord));
-    return record.empty() ? -1 : record[offsetof(GameConfigurationRecord, musicVolume)];
-}
-
-} // namespace
 
 TEST(SaveUserData, AFailedSaveIsToldOnceNamingTheFileTheEarlierFileStandsAndExitSavesAll) {
     GameTestEngine engine;
+    const auto storedMusicVolume = [] {
+        return readSignedUserFile(GameConfiguration::getFileName(), sizeof(GameConfigurationRecord))
+            .at(offsetof(GameConfigurationRecord, musicVolume));
+    };
     auto game = std::make_unique<GameGlobal>(std::make_unique<TestMenuScreens>(), engine.mainArchive);
     game->configuration.musicVolume = 4;
     game->saveUserData();
@@ -25,13 +19,11 @@ TEST(SaveUserData, AFailedSaveIsToldOnceNamingTheFileTheEarlierFileStandsAndExit
     game->saveUserData();
     game->saveUserData();
     const std::string told = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(told.find("Could not save:"), told.rfind("Could not save:")) << told;
-    EXPECT_NE(told.find(settings.string()), std::string::npos) << told;
+    EXPECT_TRUE(told.starts_with("Could not save:\n" + settings.string())) << told;
+    EXPECT_EQ(told.find("Could not save:", 1), std::string::npos) << told; // once
     EXPECT_EQ(storedMusicVolume(), 4);
 
     std::filesystem::remove_all(settings.string() + ".tmp");
     game.reset();
     EXPECT_EQ(storedMusicVolume(), 9);
-    EXPECT_TRUE(std::filesystem::exists(userFilePath(ProfileManager::getFileName())));
-    EXPECT_TRUE(std::filesystem::exists(toUtf8(engine.vek->getUserSettings().getPath())));
 }

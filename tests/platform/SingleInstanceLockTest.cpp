@@ -18,26 +18,17 @@ TEST(SingleInstanceLock, SecondHolderIsRefusedUntilTheFirstIsGone) {
 }
 
 TEST(SingleInstanceLock, ALockThatCannotBeMadeIsUnavailableNotHeldElsewhere) {
-    using Prepare = void (*)(const std::filesystem::path& at);
-    const struct {
-        const char* name;
-        const char* lock; // in the home folder
-        Prepare prepare;  // what is made at "d" first
-    } cases[] = {
-        {"missing folder", "d/program.lock", [](const std::filesystem::path&) {}},
-        {"folder in its place", "d",
-         [](const std::filesystem::path& at) { std::filesystem::create_directory(at); }},
-        {"pipe in its place", "d", [](const std::filesystem::path& at) { ::mkfifo(at.c_str(), 0644); }},
-        {"under a regular file", "d/program.lock",
-         [](const std::filesystem::path& at) { writeText(at, "x"); }},
-    };
-    for (const auto& c : cases) {
+    // What stands at "d" first (nothing, a folder, a pipe, a file), and the lock's path there.
+    const std::pair<int, const char*> cases[] = {
+        {0, "d/program.lock"}, {1, "d"}, {2, "d"}, {3, "d/program.lock"}};
+    for (const auto& [made, lock] : cases) {
         TempDataHome home;
-        c.prepare(home.path() / "d");
-        const auto file = home.path() / c.lock;
-        platform::SingleInstanceLock lock(file);
-        EXPECT_EQ(lock.getState(), platform::SingleInstanceLock::State::Unavailable) << c.name;
-        EXPECT_NE(lock.getError().find(file.string()), std::string::npos)
-            << c.name << ": " << lock.getError();
+        const auto at = home.path() / "d", file = home.path() / lock;
+        if (made == 1) std::filesystem::create_directory(at);
+        if (made == 2) ::mkfifo(at.c_str(), 0644);
+        if (made == 3) writeText(at, "x");
+        const platform::SingleInstanceLock held(file);
+        EXPECT_EQ(held.getState(), platform::SingleInstanceLock::State::Unavailable) << made;
+        EXPECT_NE(held.getError().find(file.string()), std::string::npos) << held.getError();
     }
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A headless start: every loader step runs on the shipped archives, the start-up screens
-# open, and after 400 frames the program ends cleanly with no object left alive.
-# Usage: startup.sh PROGRAM.
+# open, and after 400 frames the program ends cleanly with no object left alive; "-safe" keeps
+# the saved display mode; an unknown switch prints the usage and exits 2; with no display and
+# no driver chosen the program says so and exits 1. Usage: startup.sh PROGRAM.
 set -uo pipefail
 source "$(dirname "$0")/common.bash"
 
@@ -10,7 +11,14 @@ useScratchHome
 export SDL_VIDEODRIVER=offscreen
 suppressLibraryLeaks
 
-"$program" --frames 400 || fail "the program did not exit with status 0"
+mkdir -p "$folder"
+printf '[VekGraphics]\nvideoModeWidth=720\nvideoModeHeight=540\n' >"$folder/ZV2rmBrumedemo.ini"
+"$program" -safe --frames 400 || fail "the program did not exit with status 0"
+grep -q "^videoModeWidth=720$" "$folder/ZV2rmBrumedemo.ini" || fail "-safe replaced the saved display mode"
+"$program" --safe 2>"$scratch/stderr"
+[ $? -eq 2 ] && grep -q "^usage: " "$scratch/stderr" || fail "--safe did not exit 2 with the usage"
+env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER "$program" 2>"$scratch/stderr"
+[ $? -eq 1 ] && grep -q "no display found" "$scratch/stderr" || fail "no display: not said, or not exit 1"
 for line in "Global::initPostLoader(): Global initialization complete at t=" "Rendered 400 frames" \
     "0 objects still alive."; do
     grep -qF "$line" "$log" || fail "the log lacks '$line'"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The real window on a virtual X display: it opens and the engine starts, a second copy
-# exits at once, and closing the window (xdotool) shuts the engine down cleanly.
+# The real window on a virtual X display: it opens centred and the engine starts, a second
+# copy exits at once, and closing the window (xdotool) shuts the engine down cleanly.
 # Usage: window.sh PROGRAM. Exits 77 (skipped) when xvfb-run or xdotool is missing.
 set -uo pipefail
 source "$(dirname "$0")/common.bash"
@@ -15,6 +15,8 @@ suppressLibraryLeaks
 "$program" 2>"$scratch/stderr" &
 pid=$!
 waitForGameLoop
+eval "$(xdotool getwindowgeometry --shell "$window")"
+[ "$X" -eq 320 ] && [ "$Y" -eq 272 ] || fail "the window is at ($X, $Y), not centred on the 1280x1024 display"
 
 start=$(date +%s%N)
 timeout 10 "$program" >/dev/null 2>&1
