@@ -49,7 +49,10 @@ void Autopilot::poll(platform::InputSnapshot& out) {
     if (!root || !root->contextManager) return;
     const GameController* game = GameController::running();
     if (!game || root->contextManager->getTopContext() != game) {
-        if ((frame / RHYTHM) % 2 == 0) press(out, binding(KEY_FIRE, 0));
+        // Everyone in the game presses fire, so both ships of a two-player start set off.
+        if ((frame / RHYTHM) % 2 != 0) return;
+        press(out, binding(KEY_FIRE, 0));
+        if (game && game->isTakingPart(1)) press(out, binding(KEY_FIRE, 1));
         return;
     }
     for (int player = 0; player < GameController::PLAYERS; ++player)

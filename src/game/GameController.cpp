@@ -18,6 +18,9 @@
 #include "game/hud/CaptionText.h"
 #include "game/hud/Hud.h"
 #include "game/hud/TouchButtons.h"
+#include "game/interludes/Cutscene.h"
+#include "game/interludes/StarMap.h"
+#include "game/interludes/SystemCutscenes.h"
 #include "game/player/Fighter.h"
 #include "game/player/PlayerData.h"
 #include "game/player/Weapon.h"
@@ -264,9 +267,17 @@ void GameController::enterWaveDone() {
 }
 
 void GameController::enterSystemIntro() {
-    // The system's cutscene and the star map come above the game here.
+    // The star map comes on top, so it is seen first, then the system's interlude.
+    ContextManager& stack = *GameGlobal::get()->contextManager;
+    Cutscene* cutscene = SystemCutscenes::create(system);
+    stack.addContext(cutscene);
+    stack.addContext(new StarMap(system));
+    // A touch screen has one player, who joins at once.
     const VekInput* input = GameInput::getInput();
-    if (system == 0 && input && input->inputMode == INPUTMODE_TOUCH) joinPlayer(0);
+    if (system == 0 && input && input->inputMode == INPUTMODE_TOUCH) {
+        cutscene->closed = true;
+        joinPlayer(0);
+    }
     clearField();
     setState(NEW_SYSTEM, SYSTEM_DELAY);
 }

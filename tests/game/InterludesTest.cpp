@@ -1,6 +1,14 @@
 #include "GameHarness.h"
 #include <cmath>
 #include "core/VekBasePointer.h"
+#include "game/GameController.h"
+#include "game/interludes/CutsceneBurgerJoint.h"
+#include "game/interludes/PlayerFighterCameo.h"
+#include "game/interludes/SystemCutscenes.h"
+#include "game/player/PlayerData.h"
+#include "game/scene/Smoke.h"
+#include "media/AudioMixer.h"
+#include "media/SoundChannel.h"
 #include "game/interludes/ContextIntro.h"
 #include "game/interludes/StarMap.h"
 #include "game/Surface.h"
@@ -21,6 +29,20 @@ int childrenOf(const Context& scene) {
     for (const VekBase* child = scene.getChildren().getHead(); child; child = child->getNext())
         count += dynamic_cast<const T*>(child) != nullptr;
     return count;
+}
+
+/// Presses `code` for one frame, then lets it go for one.
+void tap(GameHarness& harness, int code) {
+    harness.input().keys[std::size_t(code)] = true;
+    harness.step();
+    harness.input().keys[std::size_t(code)] = false;
+    harness.step();
+}
+
+constexpr int KEY_ESCAPE = 1;
+
+int fireKey(GameHarness& harness, int player) {
+    return harness.game().configuration.keyboardBindings[4][player];
 }
 
 /// Steps until the scene has left the stack (deleted), at most `limit` frames; the frames taken.
@@ -129,6 +151,64 @@ TEST(Intro, LeavingItAtAnyTimeLeavesTheMenuMusicPlaying) {
         harness.input().keys[std::size_t(fireKey)] = false;
         EXPECT_FALSE(alive) << closeAt;
         EXPECT_EQ(audio.getCurrentMusic(), menuMusic) << closeAt;
+    }
+}
+
+TEST(OpeningInterlude, FireJoinsThatPlayerAndLeavingWithNobodyStartsNoGameAndKeepsTheSavedGame) {
+    GameHarness harness;
+    SavegameData& saved = harness.game().profiles.records[harness.game().profiles.currentProfile].savegames[0];
+    saved.bValidData = true;
+    GameController::startNewGame();
+    harness.step();
+    tap(harness, KEY_ESCAPE); // the star map
+    tap(harness, KEY_ESCAPE); // the interlude
+    EXPECT_EQ(harness.game().getGameController(), nullptr);
+    EXPECT_TRUE(saved.bValidData);
+
+    GameController* game = GameController::startNewGame();
+    harness.step();
+    tap(harness, KEY_ESCAPE);
+    auto* interlude = dynamic_cast<CutsceneBurgerJoint*>(harness.stack().getTopContext());
+    ASSERT_NE(interlude, nullptr);
+    const VekBasePointer alive(interlude);
+    tap(harness, fireKey(harness, 0)); // skips nothing here
+    EXPECT_EQ(game->players[0]->getState(), PlayerData::ENTERING);
+    EXPECT_FALSE(game->closed);
+    EXPECT_FALSE(saved.bValidData) << "the first join gives the saved game up";
+    tap(harness, fireKey(harness, 0));
+    int smoke = 0;
+    const int frames = runOut(harness, alive, 300, [&] { smoke = std::max(smoke, childrenOf<Smoke>(*interlude)); });
+    EXPECT_EQ(game->players[1]->getState(), PlayerData::NOT_PLAYING);
+    EXPECT_GT(frames, 30) << "the interlude closes once the ship has left, a second after the press";
+    EXPECT_GT(smoke, 0) << "the take-off smoke is drawn with the interlude";
+    EXPECT_EQ(harness.stack().getTopContext(), game);
+}
+
+TEST(Interludes, EachEndsWithItsPathOrASkipThatSilencesItsLoopingSound) {
+    GameHarness harness;
+    VekAudio& audio = *VekAudio::get();
+    for (int32_t system = 1; system <= 10; ++system) {
+        // Runs to its end untouched, then again skipped after its loop started.
+        Cutscene* interlude = SystemCutscenes::create(system);
+        const VekBasePointer alive(interlude);
+        harness.stack().addContext(interlude);
+        const int frames = runOut(harness, alive, 2000, [] {});
+        EXPECT_FALSE(alive) << system;
+        EXPECT_GT(frames, 5 * 30) << system;
+        EXPECT_LT(frames, 25 * 30) << system;
+        interlude = SystemCutscenes::create(system);
+        interlude->deleteWhenClosed = false;
+        harness.stack().addContext(interlude);
+        harness.runUntil([&] { return interlude->sceneClock >= 8.0; }, 400);
+        const bool bLooping = interlude->loop && interlude->loop->isPlaying();
+        EXPECT_EQ(bLooping, system == 1 || system == 7 || system == 8 || system == 9) << system;
+        tap(harness, fireKey(harness, system % 2));
+        EXPECT_NE(harness.stack().getTopContext(), interlude) << system;
+        if (interlude->loop) {
+            EXPECT_FALSE(interlude->loop->isPlaying()) << system;
+        }
+        EXPECT_EQ(audio.getCurrentMusic(), nullptr) << "the music fades out";
+        interlude->destroy();
     }
 }
 

@@ -1,5 +1,6 @@
 #include "game/interludes/StarMap.h"
 #include <algorithm>
+#include "core/Logger.h"
 #include "game/GameGlobal.h"
 #include "game/Surface.h"
 #include "game/SurfaceChain.h"
@@ -47,6 +48,11 @@ StarMap::StarMap(int32_t systemIndex)
                                static_cast<GameObject*>(ship), static_cast<GameObject*>(snowfall)})
         adopt(object);
     setState(START);
+}
+
+void StarMap::onActivate(bool first) {
+    ContextScene::onActivate(first);
+    if (first) VEK_LOG(u"Showing the star map to system %d.", system);
 }
 
 double StarMap::arrivalY(int32_t index) {

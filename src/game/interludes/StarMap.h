@@ -28,6 +28,8 @@ class StarMap : public ContextScene {
     /// The flight to the planet of `system` (0 to 10).
     explicit StarMap(int32_t system);
 
+    /// The saved view, and a line in the log the first time.
+    void onActivate(bool first) override;
     /// The ship's step, the view, then the sky, planets, flame, ship and snow.
     void renderScene() override;
     /// The ship's position and the view before the scene's part.
