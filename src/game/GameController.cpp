@@ -13,12 +13,14 @@
 #include "game/GameInput.h"
 #include "game/GameSound.h"
 #include "game/SavegameData.h"
+#include "game/SurfaceChain.h"
 #include "game/enemies/Atom.h"
 #include "game/enemies/Formations.h"
 #include "game/hud/CaptionText.h"
 #include "game/hud/Hud.h"
 #include "game/hud/TouchButtons.h"
 #include "game/interludes/Cutscene.h"
+#include "game/interludes/NamedFighter.h"
 #include "game/interludes/StarMap.h"
 #include "game/interludes/SystemCutscenes.h"
 #include "game/player/Fighter.h"
@@ -28,6 +30,7 @@
 #include "game/scene/GameDigest.h"
 #include "game/scene/ObjectGroup.h"
 #include "game/scene/SkyLayer.h"
+#include "game/scene/SpriteActor.h"
 #include "media/FontQuad.h"
 #include "media/VekInput.h"
 
@@ -64,6 +67,7 @@ constexpr double CHARITY_Y = -24.0;
 constexpr int32_t RED = 1, BLUE = 4, WHITE_PLATE = 5;
 constexpr uint32_t WHITE = 0xFFFFFFFF;
 constexpr double DEBUG_X = 240.0, DEBUG_Y = 20.0;
+constexpr double FIELD_CENTRE_X = 320.0, FIELD_CENTRE_Y = 240.0;
 
 /// The captions that end a system: a title on line 2 and a subtitle on line 3.
 struct Farewell {
@@ -332,14 +336,27 @@ void GameController::enterGameOver() {
 }
 
 void GameController::enterGameEnd() {
-    // The players' farewell scene comes above the high scores here.
     closed = true;
     GameGlobal& root = *GameGlobal::get();
-    Context* highscores = root.getScreens().createHighscores();
-    highscores->closed = false;
-    root.contextManager->addContext(highscores);
+    root.contextManager->addContext(root.getScreens().createHighscores());
     root.highlightedScoreRow = -1;
+    root.contextManager->addContext(createFarewell());
     if (root.bQuitAfterGame) root.contextManager->quitRequested = true;
+}
+
+Cutscene* GameController::createFarewell() const {
+    auto* farewell = new Cutscene();
+    GameGlobal& root = *GameGlobal::get();
+    farewell->addChild(new SpriteActor(FIELD_CENTRE_X, FIELD_CENTRE_Y, root.burgerJoint->getSurf(0)));
+    std::array<NamedFighter*, PLAYERS> fighters{};
+    for (std::size_t i = 0; i < PLAYERS; ++i)
+        if (players[i]->getState() != PlayerData::NOT_PLAYING) {
+            fighters[i] = new NamedFighter(static_cast<int32_t>(i), *this);
+            farewell->addChild(fighters[i]);
+        }
+    // The second entry may push the first one down the table.
+    if (fighters[0] && fighters[1]) fighters[0]->onPartnerEntered(fighters[1]->row);
+    return farewell;
 }
 
 void GameController::showCaption(int line, WideStringView text, double seconds, int32_t blink) {

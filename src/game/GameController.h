@@ -6,6 +6,7 @@
 #include "game/scene/ContextScene.h"
 
 class CaptionText;
+class Cutscene;
 class Hud;
 class ObjectGroup;
 class PlayerData;
@@ -188,6 +189,8 @@ class GameController : public ContextScene {
     bool isPauseRequested() const;
     /// Shows `text` on caption line `line` (0 to 2) for `seconds`, blinking every `blink` frames.
     void showCaption(int line, WideStringView text, double seconds, int32_t blink);
+    /// The scene at the game's end: the diner and each player's ship with its result.
+    Cutscene* createFarewell() const;
     void drawDebugLine() const;
 
     bool bNewGame = false;    ///< no player has joined yet

@@ -128,7 +128,11 @@ class TestMenuScreens : public MenuScreens {
     Renderable* createMenuLogo() override { return new Renderable(); }
     Context* createCrashReport() override { return named(new Context(), "crash report"); }
     Context* createMainMenu() override { return named(new Context(), "main menu"); }
-    Context* createHighscores() override { return named(new Context(), "high scores"); }
+    Context* createHighscores() override {
+        auto* highscores = named(new Context(), "high scores");
+        highscores->deleteWhenClosed = true; // as the real screen
+        return highscores;
+    }
     Context* createLanguageSelect() override { return named(new Context(), "language select"); }
     int autodetectLanguage() override { return 0; }
     int isoCode2skinIndex(WideStringView) override { return 0; }

@@ -3,6 +3,7 @@
 #include "core/VekBasePointer.h"
 #include "game/GameController.h"
 #include "game/interludes/CutsceneBurgerJoint.h"
+#include "game/interludes/NamedFighter.h"
 #include "game/interludes/PlayerFighterCameo.h"
 #include "game/interludes/SystemCutscenes.h"
 #include "game/player/PlayerData.h"
@@ -209,6 +210,47 @@ TEST(Interludes, EachEndsWithItsPathOrASkipThatSilencesItsLoopingSound) {
         }
         EXPECT_EQ(audio.getCurrentMusic(), nullptr) << "the music fades out";
         interlude->destroy();
+    }
+}
+
+TEST(GameEnd, RanksBothPlayersWhicheverOrderAndMarksTheBetterRow) {
+    struct Case {
+        int32_t score0, score1;
+        int32_t row0, row1; // the table holds 100000, 90000, ... 10000
+        int32_t marked;
+    };
+    const Case cases[] = {
+        {95000, 55000, 1, 6, 1},  {55000, 95000, 6, 1, 1},  {5000, 95000, -1, 1, 1},
+        {95000, 5000, 1, -1, 1},  {15000, 95000, -1, 1, 1}, {5000, 5000, -1, -1, -1},
+    };
+    GameHarness harness;
+    GameGlobal& root = harness.game();
+    root.profiles.addProfile(u"Sixteen-Letters!");
+    for (const Case& c : cases) {
+        root.configuration.resetHighScores();
+        GameController* game = GameController::startNewGame();
+        for (int i = 0; i < 2; ++i) {
+            game->joinPlayer(i);
+            game->players[std::size_t(i)]->score = i == 0 ? c.score0 : c.score1;
+        }
+        game->setState(GameController::GAME_END);
+        Context* farewell = harness.stack().getTopContext();
+        std::vector<NamedFighter*> fighters;
+        for (VekBase* child = farewell->getChildren().getHead(); child; child = child->getNext())
+            if (auto* fighter = dynamic_cast<NamedFighter*>(child)) fighters.push_back(fighter);
+        ASSERT_EQ(fighters.size(), 2u);
+        EXPECT_EQ(fighters[0]->row, c.row0) << c.score0 << " " << c.score1;
+        EXPECT_EQ(fighters[1]->row, c.row1) << c.score0 << " " << c.score1;
+        EXPECT_EQ(root.highlightedScoreRow, c.marked) << c.score0 << " " << c.score1;
+        for (const NamedFighter* fighter : fighters)
+            if (fighter->row >= 0) {
+                EXPECT_EQ(fighter->rankText(), fighter->row == 1 ? u"Second place!" : u"Seventh place!");
+                EXPECT_EQ(root.configuration.highScores[fighter->row].name.get(),
+                          fighter->playerIndex == 0 ? u"Sixteen-Letters!" : u"Sixteen-Letter-2");
+            }
+        for (VekBase* screen = game; screen; screen = screen->getNext())
+            static_cast<Context*>(screen)->closed = true;
+        harness.step();
     }
 }
 
