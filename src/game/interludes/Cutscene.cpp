@@ -1,5 +1,4 @@
 #include "game/interludes/Cutscene.h"
-#include <numbers>
 #include "core/Logger.h"
 #include "game/GameGlobal.h"
 #include "game/GameSound.h"
@@ -13,16 +12,6 @@
 #include "media/VekAudio.h"
 
 VEK_REGISTER_CLASS(Cutscene, ContextScene, u"Cutscene")
-
-namespace {
-
-// A puff: a few slow particles drifting down.
-constexpr int PUFF_PARTICLES = 5;
-constexpr double PUFF_SPEED = 3.0;
-constexpr double PUFF_DIRECTION = std::numbers::pi / 2.0;
-constexpr double PUFF_SPREAD = std::numbers::pi;
-
-} // namespace
 
 Cutscene::Cutscene() : sky(new SkyLayer(true)), snowfall(Snowflake::createSnowfall()) {
     deleteWhenClosed = true;
@@ -80,7 +69,7 @@ void Cutscene::exhaustPuffs() {
 }
 
 void Cutscene::puff(double x, double y) {
-    addChild(new Smoke(PUFF_PARTICLES, x, y, PUFF_SPEED, PUFF_DIRECTION, PUFF_SPREAD));
+    addChild(Smoke::exhaust(PUFF_PARTICLES, x, y));
 }
 
 void Cutscene::driveFast() {

@@ -22,6 +22,7 @@ class Cutscene : public ContextScene {
     static constexpr int32_t FAST_FLAME = 5;
     static constexpr double FAST_SPEED = 8.0;
     static constexpr double MUSIC_FADE = 1.0; ///< seconds
+    static constexpr int PUFF_PARTICLES = 5;
 
     /// Deleted when closed and skippable; the music starts unless the in-game music is off.
     Cutscene();

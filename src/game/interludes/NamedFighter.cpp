@@ -1,5 +1,4 @@
 #include "game/interludes/NamedFighter.h"
-#include <numbers>
 #include "core/Language.h"
 #include "core/StringKeys.h"
 #include "core/Format.h"
@@ -23,7 +22,7 @@ constexpr double FIRST_WAIT = 1.0, WAIT_PER_PLAYER = 2.5; // seconds before the 
 constexpr int32_t FULL_FLAME = 5;
 constexpr double TEXT_DELAY = 1.0;
 constexpr int LANDING_PUFFS = 50;
-constexpr double LANDING_SPEED = 3.0, PUFF_SIDE = 10.0, PUFF_BELOW = 10.0;
+constexpr double PUFF_SIDE = 10.0, PUFF_BELOW = 10.0;
 constexpr double RANK_X[] = {160.0, 480.0}, RANK_Y = 100.0;
 constexpr double SCORE_BELOW = 50.0;
 constexpr uint32_t WHITE = 0xFFFFFFFF;
@@ -64,8 +63,7 @@ void NamedFighter::onStepDone() {
     setFlameLevel(0);
     if (ContextScene* scene = ContextScene::active())
         for (const double side : {-PUFF_SIDE, PUFF_SIDE})
-            scene->addChildFirst(new Smoke(LANDING_PUFFS, x + side, y + PUFF_BELOW, LANDING_SPEED,
-                                           std::numbers::pi / 2.0, std::numbers::pi));
+            scene->addChildFirst(Smoke::exhaust(LANDING_PUFFS, x + side, y + PUFF_BELOW));
     setState(SHOWING, TEXT_DELAY);
 }
 

@@ -1,5 +1,4 @@
 #include "game/interludes/PlayerFighterCameo.h"
-#include <numbers>
 #include "core/KeyCodes.h"
 #include "core/Language.h"
 #include "core/StringKeys.h"
@@ -27,7 +26,7 @@ constexpr int32_t TAKE_OFF_FLAME = 5;
 constexpr double TAKE_OFF_TANGENT = -250.0;
 constexpr double SMOKE_UNTIL = 0.5; // of the way up
 constexpr int SMOKE_PUFFS = 5;
-constexpr double SMOKE_SPEED = 3.0, SMOKE_SIDE = 10.0, SMOKE_BELOW = 10.0;
+constexpr double SMOKE_SIDE = 10.0, SMOKE_BELOW = 10.0;
 
 bool isValidCode(int32_t code) {
     return code >= 0 && code < KEY_CODE_COUNT;
@@ -104,8 +103,7 @@ void PlayerFighterCameo::smokeOfTakeOff() {
     ContextScene* scene = ContextScene::active();
     if (!scene) return;
     for (const double side : {-SMOKE_SIDE, SMOKE_SIDE})
-        scene->addChildFirst(new Smoke(SMOKE_PUFFS, x + side, y + SMOKE_BELOW, SMOKE_SPEED,
-                                       std::numbers::pi / 2.0, std::numbers::pi));
+        scene->addChildFirst(Smoke::exhaust(SMOKE_PUFFS, x + side, y + SMOKE_BELOW));
 }
 
 void PlayerFighterCameo::onStepDone() {

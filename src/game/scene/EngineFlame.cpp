@@ -1,5 +1,4 @@
 #include "game/scene/EngineFlame.h"
-#include <numbers>
 #include "core/Vek.h"
 #include "game/GameGlobal.h"
 #include "game/SurfaceChain.h"
@@ -10,11 +9,7 @@ VEK_REGISTER_CLASS(EngineFlame, SpriteActor, u"EngineFlame")
 
 namespace {
 
-// The afterburner's trail: a few slow puffs drifting down behind the ship.
-constexpr int TRAIL_PUFFS = 5;
-constexpr double TRAIL_SPEED = 3.0;
-constexpr double TRAIL_DIRECTION = std::numbers::pi / 2.0;
-constexpr double TRAIL_SPREAD = std::numbers::pi;
+constexpr int TRAIL_PUFFS = 5; // the afterburner's trail each frame
 
 } // namespace
 
@@ -38,5 +33,5 @@ void EngineFlame::trailSmoke() {
     const GameGlobal* game = GameGlobal::get();
     ContextScene* scene = ContextScene::active();
     if (!game || game->configuration.detail != 1 || !scene) return;
-    scene->addEffect(new Smoke(TRAIL_PUFFS, x, y, TRAIL_SPEED, TRAIL_DIRECTION, TRAIL_SPREAD));
+    scene->addEffect(Smoke::exhaust(TRAIL_PUFFS, x, y));
 }

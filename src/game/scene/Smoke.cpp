@@ -1,5 +1,6 @@
 #include "game/scene/Smoke.h"
 #include <algorithm>
+#include <numbers>
 #include "core/ErrorManager.h"
 #include "game/GameGlobal.h"
 
@@ -8,6 +9,9 @@ VEK_REGISTER_CLASS_WITHOUT_CREATOR(Smoke, ParticleBurst, u"Smoke")
 namespace {
 
 constexpr int FRAMES = 20; // of "bmp_smoke", from a fresh puff to a faded one
+constexpr double EXHAUST_SPEED = 3.0;
+constexpr double DOWNWARDS = std::numbers::pi / 2.0;
+constexpr double HALF_CIRCLE = std::numbers::pi;
 
 } // namespace
 
@@ -15,6 +19,10 @@ Smoke::Smoke(int numSparcs, double x, double y, double maxSpeed, double directio
     : ParticleBurst(&GameGlobal::smoke) {
     VEK_ASSERT(numSparcs <= MAXSPARCS);
     spawn(numSparcs, x, y, maxSpeed, direction, spread);
+}
+
+Smoke* Smoke::exhaust(int count, double x, double y) {
+    return new Smoke(count, x, y, EXHAUST_SPEED, DOWNWARDS, HALF_CIRCLE);
 }
 
 int Smoke::frameOf(const Particle& particle) const {

@@ -8,6 +8,9 @@ class Smoke : public ParticleBurst {
 
     /// More than MAXSPARCS puffs is fatal.
     Smoke(int numSparcs, double x, double y, double maxSpeed, double direction, double spread);
+    /// The smoke engines leave behind: `count` puffs drifting downwards within a half circle
+    /// at up to 3 units per frame.
+    static Smoke* exhaust(int count, double x, double y);
 
   protected:
     int frameOf(const Particle& particle) const override;
