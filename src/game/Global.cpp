@@ -3,7 +3,6 @@
 #include <array>
 #include "core/AppEnvironment.h"
 #include "core/ClassRegistry.h"
-#include "core/AppEnvironment.h"
 #include "core/Console.h"
 #include "core/ErrorManager.h"
 #include "core/FileManager.h"
