@@ -5,6 +5,7 @@
 #include "menus/ContextLanguageSelect.h"
 #include "menus/ContextLogo.h"
 #include "menus/ContextMain.h"
+#include "menus/ContextPause.h"
 #include "menus/ContextPopup.h"
 #include "menus/ContextSnowfall.h"
 #include "menus/ContextStarfield.h"
@@ -61,9 +62,7 @@ int GameMenuScreens::isoCode2skinIndex(WideStringView isoCode) {
 }
 
 Context* GameMenuScreens::createPause() {
-    auto* pause = new Context();
-    pause->deleteWhenClosed = true;
-    return pause;
+    return new ContextPause();
 }
 
 Context* GameMenuScreens::createQuestion(WideStringView message, WideStringView firstButton,

@@ -16,7 +16,6 @@ class GameMenuScreens : public MenuScreens {
     Context* createLanguageSelect() override;
     int autodetectLanguage() override;
     int isoCode2skinIndex(WideStringView isoCode) override;
-    /// Until the pause menu lands: an empty screen that Escape closes.
     Context* createPause() override;
     Context* createQuestion(WideStringView message, WideStringView firstButton, WideStringView secondButton,
                             int32_t* answer) override;
