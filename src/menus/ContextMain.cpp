@@ -24,7 +24,6 @@ constexpr int KEY_X = 0x2D;
 constexpr float LOGO_DROP = 80.f; // from the top edge
 constexpr int MAIN_BUTTON_WIDTH = 256;
 constexpr int CORNER_BUTTON_WIDTH = 160;
-constexpr float CORNER_INSET = 80.f;
 constexpr char16_t WEBSITE_PATH[] = u"/zv2/index.php?source=%s-%s";
 
 /// Takes a button of the main column (items below one another, one item spacing apart).
@@ -51,19 +50,15 @@ ContextMain::ContextMain() {
     addChild(logo);
     addMenuChild(new PlayerGreeting());
     startButton = mainButton(*this, 1, STR_STARTGAME);
-    startButton->disabled = true;
     highscoresButton = mainButton(*this, 2, STR_HIGHSCORES);
     optionsButton = mainButton(*this, 3, STR_OPTIONSDOTS);
     creditsButton = mainButton(*this, 4, STR_CREDITS);
-    const float cornerX = static_cast<float>(originX) - CORNER_INSET;
-    const float cornerY = static_cast<float>(-originY);
-    auto* website = new MenuItemLink(cornerX, cornerY, 0.f, menuText(STR_WEBSITE), menuText(STR_WEBSITEHINT),
+    auto* website = new MenuItemLink(bottomSlotX(*this, BottomSlot::End), static_cast<float>(-originY), 0.f,
+                                     menuText(STR_WEBSITE), menuText(STR_WEBSITEHINT),
                                      webAddress(stringf(WEBSITE_PATH, BUILD_IDENTIFIER, VERSION_TEXT)));
     website->setWidth(CORNER_BUTTON_WIDTH);
     addMenuChild(website);
-    auto* quit = new MenuBackButton(-cornerX, cornerY, 0.f, menuText(STR_QUIT), {});
-    quit->setWidth(CORNER_BUTTON_WIDTH);
-    addMenuChild(quit);
+    addBackButton(*this, STR_QUIT);
 }
 
 void ContextMain::onActivate(bool first) {
@@ -84,6 +79,7 @@ void ContextMain::checkCrashRequest() {
 }
 
 void ContextMain::openRequestedScreens() {
+    if (takeClick(*startButton)) startGame();
     if (takeClick(*optionsButton)) openMenuScreen(new ContextOptions());
     if (takeClick(*highscoresButton)) openMenuScreen(new ContextHighscores());
     if (takeClick(*creditsButton)) openMenuScreen(new ContextCreditsMenu());

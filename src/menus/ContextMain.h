@@ -5,7 +5,8 @@ class MenuButton;
 
 /// The title screen: the logo, the greeting of the current player, the four main buttons, a
 /// link to the game's web site and the quit button. It stays at the bottom of the stack for
-/// the whole run and saves the user data each time it is on top again.
+/// the whole run and saves the user data each time it is on top again. What the start button
+/// does is the concrete screen's.
 class ContextMain : public ContextMenu {
   public:
     ContextMain();
@@ -13,6 +14,7 @@ class ContextMain : public ContextMenu {
     void tickContents(double t, double dt) override;
     /// Restores the navigation, then saves the profiles and the settings.
     void onActivate(bool first) override;
+    virtual void startGame() = 0;
 
     MenuButton* startButton;
     MenuButton* highscoresButton;

@@ -4,7 +4,7 @@
 #include "menus/ContextHighscores.h"
 #include "menus/ContextLanguageSelect.h"
 #include "menus/ContextLogo.h"
-#include "menus/ContextMain.h"
+#include "menus/ContextMainMenu.h"
 #include "menus/ContextPause.h"
 #include "menus/ContextPopup.h"
 #include "menus/ContextSnowfall.h"
@@ -42,7 +42,7 @@ Context* GameMenuScreens::createCrashReport() {
 }
 
 Context* GameMenuScreens::createMainMenu() {
-    return new ContextMain();
+    return new ContextMainMenu();
 }
 
 Context* GameMenuScreens::createHighscores() {

@@ -3,8 +3,10 @@
 #include "core/VekBasePointer.h"
 #include "game/GameInput.h"
 #include "media/VekInput.h"
+#include "menus/ContextGameStart.h"
 #include "menus/ContextMain.h"
 #include "menus/ContextPause.h"
+#include "menus/ContextPopup.h"
 #include "menus/GameMenuScreens.h"
 #include "menus/MenuButton.h"
 
@@ -31,9 +33,9 @@ struct MenuHarness : GameHarness {
             step();
         }
     }
-    /// Presses the mouse's button over the top screen's button showing `caption` and lifts it a
-    /// frame later, then lets the screens react.
-    void click(StringId caption) {
+    /// Presses the mouse's button over the top screen's button showing `caption`, lifts it a
+    /// frame later and runs `after` more frames.
+    void click(StringId caption, int after = 2) {
         MenuButton* button = findButton(caption);
         ASSERT_NE(button, nullptr) << toUtf8(Vek::get()->getLanguage().getString(caption));
         const Vector3 at = button->getWorldPosition();
@@ -41,7 +43,7 @@ struct MenuHarness : GameHarness {
         input().mouseButtons[0] = true;
         step();
         input().mouseButtons[0] = false;
-        step(2);
+        step(after + 1);
     }
     void moveMouse(float x, float y) {
         input().mouseX = x;
@@ -64,9 +66,91 @@ struct MenuHarness : GameHarness {
     SavegameData& slot(int index) {
         return game().profiles.records[game().profiles.currentProfile].savegames[index];
     }
+    /// The main menu's start button: the game-start screen comes up.
+    ContextGameStart& openGameStart() {
+        click(STR_STARTGAME);
+        auto* screen = dynamic_cast<ContextGameStart*>(stack().getTopContext());
+        EXPECT_NE(screen, nullptr);
+        return *screen;
+    }
+    template <class Screen> bool isOnTop() { return dynamic_cast<Screen*>(stack().getTopContext()) != nullptr; }
 };
 
+/// A saved game after `wave` on `difficulty` with one player.
+SavegameData savedAfter(int32_t wave, int32_t difficulty) {
+    SavegameData saved = GameController::savedBefore(wave + 1, 1);
+    saved.difficulty = difficulty;
+    return saved;
+}
+
 } // namespace
+
+TEST(ContextGameStart, StartsANewGameAfterAskingWhileASavedGameExistsAndGivesItUpOnlyWhenAPlayerJoins) {
+    struct Case {
+        const char* name;
+        bool bSaved;      // slot 1 holds a game
+        StringId answer;  // to the question, when it is asked
+    };
+    const Case cases[] = {{"nothing saved", false, 0}, {"saved, no", true, STR_NO}, {"saved, yes", true, STR_YES}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MenuHarness harness;
+        if (c.bSaved) harness.slot(1) = savedAfter(20, 0);
+        harness.openGameStart();
+        harness.click(STR_SOLONEWGAME, c.bSaved ? 2 : 0);
+        EXPECT_EQ(harness.isOnTop<ContextPopup>(), c.bSaved);
+        if (c.answer) harness.click(c.answer, 0);
+        // Until a player joins in its opening, the game stands closed and goes when it is on top.
+        harness.runUntil([] { return GameController::running() != nullptr; }, 2);
+        GameController* game = GameController::running();
+        ASSERT_EQ(game != nullptr, c.answer != STR_NO);
+        EXPECT_EQ(harness.isOnTop<ContextGameStart>(), game == nullptr);
+        if (!game) continue;
+        EXPECT_EQ(harness.slot(1).bValidData, c.bSaved) << "kept until somebody plays";
+        game->joinPlayer(0);
+        EXPECT_FALSE(harness.slot(0).bValidData || harness.slot(1).bValidData);
+    }
+}
+
+TEST(ContextGameStart, ContinuesTheGameAfterTheLastWaveElseAfterTheLastSystemAndSaysWhichOne) {
+    struct Case {
+        const char* name;
+        int32_t afterWave;    // slot 0's last wave, 0 for none
+        int32_t afterSystem;  // slot 1's last wave, 0 for none
+        const char* hint;     // of the continue button; "" when it is disabled
+        int32_t nextWave;     // of the continued game
+    };
+    const Case cases[] = {
+        {"none", 0, 0, "", 0},
+        {"after a wave", 11, 0, "Veteran player, Wave 12", 12},
+        {"after a system", 0, 10, "Rookie player, Neptune", 11},
+        {"after the last system but one", 0, 100, "Rookie player, The Sun", 101},
+        {"both", 13, 10, "Veteran player, Wave 14", 14},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MenuHarness harness;
+        if (c.afterWave) harness.slot(0) = savedAfter(c.afterWave, 1);
+        if (c.afterSystem) harness.slot(1) = savedAfter(c.afterSystem, 0);
+        ContextGameStart& screen = harness.openGameStart();
+        EXPECT_EQ(screen.continueButton->disabled, !*c.hint);
+        EXPECT_EQ(toUtf8(screen.continueButton->disabled ? screen.continueButton->disabledHint
+                                                         : screen.continueButton->hint),
+                  *c.hint ? c.hint : "You don't have a saved mission yet.");
+        EXPECT_EQ(screen.newGameButton->confirmMessage.empty(), !*c.hint) << "a new game asks first";
+        const SoundStream* menuMusic = VekAudio::get()->getCurrentMusic();
+        ASSERT_NE(menuMusic, nullptr);
+        harness.click(STR_SOLOCONTINUEGAME);
+        GameController* game = GameController::running();
+        ASSERT_EQ(game != nullptr, c.nextWave != 0);
+        EXPECT_EQ(VekAudio::get()->getCurrentMusic() != menuMusic, game != nullptr) << "the menu music fades";
+        EXPECT_EQ(game ? game->wave : 0, c.nextWave);
+        if (c.afterSystem != 100) continue;
+        SavegameData damaged = savedAfter(c.afterSystem, 0);
+        damaged.system = 10; // the planet after the last is the last
+        EXPECT_EQ(toUtf8(ContextGameStart::describeSavedGame(SavegameData{}, damaged)), c.hint);
+    }
+}
 
 TEST(ContextPause, ResumesOrQuitsGoesWithItsScreenAndPutsTheMouseBack) {
     enum class Way { Escape, Resume, QuitNo, QuitYes };
@@ -88,7 +172,7 @@ TEST(ContextPause, ResumesOrQuitsGoesWithItsScreenAndPutsTheMouseBack) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         MenuHarness harness;
-        GameController::startNewGame(2)->joinPlayer(0);
+        GameController::startAt(2, 1);
         harness.moveMouse(200.f, 300.f);
         GameInput::getInput()->setInputMode(c.inputMode);
         harness.pressKey(KEY_ESCAPE);

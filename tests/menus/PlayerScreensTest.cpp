@@ -5,7 +5,7 @@
 #include "MenuTestSupport.h"
 #include "menus/ContextEnterName.h"
 #include "menus/ContextHighscores.h"
-#include "menus/ContextMain.h"
+#include "menus/ContextMainMenu.h"
 #include "menus/ContextPlayers.h"
 #include "menus/MenuButton.h"
 #include "menus/PlayerGreeting.h"
@@ -132,7 +132,7 @@ TEST(ContextMain, SavesOnTopAndCrashesOnRequestOnlyInDevelopment) {
         const auto pressCtrlAltX = [release] {
             PlayerRig rig({u"Ana"});
             rig.f.engine.vek->bRelease = release;
-            rig.stack->addContext(new ContextMain());
+            rig.stack->addContext(new ContextMainMenu());
             rig.tickStack();
             for (int key : {KEY_LCONTROL, KEY_LALT, KEY_X})
                 rig.key(key, true);
