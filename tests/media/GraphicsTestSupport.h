@@ -1,9 +1,11 @@
 #pragma once
 #include <gtest/gtest.h>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
+#include "core/StringUtil.h"
+#include "core/WadArchive.h"
+#include "core/WadWriter.h"
 #include "media/MemoryImageFile.h"
 #include "media/VekGraphics.h"
 #include "platform/PlatformWindow.h"
@@ -62,23 +64,31 @@ inline ::testing::AssertionResult matchesImage(const MemoryImageFile& image, con
     return ::testing::AssertionSuccess();
 }
 
+/// The stored reference of that name: a WAD archive (read with `wadtool extract`) holding one
+/// run-length TGA, as the drawing is mostly flat colour and deflates to a few kilobytes.
+inline std::filesystem::path goldenPath(const std::string& name) { return goldenFolder() / (name + ".wad"); }
+
 /// Compares `image` with the stored reference of that name within `tolerance` per channel. A
 /// missing reference is written from `image` (the first run makes it; it is then checked in) and
 /// the comparison passes.
 inline ::testing::AssertionResult matchesGolden(const MemoryImageFile& image, const std::string& name,
                                                 int tolerance = 4) {
-    const std::filesystem::path path = goldenFolder() / (name + ".tga");
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        const std::vector<uint8_t> bytes = image.encodeTga();
-        std::filesystem::create_directories(path.parent_path());
-        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                    static_cast<std::streamsize>(bytes.size()));
-        return ::testing::AssertionSuccess() << "wrote new reference " << path;
+    const WideString path = fromUtf8(goldenPath(name).string());
+    const WideString entryName = fromUtf8(name + ".tga");
+    WideString error;
+    if (!std::filesystem::exists(goldenPath(name))) {
+        WadWriter writer;
+        if (!writer.addEntry(entryName, image.encodeTga(), error) || !writer.write(path, error))
+            return ::testing::AssertionFailure() << toUtf8(error);
+        return ::testing::AssertionSuccess() << "wrote new reference " << toUtf8(path);
     }
-    const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    std::string error;
-    const std::optional<MemoryImageFile> golden = MemoryImageFile::decode(bytes, error);
-    if (!golden) return ::testing::AssertionFailure() << path << ": " << error;
+    const std::unique_ptr<WadArchive> archive = WadArchive::open(path, error);
+    const WadArchive::Entry* entry = archive ? archive->find(entryName) : nullptr;
+    std::vector<uint8_t> bytes;
+    if (!entry) return ::testing::AssertionFailure() << toUtf8(path) << ": no " << name << ".tga " << toUtf8(error);
+    if (!archive->read(*entry, bytes, error)) return ::testing::AssertionFailure() << toUtf8(error);
+    std::string decodeError;
+    const std::optional<MemoryImageFile> golden = MemoryImageFile::decode(bytes, decodeError);
+    if (!golden) return ::testing::AssertionFailure() << toUtf8(path) << ": " << decodeError;
     return matchesImage(image, *golden, tolerance) << " in " << name;
 }
