@@ -93,7 +93,7 @@ TEST(GoldenImage, SlicedSkinKeepsCornersAndStretchesEdges) {
     const struct {
         float width, height;
         Vector3 position;
-    } panels[] = {{300, 120, {-100, 120, 0}}, {60, 300, {220, 0, 0}}, {-1, -1, {-250, -150, 0}}, {8, 8, {-100, -150, 0}}};
+    } panels[] = {{300, 120, {-100, 120, 0}}, {60, 300, {220, 0, 0}}, {-1, -1, {-250, -150, 0}}, {8, 60, {-100, -150, 0}}};
     for (const auto& p : panels) {
         auto* skin = new SlicedSkin(*panel.skins[0]);
         skin->setBorders(6, 6, 6, 6);
