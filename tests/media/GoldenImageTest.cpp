@@ -77,15 +77,6 @@ void renderScene(VekGraphics& graphics, VekBase& root, uint32_t clearColour) {
 
 }  // namespace
 
-TEST(GoldenImage, OpaqueAlphaAdditiveAndTiledQuads) {
-    GraphicsFixture fixture;
-    Texture checker(*fixture.graphics, checkerPicture(), {}, Texture::TEXTURE_POINT_SAMPLED);
-    VekBase root;
-    buildBlendScene(root, checker);
-    renderScene(*fixture.graphics, root, 0xFF203040);
-    EXPECT_TRUE(matchesGolden(fixture.capture(), "blending"));
-}
-
 TEST(GoldenImage, SlicedSkinKeepsCornersAndStretchesEdges) {
     GraphicsFixture fixture;
     Texture panel(*fixture.graphics, panelPicture(), {}, Texture::TEXTURE_POINT_SAMPLED);
@@ -119,7 +110,7 @@ TEST(GoldenImage, RotatedAndScaledChildFollowsItsParent) {
     EXPECT_TRUE(matchesGolden(fixture.capture(), "hierarchy"));
 }
 
-TEST(GoldenImage, PillarboxAndLetterboxKeepTheFieldsShape) {
+TEST(GoldenImage, BlendModesAndTilingInPillarboxAndLetterboxWindows) {
     const struct {
         int width, height;
         const char* name;
