@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Key presses in a real window on a fresh user-data folder: a name typed at the first start,
-# the high scores opened and closed, the quit button; a second start reads the user data back.
-# Usage: menus.sh PROGRAM [FOLDER] (screenshots copied there). Exits 77 without xvfb-run or xdotool.
+# Key presses in a real window on a fresh user-data folder: a name typed at the first start, a
+# new game from the main menu, joined by fire in its opening, played a few seconds, paused with
+# Escape and quit to the menu; then the high scores, and the quit button. A second start reads
+# the user data back. Usage: menus.sh PROGRAM [FOLDER] (screenshots copied there). Exits 77
+# without xvfb-run or xdotool.
 set -uo pipefail
 source "$(dirname "$0")/common.bash"
 
@@ -18,14 +20,44 @@ press Return
 waitFor 50 grep -q "Changing profile to 'Kira'" "$log" || fail "the typed name did not become a profile"
 waitForMainMenu 2
 screenshot main-menu
-# Key navigation from the middle of the screen: the start button, then the high scores.
+
+# Key navigation from the middle of the screen: the start button, then the new game, which the
+# game-start screen focuses first.
 xdotool mousemove --window "$window" 320 240
 sleep 0.5 # keys in the two frames after the mouse took over navigation are ignored
-press Down Down Return
+press Down Return
+sleep 0.5
+screenshot game-start
+press Return
+waitFor 50 grep -q "Showing the star map to system 0." "$log" || fail "the new game did not show the star map"
+sleep 3 # the ship flies in after the map fades in
+screenshot star-map
+press Escape
+waitFor 50 grep -q "Playing CutsceneBurgerJoint." "$log" || fail "the star map did not lead to the opening"
+sleep 1
+screenshot opening
+press space # player 1's fire joins
+waitFor 150 grep -q "Game digest at wave 1:" "$log" || fail "the first wave did not start after the join"
+press Left Left space space Right space
+screenshot playing
+
+# Escape pauses with "Resume game" focused; down to "Quit game", then "Yes".
+press Escape
+sleep 0.5
+screenshot pause
+press Down Return
+sleep 0.5
+screenshot quit-question
+press Return
+waitForMainMenu 3
+screenshot main-menu-after-game
+
+# The start button has the focus again: down to the high scores.
+press Down Return
 sleep 0.5
 screenshot high-scores
 press Escape
-waitForMainMenu 3
+waitForMainMenu 4
 # From the high-score button down to the credits, then left to the quit button.
 press Down Down Left Return
 waitFor 100 bash -c "! kill -0 $pid 2>/dev/null" || fail "the quit button did not end the program"
