@@ -486,6 +486,7 @@ void GameController::renderScene() {
     checkWaveCleared();
     checkPlayersLeft();
     checkPause();
+    showPointerWhileSteering();
     drawDebugLine();
 }
 
@@ -521,6 +522,12 @@ void GameController::checkPlayersLeft() {
 
 void GameController::checkPause() {
     if (isPauseRequested()) openPause();
+}
+
+void GameController::showPointerWhileSteering() {
+    // Over play by keys or pad the pointer would only hide part of the field.
+    const Fighter& first = *players[0]->fighter;
+    showPointer = isTakingPart(0) && first.bPointerAllowed && first.bPointerControl;
 }
 
 bool GameController::isPauseRequested() const {

@@ -187,6 +187,8 @@ class GameController : public ContextScene {
     void checkPlayersLeft();
     void checkPause();
     bool isPauseRequested() const;
+    /// Shows the mouse pointer only while it steers player 1's fighter.
+    void showPointerWhileSteering();
     /// Shows `text` on caption line `line` (0 to 2) for `seconds`, blinking every `blink` frames.
     void showCaption(int line, WideStringView text, double seconds, int32_t blink);
     /// The scene at the game's end: the diner and each player's ship with its result.

@@ -91,6 +91,20 @@ TEST(GameController, EscapeThePauseKeyAndLosingTheFocusOpenOnePauseAboveTheGame)
     EXPECT_EQ(harness.stack().getChildren().count(), screens + 1);
 }
 
+TEST(GameController, ThePointerShowsOnlyWhileTheMouseSteers) {
+    PlayHarness harness;
+    harness.untilPlaying();
+    const auto left = static_cast<std::size_t>(harness.game().configuration.keyboardBindings[0][0]);
+    harness.input().keys[left] = true;
+    harness.step();
+    EXPECT_FALSE(harness.controller.showPointer);
+    harness.input().keys[left] = false;
+    harness.input().mouseX = 300.f;
+    harness.input().bMouseMoved = true;
+    harness.step();
+    EXPECT_TRUE(harness.controller.showPointer);
+}
+
 TEST(GameController, SharedLivesLendOneLifeUntilBothAreOutThenTheGameIsOver) {
     struct Case {
         bool bShared;
