@@ -74,9 +74,13 @@ double Autopilot::aimOf(const GameController& game, int player) {
     for (const VekBase* member = game.enemyShots->getChildren().getHead(); member; member = member->getNext()) {
         const auto* shot = static_cast<const SpriteActor*>(member);
         const double distance = std::hypot(shot->x - fighter.x, shot->y - fighter.y);
-        if (shot->isDead() || distance >= nearest) continue;
+        // A shot below the fighter's middle has passed it.
+        if (shot->isDead() || distance >= nearest || shot->y > fighter.y) continue;
         nearest = distance;
-        aim = fighter.x + (shot->x < fighter.x ? DODGE_STEP : -DODGE_STEP);
+        const double away = shot->x < fighter.x ? DODGE_STEP : -DODGE_STEP;
+        // Against a side of the field the way out is past the shot, or it would stay cornered.
+        const double aside = fighter.x + away;
+        aim = aside < fighter.minX || aside > fighter.maxX ? fighter.x - away : aside;
     }
     return aim;
 }

@@ -1,5 +1,6 @@
 #include "game/GameSound.h"
 #include "game/GameGlobal.h"
+#include "media/Sound.h"
 #include "media/SoundChannel.h"
 
 void GameSound::playSound(double x) {
@@ -13,4 +14,9 @@ void GameSound::playSound(double x) {
 void GameSound::play(GameSound* GameGlobal::*sound, double x) {
     const GameGlobal* game = GameGlobal::get();
     if (game && game->*sound) (game->*sound)->playSound(x);
+}
+
+void GameSound::playUnpanned(GameSound* GameGlobal::*sound) {
+    const GameGlobal* game = GameGlobal::get();
+    if (game && game->*sound) (game->*sound)->sound->play();
 }

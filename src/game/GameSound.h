@@ -14,6 +14,9 @@ class GameSound : public VekBase {
     void playSound(double x);
     /// Plays the game root's `sound` at `x`; nothing without a game root or that sound.
     static void play(GameSound* GameGlobal::*sound, double x);
+    /// Plays the game root's `sound` unpanned, as the sample plays itself (the big events
+    /// that fill the whole field); nothing without a game root or that sound.
+    static void playUnpanned(GameSound* GameGlobal::*sound);
 
     Sound* sound; ///< not owned
 };

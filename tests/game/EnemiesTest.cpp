@@ -55,6 +55,8 @@ TEST(Formations, EachSystemSpawnsItsStagesKindAndCount) {
         {45, u"SpinningZelbin", 12}, {52, u"Asteroid", 40},       {66, u"SpinningZelbin", 21},
         {76, u"ZelbinVariant", 15}, {88, u"Asteroid", 1},         {99, u"FlyingSaucer", 1},
         {101, u"Zelbin", 11},       {105, u"UmbrellaZelbin", 21}, {107, u"UmbrellaZelbin", 24},
+        {10, u"ZelbinSarge", 1},    {20, u"ZelbinBoss", 1},       {40, u"MotherPod", 1},
+        {90, u"ZelbinSarge", 4},    {100, u"ZelbinBoss", 3},      {110, u"MotherPod", 1},
     };
     PlayHarness harness;
     ObjectGroup& enemies = *harness.controller.enemies;

@@ -51,8 +51,13 @@ TEST(Autopilot, AimsUnderTheLowestEnemyAndStepsAsideFromTheNearestShot) {
     harness.addEnemy(100, 50);
     harness.addEnemy(500, 200);
     EXPECT_EQ(Autopilot::aimOf(harness.controller, 0), 500.0);
+    harness.controller.enemyShots->add(new StillShot(fighter.x - 10, fighter.y + 20));
+    EXPECT_EQ(Autopilot::aimOf(harness.controller, 0), 500.0) << "a shot that has passed";
     harness.controller.enemyShots->add(new StillShot(fighter.x - 10, fighter.y - 40));
     EXPECT_EQ(Autopilot::aimOf(harness.controller, 0), fighter.x + Autopilot::DODGE_STEP);
+    harness.player().fighter->x = fighter.maxX - 10;
+    harness.controller.enemyShots->add(new StillShot(fighter.x - 10, fighter.y - 30));
+    EXPECT_EQ(Autopilot::aimOf(harness.controller, 0), fighter.x - Autopilot::DODGE_STEP) << "cornered: past it";
 }
 
 #endif

@@ -9,6 +9,9 @@
 #include "core/Vek.h"
 #include "game/GameController.h"
 #include "game/WaveCaptions.h"
+#include "game/bosses/MotherPod.h"
+#include "game/bosses/ZelbinBoss.h"
+#include "game/bosses/ZelbinSarge.h"
 #include "game/enemies/Asteroid.h"
 #include "game/enemies/BigPod.h"
 #include "game/enemies/FlyingSaucer.h"
@@ -387,46 +390,76 @@ void bonusSaucer(const Spawner& spawner, int) {
     spawner.add(new FlyingSaucer(-50.0, gameRandom.next() % 100 + 50));
 }
 
+// ---- Stage 9: the system's boss, a row of sergeants or of big zelbins, or the mothership.
+
+/// x of boss `i` of `count`, spread evenly over the field's width.
+double bossX(int i, int count) {
+    return (i + 1) * (640 / (count + 1));
+}
+
+void sergeants(const Spawner& spawner, int count) {
+    for (int i = 0; i < count; ++i)
+        spawner.add(new ZelbinSarge(bossX(i, count), -60.0));
+}
+
+void bigZelbins(const Spawner& spawner, int count) {
+    for (int i = 0; i < count; ++i)
+        spawner.add(new ZelbinBoss(bossX(i, count)));
+}
+
+void mothership(const Spawner& spawner, int) {
+    spawner.add(new MotherPod());
+}
+
 // ---- The wave table: per system (rows) and stage (columns). A new kind of wave is a new
-//      spawning function and its cells here. The boss waves of stage 9 stay empty until the
-//      bosses' kinds fill their cells (an empty cell ends the wave at once).
+//      spawning function and its cells here.
 
 constexpr Formation FIRST{firstContact};
 constexpr Formation BELT{asteroidBelt};
 constexpr Formation SPLIT{splittingAsteroid};
 constexpr Formation SAUCER{bonusSaucer};
-constexpr Formation BOSS{};
+constexpr Formation MOTHERSHIP{mothership};
 constexpr Formation grids(int entry) { return {grid, entry}; }
+/// Sergeants: half the system's number plus one (system 8 brings four).
+constexpr Formation sergeantRow(int count) { return {sergeants, count}; }
+/// Big zelbins: a third of the system's number, at least one.
+constexpr Formation bigZelbinRow(int count) { return {bigZelbins, count}; }
 constexpr Formation meteors(int shower) { return {meteorShower, shower}; }
 
 using SystemWaves = std::array<Formation, STAGES_PER_SYSTEM>;
 constexpr std::array<SystemWaves, 11> WAVE_TABLE = {{
     // system 0: umbrellas
-    {FIRST, grids(0), grids(0), meteors(0), {umbrellaArcs}, {umbrellaRain}, {umbrellaSpiral}, SPLIT, SAUCER, BOSS},
+    {FIRST, grids(0), grids(0), meteors(0), {umbrellaArcs}, {umbrellaRain}, {umbrellaSpiral}, SPLIT, SAUCER,
+     sergeantRow(1)},
     // system 1: spinner passes with growing wings
     {FIRST, grids(1), grids(1), meteors(1), {spinnerPasses, 1}, {spinnerPasses, 3}, {spinnerPasses, 5}, SPLIT, SAUCER,
-     BOSS},
+     bigZelbinRow(1)},
     // system 2: pods and the zigzag
     {FIRST, grids(2), grids(2), meteors(2), {bigPodRain, 0}, {spinnerZigzag, 0}, {bigPodRain, 1}, SPLIT, SAUCER,
-     BOSS},
+     sergeantRow(2)},
     // system 3: swarms crossing
-    {FIRST, grids(3), grids(3), meteors(0), {spinnerSwarm}, {spinnerSwarm}, {spinnerSwarm}, SPLIT, SAUCER, BOSS},
+    {FIRST, grids(3), grids(3), meteors(0), {spinnerSwarm}, {spinnerSwarm}, {spinnerSwarm}, SPLIT, SAUCER,
+     MOTHERSHIP},
     // system 4: spinners dropping in and zigzagging
-    {FIRST, grids(4), grids(4), meteors(1), {spinnerDrop}, {spinnerZigzag, 1}, {spinnerDrop}, SPLIT, SAUCER, BOSS},
+    {FIRST, grids(4), grids(4), meteors(1), {spinnerDrop}, {spinnerZigzag, 1}, {spinnerDrop}, SPLIT, SAUCER,
+     sergeantRow(3)},
     // system 5: the asteroid belt
     {BELT, BELT, BELT, BELT, BELT, BELT, BELT, BELT, BELT, BELT},
     // system 6
     {FIRST, grids(0), grids(0), meteors(0), {spinnerPasses, 1}, {spinnerPasses, 3}, {spinnerPasses, 5}, SPLIT, SAUCER,
-     BOSS},
+     MOTHERSHIP},
     // system 7: angry zelbins in figures
     {FIRST, grids(1), grids(1), meteors(1), {angryFigure, 0}, {angryFigure, 1}, {angryFigure, 2}, SPLIT, SAUCER,
-     BOSS},
+     bigZelbinRow(2)},
     // system 8
-    {FIRST, grids(2), grids(2), meteors(2), {spinnerSwarm}, {spinnerSwarm}, {spinnerSwarm}, SPLIT, SAUCER, BOSS},
+    {FIRST, grids(2), grids(2), meteors(2), {spinnerSwarm}, {spinnerSwarm}, {spinnerSwarm}, SPLIT, SAUCER,
+     sergeantRow(4)},
     // system 9
-    {FIRST, grids(3), grids(3), meteors(0), {spinnerDrop}, {spinnerZigzag, 1}, {spinnerDrop}, SPLIT, SAUCER, BOSS},
+    {FIRST, grids(3), grids(3), meteors(0), {spinnerDrop}, {spinnerZigzag, 1}, {spinnerDrop}, SPLIT, SAUCER,
+     bigZelbinRow(3)},
     // system 10
-    {FIRST, grids(4), grids(4), meteors(1), {umbrellaArcs}, {umbrellaRain}, {umbrellaSpiral}, SPLIT, SAUCER, BOSS},
+    {FIRST, grids(4), grids(4), meteors(1), {umbrellaArcs}, {umbrellaRain}, {umbrellaSpiral}, SPLIT, SAUCER,
+     MOTHERSHIP},
 }};
 
 } // namespace
