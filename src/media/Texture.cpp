@@ -70,44 +70,58 @@ bool Texture::parseFrames(const MemoryIniFile& ini, int imageWidth, int imageHei
     }
 }
 
-Texture::Picture Texture::loadPicture(const WideString& path, int maxDimension) {
+Texture::Picture Texture::loadPicture(VekGraphics& graphics, const WideString& path) {
     FileManager* files = FileManager::get();
     VEK_ASSERT(files != nullptr);
+    Source source{path, files->findArchive(path), {}};
+    if (const Texture* twin = findLoaded(graphics, source, nullptr))
+        return Picture{twin->width, twin->height, loadFrames(path, twin->width, twin->height), std::move(source),
+                       twin->pDeviceTexture};
     const std::optional<std::vector<uint8_t>> bytes = files->open(path);
     if (!bytes) VEK_ERROR(u"Could not open texture %s.", files->describe(path));
     std::string reason;
-    std::optional<MemoryImageFile> image = MemoryImageFile::decode(*bytes, reason, maxDimension);
+    std::optional<MemoryImageFile> image = MemoryImageFile::decode(*bytes, reason, graphics.getMaxTextureSize());
     if (!image) VEK_ERROR(u"Could not read texture %s: %s", files->describe(path), fromUtf8(reason));
-    Picture picture{std::move(*image), {}, Source{path, files->findArchive(path), {}}};
+    return Picture{image->width, image->height, loadFrames(path, image->width, image->height), std::move(source),
+                   graphics.createDeviceTexture(*image)};
+}
+
+std::vector<Texture::Frame> Texture::loadFrames(const WideString& path, int imageWidth, int imageHeight) {
+    FileManager* files = FileManager::get();
     const WideString listPath = frameListPath(path);
-    if (!files->exists(listPath)) return picture;
+    if (!files->exists(listPath)) return {};
     const std::optional<std::vector<uint8_t>> listBytes = files->open(listPath);
     if (!listBytes) VEK_ERROR(u"Could not open the frame list %s.", files->describe(listPath));
+    std::vector<Frame> frames;
     WideString error;
-    if (!parseFrames(MemoryIniFile::fromUtf8Bytes(*listBytes), picture.image.width, picture.image.height,
-                     picture.frames, error))
+    if (!parseFrames(MemoryIniFile::fromUtf8Bytes(*listBytes), imageWidth, imageHeight, frames, error))
         VEK_ERROR(u"Bad frame list %s: %s.", files->describe(listPath), error);
-    return picture;
+    return frames;
+}
+
+const Texture* Texture::findLoaded(const VekGraphics& graphics, const Source& source, const Texture* except) {
+    if (!source.encoded.empty()) return nullptr;
+    for (const Texture* texture : graphics.getTextures()) {
+        if (texture != except && texture->pDeviceTexture && texture->source.path == source.path &&
+            texture->source.pArchive == source.pArchive)
+            return texture;
+    }
+    return nullptr;
 }
 
 Texture::Texture(const WideString& path, int textureFlags)
-    : Texture(runningGraphics(), loadPicture(path, runningGraphics().getMaxTextureSize()), textureFlags) {}
+    : Texture(runningGraphics(), loadPicture(runningGraphics(), path), textureFlags) {}
 
 Texture::Texture(VekGraphics& device, MemoryImageFile picture, const std::vector<Frame>& frames,
                  int textureFlags)
-    : Texture(
-          device,
-          [&] {
-              std::vector<uint8_t> encoded = picture.encodeTga();
-              return Picture{std::move(picture), frames, Source{{}, nullptr, std::move(encoded)}};
-          }(),
-          textureFlags) {}
+    : Texture(device,
+              Picture{picture.width, picture.height, frames, Source{{}, nullptr, picture.encodeTga()},
+                      device.createDeviceTexture(picture)},
+              textureFlags) {}
 
-// The decoded picture goes with `picture` once it is on the device.
 Texture::Texture(VekGraphics& device, Picture picture, int textureFlags)
-    : graphics(device), source(std::move(picture.source)), width(picture.image.width),
-      height(picture.image.height), flags(textureFlags) {
-    pDeviceTexture = graphics.createDeviceTexture(picture.image);
+    : graphics(device), source(std::move(picture.source)), width(picture.width), height(picture.height),
+      flags(textureFlags), pDeviceTexture(std::move(picture.device)) {
     graphics.addTexture(*this);
     createSkins(picture.frames);
 }
@@ -140,7 +154,8 @@ MemoryImageFile Texture::readSource() const {
 }
 
 void Texture::reload() {
-    pDeviceTexture = graphics.createDeviceTexture(readSource());
+    const Texture* twin = findLoaded(graphics, source, this);
+    pDeviceTexture = twin ? twin->pDeviceTexture : graphics.createDeviceTexture(readSource());
 }
 
 void Texture::releaseDeviceTexture() {

@@ -28,7 +28,8 @@ class DeviceTexture;
 /// A picture without that file has one frame: the whole picture. A frame reaching outside
 /// the picture is an error. Once on the device, the decoded picture is let go: a device that
 /// loses its textures gets it back from the file it came from (or, for a picture made in
-/// memory, from a run-length copy). Main thread only.
+/// memory, from a run-length copy). Textures loaded from one file share one device copy, so a
+/// picture listed twice costs its memory once. Main thread only.
 class Texture : public VekBase, public Resource {
     VEK_REGISTERED_CLASS()
 
@@ -75,11 +76,16 @@ class Texture : public VekBase, public Resource {
         std::vector<uint8_t> encoded;
     };
     struct Picture {
-        MemoryImageFile image;
+        int width;
+        int height;
         std::vector<Frame> frames;
         Source source;
+        std::shared_ptr<platform::DeviceTexture> device;
     };
-    static Picture loadPicture(const WideString& path, int maxDimension);
+    static Picture loadPicture(VekGraphics& graphics, const WideString& path);
+    static std::vector<Frame> loadFrames(const WideString& path, int imageWidth, int imageHeight);
+    /// Another texture of `graphics` on the device from the same file as `source`; null if none.
+    static const Texture* findLoaded(const VekGraphics& graphics, const Source& source, const Texture* except);
     Texture(VekGraphics& graphics, Picture picture, int flags);
     void createSkins(const std::vector<Frame>& frames);
     MemoryImageFile readSource() const;
@@ -89,5 +95,5 @@ class Texture : public VekBase, public Resource {
     int width;
     int height;
     int flags;
-    std::unique_ptr<platform::DeviceTexture> pDeviceTexture;
+    std::shared_ptr<platform::DeviceTexture> pDeviceTexture;
 };

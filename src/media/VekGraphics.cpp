@@ -176,10 +176,14 @@ void VekGraphics::restartDevice() {
     applyDisplayMode();
     pDevice->setVSync(settings.bVSync);
     updateLayout();
-    // A new display mode keeps the textures; only a reset device loses them.
-    if (bTexturesLost)
+    // A new display mode keeps the textures; only a reset device loses them. All go before
+    // any comes back, so that pictures from one file share their device copy again.
+    if (bTexturesLost) {
+        for (Texture* texture : textures)
+            texture->releaseDeviceTexture();
         for (Texture* texture : textures)
             texture->reload();
+    }
     bTexturesLost = false;
     pDevice->takeTargetsReset();
     ++deviceGeneration;

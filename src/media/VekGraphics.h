@@ -156,6 +156,7 @@ class VekGraphics : public ContextRenderer {
     int getMaxTextureSize() const;
     void addTexture(Texture& texture);
     void removeTexture(Texture& texture);
+    const std::vector<Texture*>& getTextures() const { return textures; }
     platform::RenderDevice& getDevice() { return *pDevice; }
 
     // Fields the game reads.

@@ -102,6 +102,10 @@ TEST(Texture, LoadsThePictureAndItsFrameListThroughTheFileManager) {
     ASSERT_EQ(sheet.skins.size(), 2u);
     EXPECT_FLOAT_EQ(sheet.skins[1]->getSource().left, 32);
     EXPECT_FLOAT_EQ(sheet.skins[1]->origin.x, 4);
+    Texture twin(fromUtf8((home.path() / "sheet.tga").string()), 0);  // one device copy, frames of its own
+    EXPECT_EQ(twin.getDeviceTexture(), sheet.getDeviceTexture());
+    ASSERT_EQ(twin.skins.size(), 2u);
+    EXPECT_NE(twin.skins[1], sheet.skins[1]);
     Texture plain(fromUtf8((home.path() / "plain.tga").string()), 0);  // without frames: one covering it
     ASSERT_EQ(plain.skins.size(), 1u);
     EXPECT_FLOAT_EQ(plain.skins[0]->width, 8);
