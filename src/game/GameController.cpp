@@ -81,6 +81,21 @@ struct Farewell {
 constexpr Farewell SYSTEM_FAREWELL = {STR_SYSTEMENDDEFAULT, 2.5, 0, STR_SYSTEMENDDEFAULTB, 2.5, 2};
 constexpr Farewell LAST_FAREWELL = {STR_SYSTEMEND10, 4.0, 1, STR_SYSTEMEND10B, 3.0, 1};
 
+/// A player's counters that a saved game keeps (a system's restore starts them afresh).
+struct SavedCounter {
+    int32_t SavegamePlayerData::*saved;
+    int32_t PlayerData::*live;
+};
+constexpr std::array<SavedCounter, 7> SAVED_COUNTERS = {{
+    {&SavegamePlayerData::lives, &PlayerData::lives},
+    {&SavegamePlayerData::score, &PlayerData::score},
+    {&SavegamePlayerData::food, &PlayerData::food},
+    {&SavegamePlayerData::missiles, &PlayerData::missiles},
+    {&SavegamePlayerData::extraLifeThreshold, &PlayerData::extraLifeThreshold},
+    {&SavegamePlayerData::extraLifeStep, &PlayerData::extraLifeStep},
+    {&SavegamePlayerData::coins, &PlayerData::coins},
+}};
+
 SavegameData& currentSlot(int slot) {
     ProfileManager& profiles = GameGlobal::get()->profiles;
     return profiles.records[std::clamp(profiles.currentProfile, 0, ProfileBlock::MAX_PROFILES - 1)].savegames[slot];
@@ -431,13 +446,8 @@ void GameController::savegame(int type, SavegameData& record) const {
         SavegamePlayerData& saved = record.players[i];
         saved.present = player.getState() != PlayerData::NOT_PLAYING;
         if (!saved.present) continue;
-        saved.lives = player.lives;
-        saved.score = player.score;
-        saved.food = player.food;
-        saved.missiles = player.missiles;
-        saved.extraLifeThreshold = player.extraLifeThreshold;
-        saved.extraLifeStep = player.extraLifeStep;
-        saved.coins = player.coins;
+        for (const SavedCounter& counter : SAVED_COUNTERS)
+            saved.*counter.saved = player.*counter.live;
         saved.weaponIndex = player.weaponIndex();
         saved.weaponPower = player.weapon().power;
     }
@@ -458,15 +468,9 @@ void GameController::loadgame(int type, const SavegameData& record) {
         if (!saved.present) continue;
         PlayerData& player = *players[i];
         if (player.getStateGoto() != PlayerData::ENTERING) player.setState(PlayerData::ENTERING);
-        if (type == 0) {
-            player.lives = saved.lives;
-            player.score = saved.score;
-            player.food = saved.food;
-            player.missiles = saved.missiles;
-            player.extraLifeThreshold = saved.extraLifeThreshold;
-            player.extraLifeStep = saved.extraLifeStep;
-            player.coins = saved.coins;
-        }
+        if (type == 0)
+            for (const SavedCounter& counter : SAVED_COUNTERS)
+                player.*counter.live = saved.*counter.saved;
         player.restoreWeapon(saved.weaponIndex, saved.weaponPower);
     }
 }
