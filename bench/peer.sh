@@ -53,14 +53,7 @@ findPeerWindow() {
 
 # Ours: the intro skipped, a name typed at the first start, then the main menu on top.
 oursAtMenus() {
-    "$program" 2>"$scratch/stderr" &
-    pid=$!
-    waitForGameLoop
-    xdotool windowfocus --sync "$window" 2>/dev/null
-    waitForMainMenu 1
-    xdotool type --window "$window" --delay 100 "Bench"
-    xdotool key --window "$window" Return
-    waitForMainMenu 2
+    startWithName Bench
     measureFor "$MENU_SECONDS"
 }
 

@@ -119,6 +119,19 @@ waitForMainMenu() {
     fail "the main menu did not come on top a ${1}. time"
 }
 
+# Starts $program in the background ($pid) for the first time: the intro skipped, the name $1
+# typed at the question, until the main menu is on top with that player.
+startWithName() {
+    "$program" 2>"$scratch/stderr" &
+    pid=$!
+    waitForGameLoop
+    xdotool windowfocus --sync "$window" 2>/dev/null
+    waitForMainMenu 1
+    xdotool type --window "$window" --delay 100 "$1"
+    xdotool key --window "$window" Return
+    waitForMainMenu 2
+}
+
 # With a copy folder ($copies, counted in $shots): F9, and the screenshot copied there as NN-$1.jpg.
 screenshot() {
     [ -n "$copies" ] || return 0

@@ -42,14 +42,7 @@ choose() {
     sleep 0.5
 }
 
-"$program" 2>"$scratch/stderr" &
-pid=$!
-waitForGameLoop
-xdotool windowfocus --sync "$window" 2>/dev/null
-waitForMainMenu 1
-xdotool type --window "$window" --delay 100 "Ada"
-press Return
-waitForMainMenu 2
+startWithName Ada
 screenshot main-menu-english
 
 # Main menu, from the middle: start, high scores, options. The hub focuses its first button;
