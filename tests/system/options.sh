@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Real key presses in the real window on a virtual X display, on a fresh user-data folder:
 # the options change the language to Japanese (the program starts again with the flags and
-# comes back in Japanese), switch to full screen and back, and bind player 1's fire to F; the
-# settings files hold the language and the binding afterwards. Usage: options.sh PROGRAM
+# comes back in Japanese), switch to full screen and back, and bind player 1's fire to F, which
+# then joins and fires in a new game; the settings files hold the language and the binding. Usage: options.sh PROGRAM
 # [FOLDER]; with FOLDER every screen's screenshot is copied there. Exits 77 (skipped) when
 # xvfb-run or xdotool is missing.
 set -uo pipefail
@@ -88,6 +88,26 @@ choose f # a screenshot now would bind F9
 screenshot key-bindings
 press Escape Escape Escape Escape
 waitForMainMenu 5
+
+# A new game: Space no longer joins in the opening, F does; the first wave ends, and is saved,
+# only once F has shot its zelbin down.
+xdotool mousemove --window "$window" 320 240
+sleep 0.3
+choose Down Return
+press Return
+waitFor 50 grep -q "Showing the star map to system 0." "$log" || fail "the new game did not show the star map"
+press Escape
+waitFor 50 grep -q "Playing CutsceneBurgerJoint." "$log" || fail "the star map did not lead to the opening"
+press space
+sleep 1
+grep -q "Game digest at wave 1:" "$log" && fail "Space, no longer player 1's fire, joined the game"
+press f
+waitFor 150 grep -q "Game digest at wave 1:" "$log" || fail "F did not join player 1"
+for _ in $(seq 20); do grep -q "Saving game type 0 (wave=1)" "$log" && break; press f; done
+screenshot playing
+grep -q "Saving game type 0 (wave=1)" "$log" || fail "F did not shoot the first wave down"
+press Escape Down Return Return
+waitForMainMenu 6
 closeWindowAndWait
 [ "$status" -eq 0 ] || fail "the program exited with $status"
 
