@@ -23,6 +23,7 @@ VEK_REGISTER_CLASS_WITHOUT_CREATOR(Hud, GameObject, u"Hud")
 namespace {
 
 constexpr uint32_t WHITE = 0xFFFFFFFF;
+constexpr uint32_t THEME_COLOUR = 0xFF29D8F0; // the cyan that frames the huds and the menus
 constexpr int FIRE_ON_LEFT = 1;
 constexpr int32_t MESSAGE_SPACING = 25; // pixels between two queued messages
 constexpr int32_t COUNTER_ICONS = 3;    // more lives or missiles show as an icon and a number
@@ -151,14 +152,16 @@ void Hud::drawCrosshair(const PlayerData& player) {
         Global::get()->configuration.controlMethod != 0)
         return;
     // On the field, where the steering finger puts the fighter.
-    drawSkin(u"crosshair:0", static_cast<float>(fighter.targetX) - 320.f, 240.f - static_cast<float>(fighter.targetY));
+    drawSkin(u"crosshair:0", static_cast<float>(fighter.targetX) - 320.f, 240.f - static_cast<float>(fighter.targetY),
+             THEME_COLOUR);
 }
 
-void Hud::drawSkin(const char16_t* name, float x, float y) {
+void Hud::drawSkin(const char16_t* name, float x, float y, uint32_t colour) {
     auto* skin = Vek::get()->getResourceManager().find<TextureSkin>(name, false);
     if (!skin) return;
     sprite.setSkin(skin);
     sprite.position = {x, y, 0.f};
+    sprite.color = colour;
     sprite.render();
 }
 

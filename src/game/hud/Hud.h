@@ -56,7 +56,7 @@ class Hud : public GameObject {
     /// inward + iconShift and the number 20 further in, moved by numberShift.
     void drawCounter(const char16_t* skin, int32_t count, bool bIcons, float inward, float y, float iconShift,
                      float numberShift);
-    void drawSkin(const char16_t* name, float x, float y);
+    void drawSkin(const char16_t* name, float x, float y, uint32_t colour = 0xFFFFFFFF);
 
     Renderable sprite; ///< draws each picture in turn
 };
