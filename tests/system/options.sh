@@ -18,22 +18,41 @@ windowSize() {
     xdotool getwindowgeometry --shell "$window" | awk -F= '/WIDTH/ {w = $2} /HEIGHT/ {h = $2} END {print w, h}'
 }
 
-windowSizeIs() { [ "$(windowSize)" = "$1" ]; }
+# The window's position and size, as "X Y W H ".
+windowGeometry() {
+    xdotool getwindowgeometry --shell "$window" | awk -F= '/^(X|Y|WIDTH|HEIGHT)=/ {printf "%s ", $2}'
+}
+
+# Holds once the window is $1 ("W H") in size and has not moved since the last look: a window
+# that moves under the pointer later would hand the menus to the pointer between two keys.
+windowSettlesAt() {
+    local now settled
+    now=$(windowGeometry)
+    [ "$now" = "${lastGeometry:-}" ] && [ "${now#* * }" = "$1 " ]
+    settled=$?
+    lastGeometry=$now
+    return $settled
+}
 
 # Waits until the display settings have been applied a $1. time, then until the window is $2
-# in size (a loaded machine may take its time over either).
+# in size and still (a loaded machine may take its time over either).
 waitForDisplay() {
     waitFor 200 bash -c "[ \$(grep -c 'Restarting to apply configuration.' '$log') -ge $1 ]" ||
         fail "the display settings were not applied a ${1}. time"
-    waitFor 200 windowSizeIs "$2" || fail "the window is $(windowSize), not $2, after the ${1}. change of display"
+    waitFor 200 windowSettlesAt "$2" || fail "the window is $(windowSize), not $2, after the ${1}. change of display"
 }
 
+# Whether the menus last went over to the pointer rather than to keys.
+pointerLeads() { [ "$(grep -o 'navigation mode to [12]' "$log" | tail -n 1)" = "navigation mode to 1" ]; }
+
 # Puts the mouse in the middle of the window (on the graphics screen: the detail choice; on the
-# options hub: the graphics button), where keys navigate from after a change of display.
+# options hub: the graphics button), where keys navigate from after a change of display, once
+# the menus follow the pointer.
 centrePointer() {
     read -r width height <<<"$(windowSize)"
     xdotool mousemove --window "$window" $((width / 2)) $((height / 2))
-    sleep 0.3
+    waitFor 50 pointerLeads || fail "the menus did not follow the pointer"
+    sleep 0.3 # keys rest in the frame of the mode change and the next
 }
 
 # Presses the keys and gives the screen they open time to come up.
