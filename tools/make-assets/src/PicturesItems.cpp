@@ -255,7 +255,7 @@ TexturePicture makeSnowflakes(const TextureRecipe& recipe) {
         const double r = w / 2 - 1.5;
         cairo_translate(cr, w / 2, h / 2);
         cairo_rotate(cr, variant * 0.17);
-        glowSpot(cr, 0, 0, r, rgb(0xBFEFFF).withAlpha(0.35));
+        glowSpot(cr, 0, 0, r, rgb(0xBFEFFF).withAlpha(0.2));
         cairo_new_path(cr);
         for (int arm = 0; arm < 6; ++arm) {
             const double a = arm * PI / 3;
@@ -275,7 +275,8 @@ TexturePicture makeSnowflakes(const TextureRecipe& recipe) {
                 }
             }
         }
-        setColour(cr, WHITE);
+        // Half see-through: the snow falls over the menus' texts, which stay readable.
+        setColour(cr, WHITE.withAlpha(0.55));
         cairo_set_line_width(cr, std::max(1.0, w / 14));
         cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
         cairo_stroke(cr);
