@@ -102,10 +102,11 @@ startWalkThrough() {
 press() { for key in "$@"; do xdotool key --window "$window" "$key"; sleep 0.3; done; }
 
 # Waits until the main menu has been on top $1 times (it saves the user data each time),
-# skipping with Escape each intro that the log shows on the way.
+# skipping with Escape each intro that the log shows on the way. A restart loads everything
+# again, which takes a sanitized build on a busy machine well over ten seconds.
 waitForMainMenu() {
     local _
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do
         while [ "$(grep -c 'Playing the intro.' "$log")" -gt "${introsSkipped:=0}" ]; do
             xdotool key --window "$window" Escape
             introsSkipped=$((introsSkipped + 1))
