@@ -7,6 +7,7 @@
 #include "game/Loader.h"
 #include "game/scene/GameDigest.h"
 #include "media/VekMedia.h"
+#include "platform/PlatformWindow.h"
 #include "platform/ScriptedInput.h"
 
 #ifdef VEK_ASSETS_DIR
@@ -19,6 +20,8 @@ struct GameHarnessOptions {
     bool bDraw = false;
     /// Whether the window has the focus before each frame; null: always.
     std::function<bool()> isInForeground;
+    /// The devices the program reads; null: a script that the test fills (`input`).
+    std::function<std::unique_ptr<platform::InputSource>(platform::PlatformWindow&)> createInput;
 };
 
 class GameHarness {
@@ -40,11 +43,15 @@ class GameHarness {
             return std::make_unique<GameGlobal>(std::move(screens),
                                                 fromUtf8(VEK_ASSETS_DIR "/ZV2rmBrumedemo.dat"));
         };
-        environment.createMedia = [this, bDraw = options.bDraw] {
+        environment.createMedia = [this, bDraw = options.bDraw, createInput = options.createInput] {
             VekMedia::Options media;
-            auto script = std::make_unique<platform::ScriptedInput>();
-            pScript = script.get();
-            media.pInput = std::move(script);
+            if (createInput) {
+                media.pInput = createInput(*window);
+            } else {
+                auto script = std::make_unique<platform::ScriptedInput>();
+                pScript = script.get();
+                media.pInput = std::move(script);
+            }
             media.bSilent = true;
             media.bNoDraw = !bDraw;
             return std::make_unique<VekMedia>(*window, std::move(media));
@@ -60,10 +67,11 @@ class GameHarness {
     GameHarness(const GameHarness&) = delete;
     GameHarness& operator=(const GameHarness&) = delete;
 
-    /// `count` whole frames as the program runs them: the script fills the input, then the
-    /// engine polls it, ticks and draws the stack.
+    /// `count` whole frames as the program runs them: the window's waiting events are handled
+    /// and the script fills the input, then the engine polls it, ticks and draws the stack.
     void step(int count = 1) {
         for (int i = 0; i < count; ++i) {
+            while (window && window->pumpEvent()) {}
             if (script && pScript) script(frames - scriptStart, pScript->next);
             frameTick();
             ++frames;
