@@ -104,7 +104,8 @@ void Hud::drawTopPanel(const PlayerData& player, float halfWidth, float halfHeig
     const float inward = slide + halfWidth;
     drawSkin(u"hud:0", side * ((bCompact ? 60.f : 0.f) + inward - 90.f), halfHeight);
     if (FontQuad* font = Global::get()->fontMedium) {
-        const int align = (side < 0 ? FontQuad::TEXT_LEFT : FontQuad::TEXT_RIGHT) | FontQuad::TEXT_TOP;
+        // Centred on the lives' row, so the score stays inside the panel's visible half.
+        const int align = (side < 0 ? FontQuad::TEXT_LEFT : FontQuad::TEXT_RIGHT) | FontQuad::TEXT_MIDDLE;
         font->drawText(formatThousands(shownScore, Vek::get()->getLanguage()), side * (inward - 4.f),
                        halfHeight - 14.f, 0.f, WHITE, align);
     }
