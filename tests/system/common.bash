@@ -143,3 +143,22 @@ screenshot() {
     waitFor 50 test -s "$picture" || fail "F9 saved no screenshot of $1"
     cp "$picture" "$(printf '%s/%02d-%s.jpg' "$copies" "$shots" "$1")"
 }
+
+# Starts the web host ($hostPid; it stops by itself after $2 seconds) holding what it receives
+# in $received, and points $program at a copy of $1 that reads the host's address from the
+# static settings beside itself.
+useWebHost() {
+    local build
+    build=$(dirname "$1")
+    received="$scratch/host"
+    "$build/tools/webhost/webhost" --folder "$received" --port-file "$scratch/port" --lifetime "$2" >/dev/null &
+    hostPid=$!
+    trap 'kill "$hostPid" 2>/dev/null; cleanUpScratch' EXIT
+    waitFor 50 test -s "$scratch/port" || fail "the web host did not start"
+    local game="$scratch/game"
+    mkdir -p "$game"
+    cp "$1" "$game/"
+    ln -s "$build"/ZV2rmBrumedemo.dat* "$game/"
+    sed "s|^host=.*|host=http://127.0.0.1:$(cat "$scratch/port")|" "$build/ZV2rmBrumedemo.ini" >"$game/ZV2rmBrumedemo.ini"
+    program="$game/$(basename "$1")"
+}

@@ -9,26 +9,10 @@ source "$(dirname "$0")/common.bash"
 
 [ "${1:-}" != "--inside" ] && runOnVirtualDisplay "$(realpath "$1")"
 
-program=$2
-build=$(dirname "$program")
 useScratchHome
 unset SDL_VIDEODRIVER
 suppressLibraryLeaks
-received="$scratch/host"
-
-# The web host, stopping by itself however this check ends.
-"$build/tools/webhost/webhost" --folder "$received" --port-file "$scratch/port" --lifetime 120 >/dev/null &
-hostPid=$!
-trap 'kill "$hostPid" 2>/dev/null; cleanUpScratch' EXIT
-waitFor 50 test -s "$scratch/port" || fail "the web host did not start"
-
-# The program reads its static settings beside itself: a copy of it, with the host's address.
-game="$scratch/game"
-mkdir -p "$game"
-cp "$program" "$game/"
-ln -s "$build"/ZV2rmBrumedemo.dat* "$game/"
-sed "s|^host=.*|host=http://127.0.0.1:$(cat "$scratch/port")|" "$build/ZV2rmBrumedemo.ini" >"$game/ZV2rmBrumedemo.ini"
-program="$game/$(basename "$program")"
+useWebHost "$2" 120
 
 "$program" 2>"$scratch/stderr" &
 pid=$!
