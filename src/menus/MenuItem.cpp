@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <optional>
 #include "core/ErrorManager.h"
 #include "core/Language.h"
 #include "core/ResourceManager.h"
@@ -31,6 +32,7 @@ constexpr uint32_t HINT_SHADOW = 0x80000000;
 constexpr int HINT_FLAGS = FontQuad::TEXT_CENTRE | FontQuad::TEXT_BOTTOM;
 constexpr float CAPTION_GAP = 5.f;
 constexpr float MIN_CAPTION_ROOM = 10.f;
+constexpr float SCREEN_EDGE_MARGIN = 4.f; // screen units kept free beside a caption at the edge
 const Vector3 CAPTION_SHADOW_OFFSET{2.f, -2.f, 0.f};
 
 FontQuad* itemFont() {
@@ -72,7 +74,8 @@ CaptionPlace captionPlace(int location, float w, float h) {
 MenuItem::MenuItem(float x, float y, float z, WideStringView itemCaption, WideStringView itemHint)
     : captionLocation(ContextMenu::captionLeading), caption(itemCaption), hint(itemHint), font(itemFont()) {
     position = {isRightToLeft() ? -x : x, y, z};
-    setTexture(*Vek::get()->getResourceManager().find<Texture>(u"gui-game-editbox"), 25.f, 0.f, 0.f, 25.f);
+    setTexture(*Vek::get()->getResourceManager().find<Texture>(u"gui-game-editbox"), END_INSET, 0.f,
+               END_INSET, 0.f);
     setWidth(DEFAULT_WIDTH);
 }
 
@@ -200,19 +203,65 @@ void MenuItem::drawHint() {
     small->drawText(text, 0.f, y, 0.f, HINT_COLOUR, HINT_FLAGS);
 }
 
+float MenuItem::fitScale(float width, float room) {
+    return room > MIN_CAPTION_ROOM && width > room ? room / width : 1.f;
+}
+
 float MenuItem::centredCaptionScale(float captionWidth, float boxWidth, float boxHeight) {
-    const float room = std::trunc(boxWidth - boxHeight);
-    return room > MIN_CAPTION_ROOM && captionWidth > room ? room / captionWidth : 1.f;
+    return fitScale(captionWidth, std::trunc(boxWidth - boxHeight));
+}
+
+float MenuItem::sideCaptionScale(float captionWidth, float anchorX, float screenWidth, bool bLeftward) {
+    return fitScale(captionWidth, (bLeftward ? anchorX : screenWidth - anchorX) - SCREEN_EDGE_MARGIN);
+}
+
+std::optional<std::pair<WideString, WideString>> MenuItem::splitCaption(WideStringView text) {
+    std::optional<std::size_t> best;
+    const std::size_t middle = text.size() / 2;
+    const auto distance = [middle](std::size_t at) { return at > middle ? at - middle : middle - at; };
+    for (std::size_t at = 1; at + 1 < text.size(); ++at)
+        if (text[at] == u' ' && (!best || distance(at) < distance(*best))) best = at;
+    if (!best) return std::nullopt;
+    return std::pair{WideString(text.substr(0, *best)), WideString(text.substr(*best + 1))};
 }
 
 void MenuItem::drawCaption() {
     const CaptionPlace place = captionPlace(captionLocation, pBody->getWidth(), pBody->getHeight());
     if (!font || caption.empty()) return;
+    const bool bShadow = hasShadow && !disabled;
+    if (captionLocation == CAPTION_LEFT || captionLocation == CAPTION_RIGHT) {
+        drawSideCaption(place.flags, local2world(place.offset), bShadow);
+        return;
+    }
     float captionScale = 1.f;
     if (captionLocation == CAPTION_CENTRED)
         captionScale = centredCaptionScale(font->measureText(caption, place.flags).width, pBody->getWidth(),
                                            pBody->getHeight());
-    drawPlacedText(caption, local2world(place.offset), place.flags, captionScale, hasShadow && !disabled);
+    drawPlacedText(caption, local2world(place.offset), place.flags, captionScale, bShadow);
+}
+
+void MenuItem::drawSideCaption(int flags, const Vector3& anchor, bool bShadow) {
+    // A long translation beside a box near the edge takes two lines, and shrinks only when
+    // even those would leave the screen.
+    const float screenX = toScreenUnits(anchor).x;
+    const float unit = (toScreenUnits({anchor.x + 1.f, anchor.y, anchor.z}).x - screenX) * scale.x;
+    const VekGraphics* graphics = VekGraphics::get();
+    const auto screenWidth =
+        static_cast<float>(graphics ? graphics->screenWidth : VekGraphics::LOGICAL_WIDTH);
+    const auto fit = [&](WideStringView text) {
+        return sideCaptionScale(font->measureText(text, flags).width * unit, screenX, screenWidth,
+                                (flags & FontQuad::TEXT_RIGHT) != 0);
+    };
+    const float whole = fit(caption);
+    const auto halves = whole < 1.f ? splitCaption(caption) : std::nullopt;
+    if (!halves) {
+        drawPlacedText(caption, anchor, flags, whole, bShadow);
+        return;
+    }
+    const float textScale = std::min(fit(halves->first), fit(halves->second));
+    const float halfStep = 0.5f * static_cast<float>(font->getLineHeight()) * textScale * scale.y;
+    drawPlacedText(halves->first, {anchor.x, anchor.y + halfStep, anchor.z}, flags, textScale, bShadow);
+    drawPlacedText(halves->second, {anchor.x, anchor.y - halfStep, anchor.z}, flags, textScale, bShadow);
 }
 
 float MenuItem::captionFitFactor(WideStringView text) const {

@@ -1,5 +1,7 @@
 #pragma once
 #include <cstdint>
+#include <optional>
+#include <utility>
 #include "core/WideString.h"
 #include "media/Renderable.h"
 #include "menus/FocusPointSource.h"
@@ -39,6 +41,14 @@ class MenuItem : public Renderable, public FocusPointSource {
 
     /// The scale of a caption drawn centred: shrinks a caption wider than the box's room.
     static float centredCaptionScale(float captionWidth, float boxWidth, float boxHeight);
+    /// The scale of a caption beside the box that ends (`bLeftward`) or starts at `anchorX`:
+    /// shrinks a caption that would cross the screen's edge. All in screen units.
+    static float sideCaptionScale(float captionWidth, float anchorX, float screenWidth, bool bLeftward);
+    /// A caption cut in two at the blank nearest its middle (the blank dropped); none without one.
+    static std::optional<std::pair<WideString, WideString>> splitCaption(WideStringView text);
+
+    /// The width of each rounded end of the box art, which keeps its size however wide the box.
+    static constexpr float END_INSET = 25.f;
 
     float baseScale = 1.f;
     int captionLocation;
@@ -62,6 +72,8 @@ class MenuItem : public Renderable, public FocusPointSource {
     Vector3 getWorldPosition() const;
 
   protected:
+    /// `room` / `width` when a width wider than a room of more than ten units must shrink, else 1.
+    static float fitScale(float width, float room);
     /// A world point in screen units, through the camera of the menu that holds the item
     /// (the point itself outside a menu).
     Vector3 toScreenUnits(const Vector3& world) const;
@@ -83,6 +95,8 @@ class MenuItem : public Renderable, public FocusPointSource {
     void updatePulse(double dt);
     void drawHint();
     void drawCaption();
+    /// A caption of location 4 or 6 ending or starting at `anchor`, kept inside the screen.
+    void drawSideCaption(int flags, const Vector3& anchor, bool bShadow);
     void drawPlacedText(WideStringView text, const Vector3& at, int flags, float textScale, bool bShadow);
 
     SlicedSkin* pBody = nullptr;

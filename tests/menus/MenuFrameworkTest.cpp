@@ -253,6 +253,32 @@ TEST(MenuItem, CentredCaptionsShrinkOnlyIntoARoomOfMoreThanTenUnits) {
             << c.captionWidth << " in " << c.boxWidth;
 }
 
+TEST(MenuItem, SideCaptionsShrinkToStayFourUnitsInsideTheScreen) {
+    struct Case {
+        float captionWidth, anchorX;
+        bool bLeftward;
+        float scale;
+    };
+    const Case cases[] = {
+        {200.f, 154.f, true, 0.75f},  // would cross the left edge
+        {100.f, 154.f, true, 1.f},    // fits
+        {200.f, 486.f, false, 0.75f}, // would cross the right edge
+        {200.f, 154.f, false, 1.f},   // has the whole right side
+        {200.f, 10.f, true, 1.f},     // no room worth shrinking into
+    };
+    for (const Case& c : cases)
+        EXPECT_FLOAT_EQ(MenuItem::sideCaptionScale(c.captionWidth, c.anchorX, 640.f, c.bLeftward), c.scale)
+            << c.captionWidth << " at " << c.anchorX;
+}
+
+TEST(MenuItem, LongCaptionsSplitAtTheBlankNearestTheirMiddle) {
+    using Halves = std::pair<WideString, WideString>;
+    EXPECT_EQ(MenuItem::splitCaption(u"Sensibilidad al arrastrar"), Halves(u"Sensibilidad", u"al arrastrar"));
+    EXPECT_EQ(MenuItem::splitCaption(u"Mover a la izquierda"), Halves(u"Mover a la", u"izquierda"));
+    EXPECT_FALSE(MenuItem::splitCaption(u"Zieh-Empfindlichkeit"));
+    EXPECT_FALSE(MenuItem::splitCaption(u" trailing "));
+}
+
 TEST(MenuItem, ActivatingALinkOrBackButtonEndsTheProgramOrTheTopScreen) {
     MenuRig rig;
     auto* menu = new ContextMenu();
