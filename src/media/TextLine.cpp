@@ -86,7 +86,7 @@ class Wrapper {
                 continue;
             }
             if (end == start) { // the first word alone is too wide: break it
-                end = longestFittingEnd(start, wordEnd);
+                end = balancedEnd(start, wordEnd);
             }
             ranges.emplace_back(start, end);
             start = end;
@@ -108,6 +108,23 @@ class Wrapper {
     }
     bool fits(std::size_t from, std::size_t to) const {
         return maxWidth <= 0.f || measure(unitsOf(cells, from, to)) <= maxWidth;
+    }
+    std::size_t nextCharacterEnd(std::size_t at, std::size_t to) const {
+        return at + (isHighSurrogate(cells[at].unit) && at + 2 <= to ? 2 : 1);
+    }
+    // The end of the first of as many pieces as breaking at the longest fit gives, about as
+    // wide as each other: a sentence without blanks (Japanese) leaves no lone character at
+    // its end.
+    std::size_t balancedEnd(std::size_t from, std::size_t to) const {
+        std::size_t pieces = 0;
+        for (std::size_t at = from; at < to; at = longestFittingEnd(at, to))
+            ++pieces;
+        const float share = measure(unitsOf(cells, from, to)) / static_cast<float>(pieces);
+        const std::size_t longest = longestFittingEnd(from, to);
+        std::size_t end = nextCharacterEnd(from, to);
+        while (end < longest && measure(unitsOf(cells, from, end)) < share)
+            end = nextCharacterEnd(end, to);
+        return end;
     }
     // At least one character, never splitting a surrogate pair.
     std::size_t longestFittingEnd(std::size_t from, std::size_t to) const {

@@ -41,8 +41,8 @@ TEST(TextLine, WrapsAtBlanksAndBars) {
         {u"a|b|c", 1000.f, {u"a", u"b", u"c"}},
         {u"Next  \x000A", 1000.f, {u"Next  \x000A"}}, // U+000A is a glyph
         {u"\x0009  Back", 1000.f, {u"\x0009  Back"}},
-        {u"abcdefghij", 35.f, {u"abc", u"def", u"ghi", u"j"}}, // an overlong word is broken
-        {u"日本語のテキスト", 50.f, {u"日本語のテ", u"キスト"}},
+        {u"abcdefghij", 35.f, {u"abc", u"def", u"gh", u"ij"}}, // an overlong word is broken evenly
+        {u"日本語のテキスト", 50.f, {u"日本語の", u"テキスト"}},
         {u" lead", 1000.f, {u" lead"}}, // leading blank of a text stays
         {u"x ^FF0000red^00FF00green", 1000.f, {u"x redgreen"}},
         {u"not ^colour", 1000.f, {u"not ^colour"}}, // not six hex digits
