@@ -21,6 +21,7 @@ constexpr float START_ABOVE_BOTTOM = 32.f;
 constexpr char16_t LEFT_GAP[] = u"   ";
 constexpr char16_t RIGHT_GAP[] = u"      ";
 constexpr float FADE_RANGE = 128.f;
+constexpr int SIDE_MARGIN = 8; // screen units kept free on each side of a centred line
 
 } // namespace
 
@@ -70,7 +71,11 @@ void ContextCredits::addTwoColumnLine(WideStringView left, WideStringView right)
 void ContextCredits::layOutTwoColumns(WideStringView left, WideStringView right, float z, uint32_t colour) {
     FontQuad* medium = Global::get()->fontMedium;
     if (right.empty() || left.empty()) {
-        addLabel(right.empty() ? left : right, 0.f, z, colour, medium, CENTRED);
+        // A long notice in some languages would run off both sides: it narrows instead.
+        const VekGraphics* graphics = VekGraphics::get();
+        const int width = graphics ? graphics->screenWidth : VekGraphics::LOGICAL_WIDTH;
+        addLabel(right.empty() ? left : right, 0.f, z, colour, medium, CENTRED)
+            ->fitWidth(width - 2 * SIDE_MARGIN);
         return;
     }
     const WideString leftText = WideString(left) + LEFT_GAP;
