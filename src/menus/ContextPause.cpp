@@ -25,8 +25,12 @@ ContextPause::ContextPause() {
         *this, new MenuButton(0.f, RESUME_Y, 0.f, menuText(STR_RESUME), menuText(STR_RESUMEHINT)));
     quitButton = addMenuItem(*this, new MenuButton(0.f, 0.f, 0.f, menuText(STR_QUITGAME), menuText(STR_QUITGAMEHINT),
                                                    {}, menuText(STR_CONFIRM)));
-    addMenuItem(*this, new ConfigCheckBox(MUTE_X, MUTE_Y, 0.f, menuText(STR_MUTEAUDIO), menuText(STR_MUTEAUDIOHINT),
-                                          &GameGlobal::get()->configuration.muteAudio));
+    auto* mute = addMenuItem(*this, new ConfigCheckBox(MUTE_X, MUTE_Y, 0.f, menuText(STR_MUTEAUDIO),
+                                                       menuText(STR_MUTEAUDIOHINT),
+                                                       &GameGlobal::get()->configuration.muteAudio));
+    // Before the box its text would stick out of the panel, whose middle lies after it.
+    mute->captionLocation = ContextMenu::captionLeading == MenuItem::CAPTION_LEFT ? MenuItem::CAPTION_RIGHT
+                                                                                  : MenuItem::CAPTION_LEFT;
 }
 
 void ContextPause::tickContents(double t, double dt) {
