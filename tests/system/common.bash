@@ -133,15 +133,34 @@ startWithName() {
     waitForMainMenu 2
 }
 
-# With a copy folder ($copies, counted in $shots): F9, and the screenshot copied there as NN-$1.jpg.
+# F9, and a JPEG saved in the user-data folder; with a copy folder ($copies) it is copied there
+# as NN-$1.jpg (NN counts the screenshots).
 screenshot() {
-    [ -n "$copies" ] || return 0
     shots=$((${shots:-0} + 1))
     press F9
     local picture
     picture=$(printf '%s/ZV2rmBrumedemo-%04d.jpg' "$folder" "$shots")
     waitFor 50 test -s "$picture" || fail "F9 saved no screenshot of $1"
-    cp "$picture" "$(printf '%s/%02d-%s.jpg' "$copies" "$shots" "$1")"
+    [ "$(head -c 3 "$picture" | od -An -tx1 | tr -d ' ')" = "ffd8ff" ] || fail "the screenshot of $1 is no JPEG"
+    if [ -n "$copies" ]; then cp "$picture" "$(printf '%s/%02d-%s.jpg' "$copies" "$shots" "$1")"; fi
+}
+
+# From the main menu by keys: the start button, a new game, its star map skipped, until the
+# opening interlude plays.
+startNewGame() {
+    xdotool mousemove --window "$window" 320 240
+    sleep 0.5 # keys in the two frames after the mouse took over navigation are ignored
+    press Down Return
+    sleep 0.5
+    screenshot game-start
+    press Return
+    waitFor 50 grep -q "Showing the star map to system 0." "$log" || fail "the new game did not show the star map"
+    sleep 3 # the ship flies in after the map fades in
+    screenshot star-map
+    press Escape
+    waitFor 50 grep -q "Playing CutsceneBurgerJoint." "$log" || fail "the star map did not lead to the opening"
+    sleep 1
+    screenshot opening
 }
 
 # Starts the web host ($hostPid; it stops by itself after $2 seconds) holding what it receives

@@ -12,6 +12,7 @@ startWalkThrough "$@"
 pid=$!
 waitForGameLoop
 xdotool windowfocus --sync "$window" 2>/dev/null
+screenshot loading # F9 works before any screen exists
 waitForMainMenu 1
 screenshot name-entry
 xdotool type --window "$window" --delay 100 "Kira"
@@ -21,21 +22,7 @@ waitFor 50 grep -q "Changing profile to 'Kira'" "$log" || fail "the typed name d
 waitForMainMenu 2
 screenshot main-menu
 
-# Key navigation from the middle of the screen: the start button, then the new game, which the
-# game-start screen focuses first.
-xdotool mousemove --window "$window" 320 240
-sleep 0.5 # keys in the two frames after the mouse took over navigation are ignored
-press Down Return
-sleep 0.5
-screenshot game-start
-press Return
-waitFor 50 grep -q "Showing the star map to system 0." "$log" || fail "the new game did not show the star map"
-sleep 3 # the ship flies in after the map fades in
-screenshot star-map
-press Escape
-waitFor 50 grep -q "Playing CutsceneBurgerJoint." "$log" || fail "the star map did not lead to the opening"
-sleep 1
-screenshot opening
+startNewGame
 press space # player 1's fire joins
 waitFor 150 grep -q "Game digest at wave 1:" "$log" || fail "the first wave did not start after the join"
 press Left Left space space Right space

@@ -110,13 +110,7 @@ waitForMainMenu 5
 
 # A new game: Space no longer joins in the opening, F does; the first wave ends, and is saved,
 # only once F has shot its zelbin down.
-xdotool mousemove --window "$window" 320 240
-sleep 0.3
-choose Down Return
-press Return
-waitFor 50 grep -q "Showing the star map to system 0." "$log" || fail "the new game did not show the star map"
-press Escape
-waitFor 50 grep -q "Playing CutsceneBurgerJoint." "$log" || fail "the star map did not lead to the opening"
+startNewGame
 press space
 sleep 1
 grep -q "Game digest at wave 1:" "$log" && fail "Space, no longer player 1's fire, joined the game"
