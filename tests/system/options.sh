@@ -13,11 +13,6 @@ export LC_ALL=C
 requireTools python3
 KEY_F=33  # the scan code that F binds
 
-# The window's width and height in pixels, as "W H".
-windowSize() {
-    xdotool getwindowgeometry --shell "$window" | awk -F= '/WIDTH/ {w = $2} /HEIGHT/ {h = $2} END {print w, h}'
-}
-
 # The window's position and size, as "X Y W H ".
 windowGeometry() {
     xdotool getwindowgeometry --shell "$window" | awk -F= '/^(X|Y|WIDTH|HEIGHT)=/ {printf "%s ", $2}'
@@ -39,7 +34,8 @@ windowSettlesAt() {
 waitForDisplay() {
     waitFor 200 bash -c "[ \$(grep -c 'Restarting to apply configuration.' '$log') -ge $1 ]" ||
         fail "the display settings were not applied a ${1}. time"
-    waitFor 200 windowSettlesAt "$2" || fail "the window is $(windowSize), not $2, after the ${1}. change of display"
+    waitFor 200 windowSettlesAt "$2" ||
+        fail "the window (X Y W H: $(windowGeometry)) is not still at $2 after the ${1}. change of display"
 }
 
 # Whether the menus last went over to the pointer rather than to keys.
@@ -49,7 +45,7 @@ pointerLeads() { [ "$(grep -o 'navigation mode to [12]' "$log" | tail -n 1)" = "
 # options hub: the graphics button), where keys navigate from after a change of display, once
 # the menus follow the pointer.
 centrePointer() {
-    read -r width height <<<"$(windowSize)"
+    read -r _ _ width height <<<"$(windowGeometry)"
     xdotool mousemove --window "$window" $((width / 2)) $((height / 2))
     waitFor 50 pointerLeads || fail "the menus did not follow the pointer"
     sleep 0.3 # keys rest in the frame of the mode change and the next
