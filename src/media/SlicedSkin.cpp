@@ -32,7 +32,7 @@ SlicedSkin::SlicedSkin(const TextureSkin& textureFrame)
     blend = textureFrame.blend;
 }
 
-void SlicedSkin::setBorders(float left, float top, float right, float bottom) {
+void SlicedSkin::setBorders(float left, float top, float bottom, float right) {
     borderLeft = std::max(left, 0.f);
     borderTop = std::max(top, 0.f);
     borderRight = std::max(right, 0.f);

@@ -11,8 +11,9 @@ class SlicedSkin : public Skin {
     /// Over `frame`, which must outlive the skin; natural size, no borders.
     explicit SlicedSkin(const TextureSkin& frame);
 
-    /// The insets of the corners from the frame's edges, in pixels.
-    void setBorders(float left, float top, float right, float bottom);
+    /// The insets of the corners from the frame's edges, in pixels: the left and the right
+    /// come outermost, around the top and the bottom.
+    void setBorders(float left, float top, float bottom, float right);
     /// Drawn size in local units; -1 on an axis takes the frame's own size.
     void setSize(float newWidth, float newHeight);
     float getWidth() const { return width; }

@@ -84,13 +84,13 @@ MenuItem::~MenuItem() {
     if (pOverlay) pOverlay->destroy();
 }
 
-void MenuItem::setTexture(const Texture& texture, float left, float top, float right, float bottom) {
+void MenuItem::setTexture(const Texture& texture, float left, float top, float bottom, float right) {
     VEK_ASSERT(texture.skins.size() >= 2);
     if (pOverlay) pOverlay->destroy();
     pBody = new SlicedSkin(*texture.skins[0]);
     pOverlay = new SlicedSkin(*texture.skins[1]);
-    pBody->setBorders(left, top, right, bottom);
-    pOverlay->setBorders(left, top, right, bottom);
+    pBody->setBorders(left, top, bottom, right);
+    pOverlay->setBorders(left, top, bottom, right);
     setSkin(pBody, true);
 }
 

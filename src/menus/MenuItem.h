@@ -27,7 +27,7 @@ class MenuItem : public Renderable, public FocusPointSource {
     ~MenuItem() override;
 
     /// Both skins from the texture's first two frames with the given borders.
-    void setTexture(const Texture& texture, float left, float top, float right, float bottom);
+    void setTexture(const Texture& texture, float left, float top, float bottom, float right);
     void setWidth(int width);
 
     /// One point, a quarter of the box height below the centre.

@@ -15,7 +15,7 @@ class ThemedWidget : public Renderable {
     /// `texture`, each with the widget's insets.
     void applyTexture(const Texture& texture);
 
-    std::array<int, 4> insets{};        ///< left, top, right, bottom
+    std::array<int, 4> insets{};        ///< left, top, bottom, right
     std::array<SlicedSkin*, 3> skins{}; ///< owned; null until a texture is applied
 
   private:
