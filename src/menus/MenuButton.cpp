@@ -14,8 +14,8 @@ MenuButton::MenuButton(float x, float y, float z, WideStringView buttonCaption, 
     : MenuItem(x, y, z, buttonCaption, buttonHint), confirmTitle(title), confirmMessage(message) {
     captionLocation = CAPTION_CENTRED;
     const float width = getBody()->getWidth();
-    setTexture(*Vek::get()->getResourceManager().find<Texture>(u"gui-game-button"), END_INSET, 0.f, END_INSET,
-               0.f);
+    setTexture(*Vek::get()->getResourceManager().find<Texture>(u"gui-game-button"), END_INSET, 0.f, 0.f,
+               END_INSET);
     setWidth(static_cast<int>(width));
 }
 

@@ -74,8 +74,8 @@ CaptionPlace captionPlace(int location, float w, float h) {
 MenuItem::MenuItem(float x, float y, float z, WideStringView itemCaption, WideStringView itemHint)
     : captionLocation(ContextMenu::captionLeading), caption(itemCaption), hint(itemHint), font(itemFont()) {
     position = {isRightToLeft() ? -x : x, y, z};
-    setTexture(*Vek::get()->getResourceManager().find<Texture>(u"gui-game-editbox"), END_INSET, 0.f,
-               END_INSET, 0.f);
+    setTexture(*Vek::get()->getResourceManager().find<Texture>(u"gui-game-editbox"), END_INSET, 0.f, 0.f,
+               END_INSET);
     setWidth(DEFAULT_WIDTH);
 }
 
