@@ -31,6 +31,7 @@ SdlInputSource::SdlInputSource(PlatformWindow* window) : pWindow(window) {
     // Devices present at start arrive as SDL_JOYDEVICEADDED events too; opening is idempotent.
     for (int i = 0; i < SDL_NumJoysticks(); ++i) openJoystick(i);
     SDL_StartTextInput();
+    if (pWindow) findPointer(pWindow->getSdlWindow());
 }
 
 SdlInputSource::~SdlInputSource() {
@@ -73,6 +74,27 @@ std::string SdlInputSource::editingCharacter(SDL_Keycode key) {
     default:
         return {};
     }
+}
+
+void SdlInputSource::findPointer(SDL_Window* window) {
+    // A pointer that stands over a new window reports no motion until it moves: ask where it is.
+    int x = 0, y = 0, width = 0, height = 0;
+    SDL_GetGlobalMouseState(&x, &y);
+    SDL_GetWindowPosition(window, &windowLeft, &windowTop);
+    SDL_GetWindowSize(window, &width, &height);
+    x -= windowLeft;
+    y -= windowTop;
+    if (x < 0 || y < 0 || x >= width || y >= height) return;
+    mouseX = static_cast<float>(x);
+    mouseY = static_cast<float>(y);
+}
+
+void SdlInputSource::followWindow(int left, int top) {
+    // The pointer stands still on the screen while the window moves under it.
+    mouseX += static_cast<float>(windowLeft - left);
+    mouseY += static_cast<float>(windowTop - top);
+    windowLeft = left;
+    windowTop = top;
 }
 
 void SdlInputSource::handleFinger(const SDL_TouchFingerEvent& finger, bool bDown) {
@@ -138,6 +160,7 @@ void SdlInputSource::handleEvent(const SDL_Event& event) {
             keysDown.fill(false);
             mouseDown.fill(false);
         }
+        if (event.window.event == SDL_WINDOWEVENT_MOVED) followWindow(event.window.data1, event.window.data2);
         break;
     default:
         break;

@@ -30,6 +30,10 @@ private:
     void closeJoystick(SDL_JoystickID instance);
     void readJoysticks(InputSnapshot& out) const;
     void handleFinger(const SDL_TouchFingerEvent& finger, bool bDown);
+    /// The pointer's place from the system, when it stands over `window`; no motion is reported.
+    void findPointer(SDL_Window* window);
+    /// Keeps the pointer's place on the screen when the window's top left corner moves there.
+    void followWindow(int left, int top);
     /// The control character that typing an editing key (backspace, return) adds to the text, if any.
     static std::string editingCharacter(SDL_Keycode key);
 
@@ -38,6 +42,7 @@ private:
     std::array<bool, MAXMOUSEBUTTONS> mouseDown{};
     std::array<bool, MAXMOUSEBUTTONS> mouseTapped{};
     float mouseX = 0.f, mouseY = 0.f;
+    int windowLeft = 0, windowTop = 0; // where the window was when the pointer was last placed
     bool bMouseMoved = false;
     int wheel = 0;
     std::string typed;

@@ -8,12 +8,18 @@
 #include "platform/PlatformWindow.h"
 #include "platform/SdlInputSource.h"
 
-// Real key presses from the X server, sent by xdotool into a real window. Runs only on an X
-// display (tests/system/keys.sh starts one with xvfb-run); elsewhere it is skipped.
+// Real key presses and pointer moves from the X server, sent by xdotool into a real window.
+// Runs only on an X display (tests/system/keys.sh starts one with xvfb-run); elsewhere it is
+// skipped.
 
 namespace {
 
-bool haveXdotool() { return std::system("command -v xdotool >/dev/null 2>&1") == 0; }
+bool onXDisplayWithXdotool() {
+    const char* display = std::getenv("DISPLAY");
+    const char* driver = std::getenv("SDL_VIDEODRIVER");
+    return display && *display && (!driver || std::string(driver) == "x11") &&
+           std::system("command -v xdotool >/dev/null 2>&1") == 0;
+}
 
 std::string runAndRead(const std::string& command) {
     std::string out;
@@ -28,10 +34,7 @@ std::string runAndRead(const std::string& command) {
 }  // namespace
 
 TEST(XdotoolKeys, ArriveAsTheirScanCodes) {
-    const char* display = std::getenv("DISPLAY");
-    const char* driver = std::getenv("SDL_VIDEODRIVER");
-    if (!display || !*display || (driver && std::string(driver) != "x11") || !haveXdotool())
-        GTEST_SKIP() << "needs an X display and xdotool";
+    if (!onXDisplayWithXdotool()) GTEST_SKIP() << "needs an X display and xdotool";
     std::string error;
     auto window = platform::PlatformWindow::open("xdotool keys", 200, 150, error);
     ASSERT_TRUE(window) << error;
@@ -57,4 +60,28 @@ TEST(XdotoolKeys, ArriveAsTheirScanCodes) {
     }
     const std::set<int> want = {30, 1, 200, 205, 0x43, 42, 0x2D, 156};
     EXPECT_EQ(seen, want);
+}
+
+TEST(XdotoolKeys, TheWindowFindsTheStandingPointerAndKeepsItWhereItStandsWhenTheWindowMoves) {
+    if (!onXDisplayWithXdotool()) GTEST_SKIP() << "needs an X display and xdotool";
+    std::string error;
+    // Centred on the display, under the pointer that the virtual display starts in its middle.
+    auto window = platform::PlatformWindow::open("pointer", 100, 100, error);
+    ASSERT_TRUE(window) << error;
+    platform::SdlInputSource input(window.get());
+    platform::InputSnapshot frame;
+    const auto settle = [&] {
+        for (int i = 0; i < 20; ++i) {
+            while (window->pumpEvent()) {}
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        input.poll(frame);
+    };
+    settle();
+    EXPECT_EQ(std::make_pair(frame.mouseX, frame.mouseY), std::make_pair(50.f, 50.f));
+    const std::string id = runAndRead("xdotool search --name '^pointer$' | head -n 1");
+    std::system(("xdotool mousemove --sync --window " + id.substr(0, id.find('\n')) + " 80 70").c_str());
+    window->setDisplayMode(320, 240, false); // as the program's window grows, centred
+    settle();
+    EXPECT_EQ(std::make_pair(frame.mouseX, frame.mouseY), std::make_pair(80.f + 110, 70.f + 70));
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Keys typed with xdotool into a real window on a virtual X display arrive as the engine's
-# scan codes. Usage: keys.sh PROGRAM (the platform test program is found beside it).
+# scan codes, and the pointer is found where it stands, also when the window moves under it.
+# Usage: keys.sh PROGRAM (the platform test program is found beside it).
 # Exits 77 (skipped) when xvfb-run or xdotool is missing.
 set -uo pipefail
 source "$(dirname "$0")/common.bash"
