@@ -20,8 +20,8 @@ struct TextSegment {
 /// the rest in that colour and is not drawn either (a "^" not followed by six digits is an
 /// ordinary character). Blanks (U+0020) are where a line that would be too wide wraps; the
 /// blanks at a wrap are dropped. A word wider than the whole line is broken between
-/// characters into the fewest pieces that stay inside, of about equal width. Every other unit, U+000A and the icon units below
-/// U+0020 included, is a glyph.
+/// characters into the fewest pieces that stay inside, of about equal width. Every other
+/// unit, U+000A and the icon units below U+0020 included, is a glyph.
 class TextLine {
   public:
     /// Width of a plain text (no markup) in the caller's font, in the caller's units.
