@@ -530,8 +530,11 @@ void GameController::checkPause() {
 
 void GameController::showPointerWhileSteering() {
     // Over play by keys or pad the pointer would only hide part of the field.
+    // The fighter follows the pointer only in the mouse's input mode.
     const Fighter& first = *players[0]->fighter;
-    showPointer = isTakingPart(0) && first.bPointerAllowed && first.bPointerControl;
+    const VekInput* input = GameInput::getInput();
+    showPointer = isTakingPart(0) && first.bPointerAllowed && first.bPointerControl && input &&
+                  input->inputMode == INPUTMODE_MOUSE;
 }
 
 bool GameController::isPauseRequested() const {

@@ -94,6 +94,7 @@ TEST(GameController, EscapeThePauseKeyAndLosingTheFocusOpenOnePauseAboveTheGame)
 TEST(GameController, ThePointerShowsOnlyWhileTheMouseSteers) {
     PlayHarness harness;
     harness.untilPlaying();
+    EXPECT_FALSE(harness.controller.showPointer) << "a mouse that never moved steers nothing";
     const auto left = static_cast<std::size_t>(harness.game().configuration.keyboardBindings[0][0]);
     harness.input().keys[left] = true;
     harness.step();
