@@ -229,6 +229,20 @@ platform::DeviceVertex VekGraphics::project(const QuadCorner& corner) const {
     return {(nx * 0.5f + 0.5f) * outputWidth, (0.5f - ny * 0.5f) * outputHeight, corner.argb, corner.u, corner.v};
 }
 
+bool VekGraphics::showsTexelsOneToOne(std::span<const platform::DeviceVertex> quad,
+                                      const platform::DeviceTexture& texture) {
+    constexpr float TOLERANCE = 1.f / 1024.f; // pixels; far below what a filter's weights resolve
+    const auto width = static_cast<float>(texture.getWidth());
+    const auto height = static_cast<float>(texture.getHeight());
+    const float shiftX = quad[0].x - quad[0].u * width;
+    const float shiftY = quad[0].y - quad[0].v * height;
+    const auto near = [&](float a, float b) { return std::abs(a - b) <= TOLERANCE; };
+    return near(shiftX, std::round(shiftX)) && near(shiftY, std::round(shiftY)) &&
+           std::all_of(quad.begin(), quad.end(), [&](const platform::DeviceVertex& corner) {
+               return near(corner.x - corner.u * width, shiftX) && near(corner.y - corner.v * height, shiftY);
+           });
+}
+
 void VekGraphics::drawQuad(const Texture* texture, const QuadCorners& corners, platform::BlendMode blend) {
     drawQuad(texture ? texture->getDeviceTexture() : nullptr, texture && texture->isPointSampled(), corners,
              blend);
@@ -240,13 +254,14 @@ void VekGraphics::drawQuad(const platform::DeviceTexture* device, bool bPointSam
     for (const QuadCorner& corner : corners) {
         if (corner.position.z - view.z <= 0.f) return; // behind the eye
     }
-    const bool bilinear = settings.bBilinearFilter && !(device && bPointSampled);
+    const platform::DeviceVertex projected[4] = {project(corners[0]), project(corners[1]),
+                                                 project(corners[2]), project(corners[3])};
+    const bool bilinear =
+        settings.bBilinearFilter && !(device && (bPointSampled || showsTexelsOneToOne(projected, *device)));
     if (!batch.accepts(device, blend, bilinear)) {
         flush();
         batch.setStates(device, blend, bilinear);
     }
-    const platform::DeviceVertex projected[4] = {project(corners[0]), project(corners[1]),
-                                                 project(corners[2]), project(corners[3])};
     batch.addQuad(projected);
 }
 

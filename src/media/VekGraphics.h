@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 #include <vector>
 #include "core/ContextRenderer.h"
 #include "core/ErrorManager.h"
@@ -121,6 +122,11 @@ class VekGraphics : public ContextRenderer {
     /// The same for a picture held only by the device (such as a render target's content).
     void drawQuad(const platform::DeviceTexture* texture, bool bPointSampled, const QuadCorners& corners,
                   platform::BlendMode blend);
+    /// True when `quad` (device pixels) shows `texture` one texel per pixel, texel centres on
+    /// pixel centres: filtering then reads each texel alone, so the quad is drawn unfiltered,
+    /// pixel for pixel the same and far cheaper on a software device.
+    static bool showsTexelsOneToOne(std::span<const platform::DeviceVertex> quad,
+                                    const platform::DeviceTexture& texture);
     /// Runs `draw` with the drawing going into `target` instead of the screen, through a view
     /// that shows the target's pixels one unit each (x from its left edge, y up from its
     /// bottom edge), then returns to the screen and its view. Not while a screenshot is drawn.

@@ -159,3 +159,19 @@ TEST(VekGraphics, CamerasPlaceTheWorldAndScreenSpaceIgnoresThem) {
     EXPECT_EQ(frame.at(320 + 19, 440) & 0xFFFFFF, 0x0000FFu);   // 20 units wide shown as 40 pixels
     EXPECT_EQ(frame.at(320 + 21, 440) & 0xFFFFFF, 0u);
 }
+
+TEST(VekGraphics, OnlyQuadsShowingTexelsOnPixelCentresOneToOneSkipFiltering) {
+    GraphicsFixture fixture;
+    const auto texture = fixture.graphics->getDevice().createTexture(64, 32, false);
+    const auto quad = [](float x, float y, float width, float height, float u1) {
+        return std::array<platform::DeviceVertex, 4>{{{x, y, 0, 0, 0}, {x + width, y, 0, u1, 0},
+                                                      {x + width, y + height, 0, u1, 1}, {x, y + height, 0, 0, 1}}};
+    };
+    const std::pair<std::array<platform::DeviceVertex, 4>, bool> cases[] = {
+        {quad(-20, 7, 64, 32, 1), true},    {quad(-20, 7.0002f, 64, 32, 1), true}, // within rounding
+        {quad(10.5f, 7, 64, 32, 1), false}, {quad(10, 7, 32, 16, 1), false},       // half a texel off; shrunk
+        {quad(10, 7, 32, 32, 0.5f), true},  {quad(10, 7, 64, 32, 0.5f), false},   // a part; that part stretched
+    };
+    for (const auto& [corners, want] : cases)
+        EXPECT_EQ(VekGraphics::showsTexelsOneToOne(corners, *texture), want) << corners[0].x << " " << corners[1].x;
+}
