@@ -74,16 +74,18 @@ Texture::Picture Texture::loadPicture(VekGraphics& graphics, const WideString& p
     FileManager* files = FileManager::get();
     VEK_ASSERT(files != nullptr);
     Source source{path, files->findArchive(path), {}};
-    if (const Texture* twin = findLoaded(graphics, source, nullptr))
+    if (const Texture* twin = findTwin(graphics, source, nullptr, false))
         return Picture{twin->width, twin->height, loadFrames(path, twin->width, twin->height), std::move(source),
-                       twin->pDeviceTexture};
+                       nullptr};
+    // Decoded now, so that a broken picture stops the loading; uploaded when first drawn, so that
+    // pictures a run never shows take no device memory.
     const std::optional<std::vector<uint8_t>> bytes = files->open(path);
     if (!bytes) VEK_ERROR(u"Could not open texture %s.", files->describe(path));
     std::string reason;
     std::optional<MemoryImageFile> image = MemoryImageFile::decode(*bytes, reason, graphics.getMaxTextureSize());
     if (!image) VEK_ERROR(u"Could not read texture %s: %s", files->describe(path), fromUtf8(reason));
     return Picture{image->width, image->height, loadFrames(path, image->width, image->height), std::move(source),
-                   graphics.createDeviceTexture(*image)};
+                   nullptr};
 }
 
 std::vector<Texture::Frame> Texture::loadFrames(const WideString& path, int imageWidth, int imageHeight) {
@@ -99,10 +101,11 @@ std::vector<Texture::Frame> Texture::loadFrames(const WideString& path, int imag
     return frames;
 }
 
-const Texture* Texture::findLoaded(const VekGraphics& graphics, const Source& source, const Texture* except) {
+const Texture* Texture::findTwin(const VekGraphics& graphics, const Source& source, const Texture* except,
+                                 bool bOnDevice) {
     if (!source.encoded.empty()) return nullptr;
     for (const Texture* texture : graphics.getTextures()) {
-        if (texture != except && texture->pDeviceTexture && texture->source.path == source.path &&
+        if (texture != except && (texture->pDeviceTexture || !bOnDevice) && texture->source.path == source.path &&
             texture->source.pArchive == source.pArchive)
             return texture;
     }
@@ -153,9 +156,12 @@ MemoryImageFile Texture::readSource() const {
     return std::move(*image);
 }
 
-void Texture::reload() {
-    const Texture* twin = findLoaded(graphics, source, this);
-    pDeviceTexture = twin ? twin->pDeviceTexture : graphics.createDeviceTexture(readSource());
+const platform::DeviceTexture* Texture::getDeviceTexture() const {
+    if (!pDeviceTexture) {
+        const Texture* twin = findTwin(graphics, source, this, true);
+        pDeviceTexture = twin ? twin->pDeviceTexture : graphics.createDeviceTexture(readSource());
+    }
+    return pDeviceTexture.get();
 }
 
 void Texture::releaseDeviceTexture() {

@@ -26,9 +26,9 @@ class DeviceTexture;
 ///     originY=0       ;   (default 0; the frame is drawn centred on its origin)
 ///
 /// A picture without that file has one frame: the whole picture. A frame reaching outside
-/// the picture is an error. Once on the device, the decoded picture is let go: a device that
-/// loses its textures gets it back from the file it came from (or, for a picture made in
-/// memory, from a run-length copy). Textures loaded from one file share one device copy, so a
+/// the picture is an error. A picture from a file is checked when loaded and reaches the
+/// device when first drawn, read again from its file; so does one a device lost (a picture
+/// made in memory comes back from a run-length copy). The decoded picture is not kept. Textures loaded from one file share one device copy, so a
 /// picture listed twice costs its memory once. Main thread only.
 class Texture : public VekBase, public Resource {
     VEK_REGISTERED_CLASS()
@@ -57,11 +57,10 @@ class Texture : public VekBase, public Resource {
     int getWidth() const { return width; }
     int getHeight() const { return height; }
     bool isPointSampled() const { return (flags & TEXTURE_POINT_SAMPLED) != 0; }
-    const platform::DeviceTexture* getDeviceTexture() const { return pDeviceTexture.get(); }
+    /// The device's copy, uploaded on the first call (again after `releaseDeviceTexture`).
+    const platform::DeviceTexture* getDeviceTexture() const;
 
-    /// Reads the picture again and uploads it (after a device reset).
-    void reload();
-    /// Lets go of the device's copy (the device is about to close).
+    /// Lets go of the device's copy (the device lost it or is about to close).
     void releaseDeviceTexture();
 
     /// The frames in order, owned as children of the texture.
@@ -84,8 +83,10 @@ class Texture : public VekBase, public Resource {
     };
     static Picture loadPicture(VekGraphics& graphics, const WideString& path);
     static std::vector<Frame> loadFrames(const WideString& path, int imageWidth, int imageHeight);
-    /// Another texture of `graphics` on the device from the same file as `source`; null if none.
-    static const Texture* findLoaded(const VekGraphics& graphics, const Source& source, const Texture* except);
+    /// Another texture of `graphics` from the same file as `source`, with a device copy when
+    /// `bOnDevice`; null if none.
+    static const Texture* findTwin(const VekGraphics& graphics, const Source& source, const Texture* except,
+                                   bool bOnDevice);
     Texture(VekGraphics& graphics, Picture picture, int flags);
     void createSkins(const std::vector<Frame>& frames);
     MemoryImageFile readSource() const;
@@ -95,5 +96,5 @@ class Texture : public VekBase, public Resource {
     int width;
     int height;
     int flags;
-    std::shared_ptr<platform::DeviceTexture> pDeviceTexture;
+    mutable std::shared_ptr<platform::DeviceTexture> pDeviceTexture; // null until first drawn
 };

@@ -176,13 +176,11 @@ void VekGraphics::restartDevice() {
     applyDisplayMode();
     pDevice->setVSync(settings.bVSync);
     updateLayout();
-    // A new display mode keeps the textures; only a reset device loses them. All go before
-    // any comes back, so that pictures from one file share their device copy again.
+    // A new display mode keeps the textures; only a reset device loses them. They come back
+    // when next drawn, and pictures from one file share their device copy again.
     if (bTexturesLost) {
         for (Texture* texture : textures)
             texture->releaseDeviceTexture();
-        for (Texture* texture : textures)
-            texture->reload();
     }
     bTexturesLost = false;
     pDevice->takeTargetsReset();
@@ -244,6 +242,7 @@ bool VekGraphics::showsTexelsOneToOne(std::span<const platform::DeviceVertex> qu
 }
 
 void VekGraphics::drawQuad(const Texture* texture, const QuadCorners& corners, platform::BlendMode blend) {
+    if (bNoDraw) return; // nothing drawn: no picture needs the device
     drawQuad(texture ? texture->getDeviceTexture() : nullptr, texture && texture->isPointSampled(), corners,
              blend);
 }
