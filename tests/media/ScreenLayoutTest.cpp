@@ -163,15 +163,13 @@ TEST(VekGraphics, CamerasPlaceTheWorldAndScreenSpaceIgnoresThem) {
 TEST(VekGraphics, OnlyQuadsShowingTexelsOnPixelCentresOneToOneSkipFiltering) {
     GraphicsFixture fixture;
     const auto texture = fixture.graphics->getDevice().createTexture(64, 32, false);
-    const auto quad = [](float x, float y, float width, float height, float u1) {
-        return std::array<platform::DeviceVertex, 4>{{{x, y, 0, 0, 0}, {x + width, y, 0, u1, 0},
-                                                      {x + width, y + height, 0, u1, 1}, {x, y + height, 0, 0, 1}}};
-    };
-    const std::pair<std::array<platform::DeviceVertex, 4>, bool> cases[] = {
-        {quad(-20, 7, 64, 32, 1), true},    {quad(-20, 7.0002f, 64, 32, 1), true}, // within rounding
-        {quad(10.5f, 7, 64, 32, 1), false}, {quad(10, 7, 32, 16, 1), false},       // half a texel off; shrunk
-        {quad(10, 7, 32, 32, 0.5f), true},  {quad(10, 7, 64, 32, 0.5f), false},   // a part; that part stretched
-    };
-    for (const auto& [corners, want] : cases)
-        EXPECT_EQ(VekGraphics::showsTexelsOneToOne(corners, *texture), want) << corners[0].x << " " << corners[1].x;
+    // Left, top, width, height and right-edge u of a quad over the texture's height: whole, within
+    // rounding, half a texel off, shrunk, a part, that part stretched.
+    const std::tuple<float, float, float, float, float, bool> cases[] = {
+        {-20, 7, 64, 32, 1, true}, {-20, 7.0002f, 64, 32, 1, true}, {10.5f, 7, 64, 32, 1, false},
+        {10, 7, 32, 16, 1, false}, {10, 7, 32, 32, 0.5f, true},     {10, 7, 64, 32, 0.5f, false}};
+    for (const auto& [x, y, w, h, u, want] : cases) {
+        const platform::DeviceVertex quad[] = {{x, y, 0, 0, 0}, {x + w, y, 0, u, 0}, {x + w, y + h, 0, u, 1}, {x, y + h, 0, 0, 1}};
+        EXPECT_EQ(VekGraphics::showsTexelsOneToOne(quad, *texture), want) << x << " " << y << " " << w << " " << u;
+    }
 }
