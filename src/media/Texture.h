@@ -28,8 +28,9 @@ class DeviceTexture;
 /// A picture without that file has one frame: the whole picture. A frame reaching outside
 /// the picture is an error. A picture from a file is checked when loaded and reaches the
 /// device when first drawn, read again from its file; so does one a device lost (a picture
-/// made in memory comes back from a run-length copy). The decoded picture is not kept. Textures loaded from one file share one device copy, so a
-/// picture listed twice costs its memory once. Main thread only.
+/// made in memory comes back from a run-length copy). The decoded picture is not kept.
+/// Textures loaded from one file share one device copy, so a picture listed twice costs its
+/// memory once. Main thread only.
 class Texture : public VekBase, public Resource {
     VEK_REGISTERED_CLASS()
 
