@@ -2,6 +2,7 @@
 #include <SDL.h>
 #include <SDL_syswm.h>
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 namespace platform {
@@ -24,6 +25,41 @@ int onXError(Display* display, XErrorEvent* error) {
     return previousErrorHandler ? previousErrorHandler(display, error) : 0;
 }
 #endif
+
+bool isSet(const char* variable) {
+    const char* value = std::getenv(variable);
+    return value && *value && std::strcmp(value, "0") != 0 && std::strcmp(value, "false") != 0;
+}
+
+#if defined(SDL_VIDEO_DRIVER_X11)
+// An X server without direct rendering (a virtual display, a remote one) leaves OpenGL to a
+// software rasteriser.
+bool hasDirectRendering() {
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) return true;
+    int opcode = 0;
+    int event = 0;
+    int error = 0;
+    const bool bDirect = XQueryExtension(display, "DRI3", &opcode, &event, &error) ||
+                         XQueryExtension(display, "DRI2", &opcode, &event, &error);
+    XCloseDisplay(display);
+    return bDirect;
+}
+#endif
+
+// Where OpenGL can only be a software rasteriser, SDL's software renderer draws the same
+// pictures for a fraction of the CPU time, and without the rasteriser and its compiler in
+// memory. SDL_RENDER_DRIVER, when set, chooses instead.
+bool prefersSoftwareDrawing(bool headless) {
+    if (const char* chosen = std::getenv("SDL_RENDER_DRIVER"); chosen && *chosen)
+        return std::strcmp(chosen, "software") == 0;
+    if (headless) return false;
+    if (isSet("LIBGL_ALWAYS_SOFTWARE")) return true;
+#if defined(SDL_VIDEO_DRIVER_X11)
+    if (std::strcmp(SDL_GetCurrentVideoDriver(), "x11") == 0) return !hasDirectRendering();
+#endif
+    return false;
+}
 
 // The display and the OpenGL driver stay loaded until the process ends, whatever windows come
 // and go: an engine restart then does not reload the driver, and drivers do not free all of
@@ -53,7 +89,13 @@ std::unique_ptr<PlatformWindow> PlatformWindow::open(const std::string& caption,
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         return nullptr;
     }
-    keepDriverLoaded();
+    const bool bSoftware = prefersSoftwareDrawing(headless);
+    if (bSoftware) {
+        // The window's pixels stay in memory for SDL's renderer to draw in, not in an OpenGL texture.
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    } else {
+        keepDriverLoaded();
+    }
 #if defined(SDL_VIDEO_DRIVER_X11)
     if (std::strcmp(SDL_GetCurrentVideoDriver(), "x11") == 0) {
         SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
@@ -61,10 +103,10 @@ std::unique_ptr<PlatformWindow> PlatformWindow::open(const std::string& caption,
         if (previous != onXError) previousErrorHandler = previous;
     }
 #endif
-    // Drawn through OpenGL from the start: SDL would otherwise replace the window by a new one
-    // when the renderer opens, and anything holding the first window's id would lose it.
+    // Made for OpenGL from the start when drawn through it: SDL would otherwise replace the window
+    // by a new one when the renderer opens, and anything holding the first window's id would lose it.
     SDL_Window* window = SDL_CreateWindow(caption.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                          width, height, SDL_WINDOW_SHOWN | SDL_WINDOW_OPENGL);
+                                          width, height, SDL_WINDOW_SHOWN | (bSoftware ? 0 : SDL_WINDOW_OPENGL));
     if (!window) {
         error = SDL_GetError();
         SDL_QuitSubSystem(SDL_INIT_VIDEO);

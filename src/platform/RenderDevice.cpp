@@ -1,6 +1,7 @@
 #include "platform/RenderDevice.h"
 #include <SDL.h>
 #include <algorithm>
+#include <cmath>
 
 namespace platform {
 
@@ -28,6 +29,34 @@ void setDrawColor(SDL_Renderer* renderer, uint32_t argb) {
     SDL_SetRenderDrawColor(renderer, c.r, c.g, c.b, c.a);
 }
 
+void setColourMod(SDL_Texture* texture, uint32_t argb) {
+    const SDL_Color c = toSdlColor(argb);
+    SDL_SetTextureColorMod(texture, c.r, c.g, c.b);
+    SDL_SetTextureAlphaMod(texture, c.a);
+}
+
+bool isOpaque(std::span<const uint32_t> argb) {
+    return std::all_of(argb.begin(), argb.end(), [](uint32_t pixel) { return pixel >= 0xFF000000; });
+}
+
+// Blending a fully opaque picture over the frame gives the pixels that copying it gives, at a
+// fraction of the cost.
+BlendMode cheapestBlend(bool bOpaqueTexture, std::span<const DeviceVertex> vertices, BlendMode blend) {
+    if (blend != BlendMode::Alpha || !bOpaqueTexture) return blend;
+    const bool bOpaqueColours =
+        std::all_of(vertices.begin(), vertices.end(), [](const DeviceVertex& v) { return v.argb >= 0xFF000000; });
+    return bOpaqueColours ? BlendMode::Opaque : blend;
+}
+
+// The pixels whose centres a rectangle covers, as OpenGL fills them: neighbours that share an
+// edge share no pixel and leave none out between them.
+SDL_Rect coveredPixels(const QuadCopy& copy) {
+    const auto edge = [](float at) { return static_cast<int>(std::ceil(at - 0.5f)); };
+    const int left = edge(copy.left);
+    const int top = edge(copy.top);
+    return SDL_Rect{left, top, edge(copy.left + copy.width) - left, edge(copy.top + copy.height) - top};
+}
+
 } // namespace
 
 DeviceTexture::DeviceTexture(SDL_Texture* texture, int textureWidth, int textureHeight, bool renderTarget)
@@ -38,18 +67,19 @@ DeviceTexture::~DeviceTexture() {
 }
 
 std::unique_ptr<RenderDevice> RenderDevice::create(SDL_Window* window, bool vsync, std::string& error) {
-    SDL_SetHint(SDL_HINT_RENDER_DRIVER, "opengl");
-    const Uint32 flags =
-        SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE | (vsync ? SDL_RENDERER_PRESENTVSYNC : 0);
+    const bool bSoftware = (SDL_GetWindowFlags(window) & SDL_WINDOW_OPENGL) == 0;
+    SDL_SetHint(SDL_HINT_RENDER_DRIVER, bSoftware ? "software" : "opengl");
+    const Uint32 flags = (bSoftware ? SDL_RENDERER_SOFTWARE : SDL_RENDERER_ACCELERATED) | SDL_RENDERER_TARGETTEXTURE |
+                         (vsync ? SDL_RENDERER_PRESENTVSYNC : 0);
     SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, flags);
     if (!renderer) {
         error = SDL_GetError();
         return nullptr;
     }
-    return std::unique_ptr<RenderDevice>(new RenderDevice(renderer));
+    return std::unique_ptr<RenderDevice>(new RenderDevice(renderer, bSoftware));
 }
 
-RenderDevice::RenderDevice(SDL_Renderer* renderer) : pRenderer(renderer) {
+RenderDevice::RenderDevice(SDL_Renderer* renderer, bool software) : pRenderer(renderer), bSoftware(software) {
     SDL_AddEventWatch(watchEvents, this);
     int width = 0;
     int height = 0;
@@ -96,10 +126,13 @@ bool RenderDevice::upload(DeviceTexture& texture, std::span<const uint32_t> argb
         error = SDL_GetError();
         return false;
     }
+    texture.bOpaque = isOpaque(argb.first(needed));
+    texture.parts.clear();
     return true;
 }
 
 void RenderDevice::setRenderTarget(DeviceTexture* target) {
+    if (target) target->parts.clear(); // what is drawn on it changes its parts
     SDL_SetRenderTarget(pRenderer, target ? target->pTexture : nullptr);
     int width = 0;
     int height = 0;
@@ -149,6 +182,10 @@ void RenderDevice::fillViewport(uint32_t argb) {
 void RenderDevice::drawTriangles(const DeviceTexture* texture, std::span<const DeviceVertex> vertices,
                                  std::span<const int> indices, BlendMode blend, bool bilinear) {
     if (vertices.empty()) return;
+    blend = cheapestBlend(texture && texture->bOpaque, vertices, blend);
+    if (bSoftware && (texture ? copyParts(*texture, vertices, indices, blend, bilinear)
+                              : fillRectangles(vertices, indices, blend)))
+        return;
     converted.resize(vertices.size());
     for (std::size_t i = 0; i < vertices.size(); ++i) {
         const DeviceVertex& v = vertices[i];
@@ -163,6 +200,88 @@ void RenderDevice::drawTriangles(const DeviceTexture* texture, std::span<const D
     }
     SDL_RenderGeometry(pRenderer, sdlTexture, converted.data(), static_cast<int>(converted.size()),
                        indices.empty() ? nullptr : indices.data(), static_cast<int>(indices.size()));
+}
+
+// Plain-colour triangles reach SDL's software renderer without their additive blending, and
+// with no alpha they are not drawn even where they should replace the frame; as rectangles
+// they are filled right.
+bool RenderDevice::fillRectangles(std::span<const DeviceVertex> vertices, std::span<const int> indices,
+                                  BlendMode blend) {
+    if (!findRectangles(vertices, indices, 0, 0)) return false;
+    SDL_SetRenderDrawBlendMode(pRenderer, toSdlBlend(blend));
+    for (const QuadCopy& copy : copies) {
+        setDrawColor(pRenderer, copy.argb);
+        const SDL_Rect pixels = coveredPixels(copy);
+        SDL_RenderFillRect(pRenderer, &pixels);
+    }
+    return true;
+}
+
+// Upright rectangles go to SDL's software renderer as rectangle copies, on whole pixels (it
+// would cut float positions down, leaving gaps between neighbours). It scales and tints a
+// texture anew at every copy; parts that repeat are drawn from kept pictures instead, made by
+// the same scaling and tinting: the same pixels, but for a unit of rounding where a tint lowers
+// the alpha.
+bool RenderDevice::copyParts(const DeviceTexture& texture, std::span<const DeviceVertex> vertices,
+                             std::span<const int> indices, BlendMode blend, bool bilinear) {
+    if (!findRectangles(vertices, indices, texture.width, texture.height)) return false;
+    const SDL_BlendMode sdlBlend = toSdlBlend(blend);
+    for (const QuadCopy& copy : copies) {
+        const SDL_Rect target = coveredPixels(copy);
+        if (target.w <= 0 || target.h <= 0) continue;
+        const bool bSame = copy.argb == 0xFFFFFFFF && target.w == copy.sourceWidth && target.h == copy.sourceHeight;
+        if (SDL_Texture* picture = bSame ? nullptr : keptPicture(texture, copy, target, bilinear)) {
+            SDL_SetTextureBlendMode(picture, sdlBlend);
+            SDL_RenderCopy(pRenderer, picture, nullptr, &target);
+            continue;
+        }
+        const SDL_Rect part{copy.sourceX, copy.sourceY, copy.sourceWidth, copy.sourceHeight};
+        SDL_SetTextureBlendMode(texture.pTexture, sdlBlend);
+        SDL_SetTextureScaleMode(texture.pTexture, bilinear ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+        setColourMod(texture.pTexture, copy.argb);
+        SDL_RenderCopy(pRenderer, texture.pTexture, &part, &target);
+        setColourMod(texture.pTexture, 0xFFFFFFFF);
+    }
+    return true;
+}
+
+bool RenderDevice::findRectangles(std::span<const DeviceVertex> vertices, std::span<const int> indices,
+                                  int textureWidth, int textureHeight) {
+    if (indices.empty() || indices.size() % 6 != 0) return false;
+    copies.clear();
+    for (std::size_t first = 0; first < indices.size(); first += 6) {
+        const auto copy = QuadCopy::fromTriangles(vertices, indices, first, textureWidth, textureHeight);
+        if (!copy) return false;
+        copies.push_back(*copy);
+    }
+    return true;
+}
+
+SDL_Texture* RenderDevice::keptPicture(const DeviceTexture& texture, const QuadCopy& copy, const SDL_Rect& target,
+                                       bool bilinear) {
+    constexpr int MAX_PIXELS = 640 * 480;
+    if (target.w * target.h > MAX_PIXELS) return nullptr;
+    const PartCache::Key key{copy.sourceX, copy.sourceY, copy.sourceWidth, copy.sourceHeight,
+                             target.w,     target.h,     copy.argb,        bilinear ? 1 : 0};
+    bool bWorthKeeping = false;
+    if (SDL_Texture* kept = texture.parts.find(key, bWorthKeeping)) return kept;
+    if (!bWorthKeeping) return nullptr;
+    SDL_Texture* picture =
+        SDL_CreateTexture(pRenderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, target.w, target.h);
+    if (!picture) return nullptr;
+    SDL_SetTextureScaleMode(picture, SDL_ScaleModeNearest);
+    SDL_Texture* previousTarget = SDL_GetRenderTarget(pRenderer);
+    SDL_SetRenderTarget(pRenderer, picture);
+    SDL_SetTextureBlendMode(texture.pTexture, SDL_BLENDMODE_NONE);
+    SDL_SetTextureScaleMode(texture.pTexture, bilinear ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+    setColourMod(texture.pTexture, copy.argb);
+    const SDL_Rect part{copy.sourceX, copy.sourceY, copy.sourceWidth, copy.sourceHeight};
+    SDL_RenderCopy(pRenderer, texture.pTexture, &part, nullptr);
+    setColourMod(texture.pTexture, 0xFFFFFFFF);
+    SDL_SetRenderTarget(pRenderer, previousTarget);
+    setViewport(viewportX, viewportY, viewportWidth, viewportHeight);
+    texture.parts.keep(key, picture, static_cast<std::size_t>(target.w) * static_cast<std::size_t>(target.h) * 4);
+    return picture;
 }
 
 std::vector<uint32_t> RenderDevice::readPixels(int x, int y, int width, int height) {

@@ -4,7 +4,10 @@
 #include <span>
 #include <string>
 #include <vector>
+#include "platform/PartCache.h"
+#include "platform/QuadCopy.h"
 
+struct SDL_Rect;
 struct SDL_Renderer;
 struct SDL_Texture;
 struct SDL_Vertex;
@@ -48,14 +51,18 @@ class DeviceTexture {
     int width;
     int height;
     bool bRenderTarget;
+    bool bOpaque = false; ///< every uploaded pixel has full alpha
+    mutable PartCache parts; // scaled and tinted parts, for the software renderer
 };
 
-/// Drawing on the program's window through SDL's OpenGL renderer: textured triangles with
-/// per-vertex colour, three blend modes, render targets and pixel read-back. ARGB colours are
-/// converted to SDL's order here, once. Main thread only.
+/// Drawing on the program's window through SDL's OpenGL renderer, or through its software
+/// renderer on a window made without OpenGL: textured triangles with per-vertex colour, three
+/// blend modes, render targets and pixel read-back. ARGB colours are converted to SDL's order
+/// here, once. Main thread only.
 class RenderDevice {
   public:
-    /// Opens the OpenGL renderer on `window`; null with `error` set when it cannot.
+    /// Opens the renderer that suits `window` (OpenGL on a window made for it, software on any
+    /// other); null with `error` set when it cannot.
     static std::unique_ptr<RenderDevice> create(SDL_Window* window, bool vsync, std::string& error);
     ~RenderDevice();
     RenderDevice(const RenderDevice&) = delete;
@@ -96,10 +103,20 @@ class RenderDevice {
     const std::string& lastError() const { return error; }
 
   private:
-    explicit RenderDevice(SDL_Renderer* renderer);
+    RenderDevice(SDL_Renderer* renderer, bool software);
     static int watchEvents(void* device, SDL_Event* event);
+    bool fillRectangles(std::span<const DeviceVertex> vertices, std::span<const int> indices, BlendMode blend);
+    bool copyParts(const DeviceTexture& texture, std::span<const DeviceVertex> vertices, std::span<const int> indices,
+                   BlendMode blend, bool bilinear);
+    /// Fills `copies` with the rectangles the triangles draw; false when any is no upright rectangle.
+    bool findRectangles(std::span<const DeviceVertex> vertices, std::span<const int> indices, int textureWidth,
+                        int textureHeight);
+    SDL_Texture* keptPicture(const DeviceTexture& texture, const QuadCopy& copy, const SDL_Rect& target,
+                             bool bilinear);
 
     SDL_Renderer* pRenderer;
+    bool bSoftware;
+    std::vector<QuadCopy> copies; // reused for every draw of parts
     std::vector<SDL_Vertex> converted; // reused for every draw
     int viewportX = 0;
     int viewportY = 0;

@@ -1,25 +1,31 @@
 #include "platform/RenderDevice.h"
 #include <SDL.h>
 #include <gtest/gtest.h>
+#include <cstdlib>
 #include "platform/PlatformWindow.h"
 
 namespace {
 
+// Each test runs on both renderers: SDL_RENDER_DRIVER chooses the window's kind.
+class RenderDeviceOn : public testing::TestWithParam<const char*> {};
+
 struct DeviceFixture {
-    DeviceFixture() {
+    explicit DeviceFixture(const char* renderer = "opengl") {
         std::string error;
+        setenv("SDL_RENDER_DRIVER", renderer, 1);
         window = platform::PlatformWindow::open("device test", 64, 48, error);
+        unsetenv("SDL_RENDER_DRIVER");
         if (!window) ADD_FAILURE() << error;
         device = platform::RenderDevice::create(window->getSdlWindow(), false, error);
         if (!device) ADD_FAILURE() << error;
     }
     // A plain rectangle in viewport pixels.
     void fill(float x0, float y0, float x1, float y1, uint32_t argb, platform::BlendMode blend,
-              const platform::DeviceTexture* texture = nullptr) {
+              const platform::DeviceTexture* texture = nullptr, bool bilinear = false) {
         const platform::DeviceVertex v[] = {
             {x0, y0, argb, 0, 0}, {x1, y0, argb, 1, 0}, {x1, y1, argb, 1, 1}, {x0, y1, argb, 0, 1}};
         const int indices[] = {0, 1, 2, 0, 2, 3};
-        device->drawTriangles(texture, v, indices, blend, false);
+        device->drawTriangles(texture, v, indices, blend, bilinear);
     }
     uint32_t pixel(int x, int y) {
         const std::vector<uint32_t> p = device->readPixels(x, y, 1, 1);
@@ -30,17 +36,19 @@ struct DeviceFixture {
     std::unique_ptr<platform::RenderDevice> device;
 };
 
-bool near(uint32_t a, uint32_t b) {
+bool near(uint32_t a, uint32_t b, int tolerance = 2) {
     for (int shift : {0, 8, 16}) {
-        if (std::abs(int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF)) > 2) return false;
+        if (std::abs(int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF)) > tolerance) return false;
     }
     return true;
 }
 
 }  // namespace
 
-TEST(RenderDevice, ColoursAndBlendModesReadBackAsDrawn) {
-    DeviceFixture f;
+INSTANTIATE_TEST_SUITE_P(Renderers, RenderDeviceOn, testing::Values("opengl", "software"));
+
+TEST_P(RenderDeviceOn, ColoursAndBlendModesReadBackAsDrawn) {
+    DeviceFixture f(GetParam());
     ASSERT_TRUE(f.device);
     const struct {
         uint32_t below, above;
@@ -62,8 +70,8 @@ TEST(RenderDevice, ColoursAndBlendModesReadBackAsDrawn) {
     }
 }
 
-TEST(RenderDevice, ViewportPlacesAndClipsDrawing) {
-    DeviceFixture f;
+TEST_P(RenderDeviceOn, ViewportPlacesAndClipsDrawing) {
+    DeviceFixture f(GetParam());
     ASSERT_TRUE(f.device);
     f.device->clearTarget(0xFF000000);
     f.device->setViewport(16, 8, 32, 32);
@@ -78,8 +86,8 @@ TEST(RenderDevice, ViewportPlacesAndClipsDrawing) {
     EXPECT_EQ(f.pixel(5, 5), 0u);
 }
 
-TEST(RenderDevice, TexturesAndRenderTargets) {
-    DeviceFixture f;
+TEST_P(RenderDeviceOn, TexturesAndRenderTargets) {
+    DeviceFixture f(GetParam());
     ASSERT_TRUE(f.device);
     auto texture = f.device->createTexture(2, 1, false);
     ASSERT_TRUE(texture);
@@ -101,6 +109,39 @@ TEST(RenderDevice, TexturesAndRenderTargets) {
     f.device->getOutputSize(width, height);
     EXPECT_EQ(width, 64);
     EXPECT_TRUE(f.device->readPixels(0, 0, 0, 4).empty());
+}
+
+// A software device keeps scaled and tinted parts it draws again; what it shows must not change
+// by that (beyond a unit of rounding), nor stay behind when the texture changes.
+TEST_P(RenderDeviceOn, PartsDrawnAgainShowTheTextureAsItIsNow) {
+    DeviceFixture f(GetParam());
+    ASSERT_TRUE(f.device);
+    auto opaque = f.device->createTexture(2, 1, false);
+    auto target = f.device->createTexture(2, 1, true);
+    ASSERT_TRUE(opaque && target);
+    ASSERT_TRUE(f.device->upload(*opaque, std::vector<uint32_t>{0xFFFF0000, 0xFF0000FF}));
+    const auto drawTwice = [&](const platform::DeviceTexture* texture, uint32_t tint) {
+        std::vector<uint32_t> shown[3];
+        for (auto& pixels : shown) {
+            f.device->clearTarget(0xFF00FF00);
+            f.fill(8, 8, 40, 24, tint, platform::BlendMode::Alpha, texture, true);
+            pixels = f.device->readPixels(0, 0, 64, 48);
+        }
+        for (std::size_t i = 0; i < shown[0].size(); ++i)
+            ASSERT_TRUE(near(shown[0][i], shown[1][i], 1) && near(shown[0][i], shown[2][i], 1)) << "pixel " << i;
+    };
+    drawTwice(opaque.get(), 0xFF80FFFF); // an opaque picture hides the green
+    EXPECT_TRUE(near(f.pixel(10, 16), 0x800000));
+    EXPECT_TRUE(near(f.pixel(38, 16), 0x0000FF));
+    drawTwice(opaque.get(), 0x80FFFFFF); // half its alpha lets the green through
+    EXPECT_TRUE(near(f.pixel(10, 16), 0x7F8000));
+    for (uint32_t colour : {0xFFFFFF00u, 0xFF00FFFFu}) {
+        f.device->setRenderTarget(target.get());
+        f.device->clearTarget(colour);
+        f.device->setRenderTarget(nullptr);
+        drawTwice(target.get(), 0xFFFFFFFF);
+        EXPECT_EQ(f.pixel(20, 16), colour & 0xFFFFFF);
+    }
 }
 
 TEST(RenderDevice, ResetEventsAreReportedOnce) {

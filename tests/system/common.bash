@@ -41,7 +41,7 @@ useScratchHome() {
 }
 
 cleanUpScratch() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null # it writes its log as it ends
     rm -rf "$scratch"
 }
 
