@@ -81,6 +81,17 @@ peerInPlay() {
     xdotool keyup --window "$window" space
 }
 
+# Prints ours against the peer's ($1 $2 against $3 $4: CPU seconds, peak KiB) and counts the
+# targets missed: at most a quarter of its CPU, no more than its memory.
+missed=0
+compareWithPeer() {
+    local verdict
+    verdict=$(awk -v c="$1" -v k="$2" -v pc="$3" -v pk="$4" 'BEGIN {
+        printf "  ours / peer: CPU %.2f (target <= 0.25), memory %.2f (target <= 1)", c / pc, k / pk
+        exit !(c <= pc / 4 && k <= pk) }') || missed=$((missed + 1))
+    echo "$verdict"
+}
+
 # One scenario ($1) on the virtual display this script was started again on.
 inside() {
     program=$2
@@ -125,6 +136,12 @@ for cpus in "0-$((cores - 1))" "$pinned"; do
         printf '%-30s %-5s %-14s %7.2f %5.1f%% %9.1f %5s\n' "${span%:*}, ${seconds} s" "$count" "$name" \
             "$cpu" "$(awk -v c="$cpu" -v s="$seconds" 'BEGIN { print 100 * c / s }')" \
             "$(awk -v k="$kib" 'BEGIN { print k / 1024 }')" "$load"
+        if [ "$name" = chromium-bsu ]; then
+            compareWithPeer "$ourCpu" "$ourKib" "$cpu" "$kib"
+        else
+            ourCpu=$cpu ourKib=$kib
+        fi
     done
 done
+[ "$missed" = 0 ] && echo "side by side: targets met" || echo "side by side: $missed targets missed"
 bash "$(dirname "$0")/whole-game.sh" "$program"
