@@ -202,9 +202,9 @@ void RenderDevice::drawTriangles(const DeviceTexture* texture, std::span<const D
                        indices.empty() ? nullptr : indices.data(), static_cast<int>(indices.size()));
 }
 
-// Plain-colour triangles reach SDL's software renderer without their additive blending, and
-// with no alpha they are not drawn even where they should replace the frame; as rectangles
-// they are filled right.
+// SDL's software renderer turns plain-colour triangles that make a rectangle into a fill that
+// loses additive blending and, with no alpha, draws nothing even where it should replace the
+// frame; filled as rectangles from here they come out right.
 bool RenderDevice::fillRectangles(std::span<const DeviceVertex> vertices, std::span<const int> indices,
                                   BlendMode blend) {
     if (!findRectangles(vertices, indices, 0, 0)) return false;
