@@ -48,6 +48,17 @@ BlendMode cheapestBlend(bool bOpaqueTexture, std::span<const DeviceVertex> verti
     return bOpaqueColours ? BlendMode::Opaque : blend;
 }
 
+// Copies the texture part that `copy` shows, tinted by its colour, to `target` (the whole
+// target when null) with the texture's blend mode as set.
+void copyTinted(SDL_Renderer* renderer, SDL_Texture* texture, const QuadCopy& copy, const SDL_Rect* target,
+                bool bilinear) {
+    const SDL_Rect part{copy.sourceX, copy.sourceY, copy.sourceWidth, copy.sourceHeight};
+    SDL_SetTextureScaleMode(texture, bilinear ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+    setColourMod(texture, copy.argb);
+    SDL_RenderCopy(renderer, texture, &part, target);
+    setColourMod(texture, 0xFFFFFFFF);
+}
+
 // The pixels whose centres a rectangle covers, as OpenGL fills them: neighbours that share an
 // edge share no pixel and leave none out between them.
 SDL_Rect coveredPixels(const QuadCopy& copy) {
@@ -235,12 +246,8 @@ bool RenderDevice::copyParts(const DeviceTexture& texture, std::span<const Devic
             SDL_RenderCopy(pRenderer, picture, nullptr, &target);
             continue;
         }
-        const SDL_Rect part{copy.sourceX, copy.sourceY, copy.sourceWidth, copy.sourceHeight};
         SDL_SetTextureBlendMode(texture.pTexture, sdlBlend);
-        SDL_SetTextureScaleMode(texture.pTexture, bilinear ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
-        setColourMod(texture.pTexture, copy.argb);
-        SDL_RenderCopy(pRenderer, texture.pTexture, &part, &target);
-        setColourMod(texture.pTexture, 0xFFFFFFFF);
+        copyTinted(pRenderer, texture.pTexture, copy, &target, bilinear);
     }
     return true;
 }
@@ -273,11 +280,7 @@ SDL_Texture* RenderDevice::keptPicture(const DeviceTexture& texture, const QuadC
     SDL_Texture* previousTarget = SDL_GetRenderTarget(pRenderer);
     SDL_SetRenderTarget(pRenderer, picture);
     SDL_SetTextureBlendMode(texture.pTexture, SDL_BLENDMODE_NONE);
-    SDL_SetTextureScaleMode(texture.pTexture, bilinear ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
-    setColourMod(texture.pTexture, copy.argb);
-    const SDL_Rect part{copy.sourceX, copy.sourceY, copy.sourceWidth, copy.sourceHeight};
-    SDL_RenderCopy(pRenderer, texture.pTexture, &part, nullptr);
-    setColourMod(texture.pTexture, 0xFFFFFFFF);
+    copyTinted(pRenderer, texture.pTexture, copy, nullptr, bilinear);
     SDL_SetRenderTarget(pRenderer, previousTarget);
     setViewport(viewportX, viewportY, viewportWidth, viewportHeight);
     texture.parts.keep(key, picture, static_cast<std::size_t>(target.w) * static_cast<std::size_t>(target.h) * 4);
