@@ -16,6 +16,10 @@ constexpr int JOYSTICK_BUTTON_OFFSET = 16;
 constexpr int JOYSTICK_BUTTONS = 32;
 constexpr KeyCode FIRST_MOUSE_CODE = 448;
 constexpr int MOUSE_CODES = 8;  // up, down, left, right, buttons 0 to 3
+constexpr int MOUSE_DIRECTIONS = 4;
+// Mouse buttons 0 left, 1 right, 2 middle, 3 the first extra one.
+constexpr KeyCode FIRST_MOUSE_BUTTON_CODE = FIRST_MOUSE_CODE + MOUSE_DIRECTIONS;
+constexpr int MOUSE_BUTTON_CODES = MOUSE_CODES - MOUSE_DIRECTIONS;
 
 static_assert(FIRST_JOYSTICK_CODE + MAX_JOYSTICKS * CODES_PER_JOYSTICK == FIRST_MOUSE_CODE);
 static_assert(FIRST_MOUSE_CODE + MOUSE_CODES == KEY_CODE_COUNT);

@@ -28,6 +28,8 @@ int modifierState(bool bShift, bool bCtrl, bool bAlt) {
 
 bool validDevice(int device) { return device >= 0 && device < platform::MAXJOYSTICKS; }
 
+static_assert(platform::MAXMOUSEBUTTONS == MOUSE_BUTTON_CODES, "every mouse button has its key code");
+
 }  // namespace
 
 VekInput::VekInput(std::unique_ptr<platform::InputSource> source) : pSource(std::move(source)) {}
@@ -71,6 +73,9 @@ void VekInput::readMouse() {
     pointer = {snapshot.mouseX, snapshot.mouseY, 0.f};
     mouseWheel = snapshot.wheel;
     mouseButtons = snapshot.mouseButtons;
+    // The buttons are controls like keys: bindings and the capture popup read them by code.
+    for (int b = 0; b < MOUSE_BUTTON_CODES; ++b)
+        if (mouseButtons[static_cast<std::size_t>(b)]) keys[FIRST_MOUSE_BUTTON_CODE + b] = KEYDOWNBIT;
 }
 
 void VekInput::readTouches() {

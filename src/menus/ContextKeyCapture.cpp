@@ -6,13 +6,11 @@
 namespace {
 
 constexpr int32_t FIRST_BINDABLE = 2;
-// Mouse movement is no control a player could press on purpose.
-constexpr int32_t FIRST_MOUSE_MOVEMENT = 0x1C0;
-constexpr int32_t LAST_MOUSE_MOVEMENT = 0x1C3;
 
+// Mouse movement is no control a player could press on purpose; its buttons are.
 bool isBindable(int32_t code) {
     return code >= FIRST_BINDABLE && code < KEY_CODE_COUNT &&
-           (code < FIRST_MOUSE_MOVEMENT || code > LAST_MOUSE_MOVEMENT);
+           (code < FIRST_MOUSE_CODE || code >= FIRST_MOUSE_BUTTON_CODE);
 }
 
 } // namespace

@@ -4,8 +4,8 @@
 
 class VekInput;
 
-/// The popup that waits for the next key, joystick button or direction and hands its code
-/// to a binding row: Escape hands over 1, which cancels. It has no buttons, ignores the
+/// The popup that waits for the next key, joystick button or direction, or mouse button and
+/// hands its code to a binding row: Escape hands over 1, which cancels. It has no buttons, ignores the
 /// menu keys and closes in the frame after the press.
 class ContextKeyCapture : public ContextPopup {
   public:

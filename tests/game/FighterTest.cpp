@@ -1,5 +1,6 @@
 #include "PlaySupport.h"
 #include "game/Autopilot.h"
+#include <cstring>
 
 #ifdef VEK_ASSETS_DIR
 
@@ -41,6 +42,54 @@ TEST(Fighter, TheShieldKeepsEnemiesOffForFiftyFrames) {
     harness.step(2);
     EXPECT_EQ(harness.player().lives, 4);
     EXPECT_EQ(harness.player().getState(), PlayerData::ENTERING);
+}
+
+TEST(PlayerControlled, AMouseButtonBoundToAControlWorksForItsPlayerBesideTheMouseOfPlayerOne) {
+    constexpr int FIRE = 4, MISSILE = 5, NONE = -1;
+    struct Case {
+        const char* what;
+        int player, action; // the binding changed; NONE keeps the defaults
+        int32_t code;
+        std::size_t button; // clicked once
+        int32_t shots[2], missiles[2];
+    };
+    const Case cases[] = {
+        {"player 1's fire on the middle button", 0, FIRE, 0x1C6, 2, {1, 0}, {0, 0}},
+        {"player 2's fire on the left button, which also fires player 1's mouse", 1, FIRE, 0x1C4, 0, {1, 1}, {0, 0}},
+        {"player 2's missile on the first extra button", 1, MISSILE, 0x1C7, 3, {0, 0}, {0, 1}},
+        {"player 1's missile on the right button, the mouse's own: one launch", 0, MISSILE, 0x1C5, 1, {0, 0}, {1, 0}},
+        {"the left button of player 1's mouse", 0, NONE, 0, 0, {1, 0}, {0, 0}},
+        {"the right button of player 1's mouse", 0, NONE, 0, 1, {0, 0}, {1, 0}},
+    };
+    PlayHarness harness(2, 2);
+    harness.addEnemy(600, 50, 100000000); // the wave goes on
+    harness.untilPlaying(0);
+    harness.untilPlaying(1);
+    GameConfiguration& configuration = harness.game().configuration;
+    int32_t defaults[GameConfiguration::KEYBOARD_ACTIONS][GameConfiguration::PLAYERS];
+    std::memcpy(defaults, configuration.keyboardBindings, sizeof defaults);
+    for (const Case& c : cases) {
+        std::memcpy(configuration.keyboardBindings, defaults, sizeof defaults);
+        if (c.action != NONE) {
+            configuration.unbindControl(c.code);
+            configuration.keyboardBindings[static_cast<std::size_t>(c.action)][static_cast<std::size_t>(c.player)] = c.code;
+        }
+        harness.step(10); // both weapons ready again
+        int32_t shots[2], missiles[2];
+        for (int p = 0; p < 2; ++p) {
+            harness.player(p).missiles = 3;
+            shots[p] = harness.player(p).shots;
+            missiles[p] = harness.player(p).missiles;
+        }
+        harness.input().mouseButtons[c.button] = true;
+        harness.step();
+        harness.input().mouseButtons[c.button] = false;
+        harness.step(2);
+        for (int p = 0; p < 2; ++p) {
+            EXPECT_EQ(harness.player(p).shots - shots[p], c.shots[p]) << c.what << ", player " << p + 1;
+            EXPECT_EQ(missiles[p] - harness.player(p).missiles, c.missiles[p]) << c.what << ", player " << p + 1;
+        }
+    }
 }
 
 TEST(Autopilot, AimsUnderTheLowestEnemyAndStepsAsideFromTheNearestShot) {

@@ -59,6 +59,30 @@ TEST(VekInput, JoysticksFillTheirOwnBlocks) {
     EXPECT_FALSE(rig.input->isKeyDown(0x1C0));  // mouse codes carry no state
 }
 
+TEST(VekInput, EachMouseButtonIsAKeyOfItsOwnCodeAndMovementIsNone) {
+    struct Case {
+        std::size_t button;
+        int code;
+    };
+    const Case cases[] = {{0, 0x1C4}, {1, 0x1C5}, {2, 0x1C6}, {3, 0x1C7}};
+    for (const Case& c : cases) {
+        Rig rig;
+        rig.script->next.mouseButtons[c.button] = true;
+        rig.script->next.mouseX = 30.f;
+        rig.script->next.bMouseMoved = true;
+        rig.input->poll();
+        EXPECT_TRUE(rig.input->isKeyPressed(c.code)) << c.button;
+        for (int code = 0x1C0; code <= 0x1C7; ++code)
+            EXPECT_EQ(rig.input->isKeyDown(code), code == c.code) << c.button << " " << code;
+        rig.input->poll();
+        EXPECT_TRUE(rig.input->isKeyDown(c.code)) << c.button << " held";
+        EXPECT_FALSE(rig.input->isKeyPressed(c.code)) << c.button << " held";
+        rig.script->next.mouseButtons[c.button] = false;
+        rig.input->poll();
+        EXPECT_FALSE(rig.input->isKeyDown(c.code)) << c.button << " let go";
+    }
+}
+
 TEST(VekInput, DeadZoneScalesTheStickAndFlipsY) {
     Rig rig;
     rig.input->joystickDeadZone = 0.2f;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include "MenuTestSupport.h"
+#include "core/Language.h"
 #include "menus/ContextJoystickBindings.h"
 #include "menus/ContextKeyBindings.h"
 #include "menus/ContextKeyCapture.h"
@@ -94,6 +95,51 @@ TEST(KeyBindingButton, EscapeKeepsTheBindingAndTheScreenOpen) {
     rig.pressRow(4); // the row binds normally again
     rig.pressKeys({KEY_A});
     EXPECT_EQ(rig.binding(4, 0), KEY_A);
+}
+
+TEST(KeyBindingButton, BindsEachMouseButtonButNotTheClickThatOpenedTheCapture) {
+    struct Case {
+        int player;
+        std::size_t row;
+        std::size_t button;
+        int32_t code;
+        int language;
+        std::u16string name;
+    };
+    const Case cases[] = {{1, 4, 0, 0x1C4, 0, u"MOUSE BUTTON 0"}, // the opening click's own button
+                          {1, 5, 1, 0x1C5, 2, u"MAUS-KNOPF1"},
+                          {2, 4, 2, 0x1C6, 1, u"SOURISBTN2"},
+                          {2, 0, 3, 0x1C7, 0, u"MOUSE BUTTON 3"}};
+    for (const Case& c : cases) {
+        BindingRig rig(c.player);
+        Language& language = Vek::get()->getLanguage();
+        language.setKeyNameTable(&rig.input->keyNames);
+        language.setLanguage(c.language);
+        const int other = 2 - c.player;
+        rig.binding(5, other) = c.code; // the other player's missile held it first
+        KeyBindingButton& row = *rig.screen->rows[c.row];
+        const int32_t before = *row.field;
+        rig.pointAt(row.position.x, row.position.y);
+        rig.setMouseButton(true);
+        for (int i = 0; i < 4; ++i)
+            rig.tickStack(); // the click that opened it, held on
+        rig.setMouseButton(false);
+        rig.tickStack();
+        ASSERT_NE(dynamic_cast<ContextKeyCapture*>(rig.stack->getTopContext()), nullptr) << c.code;
+        EXPECT_EQ(row.capturedCode, 0) << c.code;
+
+        rig.pScript->next.mouseButtons[c.button] = true;
+        rig.tickStack();
+        rig.pScript->next.mouseButtons[c.button] = false;
+        for (int i = 0; i < 3; ++i)
+            rig.tickStack();
+        EXPECT_EQ(rig.stack->getTopContext(), rig.screen) << c.code;
+        EXPECT_NE(before, c.code);
+        EXPECT_EQ(*row.field, c.code);
+        EXPECT_EQ(rig.binding(5, other), 0) << c.code << " is bound once only";
+        EXPECT_EQ(row.boundName(), c.name);
+        language.setKeyNameTable(nullptr);
+    }
 }
 
 TEST(MouseButtonChoice, ChoosingTheOtherActionsButtonSwapsThem) {
