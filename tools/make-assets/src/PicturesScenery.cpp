@@ -59,59 +59,234 @@ void paintOver(MemoryImageFile& image, const FramePainter& painter) {
     }
 }
 
+// A ring round a world: `bands` ellipses from `firstRadius` outwards, `step` apart, in units of
+// the world's radius; `flatness` is the short axis over the long one, `tilt` turns the long
+// axis from the horizontal (radians, clockwise).
+struct Ring {
+    int bands = 0;
+    double firstRadius = 0, step = 0, width = 0, flatness = 0, tilt = 0;
+};
+
+struct PlanetLook;
+using WorldPainter = void (*)(cairo_t* cr, const PlanetLook& look);
+using SurfacePainter = void (*)(cairo_t* cr, double r, const PlanetLook& look);
+
+// How one world of the track looks: its frame, the radius of its ball, its colours, how it is
+// drawn round the frame's centre and, for a ball, what is painted on it (clipped to it).
 struct PlanetLook {
-    int size;
-    uint32_t base, band;
-    bool bRing;
+    int width, height;
+    double radius;
+    uint32_t base, detail;
+    Ring ring;
+    WorldPainter draw;
+    SurfacePainter surface;
 };
 
-// Outermost first; the last one is home.
-const PlanetLook PLANETS[] = {
-    {150, 0x6F8BFF, 0xBFD0FF, false}, {180, 0x5AE0E0, 0xC8FFF6, true},  {230, 0xE0B070, 0xFFE4B0, true},
-    {250, 0xFF9A5A, 0xFFE0C0, false}, {140, 0xFF5A4F, 0xFFB0A0, false}, {120, 0xB0B0C0, 0xE8E8F0, false},
-    {130, 0x4FA8FF, 0x45E03A, false}, {110, 0xFFD07A, 0xFFF0C0, false}, {96, 0xA0A0A0, 0xD8D8D8, false},
-    {100, 0xD08040, 0xFFC080, false}, {200, 0xFFC21F, 0xFFF6A0, false},
-};
-
-void drawPlanet(cairo_t* cr, const PlanetLook& look, int index, double w, double h) {
-    const double r = look.size * 0.4;
-    cairo_translate(cr, w / 2, h / 2);
-    if (index == 10) {  // the sun of the home system
-        glowSpot(cr, 0, 0, w / 2, rgb(0xFFC21F).withAlpha(0.7));
-        circlePath(cr, 0, 0, r);
-        fillBall(cr, rgb(look.base), 0, 0, r);
-        gloss(cr, -r * 0.3, -r * 0.3, r * 0.4, r * 0.3, 0.6);
-        return;
+// A closed blob round (x, y): an ellipse whose edge wanders by noise, so no two look alike.
+void blobPath(cairo_t* cr, double x, double y, double rx, double ry, uint32_t seed) {
+    constexpr int CORNERS = 16;
+    cairo_new_sub_path(cr);
+    for (int k = 0; k < CORNERS; ++k) {
+        const double a = k * 2 * PI / CORNERS;
+        const double d = 0.7 + 0.5 * tiledNoise(k * 0.9, seed * 0.37, 64, seed);
+        cairo_line_to(cr, x + std::cos(a) * rx * d, y + std::sin(a) * ry * d);
     }
-    glowSpot(cr, 0, 0, r * 1.25, rgb(look.band).withAlpha(0.35));
-    if (look.bRing) {
-        cairo_save(cr);
-        cairo_rotate(cr, -0.35);
-        ellipsePath(cr, 0, 0, r * 1.55, r * 0.42);
-        setColour(cr, rgb(look.band).withAlpha(0.75));
-        cairo_set_line_width(cr, r * 0.12);
+    cairo_close_path(cr);
+}
+
+// A band across the ball at height y, `thickness` high, its edges waving `waves` times.
+void wavyBandPath(cairo_t* cr, double r, double y, double thickness, int waves, double phase) {
+    constexpr int STEPS = 24;
+    cairo_new_sub_path(cr);
+    for (int i = 0; i <= STEPS; ++i) {
+        const double x = -r + 2 * r * i / STEPS;
+        cairo_line_to(cr, x, y - thickness / 2 + std::sin(i * waves * PI / STEPS + phase) * thickness * 0.2);
+    }
+    for (int i = STEPS; i >= 0; --i) {
+        const double x = -r + 2 * r * i / STEPS;
+        cairo_line_to(cr, x, y + thickness / 2 + std::sin(i * waves * PI / STEPS + phase + 1) * thickness * 0.2);
+    }
+    cairo_close_path(cr);
+}
+
+// Craters: a dark bowl with a lighter floor set towards the light.
+void paintCraters(cairo_t* cr, double r, Colour ground, int count, uint32_t seed) {
+    GameRandom random;
+    random.setSeed(seed);
+    for (int i = 0; i < count; ++i) {
+        const double a = random.fraction() * 2 * PI, d = std::sqrt(random.fraction()) * r * 0.85;
+        const double size = r * (0.08 + 0.14 * random.fraction());
+        const double x = std::cos(a) * d, y = std::sin(a) * d;
+        circlePath(cr, x, y, size);
+        setColour(cr, ground.darker(0.3));
+        cairo_fill(cr);
+        circlePath(cr, x + size * 0.2, y + size * 0.2, size * 0.75);
+        setColour(cr, ground.darker(0.1));
+        cairo_fill(cr);
+    }
+}
+
+// An icy dwarf: beige with a pale smooth plain and a few darker mottles.
+void paintPlutoSurface(cairo_t* cr, double r, const PlanetLook& look) {
+    blobPath(cr, r * 0.25, r * 0.15, r * 0.5, r * 0.42, 5);
+    setColour(cr, rgb(look.detail).withAlpha(0.9));
+    cairo_fill(cr);
+    for (int spot = 0; spot < 3; ++spot) {
+        blobPath(cr, -r * 0.55 + spot * r * 0.2, -r * 0.3 + spot * r * 0.35, r * 0.2, r * 0.14, 11 + spot);
+        setColour(cr, rgb(look.base).darker(0.35).withAlpha(0.6));
+        cairo_fill(cr);
+    }
+}
+
+// A deep blue ice giant: faint bands, one dark storm and streaks of white cloud.
+void paintNeptuneSurface(cairo_t* cr, double r, const PlanetLook& look) {
+    for (int band = -2; band <= 2; ++band) {
+        wavyBandPath(cr, r, band * r * 0.38, r * 0.14, 3, band);
+        setColour(cr, rgb(look.detail).withAlpha(0.3));
+        cairo_fill(cr);
+    }
+    ellipsePath(cr, -r * 0.2, r * 0.22, r * 0.24, r * 0.13);
+    setColour(cr, rgb(look.base).darker(0.5));
+    cairo_fill(cr);
+    const double streaks[][3] = {{-0.05, 0.06, 0.3}, {0.35, -0.35, 0.22}, {-0.45, -0.1, 0.16}};
+    for (const auto& streak : streaks) {
+        ellipsePath(cr, streak[0] * r, streak[1] * r, streak[2] * r, r * 0.035);
+        setColour(cr, WHITE.withAlpha(0.85));
+        cairo_fill(cr);
+    }
+}
+
+// A pale cyan ice giant, almost plain: a hint of bands and a brighter pole.
+void paintUranusSurface(cairo_t* cr, double r, const PlanetLook& look) {
+    for (int band = -1; band <= 1; ++band) {
+        cairo_rectangle(cr, -r, band * r * 0.45 - r * 0.06, 2 * r, r * 0.12);
+        setColour(cr, rgb(look.detail).withAlpha(0.25));
+        cairo_fill(cr);
+    }
+    glowSpot(cr, r * 0.1, -r * 0.75, r * 0.5, WHITE.withAlpha(0.35));
+}
+
+// Pale tan and gold bands, turned with the rings.
+void paintSaturnSurface(cairo_t* cr, double r, const PlanetLook& look) {
+    cairo_rotate(cr, look.ring.tilt);
+    for (int band = -4; band <= 4; ++band) {
+        wavyBandPath(cr, r * 1.2, band * r * 0.22, r * (0.08 + 0.04 * (band & 1)), 2, band * 0.7);
+        setColour(cr, (band & 1 ? rgb(look.detail) : rgb(look.base).darker(0.25)).withAlpha(0.5));
+        cairo_fill(cr);
+    }
+}
+
+// Cream and rust belts with wavy edges and the great red storm below the middle.
+void paintJupiterSurface(cairo_t* cr, double r, const PlanetLook& look) {
+    const double belts[][2] = {{-0.72, 0.12}, {-0.45, 0.16}, {-0.12, 0.2}, {0.2, 0.14}, {0.52, 0.18}, {0.8, 0.1}};
+    for (std::size_t i = 0; i < std::size(belts); ++i) {
+        wavyBandPath(cr, r, belts[i][0] * r, belts[i][1] * r, 4 + int(i % 3), double(i));
+        setColour(cr, rgb(look.detail).withAlpha(i % 2 ? 0.55 : 0.8));
+        cairo_fill(cr);
+    }
+    ellipsePath(cr, r * 0.3, r * 0.36, r * 0.27, r * 0.15);
+    setColour(cr, rgb(0xF4D2B0));
+    cairo_fill(cr);
+    ellipsePath(cr, r * 0.3, r * 0.36, r * 0.21, r * 0.1);
+    fillBall(cr, rgb(0xD2452B), r * 0.3, r * 0.36, r * 0.21);
+    cairo_new_path(cr);
+}
+
+// Rust-red with dark lowlands and white ice caps at both poles.
+void paintMarsSurface(cairo_t* cr, double r, const PlanetLook& look) {
+    const double patches[][4] = {
+        {-0.35, -0.1, 0.35, 0.16}, {0.3, 0.15, 0.3, 0.2}, {-0.1, 0.5, 0.4, 0.12}, {0.45, -0.4, 0.2, 0.12}};
+    for (std::size_t i = 0; i < std::size(patches); ++i) {
+        blobPath(cr, patches[i][0] * r, patches[i][1] * r, patches[i][2] * r, patches[i][3] * r, 20 + uint32_t(i));
+        setColour(cr, rgb(look.detail).withAlpha(0.6));
+        cairo_fill(cr);
+    }
+    ellipsePath(cr, 0, -r * 0.97, r * 0.5, r * 0.24);
+    setColour(cr, WHITE);
+    cairo_fill(cr);
+    ellipsePath(cr, r * 0.1, r, r * 0.3, r * 0.12);
+    setColour(cr, WHITE.withAlpha(0.9));
+    cairo_fill(cr);
+}
+
+// Blue seas, green continents, white polar ice and swirls of cloud.
+void paintEarthSurface(cairo_t* cr, double r, const PlanetLook& look) {
+    const double lands[][4] = {
+        {-0.45, -0.3, 0.38, 0.3}, {-0.3, 0.35, 0.22, 0.32}, {0.35, -0.15, 0.3, 0.42}, {0.55, 0.5, 0.2, 0.14}};
+    for (std::size_t i = 0; i < std::size(lands); ++i) {
+        blobPath(cr, lands[i][0] * r, lands[i][1] * r, lands[i][2] * r, lands[i][3] * r, 40 + uint32_t(i));
+        setColour(cr, rgb(look.detail));
+        cairo_fill_preserve(cr);
+        setColour(cr, rgb(look.detail).darker(0.35));
+        cairo_set_line_width(cr, r * 0.04);
         cairo_stroke(cr);
-        cairo_restore(cr);
     }
+    ellipsePath(cr, 0, -r, r * 0.6, r * 0.16);
+    ellipsePath(cr, 0, r, r * 0.5, r * 0.12);
+    setColour(cr, WHITE);
+    cairo_fill(cr);
+    // Each cloud a streak of three puffs: centre x, y, length, slant.
+    const double clouds[][4] = {
+        {-0.1, -0.6, 0.7, -0.2}, {0.15, 0.05, 0.8, 0.35}, {-0.65, 0.2, 0.5, 1.1}, {0.25, 0.7, 0.6, -0.3}, {0.7, -0.45, 0.4, 0.9}};
+    for (const auto& c : clouds) {
+        cairo_save(cr);
+        cairo_translate(cr, c[0] * r, c[1] * r);
+        cairo_rotate(cr, c[3]);
+        for (int puff = 0; puff < 3; ++puff)
+            ellipsePath(cr, (puff - 1) * c[2] * r * 0.32, (puff % 2) * r * 0.04, c[2] * r * 0.24, r * 0.065);
+        cairo_restore(cr);
+        setColour(cr, WHITE.withAlpha(0.88));
+        cairo_fill(cr);
+    }
+}
+
+// Thick yellow-cream cloud, swirled in soft bands.
+void paintVenusSurface(cairo_t* cr, double r, const PlanetLook& look) {
+    for (int band = -3; band <= 3; ++band) {
+        wavyBandPath(cr, r, band * r * 0.3, r * 0.16, 2, band * 1.3);
+        setColour(cr, (band & 1 ? rgb(look.detail).withAlpha(0.6) : rgb(look.base).darker(0.15).withAlpha(0.45)));
+        cairo_fill(cr);
+    }
+}
+
+// Bare grey rock pitted with craters.
+void paintMercurySurface(cairo_t* cr, double r, const PlanetLook& look) {
+    paintCraters(cr, r, rgb(look.base), 9, 71);
+    blobPath(cr, -r * 0.3, r * 0.3, r * 0.3, r * 0.2, 73);
+    setColour(cr, rgb(look.detail).withAlpha(0.35));
+    cairo_fill(cr);
+}
+
+// The ring's bands, whole or only their near halves, which pass over the ball.
+void strokeRing(cairo_t* cr, const PlanetLook& look, bool bNearHalfOnly) {
+    const Ring& ring = look.ring;
+    for (int band = 0; band < ring.bands; ++band) {
+        const double radius = look.radius * (ring.firstRadius + band * ring.step);
+        cairo_save(cr);
+        cairo_rotate(cr, ring.tilt);
+        cairo_scale(cr, radius, radius * ring.flatness);
+        cairo_new_path(cr);
+        if (bNearHalfOnly) cairo_arc(cr, 0, 0, 1, 0.02, PI - 0.02);
+        else cairo_arc(cr, 0, 0, 1, 0, 2 * PI);
+        cairo_restore(cr);
+        setColour(cr, rgb(look.detail).darker(0.12 * band));
+        cairo_set_line_width(cr, look.radius * ring.width);
+        cairo_stroke(cr);
+    }
+}
+
+// A world as a lit ball with an ink outline: glow, far side of the ring, surface, night side,
+// near side of the ring.
+void drawBallWorld(cairo_t* cr, const PlanetLook& look) {
+    const double r = look.radius;
+    glowSpot(cr, 0, 0, r * 1.25, rgb(look.detail).withAlpha(0.35));
+    strokeRing(cr, look, false);
     circlePath(cr, 0, 0, r);
     fillBall(cr, rgb(look.base), 0, 0, r);
     cairo_save(cr);
     cairo_clip(cr);
-    for (int band = -3; band <= 3; ++band) {
-        const double y = band * r * 0.28 + (index % 3) * 2;
-        cairo_rectangle(cr, -r, y, 2 * r, r * (0.06 + 0.03 * ((band + index) % 3)));
-        setColour(cr, rgb(look.band).withAlpha(0.35));
-        cairo_fill(cr);
-    }
-    if (index == 6) {  // the home world: seas with green land
-        for (int land = 0; land < 4; ++land) {
-            ellipsePath(cr, -r * 0.5 + land * r * 0.35, -r * 0.3 + (land % 2) * r * 0.5, r * 0.25, r * 0.18);
-            setColour(cr, rgb(look.band));
-            cairo_fill(cr);
-        }
-    }
+    look.surface(cr, r, look);
     cairo_restore(cr);
-    // The night side.
     cairo_pattern_t* shade = cairo_pattern_create_linear(-r, -r, r, r);
     cairo_pattern_add_color_stop_rgba(shade, 0.45, 0, 0, 0, 0);
     cairo_pattern_add_color_stop_rgba(shade, 1, 0.05, 0.02, 0.12, 0.7);
@@ -121,18 +296,88 @@ void drawPlanet(cairo_t* cr, const PlanetLook& look, int index, double w, double
     cairo_pattern_destroy(shade);
     outline(cr, 2.5);
     gloss(cr, -r * 0.4, -r * 0.45, r * 0.3, r * 0.2, 0.4);
-    if (look.bRing) {
-        // The front half of the ring passes over the planet.
-        cairo_save(cr);
-        cairo_rotate(cr, -0.35);
-        cairo_scale(cr, r * 1.55, r * 0.42);
-        cairo_new_path(cr);
-        cairo_arc(cr, 0, 0, 1, 0.05, PI - 0.05);
-        cairo_restore(cr);
-        setColour(cr, rgb(look.band));
-        cairo_set_line_width(cr, r * 0.12);
-        cairo_stroke(cr);
+    strokeRing(cr, look, true);
+}
+
+// The asteroid belt seen edge-on: rocks of brown and grey strewn along a gentle arc that bows
+// away from the sun, over a faint haze of dust.
+void drawBelt(cairo_t* cr, const PlanetLook& look) {
+    const double arcRadius = look.height * 0.9, halfSpan = look.height * 0.44;
+    const double centreX = arcRadius - look.width * 0.12;
+    auto arcPoint = [&](double y, double across) {
+        const double x = centreX - std::sqrt(arcRadius * arcRadius - y * y);
+        return Point{x + across, y};
+    };
+    cairo_new_path(cr);
+    for (int i = 0; i <= 20; ++i) {
+        const Point p = arcPoint(-halfSpan + 2 * halfSpan * i / 20, 0);
+        cairo_line_to(cr, p.x, p.y);
     }
+    setColour(cr, rgb(look.detail).withAlpha(0.12));
+    cairo_set_line_width(cr, look.width * 0.4);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_stroke(cr);
+    GameRandom random;
+    random.setSeed(4242);
+    constexpr int ROCKS = 30;
+    for (int rock = 0; rock < ROCKS; ++rock) {
+        const double y = -halfSpan + 2 * halfSpan * (rock + random.fraction()) / ROCKS;
+        const Point p = arcPoint(y, (random.fraction() - 0.5) * look.width * 0.42);
+        const double size = 4 + 8 * std::pow(random.fraction(), 1.5);
+        blobPath(cr, p.x, p.y, size, size * (0.65 + 0.3 * random.fraction()), 90 + uint32_t(rock));
+        fillBall(cr, rock % 3 ? rgb(look.base) : rgb(0x9A948E), p.x, p.y, size);
+        outline(cr, 1.2);
+    }
+}
+
+// The sun: a blazing disc in a wide halo with a few darker spots.
+void drawSun(cairo_t* cr, const PlanetLook& look) {
+    const double r = look.radius;
+    glowSpot(cr, 0, 0, look.width / 2.0, rgb(look.detail).withAlpha(0.75));
+    glowSpot(cr, 0, 0, r * 1.12, WHITE.withAlpha(0.5));
+    // Light from within: pale at the heart, deepening to orange only at the rim.
+    cairo_pattern_t* fire = cairo_pattern_create_radial(-r * 0.15, -r * 0.15, 0, 0, 0, r);
+    cairo_pattern_add_color_stop_rgb(fire, 0, 1, 0.98, 0.8);
+    const Colour base = rgb(look.base), rim = rgb(look.detail);
+    cairo_pattern_add_color_stop_rgb(fire, 0.6, base.r, base.g, base.b);
+    cairo_pattern_add_color_stop_rgb(fire, 1, rim.r, rim.g, rim.b);
+    cairo_set_source(cr, fire);
+    circlePath(cr, 0, 0, r);
+    cairo_fill(cr);
+    cairo_pattern_destroy(fire);
+    const double spots[][3] = {{0.35, 0.25, 0.08}, {-0.2, 0.45, 0.05}, {0.5, -0.3, 0.06}};
+    for (const auto& spot : spots) {
+        blobPath(cr, spot[0] * r, spot[1] * r, spot[2] * r, spot[2] * r * 0.8, 60);
+        setColour(cr, rgb(look.detail).darker(0.2).withAlpha(0.6));
+        cairo_fill(cr);
+    }
+    gloss(cr, -r * 0.3, -r * 0.3, r * 0.45, r * 0.35, 0.7);
+}
+
+constexpr Ring NO_RING{};
+constexpr int JUPITER = 4, EARTH = 7;
+
+// Outermost first, the sun last: frame i is the world of star system i, the one the star map
+// flies to and the new system's caption names; 7 is home, where the intro's pan stops. Frame 0
+// keeps the size the asset table gives; the others are cut to fit their worlds.
+const PlanetLook PLANETS[] = {
+    {150, 150, 30, 0xCDBBA2, 0xF6EEDF, NO_RING, drawBallWorld, paintPlutoSurface},
+    {160, 160, 62, 0x2E55E8, 0x6C9BFF, NO_RING, drawBallWorld, paintNeptuneSurface},
+    {160, 190, 60, 0x9EE6EC, 0xD8FAFA, Ring{1, 1.45, 0, 0.05, 0.28, 1.4}, drawBallWorld, paintUranusSurface},
+    {300, 180, 70, 0xE2C088, 0xF6E2B4, Ring{3, 1.35, 0.24, 0.17, 0.3, -0.18}, drawBallWorld, paintSaturnSurface},
+    {230, 230, 92, 0xF0DDBB, 0xC07A4E, NO_RING, drawBallWorld, paintJupiterSurface},
+    {120, 240, 0, 0xA8825F, 0xC8B49C, NO_RING, drawBelt, nullptr},
+    {120, 120, 46, 0xE0643A, 0x8A3520, NO_RING, drawBallWorld, paintMarsSurface},
+    {130, 130, 50, 0x2F86FF, 0x3FBF4A, NO_RING, drawBallWorld, paintEarthSurface},
+    {100, 100, 38, 0xF2D38A, 0xFFF2C8, NO_RING, drawBallWorld, paintVenusSurface},
+    {80, 80, 28, 0x9C968F, 0xC8C4BE, NO_RING, drawBallWorld, paintMercurySurface},
+    {220, 220, 84, 0xFFD23F, 0xFF9A1F, NO_RING, drawSun, nullptr},
+};
+
+// Draws the world centred in a w x h area (0 x 0 draws it round the current origin).
+void drawPlanet(cairo_t* cr, const PlanetLook& look, double w, double h) {
+    cairo_translate(cr, w / 2, h / 2);
+    look.draw(cr, look);
 }
 
 }  // namespace
@@ -146,11 +391,11 @@ TexturePicture makeSky(const TextureRecipe& recipe) {
     return picture;
 }
 
-// Eleven planets, each in a frame of its own size (the star map lines them up by height).
+// Eleven worlds, each in a frame of its own size (the star map lines them up by height).
 TexturePicture makePlanets(const TextureRecipe& recipe) {
     std::vector<FrameRect> sizes;
-    for (int i = 0; i < recipe.frameCount; ++i) sizes.push_back(FrameRect{0, 0, PLANETS[i].size, PLANETS[i].size});
-    return paintSheet(sizes, [](cairo_t* cr, int index, double w, double h) { drawPlanet(cr, PLANETS[index], index, w, h); });
+    for (int i = 0; i < recipe.frameCount; ++i) sizes.push_back(FrameRect{0, 0, PLANETS[i].width, PLANETS[i].height});
+    return paintSheet(sizes, [](cairo_t* cr, int index, double w, double h) { drawPlanet(cr, PLANETS[index], w, h); });
 }
 
 // The title picture: the game's logo comes over its empty upper half.
@@ -159,7 +404,7 @@ TexturePicture makeIntroPicture(const TextureRecipe& recipe) {
     paintOver(picture.image, [](cairo_t* cr, int, double w, double h) {
         cairo_save(cr);
         cairo_translate(cr, w * 0.78, h * 0.72);
-        drawPlanet(cr, PLANETS[3], 3, 0, 0);
+        drawPlanet(cr, PLANETS[JUPITER], 0, 0);
         cairo_restore(cr);
         for (int i = 0; i < 5; ++i) {
             cairo_save(cr);
@@ -183,7 +428,7 @@ TexturePicture makeEndingPicture(const TextureRecipe& recipe) {
         cairo_save(cr);
         cairo_translate(cr, w / 2, h * 1.05);
         cairo_scale(cr, 3.2, 3.2);
-        drawPlanet(cr, PLANETS[6], 6, 0, 0);
+        drawPlanet(cr, PLANETS[EARTH], 0, 0);
         cairo_restore(cr);
         for (int player = 0; player < 2; ++player) {
             cairo_save(cr);
