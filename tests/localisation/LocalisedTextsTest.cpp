@@ -1,5 +1,6 @@
 #include "localisation/LocalisedTexts.h"
 #include <gtest/gtest.h>
+#include <array>
 #include <cstdio>
 #include <memory>
 #include <set>
@@ -73,17 +74,64 @@ TEST(LocalisedTexts, EveryLanguageListsExactlyTheKeysOfEachFamilyInOrderAndOnlyT
 // digest, which the failure prints.
 TEST(LocalisedTexts, EveryFamilyOfEveryLanguageHoldsItsTextsExactly) {
     const char* const digests[LANGUAGE_COUNT][std::size(STRING_FAMILIES)] = {
-        {"8b6466f2", "f16e114d", "0917e433", "5c2320ff", "8222fdc0", "d221f6ff", "1c2caa14", "3d14fb61"},
-        {"62f9ea7e", "d3abeb9a", "ed5cea19", "902d39f7", "db68d436", "467adf5f", "4d85b623", "70e8efc8"},
-        {"e35b30be", "bf339560", "97eb2803", "f2d5f648", "90267bf1", "41f7f4f2", "4c92c39e", "70a092ed"},
-        {"1d2f1b27", "965d9dad", "97e25521", "6a59e4b5", "3c04c0e3", "17aa461c", "2f1730fc", "ff55e8cb"},
-        {"3373b53a", "9263a01d", "696d341b", "40e364a4", "622102d3", "3b5b56fe", "5704597d", "c0505f62"},
-        {"31496968", "896f9d4e", "b47b2de5", "b713a2d0", "99f42d88", "b287b1f7", "fc38c2a9", "90062022"},
-        {"1e55374e", "f372ebea", "c7513cb9", "0a1d5b07", "57c2ec51", "083e3203", "de990012", "308d2745"},
-        {"823704c9", "8f6a345b", "b162f5e3", "3d0a54fa", "bc5b0a2e", "e1fb0393", "d0ac0483", "0af07e60"},
+        {"8b6466f2", "f16e114d", "0917e433", "5c2320ff", "2ec7c609", "37db53ca", "1c2caa14", "3d14fb61"},
+        {"62f9ea7e", "d3abeb9a", "ed5cea19", "902d39f7", "0142014d", "7af0961e", "4d85b623", "70e8efc8"},
+        {"e35b30be", "bf339560", "97eb2803", "f2d5f648", "20e3b212", "7c3a6e36", "4c92c39e", "70a092ed"},
+        {"1d2f1b27", "965d9dad", "97e25521", "6a59e4b5", "7df1cca0", "2bce8d98", "2f1730fc", "ff55e8cb"},
+        {"3373b53a", "9263a01d", "696d341b", "40e364a4", "646ed025", "53b257f8", "5704597d", "c0505f62"},
+        {"31496968", "896f9d4e", "b47b2de5", "b713a2d0", "540c420b", "e45b9e6d", "fc38c2a9", "90062022"},
+        {"1e55374e", "f372ebea", "c7513cb9", "0a1d5b07", "45d3a356", "b76af9f5", "de990012", "308d2745"},
+        {"823704c9", "8f6a345b", "b162f5e3", "3d0a54fa", "7d3db72f", "8b28bc70", "d0ac0483", "0af07e60"},
     };
     for (int row = 0; row < LANGUAGE_COUNT; ++row)
         for (std::size_t family = 0; family < std::size(STRING_FAMILIES); ++family)
             EXPECT_EQ(familyDigest(STRING_FAMILIES[family], row), digests[row][family])
                 << ROW_NAMES[row] << "/" << STRING_FAMILIES[family].name << ".inc";
+}
+
+// The screens that show these English texts word them exactly so; the other languages translate
+// them. Where a translation keeps the English word it is listed, every other text has its own
+// words; the Japanese closing exclamation keeps its blank after the mark.
+TEST(LocalisedTexts, QuotedEnglishTextsStandVerbatimAndTranslationsKeepEnglishOnlyWhereListed) {
+    const std::pair<StringId, const char16_t*> quoted[] = {
+        {STR_INTRO1, u"Space"},
+        {STR_INTRO2, u"The final frontier"},
+        {STR_INTRO3, u"The Solar System"},
+        {STR_INTRO4, u"Our home"},
+        {STR_INTRO5, u"As we rejoin the plot"},
+        {STR_INTRO6, u"our hero is cleaning up"},
+        {STR_INTRO7, u"the last of the zelbin vorlanx"},
+        {STR_INTRO8, u"Earth is safe once more"},
+        {STR_INTRO9, u"Almost..."},
+        {STR_INTRO10, u"Hmm..."},
+        {STR_INTRO11, u"This does not look good"},
+        {STR_INTRO12, u"Someone will have to clean up this mess"},
+        {STR_INTRO13, u"I wonder who?"},
+        {STR_ADVANCEDOPTIONS, u"Advanced Options"},
+        {STR_VIDEOMODE, u"Video mode"},
+        {STR_VIDEOMODEHINT, u"Screen resolution"},
+        {STR_FULLSCREEN, u"Full screen"},
+        {STR_LETTERBOX, u"Letterbox"},
+        {STR_LETTERBOXHINT, u"Preserve game's original aspect ratio"},
+        {STR_VSYNC, u"V-Sync"},
+        {STR_BILINEARFILTER, u"Bilinear filter"},
+        {STR_SHOWFPS, u"Show fps"},
+    };
+    const auto english = textsOfRow(ROW_EN);
+    for (const auto& [id, text] : quoted) EXPECT_EQ(english[id], WideStringView(text)) << rowAndKey(ROW_EN, id);
+
+    // Keys from NETWORKWIZARD to ENDING16 whose text is the English one, by language.
+    const std::array<std::set<StringId>, LANGUAGE_COUNT> sameAsEnglish = {
+        std::set<StringId>(), {}, {STR_INTRO10}, {STR_INTRO10}, {}, {STR_THEEND}, {STR_THEEND}, {STR_THEEND, STR_INTRO10},
+    };
+    for (int row = ROW_FR; row < LANGUAGE_COUNT; ++row) {
+        const auto texts = textsOfRow(row);
+        for (StringId id = STR_NETWORKWIZARD; id <= STR_ENDING16; ++id) {
+            if (isUnassignedStringId(id)) continue;
+            EXPECT_EQ(texts[id] == english[id], sameAsEnglish[row].count(id) == 1) << rowAndKey(row, id);
+        }
+        for (StringId id : {STR_VIDEOMODEHINT, STR_LETTERBOXHINT}) EXPECT_NE(texts[id], english[id]) << rowAndKey(row, id);
+    }
+    const WideStringView exclamation = textsOfRow(ROW_JA)[STR_INTRO12];
+    EXPECT_TRUE(exclamation.ends_with(u"! ") && exclamation.size() == 18) << "japanese INTRO12";
 }
