@@ -118,19 +118,28 @@ TEST(LocalisedTexts, QuotedEnglishTextsStandVerbatimAndTranslationsKeepEnglishOn
         {STR_SHOWFPS, u"Show fps"},
     };
     const auto english = textsOfRow(ROW_EN);
-    for (const auto& [id, text] : quoted) EXPECT_EQ(english[id], WideStringView(text)) << rowAndKey(ROW_EN, id);
+    for (const auto& [id, text] : quoted)
+        EXPECT_EQ(english[id], WideStringView(text)) << rowAndKey(ROW_EN, id);
 
     // Keys from NETWORKWIZARD to ENDING16 whose text is the English one, by language.
-    const std::array<std::set<StringId>, LANGUAGE_COUNT> sameAsEnglish = {
-        std::set<StringId>(), {}, {STR_INTRO10}, {STR_INTRO10}, {}, {STR_THEEND}, {STR_THEEND}, {STR_THEEND, STR_INTRO10},
-    };
+    const std::array<std::set<StringId>, LANGUAGE_COUNT> sameAsEnglish = {{
+        {},                        // English
+        {},                        // French
+        {STR_INTRO10},             // German
+        {STR_INTRO10},             // Italian
+        {},                        // Spanish
+        {STR_THEEND},              // Japanese
+        {STR_THEEND},              // Korean
+        {STR_THEEND, STR_INTRO10}, // Polish
+    }};
     for (int row = ROW_FR; row < LANGUAGE_COUNT; ++row) {
         const auto texts = textsOfRow(row);
         for (StringId id = STR_NETWORKWIZARD; id <= STR_ENDING16; ++id) {
             if (isUnassignedStringId(id)) continue;
             EXPECT_EQ(texts[id] == english[id], sameAsEnglish[row].count(id) == 1) << rowAndKey(row, id);
         }
-        for (StringId id : {STR_VIDEOMODEHINT, STR_LETTERBOXHINT}) EXPECT_NE(texts[id], english[id]) << rowAndKey(row, id);
+        for (StringId id : {STR_VIDEOMODEHINT, STR_LETTERBOXHINT})
+            EXPECT_NE(texts[id], english[id]) << rowAndKey(row, id);
     }
     const WideStringView exclamation = textsOfRow(ROW_JA)[STR_INTRO12];
     EXPECT_TRUE(exclamation.ends_with(u"! ") && exclamation.size() == 18) << "japanese INTRO12";
