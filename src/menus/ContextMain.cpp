@@ -2,7 +2,6 @@
 #include "core/AppEnvironment.h"
 #include "core/ErrorManager.h"
 #include "core/Format.h"
-#include "core/Vek.h"
 #include "core/WebHost.h"
 #include "game/Global.h"
 #include "media/VekGraphics.h"
@@ -74,7 +73,7 @@ void ContextMain::tickContents(double t, double dt) {
 
 void ContextMain::checkCrashRequest() {
     const VekInput* input = GameInput::getInput();
-    if (!input || Vek::get()->bRelease) return;
+    if (!input) return;
     if (input->isKeyPressed(KEY_X) && input->modifiers == MODIFIER_CTRLALT) VEK_ERROR(u"Crash requested.");
 }
 

@@ -22,7 +22,8 @@ class ContextMain : public ContextMenu {
     MenuButton* creditsButton;
 
   private:
-    /// Ctrl+Alt+X in development mode ends the program through the fatal path.
+    /// Ctrl+Alt+X ends the program through the fatal path, in every build: it is how a player
+    /// makes the crash files that the crash-report screen offers at the next start.
     void checkCrashRequest();
     void openRequestedScreens();
 };

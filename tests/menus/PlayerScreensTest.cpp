@@ -2,6 +2,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <set>
+#include <vector>
 #include "MenuTestSupport.h"
 #include "menus/ContextEnterName.h"
 #include "menus/ContextHighscores.h"
@@ -15,6 +16,7 @@ namespace {
 constexpr int KEY_X = 0x2D;
 constexpr int KEY_LCONTROL = 0x1D;
 constexpr int KEY_LALT = 0x38;
+constexpr int KEY_LSHIFT = 0x2A;
 
 /// A menu rig whose game has `names` as its profiles, the first one current.
 struct PlayerRig : MenuRig {
@@ -126,24 +128,35 @@ TEST(PlayerGreeting, OpensOneScreenAFrame) {
     }
 }
 
-TEST(ContextMain, SavesOnTopAndCrashesOnRequestOnlyInDevelopment) {
+TEST(ContextMain, SavesOnTopAndOnlyCtrlAltXCrashesInReleaseAndDevelopment) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
+    struct Case {
+        const char* chord;
+        std::vector<int> keys;
+        bool bCrash;
+    };
+    const Case cases[] = {{"Ctrl+Alt+X", {KEY_LCONTROL, KEY_LALT, KEY_X}, true},
+                          {"Ctrl+Alt+Shift+X", {KEY_LCONTROL, KEY_LALT, KEY_LSHIFT, KEY_X}, false},
+                          {"Ctrl+X", {KEY_LCONTROL, KEY_X}, false}};
     for (bool release : {true, false}) {
-        const auto pressCtrlAltX = [release] {
-            PlayerRig rig({u"Ana"});
-            rig.f.engine.vek->bRelease = release;
-            rig.stack->addContext(new ContextMainMenu());
-            rig.tickStack();
-            for (int key : {KEY_LCONTROL, KEY_LALT, KEY_X})
-                rig.key(key, true);
-            rig.tickStack();
-            std::exit(
-                std::filesystem::exists(rig.f.engine.home.path() / "ZV2rmBrumedemo/3.07/ZV2rmBrumedemo.pro")
-                    ? 3
-                    : 4);
-        };
-        EXPECT_EXIT(pressCtrlAltX(), testing::ExitedWithCode(release ? 3 : 1),
-                    release ? "" : "Error: Crash requested.");
+        for (const Case& c : cases) {
+            const auto pressChord = [release, &c] {
+                PlayerRig rig({u"Ana"});
+                rig.f.engine.vek->bRelease = release;
+                rig.stack->addContext(new ContextMainMenu());
+                rig.tickStack();
+                for (int key : c.keys)
+                    rig.key(key, true);
+                rig.tickStack();
+                std::exit(std::filesystem::exists(rig.f.engine.home.path() /
+                                                  "ZV2rmBrumedemo/3.07/ZV2rmBrumedemo.pro")
+                              ? 3
+                              : 4);
+            };
+            EXPECT_EXIT(pressChord(), testing::ExitedWithCode(c.bCrash ? 1 : 3),
+                        c.bCrash ? "Error: Crash requested." : "")
+                << c.chord << (release ? " in release" : " in development");
+        }
     }
 }
 
