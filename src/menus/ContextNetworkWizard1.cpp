@@ -131,6 +131,8 @@ void ContextNetworkWizard1::tickContents(double t, double dt) {
         openMenuScreen(new ContextNetworkConfig());
     } else {
         pCheckBox->disabled = pCheckBox->hidden = true;
+        // Only a good reply names the master server again; whatever else comes leaves none.
+        configuration().masterServer = NetAddress(0, 0);
         if (!runOnDesktop || !configuration().fullScreen) {
             startTest();
         } else {

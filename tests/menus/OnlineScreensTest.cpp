@@ -102,7 +102,7 @@ std::filesystem::path crashPath(const WideString& path) {
 
 } // namespace
 
-TEST(NetworkWizard, ReadsEveryKindOfTestReplyAndKeepsTheMasterServerUnlessAFrameNamesAValidOne) {
+TEST(NetworkWizard, ReadsEveryKindOfTestReplyAndClearsTheMasterServerUnlessAFrameNamesAValidOne) {
     using Form = Answer::Form;
     using Damage = WebHost::FrameDamage;
     struct Case {
@@ -111,32 +111,32 @@ TEST(NetworkWizard, ReadsEveryKindOfTestReplyAndKeepsTheMasterServerUnlessAFrame
         WebHost::Fault fault;
         bool bSuccess;
         const char* shown;      // a line the player sees, or ""
-        const char* server;     // the master server afterwards
+        const char* server;     // the master server afterwards (it was 9.9.9.9:99 before)
         const char* logged;     // a log line, or ""
     };
     const Case cases[] = {
         {"framed", WebHost::framedAnswer("10.1.2.3:4000", "Hi"), WebHost::Fault::None, true, "Hi", "10.1.2.3:4000", ""},
-        {"empty frame", {Form::Framed, ""}, WebHost::Fault::None, true, "", "9.9.9.9:99", ""},
-        {"bad magic", {Form::Framed, "message=x", false, Damage::Magic}, WebHost::Fault::None, false, "", "9.9.9.9:99",
+        {"empty frame", {Form::Framed, ""}, WebHost::Fault::None, true, "", "0.0.0.0:0", ""},
+        {"bad magic", {Form::Framed, "message=x", false, Damage::Magic}, WebHost::Fault::None, false, "", "0.0.0.0:0",
          "Received unprintable reply!"},
-        {"length", {Form::Framed, "message=x", false, Damage::Length}, WebHost::Fault::None, false, "", "9.9.9.9:99",
+        {"length", {Form::Framed, "message=x", false, Damage::Length}, WebHost::Fault::None, false, "", "0.0.0.0:0",
          "Could not decode reply!"},
-        {"digest", {Form::Framed, "message=x", false, Damage::Digest}, WebHost::Fault::None, false, "", "9.9.9.9:99",
+        {"digest", {Form::Framed, "message=x", false, Damage::Digest}, WebHost::Fault::None, false, "", "0.0.0.0:0",
          "Could not decode reply!"},
-        {"short", {Form::Framed, "message=x", false, Damage::Short}, WebHost::Fault::None, false, "", "9.9.9.9:99",
+        {"short", {Form::Framed, "message=x", false, Damage::Short}, WebHost::Fault::None, false, "", "0.0.0.0:0",
          "Could not decode reply!"},
-        {"bad octet", WebHost::framedAnswer("10.256.2.3:80", "m"), WebHost::Fault::None, true, "m", "9.9.9.9:99", ""},
-        {"bad port", WebHost::framedAnswer("10.1.2.3:65536", "m"), WebHost::Fault::None, true, "m", "9.9.9.9:99", ""},
-        {"port 0", WebHost::framedAnswer("10.1.2.3:0", "m"), WebHost::Fault::None, true, "m", "9.9.9.9:99", ""},
-        {"host name", WebHost::framedAnswer("localhost:80", "m"), WebHost::Fault::None, true, "m", "9.9.9.9:99", ""},
+        {"bad octet", WebHost::framedAnswer("10.256.2.3:80", "m"), WebHost::Fault::None, true, "m", "0.0.0.0:0", ""},
+        {"bad port", WebHost::framedAnswer("10.1.2.3:65536", "m"), WebHost::Fault::None, true, "m", "0.0.0.0:0", ""},
+        {"port 0", WebHost::framedAnswer("10.1.2.3:0", "m"), WebHost::Fault::None, true, "m", "0.0.0.0:0", ""},
+        {"host name", WebHost::framedAnswer("localhost:80", "m"), WebHost::Fault::None, true, "m", "0.0.0.0:0", ""},
         {"utf-16", {Form::Framed, "masterServer=1.2.3.4:5\nmessage=Gr\xC3\xBC\xC3\x9F" "e", true}, WebHost::Fault::None,
          true, "Gr\xC3\xBC\xC3\x9F" "e", "1.2.3.4:5", ""},
-        {"plain text", {Form::PlainText, "OK"}, WebHost::Fault::None, true, "OK", "9.9.9.9:99", ""},
-        {"empty", {Form::PlainText, ""}, WebHost::Fault::None, true, "", "9.9.9.9:99", ""},
-        {"binary", {Form::Binary, "x"}, WebHost::Fault::None, false, "", "9.9.9.9:99", "Received unprintable reply!"},
-        {"500", {}, WebHost::Fault::ServerError, false, "The server answered with HTTP status 500.", "9.9.9.9:99", ""},
-        {"garbage", {}, WebHost::Fault::Garbage, false, "", "9.9.9.9:99", ""},
-        {"reset", {}, WebHost::Fault::Reset, false, "", "9.9.9.9:99", ""},
+        {"plain text", {Form::PlainText, "OK"}, WebHost::Fault::None, true, "OK", "0.0.0.0:0", ""},
+        {"empty", {Form::PlainText, ""}, WebHost::Fault::None, true, "", "0.0.0.0:0", ""},
+        {"binary", {Form::Binary, "x"}, WebHost::Fault::None, false, "", "0.0.0.0:0", "Received unprintable reply!"},
+        {"500", {}, WebHost::Fault::ServerError, false, "The server answered with HTTP status 500.", "0.0.0.0:0", ""},
+        {"garbage", {}, WebHost::Fault::Garbage, false, "", "0.0.0.0:0", ""},
+        {"reset", {}, WebHost::Fault::Reset, false, "", "0.0.0.0:0", ""},
     };
     OnlineRig rig;
     for (const Case& c : cases) {
@@ -163,9 +163,11 @@ TEST(NetworkWizard, RunsAFullScreenTestInAWindowAndReturnsToFullScreenOnceWhenLe
     OnlineRig rig;
     rig.host.setFault(WebHost::Fault::Slow);
     rig.configuration.fullScreen = true;
+    rig.configuration.masterServer = addressOf("9.9.9.9:99");
     auto* wizard = rig.open<ContextNetworkWizard1>();
     rig.click(STR_NEXT);
     EXPECT_FALSE(rig.configuration.fullScreen); // the first NEXT only leaves full screen
+    EXPECT_EQ(rig.configuration.masterServer.toString(), u"0.0.0.0:0"); // and forgets the old server
     EXPECT_FALSE(rig.server.waitForRequest(50ms));
     rig.click(STR_NEXT);
     ASSERT_TRUE(rig.server.waitForRequest(5s));
