@@ -6,12 +6,12 @@
 #include "core/Vek.h"
 #include "game/Global.h"
 #include "media/FontQuad.h"
-#include "media/TextLine.h"
 #include "media/VekGraphics.h"
 
 namespace {
 
 constexpr int WRAP_MARGIN = 10;
+constexpr int HORIZONTAL_FLAGS = FontQuad::TEXT_LEFT | FontQuad::TEXT_CENTRE | FontQuad::TEXT_RIGHT;
 constexpr double FADE_SECONDS = 1.0;
 
 double engineTime() {
@@ -41,16 +41,23 @@ void MessageViewer::addMessage(WideStringView text) {
     VEK_LOG(u"> %s", WideString(text));
     const auto measure = [this](WideStringView s) { return font ? font->measureText(s, 0).width : 0.f; };
     const bool rightToLeft = Vek::get() && Vek::get()->getLanguage().isRightToLeft();
-    for (const TextLine& line :
-         TextLine::wrap(text, static_cast<float>(wrapWidth), std::abs(lineStep), measure, rightToLeft)) {
-        WideString joined;
-        for (const TextSegment& segment : line.segments)
-            joined += segment.text;
-        lines.push_back(std::move(joined));
-    }
+    for (TextLine& line :
+         TextLine::wrap(text, static_cast<float>(wrapWidth), std::abs(lineStep), measure, rightToLeft))
+        lines.push_back(std::move(line));
     while (lines.size() > static_cast<std::size_t>(std::max(maxLines, 0)))
         lines.pop_front();
     lastMessageTime = engineTime();
+}
+
+std::vector<WideString> MessageViewer::getLines() const {
+    std::vector<WideString> out;
+    for (const TextLine& line : lines) {
+        WideString text;
+        for (const TextSegment& segment : line.segments)
+            text += segment.text;
+        out.push_back(std::move(text));
+    }
+    return out;
 }
 
 void MessageViewer::tick(double t, double dt) {
@@ -69,10 +76,23 @@ void MessageViewer::render() {
     if (bottomAnchored) y -= static_cast<float>(lines.size() - 1) * lineStep;
     y = std::trunc(y);
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const bool older = i + 1 < lines.size();
-        const uint32_t argb = dimOlderLines && older ? halveRgb(colour) : colour;
-        font->drawText(lines[i], position.x, y, position.z, withAlpha(argb, alpha), textFlags);
+        drawLine(lines[i], y, dimOlderLines && i + 1 < lines.size());
         y += lineStep;
     }
     VekBase::render();
+}
+
+void MessageViewer::drawLine(const TextLine& line, float y, bool bDim) {
+    // The line is placed as a whole, as its flags say; its runs then follow from its left end.
+    float x = position.x;
+    if (textFlags & FontQuad::TEXT_CENTRE)
+        x -= std::floor(line.width * 0.5f);
+    else if (textFlags & FontQuad::TEXT_RIGHT)
+        x -= line.width;
+    const int flags = (textFlags & ~HORIZONTAL_FLAGS) | FontQuad::TEXT_LEFT;
+    for (const TextSegment& segment : line.segments) {
+        const uint32_t argb = segment.bColoured ? (colour & 0xFF000000u) | segment.rgb : colour;
+        font->drawText(segment.text, x, y, position.z, withAlpha(bDim ? halveRgb(argb) : argb, alpha), flags);
+        x += segment.width;
+    }
 }

@@ -1,14 +1,16 @@
 #pragma once
 #include <cstdint>
 #include <deque>
+#include <vector>
 #include "core/VekBase.h"
 #include "core/WideString.h"
+#include "media/TextLine.h"
 #include "media/Vector.h"
 
 class FontQuad;
 
 /// A short scrolling log of text lines, newest last, that can fade out a while after the
-/// last message.
+/// last message. Colour markup ("^RRGGBB") holds across the lines a message wraps into.
 class MessageViewer : public VekBase {
   public:
     MessageViewer();
@@ -19,7 +21,8 @@ class MessageViewer : public VekBase {
     void tick(double t, double dt) override;
     void render() override;
 
-    const std::deque<WideString>& getLines() const { return lines; }
+    /// The lines as they read, without their markup.
+    std::vector<WideString> getLines() const;
 
     int wrapWidth;
     int maxLines = 9;
@@ -36,5 +39,8 @@ class MessageViewer : public VekBase {
     float alpha = 0.f;
 
   private:
-    std::deque<WideString> lines;
+    /// One line at height `y`, each run in its own colour (`colour` where it has none).
+    void drawLine(const TextLine& line, float y, bool bDim);
+
+    std::deque<TextLine> lines;
 };

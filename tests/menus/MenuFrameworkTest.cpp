@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
+#include <string>
 #include "MenuTestSupport.h"
+#include "media/FontQuad.h"
+#include "media/GlyphPageSupport.h"
 #include "media/SlicedSkin.h"
 #include "menus/ConfigCheckBox.h"
 #include "menus/ContextMenu.h"
@@ -423,6 +426,66 @@ TEST(MessageViewer, KeepsTheNewestLinesUpToItsLimitAndFadesOutOverTheLastSecondB
         viewer.lastMessageTime = now - c.messageAge;
         viewer.tick(0.0, 0.0);
         EXPECT_NEAR(viewer.alpha, c.alpha, 1e-4f) << c.fadeAfter << " after " << c.messageAge;
+    }
+}
+
+namespace {
+
+/// The colours of one band of rows, left to right, one letter a run: R, G or B for a pure
+/// colour, W for white; columns without a strongly drawn pixel are passed over.
+std::string coloursLeftToRight(const MemoryImageFile& image, int top, int height) {
+    std::string runs;
+    for (int x = 0; x < image.width; ++x) {
+        char seen = 0;
+        for (int y = std::max(top, 0); y < std::min(top + height, image.height) && !seen; ++y) {
+            const uint32_t pixel = image.at(x, y);
+            const int r = static_cast<int>(pixel >> 16 & 0xFF), g = static_cast<int>(pixel >> 8 & 0xFF),
+                      b = static_cast<int>(pixel & 0xFF);
+            if (std::min({r, g, b}) > 100) seen = 'W';
+            else if (r > 100 && g < 40 && b < 40) seen = 'R';
+            else if (g > 100 && r < 40 && b < 40) seen = 'G';
+            else if (b > 100 && r < 40 && g < 40) seen = 'B';
+        }
+        if (seen && (runs.empty() || runs.back() != seen)) runs += seen;
+    }
+    return runs;
+}
+
+} // namespace
+
+TEST(MessageViewer, DrawsEveryWrappedPieceInTheColourItsMarkupSetsAlsoAfterTheWrap) {
+    MenuRig rig;
+    GraphicsFixture& screen = rig.f.engine.graphics;
+    const std::unique_ptr<Texture> page = makeGlyphPage(*screen.graphics, printableAscii(), 14);
+    FontQuad font;
+    font.addSourceTexture(page.get(), 32, false);
+    MessageViewer viewer;
+    viewer.font = &font;
+    viewer.lineStep = -static_cast<float>(font.getLineHeight());
+    viewer.position = {0.f, 200.f, 0.f};
+    viewer.wrapWidth = static_cast<int>(font.measureText(u"WWWW WWWW", 0).width); // two words a line
+    const std::pair<const char16_t*, std::vector<std::string>> cases[] = {
+        {u"^FF0000WWWW WWWW WWWW", {"R", "R"}},        // the colour goes on after the wrap
+        {u"WWWW ^00FF00WWWW WWWW", {"WG", "G"}},       // a change within a piece, then on
+        {u"^0000FFWWWW|WWWW ^FFFFFFWWWW", {"B", "BW"}}, // and past a bar
+    };
+    std::vector<std::string> expected;
+    for (const auto& [message, pieces] : cases) {
+        viewer.addMessage(message);
+        expected.insert(expected.end(), pieces.begin(), pieces.end());
+    }
+    ASSERT_EQ(viewer.getLines().size(), expected.size());
+    EXPECT_EQ(viewer.getLines().front(), u"WWWW WWWW");
+    viewer.tick(0.0, 0.0);
+    screen.graphics->beginScene();
+    screen.graphics->clear(0xFF000000);
+    viewer.render();
+    screen.graphics->endScene();
+    const MemoryImageFile image = screen.capture();
+    const int lineHeight = font.getLineHeight();
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const int top = image.height / 2 - 200 + static_cast<int>(i) * lineHeight;
+        EXPECT_EQ(coloursLeftToRight(image, top, lineHeight), expected[i]) << "piece " << i;
     }
 }
 
