@@ -92,6 +92,7 @@ void HttpUploader::run(const platform::HttpRequest& request, std::stop_token sto
     if (!response.error.empty()) {
         failureText = fromUtf8(response.error);
     } else if (response.status != HTTP_OK) {
+        failedStatus = response.status;
         failureText = stringf(u"The server answered with HTTP status %d.", response.status);
     } else {
         replyBody = ByteBuffer(std::move(response.body));

@@ -41,8 +41,12 @@ class HttpUploader : public VekBase {
     /// Closes a non-empty form and sends it as a POST; with no parts, sends a GET. Once only.
     void start();
 
-    /// Why the request failed; valid once `state` has read FAILED.
+    /// Why the request failed, in the words of the transfer library or of this class (English,
+    /// for the log); valid once `state` has read FAILED.
     const WideString& errorText() const { return failureText; }
+    /// The HTTP status of a reply that failed for its status; 0 when the failure brought no
+    /// status (no connection, a broken reply). Valid once `state` has read FAILED.
+    long failureStatus() const { return failedStatus; }
     /// The reply body; valid once `state` has read DONE.
     const ByteBuffer& reply() const { return replyBody; }
 
@@ -56,6 +60,7 @@ private:
     std::string url;
     std::string body;
     WideString failureText;
+    long failedStatus = 0;
     ByteBuffer replyBody;
     std::jthread worker;  // declared last: stopped and joined before the members it writes go away
 };

@@ -163,10 +163,7 @@ void ContextNetworkWizard1::reportTest(int outcome) {
     const TestReply reply = outcome == HttpUploader::DONE ? readTestReply(pUploader->reply()) : TestReply{};
     if (!reply.bReadable) {
         if (outcome == HttpUploader::DONE) logMessage(LOG_NAME, reply.problem);
-        addMessage(outcome == HttpUploader::FAILED ? pUploader->errorText()
-                                                   : WideString(u"The test page's answer could not be read."));
-        addMessage(STR_CHECKCONNECTION);
-        addMessage(STR_NETTESTFAIL1);
+        addFailureLines(STR_NETTESTFAIL1);
         return;
     }
     addMessage(STR_NETTESTSUCCESS);

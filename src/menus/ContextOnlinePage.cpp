@@ -1,5 +1,7 @@
 #include "menus/ContextOnlinePage.h"
 #include "core/ByteBuffer.h"
+#include "core/Format.h"
+#include "core/Logger.h"
 #include "core/StringUtil.h"
 #include "core/WebHost.h"
 #include "menus/MenuBackButton.h"
@@ -62,17 +64,22 @@ int ContextOnlinePage::takeOutcome() {
     if (!pUploader) return HttpUploader::IDLE;
     const int outcome = pUploader->state.load(std::memory_order_acquire);
     if (outcome == HttpUploader::FAILED || outcome == HttpUploader::DONE) pUploader->state = HttpUploader::IDLE;
+    if (outcome == HttpUploader::FAILED) VEK_LOG(u"The request failed: %s", pUploader->errorText());
     return outcome;
+}
+
+void ContextOnlinePage::addFailureLines(StringId closing) {
+    if (const long status = pUploader->failureStatus()) addMessage(stringf(menuText(STR_FAILEDWITHCODE), status));
+    addMessage(STR_CHECKCONNECTION);
+    addMessage(closing);
 }
 
 bool ContextOnlinePage::reportUpload(int outcome) {
     if (outcome != HttpUploader::FAILED && outcome != HttpUploader::DONE) return false;
     const bool bText = outcome == HttpUploader::DONE && isTextReply(pUploader->reply());
     if (!bText) {
-        addMessage(outcome == HttpUploader::FAILED ? pUploader->errorText()
-                                                   : WideString(u"The server's answer is not text."));
-        addMessage(STR_CHECKCONNECTION);
-        addMessage(STR_FAILED);
+        if (outcome == HttpUploader::DONE) VEK_LOG(u"The server's answer is not text.");
+        addFailureLines(STR_FAILED);
         return false;
     }
     addMessage(STR_CONNECTED);

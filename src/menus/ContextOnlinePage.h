@@ -32,7 +32,11 @@ class ContextOnlinePage : public ContextMenu {
     /// A request for `path` on the game's web host, with the standard fields.
     static std::unique_ptr<HttpUploader> makeUploader(WideStringView path);
     /// The request's outcome, each only once: FAILED or DONE are set back to IDLE when read.
+    /// The library's words for a failure go to the log.
     int takeOutcome();
+    /// How a failure reads, all in the player's language: the HTTP status when one came, the
+    /// hint to check the connection, then `closing`.
+    void addFailureLines(StringId closing);
     /// How an upload screen reports an outcome: the failure lines, or the reply's lines with
     /// NEXT turned into an enabled FINISH. True when the upload is done; a reply that is not
     /// text is a failure.

@@ -70,16 +70,17 @@ TEST(HttpUploader, EndsInDoneOrFailedForEveryKindOfReply) {
         std::chrono::milliseconds delay;
         int state;
         WideStringView text;  // the decoded reply when done, a part of the error text when failed
+        long failureStatus;   // the status a failure names, 0 when it has none
     };
     const Case cases[] = {
-        {"utf-8 mark", Kind::Text, 200, "\xEF\xBB\xBF\xC3\xA9t\xC3\xA9", 0ms, HttpUploader::DONE, u"\u00e9t\u00e9"},
-        {"utf-16 mark", Kind::Text, 200, {"\xFF\xFEO\0K\0", 6}, 0ms, HttpUploader::DONE, u"OK"},
-        {"empty", Kind::Text, 200, "", 0ms, HttpUploader::DONE, u""},
-        {"slow", Kind::Text, 200, "late", 300ms, HttpUploader::DONE, u"late"},
-        {"not found", Kind::Text, 404, "missing", 0ms, HttpUploader::FAILED, u"HTTP status 404"},
-        {"no content", Kind::Text, 204, "", 0ms, HttpUploader::FAILED, u"HTTP status 204"},
-        {"garbage", Kind::Garbage, 200, "", 0ms, HttpUploader::FAILED, u""},
-        {"reset", Kind::Reset, 200, "", 0ms, HttpUploader::FAILED, u""},
+        {"utf-8 mark", Kind::Text, 200, "\xEF\xBB\xBF\xC3\xA9t\xC3\xA9", 0ms, HttpUploader::DONE, u"\u00e9t\u00e9", 0},
+        {"utf-16 mark", Kind::Text, 200, {"\xFF\xFEO\0K\0", 6}, 0ms, HttpUploader::DONE, u"OK", 0},
+        {"empty", Kind::Text, 200, "", 0ms, HttpUploader::DONE, u"", 0},
+        {"slow", Kind::Text, 200, "late", 300ms, HttpUploader::DONE, u"late", 0},
+        {"not found", Kind::Text, 404, "missing", 0ms, HttpUploader::FAILED, u"HTTP status 404", 404},
+        {"no content", Kind::Text, 204, "", 0ms, HttpUploader::FAILED, u"HTTP status 204", 204},
+        {"garbage", Kind::Garbage, 200, "", 0ms, HttpUploader::FAILED, u"", 0},
+        {"reset", Kind::Reset, 200, "", 0ms, HttpUploader::FAILED, u"", 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -87,6 +88,7 @@ TEST(HttpUploader, EndsInDoneOrFailedForEveryKindOfReply) {
         HttpUploader uploader(server.host(), u"/zv2/highscoreupload.php");
         uploader.addStandardFields();
         ASSERT_EQ(runToOutcome(uploader), c.state) << toUtf8(uploader.errorText());
+        EXPECT_EQ(uploader.failureStatus(), c.failureStatus);
         if (c.state == HttpUploader::DONE) {
             EXPECT_EQ(uploader.reply().toWideString(), c.text);
         } else {

@@ -134,7 +134,7 @@ TEST(NetworkWizard, ReadsEveryKindOfTestReplyAndClearsTheMasterServerUnlessAFram
         {"plain text", {Form::PlainText, "OK"}, WebHost::Fault::None, true, "OK", "0.0.0.0:0", ""},
         {"empty", {Form::PlainText, ""}, WebHost::Fault::None, true, "", "0.0.0.0:0", ""},
         {"binary", {Form::Binary, "x"}, WebHost::Fault::None, false, "", "0.0.0.0:0", "Received unprintable reply!"},
-        {"500", {}, WebHost::Fault::ServerError, false, "The server answered with HTTP status 500.", "0.0.0.0:0", ""},
+        {"500", {}, WebHost::Fault::ServerError, false, "Failed with status code: 500", "0.0.0.0:0", ""},
         {"garbage", {}, WebHost::Fault::Garbage, false, "", "0.0.0.0:0", ""},
         {"reset", {}, WebHost::Fault::Reset, false, "", "0.0.0.0:0", ""},
     };
@@ -265,7 +265,69 @@ TEST(ScoreUpload, SendsTheSignedRecordByteForByteAndCountsOnlyATextReplyAsDone) 
     rig.click(STR_UPLOADSCORES);
     rig.click(STR_NEXT);
     ASSERT_TRUE(rig.runUntil({STR_DONEDOT, STR_FAILED}));
-    EXPECT_TRUE(rig.shows("The server's answer is not text."));
+    EXPECT_FALSE(rig.shows(toUtf8(OnlineRig::text(STR_CONNECTED))));
+    EXPECT_TRUE(rig.shows(toUtf8(OnlineRig::text(STR_CHECKCONNECTION))));
+    EXPECT_NE(rig.f.engine.log().find("reportUpload(): The server's answer is not text."), std::string::npos);
+}
+
+TEST(OnlineScreens, TellEveryFailureInThePlayersLanguageAndLeaveTheLibrarysWordsToTheLog) {
+    enum class Screen { Wizard, CrashReport, ScoreUpload };
+    struct Case {
+        const char* name;
+        Screen screen;
+        WebHost::Fault fault;
+        long status; // the HTTP status the player is told, 0 for none
+    };
+    const Case cases[] = {
+        {"wizard, 500", Screen::Wizard, WebHost::Fault::ServerError, 500},
+        {"wizard, garbage", Screen::Wizard, WebHost::Fault::Garbage, 0},
+        {"wizard, reset", Screen::Wizard, WebHost::Fault::Reset, 0},
+        {"crash report, 500", Screen::CrashReport, WebHost::Fault::ServerError, 500},
+        {"crash report, reset", Screen::CrashReport, WebHost::Fault::Reset, 0},
+        {"score upload, 500", Screen::ScoreUpload, WebHost::Fault::ServerError, 500},
+        {"score upload, garbage", Screen::ScoreUpload, WebHost::Fault::Garbage, 0},
+    };
+    constexpr int FRENCH = 1, JAPANESE = 5;
+    OnlineRig rig;
+    rig.configuration.networkConfigured = true;
+    rig.configuration.fullScreen = false;
+    for (const int language : {FRENCH, JAPANESE}) {
+        Vek::get()->getLanguage().setLanguage(language);
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.name) + " in language " + std::to_string(language));
+            rig.host.setFault(c.fault);
+            const std::size_t logBefore = rig.f.engine.log().size();
+            StringId first = STR_STARTINGDOTS, closing = STR_FAILED;
+            if (c.screen == Screen::Wizard) {
+                rig.open<ContextNetworkWizard1>();
+                closing = STR_NETTESTFAIL1;
+            } else if (c.screen == Screen::CrashReport) {
+                writeText(crashPath(getCrashLogPath()), "log");
+                rig.open<ContextCrashReport>();
+                first = STR_ERRORREPORTPLEASEWAIT;
+            } else {
+                rig.open<ContextUploadScores>();
+            }
+            rig.click(STR_NEXT);
+            ASSERT_TRUE(rig.runUntil({closing}));
+            std::vector<std::string> expected{toUtf8(OnlineRig::text(first))};
+            if (c.status) expected.push_back(toUtf8(stringf(OnlineRig::text(STR_FAILEDWITHCODE), c.status)));
+            expected.push_back(toUtf8(OnlineRig::text(STR_CHECKCONNECTION)));
+            expected.push_back(toUtf8(OnlineRig::text(closing)));
+            const std::vector<std::string> lines = rig.lines();
+            ASSERT_GE(lines.size(), expected.size());
+            EXPECT_EQ(std::vector<std::string>(lines.end() - static_cast<std::ptrdiff_t>(expected.size()), lines.end()),
+                      expected);
+            const std::string log = rig.f.engine.log().substr(logBefore);
+            const std::string failed = "takeOutcome(): The request failed: ";
+            const std::size_t at = log.find(failed);
+            ASSERT_NE(at, std::string::npos);
+            const std::string words = log.substr(at + failed.size(), log.find('\n', at) - at - failed.size());
+            EXPECT_FALSE(words.empty());
+            EXPECT_FALSE(rig.shows(words)) << words;
+            rig.quit();
+        }
+    }
 }
 
 TEST(HighscoreOptions, UploadNeedsTheWizardFirstAndResetClearsTheTable) {
