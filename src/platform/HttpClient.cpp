@@ -1,13 +1,23 @@
 #include "platform/HttpClient.h"
 #include <curl/curl.h>
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
 #include <memory>
 #include <mutex>
+#include <string_view>
 
 namespace platform {
 namespace {
 
 // How long one wait for socket activity may last before the stop request is looked at again.
 constexpr int POLL_MS = 50;
+// No proxy can reach our loopback.
+constexpr std::string_view LOCAL_HOSTS[] = {"localhost", "127.0.0.1"};
+// What separates the entries of a no-proxy list.
+constexpr char NO_PROXY_SEPARATORS[] = ", \t";
+// A list of only this sends every host without a proxy.
+constexpr std::string_view EVERY_HOST = "*";
 
 struct CurlEasyFree {
     void operator()(CURL* handle) const { curl_easy_cleanup(handle); }
@@ -58,6 +68,28 @@ size_t collectReply(char* data, size_t size, size_t count, void* user) {
     return length;
 }
 
+// An empty variable counts as unset, as the transfer library counts it.
+std::string userNoProxyList() {
+    for (const char* name : {"no_proxy", "NO_PROXY"})
+        if (const char* value = std::getenv(name); value && *value) return value;
+    return {};
+}
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+bool listsHost(std::string_view list, std::string_view host) {
+    for (std::size_t at = 0; at <= list.size();) {
+        const std::size_t end = std::min(list.find_first_of(NO_PROXY_SEPARATORS, at), list.size());
+        if (equalsIgnoringCase(list.substr(at, end - at), host)) return true;
+        at = end + 1;
+    }
+    return false;
+}
+
 CurlList makeHeaders(const HttpRequest& request) {
     // No "Expect: 100-continue" round trip: servers that ignore it would cost a second per request.
     CurlList headers(curl_slist_append(nullptr, "Expect:"));
@@ -72,7 +104,7 @@ CurlList makeHeaders(const HttpRequest& request) {
 void configure(CURL* easy, const HttpRequest& request, curl_slist* headers, ReplySink& sink, char* errorBuffer) {
     curl_easy_setopt(easy, CURLOPT_URL, request.url.c_str());
     curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(easy, CURLOPT_NOPROXY, "localhost,127.0.0.1");  // no proxy can reach our loopback
+    curl_easy_setopt(easy, CURLOPT_NOPROXY, noProxyHosts().c_str());  // copied by curl
     curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);  // signals are process-wide; timeouts must not use them
     curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(request.connectTimeout.count()));
     curl_easy_setopt(easy, CURLOPT_TIMEOUT_MS, static_cast<long>(request.totalTimeout.count()));
@@ -108,6 +140,17 @@ bool runTransfer(CURLM* multi, std::stop_token stop, CURLcode& result) {
 }
 
 }  // namespace
+
+std::string noProxyHosts() {
+    std::string list = userNoProxyList();
+    if (list == EVERY_HOST) return list;
+    for (const std::string_view host : LOCAL_HOSTS) {
+        if (listsHost(list, host)) continue;
+        if (!list.empty() && list.back() != ',') list += ',';
+        list += host;
+    }
+    return list;
+}
 
 HttpResponse performHttpRequest(const HttpRequest& request, std::stop_token stop) {
     static std::once_flag globalInit;

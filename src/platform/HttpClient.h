@@ -25,6 +25,11 @@ struct HttpResponse {
     std::string error;
 };
 
+/// The hosts an exchange reaches without a proxy: the user's own list (`no_proxy`, else
+/// `NO_PROXY`, as the transfer library reads them) with the loopback names added where it
+/// lacks them, so that a local web host is reached directly whatever proxy is set.
+std::string noProxyHosts();
+
 /// Runs the exchange on the calling thread (any thread). Returns within about 50 ms of
 /// `stop` being requested, with the error "Cancelled.".
 HttpResponse performHttpRequest(const HttpRequest& request, std::stop_token stop);
