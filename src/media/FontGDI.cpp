@@ -38,6 +38,10 @@ bool FontGDI::isReady() const {
     return pRasterizer->isReady();
 }
 
+bool FontGDI::hasGlyph(char32_t codePoint) const {
+    return pRasterizer->hasGlyph(codePoint);
+}
+
 // Han characters look different in Japanese and Korean; the language's own typeface wins.
 platform::Typeface FontGDI::preferredTypeface() const {
     const int row = currentLanguage();

@@ -39,6 +39,8 @@ class FontGDI : public VekBase {
     int getLineHeight() const;
     /// False when no typeface could be opened (texts then have no width).
     bool isReady() const;
+    /// True when some typeface draws the code point (the preferred one only goes first).
+    bool hasGlyph(char32_t codePoint) const;
 
   private:
     struct TextTexture {

@@ -255,7 +255,7 @@ int FontQuad::pixelWidth(WideStringView text) const {
 
 TextExtent FontQuad::measureText(WideStringView text, int flags) const {
     const auto scale = static_cast<float>(getScale());
-    if (flags & TEXT_SYSTEMFONT) {
+    if (usesSystemFont(flags)) {
         FontGDI& font = systemFont();
         return {static_cast<float>(font.measure(text)) * scale,
                 static_cast<float>(font.getLineHeight()) * scale};
@@ -289,7 +289,7 @@ void FontQuad::renderTextShadowed(const Renderable& placement, WideStringView te
 void FontQuad::drawPlaced(const Transform& world, WideStringView text, uint32_t colour, int flags) {
     VekGraphics* graphics = VekGraphics::get();
     if (text.empty() || !graphics) return;
-    if (flags & TEXT_SYSTEMFONT) {
+    if (usesSystemFont(flags)) {
         drawSystemText(*graphics, world, text, colour, flags);
         return;
     }
@@ -372,6 +372,17 @@ void FontQuad::drawSystemText(VekGraphics& graphics, const Transform& world, Wid
                       rectangle(world, Rect{topLeft.x, topLeft.y, topLeft.x + width, topLeft.y - height},
                                 Rect{0.f, 0.f, 1.f, 1.f}, colour),
                       platform::BlendMode::Alpha);
+}
+
+bool FontQuad::canDraw(char32_t codePoint, int flags) const {
+    if (usesSystemFont(flags)) return systemFont().hasGlyph(codePoint);
+    return codePoint <= 0xFFFF && hasGlyph(static_cast<char16_t>(codePoint));
+}
+
+// Without any typeface the system font would draw nothing at all; the pages at least show
+// the characters of the language.
+bool FontQuad::usesSystemFont(int flags) const {
+    return (flags & TEXT_SYSTEMFONT) && systemFont().isReady();
 }
 
 FontGDI& FontQuad::systemFont() const {

@@ -42,7 +42,7 @@ class FontQuad : public VekBase, public Resource {
         TEXT_BOTTOM = 0x20,      ///< the text's bottom on the point
         TEXT_TOP = 0x40,         ///< the text's top on the point
         TEXT_NOCACHE = 0x100,    ///< drawn glyph by glyph even where the cache would serve
-        TEXT_SYSTEMFONT = 0x200, ///< drawn with the TrueType system font: any character shows
+        TEXT_SYSTEMFONT = 0x200, ///< drawn with the TrueType system font where a typeface exists
     };
     /// Symbol glyphs of the font pages.
     static constexpr char16_t GLYPH_TICK = 1;
@@ -95,6 +95,9 @@ class FontQuad : public VekBase, public Resource {
 
     /// True when the font has a glyph (own or composite) for the code.
     bool hasGlyph(char16_t code) const { return glyphIndex[code] >= 0; }
+    /// True when text drawn with `flags` shows the code point: through the system font when
+    /// the flags ask for it, else through this font's glyphs.
+    bool canDraw(char32_t codePoint, int flags) const;
     /// Height of a line: the tallest glyph, in font pixels.
     int getLineHeight() const { return lineHeight; }
     /// The factor on every glyph's size: 1, or with display scaling the display's multiple.
@@ -136,6 +139,8 @@ class FontQuad : public VekBase, public Resource {
     void drawGlyph(VekGraphics& graphics, const Transform& world, const Glyph& glyph, uint32_t colour,
                    float left, float top, float scale) const;
     FontGDI& systemFont() const;
+    /// The flags ask for the system font and it has a typeface; else the glyphs serve.
+    bool usesSystemFont(int flags) const;
 
     std::vector<Glyph> glyphs;
     std::vector<int32_t> glyphIndex; // per UTF-16 unit, -1 for none

@@ -134,9 +134,17 @@ void ContextEnterName::type(char16_t unit) {
 }
 
 void ContextEnterName::append(WideStringView units) {
-    if (name.size() + units.size() > MAX_NAME_UNITS) return;
+    if (name.size() + units.size() > MAX_NAME_UNITS || !isShown(units)) return;
     name += units;
     playMenuSound(u"pop");
+}
+
+// Asked of the name label's font with the flags every screen draws names with, so that a
+// character is taken exactly when it shows (most emoji are in none of our typefaces).
+bool ContextEnterName::isShown(WideStringView character) const {
+    const FontQuad* font = nameLabel->font;
+    std::size_t at = 0;
+    return !font || font->canDraw(nextCodePoint(character, at), NAME_FLAGS);
 }
 
 void ContextEnterName::showName() {

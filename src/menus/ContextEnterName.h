@@ -7,8 +7,8 @@ class MenuButton;
 
 /// Asks for a player's name over the screen below it and adds a profile with it. Typed
 /// characters come from the keyboard, or from an on-screen letter keyboard while the input
-/// is touch. A name holds at most 16 UTF-16 units, never half a surrogate pair and no
-/// control characters.
+/// is touch. A name holds at most 16 UTF-16 units, never half a surrogate pair, no control
+/// characters and no character that the fonts cannot draw, so that it always shows.
 class ContextEnterName : public ContextMenu {
   public:
     static constexpr std::size_t MAX_NAME_UNITS = 16;
@@ -32,7 +32,10 @@ class ContextEnterName : public ContextMenu {
   private:
     /// Edits the name by one typed UTF-16 unit (backspace removes the last character).
     void type(char16_t unit);
+    /// Appends one character (one unit or a surrogate pair) when it fits and shows.
     void append(WideStringView units);
+    /// True when the name's font draws the character.
+    bool isShown(WideStringView character) const;
     void addLetterKeys();
     void showName();
 

@@ -163,3 +163,33 @@ TEST(FontQuad, DisplayScalingGrowsByWholeDisplayMultiples) {
     small.font.enableDisplayScaling();
     EXPECT_EQ(small.font.getScale(), 1);
 }
+
+TEST(FontQuad, CanDrawWhatItsGlyphsOrTheSystemFontShow) {
+    FontFixture f;
+    struct Case {
+        char32_t codePoint;
+        bool bGlyphs, bSystemFont;
+    };
+    const Case cases[] = {
+        {U'A', true, true},          {U'\u00E9', false, true}, // not on the test's ASCII page
+        {U'\u65E5', false, true},    {U'\U0001F600', false, true}, // an emoji of DejaVu Sans
+        {U'\U0001F680', false, false},                                // one of no typeface
+        {U'\U000E0100', false, false}, {0xD800, false, false},
+        {0x01, true, false}, // an icon of the pages, which no typeface has
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(f.font.canDraw(c.codePoint, 0), c.bGlyphs) << std::hex << static_cast<uint32_t>(c.codePoint);
+        EXPECT_EQ(f.font.canDraw(c.codePoint, FontQuad::TEXT_SYSTEMFONT), c.bSystemFont)
+            << std::hex << static_cast<uint32_t>(c.codePoint);
+        if (c.codePoint < 0xD800 || c.codePoint > 0xDFFF) { // a lone half is drawn as U+FFFD
+            std::u16string text;
+            if (c.codePoint > 0xFFFF)
+                text = {static_cast<char16_t>(0xD7C0 + (c.codePoint >> 10)),
+                        static_cast<char16_t>(0xDC00 + (c.codePoint & 0x3FF))};
+            else
+                text = {static_cast<char16_t>(c.codePoint)};
+            EXPECT_EQ(f.font.measureText(text, FontQuad::TEXT_SYSTEMFONT).width > 0.f, c.bSystemFont)
+                << "what the system font draws, " << std::hex << static_cast<uint32_t>(c.codePoint);
+        }
+    }
+}

@@ -4,6 +4,8 @@
 #include <set>
 #include <vector>
 #include "MenuTestSupport.h"
+#include "core/Language.h"
+#include "media/FontQuad.h"
 #include "menus/ContextEnterName.h"
 #include "menus/ContextHighscores.h"
 #include "menus/ContextMainMenu.h"
@@ -68,6 +70,39 @@ TEST(ContextEnterName, KeepsWholeSurrogatePairsAndNoControlCharacters) {
         typeUnits(rig, screen, c.typed);
         EXPECT_EQ(screen.name, c.expected) << c.name;
     }
+}
+
+TEST(ContextEnterName, TakesOnlyCharactersThatTheNamesFontDrawsInEveryLanguage) {
+    struct Case {
+        const char* name;
+        std::u16string typed;
+        bool bTaken;
+    };
+    const Case cases[] = {
+        {"Latin letter", u"K", true},
+        {"accented letter of code page 1252", u"\u00E9", true},
+        {"letter of code page 1250", u"\u0151", true},
+        {"Japanese", u"\u65E5", true},
+        {"Korean", u"\uD55C", true},
+        {"emoji that DejaVu Sans draws", u"\U0001F600", true},
+        {"emoji that no typeface has", u"\U0001F680", false},
+        {"variation selector", u"\U000E0100", false},
+        {"lone first half", u"\xD83D", false},
+        {"lone second half", u"\xDE00", false},
+    };
+    constexpr int ENGLISH = 0, JAPANESE = 5;
+    PlayerRig rig;
+    FontQuad font; // no pages: names go through the system font, as on every screen
+    rig.f.game->fontLarge = &font;
+    for (const int language : {ENGLISH, JAPANESE}) {
+        Vek::get()->getLanguage().setLanguage(language);
+        for (const Case& c : cases) {
+            ContextEnterName screen(true);
+            typeUnits(rig, screen, u"a" + c.typed);
+            EXPECT_EQ(screen.name, c.bTaken ? u"a" + c.typed : u"a") << c.name << " in language " << language;
+        }
+    }
+    rig.f.game->fontLarge = nullptr;
 }
 
 TEST(ContextEnterName, ReturnAddsTheTrimmedNameOnlyWhenOneIsLeft) {
