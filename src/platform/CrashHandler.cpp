@@ -4,6 +4,7 @@
 #include <execinfo.h>
 #include <fcntl.h>
 #include <unistd.h>
+#include "platform/FileIo.h"
 
 namespace platform {
 
@@ -53,9 +54,10 @@ void writeSignalLine(int descriptor, int signalNumber) {
     writeText(descriptor, line);
 }
 
-// Every open here is non-blocking: a named pipe in a file's place must not hang a dying process.
+// Every file is opened in place: a link planted at a crash file's name is replaced, never written
+// through, and a crash file left by an earlier crash is replaced by this one's, never truncated.
 void writeBacktrace(int signalNumber) {
-    const int file = ::open(backtracePath, O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0644);
+    const int file = createInPlace(backtracePath);
     if (file < 0) return;
     writeSignalLine(file, signalNumber);
     void* frames[MAX_FRAMES];
@@ -65,30 +67,16 @@ void writeBacktrace(int signalNumber) {
 }
 
 void appendToLog(int signalNumber) {
-    const int file = ::open(logPath, O_WRONLY | O_APPEND | O_NONBLOCK | O_CLOEXEC);
+    const int file = openInPlace(logPath, O_WRONLY | O_APPEND);
     if (file < 0) return;
     writeSignalLine(file, signalNumber);
     ::close(file);
 }
 
-void copyLog() {
-    const int from = ::open(logPath, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (from < 0) return;
-    const int to = ::open(logCopyPath, O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0644);
-    if (to >= 0) {
-        char buffer[4096];
-        ssize_t got = 0;
-        while ((got = ::read(from, buffer, sizeof buffer)) > 0)
-            if (::write(to, buffer, static_cast<std::size_t>(got)) != got) break;
-        ::close(to);
-    }
-    ::close(from);
-}
-
 void onFatalSignal(int signalNumber) {
     writeBacktrace(signalNumber);
     appendToLog(signalNumber);
-    copyLog();
+    copyInPlace(logPath, logCopyPath);
     _exit(1);
 }
 

@@ -36,6 +36,25 @@ bool writeAll(int fd, std::span<const uint8_t> bytes) {
     return true;
 }
 
+// What every in-place open adds: the name itself, never a wait, nothing inherited by a child.
+constexpr int IN_PLACE_FLAGS = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+constexpr mode_t NEW_FILE_MODE = 0644;
+
+bool isLinkAt(const char* path) {
+    struct stat info {};
+    return ::lstat(path, &info) == 0 && S_ISLNK(info.st_mode);
+}
+
+/// The descriptor when it is a regular file; else it is closed and the result is -1.
+int keepIfRegular(int fd) {
+    if (fd < 0) return -1;
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) return fd;
+    ::close(fd);
+    errno = EINVAL;
+    return -1;
+}
+
 /// Makes the rename itself durable; a folder that cannot be synced is not an error.
 void syncFolder(const std::filesystem::path& folder) {
     Descriptor dir(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
@@ -97,20 +116,14 @@ bool writeFileAtomically(const std::filesystem::path& path, std::span<const uint
 }
 
 std::FILE* openForWriting(const std::filesystem::path& path, bool bAppend, std::string& error) {
-    // Without O_NONBLOCK, opening a named pipe waits for a reader that may never come.
-    Descriptor file(
-        ::open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC | (bAppend ? O_APPEND : 0), 0644));
-    struct stat info {};
-    if (file.fd < 0 || ::fstat(file.fd, &info) != 0) {
-        error = failure("Could not open", path);
+    Descriptor file(bAppend ? openInPlace(path.c_str(), O_WRONLY | O_APPEND | O_CREAT)
+                            : createInPlace(path.c_str()));
+    if (file.fd < 0) {
+        error = "Could not open " + path.string() + ": " + inPlaceErrorText();
         return nullptr;
     }
-    if (!S_ISREG(info.st_mode)) {
-        error = "Could not open " + path.string() + ": not a regular file";
-        return nullptr;
-    }
-    if ((!bAppend && ::ftruncate(file.fd, 0) != 0) ||
-        ::fcntl(file.fd, F_SETFL, bAppend ? O_APPEND : 0) != 0) {
+    // Writes that wait, as a stream expects; the open itself must not have waited.
+    if (::fcntl(file.fd, F_SETFL, bAppend ? O_APPEND : 0) != 0) {
         error = failure("Could not prepare", path);
         return nullptr;
     }
@@ -121,6 +134,69 @@ std::FILE* openForWriting(const std::filesystem::path& path, bool bAppend, std::
     }
     file.release();
     return stream;
+}
+
+int openInPlace(const char* path, int flags) {
+    int fd = ::open(path, flags | IN_PLACE_FLAGS, NEW_FILE_MODE);
+    // One more try once the link is gone: a link planted again meanwhile is refused, not chased.
+    if (fd < 0 && errno == ELOOP && (flags & O_CREAT) && isLinkAt(path) && ::unlink(path) == 0)
+        fd = ::open(path, flags | IN_PLACE_FLAGS, NEW_FILE_MODE);
+    return keepIfRegular(fd);
+}
+
+int createInPlace(const char* path) {
+    constexpr int flags = O_WRONLY | O_CREAT | O_EXCL | IN_PLACE_FLAGS;
+    int fd = ::open(path, flags, NEW_FILE_MODE);
+    if (fd >= 0 || errno != EEXIST) return fd;
+    struct stat info {};
+    if (::lstat(path, &info) != 0) return -1;
+    if (!S_ISLNK(info.st_mode) && !S_ISREG(info.st_mode)) {
+        errno = EINVAL;
+        return -1;
+    }
+    if (::unlink(path) != 0) return -1;
+    return ::open(path, flags, NEW_FILE_MODE);
+}
+
+bool copyInPlace(const char* from, const char* to) {
+    const int source = openInPlace(from, O_RDONLY);
+    if (source < 0) return false;
+    const int target = createInPlace(to);
+    bool bCopied = target >= 0;
+    uint8_t buffer[4096];
+    while (bCopied) {
+        const ssize_t got = ::read(source, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) {
+            bCopied = got == 0;
+            break;
+        }
+        bCopied = writeAll(target, std::span<const uint8_t>(buffer, static_cast<std::size_t>(got)));
+    }
+    if (target >= 0 && ::close(target) != 0) bCopied = false;
+    ::close(source);
+    return bCopied;
+}
+
+bool isRegularFileInPlace(const std::filesystem::path& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+std::string inPlaceErrorText() {
+    if (errno == EINVAL) return "not a regular file";
+    if (errno == ELOOP) return "a symbolic link";
+    return errnoText();
+}
+
+std::optional<ReadOnlyFile> ReadOnlyFile::openInPlace(const std::filesystem::path& path, std::string& error) {
+    Descriptor file(platform::openInPlace(path.c_str(), O_RDONLY));
+    struct stat info {};
+    if (file.fd < 0 || ::fstat(file.fd, &info) != 0) {
+        error = "Could not open " + path.string() + ": " + inPlaceErrorText();
+        return std::nullopt;
+    }
+    return ReadOnlyFile(file.release(), static_cast<uint64_t>(info.st_size));
 }
 
 std::optional<ReadOnlyFile> ReadOnlyFile::open(const std::filesystem::path& path, std::string& error) {

@@ -2,23 +2,17 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 #include "platform/FileIo.h"
 
 namespace platform {
 
 SingleInstanceLock::SingleInstanceLock(const std::filesystem::path& file) {
-    // Close-on-exec: a program we start (the exit address's browser) must not inherit it.
-    // Non-blocking: a named pipe in the file's place must not hang the start.
-    descriptor = ::open(file.c_str(), O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0644);
-    struct stat info {};
-    if (descriptor < 0 || ::fstat(descriptor, &info) != 0) {
-        error = "Could not make the lock file " + file.string() + ": " + errnoText();
-        return;
-    }
-    if (!S_ISREG(info.st_mode)) {
-        error = "Could not make the lock file " + file.string() + ": not a regular file";
+    // In place: close-on-exec (the exit address's browser must not inherit it), without waiting
+    // on a named pipe, and never through a link, which would create or lock a file elsewhere.
+    descriptor = openInPlace(file.c_str(), O_RDWR | O_CREAT);
+    if (descriptor < 0) {
+        error = "Could not make the lock file " + file.string() + ": " + inPlaceErrorText();
         return;
     }
     if (flock(descriptor, LOCK_EX | LOCK_NB) == 0) {

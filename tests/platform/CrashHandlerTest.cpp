@@ -26,3 +26,70 @@ TEST(CrashHandlerDeathTest, FatalSignalsWriteTheCrashFilesAndExit) {
         EXPECT_EQ(readText(files.logCopyPath), "+0\tearlier line\n" + expectedLine);
     }
 }
+
+TEST(CrashHandlerDeathTest, EachCrashFileIsANewFileOfItsOwnWhateverStoodAtItsName) {
+    GTEST_FLAG_SET(death_test_style, "fast");
+    using Path = std::filesystem::path;
+    enum class At { CrashFiles, RunningLog };
+    struct Case {
+        const char* name;
+        At at;
+        // Puts something at `name`: `elsewhere` is a file outside the folder, `missing` a free name.
+        void (*plant)(const Path& name, const Path& elsewhere, const Path& missing);
+    };
+    const Case cases[] = {
+        {"links to a file elsewhere", At::CrashFiles,
+         [](const Path& name, const Path& elsewhere, const Path&) {
+             std::filesystem::create_symlink(elsewhere, name);
+         }},
+        {"links to nothing", At::CrashFiles,
+         [](const Path& name, const Path&, const Path& missing) {
+             std::filesystem::create_symlink(missing, name);
+         }},
+        {"further names of a file elsewhere", At::CrashFiles,
+         [](const Path& name, const Path& elsewhere, const Path&) {
+             std::filesystem::create_hard_link(elsewhere, name);
+         }},
+        {"an earlier crash's longer files", At::CrashFiles,
+         [](const Path& name, const Path&, const Path&) { writeText(name, std::string(10000, 'e')); }},
+        {"the running log a link", At::RunningLog,
+         [](const Path& name, const Path& elsewhere, const Path&) {
+             std::filesystem::remove(name);
+             std::filesystem::create_symlink(elsewhere, name);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDataHome home;
+        const std::filesystem::path data = home.path() / "data";
+        std::filesystem::create_directory(data);
+        const platform::CrashFiles files{(data / "crash.mdmp").string(), (data / "run.log").string(),
+                                         (data / "crash.log").string()};
+        const std::filesystem::path elsewhere = home.path() / "precious.txt",
+                                    missing = home.path() / "missing";
+        writeText(elsewhere, "precious");
+        writeText(files.logPath, "+0\tearlier line\n");
+        if (c.at == At::CrashFiles)
+            for (const std::string& name : {files.backtracePath, files.logCopyPath})
+                c.plant(name, elsewhere, missing);
+        else
+            c.plant(files.logPath, elsewhere, missing);
+        EXPECT_EXIT(
+            {
+                platform::installCrashHandler(files);
+                std::raise(SIGSEGV);
+            },
+            testing::ExitedWithCode(1), "");
+        EXPECT_EQ(readText(elsewhere), "precious");
+        EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(missing)));
+        EXPECT_FALSE(std::filesystem::is_symlink(files.backtracePath));
+        EXPECT_EQ(readText(files.backtracePath).rfind("Fatal signal 11.\n", 0), 0u);
+        if (c.at == At::CrashFiles) {
+            EXPECT_FALSE(std::filesystem::is_symlink(files.logCopyPath));
+            EXPECT_EQ(readText(files.logCopyPath), "+0\tearlier line\nFatal signal 11.\n");
+        } else {
+            // What a link in the log's place points to is neither added to nor copied for upload.
+            EXPECT_FALSE(std::filesystem::exists(files.logCopyPath));
+        }
+    }
+}
