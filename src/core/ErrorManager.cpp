@@ -1,10 +1,10 @@
 #include "core/ErrorManager.h"
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include "core/AppEnvironment.h"
 #include "core/Logger.h"
 #include "core/StringUtil.h"
+#include "platform/FileIo.h"
 #include "platform/MessageBox.h"
 
 namespace {
@@ -15,10 +15,9 @@ bool bDying = false;
 
 WideString sourceFileName(const char* file) { return fromUtf8(fileNamePart(std::string_view(file))); }
 
+/// As the crash handler does: a link at either name is not followed.
 void copyLogToCrashFiles(const WideString& logPath) {
-    std::error_code error;
-    std::filesystem::copy_file(toUtf8(logPath), toUtf8(getCrashLogPath()),
-                               std::filesystem::copy_options::overwrite_existing, error);
+    platform::copyInPlace(toUtf8(logPath).c_str(), toUtf8(getCrashLogPath()).c_str());
 }
 
 }  // namespace
