@@ -12,6 +12,7 @@
 #include "core/NetAddress.h"
 #include "core/ResourceManager.h"
 #include "core/StringKeys.h"
+#include "core/StringUtil.h"
 #include "core/TimeKeeper.h"
 #include "core/UserSettings.h"
 #include "core/Vek.h"
@@ -25,6 +26,7 @@
 #include "media/VekGraphics.h"
 #include "media/VekInput.h"
 #include "media/VekMedia.h"
+#include "platform/FileIo.h"
 
 namespace {
 
@@ -146,7 +148,9 @@ void Global::pushStartScreens() {
     Context* logo = pScreens->createLogo();
     logo->closed = false;
     contextManager->addContext(logo);
-    if (FileManager::existsDisk(getCrashLogPath()) || FileManager::existsDisk(getCrashMiniDumpPath())) {
+    // Only a crash's own files count: a link at their names is no crash file and is never sent.
+    if (platform::isRegularFileInPlace(toUtf8(getCrashLogPath())) ||
+        platform::isRegularFileInPlace(toUtf8(getCrashMiniDumpPath()))) {
         Context* report = pScreens->createCrashReport();
         report->closed = false;
         contextManager->addContext(report);

@@ -1,8 +1,7 @@
 #include "menus/ContextCrashReport.h"
+#include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include "core/AppEnvironment.h"
-#include "core/FileManager.h"
 #include "core/Format.h"
 #include "core/StringUtil.h"
 #include "core/Vek.h"
@@ -11,6 +10,7 @@
 #include "menus/ContextNetworkWizard1.h"
 #include "menus/MenuBackButton.h"
 #include "menus/MenuLayout.h"
+#include "platform/FileIo.h"
 
 namespace {
 
@@ -74,10 +74,10 @@ void ContextCrashReport::startUpload() {
     uint64_t total = 0;
     for (const CrashFile& file : CRASH_FILES) {
         const WideString path = file.path();
-        if (!FileManager::existsDisk(path)) continue;
-        const std::vector<uint8_t> bytes = readTail(toUtf8(path), MAXFILEBYTES);
-        pUploader->addPart(bytes.data(), bytes.size(), file.partName, fileNamePart(path));
-        total += bytes.size();
+        const std::optional<std::vector<uint8_t>> bytes = readTail(toUtf8(path), MAXFILEBYTES);
+        if (!bytes) continue;
+        pUploader->addPart(bytes->data(), bytes->size(), file.partName, fileNamePart(path));
+        total += bytes->size();
         if (!Vek::get()->bRelease) addMessage(stringf(u"DEBUG: Adding %s", file.partName));
     }
     const WideString amount = formatThousands(static_cast<int>(total), Vek::get()->getLanguage());
@@ -93,15 +93,12 @@ void ContextCrashReport::deleteCrashFiles() {
     }
 }
 
-std::vector<uint8_t> ContextCrashReport::readTail(const std::string& path, uint64_t limit) {
-    std::error_code error;
-    const uint64_t size = std::filesystem::file_size(path, error);
-    std::ifstream in(path, std::ios::binary);
-    if (error || !in) return {};
-    const uint64_t length = std::min(size, limit);
+std::optional<std::vector<uint8_t>> ContextCrashReport::readTail(const std::string& path, uint64_t limit) {
+    std::string error;
+    const auto file = platform::ReadOnlyFile::openInPlace(path, error);
+    if (!file) return std::nullopt;
+    const uint64_t length = std::min(file->size(), limit);
     std::vector<uint8_t> bytes(static_cast<std::size_t>(length));
-    in.seekg(static_cast<std::streamoff>(size - length));
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(length));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    if (!file->readAt(file->size() - length, bytes)) return std::nullopt;
     return bytes;
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 #include "menus/ContextOnlinePage.h"
@@ -21,9 +22,11 @@ class ContextCrashReport : public ContextOnlinePage {
     void tickContents(double t, double dt) override;
 
     /// Deletes the crash files (log, screenshot, network traffic, minidump); failures are ignored.
+    /// A link at a crash file's name is deleted itself, never what it points to.
     static void deleteCrashFiles();
-    /// The last `limit` bytes of the file (all of it when shorter); empty when unreadable.
-    static std::vector<uint8_t> readTail(const std::string& path, uint64_t limit);
+    /// The last `limit` bytes of the crash file (all of it when shorter); nullopt unless a regular
+    /// file stands at `path` itself: a link there may point anywhere, and is not sent.
+    static std::optional<std::vector<uint8_t>> readTail(const std::string& path, uint64_t limit);
 
   private:
     void startUpload();

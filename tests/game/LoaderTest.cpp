@@ -135,6 +135,35 @@ TEST(Loader, CountsItsStepsLoadsEveryResourceAndOpensTheStartScreens) {
     EXPECT_EQ(g.loader()->loadStuff(false), 120);
 }
 
+TEST(Loader, OffersTheCrashReportOnlyForACrashLogOrMinidumpStandingAtItsOwnName) {
+    enum class Planted { Nothing, File, LinkToAFile };
+    struct Case {
+        Planted log, minidump;
+        bool bOffered;
+    };
+    const Case cases[] = {{Planted::Nothing, Planted::Nothing, false},
+                          {Planted::File, Planted::Nothing, true},
+                          {Planted::Nothing, Planted::File, true},
+                          {Planted::LinkToAFile, Planted::LinkToAFile, false},
+                          {Planted::LinkToAFile, Planted::File, true}};
+    for (const Case& c : cases) {
+        LoadedGame g;
+        const std::filesystem::path elsewhere = g.engine.home.path() / "elsewhere.txt";
+        writeText(elsewhere, "not a crash");
+        const std::pair<Planted, WideString> names[] = {{c.log, getCrashLogPath()},
+                                                        {c.minidump, getCrashMiniDumpPath()}};
+        for (const auto& [planted, name] : names) {
+            if (planted == Planted::File) writeText(toUtf8(name), "crash");
+            if (planted == Planted::LinkToAFile) std::filesystem::create_symlink(elsewhere, toUtf8(name));
+        }
+        g.start();
+        g.loadAll();
+        const bool bOffered = std::any_of(g.made.begin(), g.made.end(),
+                                          [](const auto& made) { return made.second == "crash report"; });
+        EXPECT_EQ(bOffered, c.bOffered) << static_cast<int>(c.log) << static_cast<int>(c.minidump);
+    }
+}
+
 TEST(Loader, SingleLanguageModeSetsTheLanguageWithoutDetecting) {
     LoadedGame g;
     g.engine.vek->getStaticSettings().singleLanguage = 3;

@@ -100,6 +100,9 @@ std::filesystem::path crashPath(const WideString& path) {
     return toUtf8(path);
 }
 
+constexpr WideString (*CRASH_FILES[])() = {getCrashLogPath, getCrashMiniDumpPath, getCrashScreenshotPath,
+                                           getCrashNetTrafficPath};
+
 } // namespace
 
 TEST(NetworkWizard, ReadsEveryKindOfTestReplyAndClearsTheMasterServerUnlessAFrameNamesAValidOne) {
@@ -233,6 +236,50 @@ TEST(CrashReport, SendsTheFilesByBaseNameAndDeletesThemOnlyWhenDeliveredOrDeclin
             EXPECT_EQ(readText(report / "crash.ZV2rmBrumedemo.log"), std::string(ContextCrashReport::MAXFILEBYTES - 4, 'o') + "tail");
             EXPECT_EQ(readText(report / "crash.ZV2rmBrumedemo.mdmp"), "dump");
         }
+    }
+}
+
+TEST(CrashReport, SendsOnlyFilesStandingAtTheCrashFilesNamesAndDeletesLinksAsLinks) {
+    // Which crash file is the real one; links stand at the other three names.
+    struct Case {
+        const char* name;
+        WideString (*realFile)();
+        const char* received;
+        bool bLinksToNothing;
+    };
+    const Case cases[] = {
+        {"a minidump among links to a file in the home folder", getCrashMiniDumpPath,
+         "crash.ZV2rmBrumedemo.mdmp", false},
+        {"a log among links to nothing", getCrashLogPath, "crash.ZV2rmBrumedemo.log", true},
+    };
+    OnlineRig rig;
+    rig.configuration.networkConfigured = true;
+    const std::filesystem::path home = rig.f.engine.home.path(), secret = home / "secret.txt";
+    writeText(secret, "private");
+    int report = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (const auto path : CRASH_FILES) {
+            if (path == c.realFile)
+                writeText(crashPath(path()), "real");
+            else
+                std::filesystem::create_symlink(c.bLinksToNothing ? home / "missing" : secret,
+                                                crashPath(path()));
+        }
+        rig.open<ContextCrashReport>();
+        rig.click(STR_NEXT);
+        ASSERT_TRUE(rig.runUntil({STR_DONEDOT, STR_FAILED}));
+        EXPECT_TRUE(rig.shows("Uploading error data (4 bytes)."));
+        const auto received = rig.f.engine.home.path() / "host" / ("crash-" + std::to_string(++report));
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(received))
+            names.push_back(entry.path().filename().string());
+        EXPECT_EQ(names, std::vector<std::string>{c.received});
+        rig.click(STR_FINISH);
+        for (const auto path : CRASH_FILES)
+            EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(crashPath(path()))));
+        EXPECT_EQ(readText(secret), "private");
+        EXPECT_FALSE(std::filesystem::exists(home / "missing"));
     }
 }
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# A run ended by a fatal signal leaves crash files; the next start, pointed at our web host,
-# offers them, and real key presses run the network wizard and send the report, which the
-# host then holds while the crash files are gone; then the high scores go up from the
-# high-score options, and the host holds them, signed. Usage: online.sh PROGRAM.
+# A run ended by a fatal signal leaves crash files (replacing links planted at their names); the
+# next start, pointed at our web host, offers them, and real key presses run the network wizard
+# and send the report, which the host then holds while the crash files are gone; then the high
+# scores go up from the high-score options, and the host holds them, signed. Usage: online.sh
+# PROGRAM.
 # Exits 77 (skipped) when xvfb-run or xdotool is missing.
 set -uo pipefail
 source "$(dirname "$0")/common.bash"
@@ -14,6 +15,14 @@ unset SDL_VIDEODRIVER
 suppressLibraryLeaks
 useWebHost "$2" 120
 
+# Links at the crash files' names, to a file outside the user-data folder: the crash replaces
+# them with files of its own, and the report sends nothing that they point to.
+mkdir -p "$folder"
+echo "private" >"$scratch/private.txt"
+for file in crash.ZV2rmBrumedemo.log crash.ZV2rmBrumedemo.mdmp crash.ZV2rmBrumedemo.net; do
+    ln -s "$scratch/private.txt" "$folder/$file"
+done
+
 "$program" 2>"$scratch/stderr" &
 pid=$!
 waitForGameLoop
@@ -21,8 +30,9 @@ kill -SEGV "$pid"
 wait "$pid"
 pid=""
 for file in crash.ZV2rmBrumedemo.log crash.ZV2rmBrumedemo.mdmp; do
-    [ -s "$folder/$file" ] || fail "the fatal signal left no $file"
+    [ -s "$folder/$file" ] && [ ! -L "$folder/$file" ] || fail "the fatal signal left no $file of its own"
 done
+[ "$(cat "$scratch/private.txt")" = "private" ] || fail "the crash wrote through a link"
 
 # A key, a few frames apart from the next (menus skip keys in the frames after a screen change).
 key() {
@@ -58,6 +68,9 @@ for file in crash.ZV2rmBrumedemo.log crash.ZV2rmBrumedemo.mdmp; do
     [ -e "$folder/$file" ] && fail "$file is still there after the upload"
     [ -s "$received/crash-1/$file" ] || fail "the host did not receive $file"
 done
+[ -L "$folder/crash.ZV2rmBrumedemo.net" ] && fail "the link at the network dump's name is still there"
+[ -e "$received/crash-1/crash.ZV2rmBrumedemo.net" ] && fail "the report sent what a link pointed to"
+[ "$(cat "$scratch/private.txt")" = "private" ] || fail "deleting the crash files reached through a link"
 
 # The logo and the main menu follow, which asks for a name. From the greeting: the start
 # button, the high scores, whose "More options" takes the focus; there the upload button is
