@@ -55,7 +55,8 @@ const FontCacheEntry* FontCache::find(std::u16string_view text) {
     return &found->second;
 }
 
-const FontCacheEntry* FontCache::add(std::u16string_view text, int width, int height, const DrawText& draw) {
+const FontCacheEntry* FontCache::add(std::u16string_view text, int width, int height, int scale,
+                                     const DrawText& draw) {
     VekGraphics* graphics = VekGraphics::get();
     if (!graphics || graphics->bScreenshotInProgress || width <= 0 || height <= 0 || width > PAGE_SIZE ||
         height > PAGE_SIZE)
@@ -76,6 +77,7 @@ const FontCacheEntry* FontCache::add(std::u16string_view text, int width, int he
     entry.text = WideString(text);
     entry.width = width;
     entry.height = height;
+    entry.scale = scale;
     entry.lastUse = page.lastUse = now;
     ++page.entryCount;
     return &entries.emplace(entry.text, std::move(entry)).first->second;

@@ -42,10 +42,10 @@ class FontCache : public VekBase {
 
     /// The entry of `text` when it is held (it then counts as used now), else null.
     const FontCacheEntry* find(std::u16string_view text);
-    /// Draws `text` (`width` by `height` pixels) into the cache with `draw`; null when it
-    /// cannot be held (larger than a page, no graphics, a screenshot being drawn), in which
-    /// case the caller draws the text itself.
-    const FontCacheEntry* add(std::u16string_view text, int width, int height, const DrawText& draw);
+    /// Draws `text` (`width` by `height` pixels, `scale` of them per font pixel) into the cache
+    /// with `draw`; null when it cannot be held (larger than a page, no graphics, a screenshot
+    /// being drawn), in which case the caller draws the text itself.
+    const FontCacheEntry* add(std::u16string_view text, int width, int height, int scale, const DrawText& draw);
     /// The render target of a page, for drawing an entry; null for a page not made.
     const platform::DeviceTexture* getPage(int index) const;
     /// Drops the texts last drawn before `time` (seconds on the cache's clock).

@@ -10,5 +10,6 @@ struct FontCacheEntry {
     int y = 0;
     int width = 0;
     int height = 0;
+    int scale = 1; ///< texels per font pixel
     double lastUse = 0.0; ///< seconds on the cache's clock
 };

@@ -231,7 +231,7 @@ void FontQuad::createFontCache() {
     addChild(pCache);
 }
 
-int FontQuad::getScale() const {
+int FontQuad::getRasterScale() const {
     const VekGraphics* graphics = VekGraphics::get();
     if (!bDisplayScaling || !graphics) return 1;
     return std::max(1, graphics->getViewportHeight() / SCALING_HEIGHT);
@@ -254,13 +254,11 @@ int FontQuad::pixelWidth(WideStringView text) const {
 }
 
 TextExtent FontQuad::measureText(WideStringView text, int flags) const {
-    const auto scale = static_cast<float>(getScale());
     if (usesSystemFont(flags)) {
         FontGDI& font = systemFont();
-        return {static_cast<float>(font.measure(text)) * scale,
-                static_cast<float>(font.getLineHeight()) * scale};
+        return {static_cast<float>(font.measure(text)), static_cast<float>(font.getLineHeight())};
     }
-    return {static_cast<float>(pixelWidth(text)) * scale, static_cast<float>(lineHeight) * scale};
+    return {static_cast<float>(pixelWidth(text)), static_cast<float>(lineHeight)};
 }
 
 void FontQuad::drawText(WideStringView text, float x, float y, float z, uint32_t colour, int flags) {
@@ -295,32 +293,34 @@ void FontQuad::drawPlaced(const Transform& world, WideStringView text, uint32_t 
     }
     const bool bCacheable = pCache && !(flags & TEXT_NOCACHE) && text.size() >= MIN_CACHED_LENGTH;
     const FontCacheEntry* entry = bCacheable ? pCache->find(text) : nullptr;
-    const int pixels = entry ? entry->width : pixelWidth(text);
-    const auto scale = static_cast<float>(getScale());
-    const float width = static_cast<float>(pixels) * scale;
-    const Vector2 topLeft = placeText(width, static_cast<float>(lineHeight) * scale, flags);
+    const int pixels = entry ? entry->width / entry->scale : pixelWidth(text);
+    const Vector2 topLeft = placeText(static_cast<float>(pixels), static_cast<float>(lineHeight), flags);
     if (bCacheable && !entry) {
-        entry = pCache->add(text, pixels, lineHeight, [&](float x, float y) {
+        const int raster = getRasterScale();
+        entry = pCache->add(text, pixels * raster, lineHeight * raster, raster, [&](float x, float y) {
             Transform page;
             page.translation = {x, y, 0.f};
-            drawGlyphs(*graphics, page, text, CACHE_DRAW_COLOUR, 0.f, 0.f, 1.f);
+            drawGlyphs(*graphics, page, text, CACHE_DRAW_COLOUR, 0.f, 0.f, static_cast<float>(raster));
         });
     }
     if (entry)
-        drawEntry(*graphics, world, *entry, colour, topLeft.x, topLeft.y, scale);
+        drawEntry(*graphics, world, *entry, colour, topLeft.x, topLeft.y);
     else
-        drawGlyphs(*graphics, world, text, colour, topLeft.x, topLeft.y, scale);
+        drawGlyphs(*graphics, world, text, colour, topLeft.x, topLeft.y, 1.f);
 }
 
 void FontQuad::drawEntry(VekGraphics& graphics, const Transform& world, const FontCacheEntry& entry,
-                         uint32_t colour, float left, float top, float scale) const {
-    const float width = static_cast<float>(entry.width) * scale;
-    const float height = static_cast<float>(entry.height) * scale;
+                         uint32_t colour, float left, float top) const {
+    const auto scale = static_cast<float>(entry.scale);
+    const float width = static_cast<float>(entry.width) / scale;
+    const float height = static_cast<float>(entry.height) / scale;
     const auto page = static_cast<float>(FontCache::PAGE_SIZE);
     const Rect uv{static_cast<float>(entry.x) / page, static_cast<float>(entry.y) / page,
                   static_cast<float>(entry.x + entry.width) / page,
                   static_cast<float>(entry.y + entry.height) / page};
-    graphics.drawQuad(pCache->getPage(entry.page), true,
+    // A text drawn at one texel per font pixel stays crisp unfiltered; a larger raster is
+    // filtered down so that its strokes keep an even width on the display.
+    graphics.drawQuad(pCache->getPage(entry.page), entry.scale == 1,
                       rectangle(world, Rect{left, top, left + width, top - height}, uv, colour),
                       platform::BlendMode::Alpha);
 }
@@ -364,9 +364,8 @@ void FontQuad::drawSystemText(VekGraphics& graphics, const Transform& world, Wid
                               uint32_t colour, int flags) {
     const Texture* texture = systemFont().textureOf(text);
     if (!texture) return;
-    const auto scale = static_cast<float>(getScale());
-    const float width = static_cast<float>(texture->getWidth()) * scale;
-    const float height = static_cast<float>(texture->getHeight()) * scale;
+    const auto width = static_cast<float>(texture->getWidth());
+    const auto height = static_cast<float>(texture->getHeight());
     const Vector2 topLeft = placeText(width, height, flags);
     graphics.drawQuad(texture,
                       rectangle(world, Rect{topLeft.x, topLeft.y, topLeft.x + width, topLeft.y - height},

@@ -53,7 +53,7 @@ class FontQuad : public VekBase, public Resource {
     static constexpr int CONTINUE_CODE = 0xFFFF;
     /// Shorter texts are cheaper to draw than to look up in the cache.
     static constexpr std::size_t MIN_CACHED_LENGTH = 4;
-    /// The logical screen's height: display scaling multiplies by whole display heights of it.
+    /// The logical screen's height: display scaling rasterises by whole display heights of it.
     static constexpr int SCALING_HEIGHT = 480;
 
     FontQuad();
@@ -76,13 +76,14 @@ class FontQuad : public VekBase, public Resource {
     /// composite flag says "Yes"; nothing otherwise.
     void setupCompositeChars();
     void setupCompositeChars(WideStringView codePage, bool bCompositeLanguage);
-    /// Glyphs grow by whole multiples as the display grows past the logical screen's height,
-    /// so that text drawn one font pixel to one display pixel keeps its size on the screen.
+    /// Sharper text on large displays: the cache draws this font's texts at the display's
+    /// whole multiple of the logical screen's height and shows them filtered down. The text's
+    /// size in layout units stays one unit per font pixel at every display size.
     void enableDisplayScaling() { bDisplayScaling = true; }
     /// Makes the font's cache when use-font-cache is set and the engine's font cache is on.
     void createFontCache();
 
-    /// Width and height of `text`, times the font's scale.
+    /// Width and height of `text` in layout units (one per font pixel) before any placement scale.
     TextExtent measureText(WideStringView text, int flags) const;
     /// Draws `text` at a point of the current view in the ARGB colour.
     void drawText(WideStringView text, float x, float y, float z, uint32_t colour, int flags);
@@ -98,10 +99,10 @@ class FontQuad : public VekBase, public Resource {
     /// True when text drawn with `flags` shows the code point: through the system font when
     /// the flags ask for it, else through this font's glyphs.
     bool canDraw(char32_t codePoint, int flags) const;
-    /// Height of a line: the tallest glyph, in font pixels.
+    /// Height of a line: the tallest glyph, in font pixels (layout units).
     int getLineHeight() const { return lineHeight; }
-    /// The factor on every glyph's size: 1, or with display scaling the display's multiple.
-    int getScale() const;
+    /// Cache texels per font pixel: 1, or with display scaling the display's whole multiple.
+    int getRasterScale() const;
     FontCache* getFontCache() const { return pCache; }
 
     // Set-up values, set by the loader before the glyphs are added.
@@ -133,7 +134,7 @@ class FontQuad : public VekBase, public Resource {
     void drawSystemText(VekGraphics& graphics, const Transform& world, WideStringView text, uint32_t colour,
                         int flags);
     void drawEntry(VekGraphics& graphics, const Transform& world, const FontCacheEntry& entry,
-                   uint32_t colour, float left, float top, float scale) const;
+                   uint32_t colour, float left, float top) const;
     void drawGlyphs(VekGraphics& graphics, const Transform& world, WideStringView text, uint32_t colour,
                     float left, float top, float scale) const;
     void drawGlyph(VekGraphics& graphics, const Transform& world, const Glyph& glyph, uint32_t colour,

@@ -27,7 +27,7 @@ constexpr int TEXT_FLAGS = FontQuad::TEXT_CENTRE | FontQuad::TEXT_MIDDLE;
 constexpr uint32_t WHITE = 0xFFFFFFFF;
 
 float lineHeightOf(const FontQuad* font) {
-    return font ? static_cast<float>(font->getLineHeight() * font->getScale()) : 0.f;
+    return font ? static_cast<float>(font->getLineHeight()) : 0.f;
 }
 
 float widthOf(const FontQuad* font, WideStringView text) {

@@ -34,7 +34,7 @@ MessageViewer::MessageViewer() {
     wrapWidth = width - WRAP_MARGIN;
     Global* game = Global::get();
     font = game ? game->fontMedium : nullptr;
-    lineStep = font ? -static_cast<float>(font->getLineHeight() * font->getScale()) : 0.f;
+    lineStep = font ? -static_cast<float>(font->getLineHeight()) : 0.f;
 }
 
 void MessageViewer::addMessage(WideStringView text) {

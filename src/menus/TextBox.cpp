@@ -22,7 +22,7 @@ bool isRightToLeft() {
 TextBox::TextBox(const Label& t, int wrapWidth) : removeWhenEmpty(t.removeWhenDone) {
     position = t.position;
     FontQuad* font = t.font;
-    const float lineHeight = static_cast<float>(font->getLineHeight() * font->getScale());
+    const float lineHeight = static_cast<float>(font->getLineHeight());
     const auto measure = [font](WideStringView s) { return font->measureText(s, 0).width; };
     const std::vector<TextLine> lines =
         TextLine::wrap(t.text, static_cast<float>(wrapWidth), lineHeight, measure, isRightToLeft());

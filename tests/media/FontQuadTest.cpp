@@ -151,17 +151,80 @@ TEST(FontQuad, CompositeLettersOnlyForCompositeLanguagesOfTheirCodePagesAndNever
     EXPECT_FLOAT_EQ(f.font.measureText(u"é", 0).width, own->skins[1]->width + 1.f);
 }
 
-TEST(FontQuad, DisplayScalingGrowsByWholeDisplayMultiples) {
-    FontFixture f(1280, 960);
-    const TextExtent plain = f.font.measureText(u"Score", 0);
-    f.font.enableDisplayScaling();
-    EXPECT_EQ(f.font.getScale(), 2);
-    const TextExtent scaled = f.font.measureText(u"Score", 0);
-    EXPECT_FLOAT_EQ(scaled.width, 2.f * plain.width);
-    EXPECT_FLOAT_EQ(scaled.height, 2.f * plain.height);
-    FontFixture small;
-    small.font.enableDisplayScaling();
-    EXPECT_EQ(small.font.getScale(), 1);
+namespace {
+
+// The box around the lit pixels of the viewport, in layout units (x from the left, y down).
+Rect litBox(GraphicsFixture& screen) {
+    const MemoryImageFile image = screen.capture();
+    Rect box{1e9f, 1e9f, -1e9f, -1e9f};
+    for (int y = 0; y < image.height; ++y) {
+        for (int x = 0; x < image.width; ++x) {
+            if ((image.at(x, y) & 0xFF) < 0x80) continue;
+            box = {std::min(box.left, float(x)), std::min(box.top, float(y)), std::max(box.right, float(x + 1)),
+                   std::max(box.bottom, float(y + 1))};
+        }
+    }
+    const float unitsPerPixel = float(screen.graphics->screenWidth) / float(screen.graphics->viewportWidth);
+    return {box.left * unitsPerPixel, box.top * unitsPerPixel, box.right * unitsPerPixel,
+            box.bottom * unitsPerPixel};
+}
+
+// Draws the text in white on black, left and top on the screen's centre, through the cache or
+// glyph by glyph.
+Rect drawnBox(FontFixture& f, WideStringView text, int flags) {
+    VekGraphics& graphics = *f.screen.graphics;
+    graphics.beginScene();
+    graphics.clear(0xFF000000);
+    f.font.drawText(text, 0.f, 0.f, 0.f, 0xFFFFFFFF, FontQuad::TEXT_LEFT | FontQuad::TEXT_TOP | flags);
+    graphics.endScene();
+    return litBox(f.screen);
+}
+
+} // namespace
+
+TEST(FontQuad, DisplayScalingKeepsTextsTheirLayoutSizeAtEveryDisplaySize) {
+    struct Display {
+        int width;
+        int height;
+        bool bLetterbox;
+        int rasterScale;
+    };
+    const Display displays[] = {{640, 480, true, 1},    {800, 600, true, 1},    {1024, 768, false, 1},
+                                {1280, 960, true, 2},   {1280, 1024, false, 2}, {1920, 1080, true, 2},
+                                {1920, 1080, false, 2}, {2560, 1920, true, 4}};
+    const std::pair<const char16_t*, int> texts[] = {
+        {u"Firing mode", 0}, {u"Firing mode", FontQuad::TEXT_NOCACHE}, {u"OK", 0}};
+    std::vector<std::pair<TextExtent, Rect>> expected; // at 640 by 480, per text
+    {
+        FontFixture reference; // one graphics service at a time: each fixture in turn
+        reference.font.bCacheFlag = true;
+        reference.font.createFontCache();
+        for (const auto& [text, flags] : texts)
+            expected.emplace_back(reference.font.measureText(text, flags), drawnBox(reference, text, flags));
+    }
+    for (const Display& display : displays) {
+        FontFixture f(display.width, display.height, display.bLetterbox);
+        f.font.bCacheFlag = true;
+        f.font.enableDisplayScaling();
+        f.font.createFontCache();
+        const std::string where = std::to_string(display.width) + "x" + std::to_string(display.height) +
+                                  (display.bLetterbox ? " letterbox" : " stretched");
+        EXPECT_EQ(f.font.getRasterScale(), display.rasterScale) << where;
+        for (std::size_t i = 0; i < std::size(texts); ++i) {
+            const auto& [text, flags] = texts[i];
+            const TextExtent extent = f.font.measureText(text, flags);
+            EXPECT_FLOAT_EQ(extent.width, expected[i].first.width) << where;
+            EXPECT_FLOAT_EQ(extent.height, expected[i].first.height) << where;
+            const Rect drawn = drawnBox(f, text, flags);
+            const Rect& box = expected[i].second;
+            const float unit = 1.01f; // a stroke may land a display pixel either way
+            EXPECT_NEAR(drawn.right - drawn.left, box.right - box.left, unit) << where << " " << flags;
+            EXPECT_NEAR(drawn.bottom - drawn.top, box.bottom - box.top, unit) << where << " " << flags;
+        }
+        EXPECT_EQ(f.font.getFontCache()->size(), 1u) << where; // the cached text is drawn from the cache
+    }
+    FontFixture plain(1280, 960);
+    EXPECT_EQ(plain.font.getRasterScale(), 1); // without display scaling: one texel per font pixel
 }
 
 TEST(FontQuad, CanDrawWhatItsGlyphsOrTheSystemFontShow) {

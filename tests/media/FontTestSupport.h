@@ -16,7 +16,7 @@ inline const std::u16string ICONS = u"\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0A\x
 /// A screen and a font of the test's own: ASCII from U+0020 and the icon units from U+0001
 /// as its two pages.
 struct FontFixture {
-    explicit FontFixture(int width = 640, int height = 480) : screen(width, height) {
+    explicit FontFixture(int width = 640, int height = 480, bool letterbox = true) : screen(width, height, letterbox) {
         latin = makeGlyphPage(*screen.graphics, printableAscii(), PIXEL_SIZE);
         icons = makeGlyphPage(*screen.graphics, ICONS, PIXEL_SIZE);
         font.addSourceTexture(icons.get(), 1, false);
