@@ -8,6 +8,7 @@
 #include "core/Rect.h"
 #include "core/Vek.h"
 #include "media/Renderable.h"
+#include "media/Skin.h"
 #include "media/VekGraphics.h"
 #include "media/VekInput.h"
 #include "menus/ContextMenuEntry.h"
@@ -166,6 +167,24 @@ template <class Visit> void ContextMenu::forEachFocusPoint(Visit visit) const {
             visit(point);
         }
     }
+}
+
+std::vector<Rect> ContextMenu::itemBoxes() const {
+    std::vector<Rect> boxes;
+    for (VekBase* node = items.getHead(); node; node = node->getNext()) {
+        const auto* item = dynamic_cast<const Renderable*>(static_cast<ContextMenuEntry*>(node)->item.get());
+        if (!item || item->hidden || !item->getSkin()) continue;
+        const Rect local = item->getSkin()->getLocalRect();
+        Rect box{INFINITY, -INFINITY, -INFINITY, INFINITY};
+        for (const Vector3& corner : {Vector3{local.left, local.top, 0.f}, Vector3{local.right, local.top, 0.f},
+                                      Vector3{local.right, local.bottom, 0.f}, Vector3{local.left, local.bottom, 0.f}}) {
+            const Vector3 at = item->local2world(corner);
+            box = {std::min(box.left, at.x), std::max(box.top, at.y), std::max(box.right, at.x),
+                   std::min(box.bottom, at.y)};
+        }
+        boxes.push_back(box);
+    }
+    return boxes;
 }
 
 Vector3 ContextMenu::findFocusTarget(const Vector3& from, int direction) {

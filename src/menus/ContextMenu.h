@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
+#include <vector>
 #include "core/ChildList.h"
+#include "core/Rect.h"
 #include "core/Context.h"
 #include "media/Vector.h"
 
@@ -29,6 +31,9 @@ class ContextMenu : public Context {
     /// Where navigation in `direction` from `from` (screen units) goes; `from` when nowhere.
     Vector3 findFocusTarget(const Vector3& from, int direction);
     static float scoreFocusCandidate(const Vector3& from, const Vector3& to, int direction);
+    /// The boxes of the visible items drawn with a skin, in this screen's world (y up: top >=
+    /// bottom), in the order of adding.
+    std::vector<Rect> itemBoxes() const;
 
     /// A world point of this screen in screen units (x from the left, y up from the bottom).
     Vector3 worldToScreen(const Vector3& world) const { return worldToScreen(camera, world); }

@@ -8,6 +8,7 @@
 #include "menus/ContextHelp.h"
 #include "menus/ContextNetworkWizard1.h"
 #include "menus/ContextSoundOptions.h"
+#include "menus/MenuBackButton.h"
 #include "menus/MenuButton.h"
 #include "menus/MenuLayout.h"
 
@@ -30,7 +31,16 @@ ContextOptions::ContextOptions() {
     if (Vek::get()->getStaticSettings().singleLanguage < 0)
         language = addMenuItem(*this, new MenuButton(0.f, -3.f * r, 0.f, menuText(STR_CHANGELANGUAGE), u""));
     help = addBottomButton(*this, BottomSlot::Middle, STR_HELP);
-    addBackButton(*this);
+    back = addBackButton(*this);
+    fitButtonsToRows();
+}
+
+void ContextOptions::fitButtonsToRows() {
+    // Six rows fill the screen down to the bottom row: buttons as tall as the rows are apart
+    // keep the last one clear of Help below it.
+    for (MenuItem* button : std::initializer_list<MenuItem*>{gameplay, controls, graphics, sound, networkWizard,
+                                                             language, help, back})
+        if (button) button->setHeight(itemSpacing);
 }
 
 void ContextOptions::tickContents(double t, double dt) {

@@ -1,6 +1,7 @@
 #pragma once
 #include "menus/ContextMenu.h"
 
+class MenuBackButton;
 class MenuButton;
 
 /// The options hub: gameplay, controls, graphics, sound, the network wizard, the language
@@ -19,8 +20,10 @@ class ContextOptions : public ContextMenu {
     MenuButton* networkWizard;
     MenuButton* language;      ///< null in a single-language build
     MenuButton* help;
+    MenuBackButton* back;
 
   private:
+    void fitButtonsToRows();
     /// The engine and the game start again and ask for the language first.
     static void changeLanguage();
 };

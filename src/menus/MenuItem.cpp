@@ -14,6 +14,7 @@
 #include "media/SlicedSkin.h"
 #include "media/Texture.h"
 #include "media/VekGraphics.h"
+#include "media/TextLine.h"
 #include "media/VekInput.h"
 #include "menus/ContextMenu.h"
 #include "game/GameInput.h"
@@ -31,6 +32,8 @@ constexpr uint32_t HINT_COLOUR = 0xFFFFFFFF;
 constexpr uint32_t HINT_SHADOW = 0x80000000;
 constexpr int HINT_FLAGS = FontQuad::TEXT_CENTRE | FontQuad::TEXT_BOTTOM;
 constexpr float CAPTION_GAP = 5.f;
+constexpr float HINT_GAP = 4.f;        // units between a hint and the items beside or below it
+constexpr float MIN_HINT_ROOM = 120.f; // narrower rooms would wrap a hint into too many lines
 constexpr float MIN_CAPTION_ROOM = 10.f;
 constexpr float SCREEN_EDGE_MARGIN = 4.f; // screen units kept free beside a caption at the edge
 const Vector3 CAPTION_SHADOW_OFFSET{2.f, -2.f, 0.f};
@@ -97,6 +100,12 @@ void MenuItem::setTexture(const Texture& texture, float left, float top, float b
 void MenuItem::setWidth(int width) {
     pBody->setSize(static_cast<float>(width), -1.f);
     pOverlay->setSize(static_cast<float>(width), -1.f);
+    updateTransform();
+}
+
+void MenuItem::setHeight(int height) {
+    pBody->setSize(pBody->getWidth(), static_cast<float>(height));
+    pOverlay->setSize(pOverlay->getWidth(), static_cast<float>(height));
     updateTransform();
 }
 
@@ -198,9 +207,49 @@ void MenuItem::drawHint() {
     FontQuad* small = game ? game->fontSmall : nullptr;
     const WideString& text = disabled ? disabledHint : hint;
     if (!small || text.empty()) return;
-    const float y = 2.f - static_cast<float>(VekGraphics::get()->screenHeight / 2);
-    small->drawText(text, 0.f, y - 1.f, 0.f, HINT_SHADOW, HINT_FLAGS);
-    small->drawText(text, 0.f, y, 0.f, HINT_COLOUR, HINT_FLAGS);
+    const auto lineHeight = static_cast<float>(small->getLineHeight());
+    const float bottom = 2.f - static_cast<float>(VekGraphics::get()->screenHeight / 2);
+    const ContextMenu* menu = owningMenu();
+    const std::vector<Rect> boxes = menu ? menu->itemBoxes() : std::vector<Rect>{};
+    const HintPlace place = placeHint(boxes, small->measureText(text, HINT_FLAGS).width, lineHeight, bottom);
+    const auto measure = [&](WideStringView plain) { return small->measureText(plain, HINT_FLAGS).width; };
+    const std::vector<TextLine> lines = TextLine::wrap(text, place.wrapWidth, lineHeight, measure, false);
+    float y = place.bottom + lineHeight * static_cast<float>(lines.size() - 1);
+    for (const TextLine& line : lines) {
+        WideString shown;
+        for (const TextSegment& segment : line.segments) shown += segment.text;
+        small->drawText(shown, 0.f, y - 1.f, 0.f, HINT_SHADOW, HINT_FLAGS);
+        small->drawText(shown, 0.f, y, 0.f, HINT_COLOUR, HINT_FLAGS);
+        y -= lineHeight;
+    }
+}
+
+MenuItem::HintPlace MenuItem::placeHint(std::span<const Rect> boxes, float textWidth, float lineHeight,
+                                        float bottom) {
+    float left = -INFINITY;  // the nearest edges of the boxes beside the middle of the line
+    float right = INFINITY;
+    float above = bottom;    // the lowest line that clears every box in the way
+    bool bMiddleTaken = false;
+    for (const Rect& box : boxes) {
+        if (box.bottom >= bottom + lineHeight || box.top <= bottom) continue;
+        above = std::max(above, box.top + HINT_GAP);
+        if (box.left < 0.f && box.right > 0.f)
+            bMiddleTaken = true;
+        else if (box.right <= 0.f)
+            left = std::max(left, box.right);
+        else
+            right = std::min(right, box.left);
+    }
+    const float room = 2.f * (std::min(-left, right) - HINT_GAP);
+    if (!bMiddleTaken && textWidth <= room) return {0.f, bottom};
+    if (!bMiddleTaken && room >= MIN_HINT_ROOM) return {room, bottom};
+    return {0.f, above};
+}
+
+const ContextMenu* MenuItem::owningMenu() const {
+    for (const VekBase* owner = getOwner(); owner; owner = owner->getOwner())
+        if (const auto* menu = dynamic_cast<const ContextMenu*>(owner)) return menu;
+    return nullptr;
 }
 
 float MenuItem::fitScale(float width, float room) {

@@ -1,11 +1,14 @@
 #pragma once
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <utility>
+#include "core/Rect.h"
 #include "core/WideString.h"
 #include "media/Renderable.h"
 #include "menus/FocusPointSource.h"
 
+class ContextMenu;
 class FontQuad;
 class SlicedSkin;
 class Texture;
@@ -29,6 +32,8 @@ class MenuItem : public Renderable, public FocusPointSource {
     /// Both skins from the texture's first two frames with the given borders.
     void setTexture(const Texture& texture, float left, float top, float bottom, float right);
     void setWidth(int width);
+    /// The box's height in units; the texture's own height until set.
+    void setHeight(int height);
 
     /// One point, a quarter of the box height below the centre.
     Vector3 getFocusPoint(int index) override;
@@ -44,6 +49,15 @@ class MenuItem : public Renderable, public FocusPointSource {
     /// The scale of a caption beside the box that ends (`bLeftward`) or starts at `anchorX`:
     /// shrinks a caption that would cross the screen's edge. All in screen units.
     static float sideCaptionScale(float captionWidth, float anchorX, float screenWidth, bool bLeftward);
+    /// Where a hint goes: its lines' width (0: one line as it is) and the bottom of its last line.
+    struct HintPlace {
+        float wrapWidth = 0.f;
+        float bottom = 0.f;
+    };
+    /// The bottom line of the screen (`bottom`, world y) holds a hint centred on x = 0 unless
+    /// it would run under one of `boxes` (world, y up); then it wraps into the room between
+    /// the boxes beside the middle, or, with no such room, stands just above the boxes in its way.
+    static HintPlace placeHint(std::span<const Rect> boxes, float textWidth, float lineHeight, float bottom);
     /// A caption cut in two at the blank nearest its middle (the blank dropped); none without one.
     static std::optional<std::pair<WideString, WideString>> splitCaption(WideStringView text);
 
@@ -94,6 +108,8 @@ class MenuItem : public Renderable, public FocusPointSource {
     void updateHighlight(double dt);
     void updatePulse(double dt);
     void drawHint();
+    /// The menu screen the item stands in, or null.
+    const ContextMenu* owningMenu() const;
     void drawCaption();
     /// A caption of location 4 or 6 ending or starting at `anchor`, kept inside the screen.
     void drawSideCaption(int flags, const Vector3& anchor, bool bShadow);

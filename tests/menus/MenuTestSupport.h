@@ -62,9 +62,10 @@ struct MenuRig : ScriptedMenuInput {
     MenuFixture f{std::make_unique<GameMenuScreens>()};
     ContextManager* stack;
 
-    MenuRig() {
+    /// Buttons of `buttonWidth` by `buttonHeight` pixels: the game's own art is 128 by 64.
+    explicit MenuRig(int buttonWidth = 8, int buttonHeight = 8) {
         f.addTexture(u"gui-game-editbox", 2);
-        f.addTexture(u"gui-game-button", 3);
+        f.addTexture(u"gui-game-button", 3, buttonWidth, buttonHeight);
         f.addTexture(u"mousePointer", 1);
         stack = new ContextManager();
         f.game->contextManager = stack;

@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+#include "MenuTestSupport.h"
+#include "core/StaticSettings.h"
+#include "core/Vek.h"
+#include "menus/ContextOptions.h"
+#include "menus/MenuButton.h"
+
+namespace {
+
+constexpr float BOTTOM = -238.f; // the hint's line at 640 by 480
+constexpr float LINE = 16.f;
+
+// A bottom-row button of the game's art at x, 160 by 64 units around (x, -200).
+Rect bottomButton(float x) {
+    return {x - 80.f, -168.f, x + 80.f, -232.f};
+}
+
+bool overlap(const Rect& a, const Rect& b) {
+    return a.left < b.right && b.left < a.right && a.bottom < b.top && b.bottom < a.top;
+}
+
+} // namespace
+
+TEST(MenuItem, HintsKeepTheBottomLineWhenClearElseWrapBesideOrRiseAboveTheItemsInTheirWay) {
+    struct Case {
+        const char* what;
+        std::vector<Rect> boxes;
+        float width;
+        MenuItem::HintPlace expected;
+    };
+    const Case cases[] = {
+        {"no items", {}, 600.f, {0.f, BOTTOM}},
+        {"between the corners", {bottomButton(-225.f), bottomButton(225.f)}, 280.f, {0.f, BOTTOM}},
+        {"under the corners: wraps between them", {bottomButton(-225.f), bottomButton(225.f)}, 390.f,
+         {2.f * (145.f - 4.f), BOTTOM}},
+        {"a corner on one side only", {bottomButton(-225.f)}, 390.f, {2.f * (145.f - 4.f), BOTTOM}},
+        {"a middle button: above the row", {bottomButton(-225.f), bottomButton(0.f), bottomButton(225.f)}, 100.f,
+         {0.f, -168.f + 4.f}},
+        {"too little room beside: above the row", {bottomButton(-100.f), bottomButton(100.f)}, 300.f,
+         {0.f, -168.f + 4.f}},
+        {"items higher up are no obstacle", {{-300.f, 0.f, 300.f, -100.f}}, 600.f, {0.f, BOTTOM}},
+    };
+    for (const Case& c : cases) {
+        const MenuItem::HintPlace place = MenuItem::placeHint(c.boxes, c.width, LINE, BOTTOM);
+        EXPECT_FLOAT_EQ(place.wrapWidth, c.expected.wrapWidth) << c.what;
+        EXPECT_FLOAT_EQ(place.bottom, c.expected.bottom) << c.what;
+        const float halfWidth = 0.5f * (place.wrapWidth > 0.f ? place.wrapWidth : c.width);
+        const Rect firstLine{-halfWidth, place.bottom + LINE, halfWidth, place.bottom};
+        for (const Rect& box : c.boxes)
+            EXPECT_FALSE(overlap(firstLine, box)) << c.what;
+    }
+}
+
+TEST(ContextOptions, TheHubsButtonsStandClearOfOneAnotherWithAndWithoutTheLanguageButton) {
+    MenuRig rig(128, 64);
+    for (const int singleLanguage : {-1, 2}) {
+        Vek::get()->getStaticSettings().singleLanguage = singleLanguage;
+        ContextOptions hub;
+        const std::vector<Rect> boxes = hub.itemBoxes();
+        EXPECT_EQ(boxes.size(), singleLanguage < 0 ? 8u : 7u);
+        for (std::size_t a = 0; a < boxes.size(); ++a)
+            for (std::size_t b = a + 1; b < boxes.size(); ++b)
+                EXPECT_FALSE(overlap(boxes[a], boxes[b])) << "items " << a << " and " << b;
+        EXPECT_FLOAT_EQ(hub.help->position.y, -static_cast<float>(hub.originY)); // the rows keep their places
+        EXPECT_FLOAT_EQ(hub.gameplay->position.y, 2.f * static_cast<float>(hub.itemSpacing));
+    }
+}
