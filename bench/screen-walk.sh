@@ -1,15 +1,25 @@
 #!/usr/bin/env bash
-# Walks every screen the menus have by real key presses in the real window, once per language,
-# and saves a screenshot (F9) of each, then a contact sheet per language, for a person to look
-# at: texts that overflow their buttons, overlaps, missing glyphs. A look, not a test: it
-# passes or fails nothing but a walk that lost its way. Takes about two minutes a language.
-# Usage: bench/screen-walk.sh PROGRAM [FOLDER [LANGUAGE...]]; FOLDER defaults to
-# ./screen-walk, the languages (english french german italian spanish japanese korean polish)
-# to all eight. FOLDER/LANGUAGE/NN-screen.jpg are the screenshots, FOLDER/LANGUAGE.jpg the sheets.
+# Walks every screen the menus have by real key presses in the real window, once per display
+# size, display mode and language, and saves a screenshot (F9) of each, then a contact sheet
+# per run, for a person to look at: texts that overflow their buttons, overlap other items or
+# leave the screen, missing glyphs. A look, not a test: it passes or fails nothing but a walk
+# that lost its way. One run takes about two minutes; several run side by side.
+# Usage: bench/screen-walk.sh PROGRAM [FOLDER [FILTER...]]. FOLDER defaults to ./screen-walk.
+# Each FILTER word narrows one dimension to the named values (all of them when none is named):
+#   display sizes  640x480 800x600 1024x768 1280x1024 1920x1080 (any WxH is taken)
+#   display modes  window (a window of that size), letterbox (full screen with bars),
+#                  stretched (full screen, the layout widened or heightened to the display)
+#   languages      english french german italian spanish japanese korean polish
+# WALK_JOBS (default 3) runs that many walks at once, each on a virtual display of its own.
+# FOLDER/SIZE-MODE/LANGUAGE/NN-screen.jpg are the screenshots, FOLDER/SIZE-MODE-LANGUAGE.jpg
+# the sheets.
 set -uo pipefail
 source "$(dirname "$0")/../tests/system/common.bash"
 
 LANGUAGES=(english french german italian spanish japanese korean polish) # in the order of the rows
+SIZES=(640x480 800x600 1024x768 1280x1024 1920x1080)
+MODES=(window letterbox stretched)
+WINDOW_MARGIN=64 # pixels of the virtual screen around a window, so that it never fills the screen
 
 # The settings row of the named language.
 languageRow() {
@@ -38,6 +48,47 @@ fromCentre() {
     sleep 0.5 # keys in the two frames after the mouse took over navigation are ignored
 }
 
+# Clicks at a point of the menus' layout (units, origin at the screen's centre, y up), placed
+# on the window as the engine places its screen: with letterbox the 640 by 480 field fitted and
+# centred, without it stretched over the whole window.
+clickAt() {
+    local width height x y
+    read -r width height <<<"$(windowSize)"
+    read -r x y <<<"$(awk -v x="$1" -v y="$2" -v w="$width" -v h="$height" -v box="$letterbox" 'BEGIN {
+        sw = 640; sh = 480
+        if (w * 480 > h * 640) { if (box) s = h / 480; else sw = w * 480 / h }
+        else { if (box) s = w / 640; else if (h * 640 > w * 480) sh = h * 640 / w }
+        if (box) { sx = s; sy = s } else { sx = w / sw; sy = h / sh }
+        printf "%d %d\n", w / 2 + x * sx, h / 2 - y * sy }')"
+    xdotool mousemove --window "$window" "$x" "$y"
+    sleep 0.4
+    xdotool click --window "$window" 1
+    sleep 0.4
+}
+
+# Switches full screen and letterbox on the advanced graphics screen when they differ from
+# what $mode wants, and waits until the display has restarted with them. The engine's first
+# log line about the display says whether it opened full screen; letterbox is on by default.
+useDisplayMode() {
+    local wantFull=1 full=0 restarts
+    [ "$mode" = window ] && wantFull=0
+    grep -q "Display [0-9]* x [0-9]* full screen" "$log" && full=1
+    [ "$full" = "$wantFull" ] && [ "$mode" != stretched ] && return 0
+    fromCentre
+    choose Down Down Down Return Down Down Return Right Down Return
+    [ "$full" = "$wantFull" ] || clickAt -103 25
+    if [ "$mode" = stretched ]; then
+        sleep 0.3 # the letterbox switch is enabled in the frame after full screen went on
+        clickAt 103 25
+        letterbox=0
+    fi
+    restarts=$(grep -c "Restarting to apply configuration." "$log")
+    choose Escape Escape Escape
+    waitFor 100 test "$(grep -c "Restarting to apply configuration." "$log")" -gt "$restarts" ||
+        fail "leaving the advanced graphics did not apply the display mode"
+    sleep 1.5
+}
+
 # A screenshot taken from the X server, for the screens where F9 would be taken as input.
 grab() {
     shots=$((shots + 1))
@@ -55,6 +106,7 @@ walkFirstStart() {
     xdotool type --window "$window" --delay 100 "Kira"
     press Return
     waitForMainMenu 2
+    useDisplayMode
     screenshot main-menu
     fromCentre
     choose Up Return
@@ -97,7 +149,9 @@ walkOptions() {
     screenshot network-wizard
     choose Return
     screenshot network-wizard-help
-    choose Escape Right Return
+    choose Escape Right
+    [ "$mode" != window ] && choose Up Return Down # the test on the full screen, not on the desktop
+    choose Return
     waitFor 100 grep -qF "> Hello from the test host." "$log" || fail "the connection test failed"
     screenshot network-test
     choose Return
@@ -152,7 +206,11 @@ walkCreditsAndGame() {
     screenshot quit-question
     local saves
     saves=$(grep -c 'Global::saveUserData(): Saving.' "$log")
-    press Return
+    if [ ${#keys[@]} -eq 0 ]; then
+        xdotool click --window "$window" 1 # the middle flag is under the pointer
+    else
+        press "${keys[@]}" Return
+    fi
     waitForMainMenu $((saves + 1))
 }
 
@@ -165,12 +223,20 @@ walkLanguageAndQuit() {
     waitFor 100 findWindow || fail "no window after the restart"
     sleep 1
     screenshot language-selection
-    local column=$((row % 3)) line=$((row / 3))
-    xdotool mousemove --window "$window" $((220 + 100 * column)) $((140 + 100 * line))
-    sleep 0.5
+    # The eight flags stand in three rows of three around the middle one.
+    local column=$((row % 3)) line=$((row / 3)) keys=()
+    [ "$column" = 0 ] && keys+=(Left)
+    [ "$column" = 2 ] && keys+=(Right)
+    [ "$line" = 0 ] && keys+=(Up)
+    [ "$line" = 2 ] && keys+=(Down)
+    fromCentre
     local saves
     saves=$(grep -c 'Global::saveUserData(): Saving.' "$log")
-    xdotool click --window "$window" 1
+    if [ ${#keys[@]} -eq 0 ]; then
+        xdotool click --window "$window" 1 # the middle flag is under the pointer
+    else
+        press "${keys[@]}" Return
+    fi
     waitForMainMenu $((saves + 1))
     screenshot main-menu-again
     fromCentre
@@ -181,17 +247,21 @@ walkLanguageAndQuit() {
     pid=""
 }
 
-# One language's walk, on a virtual display: $2 the program, $3 the screenshot folder, $4 the row.
+# One walk, on a virtual display: $2 the program, $3 the screenshot folder, $4 the language's
+# row, $5 the display size (WxH), $6 the display mode.
 walkLanguage() {
     program=$2
     copies=$3
     row=$4
+    mode=$6
+    letterbox=1
     shots=0
     useScratchHome
     unset SDL_VIDEODRIVER
-    useWebHost "$program" 600
+    useWebHost "$program" 900
     mkdir -p "$folder" "$copies"
-    printf '[Vek]\ndefaultLanguage=%d\n' "$row" >"$folder/ZV2rmBrumedemo.ini"
+    printf '[Vek]\ndefaultLanguage=%d\n[VekGraphics]\nvideoModeWidth=%d\nvideoModeHeight=%d\n' \
+        "$row" "${5%x*}" "${5#*x}" >"$folder/ZV2rmBrumedemo.ini"
     "$program" 2>"$scratch/stderr" &
     pid=$!
     walkFirstStart
@@ -199,6 +269,36 @@ walkLanguage() {
     walkHighScores
     walkCreditsAndGame
     walkLanguageAndQuit
+}
+
+# One walk on a virtual display of its own, then its contact sheet: $1 the run's number, then
+# the size, the mode and the language.
+walkOnDisplay() {
+    local size=$2 mode=$3 language=$4 screen=$2 run="$out/$2-$3"
+    [ "$mode" = window ] && screen="$((${size%x*} + WINDOW_MARGIN))x$((${size#*x} + WINDOW_MARGIN))"
+    rm -rf "${run:?}/$language"
+    mkdir -p "$run"
+    local status=0
+    xvfb-run -a -n $((100 + ($$ + 37 * $1) % 1000)) -s "-screen 0 ${screen}x24" \
+        bash "$0" --inside "$program" "$run/$language" "$(languageRow "$language")" "$size" "$mode" \
+        >"$run/$language.log" 2>&1 || status=1
+    montage -label '%t' -pointsize 14 -tile 4x -geometry 640x480+4+4 "$run/$language"/*.jpg \
+        "$out/$size-$mode-$language.jpg" 2>/dev/null
+    echo "$size $mode $language: $(ls "$run/$language" | wc -l) screens, sheet $out/$size-$mode-$language.jpg" \
+        "$([ $status = 0 ] || echo "- LOST ITS WAY, see $run/$language.log")"
+    return $status
+}
+
+# Keeps the value words of $2... that are in the list named $1, or the whole list when none is.
+pick() {
+    local -n all=$1
+    shift
+    local word chosen=()
+    for word in "$@"; do
+        [[ " ${all[*]} " == *" $word "* ]] && chosen+=("$word")
+    done
+    [ ${#chosen[@]} -eq 0 ] && chosen=("${all[@]}")
+    echo "${chosen[@]}"
 }
 
 if [ "${1:-}" = "--inside" ]; then
@@ -209,13 +309,24 @@ requireTools xvfb-run xdotool import montage
 program=$(realpath "$1")
 out=$(realpath -m "${2:-screen-walk}")
 shift $(($# < 2 ? $# : 2))
-status=0
-for language in "${@:-${LANGUAGES[@]}}"; do
-    row=$(languageRow "$language") || { echo "unknown language: $language"; exit 2; }
-    rm -rf "${out:?}/$language"
-    xvfb-run -a -n $((100 + ($$ + row) % 1000)) bash "$0" --inside "$program" "$out/$language" "$row" ||
-        status=1
-    montage -label '%t' -pointsize 14 -tile 4x -geometry 640x480+4+4 "$out/$language"/*.jpg "$out/$language.jpg"
-    echo "$language: $(ls "$out/$language" | wc -l) screens, sheet $out/$language.jpg"
+for word in "$@"; do
+    [[ "$word" =~ ^[0-9]+x[0-9]+$ ]] && [[ " ${SIZES[*]} " != *" $word "* ]] && SIZES+=("$word")
+    [[ " ${SIZES[*]} ${MODES[*]} ${LANGUAGES[*]} " == *" $word "* ]] || { echo "unknown filter: $word"; exit 2; }
 done
+read -ra sizes <<<"$(pick SIZES "$@")"
+read -ra modes <<<"$(pick MODES "$@")"
+read -ra languages <<<"$(pick LANGUAGES "$@")"
+status=0
+runs=0
+for size in "${sizes[@]}"; do
+    for mode in "${modes[@]}"; do
+        for language in "${languages[@]}"; do
+            while [ "$(jobs -rp | wc -l)" -ge "${WALK_JOBS:-3}" ]; do wait -n || status=1; done
+            runs=$((runs + 1))
+            walkOnDisplay "$runs" "$size" "$mode" "$language" &
+            sleep 2 # the virtual displays start one after another
+        done
+    done
+done
+while [ "$(jobs -rp | wc -l)" -gt 0 ]; do wait -n || status=1; done
 exit $status
