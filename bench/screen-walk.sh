@@ -62,7 +62,9 @@ clickAt() {
         printf "%d %d\n", w / 2 + x * sx, h / 2 - y * sy }')"
     xdotool mousemove --window "$window" "$x" "$y"
     sleep 0.4
-    xdotool click --window "$window" 1
+    xdotool mousedown --window "$window" 1
+    sleep 0.2 # press and release in frames of their own
+    xdotool mouseup --window "$window" 1
     sleep 0.4
 }
 
@@ -74,8 +76,11 @@ useDisplayMode() {
     [ "$mode" = window ] && wantFull=0
     grep -q "Display [0-9]* x [0-9]* full screen" "$log" && full=1
     [ "$full" = "$wantFull" ] && [ "$mode" != stretched ] && return 0
+    sleep 1 # the main menu's wipe is over
     fromCentre
-    choose Down Down Down Return Down Down Return Right Down Return
+    choose Down Down Down Return # the options, the graphics, the advanced graphics
+    choose Down Down Return
+    choose Right Down Return
     [ "$full" = "$wantFull" ] || clickAt -103 25
     if [ "$mode" = stretched ]; then
         sleep 0.3 # the letterbox switch is enabled in the frame after full screen went on
