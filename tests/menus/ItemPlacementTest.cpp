@@ -65,3 +65,22 @@ TEST(ContextOptions, TheHubsButtonsStandClearOfOneAnotherWithAndWithoutTheLangua
         EXPECT_FLOAT_EQ(hub.gameplay->position.y, 2.f * static_cast<float>(hub.itemSpacing));
     }
 }
+
+TEST(ContextMenu, ItsWorldIsTheScreenInScreenUnitsWhateverTheLayoutsShape) {
+    MenuRig rig;
+    VekGraphics& graphics = *rig.f.engine.graphics.graphics;
+    const std::pair<int, int> layouts[] = {{640, 480}, {853, 480}, {640, 512}};
+    for (const auto& [w, h] : layouts) {
+        graphics.screenWidth = w;
+        graphics.screenHeight = h;
+        ContextMenu menu;
+        const float halfW = 0.5f * static_cast<float>(w), halfH = 0.5f * static_cast<float>(h);
+        const Vector3 corner = menu.worldToScreen({halfW, -halfH, 0.f});
+        EXPECT_NEAR(corner.x, static_cast<float>(w), 0.01f) << w << "x" << h;
+        EXPECT_NEAR(corner.y, 0.f, 0.01f) << w << "x" << h;
+        const Vector3 back = menu.worldToScreen({80.f - static_cast<float>(menu.originX), -static_cast<float>(menu.originY), 0.f});
+        EXPECT_GT(back.x - 80.f, 0.f) << "a corner button stays on the screen at " << w << "x" << h;
+    }
+    graphics.screenWidth = 640;
+    graphics.screenHeight = 480;
+}
