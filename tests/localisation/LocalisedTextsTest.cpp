@@ -144,3 +144,77 @@ TEST(LocalisedTexts, QuotedEnglishTextsStandVerbatimAndTranslationsKeepEnglishOn
     const WideStringView exclamation = textsOfRow(ROW_JA)[STR_INTRO12];
     EXPECT_TRUE(exclamation.ends_with(u"! ") && exclamation.size() == 18) << "japanese INTRO12";
 }
+
+// A translation that slips back to the English text, or an English word translated where the
+// players expect the key cap or the brand name, changes a count here. The key names also list
+// which keys each language keeps in English, so the report names the key.
+TEST(LocalisedTexts, EachFamilyKeepsTheEnglishTextForItsCountOfIdsAndKeyNamesOnlyForTheListedKeys) {
+    const int sameAsEnglish[LANGUAGE_COUNT][std::size(STRING_FAMILIES)] = {
+        {9, 146, 44, 241, 103, 94, 119, 42}, // English
+        {5, 86, 0, 67, 9, 0, 11, 2},         // French
+        {6, 68, 0, 92, 6, 1, 15, 4},         // German
+        {5, 76, 32, 106, 13, 1, 8, 3},       // Italian
+        {5, 68, 36, 92, 6, 0, 6, 4},         // Spanish
+        {5, 66, 0, 2, 9, 1, 6, 5},           // Japanese
+        {5, 101, 0, 2, 8, 1, 7, 4},          // Korean
+        {3, 74, 0, 239, 8, 2, 12, 2},        // Polish
+    };
+    const auto english = textsOfRow(ROW_EN);
+    for (int row = ROW_EN; row < LANGUAGE_COUNT; ++row) {
+        const auto texts = textsOfRow(row);
+        for (std::size_t family = 0; family < std::size(STRING_FAMILIES); ++family) {
+            int count = 0;
+            for (StringId id = STRING_FAMILIES[family].first; id <= STRING_FAMILIES[family].last; ++id)
+                count += !isUnassignedStringId(id) && texts[id] == english[id];
+            EXPECT_EQ(count, sameAsEnglish[row][family]) << ROW_NAMES[row] << "/" << STRING_FAMILIES[family].name;
+        }
+    }
+
+    const std::set<StringId> everyLanguage = idsOfKeyList(
+        "DIK_NONE DIK_0 DIK_1 DIK_2 DIK_3 DIK_4 DIK_5 DIK_6 DIK_7 DIK_8 DIK_9 DIK_B DIK_C DIK_D DIK_E DIK_F DIK_G "
+        "DIK_H DIK_I DIK_J DIK_K DIK_L DIK_N DIK_O DIK_P DIK_R DIK_S DIK_T DIK_U DIK_V DIK_X DIK_F1 DIK_F2 DIK_F3 "
+        "DIK_F4 DIK_F5 DIK_F6 DIK_F7 DIK_F8 DIK_F9 DIK_F10 DIK_F11 DIK_F12 DIK_F13 DIK_F14 DIK_F15 DIK_ABNT_C2 "
+        "DIK_AT DIK_AX");
+    const char* const alsoInEnglish[LANGUAGE_COUNT] = {
+        "",
+        // French
+        "DIK_Y DIK_KANA DIK_CONVERT DIK_NOCONVERT DIK_YEN DIK_NUMPADEQUALS DIK_PREVTRACK DIK_COLON DIK_UNDERLINE "
+        "DIK_KANJI DIK_STOP DIK_UNLABELED DIK_NEXTTRACK DIK_MUTE DIK_CALCULATOR DIK_PLAYPAUSE DIK_MEDIASTOP "
+        "DIK_VOLUMEDOWN DIK_VOLUMEUP DIK_WEBHOME DIK_NUMPADCOMMA DIK_UP DIK_LEFT DIK_RIGHT DIK_DOWN DIK_POWER "
+        "DIK_SLEEP DIK_WAKE DIK_WEBSEARCH DIK_WEBFAVORITES DIK_WEBREFRESH DIK_WEBSTOP DIK_WEBFORWARD DIK_WEBBACK "
+        "DIK_MYCOMPUTER DIK_MAIL DIK_MEDIASELECT",
+        // German
+        "DIK_Q DIK_W DIK_A DIK_M DIK_KANA DIK_CONVERT DIK_NOCONVERT DIK_YEN DIK_NUMPADEQUALS DIK_COLON DIK_KANJI "
+        "DIK_STOP DIK_UP DIK_LEFT DIK_RIGHT DIK_DOWN DIK_POWER DIK_WEBSTOP DIK_MAIL",
+        // Italian
+        "DIK_Q DIK_W DIK_Y DIK_A DIK_Z DIK_M DIK_KANA DIK_CONVERT DIK_NOCONVERT DIK_YEN DIK_NUMPADEQUALS "
+        "DIK_PREVTRACK DIK_COLON DIK_UNDERLINE DIK_KANJI DIK_STOP DIK_UNLABELED DIK_NEXTTRACK DIK_MUTE DIK_UP "
+        "DIK_LEFT DIK_RIGHT DIK_DOWN DIK_POWER DIK_SLEEP DIK_WAKE DIK_MEDIASELECT",
+        // Spanish
+        "DIK_Q DIK_W DIK_Y DIK_A DIK_Z DIK_M DIK_OEM_102 DIK_KANA DIK_CONVERT DIK_NOCONVERT DIK_YEN "
+        "DIK_NUMPADEQUALS DIK_PREVTRACK DIK_KANJI DIK_STOP DIK_UP DIK_LEFT DIK_RIGHT DIK_DOWN",
+        // Japanese
+        "DIK_ESCAPE DIK_TAB DIK_Q DIK_W DIK_Y DIK_RETURN DIK_A DIK_Z DIK_M DIK_OEM_102 DIK_PAUSE DIK_HOME DIK_UP "
+        "DIK_LEFT DIK_RIGHT DIK_END DIK_DOWN",
+        // Korean
+        "DIK_UNKNOWN DIK_MINUS DIK_EQUALS DIK_Q DIK_W DIK_Y DIK_LBRACKET DIK_RBRACKET DIK_A DIK_SEMICOLON "
+        "DIK_APOSTROPHE DIK_GRAVE DIK_BACKSLASH DIK_Z DIK_M DIK_COMMA DIK_PERIOD DIK_SLASH DIK_MULTIPLY "
+        "DIK_CAPITAL DIK_NUMLOCK DIK_SUBTRACT DIK_ADD DIK_OEM_102 DIK_KANA DIK_CONVERT DIK_NOCONVERT DIK_YEN "
+        "DIK_NUMPADEQUALS DIK_PREVTRACK DIK_COLON DIK_UNDERLINE DIK_KANJI DIK_STOP DIK_UNLABELED DIK_NEXTTRACK "
+        "DIK_MUTE DIK_PLAYPAUSE DIK_MEDIASTOP DIK_WEBHOME DIK_NUMPADCOMMA DIK_POWER DIK_SLEEP DIK_WAKE "
+        "DIK_WEBSEARCH DIK_WEBFAVORITES DIK_WEBREFRESH DIK_WEBSTOP DIK_WEBFORWARD DIK_WEBBACK DIK_MYCOMPUTER "
+        "DIK_MEDIASELECT",
+        // Polish
+        "DIK_Q DIK_W DIK_Y DIK_A DIK_Z DIK_M DIK_OEM_102 DIK_KANA DIK_CONVERT DIK_NOCONVERT DIK_YEN "
+        "DIK_NUMPADEQUALS DIK_PREVTRACK DIK_COLON DIK_UNDERLINE DIK_KANJI DIK_STOP DIK_UNLABELED DIK_UP DIK_LEFT "
+        "DIK_RIGHT DIK_DOWN DIK_POWER DIK_SLEEP DIK_WAKE",
+    };
+    EXPECT_EQ(everyLanguage.size(), 49u);
+    for (int row = ROW_FR; row < LANGUAGE_COUNT; ++row) {
+        const std::set<StringId> kept = idsOfKeyList(alsoInEnglish[row]);
+        EXPECT_FALSE(kept.count(-1)) << ROW_NAMES[row] << ": a listed key is not a key";
+        const auto texts = textsOfRow(row);
+        for (StringId id = STR_DIK_NONE; id <= STR_DIK_MEDIASELECT; ++id)
+            EXPECT_EQ(texts[id] == english[id], everyLanguage.count(id) + kept.count(id) == 1) << rowAndKey(row, id);
+    }
+}
