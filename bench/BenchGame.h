@@ -34,6 +34,7 @@ class BenchGame {
         options.bFixedStep = true;
         options.seed = 1;
         options.createMedia = [this, &input] {
+            keepEngineWindowed();
             VekMedia::Options media;
             media.bSilent = true;
             media.pInput = std::move(input);

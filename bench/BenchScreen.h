@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include "core/UserSettings.h"
+#include "core/Vek.h"
 #include "media/VekGraphics.h"
 #include "platform/PlatformWindow.h"
 
@@ -17,6 +19,12 @@ inline std::unique_ptr<platform::PlatformWindow> openBenchWindow(benchmark::Stat
     auto window = platform::PlatformWindow::open(caption, 640, 480, error);
     if (!window) state.SkipWithError(error.c_str());
     return window;
+}
+
+/// For the engine being built, before its media: the display stays a window of the bench window's
+/// size, as a fresh user-data folder would otherwise open it full screen, at the display's size.
+inline void keepEngineWindowed() {
+    Vek::get()->getUserSettings().setBool(VekGraphics::SETTINGS_SECTION, VekGraphics::FULL_SCREEN_KEY, false);
 }
 
 /// The renderer on `window`, not waiting for vertical sync so that frames run as fast as they can.

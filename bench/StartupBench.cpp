@@ -35,7 +35,10 @@ void BM_StartUp(benchmark::State& state) {
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
         Vek::Options options;
-        options.createMedia = [&window] { return std::make_unique<VekMedia>(*window); };
+        options.createMedia = [&window] {
+            keepEngineWindowed();
+            return std::make_unique<VekMedia>(*window);
+        };
         auto engine = std::make_unique<Vek>(std::move(options));
         engine->bEnableDelayedLoad = state.range(0) != 0;
         VekMedia::get()->getAudio().setDelayedLoad(engine->bEnableDelayedLoad);

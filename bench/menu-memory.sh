@@ -10,6 +10,10 @@ frames=${2:-300}
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 export XDG_DATA_HOME="$scratch" SDL_AUDIODRIVER=dummy
+# A 640 by 480 window, as every run measured before: a fresh install would open the display
+# full screen, at the size of the display.
+mkdir -p "$scratch/ZV2rmBrumedemo/3.07"
+printf '[VekGraphics]\nbFullScreen=0\n' >"$scratch/ZV2rmBrumedemo/3.07/ZV2rmBrumedemo.ini"
 
 if [ "${3:-}" = "--offscreen" ]; then
     display="offscreen"

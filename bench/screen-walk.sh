@@ -265,8 +265,9 @@ walkLanguage() {
     unset SDL_VIDEODRIVER
     useWebHost "$program" 900
     mkdir -p "$folder" "$copies"
-    printf '[Vek]\ndefaultLanguage=%d\n[VekGraphics]\nvideoModeWidth=%d\nvideoModeHeight=%d\n' \
-        "$row" "${5%x*}" "${5#*x}" >"$folder/ZV2rmBrumedemo.ini"
+    # The scratch home's settings ask for a window; the walk switches full screen by clicks.
+    printf '[Vek]\ndefaultLanguage=%d\n[VekGraphics]\nbFullScreen=0\nvideoModeWidth=%d\nvideoModeHeight=%d\n' \
+        "$row" "${5%x*}" "${5#*x}" >"$settings"
     "$program" 2>"$scratch/stderr" &
     pid=$!
     walkFirstStart

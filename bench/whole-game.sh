@@ -11,6 +11,9 @@ seed=${2:-7}
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 export XDG_DATA_HOME="$scratch" SDL_AUDIODRIVER=dummy SDL_VIDEODRIVER=offscreen
+# A window, as every run measured before: a fresh install would open the display full screen.
+mkdir -p "$scratch/ZV2rmBrumedemo/3.07"
+printf '[VekGraphics]\nbFullScreen=0\n' >"$scratch/ZV2rmBrumedemo/3.07/ZV2rmBrumedemo.ini"
 
 start=$(date +%s.%N)
 /usr/bin/time -v "$program" --fixed-step --no-draw --seed "$seed" --play 1:2 --autopilot --invulnerable \

@@ -129,7 +129,7 @@ void Loader::runStep(int number) {
         break;
     case 4:
         if (VekGraphics* graphics = VekGraphics::get())
-            global.configuration.fullScreen = graphics->bFullScreen;
+            global.configuration.fullScreen = graphics->isFullScreenChosen();
         global.applyConfiguration(-1, -1);
         stepOnce = true;
         break;

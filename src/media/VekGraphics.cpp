@@ -77,6 +77,7 @@ VekGraphics::Settings VekGraphics::readSettings(UserSettings& userSettings) {
     Settings read;
     read.width = userSettings.getInt(SETTINGS_SECTION, u"videoModeWidth", LOGICAL_WIDTH);
     read.height = userSettings.getInt(SETTINGS_SECTION, u"videoModeHeight", LOGICAL_HEIGHT);
+    read.bFullScreen = userSettings.getBool(SETTINGS_SECTION, FULL_SCREEN_KEY, true);
     if (read.width < LOGICAL_WIDTH || read.height < LOGICAL_HEIGHT || read.width > MAX_MODE_SIZE ||
         read.height > MAX_MODE_SIZE) {
         read.width = LOGICAL_WIDTH;  // a damaged setting must not keep the display from opening
@@ -90,7 +91,8 @@ VekGraphics::Settings VekGraphics::readSettings(UserSettings& userSettings) {
 VekGraphics::VekGraphics(platform::PlatformWindow& platformWindow, const Settings& initial,
                          UserSettings* userSettings)
     : window(platformWindow), pUserSettings(userSettings), settings(initial), savedWidth(initial.width),
-      savedHeight(initial.height), bSafeMode(hasProgramArgument(u"-safe")) {
+      savedHeight(initial.height), bSavedFullScreen(initial.bFullScreen),
+      bSafeMode(hasProgramArgument(u"-safe")) {
     if (bSafeMode) {
         settings.width = SAFE_WIDTH;
         settings.height = SAFE_HEIGHT;
@@ -118,9 +120,15 @@ VekGraphics* VekGraphics::get() {
 }
 
 void VekGraphics::applyDisplayMode() {
-    if (!window.setDisplayMode(settings.width, settings.height, settings.bFullScreen))
-        VEK_LOG(u"The display refused %d x %d%s; keeping what it gave.", settings.width, settings.height,
-                settings.bFullScreen ? u" full screen" : u"");
+    std::string error;
+    if (settings.bFullScreen && !window.setDisplayMode(settings.width, settings.height, true, error)) {
+        VEK_LOG(u"The display refused %d x %d full screen (%s); opening a window instead.", settings.width,
+                settings.height, fromUtf8(error));
+        settings.bFullScreen = false;
+    }
+    if (!settings.bFullScreen && !window.setDisplayMode(settings.width, settings.height, false, error))
+        VEK_LOG(u"The display refused a %d x %d window (%s); keeping what it gave.", settings.width,
+                settings.height, fromUtf8(error));
     bFullScreen = settings.bFullScreen;
 }
 
@@ -140,6 +148,7 @@ void VekGraphics::changePresentationParameters(int width, int height, bool fullS
         wanted.width = savedWidth = width;
         wanted.height = savedHeight = height;
     }
+    bSavedFullScreen = fullScreen;
     wanted.bFullScreen = fullScreen && !bSafeMode;
     wanted.bAllowLetterbox = allowLetterbox;
     wanted.bBilinearFilter = bilinearFilter;
@@ -152,6 +161,7 @@ void VekGraphics::changePresentationParameters(int width, int height, bool fullS
     if (pUserSettings) {
         pUserSettings->setInt(SETTINGS_SECTION, u"videoModeWidth", savedWidth);
         pUserSettings->setInt(SETTINGS_SECTION, u"videoModeHeight", savedHeight);
+        pUserSettings->setBool(SETTINGS_SECTION, FULL_SCREEN_KEY, bSavedFullScreen);
     }
     if (!bChanged) return;
     VEK_LOG(u"Restarting to apply configuration.");

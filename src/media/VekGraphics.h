@@ -62,6 +62,8 @@ class VekGraphics : public ContextRenderer {
     static constexpr int LOGICAL_WIDTH = 640;
     static constexpr int LOGICAL_HEIGHT = 480;
     static constexpr char16_t SETTINGS_SECTION[] = u"VekGraphics";
+    /// The settings key that keeps the full-screen choice, 1 or 0; missing means full screen.
+    static constexpr char16_t FULL_SCREEN_KEY[] = u"bFullScreen";
 
     struct Settings {
         int width = 640;
@@ -80,15 +82,17 @@ class VekGraphics : public ContextRenderer {
     };
     using QuadCorners = std::array<QuadCorner, 4>; // around the quad: two triangles 0-1-2, 0-2-3
 
-    /// Opens the display in the given mode; the fatal error when no drawing device opens. The
+    /// Opens the display in the given mode; the fatal error when no drawing device opens. A
+    /// display that refuses full screen gets a window of that size instead, with a log line. The
     /// chosen display mode is kept in `userSettings` (keys `videoModeWidth`, `videoModeHeight`
-    /// of section "VekGraphics") when given. "-safe" on the command line opens an 800 by 600
-    /// window for this run instead, which is never saved: the next plain start has the saved mode.
+    /// and FULL_SCREEN_KEY of section "VekGraphics") when given. "-safe" on the command line
+    /// opens an 800 by 600 window for this run instead, which is never saved: the next plain
+    /// start has the saved mode.
     VekGraphics(platform::PlatformWindow& window, const Settings& settings,
                 UserSettings* userSettings = nullptr);
     ~VekGraphics() override;
-    /// The display mode from the engine's user settings; the switches keep their defaults
-    /// until the game applies its configuration.
+    /// The display mode from the engine's user settings, full screen unless they say otherwise;
+    /// the other switches keep their defaults until the game applies its configuration.
     static Settings readSettings(UserSettings& userSettings);
     VekGraphics(const VekGraphics&) = delete;
     VekGraphics& operator=(const VekGraphics&) = delete;
@@ -101,6 +105,9 @@ class VekGraphics : public ContextRenderer {
     void changePresentationParameters(int width, int height, bool fullScreen, bool allowLetterbox,
                                       bool bilinearFilter, bool vsync);
     const Settings& getSettings() const { return settings; }
+    /// The full-screen state that is the player's choice: the display's own, except in a "-safe"
+    /// run, whose window is no choice of the player's; there the saved choice stands.
+    bool isFullScreenChosen() const { return bSafeMode ? bSavedFullScreen : bFullScreen; }
 
     /// True when the device was reset by the system or a changed mode waits to be applied.
     bool needsRestart();
@@ -191,6 +198,7 @@ class VekGraphics : public ContextRenderer {
     Settings settings;
     int savedWidth;  // the mode the settings keep: the chosen one, even while "-safe" shows another
     int savedHeight;
+    bool bSavedFullScreen;
     bool bSafeMode;  // "-safe": windowed for the whole run
     ScreenLayout layout;
     View view;

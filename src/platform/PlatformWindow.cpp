@@ -171,9 +171,12 @@ bool PlatformWindow::handleSystemEvent([[maybe_unused]] const void* message) {
 #endif
 }
 
-bool PlatformWindow::setDisplayMode(int width, int height, bool fullScreen) {
+bool PlatformWindow::setDisplayMode(int width, int height, bool fullScreen, std::string& error) {
     if (!fullScreen) {
-        if (SDL_SetWindowFullscreen(pWindow, 0) != 0) return false;
+        if (SDL_SetWindowFullscreen(pWindow, 0) != 0) {
+            error = SDL_GetError();
+            return false;
+        }
         SDL_SetWindowSize(pWindow, width, height);
         const int display = std::max(SDL_GetWindowDisplayIndex(pWindow), 0);
         SDL_SetWindowPosition(pWindow, SDL_WINDOWPOS_CENTERED_DISPLAY(display),
@@ -187,14 +190,25 @@ bool PlatformWindow::setDisplayMode(int width, int height, bool fullScreen) {
     wanted.w = width;
     wanted.h = height;
     SDL_DisplayMode closest{};
-    if (display < 0 || !SDL_GetClosestDisplayMode(display, &wanted, &closest) ||
-        SDL_SetWindowDisplayMode(pWindow, &closest) != 0)
+    if (display < 0) {
+        error = SDL_GetError();
         return false;
+    }
+    if (!SDL_GetClosestDisplayMode(display, &wanted, &closest)) {
+        error = "the display has no mode of that size or larger"; // SDL sets no error for it
+        return false;
+    }
+    if (SDL_SetWindowDisplayMode(pWindow, &closest) != 0) {
+        error = SDL_GetError();
+        return false;
+    }
     // For displays without a window manager: the window covers the display itself.
     SDL_Rect bounds{};
     if (SDL_GetDisplayBounds(display, &bounds) == 0) SDL_SetWindowPosition(pWindow, bounds.x, bounds.y);
     SDL_SetWindowSize(pWindow, closest.w, closest.h);
-    return SDL_SetWindowFullscreen(pWindow, SDL_WINDOW_FULLSCREEN) == 0;
+    if (SDL_SetWindowFullscreen(pWindow, SDL_WINDOW_FULLSCREEN) == 0) return true;
+    error = SDL_GetError();
+    return false;
 }
 
 std::vector<std::pair<int, int>> PlatformWindow::listDisplayModes() const {

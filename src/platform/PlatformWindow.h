@@ -36,9 +36,9 @@ public:
     bool hasInputFocus() const;
     bool isHeadless() const { return bHeadless; }
     /// Sizes the window's drawing area to `width` by `height` pixels, in a window centred on its
-    /// display or on the whole display (the display mode nearest to that size). False when the
-    /// system refused.
-    bool setDisplayMode(int width, int height, bool fullScreen);
+    /// display or on the whole display (the display mode nearest to that size). False, with
+    /// `error` set, when the system refused.
+    bool setDisplayMode(int width, int height, bool fullScreen, std::string& error);
     /// Pixel sizes of the display modes of the window's display, as the system lists them.
     std::vector<std::pair<int, int>> listDisplayModes() const;
     /// The drawable size of the window in pixels.

@@ -1,11 +1,14 @@
 #pragma once
 // The whole program run headless for game and menu tests: its own frame tick over the generated
 // archives (read where they are), fixed step, seeded generator, null audio, scripted input.
+#include <optional>
 #include "GameTestSupport.h"
 #include "core/EngineLifecycle.h"
+#include "core/UserSettings.h"
 #include "game/ContextManager.h"
 #include "game/Loader.h"
 #include "game/scene/GameDigest.h"
+#include "media/VekGraphics.h"
 #include "media/VekMedia.h"
 #include "platform/PlatformWindow.h"
 #include "platform/ScriptedInput.h"
@@ -22,6 +25,9 @@ struct GameHarnessOptions {
     std::function<bool()> isInForeground;
     /// The devices the program reads; null: a script that the test fills (`input`).
     std::function<std::unique_ptr<platform::InputSource>(platform::PlatformWindow&)> createInput;
+    /// The full-screen choice in the engine settings before the start; none: a fresh install's,
+    /// full screen. A window by default, of the size the tests expect whatever the display's.
+    std::optional<bool> savedFullScreen = false;
 };
 
 class GameHarness {
@@ -43,7 +49,11 @@ class GameHarness {
             return std::make_unique<GameGlobal>(std::move(screens),
                                                 fromUtf8(VEK_ASSETS_DIR "/ZV2rmBrumedemo.dat"));
         };
-        environment.createMedia = [this, bDraw = options.bDraw, createInput = options.createInput] {
+        environment.createMedia = [this, bDraw = options.bDraw, createInput = options.createInput,
+                                   savedFullScreen = options.savedFullScreen] {
+            if (savedFullScreen)
+                Vek::get()->getUserSettings().setBool(VekGraphics::SETTINGS_SECTION,
+                                                      VekGraphics::FULL_SCREEN_KEY, *savedFullScreen);
             VekMedia::Options media;
             if (createInput) {
                 media.pInput = createInput(*window);

@@ -1,7 +1,9 @@
 #include "game/Loader.h"
 #include <gtest/gtest.h>
 #include "FileTestSupport.h"
+#include "GameHarness.h"
 #include "GameTestSupport.h"
+#include "UserDataTestSupport.h"
 #include "core/Language.h"
 #include "core/ResourceManager.h"
 #include "core/StaticSettings.h"
@@ -195,3 +197,56 @@ TEST(LoaderDeathTest, AFontWithoutAnyPagesStopsTheProgram) {
         testing::ExitedWithCode(1),
         "Could not find any 8-bit glyphs for font 'font-tiny' in the archive '[^']*\\.1252'");
 }
+
+#ifdef VEK_ASSETS_DIR
+
+TEST(Loader, TheDisplayOpensInTheSavedModeWhichTheRecordAndTheSettingsThenKeep) {
+    struct Case {
+        const char* name;
+        std::optional<bool> saved; ///< the engine settings' choice; none: a fresh install
+        bool bSafe;
+        bool wantFullScreen; ///< the display's state
+        int wantWidth;       ///< the display's width
+        bool wantKept;       ///< in the record and the engine settings
+    };
+    const Case cases[] = {
+        {"fresh install", std::nullopt, false, true, 640, true},
+        {"window chosen", false, false, false, 640, false},
+        {"full screen chosen", true, false, true, 640, true},
+        {"-safe over full screen", true, true, false, 800, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const char* arguments[] = {"zelbin-vorlanx", "-safe"};
+        setProgramArguments(c.bSafe ? 2 : 1, arguments);
+        GameHarnessOptions options;
+        options.savedFullScreen = c.saved;
+        GameHarness harness(options);
+        setProgramArguments(0, nullptr);
+        const VekGraphics& graphics = *VekGraphics::get();
+        EXPECT_EQ(graphics.bFullScreen, c.wantFullScreen);
+        EXPECT_EQ(graphics.displayWidth, c.wantWidth); // offscreen, full screen keeps the mode's size
+        EXPECT_EQ(harness.game().configuration.fullScreen, c.wantKept);
+        harness.game().saveUserData();
+        const std::vector<uint8_t> record =
+            readSignedUserFile(GameConfiguration::getFileName(), sizeof(GameConfigurationRecord));
+        ASSERT_FALSE(record.empty());
+        EXPECT_EQ(record[offsetof(GameConfigurationRecord, fullScreen)], c.wantKept ? 1 : 0);
+        const std::string settings = readText(toUtf8(UserSettings::defaultPath()));
+        EXPECT_NE(settings.find(c.wantKept ? "bFullScreen=1" : "bFullScreen=0"), std::string::npos) << settings;
+
+        // Rebuilt, as after a change of language, without "-safe": the display as kept.
+        restartRequested = true;
+        const auto loaded = [&] {
+            auto* loader = GameGlobal::get() ? dynamic_cast<Loader*>(harness.stack().getChildren().getHead())
+                                             : nullptr;
+            return loader && loader->step == Loader::STEP_COUNT;
+        };
+        harness.step();
+        ASSERT_TRUE(harness.runUntil(loaded, 100));
+        EXPECT_EQ(VekGraphics::get()->bFullScreen, c.wantKept);
+        EXPECT_EQ(harness.game().configuration.fullScreen, c.wantKept);
+    }
+}
+
+#endif

@@ -89,44 +89,58 @@ TEST(VekGraphics, RestartsOnlyForChangesThatNeedItAndOffersASortedModeList) {
 
 TEST(VekGraphics, DisplayModeSettingsFallBackWhenDamagedAndAreKeptWhenChanged) {
     TempDataHome home;
+    constexpr const char16_t* SECTION = VekGraphics::SETTINGS_SECTION;
+    constexpr const char16_t* FULL_SCREEN = VekGraphics::FULL_SCREEN_KEY;
     const struct {
         const char16_t* width;
         const char16_t* height;
+        const char16_t* fullScreen; // null: missing
         int wantWidth, wantHeight;
+        bool wantFullScreen;
     } cases[] = {
-        {u"1024", u"768", 1024, 768}, {u"320", u"240", 640, 480},       {u"800", u"x", 800, 480},
-        {u"-5", u"600", 640, 480},    {u"99999", u"480", 640, 480},
+        {u"1024", u"768", u"0", 1024, 768, false}, {u"320", u"240", u"1", 640, 480, true},
+        {u"800", u"x", nullptr, 800, 480, true},    {u"-5", u"600", u"yes", 640, 480, true},
+        {u"99999", u"480", u"2", 640, 480, true},
     };
     for (const auto& c : cases) {
         UserSettings settings;
-        settings.setString(VekGraphics::SETTINGS_SECTION, u"videoModeWidth", c.width);
-        settings.setString(VekGraphics::SETTINGS_SECTION, u"videoModeHeight", c.height);
+        settings.setString(SECTION, u"videoModeWidth", c.width);
+        settings.setString(SECTION, u"videoModeHeight", c.height);
+        if (c.fullScreen) settings.setString(SECTION, FULL_SCREEN, c.fullScreen);
         const VekGraphics::Settings read = VekGraphics::readSettings(settings);
         EXPECT_EQ(read.width, c.wantWidth) << toUtf8(c.width);
         EXPECT_EQ(read.height, c.wantHeight) << toUtf8(c.height);
-        EXPECT_EQ(settings.getInt(VekGraphics::SETTINGS_SECTION, u"videoModeWidth", 0), c.wantWidth);  // repaired
+        EXPECT_EQ(read.bFullScreen, c.wantFullScreen) << toUtf8(c.width);
+        // Repaired, and written when missing.
+        EXPECT_EQ(settings.getInt(SECTION, u"videoModeWidth", 0), c.wantWidth);
+        EXPECT_EQ(settings.getBool(SECTION, FULL_SCREEN, !c.wantFullScreen), c.wantFullScreen);
     }
     UserSettings settings;
     GraphicsFixture fixture;
     fixture.graphics.reset();  // one renderer per window
     {
         VekGraphics graphics(*fixture.window, VekGraphics::readSettings(settings), &settings);
+        EXPECT_TRUE(graphics.bFullScreen);  // a first start
         graphics.changePresentationParameters(1024, 768, false, true, true, true);
-        EXPECT_EQ(settings.getInt(VekGraphics::SETTINGS_SECTION, u"videoModeWidth", 0), 1024);
-        EXPECT_EQ(settings.getInt(VekGraphics::SETTINGS_SECTION, u"videoModeHeight", 0), 768);
+        EXPECT_EQ(settings.getInt(SECTION, u"videoModeWidth", 0), 1024);
+        EXPECT_EQ(settings.getInt(SECTION, u"videoModeHeight", 0), 768);
+        EXPECT_FALSE(settings.getBool(SECTION, FULL_SCREEN, true));
     }
-    // The safe switch opens an 800 by 600 window whatever was wanted.
+    // The safe switch opens an 800 by 600 window whatever was saved, and the saved mode stands:
+    // in the settings, and as the full-screen choice the game keeps.
+    settings.setBool(SECTION, FULL_SCREEN, true);
     const char* arguments[] = {"zelbin-vorlanx", "-safe"};
     setProgramArguments(2, arguments);
-    VekGraphics::Settings wanted;
-    wanted.width = 1280;
-    wanted.height = 1024;
-    wanted.bFullScreen = true;
-    VekGraphics safe(*fixture.window, wanted);
+    VekGraphics safe(*fixture.window, VekGraphics::readSettings(settings), &settings);
     setProgramArguments(0, nullptr);
     EXPECT_EQ(safe.getSettings().width, 800);
     EXPECT_EQ(safe.getSettings().height, 600);
     EXPECT_FALSE(safe.bFullScreen);
+    EXPECT_TRUE(safe.isFullScreenChosen());
+    safe.changePresentationParameters(-1, -1, true, true, true, true);
+    EXPECT_FALSE(safe.needsRestart());
+    EXPECT_TRUE(settings.getBool(SECTION, FULL_SCREEN, false));
+    EXPECT_EQ(settings.getInt(SECTION, u"videoModeWidth", 0), 1024);
 }
 
 TEST(VekGraphics, CamerasPlaceTheWorldAndScreenSpaceIgnoresThem) {

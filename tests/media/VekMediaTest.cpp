@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 #include <vector>
 #include "EngineTestSupport.h"
+#include "core/UserSettings.h"
 #include "core/Vek.h"
 #include "core/VekBase.h"
+#include "media/VekGraphics.h"
 #include "media/VekInput.h"
 #include "platform/PlatformWindow.h"
 
@@ -24,7 +26,12 @@ TEST(VekMedia, EveryLiveObjectHearsAnInputModeChange) {
     std::string error;
     auto window = platform::PlatformWindow::open("media test", 640, 480, error);
     ASSERT_TRUE(window) << error;
-    TestEngine engine(true, 0.0, [&window] { return std::make_unique<VekMedia>(*window); });
+    TestEngine engine(true, 0.0, [&window] {
+        // The window as opened: a fresh user-data folder would ask for full screen.
+        UserSettings& settings = Vek::get()->getUserSettings();
+        settings.setBool(VekGraphics::SETTINGS_SECTION, VekGraphics::FULL_SCREEN_KEY, false);
+        return std::make_unique<VekMedia>(*window);
+    });
     ASSERT_NE(VekMedia::get(), nullptr);
 
     std::vector<int> heard;

@@ -50,7 +50,8 @@ TEST(XdotoolKeys, ArriveAsTheirScanCodesAndThePointerStaysWhereItStandsWhenTheWi
     platform::SdlInputSource input(window.get());
     platform::InputSnapshot frame;
     for (const auto& [width, height] : {std::pair{200, 150}, {320, 240}}) {
-        window->setDisplayMode(width, height, false); // centred again, as the program's window grows
+        // Centred again, as the program's window grows.
+        ASSERT_TRUE(window->setDisplayMode(width, height, false, error)) << error;
         settle(*window);
         input.poll(frame);
         EXPECT_EQ(std::make_pair(frame.mouseX, frame.mouseY), std::make_pair(width / 2.f, height / 2.f));

@@ -30,7 +30,9 @@ suppressLibraryLeaks() {
 }
 
 # A scratch folder as the user-data home; removed at exit, after the program started in the
-# background ($pid, when set) is killed.
+# background ($pid, when set) is killed. Its engine settings ($settings) ask for a window: the
+# checks drive a window of a known size, where a fresh install would open the display full
+# screen at whatever size the display has.
 useScratchHome() {
     scratch=$(mktemp -d)
     pid=""
@@ -38,6 +40,9 @@ useScratchHome() {
     export XDG_DATA_HOME="$scratch/data" SDL_AUDIODRIVER=dummy
     folder="$XDG_DATA_HOME/ZV2rmBrumedemo/3.07"
     log="$folder/ZV2rmBrumedemo.log"
+    settings="$folder/ZV2rmBrumedemo.ini"
+    mkdir -p "$folder"
+    printf '[VekGraphics]\nbFullScreen=0\n' >"$settings"
 }
 
 cleanUpScratch() {

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # A headless start: every loader step runs on the shipped archives, the start-up screens
-# open, and after 400 frames the program ends cleanly with no object left alive; "-safe" keeps
-# the saved display mode; an unknown switch prints the usage and exits 2; with no display and
-# no driver chosen the program says so and exits 1. Usage: startup.sh PROGRAM.
+# open, and after 400 frames the program ends cleanly with no object left alive; "-safe" opens
+# an 800 by 600 window and keeps the saved display mode, full screen included; an unknown
+# switch prints the usage and exits 2; with no display and no driver chosen the program says
+# so and exits 1. Usage: startup.sh PROGRAM.
 set -uo pipefail
 source "$(dirname "$0")/common.bash"
 
@@ -11,10 +12,12 @@ useScratchHome
 export SDL_VIDEODRIVER=offscreen
 suppressLibraryLeaks
 
-mkdir -p "$folder"
-printf '[VekGraphics]\nvideoModeWidth=720\nvideoModeHeight=540\n' >"$folder/ZV2rmBrumedemo.ini"
+printf '[VekGraphics]\nvideoModeWidth=720\nvideoModeHeight=540\nbFullScreen=1\n' >"$settings"
 "$program" -safe --frames 400 || fail "the program did not exit with status 0"
-grep -q "^videoModeWidth=720$" "$folder/ZV2rmBrumedemo.ini" || fail "-safe replaced the saved display mode"
+grep -q "Display 800 x 600, screen" "$log" || fail "-safe did not open an 800 by 600 window"
+for line in videoModeWidth=720 bFullScreen=1; do
+    grep -q "^$line$" "$settings" || fail "-safe replaced the saved display mode ($line)"
+done
 "$program" --safe 2>"$scratch/stderr"
 [ $? -eq 2 ] && grep -q "^usage: " "$scratch/stderr" || fail "--safe did not exit 2 with the usage"
 env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER "$program" 2>"$scratch/stderr"

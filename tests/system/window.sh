@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # The real window on a virtual X display: it opens centred and the engine starts, a second
-# copy exits at once, and closing the window (xdotool) shuts the engine down cleanly.
+# copy exits at once, and closing the window (xdotool) shuts the engine down cleanly. A saved
+# full-screen choice opens the next start full screen, over the whole display, and stays saved;
+# one the display refuses opens a window.
 # Usage: window.sh PROGRAM. Exits 77 (skipped) when xvfb-run or xdotool is missing.
 set -uo pipefail
 source "$(dirname "$0")/common.bash"
@@ -30,4 +32,25 @@ closeWindowAndWait
 [ "$status" -eq 0 ] || fail "the program exited with $status after its window was closed"
 grep -q "VEK shutting down..." "$log" || fail "no shut-down in the log"
 grep -q "0 objects still alive." "$log" || fail "objects were still alive at shut-down"
-echo "window opened, second copy exited in ${elapsedMs} ms, closed cleanly"
+
+sed -i 's/^bFullScreen=0$/bFullScreen=1/' "$settings"
+mv "$log" "$scratch/first.log"
+# Ended by its own frame count, as a player's quit ends it: on a display without a window
+# manager, a full-screen window destroyed by another client leaves X errors at shut-down.
+"$program" --frames 200 2>"$scratch/stderr" &
+pid=$!
+waitForGameLoop
+waitFor 100 grep -q "Global initialization complete" "$log" || fail "the full-screen start did not load"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+[ "$X $Y $WIDTH $HEIGHT" = "0 0 1280 1024" ] || fail "full screen is at ($X, $Y), $WIDTH x $HEIGHT, not the display"
+wait "$pid" || fail "the full-screen start exited with $?"
+pid=""
+grep -q "^bFullScreen=1$" "$settings" || fail "the settings lost the full-screen choice"
+
+# Full screen larger than any mode of the display: refused, a window instead, and it is kept.
+sed -i 's/^videoModeWidth=.*/videoModeWidth=1600/; s/^videoModeHeight=.*/videoModeHeight=1200/' "$settings"
+"$program" --frames 60 2>"$scratch/stderr" || fail "the refused full screen exited with $?"
+grep -q "The display refused 1600 x 1200 full screen" "$log" || fail "the refusal was not logged"
+grep -q "Display 1600 x 1200, screen" "$log" || fail "the refused full screen did not open a window"
+grep -q "^bFullScreen=0$" "$settings" || fail "the settings do not follow the window the display gave"
+echo "window opened, second copy exited in ${elapsedMs} ms, closed cleanly; full screen kept, refused: a window"
