@@ -222,10 +222,14 @@ void VekGraphics::useCamera(const Camera& camera) {
 }
 
 View VekGraphics::getScreenView() const {
-    View screen;
-    screen.z = -0.5f * static_cast<float>(screenWidth);
-    screen.ratio = static_cast<float>(screenHeight) / static_cast<float>(screenWidth);
-    return screen;
+    return centredView(static_cast<float>(screenWidth), static_cast<float>(screenHeight));
+}
+
+View VekGraphics::centredView(float width, float height) {
+    View centred;
+    centred.z = -0.5f * width;
+    centred.ratio = height / width;
+    return centred;
 }
 
 platform::DeviceVertex VekGraphics::project(const QuadCorner& corner) const {

@@ -28,6 +28,10 @@ struct GameHarnessOptions {
     /// The full-screen choice in the engine settings before the start; none: a fresh install's,
     /// full screen. A window by default, of the size the tests expect whatever the display's.
     std::optional<bool> savedFullScreen = false;
+    /// The window's size in pixels, which the engine settings keep as the display mode. The
+    /// offscreen driver's drawing surface keeps the size the window was opened with.
+    int displayWidth = VekGraphics::LOGICAL_WIDTH;
+    int displayHeight = VekGraphics::LOGICAL_HEIGHT;
 };
 
 class GameHarness {
@@ -38,7 +42,9 @@ class GameHarness {
     /// above the main menu (logo, intro, crash report), so the main menu is the top.
     explicit GameHarness(const GameHarnessOptions& options = {}) {
         std::string error;
-        window = platform::PlatformWindow::open("game harness", 640, 480, error);
+        const int width = options.displayWidth;
+        const int height = options.displayHeight;
+        window = platform::PlatformWindow::open("game harness", width, height, error);
         if (!window) ADD_FAILURE() << error;
         EngineEnvironment environment;
         environment.bFixedStep = true;
@@ -49,21 +55,23 @@ class GameHarness {
             return std::make_unique<GameGlobal>(std::move(screens),
                                                 fromUtf8(VEK_ASSETS_DIR "/ZV2rmBrumedemo.dat"));
         };
-        environment.createMedia = [this, bDraw = options.bDraw, createInput = options.createInput,
-                                   savedFullScreen = options.savedFullScreen] {
-            if (savedFullScreen)
-                Vek::get()->getUserSettings().setBool(VekGraphics::SETTINGS_SECTION,
-                                                      VekGraphics::FULL_SCREEN_KEY, *savedFullScreen);
+        environment.createMedia = [this, options] {
+            UserSettings& settings = Vek::get()->getUserSettings();
+            constexpr const char16_t* SECTION = VekGraphics::SETTINGS_SECTION;
+            const std::optional<bool> fullScreen = options.savedFullScreen;
+            if (fullScreen) settings.setBool(SECTION, VekGraphics::FULL_SCREEN_KEY, *fullScreen);
+            settings.setInt(SECTION, u"videoModeWidth", options.displayWidth);
+            settings.setInt(SECTION, u"videoModeHeight", options.displayHeight);
             VekMedia::Options media;
-            if (createInput) {
-                media.pInput = createInput(*window);
+            if (options.createInput) {
+                media.pInput = options.createInput(*window);
             } else {
                 auto script = std::make_unique<platform::ScriptedInput>();
                 pScript = script.get();
                 media.pInput = std::move(script);
             }
             media.bSilent = true;
-            media.bNoDraw = !bDraw;
+            media.bNoDraw = !options.bDraw;
             return std::make_unique<VekMedia>(*window, std::move(media));
         };
         installEngineEnvironment(std::move(environment));

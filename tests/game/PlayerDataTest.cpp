@@ -1,3 +1,4 @@
+#include <array>
 #include "PlaySupport.h"
 #include "game/hud/FloatingMessage.h"
 #include "game/hud/Hud.h"
@@ -131,6 +132,93 @@ TEST(Hud, TheScoreEasesInHalvesAndTheQueueShowsFiveAtATime) {
     int frames = 8;
     for (; harness.queued() == 6 && frames < 100; ++frames) harness.step();
     EXPECT_EQ(frames, 30 + 25) << "one second shown, then 25 frames of scrolling";
+}
+
+namespace {
+
+/// Both players' huds, shown and still, drawn alone on black in a game on a display of `width`
+/// by `height` pixels; the viewport as drawn.
+MemoryImageFile drawHuds(int width, int height, bool bLetterbox) {
+    GameHarnessOptions options;
+    options.bDraw = true;
+    options.displayWidth = width;
+    options.displayHeight = height;
+    PlayHarness harness(2, 2, options);
+    VekGraphics& graphics = *VekGraphics::get();
+    graphics.changePresentationParameters(-1, -1, false, bLetterbox, true, false);
+    graphics.restartDevice();
+    graphics.beginScene();
+    graphics.clear(0xFF000000);
+    for (Hud* hud : harness.controller.huds) {
+        hud->bHidden = false;
+        hud->slide = 0;
+        hud->frameUpdate();
+    }
+    MemoryImageFile image(graphics.viewportWidth, graphics.getViewportHeight());
+    image.pixels = graphics.readViewport();
+    return image;
+}
+
+MemoryImageFile crop(const MemoryImageFile& image, int left, int top, int width, int height) {
+    MemoryImageFile part(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            part.at(x, y) = image.at(left + x, top + y);
+    return part;
+}
+
+} // namespace
+
+TEST(Hud, KeepsItsPixelSizeAtTheEdgesOfTheVisibleScreen) {
+    constexpr int CORNER_WIDTH = 256; // the panels, the score and the counters of one corner
+    constexpr int CORNER_HEIGHT = 72;
+    const auto corners = [](const MemoryImageFile& image) {
+        const int right = image.width - CORNER_WIDTH;
+        const int bottom = image.height - CORNER_HEIGHT;
+        return std::array{crop(image, 0, 0, CORNER_WIDTH, CORNER_HEIGHT),
+                          crop(image, right, 0, CORNER_WIDTH, CORNER_HEIGHT),
+                          crop(image, 0, bottom, CORNER_WIDTH, CORNER_HEIGHT),
+                          crop(image, right, bottom, CORNER_WIDTH, CORNER_HEIGHT)};
+    };
+    const MemoryImageFile reference = drawHuds(640, 480, true);
+    const auto want = corners(reference);
+    const struct {
+        int width, height;
+        bool bLetterbox;
+        int wantViewportWidth, wantViewportHeight;
+    } larger[] = {
+        {1024, 768, true, 1024, 768},
+        {1280, 1024, true, 1280, 960}, // bars above and below
+        {1280, 720, true, 960, 720},   // bars left and right
+        {1280, 720, false, 1280, 720}, // stretched
+    };
+    for (const auto& c : larger) {
+        SCOPED_TRACE(testing::Message() << c.width << "x" << c.height << " letterbox " << c.bLetterbox);
+        const MemoryImageFile image = drawHuds(c.width, c.height, c.bLetterbox);
+        ASSERT_EQ(std::pair(image.width, image.height), std::pair(c.wantViewportWidth, c.wantViewportHeight));
+        const auto got = corners(image);
+        for (std::size_t i = 0; i < got.size(); ++i)
+            EXPECT_TRUE(matchesImage(got[i], want[i], 2)) << "corner " << i;
+    }
+}
+
+TEST(Hud, ItsScreenIsTheViewportInPixelsUnlessThatIsSmallerThanTheLayout) {
+    const struct {
+        int width, height;
+        bool bLetterbox;
+        Vector2 want;
+    } cases[] = {
+        {640, 480, true, {640, 480}},      {1024, 768, true, {1024, 768}},
+        {1280, 1024, true, {1280, 960}},   // inside the bars
+        {1920, 1080, true, {1440, 1080}},  {1920, 1080, false, {1920, 1080}},
+        {480, 360, true, {640, 480}},      // below the field: layout units, shrinking with it
+        {600, 300, false, {960, 480}},     {700, 400, true, {640, 480}},
+    };
+    for (const auto& c : cases) {
+        const Vector2 got = Hud::screenSize(ScreenLayout::compute(c.width, c.height, c.bLetterbox));
+        EXPECT_EQ(std::pair(got.x, got.y), std::pair(c.want.x, c.want.y))
+            << c.width << "x" << c.height << " letterbox " << c.bLetterbox;
+    }
 }
 
 TEST(FloatingMessage, WithoutARunningGameItPaysNothingAndStillDraws) {

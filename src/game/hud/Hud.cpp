@@ -62,9 +62,10 @@ void Hud::frameUpdate() {
     VekGraphics* graphics = VekGraphics::get();
     if (graphics) {
         const View fieldView = graphics->getView();
-        graphics->setView(graphics->getScreenView());
-        const float halfWidth = static_cast<float>(graphics->screenWidth) / 2.f;
-        const float halfHeight = static_cast<float>(graphics->screenHeight) / 2.f;
+        const Vector2 screen = screenSize(graphics->getLayout());
+        graphics->setView(VekGraphics::centredView(screen.x, screen.y));
+        const float halfWidth = screen.x / 2.f;
+        const float halfHeight = screen.y / 2.f;
         drawMessages(halfWidth, halfHeight);
         drawTopPanel(player, halfWidth, halfHeight);
         drawBottomPanel(player, halfWidth, halfHeight);
@@ -74,6 +75,12 @@ void Hud::frameUpdate() {
     shownScore = easeScore(shownScore, player.score);
     drawCrosshair(player);
     slide = nextSlide(slide, bHidden);
+}
+
+Vector2 Hud::screenSize(const ScreenLayout& layout) {
+    if (layout.viewportWidth < layout.screenWidth || layout.viewportHeight < layout.screenHeight)
+        return {static_cast<float>(layout.screenWidth), static_cast<float>(layout.screenHeight)};
+    return {static_cast<float>(layout.viewportWidth), static_cast<float>(layout.viewportHeight)};
 }
 
 void Hud::runQueue() {

@@ -6,12 +6,13 @@
 class FloatingMessage;
 class ObjectGroup;
 class PlayerData;
+struct ScreenLayout;
 
 /// A player's display at its screen edge (player 0 left, player 1 right): score, lives and
 /// missiles on two panels, the queue of bonus messages, the touch buttons and the pointer's
-/// crosshair. It draws in pixels of the whole screen around its centre (y up), whatever the
-/// field's view. The running game shows it at a system's start and hides it at its end; it
-/// slides in and out within a few frames.
+/// crosshair. It draws in pixels of the screen around its centre (y up), whatever the field's
+/// view, so it keeps its size at the edges of a large display. The running game shows it at a
+/// system's start and hides it at its end; it slides in and out within a few frames.
 class Hud : public GameObject {
     VEK_REGISTERED_CLASS()
 
@@ -32,6 +33,11 @@ class Hud : public GameObject {
     /// The slide after one frame: hidden doubles it up to HIDDEN_SLIDE (from 1 at least),
     /// shown halves it.
     static int32_t nextSlide(int32_t slide, bool bHidden);
+    /// The hud's screen, W by H, on `layout`: the viewport in pixels, so that its panels keep
+    /// their size at the edges of a large display (inside any bars); a viewport smaller than the
+    /// layout screen (a window squeezed below 640 by 480) counts in layout units instead, so
+    /// that both players' panels still fit.
+    static Vector2 screenSize(const ScreenLayout& layout);
     /// Shown score, slide and queue.
     void addToDigest(GameDigest& digest) const override;
 
