@@ -54,9 +54,14 @@ bool ProfileManager::save() const {
 void ProfileManager::checkLoaded() {
     // Every user of the current profile indexes the records with it.
     if (!isSlot(currentProfile)) currentProfile = 0;
-    for (ProfileData& record : records)
-        for (SavegameData& savegame : record.savegames)
-            savegame.checkLoaded();
+    for (int index = 0; index < MAX_PROFILES; ++index) {
+        ProfileData& record = records[index];
+        for (int slot = 0; slot < 2; ++slot) {
+            const WideString change = record.savegames[slot].checkLoaded();
+            if (!change.empty())
+                VEK_LOG(u"Profile %d ('%s'), saved game %d %s.", index, record.name.get(), slot, change);
+        }
+    }
 }
 
 void ProfileManager::clearProfile(int slot) {

@@ -57,7 +57,8 @@ class ProfileManager : public ProfileBlock {
     void onCurrentProfileChanged();
 
   private:
-    /// Brings every field of a block read from a file into its range.
+    /// Brings every field of a block read from a file into its range; logs each saved game that
+    /// it empties or mends, with the profile, the slot and why.
     void checkLoaded();
 };
 static_assert(sizeof(ProfileManager) == sizeof(ProfileBlock));

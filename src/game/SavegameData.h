@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include "core/WideString.h"
 
 /// One player's part of a saved game: the counters of the player and its current weapon.
 struct SavegamePlayerData {
@@ -10,7 +11,7 @@ struct SavegamePlayerData {
     int32_t score = 0;
     int32_t food = 0;
     int32_t missiles = 0;
-    int32_t extraLifeThreshold = 0; // score at which the next extra life is given
+    int32_t extraLifeThreshold = 0; // score at which the next extra life is given, above the score
     int32_t extraLifeStep = 0;
     int32_t coins = 0;
     int32_t weaponIndex = 0; // which of the player's three weapons is current: 0, 1 or 2
@@ -27,9 +28,12 @@ struct SavegameData {
     static constexpr int32_t LAST_DIFFICULTY = 1;
     static constexpr int32_t LAST_WEAPON_INDEX = 2;
     static constexpr int32_t STAGES_PER_SYSTEM = 10;
-    /// Lives, missiles and weapon power beyond this are damage, not play: the game multiplies
-    /// them into points and counts them up without room for more.
+    /// Lives, missiles, weapon power, food and coins beyond this are damage, not play: the game
+    /// multiplies them into points and counts them up without room for more.
     static constexpr int32_t MAX_COUNTER = 99999;
+    /// A smaller extra-life step is reached by the 50,000 points that each extra life pays,
+    /// so every life would pay the next.
+    static constexpr int32_t MIN_EXTRA_LIFE_STEP = 50001;
 
     bool bValidData = false; // the slot holds a game
     uint8_t reserved[3] = {};
@@ -48,9 +52,14 @@ struct SavegameData {
     /// game's tables with its values or start a game without players: a wave outside 1 to 109
     /// (completing wave 110 empties both slots), a stage or system that is not the wave's, a
     /// difficulty other than 0 or 1, a negative reserve counter, no player present, or a present
-    /// player whose weapon index is not 0 to 2, whose lives, missiles or weapon power lie outside
-    /// 0 to MAX_COUNTER, or whose extra-life step is not positive (a life on every score).
-    void checkLoaded();
+    /// player whose weapon index is not 0 to 2, whose lives, missiles, weapon power, food or
+    /// coins lie outside 0 to MAX_COUNTER (they are counted up without room for more), or whose
+    /// extra-life step is below MIN_EXTRA_LIFE_STEP. A present player's extra-life threshold at
+    /// or below its score, which a game leaves only at the top of the range (it takes thresholds
+    /// until the score is below the next), is moved up by whole steps to the first one above the
+    /// score, so the lives in between are not all paid on the first points. Returns what was
+    /// done and why, for the log ("emptied: ..." or "mended: ..."); empty when nothing was.
+    WideString checkLoaded();
 };
 static_assert(sizeof(SavegameData) == 108);
 static_assert(offsetof(SavegameData, wave) == 4);

@@ -30,6 +30,33 @@ TEST(PlayerData, PassingTheThresholdGivesOneLifeWhoseBonusScoresAgainAndAStepBel
     }
 }
 
+TEST(PlayerData, ThresholdsPassedAtOnceArePaidOneByOneAndAStepThatTheBonusPassesPaysOncePerCall) {
+    struct Case {
+        const char* what;
+        int32_t score, threshold, step, points;
+        int32_t wantScore, wantLives, wantThreshold;
+    };
+    const Case cases[] = {
+        {"three thresholds", 3500000, 1000000, 1000000, 0, 3650000, 8, 4000000},
+        {"two thousand thresholds", 2000000000, 1000000, 1000000, 0, 2105250000, 2110, 2106000000},
+        {"step 1, threshold far below", 113300, 0, 1, 100, 163400, 6, 1},
+        {"step of the bonus itself", 0, 0, 50000, 0, 50000, 6, 50000},
+    };
+    for (const Case& c : cases) {
+        PlayHarness harness;
+        PlayerData& player = harness.player();
+        player.score = c.score;
+        player.extraLifeThreshold = c.threshold;
+        player.extraLifeStep = c.step;
+        const std::size_t queued = harness.queued();
+        player.addScore(c.points);
+        EXPECT_EQ(player.score, c.wantScore) << c.what;
+        EXPECT_EQ(player.lives, c.wantLives) << c.what;
+        EXPECT_EQ(player.extraLifeThreshold, c.wantThreshold) << c.what;
+        EXPECT_EQ(harness.queued() - queued, static_cast<std::size_t>(c.wantLives - 5)) << c.what << ": a bonus a life";
+    }
+}
+
 TEST(PlayerData, ThreeKillsWithinASecondPayAMultiKillOnceTheSecondIsOver) {
     for (const auto& [kills, wantPoints] : {std::pair{2, 0}, {3, 300}, {4, 400}}) {
         PlayHarness harness;

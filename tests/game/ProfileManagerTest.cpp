@@ -1,5 +1,6 @@
 #include "game/ProfileManager.h"
 #include <functional>
+#include <limits>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -12,6 +13,7 @@ namespace {
 
 constexpr char16_t FILE_NAME[] = u"ZV2rmBrumedemo.pro";
 constexpr uint32_t SEED = 0xCAFEF00Du;
+constexpr int32_t TOP = std::numeric_limits<int32_t>::max();
 
 class ProfileManagerTest : public testing::Test {
   protected:
@@ -230,6 +232,11 @@ TEST_F(ProfileManagerTest, LoadedBlocksAreBroughtIntoRange) {
     };
     const auto valid = [](P p) { return p.records[0].savegames[0].bValidData; };
     const auto invalid = [](P p) { return !p.records[0].savegames[0].bValidData; };
+    // A continued slot whose first player's next extra life comes at `at`.
+    const auto threshold = [](int32_t at) {
+        return [at](P p) { return p.records[0].savegames[0].bValidData &&
+                                  p.records[0].savegames[0].players[0].extraLifeThreshold == at; };
+    };
     const Case cases[] = {
         {"current profile 10", [](auto& b) { b.currentProfile = 10; }, [](P p) { return p.currentProfile == 0; }},
         {"negative current profile", [](auto& b) { b.currentProfile = -1; }, [](P p) { return p.currentProfile == 0; }},
@@ -251,6 +258,33 @@ TEST_F(ProfileManagerTest, LoadedBlocksAreBroughtIntoRange) {
         {"power past the counters", [](auto& b) { b.records[0].savegames[0].players[0].weaponPower = 100000; }, invalid},
         {"missiles past the counters", [](auto& b) { b.records[0].savegames[0].players[0].missiles = 100000; }, invalid},
         {"extra-life step 0", [](auto& b) { b.records[0].savegames[0].players[0].extraLifeStep = 0; }, invalid},
+        {"food past the counters", [](auto& b) { b.records[0].savegames[0].players[0].food = 100000; }, invalid},
+        {"negative food", [](auto& b) { b.records[0].savegames[0].players[0].food = -1; }, invalid},
+        {"coins at the top of the range", [](auto& b) { b.records[0].savegames[0].players[0].coins = TOP; }, invalid},
+        {"extra-life step 1", [](auto& b) { b.records[0].savegames[0].players[0].extraLifeStep = 1; }, invalid},
+        {"extra-life step that its bonus passes",
+         [](auto& b) { b.records[0].savegames[0].players[0].extraLifeStep = 50000; }, invalid},
+        {"extra-life step just above its bonus",
+         [](auto& b) { b.records[0].savegames[0].players[0].extraLifeStep = 50001; }, threshold(1000000)},
+        {"threshold far below the score, up by whole steps",
+         [](auto& b) { b.records[0].savegames[0].players[0].score = 113300,
+                       b.records[0].savegames[0].players[0].extraLifeThreshold = 0; },
+         threshold(1000000)},
+        {"threshold at the score",
+         [](auto& b) { b.records[0].savegames[0].players[0].score = 2000000,
+                       b.records[0].savegames[0].players[0].extraLifeThreshold = 2000000; },
+         threshold(3000000)},
+        {"score past the last threshold of the range",
+         [](auto& b) { b.records[0].savegames[0].players[0].score = TOP - 5,
+                       b.records[0].savegames[0].players[0].extraLifeThreshold = 7000000; },
+         threshold(TOP)},
+        {"threshold and score at the top kept",
+         [](auto& b) { b.records[0].savegames[0].players[0].score = TOP,
+                       b.records[0].savegames[0].players[0].extraLifeThreshold = TOP; },
+         threshold(TOP)},
+        {"threshold steps ahead kept",
+         [](auto& b) { b.records[0].savegames[0].players[0].extraLifeThreshold = 5000000; }, threshold(5000000)},
+        {"absent player's food at the top", [](auto& b) { b.records[0].savegames[0].players[1].food = TOP; }, valid},
         {"absent player's weapon 3", [](auto& b) { b.records[0].savegames[0].players[1].weaponIndex = 3; }, valid},
         {"absent player's step 0", [](auto& b) { b.records[0].savegames[0].players[1].extraLifeStep = 0; }, valid},
         {"empty slot with any values",

@@ -1,3 +1,4 @@
+#include <limits>
 #include "PlaySupport.h"
 #include "UserDataTestSupport.h"
 #include "game/ProfileManager.h"
@@ -8,6 +9,7 @@
 namespace {
 
 using State = GameController::State;
+constexpr int32_t TOP = std::numeric_limits<int32_t>::max();
 
 /// After wave 34: player 0 with every counter apart from a fresh one's, player 1 saved while
 /// out of lives.
@@ -47,6 +49,64 @@ TEST(SavedGames, ARecordPassesTheProfileFileAndAFullRestoreAndIsSavedBackUnchang
     again.wave = sample.wave;
     again.stage = sample.stage;
     EXPECT_EQ(bytesOf(again), bytesOf(sample));
+}
+
+TEST(SavedGames, AContinuedRecordPaysNoRunawayLivesOnItsFirstPointsAndAnUnsoundOneIsEmptiedAndLogged) {
+    struct Case {
+        const char* what;
+        int32_t score, threshold, step, food, coins;
+        bool bContinued;
+        int32_t wantThreshold; // once loaded
+        const char* logged;    // what the log says of the slot; "" for nothing
+    };
+    const Case cases[] = {
+        {"sound", 113300, 1000000, 1000000, 3, 7, true, 1000000, ""},
+        {"threshold far below the score", 113300, 0, 1000000, 3, 7, true, 1000000,
+         "saved game 0 mended: player 1's extra-life threshold 0 was not above the score 113300; now 1000000."},
+        {"two thousand thresholds below the score", 2000000000, 1000000, 1000000, 0, 0, true, 2001000000,
+         "saved game 0 mended: player 1's extra-life threshold 1000000 was not above the score 2000000000"},
+        {"step 1 (every life paid the next)", 113300, 0, 1, 3, 7, false, 0,
+         "saved game 0 emptied: player 1's extra-life step 1 lies outside 50001 to 2147483647."},
+        {"food at the top of the range", 113300, 1000000, 1000000, TOP, 7, false, 0,
+         "saved game 0 emptied: player 1's food 2147483647 lies outside 0 to 99999."},
+        {"coins at the top of the range", 113300, 1000000, 1000000, 3, TOP, false, 0,
+         "saved game 0 emptied: player 1's coins 2147483647 lies outside 0 to 99999."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        GameHarness harness;
+        SavegameData record = GameController::savedBefore(12, 1);
+        SavegamePlayerData& saved = record.players[0];
+        saved.score = c.score;
+        saved.extraLifeThreshold = c.threshold;
+        saved.extraLifeStep = c.step;
+        saved.food = c.food;
+        saved.coins = c.coins;
+        slot(harness, 0) = record;
+        ASSERT_TRUE(harness.game().profiles.save());
+        const ProfileManager loaded;
+        const SavegameData& again = loaded.records[0].savegames[0];
+        const std::string log = readText(userFilePath(u"ZV2rmBrumedemo.log"));
+        EXPECT_EQ(log.find("saved game 0 ") != std::string::npos, *c.logged != 0);
+        if (*c.logged) {
+            EXPECT_NE(log.find(c.logged), std::string::npos) << log;
+        }
+        EXPECT_EQ(again.bValidData, c.bContinued);
+        if (!again.bValidData) continue;
+        EXPECT_EQ(again.players[0].extraLifeThreshold, c.wantThreshold);
+
+        GameController& game = *GameController::continueGame(0, again);
+        game.bFormations = false;
+        PlayerData& player = *game.players[0];
+        ASSERT_TRUE(harness.runUntil([&] { return player.getState() == PlayerData::PLAYING; }, 200));
+        auto* enemy = new StillEnemy(320, 100, 100);
+        game.enemies->add(enemy);
+        enemy->takeDamage(100, 0);
+        harness.step();
+        EXPECT_GT(player.score, c.score) << "the kill scores";
+        EXPECT_EQ(player.lives, 5) << "and pays no life";
+        EXPECT_EQ(player.extraLifeThreshold, c.wantThreshold);
+    }
 }
 
 TEST(SavedGames, ASystemRestoreStartsFreshPlayersWithTheirWeaponsAndKeepsTheGamesCounters) {

@@ -8,6 +8,7 @@
 #include "game/GameController.h"
 #include "game/GameGlobal.h"
 #include "game/GameSound.h"
+#include "game/SavegameData.h"
 #include "game/hud/FloatingMessage.h"
 #include "game/hud/Hud.h"
 #include "game/player/Fighter.h"
@@ -33,6 +34,8 @@ constexpr int32_t WHITE = 5;
 constexpr int32_t MULTI_KILL_COUNT = 3; // kills that make a multi-kill
 constexpr int32_t MULTI_KILL_POINTS = 100;
 constexpr int32_t EXTRA_LIFE_POINTS = 50000;
+// A saved game's step is one that the bonus of a life does not pass by itself.
+static_assert(SavegameData::MIN_EXTRA_LIFE_STEP > EXTRA_LIFE_POINTS);
 constexpr int32_t LIFE_ASSIST_POINTS = 50000;
 constexpr int32_t TREASURE_POINTS = 75000;
 constexpr int32_t FIRST_KILL_POINTS = 7000;
@@ -92,10 +95,25 @@ void PlayerData::award(StringId title, int32_t points, int32_t style) const {
 void PlayerData::addScore(int32_t points) {
     score = static_cast<int32_t>(std::clamp<int64_t>(int64_t{score} + points, std::numeric_limits<int32_t>::min(),
                                                      std::numeric_limits<int32_t>::max()));
-    // The bonus's own points come back here: a threshold that can no longer rise (a step of 0
-    // or less, or the top of the range) would pay it again forever.
-    if (extraLifeStep <= 0 || extraLifeThreshold == std::numeric_limits<int32_t>::max() || score < extraLifeThreshold)
-        return;
+    // Each extra life's bonus pays through here while the loop below is paying that life; the
+    // loop then takes the next threshold the bonus passed, so several at once never nest.
+    if (bPayingExtraLives) return;
+    bPayingExtraLives = true;
+    while (hasPassedExtraLifeThreshold()) {
+        payExtraLife();
+        // A step that the bonus alone passes would pay lives without end: one per call then.
+        if (extraLifeStep <= EXTRA_LIFE_POINTS) break;
+    }
+    bPayingExtraLives = false;
+}
+
+bool PlayerData::hasPassedExtraLifeThreshold() const {
+    // A threshold that can no longer rise (a step of 0 or less, or the top of the range) is never passed.
+    return extraLifeStep > 0 && extraLifeThreshold != std::numeric_limits<int32_t>::max() &&
+           score >= extraLifeThreshold;
+}
+
+void PlayerData::payExtraLife() {
     extraLifeThreshold = static_cast<int32_t>(
         std::min<int64_t>(int64_t{extraLifeThreshold} + extraLifeStep, std::numeric_limits<int32_t>::max()));
     ++lives;

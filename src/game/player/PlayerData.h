@@ -38,7 +38,9 @@ class PlayerData : public GameObject {
     /// it in its reserve counter instead); the last one ends this player's game, or the game.
     void destroyed();
     /// Adds `points`; passing the extra-life threshold gives a life and its bonus, whose
-    /// points come here again. A step of 0 or less gives no extra life.
+    /// points come here again and may pass the next threshold, one life after the other. A
+    /// step of 0 or less gives no extra life; a step that the bonus alone passes gives at most
+    /// one per call.
     void addScore(int32_t points);
     /// Makes weapon `index` (0 to 2) the current one with the current power; choosing the
     /// current one again raises its power by one. Another index is fatal.
@@ -80,10 +82,14 @@ class PlayerData : public GameObject {
     void onStateChange() override;
 
   private:
+    bool hasPassedExtraLifeThreshold() const;
+    /// Raises the threshold by a step and pays the life with its bonus.
+    void payExtraLife();
     void explode() const;
     /// The other player still plays and can spare a life: it gives one to this player.
     bool borrowLife();
     void checkMultiKill();
 
     Weapon* pWeapon = nullptr;
+    bool bPayingExtraLives = false; ///< `addScore` is paying lives; their bonuses only add points
 };
