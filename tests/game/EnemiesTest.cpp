@@ -1,3 +1,4 @@
+#include <array>
 #include <numbers>
 #include <set>
 #include "PlaySupport.h"
@@ -166,18 +167,21 @@ TEST(Enemies, TheWaveEndPaysEfficiencyAndTheDestroyer) {
 }
 
 TEST(Pickups, TheTeamPlayBonusPaysOncePerPairAndOnlyAfterTheFightersWereApart) {
-    for (const double apart : {100.0, 50.0}) {
+    using Order = std::array<int, 3>;
+    // Whichever player picks the third item, it makes no second pair with the partner's.
+    for (const auto& [apart, order] : {std::pair{100.0, Order{0, 1, 0}}, {100.0, Order{1, 0, 0}},
+                                       {50.0, Order{0, 1, 0}}}) {
         PlayHarness harness(2, 2);
         harness.step(30); // the game's clock well past the players' first pick-up times
         harness.controller.teamDistance = apart;
-        for (const int player : {0, 1, 0}) {
+        for (const int player : order) {
             auto* atom = new Atom(false, 320, 240);
             harness.controller.items->add(atom);
             atom->collect(*harness.player(player).fighter);
         }
         for (const int player : {0, 1})
             EXPECT_EQ(messagesTitled(harness, player, STR_BONUSTEAMPLAY), apart > Pickup::TEAM_DISTANCE ? 1 : 0)
-                << "the third pick-up makes no second pair with the second";
+                << "the third pick-up, by player " << order[2] << ", makes no second pair";
     }
 }
 

@@ -115,7 +115,7 @@ TEST(GameController, SharedLivesLendOneLifeUntilBothAreOutThenTheGameIsOver) {
         int32_t wantPartnerLives;
     };
     const Case cases[] = {
-        {true, 3, PlayerData::ENTERING, 1, 2},
+        {true, 3, PlayerData::ENTERING, 0, 2},
         {true, 1, PlayerData::OUT, 0, 1},
         {false, 3, PlayerData::OUT, 0, 3},
     };
@@ -143,6 +143,39 @@ TEST(GameController, SharedLivesLendOneLifeUntilBothAreOutThenTheGameIsOver) {
     harness.step(151);
     EXPECT_EQ(harness.controller.getState(), State::GAME_END);
     EXPECT_NE(harness.stack().getTopContext(), &harness.controller) << "the high scores above the closed game";
+}
+
+TEST(GameController, ABorrowedLifeIsNotTheBorrowersOwnSoItsNextLossBorrowsAgainOrEndsItsGame) {
+    struct Case {
+        int32_t partnerLives;
+        int32_t wantState;        // after the second loss
+        int32_t wantPartnerLives; // after the second loss
+    };
+    const Case cases[] = {
+        {5, PlayerData::ENTERING, 3},
+        {3, PlayerData::ENTERING, 1},
+        {2, PlayerData::OUT, 1},
+    };
+    for (const Case& c : cases) {
+        PlayHarness harness(2, 2);
+        harness.game().configuration.sharedLives = true;
+        harness.untilPlaying(0);
+        harness.untilPlaying(1);
+        PlayerData& borrower = harness.player(0);
+        borrower.lives = 1;
+        harness.player(1).lives = c.partnerLives;
+        borrower.destroyed();
+        EXPECT_EQ(borrower.getState(), PlayerData::ENTERING) << c.partnerLives;
+        EXPECT_EQ(borrower.lives, 0) << c.partnerLives;
+        EXPECT_EQ(harness.player(1).lives, c.partnerLives - 1) << c.partnerLives;
+        EXPECT_EQ(slot(harness, 0).players[0].lives, 0) << "kept for the continue";
+        harness.untilPlaying(0);
+        borrower.destroyed();
+        EXPECT_EQ(borrower.getState(), c.wantState) << c.partnerLives;
+        EXPECT_EQ(borrower.lives, 0) << c.partnerLives << ": never below none";
+        EXPECT_EQ(harness.player(1).lives, c.wantPartnerLives) << c.partnerLives;
+        EXPECT_NE(harness.controller.getStateGoto(), State::GAME_OVER) << "the partner plays on";
+    }
 }
 
 #endif

@@ -178,7 +178,8 @@ void PlayerData::destroyed() {
     explode();
     Weapon& current = weapon();
     current.power = std::max(current.power - POWER_LOSS, current.power / 2);
-    // A player brought back with no life left (as saved when out) loses none below zero.
+    // A player flying with no life left (brought back as saved when out, or on a borrowed
+    // life) loses none below zero.
     if (controller.bInvulnerable)
         ++controller.reserveCounter;
     else
@@ -205,8 +206,9 @@ bool PlayerData::borrowLife() {
     const GameGlobal* root = GameGlobal::get();
     PlayerData& partner = *game().players[static_cast<std::size_t>(1 - playerIndex)];
     if (!root || !root->configuration.sharedLives || !partner.isTakingPart() || partner.lives <= 1) return false;
+    // The partner's life is not added to this player's count: it flies on with none of its
+    // own, so its next loss borrows again or ends its game.
     --partner.lives;
-    lives = 1;
     partner.award(STR_BONUSLIFEASSIST, LIFE_ASSIST_POINTS, CYAN);
     return true;
 }

@@ -86,7 +86,8 @@ class PlayerData : public GameObject {
     /// Raises the threshold by a step and pays the life with its bonus.
     void payExtraLife();
     void explode() const;
-    /// The other player still plays and can spare a life: it gives one to this player.
+    /// The other player still plays and can spare a life: it gives one up, and this player
+    /// flies again with no lives of its own.
     bool borrowLife();
     void checkMultiKill();
 
