@@ -211,11 +211,7 @@ walkCreditsAndGame() {
     screenshot quit-question
     local saves
     saves=$(grep -c 'Global::saveUserData(): Saving.' "$log")
-    if [ ${#keys[@]} -eq 0 ]; then
-        xdotool click --window "$window" 1 # the middle flag is under the pointer
-    else
-        press "${keys[@]}" Return
-    fi
+    press Return
     waitForMainMenu $((saves + 1))
 }
 
@@ -307,32 +303,37 @@ pick() {
     echo "${chosen[@]}"
 }
 
-if [ "${1:-}" = "--inside" ]; then
-    walkLanguage "$@"
-    exit
-fi
-requireTools xvfb-run xdotool import montage
-program=$(realpath "$1")
-out=$(realpath -m "${2:-screen-walk}")
-shift $(($# < 2 ? $# : 2))
-for word in "$@"; do
-    [[ "$word" =~ ^[0-9]+x[0-9]+$ ]] && [[ " ${SIZES[*]} " != *" $word "* ]] && SIZES+=("$word")
-    [[ " ${SIZES[*]} ${MODES[*]} ${LANGUAGES[*]} " == *" $word "* ]] || { echo "unknown filter: $word"; exit 2; }
-done
-read -ra sizes <<<"$(pick SIZES "$@")"
-read -ra modes <<<"$(pick MODES "$@")"
-read -ra languages <<<"$(pick LANGUAGES "$@")"
-status=0
-runs=0
-for size in "${sizes[@]}"; do
-    for mode in "${modes[@]}"; do
-        for language in "${languages[@]}"; do
-            while [ "$(jobs -rp | wc -l)" -ge "${WALK_JOBS:-3}" ]; do wait -n || status=1; done
-            runs=$((runs + 1))
-            walkOnDisplay "$runs" "$size" "$mode" "$language" &
-            sleep 2 # the virtual displays start one after another
+# Every walk the filter words ask for, WALK_JOBS at a time; fails when one lost its way.
+walkAll() {
+    requireTools xvfb-run xdotool import montage
+    program=$(realpath "$1")
+    out=$(realpath -m "${2:-screen-walk}")
+    shift $(($# < 2 ? $# : 2))
+    local word size mode language status=0 runs=0
+    for word in "$@"; do
+        [[ "$word" =~ ^[0-9]+x[0-9]+$ ]] && [[ " ${SIZES[*]} " != *" $word "* ]] && SIZES+=("$word")
+        [[ " ${SIZES[*]} ${MODES[*]} ${LANGUAGES[*]} " == *" $word "* ]] || { echo "unknown filter: $word"; return 2; }
+    done
+    read -ra sizes <<<"$(pick SIZES "$@")"
+    read -ra modes <<<"$(pick MODES "$@")"
+    read -ra languages <<<"$(pick LANGUAGES "$@")"
+    for size in "${sizes[@]}"; do
+        for mode in "${modes[@]}"; do
+            for language in "${languages[@]}"; do
+                while [ "$(jobs -rp | wc -l)" -ge "${WALK_JOBS:-3}" ]; do wait -n || status=1; done
+                runs=$((runs + 1))
+                walkOnDisplay "$runs" "$size" "$mode" "$language" &
+                sleep 2 # the virtual displays start one after another
+            done
         done
     done
-done
-while [ "$(jobs -rp | wc -l)" -gt 0 ]; do wait -n || status=1; done
-exit $status
+    while [ "$(jobs -rp | wc -l)" -gt 0 ]; do wait -n || status=1; done
+    return $status
+}
+
+# One compound command: a walk that stops on an error never runs on into the other branch.
+if [ "${1:-}" = "--inside" ]; then
+    walkLanguage "$@"
+else
+    walkAll "$@"
+fi
