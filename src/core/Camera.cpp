@@ -1,5 +1,10 @@
 #include "core/Camera.h"
 
+void Camera::showScreen(int width, int height) {
+    z = -0.5f * static_cast<float>(width);
+    ratio = static_cast<float>(height) / static_cast<float>(width);
+}
+
 void Camera::getVisibleRect(Rect& out, float depth) const {
     const float halfWidth = depth - z;
     const float halfHeight = halfWidth * ratio;

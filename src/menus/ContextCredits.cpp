@@ -28,7 +28,11 @@ constexpr int SIDE_MARGIN = 8; // screen units kept free on each side of a centr
 ContextCredits::ContextCredits() : lines(new VekBase()) {
     addChild(lines);
     const VekGraphics* graphics = VekGraphics::get();
+    const int width = graphics ? graphics->screenWidth : VekGraphics::LOGICAL_WIDTH;
     const int height = graphics ? graphics->screenHeight : VekGraphics::LOGICAL_HEIGHT;
+    // Lines are placed and narrowed by the screen's size: on a widened or heightened layout
+    // the view must show the screen in those units, not the stretched 640 by 480 field.
+    camera.showScreen(width, height);
     nextY = START_ABOVE_BOTTOM - static_cast<float>(height / 2);
 }
 

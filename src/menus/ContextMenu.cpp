@@ -109,8 +109,7 @@ ContextMenu::ContextMenu() {
     originY = h / 2 - marginY;
     // The menu's world is the screen in its own units, also where the layout widens or
     // heightens past 640 by 480, so that items placed from the screen's size stay on it.
-    camera.z = -0.5f * static_cast<float>(w);
-    camera.ratio = static_cast<float>(h) / static_cast<float>(w);
+    camera.showScreen(w, h);
     rememberedPointer = worldToScreen({0.f, static_cast<float>(h / 2), 0.f});
     const bool rightToLeft = Vek::get() && Vek::get()->getLanguage().isRightToLeft();
     const Layout& layout = rightToLeft ? RIGHT_TO_LEFT : LEFT_TO_RIGHT;

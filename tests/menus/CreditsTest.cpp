@@ -3,6 +3,7 @@
 #include "menus/ContextCredits.h"
 #include "menus/ContextCreditsMenu.h"
 #include "menus/Label.h"
+#include "core/Rect.h"
 
 TEST(ContextCredits, LinesFadeInAboveTheBottomAndOutBelowTheTop) {
     // A 480-unit screen: bottom -240, top 240.
@@ -10,6 +11,27 @@ TEST(ContextCredits, LinesFadeInAboveTheBottomAndOutBelowTheTop) {
                                            {176.f, 127}, {240.f, 0},  {400.f, 0}};
     for (const auto& [y, opacity] : cases)
         EXPECT_EQ(ContextCredits::opacityAt(y, -240.f, 240.f), opacity) << y;
+}
+
+TEST(ContextCredits, ShowsTheScreenInItsOwnUnitsOnEveryLayoutSoThatNarrowedLinesStayOnIt) {
+    MenuRig rig;
+    VekGraphics& graphics = *rig.f.engine.graphics.graphics;
+    const std::pair<int, int> layouts[] = {{640, 480}, {853, 480}, {640, 512}};
+    for (const auto& [w, h] : layouts) {
+        graphics.screenWidth = w;
+        graphics.screenHeight = h;
+        ContextCredits credits;
+        Rect visible;
+        credits.camera.getVisibleRect(visible, 0.f);
+        const float halfW = 0.5f * static_cast<float>(w), halfH = 0.5f * static_cast<float>(h);
+        EXPECT_NEAR(visible.left, -halfW, 0.01f) << w << "x" << h;
+        EXPECT_NEAR(visible.right, halfW, 0.01f) << w << "x" << h;
+        EXPECT_NEAR(visible.bottom, -halfH, 0.01f) << w << "x" << h;
+        EXPECT_NEAR(visible.top, halfH, 0.01f) << w << "x" << h;
+        EXPECT_NEAR(credits.nextY - visible.bottom, 32.f, 0.01f) << "the first line's start at " << w << "x" << h;
+    }
+    graphics.screenWidth = 640;
+    graphics.screenHeight = 480;
 }
 
 TEST(ContextCreditsMenu, DrivesItsScrollingListFromTheBottomUpAndLeavesNothingBehind) {
