@@ -35,17 +35,71 @@ windowSize() {
     xdotool getwindowgeometry --shell "$window" | awk -F= '/WIDTH/ {w = $2} /HEIGHT/ {h = $2} END {print w, h}'
 }
 
-# Presses the keys and gives the screen they open time to come up.
+# True when the log holds more lines with the text $1 than $2.
+loggedMore() {
+    [ "$(grep -cF "$1" "$log")" -gt "$2" ]
+}
+
+# F9, and once the game has saved the picture its path in $shot. The picture is taken while a
+# frame is drawn, so every key and pointer move sent before it has been read by then. A key
+# sent while the display restarts, or to the window a restart replaced, is lost: F9 goes again.
+takePicture() {
+    local before try
+    before=$(grep -cF "Screenshot saved to" "$log")
+    for try in 1 2 3 4 5 6; do
+        xdotool key --window "$window" F9 2>/dev/null
+        waitFor 50 loggedMore "Screenshot saved to" "$before" && break
+        findWindow
+    done
+    loggedMore "Screenshot saved to" "$before" || fail "F9 saved no screenshot"
+    shot=$(grep "Screenshot saved to" "$log" | tail -n 1 | sed 's/.*Screenshot saved to \(.*\)\.$/\1/')
+}
+
+# Waits until the game has drawn $1 frames more (one when not given): a walk paced by the clock
+# loses keys on a busy machine, where two presses of a key fall into one frame or a key comes
+# before the screen that should take it. Each F9 is read in a later frame than the one before;
+# the pictures are emptied, and kept only so that F9 numbers on.
+settle() {
+    local frame
+    for ((frame = 0; frame < ${1:-1}; frame++)); do
+        takePicture
+        : >"$shot"
+    done
+}
+
+# F9, and the picture copied to the walk's folder as NN-$1.jpg (NN counts the pictures kept).
+screenshot() {
+    takePicture
+    [ "$(head -c 3 "$shot" | od -An -tx1 | tr -d ' ')" = "ffd8ff" ] || fail "the screenshot of $1 is no JPEG"
+    kept=$((kept + 1))
+    cp "$shot" "$(printf '%s/%02d-%s.jpg' "$copies" "$kept" "$1")"
+}
+
+# The frames a key needs before the next: a confirm clicks when it is released, a frame after
+# its press, and the screen it opens or closes takes the top in the frames after that.
+framesAfter() {
+    case "$1" in
+    Return) echo 6 ;;
+    Escape) echo 3 ;;
+    *) echo 1 ;;
+    esac
+}
+
+# Presses the keys, each in a frame of its own, and waits until the screen they lead to is up.
 choose() {
-    press "$@"
-    sleep 0.6
+    local key
+    for key in "$@"; do
+        xdotool key --window "$window" "$key"
+        settle "$(framesAfter "$key")"
+    done
+    settle 2
 }
 
 # Puts the pointer in the middle of the window, where key navigation starts from.
 fromCentre() {
     read -r width height <<<"$(windowSize)"
     xdotool mousemove --window "$window" $((width / 2)) $((height / 2))
-    sleep 0.5 # keys in the two frames after the mouse took over navigation are ignored
+    settle 3 # keys in the two frames after the mouse took over navigation are ignored
 }
 
 # Clicks at a point of the menus' layout (units, origin at the screen's centre, y up), placed
@@ -61,11 +115,11 @@ clickAt() {
         if (box) { sx = s; sy = s } else { sx = w / sw; sy = h / sh }
         printf "%d %d\n", w / 2 + x * sx, h / 2 - y * sy }')"
     xdotool mousemove --window "$window" "$x" "$y"
-    sleep 0.4
+    settle 2
     xdotool mousedown --window "$window" 1
-    sleep 0.2 # press and release in frames of their own
+    settle # press and release in frames of their own
     xdotool mouseup --window "$window" 1
-    sleep 0.4
+    settle 2
 }
 
 # Switches full screen and letterbox on the advanced graphics screen when they differ from
@@ -76,30 +130,26 @@ useDisplayMode() {
     [ "$mode" = window ] && wantFull=0
     grep -q "Display [0-9]* x [0-9]* full screen" "$log" && full=1
     [ "$full" = "$wantFull" ] && [ "$mode" != stretched ] && return 0
-    sleep 1 # the main menu's wipe is over
     fromCentre
     choose Down Down Down Return # the options, the graphics, the advanced graphics
     choose Down Down Return
     choose Right Down Return
     [ "$full" = "$wantFull" ] || clickAt -103 25
     if [ "$mode" = stretched ]; then
-        sleep 0.3 # the letterbox switch is enabled in the frame after full screen went on
-        clickAt 103 25
+        clickAt 103 25 # enabled in the frame after full screen went on
         letterbox=0
     fi
-    restarts=$(grep -c "Restarting to apply configuration." "$log")
+    restarts=$(grep -cF "Restarting to apply configuration." "$log")
     choose Escape Escape Escape
-    waitFor 100 test "$(grep -c "Restarting to apply configuration." "$log")" -gt "$restarts" ||
+    waitFor 300 loggedMore "Restarting to apply configuration." "$restarts" ||
         fail "leaving the advanced graphics did not apply the display mode"
-    sleep 1.5
+    settle 5
 }
 
 # A screenshot taken from the X server, for the screens where F9 would be taken as input.
 grab() {
-    shots=$((shots + 1))
-    import -window "$window" "$(printf '%s/%02d-%s.jpg' "$copies" "$shots" "$1")"
-    # F9 numbers its pictures on; an empty one keeps the numbers in step with $shots.
-    touch "$(printf '%s/ZV2rmBrumedemo-%04d.jpg' "$folder" "$shots")"
+    kept=$((kept + 1))
+    import -window "$window" "$(printf '%s/%02d-%s.jpg' "$copies" "$kept" "$1")"
 }
 
 # The first start: the intro, the name asked for, the main menu.
@@ -134,9 +184,13 @@ walkOptions() {
     screenshot keyboard
     choose Down Return
     screenshot key-bindings-player-1
-    choose Return
+    # The capture takes any key, F9 too, so the clock paces this one step.
+    xdotool key --window "$window" Return
+    sleep 2
     grab key-capture
-    choose Escape Escape Down Return
+    xdotool key --window "$window" Escape
+    sleep 1
+    choose Escape Down Return
     screenshot key-bindings-player-2
     choose Escape Escape Down Return
     screenshot mouse
@@ -222,7 +276,7 @@ walkLanguageAndQuit() {
     choose Down Down Down Return Down Down Down Down Down Return
     waitFor 100 grep -q "Multilanguage mode (-1)." "$log" || fail "the language button did not restart the program"
     waitFor 100 findWindow || fail "no window after the restart"
-    sleep 1
+    settle 3
     screenshot language-selection
     # The eight flags stand in three rows of three around the middle one.
     local column=$((row % 3)) line=$((row / 3)) keys=()
@@ -236,7 +290,8 @@ walkLanguageAndQuit() {
     if [ ${#keys[@]} -eq 0 ]; then
         xdotool click --window "$window" 1 # the middle flag is under the pointer
     else
-        press "${keys[@]}" Return
+        choose "${keys[@]}"
+        press Return # the program starts again: no frames to wait for
     fi
     waitForMainMenu $((saves + 1))
     screenshot main-menu-again
@@ -256,7 +311,7 @@ walkLanguage() {
     row=$4
     mode=$6
     letterbox=1
-    shots=0
+    kept=0
     useScratchHome
     unset SDL_VIDEODRIVER
     useWebHost "$program" 900
