@@ -34,5 +34,5 @@ WideString ChoiceButton::valueText() const {
 
 void ChoiceButton::drawValue(float x, float y, float z) {
     const WideString text = valueText();
-    drawValueText(text, {x, y, z}, captionFitFactor(text));
+    drawValueText(text, {x, y, z}, valueFitFactor(text));
 }

@@ -15,6 +15,7 @@ namespace {
 constexpr float ARROW_INSET = 24.f;       // arrow centres from the box's ends
 constexpr float ARROW_GLYPH_INSET = 15.f; // the arrow glyphs from the box's ends
 constexpr float ARROW_REACH = 50.f;       // a press this close to an arrow steps the value
+constexpr float VALUE_GAP = 2.f;          // kept free between a value and an arrow glyph
 constexpr int LEFT_ARROW_FLAGS = FontQuad::TEXT_LEFT | FontQuad::TEXT_MIDDLE;
 constexpr int RIGHT_ARROW_FLAGS = FontQuad::TEXT_RIGHT | FontQuad::TEXT_MIDDLE;
 
@@ -54,6 +55,15 @@ void ChoiceButtonBase::tick(double t, double dt) {
         *value = static_cast<int32_t>(std::clamp<int64_t>(next, minimum, std::max(minimum, maximum)));
     }
     activate();
+}
+
+float ChoiceButtonBase::valueFitFactor(WideStringView text) const {
+    if (!font) return 1.f;
+    const float arrowWidth =
+        font->measureText(WideString(1, FontQuad::GLYPH_RIGHT_ARROW), RIGHT_ARROW_FLAGS).width;
+    const float betweenArrows = getBody()->getWidth() - 2.f * (ARROW_GLYPH_INSET + arrowWidth + VALUE_GAP);
+    const float width = font->measureText(text, FontQuad::TEXT_CENTRE | FontQuad::TEXT_MIDDLE).width;
+    return std::min(captionFitFactor(text), fitScale(width, std::trunc(betweenArrows)));
 }
 
 bool ChoiceButtonBase::showsLeftArrow() const {

@@ -24,6 +24,10 @@ class ChoiceButtonBase : public MenuItem {
     bool showsRightArrow() const;
     /// The value clamped to the range: what the item shows and what indexes may use.
     int32_t clampedValue() const;
+    /// The scale of a value text drawn in the box: shrunk as a centred caption is, and further
+    /// where it would run under the arrows at the box's ends. The same whether the arrows show
+    /// or not, so the value keeps its size as the pointer comes and goes.
+    float valueFitFactor(WideStringView text) const;
 
     int32_t* value;
     int32_t minimum;

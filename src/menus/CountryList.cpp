@@ -91,5 +91,5 @@ void CountryList::drawValue(float x, float y, float z) {
     const auto rowNumber = static_cast<StringId>(&row - countryTable.data());
     const WideString text =
         stringf(u"%s (%s)", Vek::get()->getLanguage().getString(STR_COUNTRYNONE + rowNumber), row.code);
-    drawValueText(text, {x, y, z}, captionFitFactor(text));
+    drawValueText(text, {x, y, z}, valueFitFactor(text));
 }

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 #include "MenuTestSupport.h"
 #include "core/Language.h"
+#include "core/StringUtil.h"
 #include "menus/ChoiceButton.h"
 #include "menus/CountryList.h"
+#include "media/FontQuad.h"
+#include "media/GlyphPageSupport.h"
 
 constexpr float ARROW_X = 104.f; // arrow centres of a 256-unit box, 24 in from its ends
 
@@ -46,6 +49,41 @@ TEST(ChoiceButton, StoredValuesOutOfRangeShowTheNearestTextAndAnEmptyListDisable
     EXPECT_TRUE(empty.disabled);
     EXPECT_EQ(empty.maximum, 0);
     EXPECT_EQ(empty.valueText(), u"");
+}
+
+TEST(ChoiceButton, ValuesShrinkToKeepClearOfTheArrowsAndShortOnesKeepTheirSize) {
+    MenuRig rig;
+    VekGraphics& graphics = *rig.f.engine.graphics.graphics;
+    const auto latin = makeGlyphPage(graphics, printableAscii(), 14);
+    const auto icons = makeGlyphPage(graphics, u"\x01\x02\x03\x04\x05\x06\x07\x08", 14);
+    FontQuad font;
+    font.addSourceTexture(icons.get(), 1, false);
+    font.addSourceTexture(latin.get(), 32, false);
+    const float arrow = font.measureText(u"\x08", FontQuad::TEXT_RIGHT).width;
+    struct Case {
+        const char16_t* text;
+        int boxWidth;
+    };
+    const Case cases[] = {
+        {u"Drag", 128},                       // fits
+        {u"Lewy przycisk", 120},              // fits the box, but not between the arrows
+        {u"Giocatore principiante", 150},     // wider than the box
+        {u"Clic gauche", 256},                // fits
+        {u"not specified (--) and a good deal more besides", 400},
+    };
+    for (const Case& c : cases) {
+        int32_t value = 1;
+        ChoiceButton item(0.f, 0.f, 0.f, u"fire", u"", &value, 0, 2, std::vector<WideString>{u"", c.text, u""});
+        item.font = &font;
+        item.setWidth(c.boxWidth);
+        const float width = font.measureText(c.text, FontQuad::TEXT_CENTRE).width;
+        const float scale = item.valueFitFactor(c.text);
+        const float innerArrowEdge = 0.5f * static_cast<float>(c.boxWidth) - 15.f - arrow;
+        EXPECT_LE(0.5f * width * scale, innerArrowEdge) << "under the arrows: " << toUtf8(c.text) << " in " << c.boxWidth;
+        if (0.5f * width + arrow + 17.f <= 0.5f * static_cast<float>(c.boxWidth)) {
+            EXPECT_FLOAT_EQ(scale, 1.f) << "room enough: " << toUtf8(c.text);
+        }
+    }
 }
 
 TEST(CountryList, RowsFollowTheKeysAndTypedLettersJumpByCodeWithWrap) {
