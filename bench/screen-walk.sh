@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Walks every screen the menus have by real key presses in the real window, once per display
-# size, display mode and language, and saves a screenshot (F9) of each, then a contact sheet
-# per run, for a person to look at: texts that overflow their buttons, overlap other items or
+# size, display mode and language, and saves a screenshot (F9) of each, then contact sheets
+# per walk, for a person to look at: texts that overflow their buttons, overlap other items or
 # leave the screen, missing glyphs. A look, not a test: it passes or fails nothing but a walk
-# that lost its way. One run takes about two minutes; several run side by side.
+# that lost its way. One walk takes two to four minutes; several run side by side.
 # Usage: bench/screen-walk.sh PROGRAM [FOLDER [FILTER...]]. FOLDER defaults to ./screen-walk.
 # Each FILTER word narrows one dimension to the named values (all of them when none is named):
 #   display sizes  640x480 800x600 1024x768 1280x1024 1920x1080 (any WxH is taken)
@@ -11,8 +11,8 @@
 #                  stretched (full screen, the layout widened or heightened to the display)
 #   languages      english french german italian spanish japanese korean polish
 # WALK_JOBS (default 3) runs that many walks at once, each on a virtual display of its own.
-# FOLDER/SIZE-MODE/LANGUAGE/NN-screen.jpg are the screenshots, FOLDER/SIZE-MODE-LANGUAGE.jpg
-# the sheets.
+# FOLDER/SIZE-MODE/LANGUAGE/NN-screen.jpg are the screenshots, FOLDER/SIZE-MODE-LANGUAGE-N.jpg
+# the sheets, twelve screens to a sheet.
 set -uo pipefail
 source "$(dirname "$0")/../tests/system/common.bash"
 
@@ -20,6 +20,9 @@ LANGUAGES=(english french german italian spanish japanese korean polish) # in th
 SIZES=(640x480 800x600 1024x768 1280x1024 1920x1080)
 MODES=(window letterbox stretched)
 WINDOW_MARGIN=64 # pixels of the virtual screen around a window, so that it never fills the screen
+SHEET_COLUMNS=3
+SHEET_ROWS=4
+SHEET_CELL_WIDTH=640 # pixels of a screenshot on a sheet, where the small font stays readable
 
 # The settings row of the named language.
 languageRow() {
@@ -328,7 +331,20 @@ walkLanguage() {
     walkLanguageAndQuit
 }
 
-# One walk on a virtual display of its own, then its contact sheet: $1 the run's number, then
+# The sheets of the screenshots in the folder $1, as $2-1.jpg, $2-2.jpg and so on; the cells
+# take the shape of the walk's last screenshot, which is the display's.
+contactSheets() {
+    local shots=("$1"/*.jpg) perSheet=$((SHEET_COLUMNS * SHEET_ROWS)) first width height
+    [ -e "${shots[0]}" ] || return 0
+    read -r width height <<<"$(identify -format '%w %h' "${shots[-1]}")"
+    for ((first = 0; first < ${#shots[@]}; first += perSheet)); do
+        montage -font DejaVu-Sans -label '%t' -pointsize 14 -tile "${SHEET_COLUMNS}x$SHEET_ROWS" \
+            -geometry "${SHEET_CELL_WIDTH}x$((SHEET_CELL_WIDTH * height / width))+4+4" \
+            "${shots[@]:first:perSheet}" "$2-$((first / perSheet + 1)).jpg" 2>/dev/null
+    done
+}
+
+# One walk on a virtual display of its own, then its contact sheets: $1 the run's number, then
 # the size, the mode and the language.
 walkOnDisplay() {
     local size=$2 mode=$3 language=$4 screen=$2 run="$out/$2-$3"
@@ -339,9 +355,9 @@ walkOnDisplay() {
     xvfb-run -a -n $((100 + ($$ + 37 * $1) % 1000)) -s "-screen 0 ${screen}x24" \
         bash "$0" --inside "$program" "$run/$language" "$(languageRow "$language")" "$size" "$mode" \
         >"$run/$language.log" 2>&1 || status=1
-    montage -label '%t' -pointsize 14 -tile 4x -geometry 640x480+4+4 "$run/$language"/*.jpg \
-        "$out/$size-$mode-$language.jpg" 2>/dev/null
-    echo "$size $mode $language: $(ls "$run/$language" | wc -l) screens, sheet $out/$size-$mode-$language.jpg" \
+    rm -f "$out/$size-$mode-$language"-*.jpg
+    contactSheets "$run/$language" "$out/$size-$mode-$language"
+    echo "$size $mode $language: $(ls "$run/$language" | wc -l) screens, sheets $out/$size-$mode-$language-*.jpg" \
         "$([ $status = 0 ] || echo "- LOST ITS WAY, see $run/$language.log")"
     return $status
 }
@@ -360,7 +376,7 @@ pick() {
 
 # Every walk the filter words ask for, WALK_JOBS at a time; fails when one lost its way.
 walkAll() {
-    requireTools xvfb-run xdotool import montage
+    requireTools xvfb-run xdotool import montage identify
     program=$(realpath "$1")
     out=$(realpath -m "${2:-screen-walk}")
     shift $(($# < 2 ? $# : 2))
