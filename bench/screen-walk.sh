@@ -44,14 +44,17 @@ loggedMore() {
 }
 
 # F9, and once the game has saved the picture its path in $shot. The picture is taken while a
-# frame is drawn, so every key and pointer move sent before it has been read by then. A key
-# sent while the display restarts, or to the window a restart replaced, is lost: F9 goes again.
+# frame is drawn, so every key and pointer move sent before it has been read by then. The game
+# reads a key as pressed only when it was up in the frame before: an F9 in the frame right
+# after the last one's is lost, and so is one sent while the display restarts or to the window
+# a restart replaced. So F9 waits a moment, and goes again while no picture comes.
 takePicture() {
     local before try
     before=$(grep -cF "Screenshot saved to" "$log")
-    for try in 1 2 3 4 5 6; do
+    for try in $(seq 30); do
+        sleep 0.05
         xdotool key --window "$window" F9 2>/dev/null
-        waitFor 50 loggedMore "Screenshot saved to" "$before" && break
+        waitFor 10 loggedMore "Screenshot saved to" "$before" && break
         findWindow
     done
     loggedMore "Screenshot saved to" "$before" || fail "F9 saved no screenshot"
@@ -59,9 +62,10 @@ takePicture() {
 }
 
 # Waits until the game has drawn $1 frames more (one when not given): a walk paced by the clock
-# loses keys on a busy machine, where two presses of a key fall into one frame or a key comes
-# before the screen that should take it. Each F9 is read in a later frame than the one before;
-# the pictures are emptied, and kept only so that F9 numbers on.
+# loses keys on a busy machine, where two presses of a key fall into one frame, or into frames
+# one after the other (the second reads as held), or a key comes before the screen that should
+# take it. Each F9 is read in a later frame than the one before; the pictures are emptied, and
+# kept only so that F9 numbers on.
 settle() {
     local frame
     for ((frame = 0; frame < ${1:-1}; frame++)); do
@@ -78,13 +82,14 @@ screenshot() {
     cp "$shot" "$(printf '%s/%02d-%s.jpg' "$copies" "$kept" "$1")"
 }
 
-# The frames a key needs before the next: a confirm clicks when it is released, a frame after
-# its press, and the screen it opens or closes takes the top in the frames after that.
+# The frames a key needs before the next: two, so that the same key again is a new press; a
+# confirm clicks when it is released, a frame after its press, and the screen it opens or
+# closes takes the top in the frames after that.
 framesAfter() {
     case "$1" in
     Return) echo 6 ;;
     Escape) echo 3 ;;
-    *) echo 1 ;;
+    *) echo 2 ;;
     esac
 }
 
