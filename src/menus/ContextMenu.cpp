@@ -63,6 +63,20 @@ int screenWidth() {
 int screenHeight() {
     return graphics() ? graphics()->screenHeight : VekGraphics::LOGICAL_HEIGHT;
 }
+struct ViewSize {
+    float width;
+    float height;
+};
+
+/// The smallest view of the shape of a screen `nowW` by `nowH` units that holds a screen of
+/// `placedW` by `placedH` units whole, one unit of it to one unit of the view's plane.
+ViewSize fittedView(int placedW, int placedH, int nowW, int nowH) {
+    const auto pw = static_cast<float>(placedW), ph = static_cast<float>(placedH);
+    const auto nw = static_cast<float>(nowW), nh = static_cast<float>(nowH);
+    if (nw * ph >= pw * nh) return {ph * nw / nh, ph};
+    return {pw, pw * nh / nw};
+}
+
 int frameNumber() {
     return Vek::get() ? Vek::get()->renderedFrames : 0;
 }
@@ -102,9 +116,11 @@ bool isOnScreen(const Vector3& p) {
 
 } // namespace
 
-ContextMenu::ContextMenu() {
-    const int w = screenWidth();
-    const int h = screenHeight();
+ContextMenu::ContextMenu()
+    : placedWidth(screenWidth()), placedHeight(screenHeight()), shownWidth(static_cast<float>(placedWidth)),
+      shownHeight(static_cast<float>(placedHeight)) {
+    const int w = placedWidth;
+    const int h = placedHeight;
     originX = w / 2 + itemSpacing / 2 - marginX;
     originY = h / 2 - marginY;
     // The menu's world is the screen in its own units, also where the layout widens or
@@ -224,6 +240,26 @@ void ContextMenu::onActivate(bool first) {
 void ContextMenu::onDeactivate(bool removed) {
     Context::onDeactivate(removed);
     rememberedPointer = worldToScreen({pointer.x, pointer.y, pointer.z});
+}
+
+void ContextMenu::tickContext(double t, double dt) {
+    followLayout();
+    Context::tickContext(t, dt);
+}
+
+void ContextMenu::renderContext() {
+    followLayout();
+    Context::renderContext();
+}
+
+void ContextMenu::followLayout() {
+    const ViewSize fitted = fittedView(placedWidth, placedHeight, screenWidth(), screenHeight());
+    if (fitted.width == shownWidth && fitted.height == shownHeight) return;
+    // By the change in width only, so that a blend under way keeps its share of the depth.
+    camera.z -= 0.5f * (fitted.width - shownWidth);
+    camera.ratio = fitted.height / fitted.width;
+    shownWidth = fitted.width;
+    shownHeight = fitted.height;
 }
 
 void ContextMenu::tickContents(double t, double dt) {

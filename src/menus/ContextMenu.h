@@ -45,6 +45,8 @@ class ContextMenu : public Context {
 
     void onActivate(bool first) override;
     void onDeactivate(bool removed) override;
+    void tickContext(double t, double dt) override;
+    void renderContext() override;
     void tickContents(double t, double dt) override;
     /// The items; in development mode also an outline around every focus point.
     void renderContents() override;
@@ -72,6 +74,10 @@ class ContextMenu : public Context {
     void renderScreenBelow();
 
   private:
+    /// A new display mode applied while this screen stands in the stack can change the
+    /// screen's shape in units; the items keep the places they were given. The view then
+    /// shows the screen they were placed on whole and undistorted, in the new shape.
+    void followLayout();
     void readNavigationKeys();
     /// True when the mouse moved this frame by more than the threshold, in screen units.
     static bool mouseMovedFar(const VekInput& input);
@@ -80,4 +86,8 @@ class ContextMenu : public Context {
     template <class Visit> void forEachFocusPoint(Visit visit) const;
 
     ChildList items;
+    int placedWidth;  ///< the screen's size in units when the items were placed
+    int placedHeight;
+    float shownWidth;  ///< the size in units of the screen the view shows
+    float shownHeight;
 };

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <string>
 #include "MenuTestSupport.h"
 #include "core/StaticSettings.h"
 #include "core/Vek.h"
@@ -80,6 +81,43 @@ TEST(ContextMenu, ItsWorldIsTheScreenInScreenUnitsWhateverTheLayoutsShape) {
         EXPECT_NEAR(corner.y, 0.f, 0.01f) << w << "x" << h;
         const Vector3 back = menu.worldToScreen({80.f - static_cast<float>(menu.originX), -static_cast<float>(menu.originY), 0.f});
         EXPECT_GT(back.x - 80.f, 0.f) << "a corner button stays on the screen at " << w << "x" << h;
+    }
+    graphics.screenWidth = 640;
+    graphics.screenHeight = 480;
+}
+
+TEST(ContextMenu, AScreenBuiltBeforeTheDisplaysShapeChangedShowsItsItemsWholeAndUndistorted) {
+    MenuRig rig;
+    VekGraphics& graphics = *rig.f.engine.graphics.graphics;
+    struct Row {
+        int placedW, placedH, nowW, nowH;
+        float unitsPerUnit; // screen units per unit of the placed screen
+    };
+    const Row rows[] = {
+        {640, 480, 640, 480, 1.f},          // no change: as placed
+        {640, 480, 853, 480, 1.f},          // widened: bare sides
+        {640, 480, 640, 512, 1.f},          // heightened: bare top and bottom
+        {853, 480, 640, 480, 640.f / 853.f}, // narrowed: the wide screen shrinks to fit
+        {640, 512, 640, 480, 480.f / 512.f}, // lowered: the tall screen shrinks to fit
+    };
+    for (const Row& row : rows) {
+        graphics.screenWidth = row.placedW;
+        graphics.screenHeight = row.placedH;
+        ContextMenu menu;
+        graphics.screenWidth = row.nowW;
+        graphics.screenHeight = row.nowH;
+        menu.tickContext(0.0, 0.02);
+        const float halfW = 0.5f * static_cast<float>(row.placedW), halfH = 0.5f * static_cast<float>(row.placedH);
+        const Vector3 low = menu.worldToScreen({-halfW, -halfH, 0.f});
+        const Vector3 high = menu.worldToScreen({halfW, halfH, 0.f});
+        const std::string where = std::to_string(row.placedW) + "x" + std::to_string(row.placedH) + " now " +
+                                  std::to_string(row.nowW) + "x" + std::to_string(row.nowH);
+        EXPECT_NEAR(high.x - low.x, static_cast<float>(row.placedW) * row.unitsPerUnit, 0.05f) << where;
+        EXPECT_NEAR(high.y - low.y, static_cast<float>(row.placedH) * row.unitsPerUnit, 0.05f) << where;
+        EXPECT_NEAR(low.x + high.x, static_cast<float>(row.nowW), 0.05f) << where << ": centred across";
+        EXPECT_NEAR(low.y + high.y, static_cast<float>(row.nowH), 0.05f) << where << ": centred upright";
+        menu.tickContext(0.0, 0.02);
+        EXPECT_NEAR(menu.worldToScreen({halfW, halfH, 0.f}).x, high.x, 0.05f) << where << ": a second tick keeps it";
     }
     graphics.screenWidth = 640;
     graphics.screenHeight = 480;
