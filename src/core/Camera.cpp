@@ -1,8 +1,8 @@
 #include "core/Camera.h"
 
-void Camera::showScreen(int width, int height) {
-    z = -0.5f * static_cast<float>(width);
-    ratio = static_cast<float>(height) / static_cast<float>(width);
+void Camera::showScreen(float width, float height) {
+    z = -0.5f * width;
+    ratio = height / width;
 }
 
 void Camera::getVisibleRect(Rect& out, float depth) const {

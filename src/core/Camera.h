@@ -18,7 +18,7 @@ public:
     }
     /// Looks at the plane z = 0 from where it shows a screen of `width` by `height` units
     /// around the position, one world unit to a screen unit, whatever the screen's shape.
-    void showScreen(int width, int height);
+    void showScreen(float width, float height);
     /// The rectangle seen at depth `depth`.
     void getVisibleRect(Rect& out, float depth) const;
     /// The point of the plane z = 0 seen at screen units (x from the left edge, y up from the

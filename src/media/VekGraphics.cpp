@@ -222,14 +222,9 @@ void VekGraphics::useCamera(const Camera& camera) {
 }
 
 View VekGraphics::getScreenView() const {
-    return centredView(static_cast<float>(screenWidth), static_cast<float>(screenHeight));
-}
-
-View VekGraphics::centredView(float width, float height) {
-    View centred;
-    centred.z = -0.5f * width;
-    centred.ratio = height / width;
-    return centred;
+    Camera screen;
+    screen.showScreen(static_cast<float>(screenWidth), static_cast<float>(screenHeight));
+    return View{screen.x, screen.y, screen.z, screen.ratio};
 }
 
 platform::DeviceVertex VekGraphics::project(const QuadCorner& corner) const {

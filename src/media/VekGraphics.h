@@ -125,9 +125,6 @@ class VekGraphics : public ContextRenderer {
     const View& getView() const { return view; }
     /// The view that shows the layout screen: W by H units around the origin, y upwards.
     View getScreenView() const;
-    /// The view that shows `width` by `height` units around the origin, y upwards, over the
-    /// whole viewport.
-    static View centredView(float width, float height);
     void drawQuad(const Texture* texture, const QuadCorners& corners, platform::BlendMode blend);
     /// The same for a picture held only by the device (such as a render target's content).
     void drawQuad(const platform::DeviceTexture* texture, bool bPointSampled, const QuadCorners& corners,

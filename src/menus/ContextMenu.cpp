@@ -63,6 +63,7 @@ int screenWidth() {
 int screenHeight() {
     return graphics() ? graphics()->screenHeight : VekGraphics::LOGICAL_HEIGHT;
 }
+
 struct ViewSize {
     float width;
     float height;
@@ -119,14 +120,12 @@ bool isOnScreen(const Vector3& p) {
 ContextMenu::ContextMenu()
     : placedWidth(screenWidth()), placedHeight(screenHeight()), shownWidth(static_cast<float>(placedWidth)),
       shownHeight(static_cast<float>(placedHeight)) {
-    const int w = placedWidth;
-    const int h = placedHeight;
-    originX = w / 2 + itemSpacing / 2 - marginX;
-    originY = h / 2 - marginY;
+    originX = placedWidth / 2 + itemSpacing / 2 - marginX;
+    originY = placedHeight / 2 - marginY;
     // The menu's world is the screen in its own units, also where the layout widens or
     // heightens past 640 by 480, so that items placed from the screen's size stay on it.
-    camera.showScreen(w, h);
-    rememberedPointer = worldToScreen({0.f, static_cast<float>(h / 2), 0.f});
+    camera.showScreen(shownWidth, shownHeight);
+    rememberedPointer = worldToScreen({0.f, static_cast<float>(placedHeight / 2), 0.f});
     const bool rightToLeft = Vek::get() && Vek::get()->getLanguage().isRightToLeft();
     const Layout& layout = rightToLeft ? RIGHT_TO_LEFT : LEFT_TO_RIGHT;
     mirrorSign = layout.mirrorSign;

@@ -5,38 +5,18 @@
 
 #ifdef VEK_ASSETS_DIR
 
-TEST(PlayerData, PassingTheThresholdGivesOneLifeWhoseBonusScoresAgainAndAStepBelowOneGivesNone) {
-    struct Case {
-        int32_t score, threshold, step, points;
-        int32_t wantScore, wantLives, wantThreshold;
-    };
-    const Case cases[] = {
-        {999990, 1000000, 1000000, 20, 1050010, 6, 2000000},
-        {0, 1000000, 1000000, 999999, 999999, 5, 1000000},
-        {999990, 1000000, 0, 20, 1000010, 5, 1000000},
-        {999990, 1000000, -5, 20, 1000010, 5, 1000000},
-        {2147483000, 2147000000, 1000000, 1000, 2147483647, 6, 2147483647},
-    };
-    for (const Case& c : cases) {
-        PlayHarness harness;
-        PlayerData& player = harness.player();
-        player.score = c.score;
-        player.extraLifeThreshold = c.threshold;
-        player.extraLifeStep = c.step;
-        player.addScore(c.points);
-        EXPECT_EQ(player.score, c.wantScore) << c.score;
-        EXPECT_EQ(player.lives, c.wantLives) << c.score;
-        EXPECT_EQ(player.extraLifeThreshold, c.wantThreshold) << c.score;
-    }
-}
-
-TEST(PlayerData, ThresholdsPassedAtOnceArePaidOneByOneAndAStepThatTheBonusPassesPaysOncePerCall) {
+TEST(PlayerData, EachPassedThresholdGivesOneLifeWhoseBonusScoresAgainOneByOneAndAStepBelowOneGivesNone) {
     struct Case {
         const char* what;
         int32_t score, threshold, step, points;
         int32_t wantScore, wantLives, wantThreshold;
     };
     const Case cases[] = {
+        {"one threshold", 999990, 1000000, 1000000, 20, 1050010, 6, 2000000},
+        {"below the threshold", 0, 1000000, 1000000, 999999, 999999, 5, 1000000},
+        {"step 0", 999990, 1000000, 0, 20, 1000010, 5, 1000000},
+        {"negative step", 999990, 1000000, -5, 20, 1000010, 5, 1000000},
+        {"top of the range", 2147483000, 2147000000, 1000000, 1000, 2147483647, 6, 2147483647},
         {"three thresholds", 3500000, 1000000, 1000000, 0, 3650000, 8, 4000000},
         {"two thousand thresholds", 2000000000, 1000000, 1000000, 0, 2105250000, 2110, 2106000000},
         {"step 1, threshold far below", 113300, 0, 1, 100, 163400, 6, 1},

@@ -15,11 +15,8 @@ TEST(ContextCredits, LinesFadeInAboveTheBottomAndOutBelowTheTop) {
 
 TEST(ContextCredits, ShowsTheScreenInItsOwnUnitsOnEveryLayoutSoThatNarrowedLinesStayOnIt) {
     MenuRig rig;
-    VekGraphics& graphics = *rig.f.engine.graphics.graphics;
-    const std::pair<int, int> layouts[] = {{640, 480}, {853, 480}, {640, 512}};
-    for (const auto& [w, h] : layouts) {
-        graphics.screenWidth = w;
-        graphics.screenHeight = h;
+    for (const auto& [w, h] : LAYOUT_SHAPES) {
+        rig.useScreen(w, h);
         ContextCredits credits;
         Rect visible;
         credits.camera.getVisibleRect(visible, 0.f);
@@ -30,8 +27,6 @@ TEST(ContextCredits, ShowsTheScreenInItsOwnUnitsOnEveryLayoutSoThatNarrowedLines
         EXPECT_NEAR(visible.top, halfH, 0.01f) << w << "x" << h;
         EXPECT_NEAR(credits.nextY - visible.bottom, 32.f, 0.01f) << "the first line's start at " << w << "x" << h;
     }
-    graphics.screenWidth = 640;
-    graphics.screenHeight = 480;
 }
 
 TEST(ContextCreditsMenu, DrivesItsScrollingListFromTheBottomUpAndLeavesNothingBehind) {

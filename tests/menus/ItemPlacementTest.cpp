@@ -69,11 +69,8 @@ TEST(ContextOptions, TheHubsButtonsStandClearOfOneAnotherWithAndWithoutTheLangua
 
 TEST(ContextMenu, ItsWorldIsTheScreenInScreenUnitsWhateverTheLayoutsShape) {
     MenuRig rig;
-    VekGraphics& graphics = *rig.f.engine.graphics.graphics;
-    const std::pair<int, int> layouts[] = {{640, 480}, {853, 480}, {640, 512}};
-    for (const auto& [w, h] : layouts) {
-        graphics.screenWidth = w;
-        graphics.screenHeight = h;
+    for (const auto& [w, h] : LAYOUT_SHAPES) {
+        rig.useScreen(w, h);
         ContextMenu menu;
         const float halfW = 0.5f * static_cast<float>(w), halfH = 0.5f * static_cast<float>(h);
         const Vector3 corner = menu.worldToScreen({halfW, -halfH, 0.f});
@@ -82,13 +79,10 @@ TEST(ContextMenu, ItsWorldIsTheScreenInScreenUnitsWhateverTheLayoutsShape) {
         const Vector3 back = menu.worldToScreen({80.f - static_cast<float>(menu.originX), -static_cast<float>(menu.originY), 0.f});
         EXPECT_GT(back.x - 80.f, 0.f) << "a corner button stays on the screen at " << w << "x" << h;
     }
-    graphics.screenWidth = 640;
-    graphics.screenHeight = 480;
 }
 
 TEST(ContextMenu, AScreenBuiltBeforeTheDisplaysShapeChangedShowsItsItemsWholeAndUndistorted) {
     MenuRig rig;
-    VekGraphics& graphics = *rig.f.engine.graphics.graphics;
     struct Row {
         int placedW, placedH, nowW, nowH;
         float unitsPerUnit; // screen units per unit of the placed screen
@@ -101,11 +95,9 @@ TEST(ContextMenu, AScreenBuiltBeforeTheDisplaysShapeChangedShowsItsItemsWholeAnd
         {640, 512, 640, 480, 480.f / 512.f}, // lowered: the tall screen shrinks to fit
     };
     for (const Row& row : rows) {
-        graphics.screenWidth = row.placedW;
-        graphics.screenHeight = row.placedH;
+        rig.useScreen(row.placedW, row.placedH);
         ContextMenu menu;
-        graphics.screenWidth = row.nowW;
-        graphics.screenHeight = row.nowH;
+        rig.useScreen(row.nowW, row.nowH);
         menu.tickContext(0.0, 0.02);
         const float halfW = 0.5f * static_cast<float>(row.placedW), halfH = 0.5f * static_cast<float>(row.placedH);
         const Vector3 low = menu.worldToScreen({-halfW, -halfH, 0.f});
@@ -119,6 +111,4 @@ TEST(ContextMenu, AScreenBuiltBeforeTheDisplaysShapeChangedShowsItsItemsWholeAnd
         menu.tickContext(0.0, 0.02);
         EXPECT_NEAR(menu.worldToScreen({halfW, halfH, 0.f}).x, high.x, 0.05f) << where << ": a second tick keeps it";
     }
-    graphics.screenWidth = 640;
-    graphics.screenHeight = 480;
 }

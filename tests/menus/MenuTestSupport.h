@@ -1,5 +1,6 @@
 #pragma once
 #include <memory>
+#include <utility>
 #include "game/ContextManager.h"
 #include "game/GameTestSupport.h"
 #include "game/Loader.h"
@@ -39,6 +40,8 @@ inline constexpr int KEY_ESCAPE = 1;
 inline constexpr int KEY_RETURN = 28;
 inline constexpr int KEY_UP = 200;
 inline constexpr int KEY_DOWN = 208;
+/// The layout screen's sizes in units: 4:3, widened for 16:9, heightened for 5:4.
+inline constexpr std::pair<int, int> LAYOUT_SHAPES[] = {{640, 480}, {853, 480}, {640, 512}};
 inline constexpr float ITEM_HEIGHT = 8.f; // the test textures' frames are 8 pixels high
 
 /// A scripted input and pointer that the menus read instead of the engine media's.
@@ -88,6 +91,11 @@ struct MenuRig : ScriptedMenuInput {
         input->poll();
         stack->tickContext(1.0, 1.0 / 30.0);
         ++f.engine.vek->renderedFrames;
+    }
+    /// The layout screen's size in units, as a display of another shape makes it.
+    void useScreen(int width, int height) {
+        f.engine.graphics.graphics->screenWidth = width;
+        f.engine.graphics.graphics->screenHeight = height;
     }
     /// The mouse in screen units.
     Vector3 mouse() const { return f.engine.graphics.graphics->windowToScreen(input->pointer); }

@@ -1,4 +1,5 @@
 #include "game/hud/Hud.h"
+#include "core/Camera.h"
 #include "core/ChildIterator.h"
 #include "core/ResourceManager.h"
 #include "core/StringUtil.h"
@@ -63,7 +64,9 @@ void Hud::frameUpdate() {
     if (graphics) {
         const View fieldView = graphics->getView();
         const Vector2 screen = screenSize(graphics->getLayout());
-        graphics->setView(VekGraphics::centredView(screen.x, screen.y));
+        Camera hudView;
+        hudView.showScreen(screen.x, screen.y);
+        graphics->useCamera(hudView);
         const float halfWidth = screen.x / 2.f;
         const float halfHeight = screen.y / 2.f;
         drawMessages(halfWidth, halfHeight);
