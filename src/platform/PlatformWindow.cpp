@@ -2,6 +2,7 @@
 #include <SDL.h>
 #include <SDL_syswm.h>
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -14,15 +15,26 @@ bool isHeadlessDriver(const char* driver) {
 }
 
 #if defined(SDL_VIDEO_DRIVER_X11)
-XErrorHandler previousErrorHandler = nullptr;
-
 // Another client may destroy our window (a test tool, a crashed window manager). X then
-// reports every later request on it as BadWindow (BadDrawable for a frame presented to it),
-// which Xlib's default handler turns into an exit; we take the destruction as a close request
-// instead and ignore those errors.
-int onXError(Display* display, XErrorEvent* error) {
-    if (error->error_code == BadWindow || error->error_code == BadDrawable) return 0;
-    return previousErrorHandler ? previousErrorHandler(display, error) : 0;
+// reports later requests on it and on what was made for it as errors, which Xlib's default
+// handler turns into an exit; SDL's own handler calls back into Xlib, which deadlocks inside
+// a handler. The destruction itself arrives as an event and closes the program, so errors are
+// only noted here, without a call into Xlib: BadWindow and BadDrawable not even that.
+int onXError(Display*, XErrorEvent* error) {
+    if (error->error_code != BadWindow && error->error_code != BadDrawable)
+        std::fprintf(stderr, "Ignored X error %d of request %d.%d.\n", error->error_code, error->request_code,
+                     error->minor_code);
+    return 0;
+}
+
+// The X display and window behind an SDL window; false when it is not an X11 one.
+bool getX11Window(SDL_Window* window, Display*& display, Window& xWindow) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return false;
+    display = info.info.x11.display;
+    xWindow = info.info.x11.window;
+    return true;
 }
 #endif
 
@@ -99,8 +111,7 @@ std::unique_ptr<PlatformWindow> PlatformWindow::open(const std::string& caption,
 #if defined(SDL_VIDEO_DRIVER_X11)
     if (std::strcmp(SDL_GetCurrentVideoDriver(), "x11") == 0) {
         SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
-        XErrorHandler previous = XSetErrorHandler(onXError);
-        if (previous != onXError) previousErrorHandler = previous;
+        XSetErrorHandler(onXError);
     }
 #endif
     // Made for OpenGL from the start when drawn through it: SDL would otherwise replace the window
@@ -120,20 +131,35 @@ std::unique_ptr<PlatformWindow> PlatformWindow::open(const std::string& caption,
 PlatformWindow::PlatformWindow(SDL_Window* window, bool headless) : pWindow(window), bHeadless(headless) {}
 
 PlatformWindow::~PlatformWindow() {
+    // SDL would wait forever for a destroyed window to be unmapped, and shutting the video down
+    // destroys the windows it still lists. The process ends next, and its connection to the
+    // display with it.
+    if (!exists()) return;
 #if defined(SDL_VIDEO_DRIVER_X11)
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
     Display* display = nullptr;
-    if (SDL_GetWindowWMInfo(pWindow, &info) && info.subsystem == SDL_SYSWM_X11) display = info.info.x11.display;
+    Window xWindow = 0;
+    const bool bX11 = getX11Window(pWindow, display, xWindow);
     SDL_DestroyWindow(pWindow);
     // Collect the replies while our error handler is in place: shutting the video down
-    // restores the default handler, which would end the process over a window destroyed
-    // from outside.
-    if (display) XSync(display, False);
+    // restores the default handler, which would end the process over a late error.
+    if (bX11) XSync(display, False);
 #else
     SDL_DestroyWindow(pWindow);
 #endif
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+bool PlatformWindow::exists() const {
+    if (bDestroyedOutside) return false;
+#if defined(SDL_VIDEO_DRIVER_X11)
+    // Asked of the display itself: the destruction may not have been read from the queue yet.
+    Display* display = nullptr;
+    Window xWindow = 0;
+    XWindowAttributes attributes;
+    return !getX11Window(pWindow, display, xWindow) || XGetWindowAttributes(display, xWindow, &attributes) != 0;
+#else
+    return true;
+#endif
 }
 
 bool PlatformWindow::pumpEvent() {
@@ -160,10 +186,9 @@ bool PlatformWindow::handleSystemEvent([[maybe_unused]] const void* message) {
 #if defined(SDL_VIDEO_DRIVER_X11)
     const auto* wm = static_cast<const SDL_SysWMmsg*>(message);
     if (!wm || wm->subsystem != SDL_SYSWM_X11 || wm->msg.x11.event.type != DestroyNotify) return false;
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    if (!SDL_GetWindowWMInfo(pWindow, &info) || info.subsystem != SDL_SYSWM_X11) return false;
-    if (wm->msg.x11.event.xdestroywindow.window != info.info.x11.window) return false;
+    Display* display = nullptr;
+    Window xWindow = 0;
+    if (!getX11Window(pWindow, display, xWindow) || wm->msg.x11.event.xdestroywindow.window != xWindow) return false;
     bDestroyedOutside = true;
     return true;
 #else

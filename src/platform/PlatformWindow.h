@@ -49,6 +49,8 @@ public:
 private:
     PlatformWindow(SDL_Window* window, bool headless);
     bool handleSystemEvent(const void* message);
+    /// False once another client has destroyed the window.
+    bool exists() const;
 
     SDL_Window* pWindow;
     std::function<void(const SDL_Event&)> eventListener;

@@ -35,8 +35,8 @@ grep -q "0 objects still alive." "$log" || fail "objects were still alive at shu
 
 sed -i 's/^bFullScreen=0$/bFullScreen=1/' "$settings"
 mv "$log" "$scratch/first.log"
-# Ended by its own frame count, as a player's quit ends it: on a display without a window
-# manager, a full-screen window destroyed by another client leaves X errors at shut-down.
+# Ended by its own frame count, as a player's quit ends it (destroyed.sh destroys full-screen
+# windows from outside).
 "$program" --frames 200 2>"$scratch/stderr" &
 pid=$!
 waitForGameLoop
