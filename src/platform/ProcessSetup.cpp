@@ -18,11 +18,23 @@ void openClosedStandardStreams() {
     }
 }
 
+// SDL turns SIGTERM into the window's quit request, after which the program saves and ends.
+void endAsTerminated(int) { std::raise(SIGTERM); }
+
+void endHangUpAsTerminated() {
+    struct sigaction current {};
+    // A starter that ignores hang-ups (nohup) keeps ignoring them.
+    if (::sigaction(SIGHUP, nullptr, &current) != 0 || current.sa_handler == SIG_IGN) return;
+    std::signal(SIGHUP, endAsTerminated);
+}
+
 } // namespace
 
 void prepareProcess() {
     openClosedStandardStreams();
     std::signal(SIGXFSZ, SIG_IGN);
+    std::signal(SIGPIPE, SIG_IGN);
+    endHangUpAsTerminated();
 }
 
 } // namespace platform

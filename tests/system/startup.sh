@@ -3,7 +3,8 @@
 # open, and after 400 frames the program ends cleanly with no object left alive; "-safe" opens
 # an 800 by 600 window and keeps the saved display mode, full screen included; an unknown
 # switch prints the usage and exits 2; with no display and no driver chosen the program says
-# so and exits 1. Usage: startup.sh PROGRAM.
+# so and exits 1. Asked to end by a signal (SIGTERM, SIGINT, SIGHUP) the program saves and exits
+# 0; SIGPIPE does not end it. Usage: startup.sh PROGRAM.
 set -uo pipefail
 source "$(dirname "$0")/common.bash"
 
@@ -28,5 +29,27 @@ for line in "Global::initPostLoader(): Global initialization complete at t=" "Re
 done
 for file in ZV2rmBrumedemo.hst ZV2rmBrumedemo.pro; do
     [ -s "$folder/$file" ] || fail "$file was not saved at shut-down"
+done
+
+# Signals sent in turn to a loaded program, which must then have saved and exited 0.
+SIGNAL_CASES=("TERM" "INT" "HUP" "PIPE TERM")
+set -m # in a job of its own the program keeps SIGINT, which background jobs otherwise ignore
+for signals in "${SIGNAL_CASES[@]}"; do
+    rm -f "$log" "$folder"/ZV2rmBrumedemo.{hst,pro}
+    "$program" 2>"$scratch/stderr" &
+    pid=$!
+    waitFor 200 grep -q "Global initialization complete" "$log" || fail "$signals: the program did not load"
+    for signal in $signals; do
+        kill -s "$signal" "$pid"
+        sleep 0.5
+    done
+    waitFor 100 bash -c "! kill -0 $pid 2>/dev/null" || fail "$signals: the program did not end"
+    wait "$pid"
+    status=$?
+    pid=""
+    [ "$status" -eq 0 ] || fail "$signals: the program exited with $status"
+    for file in ZV2rmBrumedemo.hst ZV2rmBrumedemo.pro; do
+        [ -s "$folder/$file" ] || fail "$signals: $file was not saved"
+    done
 done
 echo "PASSED"
