@@ -9,6 +9,7 @@
 #include "media/VekMedia.h"
 #include "menus/GameMenuScreens.h"
 #include "platform/CrashHandler.h"
+#include "platform/MessageBox.h"
 #include "platform/PlatformWindow.h"
 #include "platform/ProcessSetup.h"
 #include "platform/SdlInputSource.h"
@@ -27,6 +28,13 @@ std::unique_ptr<GameGlobal> createGameRoot(const CommandLineOptions& options) {
     auto game = std::make_unique<GameGlobal>(std::make_unique<GameMenuScreens>(), getWadPath());
     game->setQuickStart({options.playWave, options.playPlayers, options.bInvulnerable});
     return game;
+}
+
+// Refusals before the window exists reach a player who started the program without a terminal.
+int refuseStart(const std::string& text) {
+    std::fprintf(stderr, "%s\n", text.c_str());
+    platform::showErrorBox("Error", text);
+    return 1;
 }
 
 std::string lockFilePath() { return toUtf8(getUserFilesFolder() + u"/" + BUILD_IDENTIFIER + u".lock"); }
@@ -53,17 +61,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "Another copy is running already.\n");
         return 0;
     }
-    if (!instanceLock.isHeld()) {
-        std::fprintf(stderr, "Could not use the user-data folder %s: %s\n", toUtf8(getUserFilesFolder()).c_str(),
-                     instanceLock.getError().c_str());
-        return 1;
-    }
+    if (!instanceLock.isHeld())
+        return refuseStart("Could not use the user-data folder " + toUtf8(getUserFilesFolder()) + ": " +
+                           instanceLock.getError());
     std::string error;
     auto window = platform::PlatformWindow::open(WINDOW_CAPTION, 100, 100, error);
-    if (!window) {
-        std::fprintf(stderr, "Could not open the window: %s\n", error.c_str());
-        return 1;
-    }
+    if (!window) return refuseStart("Could not open the window: " + error);
     const CommandLineOptions& run = *options;
     installEngineEnvironment({[&window] { return window->hasInputFocus(); }, run.bFixedStep,
                               [&run] { return createGameRoot(run); },

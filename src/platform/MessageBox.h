@@ -1,9 +1,22 @@
 #pragma once
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
-/// Shows a modal error box when a display is open; false when none could be shown.
+/// Shows a modal error box and waits for it to be closed, on the program's display or, before
+/// the window opens, on the one it would open; its text is fitted to the display (`fitLines`).
+/// False when none could be shown: no display, or one without a screen (offscreen, dummy).
 bool showErrorBox(const std::string& title, const std::string& text);
+
+/// `text` with each line longer than `maxLength` bytes broken (SDL's boxes break only at line
+/// breaks): at the last blank that fits, which goes, or after the last slash (paths), else at
+/// the length, never inside a UTF-8 sequence.
+std::string breakLongLines(std::string_view text, std::size_t maxLength);
+
+/// `text` with its long lines broken, and when that makes more than `maxLines` lines (at least
+/// 3), its middle lines replaced by one "...", so that the box and its button fit the display.
+std::string fitLines(std::string_view text, std::size_t maxLength, std::size_t maxLines);
 
 }  // namespace platform

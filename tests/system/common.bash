@@ -11,6 +11,15 @@ requireTools() {
     done
 }
 
+# Exits 77 (skipped) unless the X core fonts are installed, without which SDL shows no error
+# box on X11.
+requireBoxFonts() {
+    if ! dpkg-query -W -f='${Status}' xfonts-base 2>/dev/null | grep -q "install ok installed"; then
+        echo "SKIPPED: xfonts-base is not installed (scripts/setup installs it)"
+        exit 77
+    fi
+}
+
 # Runs xvfb-run with the given options and command on a virtual X display of its own; exits 77
 # (skipped) when xvfb-run or xdotool is missing. Checks started together race for the first
 # free display number and may end up sharing one, so each starts its search at its own.
@@ -86,6 +95,25 @@ waitForGameLoop() {
 closeWindowAndWait() {
     xdotool windowclose "$window"
     waitFor 100 bash -c "! kill -0 $pid 2>/dev/null" || fail "closing the window did not end the program"
+    wait "$pid"
+    status=$?
+    pid=""
+}
+
+# Sets $box to the error box on the display once there is one. Found by xwininfo: the box's
+# title is a UTF-8 property, which xdotool's search does not read.
+findErrorBox() {
+    box=$(xwininfo -root -children | awk '$2 == "\"Error\":" { print $1 }' | head -n 1)
+    [ -n "$box" ]
+}
+
+# Waits for the error box of the program started in the background ($pid), closes it as a
+# player would (Return, on its only button) and waits for the program to end; sets $status.
+closeErrorBoxAndWait() {
+    waitFor 100 findErrorBox || fail "$1: no error box"
+    xdotool windowfocus --sync "$box" 2>/dev/null
+    xdotool key Return
+    waitFor 100 bash -c "! kill -0 $pid 2>/dev/null" || fail "$1: closing the error box did not end the program"
     wait "$pid"
     status=$?
     pid=""

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Ctrl+Alt+X on the main menu of any build ends the program through the fatal path, as a
-# player makes crash files to try the crash report: status 1, the error on stderr, the log
-# copied to the crash files ending in "Forced exit.", a screenshot among them; the next start
-# offers the report. Usage: crashkey.sh PROGRAM. Exits 77 without xvfb-run or xdotool.
+# player makes crash files to try the crash report: the error in a box titled "Error" until the
+# player closes it, then status 1, the error on stderr, the log copied to the crash files
+# ending in "Forced exit.", a screenshot among them; the next start offers the report.
+# Usage: crashkey.sh PROGRAM. Exits 77 without xvfb-run, xdotool or the X core fonts.
 set -uo pipefail
 source "$(dirname "$0")/common.bash"
 
+requireBoxFonts
 [ "${1:-}" != "--inside" ] && runOnVirtualDisplay "$(realpath "$1")"
 program=$2
 useScratchHome
@@ -19,10 +21,7 @@ xdotool windowfocus --sync "$window" 2>/dev/null
 xdotool keydown ctrl+alt+x
 sleep 0.3
 xdotool keyup ctrl+alt+x
-waitFor 100 bash -c "! kill -0 $pid 2>/dev/null" || fail "Ctrl+Alt+X did not end the program"
-wait "$pid"
-status=$?
-pid=""
+closeErrorBoxAndWait "Ctrl+Alt+X"
 [ "$status" -eq 1 ] || fail "the program exited with $status, not 1"
 grep -qF "Error: Crash requested." "$scratch/stderr" || fail "stderr lacks the error"
 crashLog="$folder/crash.ZV2rmBrumedemo.log"

@@ -1,0 +1,44 @@
+#include "platform/MessageBox.h"
+#include <gtest/gtest.h>
+
+TEST(MessageBox, LongLinesAreBrokenWhereAReaderExpects) {
+    struct Case {
+        const char* name;
+        std::string text;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"short", "Saved.", "Saved."},
+        {"exactly the length", "0123456789", "0123456789"},
+        {"at the last blank that fits", "aaaa bbbb cccc", "aaaa bbbb\ncccc"},
+        {"after a slash", "/home/ida/data/x", "/home/ida/\ndata/x"},
+        {"a blank at the very start", " abcdefghijk", " abcdefghi\njk"},
+        {"nowhere to break", "abcdefghijklmnopqrstu", "abcdefghij\nklmnopqrst\nu"},
+        {"not inside a character", "abcdefghi\xc3\xa9z", "abcdefghi\n\xc3\xa9z"},
+        {"each line alone", "aaaa bbbb cccc\nshort\naaaa bbbb cccc",
+         "aaaa bbbb\ncccc\nshort\naaaa bbbb\ncccc"},
+        {"empty lines kept", "a\n\nb\n", "a\n\nb\n"},
+        {"bytes that are not UTF-8", std::string(12, '\x80'), std::string(10, '\x80') + "\n\x80\x80"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(platform::breakLongLines(c.text, 10), c.expected) << c.name;
+}
+
+TEST(MessageBox, ATallTextKeepsItsStartAndEnd) {
+    struct Case {
+        const char* name;
+        std::string text;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"as many lines as fit", "1\n2\n3\n4\n5", "1\n2\n3\n4\n5"},
+        {"one line too many", "1\n2\n3\n4\n5\n6", "1\n2\n...\n5\n6"},
+        {"counted after breaking", "aaaa bbbb cccc dddd eeee ffff", "aaaa\nbbbb\n...\neeee\nffff"},
+        {"a trailing line break counts", "1\n2\n3\n4\n5\n", "1\n2\n...\n5\n"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(platform::fitLines(c.text, 5, 5), c.expected) << c.name;
+}
+
+TEST(MessageBox, NoBoxWithoutAScreenSoHeadlessRunsNeverWait) {
+    // The tests run on the offscreen driver, before any window opened.
+    EXPECT_FALSE(platform::showErrorBox("Error", "Nobody reads this."));
+}
