@@ -91,13 +91,31 @@ waitForGameLoop() {
     waitFor 100 grep -q "Entering game loop." "$log" || fail "the engine was not created"
 }
 
-# Closes the window and waits for the program to end; sets $status to its exit status.
-closeWindowAndWait() {
-    xdotool windowclose "$window"
-    waitFor 100 bash -c "! kill -0 $pid 2>/dev/null" || fail "closing the window did not end the program"
+# Waits up to ten seconds for the program started in the background ($pid) to end, and sets
+# $status to its exit status; otherwise kills it (a hung program may ignore SIGTERM) and fails
+# with the message $1.
+waitForExit() {
+    if ! waitFor 100 bash -c "! kill -0 $pid 2>/dev/null"; then
+        kill -KILL "$pid"
+        fail "$1"
+    fi
     wait "$pid"
     status=$?
     pid=""
+}
+
+# Fails, naming the case $1, unless the program saved the profiles and the high scores.
+expectSaved() {
+    local file
+    for file in ZV2rmBrumedemo.hst ZV2rmBrumedemo.pro; do
+        [ -s "$folder/$file" ] || fail "$1: $file was not saved"
+    done
+}
+
+# Closes the window and waits for the program to end; sets $status to its exit status.
+closeWindowAndWait() {
+    xdotool windowclose "$window"
+    waitForExit "closing the window did not end the program"
 }
 
 # Sets $box to the error box on the display once there is one. Found by xwininfo: the box's
@@ -113,10 +131,7 @@ closeErrorBoxAndWait() {
     waitFor 100 findErrorBox || fail "$1: no error box"
     xdotool windowfocus --sync "$box" 2>/dev/null
     xdotool key Return
-    waitFor 100 bash -c "! kill -0 $pid 2>/dev/null" || fail "$1: closing the error box did not end the program"
-    wait "$pid"
-    status=$?
-    pid=""
+    waitForExit "$1: closing the error box did not end the program"
 }
 
 # The start of a walk-through by keys in the real window: the script runs again on a virtual

@@ -6,11 +6,7 @@
 set -uo pipefail
 source "$(dirname "$0")/common.bash"
 
-[ "${1:-}" != "--inside" ] && runOnVirtualDisplay "$(realpath "$1")"
-program=$2
-useScratchHome
-unset SDL_VIDEODRIVER
-suppressLibraryLeaks
+startWalkThrough "$@"
 
 # Name, then the xdotool window commands before the destruction.
 CASES=(
@@ -32,17 +28,9 @@ for entry in "${CASES[@]}"; do
         sleep 0.5
     done
     xdotool windowclose "$window"
-    if ! waitFor 100 bash -c "! kill -0 $pid 2>/dev/null"; then
-        kill -KILL "$pid" # a hang ignores SIGTERM
-        fail "$name: the program did not end after its window was destroyed"
-    fi
-    wait "$pid"
-    status=$?
-    pid=""
+    waitForExit "$name: the program did not end after its window was destroyed"
     [ "$status" -eq 0 ] || fail "$name: the program exited with $status"
-    for file in ZV2rmBrumedemo.hst ZV2rmBrumedemo.pro; do
-        [ -s "$folder/$file" ] || fail "$name: $file was not saved"
-    done
+    expectSaved "$name"
     grep -q "^bFullScreen=1$" "$settings" || fail "$name: the settings lost the full-screen choice"
 done
 echo "PASSED"

@@ -7,11 +7,7 @@ set -uo pipefail
 source "$(dirname "$0")/common.bash"
 
 requireBoxFonts
-[ "${1:-}" != "--inside" ] && runOnVirtualDisplay "$(realpath "$1")"
-program=$2
-useScratchHome
-unset SDL_VIDEODRIVER
-suppressLibraryLeaks
+startWalkThrough "$@"
 
 # A file where the folder belongs.
 blockWithFile() {

@@ -27,9 +27,7 @@ for line in "Global::initPostLoader(): Global initialization complete at t=" "Re
     "0 objects still alive."; do
     grep -qF "$line" "$log" || fail "the log lacks '$line'"
 done
-for file in ZV2rmBrumedemo.hst ZV2rmBrumedemo.pro; do
-    [ -s "$folder/$file" ] || fail "$file was not saved at shut-down"
-done
+expectSaved "the 400 frames"
 
 # Signals sent in turn to a loaded program, which must then have saved and exited 0.
 SIGNAL_CASES=("TERM" "INT" "HUP" "PIPE TERM")
@@ -43,13 +41,8 @@ for signals in "${SIGNAL_CASES[@]}"; do
         kill -s "$signal" "$pid"
         sleep 0.5
     done
-    waitFor 100 bash -c "! kill -0 $pid 2>/dev/null" || fail "$signals: the program did not end"
-    wait "$pid"
-    status=$?
-    pid=""
+    waitForExit "$signals: the program did not end"
     [ "$status" -eq 0 ] || fail "$signals: the program exited with $status"
-    for file in ZV2rmBrumedemo.hst ZV2rmBrumedemo.pro; do
-        [ -s "$folder/$file" ] || fail "$signals: $file was not saved"
-    done
+    expectSaved "$signals"
 done
 echo "PASSED"
