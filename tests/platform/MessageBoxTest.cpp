@@ -1,13 +1,18 @@
 #include "platform/MessageBox.h"
 #include <gtest/gtest.h>
 
+namespace {
+
+struct TextCase {
+    const char* name;
+    std::string text;
+    std::string expected;
+};
+
+}  // namespace
+
 TEST(MessageBox, LongLinesAreBrokenWhereAReaderExpects) {
-    struct Case {
-        const char* name;
-        std::string text;
-        std::string expected;
-    };
-    const Case cases[] = {
+    const TextCase cases[] = {
         {"short", "Saved.", "Saved."},
         {"exactly the length", "0123456789", "0123456789"},
         {"at the last blank that fits", "aaaa bbbb cccc", "aaaa bbbb\ncccc"},
@@ -20,22 +25,17 @@ TEST(MessageBox, LongLinesAreBrokenWhereAReaderExpects) {
         {"empty lines kept", "a\n\nb\n", "a\n\nb\n"},
         {"bytes that are not UTF-8", std::string(12, '\x80'), std::string(10, '\x80') + "\n\x80\x80"},
     };
-    for (const Case& c : cases) EXPECT_EQ(platform::breakLongLines(c.text, 10), c.expected) << c.name;
+    for (const TextCase& c : cases) EXPECT_EQ(platform::breakLongLines(c.text, 10), c.expected) << c.name;
 }
 
 TEST(MessageBox, ATallTextKeepsItsStartAndEnd) {
-    struct Case {
-        const char* name;
-        std::string text;
-        std::string expected;
-    };
-    const Case cases[] = {
+    const TextCase cases[] = {
         {"as many lines as fit", "1\n2\n3\n4\n5", "1\n2\n3\n4\n5"},
         {"one line too many", "1\n2\n3\n4\n5\n6", "1\n2\n...\n5\n6"},
         {"counted after breaking", "aaaa bbbb cccc dddd eeee ffff", "aaaa\nbbbb\n...\neeee\nffff"},
         {"a trailing line break counts", "1\n2\n3\n4\n5\n", "1\n2\n...\n5\n"},
     };
-    for (const Case& c : cases) EXPECT_EQ(platform::fitLines(c.text, 5, 5), c.expected) << c.name;
+    for (const TextCase& c : cases) EXPECT_EQ(platform::fitLines(c.text, 5, 5), c.expected) << c.name;
 }
 
 TEST(MessageBox, NoBoxWithoutAScreenSoHeadlessRunsNeverWait) {
