@@ -23,7 +23,8 @@ bool isContinuationByte(char byte) { return (static_cast<unsigned char>(byte) & 
 // Where the first line of `line` (longer than `maxLength`) ends, and where the next begins.
 std::pair<std::size_t, std::size_t> findLineBreak(std::string_view line, std::size_t maxLength) {
     const std::size_t at = line.find_last_of(" /", maxLength - 1);
-    if (at != std::string_view::npos && at > 0) return line[at] == ' ' ? std::pair{at, at + 1} : std::pair{at + 1, at + 1};
+    if (at != std::string_view::npos && at > 0)
+        return line[at] == ' ' ? std::pair{at, at + 1} : std::pair{at + 1, at + 1};
     std::size_t cut = maxLength;
     while (cut > 0 && isContinuationByte(line[cut])) --cut;
     if (cut == 0) cut = maxLength;  // not UTF-8 at all: any place will do
