@@ -156,7 +156,8 @@ bool PlatformWindow::exists() const {
     Display* display = nullptr;
     Window xWindow = 0;
     XWindowAttributes attributes;
-    return !getX11Window(pWindow, display, xWindow) || XGetWindowAttributes(display, xWindow, &attributes) != 0;
+    return !getX11Window(pWindow, display, xWindow) ||
+           XGetWindowAttributes(display, xWindow, &attributes) != 0;
 #else
     return true;
 #endif
@@ -188,7 +189,8 @@ bool PlatformWindow::handleSystemEvent([[maybe_unused]] const void* message) {
     if (!wm || wm->subsystem != SDL_SYSWM_X11 || wm->msg.x11.event.type != DestroyNotify) return false;
     Display* display = nullptr;
     Window xWindow = 0;
-    if (!getX11Window(pWindow, display, xWindow) || wm->msg.x11.event.xdestroywindow.window != xWindow) return false;
+    if (!getX11Window(pWindow, display, xWindow) || wm->msg.x11.event.xdestroywindow.window != xWindow)
+        return false;
     bDestroyedOutside = true;
     return true;
 #else
