@@ -74,9 +74,11 @@ bool showErrorBox(const std::string& title, const std::string& text) {
     // Before the window opens, or after it closed, the display is opened for the box alone.
     const bool bOwnDisplay = !SDL_WasInit(SDL_INIT_VIDEO);
     if (bOwnDisplay && SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
-    const std::string fitted = fitLines(text, BOX_LINE_LENGTH, BOX_LINES);
-    const bool bShown = hasReader() &&
-                        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), fitted.c_str(), nullptr) == 0;
+    bool bShown = false;
+    if (hasReader()) {
+        const std::string fitted = fitLines(text, BOX_LINE_LENGTH, BOX_LINES);
+        bShown = SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), fitted.c_str(), nullptr) == 0;
+    }
     if (bOwnDisplay) SDL_QuitSubSystem(SDL_INIT_VIDEO);
     return bShown;
 }
