@@ -1,53 +1,11 @@
 // The loader over the archives that the build generated (tools/make-assets): every resource
 // of every step comes into being, in a language of each code page, with sounds decoded.
 #include <gtest/gtest.h>
-#include <filesystem>
-#include "GameTestSupport.h"
-#include "core/ResourceManager.h"
+#include "GeneratedGame.h"
 #include "core/Language.h"
-#include "core/StaticSettings.h"
-#include "game/ContextManager.h"
-#include "game/Loader.h"
 #include "media/FontQuad.h"
-#include "media/Texture.h"
 
 #ifdef VEK_ASSETS_DIR
-
-namespace {
-
-constexpr const char* ARCHIVES[] = {"ZV2rmBrumedemo.dat",      "ZV2rmBrumedemo.dat.language.v2",
-                                    "ZV2rmBrumedemo.dat.1252", "ZV2rmBrumedemo.dat.1250",
-                                    "ZV2rmBrumedemo.dat.Japanese", "ZV2rmBrumedemo.dat.Korean"};
-
-struct GeneratedGame {
-    GameTestEngine engine;
-    std::unique_ptr<GameGlobal> game;
-
-    explicit GeneratedGame(int language) {
-        for (const char* archive : ARCHIVES)
-            std::filesystem::copy_file(std::filesystem::path(VEK_ASSETS_DIR) / archive, engine.home.path() / archive,
-                                       std::filesystem::copy_options::overwrite_existing);
-        engine.audio->setDelayedLoad(false);
-        engine.vek->getStaticSettings().singleLanguage = language;
-        game = std::make_unique<GameGlobal>(std::make_unique<TestMenuScreens>(), engine.mainArchive);
-        game->initPreLoader();
-        auto* loader = static_cast<Loader*>(game->contextManager->getChildren().getHead());
-        for (int frame = 0; frame < 20 && loader->step < Loader::STEP_COUNT; ++frame)
-            engine.vek->frame(game->getRootContext());
-        finished = loader->step == Loader::STEP_COUNT;
-    }
-    ~GeneratedGame() { game.reset(); }
-
-    Resource* find(const std::u16string& name) const { return engine.vek->getResourceManager().find(name, false); }
-    int frames(const std::u16string& name) const {
-        const auto* texture = dynamic_cast<const Texture*>(find(name));
-        return texture ? static_cast<int>(texture->skins.size()) : -1;
-    }
-
-    bool finished = false;
-};
-
-}  // namespace
 
 TEST(GeneratedArchives, LoadEveryResourceInALanguageOfEachCodePage) {
     struct Case {
