@@ -20,12 +20,18 @@ Vector3 GameFont::snapToPixels(double x, double y, int displayWidth, int display
             std::trunc(static_cast<float>((240.0 - y) / uy)) * uy, 0.f};
 }
 
-void GameFont::drawText(int flags, uint32_t colour, double x, double y, WideStringView text) {
+float GameFont::squeezeToFit(float width, float room) {
+    return width > room ? room / width : 1.f;
+}
+
+void GameFont::drawText(int flags, uint32_t colour, double x, double y, WideStringView text, double maxWidth) {
     const VekGraphics* graphics = VekGraphics::get();
     if (!graphics || graphics->bNoDraw) return;
     Renderable placement;
     placement.position = snapToPixels(x, y, graphics->displayWidth, graphics->displayHeight);
-    placement.scale = {unitOf(640.f, graphics->displayWidth), unitOf(480.f, graphics->displayHeight), 1.f};
+    const float unit = unitOf(640.f, graphics->displayWidth);
+    const float squeeze = squeezeToFit(font->measureText(text, flags).width * unit, static_cast<float>(maxWidth));
+    placement.scale = {unit * squeeze, unitOf(480.f, graphics->displayHeight), 1.f};
     placement.color = colour;
     placement.updateTransform();
     font->renderText(placement, text, flags);

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <limits>
 #include "core/VekBase.h"
 #include "core/WideString.h"
 #include "media/Vector.h"
@@ -13,8 +14,14 @@ class GameFont : public VekBase {
     explicit GameFont(FontQuad* gameFont) : font(gameFont) {}
 
     /// Draws `text` at world point (x, y) (y downwards) in the ARGB colour; `flags` are the
-    /// font's (4 centres the text on the point, 8 ends it there, 16 centres it vertically).
-    void drawText(int flags, uint32_t colour, double x, double y, WideStringView text);
+    /// font's (4 centres the text on the point, 8 ends it there, 16 centres it vertically). A
+    /// text wider than `maxWidth` world units is squeezed sideways to that width.
+    void drawText(int flags, uint32_t colour, double x, double y, WideStringView text,
+                  double maxWidth = std::numeric_limits<double>::infinity());
+
+    /// The horizontal scale that fits a text `width` wide into `room` (same units): 1 when it
+    /// fits, else what squeezes it to the room.
+    static float squeezeToFit(float width, float room);
 
     /// The world point in the centred, y-up screen frame, snapped to whole display pixels of a
     /// display `displayWidth` by `displayHeight` pixels; z is 0.

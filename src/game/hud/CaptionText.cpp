@@ -9,6 +9,9 @@ VEK_REGISTER_CLASS(CaptionText, GameObject, u"CaptionText")
 namespace {
 
 constexpr double CENTRE_X = 320.0;
+// A line wider than the screen is squeezed to leave this much of the screen on either side.
+constexpr double EDGE_MARGIN = 10.0;
+constexpr double ROOM = 2.0 * (CENTRE_X - EDGE_MARGIN);
 constexpr uint32_t WHITE = 0xFFFFFFFF;
 
 } // namespace
@@ -23,7 +26,7 @@ void CaptionText::frameUpdate() {
     if (timeLeft <= 0.0) return;
     const Vek& engine = *Vek::get();
     const bool bBlinkedOff = blinkPeriod > 0 && (engine.renderedFrames / blinkPeriod) % 2 == 1;
-    if (!bBlinkedOff && font) font->drawText(FontQuad::TEXT_CENTRE, WHITE, CENTRE_X, y, text);
+    if (!bBlinkedOff && font) font->drawText(FontQuad::TEXT_CENTRE, WHITE, CENTRE_X, y, text, ROOM);
     timeLeft -= engine.tickStep;
 }
 

@@ -6,6 +6,7 @@
 #include "core/Vek.h"
 #include "game/FormatThousands.h"
 #include "game/GameController.h"
+#include "game/GameFont.h"
 #include "game/GameGlobal.h"
 #include "game/GameSound.h"
 #include "game/player/PlayerData.h"
@@ -41,7 +42,7 @@ FloatingMessage::FloatingMessage(int playerIndex, WideStringView titleText, Wide
 
 float FloatingMessage::titleScale(float titleWidth, float textWidth, bool bCompactHud) {
     const float room = std::max(TITLE_ROOM - (bCompactHud ? COMPACT_INSET : 0.f) - (textWidth + TEXT_GAP), 1.f);
-    return titleWidth > room ? room / titleWidth : 1.f;
+    return GameFont::squeezeToFit(titleWidth, room);
 }
 
 void FloatingMessage::frameUpdate() {

@@ -24,6 +24,8 @@ constexpr double TEXT_DELAY = 1.0;
 constexpr int LANDING_PUFFS = 50;
 constexpr double PUFF_SIDE = 10.0, PUFF_BELOW = 10.0;
 constexpr double RANK_X[] = {160.0, 480.0}, RANK_Y = 100.0;
+// Each rank stays within its player's half of the screen, clear of its edges.
+constexpr double RANK_ROOM = 320.0 - 2.0 * 10.0;
 constexpr double SCORE_BELOW = 50.0;
 constexpr uint32_t WHITE = 0xFFFFFFFF;
 
@@ -80,7 +82,8 @@ WideString NamedFighter::rankText() const {
 void NamedFighter::drawResult() const {
     const GameGlobal& root = *GameGlobal::get();
     if (row >= 0 && root.textFontLarge)
-        root.textFontLarge->drawText(FontQuad::TEXT_CENTRE, WHITE, RANK_X[playerIndex & 1], RANK_Y, rankText());
+        root.textFontLarge->drawText(FontQuad::TEXT_CENTRE, WHITE, RANK_X[playerIndex & 1], RANK_Y, rankText(),
+                                     RANK_ROOM);
     if (root.textFontMedium)
         root.textFontMedium->drawText(FontQuad::TEXT_CENTRE, WHITE, x, y + SCORE_BELOW,
                                       formatThousands(score, Vek::get()->getLanguage()));
