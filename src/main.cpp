@@ -21,7 +21,7 @@ constexpr char WINDOW_CAPTION[] = "Zelbin Vorlanx: Ombrel Rise";
 
 void installCrashFiles() {
     platform::installCrashHandler(
-        {toUtf8(getCrashMiniDumpPath()), toUtf8(getLogPath()), toUtf8(getCrashLogPath())});
+        {toFileName(getCrashMiniDumpPath()), toFileName(getLogPath()), toFileName(getCrashLogPath())});
 }
 
 std::unique_ptr<GameGlobal> createGameRoot(const CommandLineOptions& options) {
@@ -37,7 +37,7 @@ int refuseStart(const std::string& text) {
     return 1;
 }
 
-std::string lockFilePath() { return toUtf8(getUserFilesFolder() + u"/" + BUILD_IDENTIFIER + u".lock"); }
+std::string lockFilePath() { return toFileName(getUserFilesFolder() + u"/" + BUILD_IDENTIFIER + u".lock"); }
 
 }  // namespace
 

@@ -40,14 +40,14 @@ bool hasProgramArgument(WideStringView argument) {
 
 const WideString& getProgramPath() { return programPath; }
 
-WideString getProgramFolder() { return fromUtf8(platform::executableFolder().string()); }
+WideString getProgramFolder() { return fromFileName(platform::executableFolder().string()); }
 
 WideString getWadPath() { return stringf(u"%s/%s.dat", getProgramFolder(), BUILD_IDENTIFIER); }
 
 WideString getUserFilesFolder() {
     const auto folder = platform::dataHome() / toUtf8(BUILD_IDENTIFIER) / toUtf8(VERSION_TEXT);
     platform::ensureFolder(folder);
-    return fromUtf8(folder.string());
+    return fromFileName(folder.string());
 }
 
 WideString getLogPath() { return stringf(u"%s/%s.log", getUserFilesFolder(), BUILD_IDENTIFIER); }

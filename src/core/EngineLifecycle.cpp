@@ -67,6 +67,6 @@ void shutDownEngine() {
     const WideString exitUrl = pGameRoot ? pGameRoot->getExitUrl() : WideString();
     deleteVEK();
     if (exitUrl.empty()) return;
-    if (!platform::openAddress(toUtf8(exitUrl), platform::executableFolder()))
+    if (!platform::openAddress(toFileName(exitUrl), platform::executableFolder()))
         VEK_LOG(u"Could not open '%s'.", exitUrl);
 }

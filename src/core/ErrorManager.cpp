@@ -17,7 +17,7 @@ WideString sourceFileName(const char* file) { return fromUtf8(fileNamePart(std::
 
 /// As the crash handler does: a link at either name is not followed.
 void copyLogToCrashFiles(const WideString& logPath) {
-    platform::copyInPlace(toUtf8(logPath).c_str(), toUtf8(getCrashLogPath()).c_str());
+    platform::copyInPlace(toFileName(logPath).c_str(), toFileName(getCrashLogPath()).c_str());
 }
 
 }  // namespace

@@ -84,7 +84,7 @@ std::optional<std::vector<uint8_t>> FileManager::openIn(const WadArchive* archiv
 
 std::optional<std::vector<uint8_t>> FileManager::openDisk(WideStringView path) {
     std::string error;
-    return platform::readFile(toUtf8(diskPath(path)), MAX_DISK_FILE_BYTES, error);
+    return platform::readFile(toFileName(diskPath(path)), MAX_DISK_FILE_BYTES, error);
 }
 
 WideString FileManager::describe(WideStringView path) const {
@@ -105,7 +105,7 @@ WideString FileManager::describeFile(WideStringView path) {
 void FileManager::keepAsBad(WideStringView path) {
     const WideString badPath = WideString(path) + u".bad";
     std::error_code error;
-    std::filesystem::rename(toUtf8(path), toUtf8(badPath), error);
+    std::filesystem::rename(toFileName(path), toFileName(badPath), error);
     if (error)
         VEK_LOG(u"Could not keep '%s' as '%s': %s.", path, badPath, fromUtf8(error.message()));
     else
@@ -118,12 +118,12 @@ bool FileManager::exists(WideStringView path) const {
 
 bool FileManager::existsDisk(WideStringView path) {
     struct stat info {};
-    return ::stat(toUtf8(diskPath(path)).c_str(), &info) == 0 && S_ISREG(info.st_mode);
+    return ::stat(toFileName(diskPath(path)).c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
 void FileManager::verifyFileDisk(WideStringView path) {
     struct stat info {};
-    if (::stat(toUtf8(diskPath(path)).c_str(), &info) == 0) return;
+    if (::stat(toFileName(diskPath(path)).c_str(), &info) == 0) return;
     const int code = errno;
     VEK_ERROR(u"File %s verification failed (errno %d:%s, cwd %s)", path, code, fromUtf8(std::strerror(code)),
               fromUtf8(platform::currentFolder()));
@@ -135,7 +135,7 @@ bool FileManager::saveSignedBlock(const void* data, std::size_t size, WideString
         encodeSignedBlock({static_cast<const uint8_t*>(data), size}, fileName, keyText);
     const WideString path = joinPath(folder, fileName);
     std::string error;
-    if (platform::writeFileAtomically(toUtf8(path), file, error)) return true;
+    if (platform::writeFileAtomically(toFileName(path), file, error)) return true;
     VEK_LOG(u"Could not save '%s': %s.", path, fromUtf8(error));
     return false;
 }
@@ -146,7 +146,7 @@ bool FileManager::loadSignedBlock(void* data, std::size_t size, WideStringView f
     std::string reason;
     // A valid file is never larger than its header and the longest zlib stream for `size`.
     const uint64_t maxBytes = sizeof(SignedBlockHeader) + platform::zlibCompressBound(size);
-    const auto file = platform::readFile(toUtf8(path), maxBytes, reason);
+    const auto file = platform::readFile(toFileName(path), maxBytes, reason);
     if (!file) {
         VEK_LOG(u"Not loading '%s': %s.", path, fromUtf8(reason));
         return false;

@@ -28,7 +28,7 @@ WideString utcDate() {
 
 Logger::Logger(const WideString& logPath, bool bAppend) : path(logPath), lastLineMs(nowMs()) {
     std::string error;
-    file = platform::openForWriting(toUtf8(path), bAppend, error);
+    file = platform::openForWriting(toFileName(path), bAppend, error);
     if (!file) std::fprintf(stderr, "No log: %s\n", error.c_str());
     activeLogger = this;
     writeHeader();

@@ -1,4 +1,5 @@
 #include "core/StringUtil.h"
+#include <optional>
 
 namespace {
 
@@ -7,8 +8,9 @@ constexpr char32_t REPLACEMENT = 0xFFFD;
 bool isHighSurrogate(char32_t u) { return u >= 0xD800 && u <= 0xDBFF; }
 bool isLowSurrogate(char32_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
 
-// Decodes one UTF-8 sequence at `i`; a bad sequence consumes one byte and yields U+FFFD.
-char32_t decodeUtf8(std::string_view bytes, std::size_t& i) {
+// Decodes one UTF-8 sequence at `i`, advancing `i` past what it read; nullopt for a bad
+// sequence, of which a bad lead byte or a cut sequence consumes one byte.
+std::optional<char32_t> decodeUtf8(std::string_view bytes, std::size_t& i) {
     const unsigned char lead = static_cast<unsigned char>(bytes[i++]);
     if (lead < 0x80) return lead;
     int extra;
@@ -17,18 +19,23 @@ char32_t decodeUtf8(std::string_view bytes, std::size_t& i) {
     if ((lead & 0xE0) == 0xC0) { extra = 1; value = lead & 0x1F; minimum = 0x80; }
     else if ((lead & 0xF0) == 0xE0) { extra = 2; value = lead & 0x0F; minimum = 0x800; }
     else if ((lead & 0xF8) == 0xF0) { extra = 3; value = lead & 0x07; minimum = 0x10000; }
-    else return REPLACEMENT;
+    else return std::nullopt;
     const std::size_t start = i;
     for (int k = 0; k < extra; ++k) {
         if (i >= bytes.size() || (static_cast<unsigned char>(bytes[i]) & 0xC0) != 0x80) {
             i = start;
-            return REPLACEMENT;
+            return std::nullopt;
         }
         value = (value << 6) | (static_cast<unsigned char>(bytes[i++]) & 0x3F);
     }
-    if (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return REPLACEMENT;
+    if (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return std::nullopt;
     return value;
 }
+
+// A byte of a file name that is no part of valid UTF-8 (always 0x80..0xFF) stands for itself as
+// a lone low surrogate, which valid UTF-8 never decodes to.
+constexpr char16_t ESCAPED_BYTE_BASE = 0xDC00;
+bool isEscapedByte(char16_t unit) { return unit >= 0xDC80 && unit <= 0xDCFF; }
 
 void appendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
@@ -74,7 +81,7 @@ View fileNameOf(View path) {
 WideString fromUtf8(std::string_view bytes) {
     WideString out;
     out.reserve(bytes.size());
-    for (std::size_t i = 0; i < bytes.size();) appendCodePoint(out, decodeUtf8(bytes, i));
+    for (std::size_t i = 0; i < bytes.size();) appendCodePoint(out, decodeUtf8(bytes, i).value_or(REPLACEMENT));
     return out;
 }
 
@@ -82,6 +89,33 @@ std::string toUtf8(WideStringView text) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) appendUtf8(out, nextCodePoint(text, i));
+    return out;
+}
+
+WideString fromFileName(std::string_view bytes) {
+    WideString out;
+    out.reserve(bytes.size());
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::size_t start = i;
+        if (const std::optional<char32_t> codePoint = decodeUtf8(bytes, i)) {
+            appendCodePoint(out, *codePoint);
+        } else {
+            out.push_back(static_cast<char16_t>(ESCAPED_BYTE_BASE + static_cast<unsigned char>(bytes[start])));
+            i = start + 1;
+        }
+    }
+    return out;
+}
+
+std::string toFileName(WideStringView path) {
+    std::string out;
+    out.reserve(path.size());
+    for (std::size_t i = 0; i < path.size();) {
+        if (isEscapedByte(path[i]))
+            out.push_back(static_cast<char>(path[i++] - ESCAPED_BYTE_BASE));
+        else
+            appendUtf8(out, nextCodePoint(path, i));
+    }
     return out;
 }
 

@@ -9,6 +9,14 @@
 WideString fromUtf8(std::string_view bytes);
 /// UTF-16 to UTF-8; a lone surrogate becomes U+FFFD.
 std::string toUtf8(WideStringView text);
+/// A file name's bytes as UTF-16, losslessly: each byte that is no part of valid UTF-8 becomes
+/// a lone surrogate U+DC80..U+DCFF, which `toFileName` turns back into that byte and `toUtf8`
+/// (for the log and the screen) into U+FFFD. Paths are bytes on Linux: use these two for every
+/// path that reaches the disk, `fromUtf8`/`toUtf8` for texts.
+WideString fromFileName(std::string_view bytes);
+/// The bytes of a path made by `fromFileName` (and joined with other text); any other lone
+/// surrogate becomes U+FFFD.
+std::string toFileName(WideStringView path);
 /// The code point at `i`, advancing `i` past it; U+FFFD for a lone surrogate half.
 char32_t nextCodePoint(WideStringView text, std::size_t& i);
 /// Appends one code point as UTF-16 (one unit, or a surrogate pair).

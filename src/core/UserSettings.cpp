@@ -21,7 +21,7 @@ UserSettings::UserSettings(WideString settingsPath) : path(std::move(settingsPat
         return;
     }
     std::string reason;
-    const auto bytes = platform::readFile(toUtf8(path), MAX_SETTINGS_BYTES, reason);
+    const auto bytes = platform::readFile(toFileName(path), MAX_SETTINGS_BYTES, reason);
     int badLine = 0;
     std::optional<MemoryIniFile> read;
     if (bytes) read = MemoryIniFile::fromWellFormedUtf8Bytes(*bytes, badLine);
@@ -79,7 +79,7 @@ bool UserSettings::save() const {
     const std::string text = toUtf8(ini.toText());
     std::string error;
     const std::span<const uint8_t> bytes(reinterpret_cast<const uint8_t*>(text.data()), text.size());
-    if (platform::writeFileAtomically(toUtf8(path), bytes, error)) return true;
+    if (platform::writeFileAtomically(toFileName(path), bytes, error)) return true;
     VEK_LOG(u"Could not save the user settings: %s.", fromUtf8(error));
     return false;
 }

@@ -7,7 +7,7 @@
 
 std::unique_ptr<WadArchive> WadArchive::open(const WideString& path, WideString& error) {
     std::string reason;
-    auto file = platform::ReadOnlyFile::open(toUtf8(path), reason);
+    auto file = platform::ReadOnlyFile::open(toFileName(path), reason);
     if (!file) {
         error = fromUtf8(reason);
         return nullptr;

@@ -149,8 +149,8 @@ void Global::pushStartScreens() {
     logo->closed = false;
     contextManager->addContext(logo);
     // Only a crash's own files count: a link at their names is no crash file and is never sent.
-    if (platform::isRegularFileInPlace(toUtf8(getCrashLogPath())) ||
-        platform::isRegularFileInPlace(toUtf8(getCrashMiniDumpPath()))) {
+    if (platform::isRegularFileInPlace(toFileName(getCrashLogPath())) ||
+        platform::isRegularFileInPlace(toFileName(getCrashMiniDumpPath()))) {
         Context* report = pScreens->createCrashReport();
         report->closed = false;
         contextManager->addContext(report);

@@ -322,7 +322,7 @@ bool writeJpeg(const WideString& path, int width, int height, std::vector<uint32
     if (jpeg.empty()) return false;
     // Replaced whole: whatever stands at the path (a pipe would block a plain open) is not opened.
     std::string error;
-    if (platform::writeFileAtomically(toUtf8(path), jpeg, error)) return true;
+    if (platform::writeFileAtomically(toFileName(path), jpeg, error)) return true;
     VEK_LOG(u"%s", fromUtf8(error));
     return false;
 }
@@ -364,7 +364,7 @@ WideString VekGraphics::nextScreenshotPath() {
     for (int number = 1;; ++number) {
         WideString path = stringf(u"%s/%s-%04d.jpg", folder, BUILD_IDENTIFIER, number);
         std::error_code error;
-        if (!std::filesystem::exists(std::filesystem::path(toUtf8(path)), error)) return path;
+        if (!std::filesystem::exists(std::filesystem::path(toFileName(path)), error)) return path;
     }
 }
 

@@ -74,7 +74,7 @@ void ContextCrashReport::startUpload() {
     uint64_t total = 0;
     for (const CrashFile& file : CRASH_FILES) {
         const WideString path = file.path();
-        const std::optional<std::vector<uint8_t>> bytes = readTail(toUtf8(path), MAXFILEBYTES);
+        const std::optional<std::vector<uint8_t>> bytes = readTail(toFileName(path), MAXFILEBYTES);
         if (!bytes) continue;
         pUploader->addPart(bytes->data(), bytes->size(), file.partName, fileNamePart(path));
         total += bytes->size();
@@ -89,7 +89,7 @@ void ContextCrashReport::startUpload() {
 void ContextCrashReport::deleteCrashFiles() {
     for (const auto path : DELETION_ORDER) {
         std::error_code ignored;
-        std::filesystem::remove(toUtf8(path()), ignored);
+        std::filesystem::remove(toFileName(path()), ignored);
     }
 }
 

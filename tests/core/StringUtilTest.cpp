@@ -27,6 +27,34 @@ TEST(Utf, RoundTripsEveryPlaneReplacesBadInputAndConsumesPairs) {
     }
 }
 
+TEST(Utf, FileNamesKeepTheirBytesAndShowBadOnesAsReplacements) {
+    struct Case {
+        std::string bytes;
+        std::string shown;  // what the log and the screen get
+    };
+    const Case cases[] = {
+        {"/home/caf\xE9/data", "/home/caf\xEF\xBF\xBD/data"},                   // Latin-1
+        {"\xFF\xFE", "\xEF\xBF\xBD\xEF\xBF\xBD"},
+        {"caf\xC3\xA9 two words \xF0\x9F\x98\x80", "caf\xC3\xA9 two words \xF0\x9F\x98\x80"},  // valid
+        {"\xED\xB2\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},  // an escape's own encoding
+        {"\xC0\xAF|\xE6\x97|\xF4\x90\x80\x80", "\xEF\xBF\xBD\xEF\xBF\xBD|\xEF\xBF\xBD\xEF\xBF\xBD|"
+                                                 "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
+        {"\xEF\xBF\xBD", "\xEF\xBF\xBD"},  // a real U+FFFD stays one
+        {"\xF0\x90\x82\x80\x80", "\xF0\x90\x82\x80\xEF\xBF\xBD"},  // U+10080 ends in the escapes' range
+    };
+    for (const Case& c : cases) {
+        const WideString path = fromFileName(c.bytes);
+        EXPECT_EQ(toFileName(path), c.bytes);
+        EXPECT_EQ(toFileName(path + u"/x.log"), c.bytes + "/x.log");
+        EXPECT_EQ(toUtf8(path), c.shown);
+    }
+    std::string everyByte;
+    for (int byte = 1; byte < 256; ++byte) everyByte.push_back(static_cast<char>(byte));
+    EXPECT_EQ(toFileName(fromFileName(everyByte)), everyByte);
+    // Halves that no file name decodes to are not bytes.
+    EXPECT_EQ(toFileName(WideString{char16_t(0xD800), u'a', char16_t(0xDC7F)}), "\xEF\xBF\xBD" "a\xEF\xBF\xBD");
+}
+
 TEST(StringUtil, TrimFileNameAndLines) {
     EXPECT_EQ(trim(WideStringView(u" \t\r\nword word\n ")), u"word word");
     EXPECT_EQ(trim(WideStringView(u" \t")), u"");
