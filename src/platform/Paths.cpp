@@ -7,6 +7,23 @@
 
 namespace platform {
 
+namespace {
+
+// A relative path in these variables would put the user data below whatever folder the program
+// was started from; XDG calls such a path invalid and has it ignored.
+const char* absoluteOrNull(const char* path) { return path && path[0] == '/' ? path : nullptr; }
+
+// $HOME, or the home the password database names when HOME is unset, empty or relative: the
+// user's own home either way, so every start finds the same data.
+std::filesystem::path homeFolder() {
+    if (const char* home = absoluteOrNull(std::getenv("HOME"))) return home;
+    const passwd* entry = getpwuid(getuid());
+    if (const char* home = absoluteOrNull(entry ? entry->pw_dir : nullptr)) return home;
+    return "/tmp";
+}
+
+}  // namespace
+
 std::filesystem::path executableFolder() {
     std::error_code error;
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
@@ -15,14 +32,8 @@ std::filesystem::path executableFolder() {
 }
 
 std::filesystem::path dataHome() {
-    const char* xdg = std::getenv("XDG_DATA_HOME");
-    if (xdg && xdg[0] == '/') return xdg;
-    const char* home = std::getenv("HOME");
-    if (!home || !*home) {
-        const passwd* entry = getpwuid(getuid());
-        home = entry ? entry->pw_dir : "/tmp";
-    }
-    return std::filesystem::path(home) / ".local" / "share";
+    if (const char* xdg = absoluteOrNull(std::getenv("XDG_DATA_HOME"))) return xdg;
+    return homeFolder() / ".local" / "share";
 }
 
 bool ensureFolder(const std::filesystem::path& folder) {

@@ -7,7 +7,8 @@ namespace platform {
 
 /// The folder of the running executable.
 std::filesystem::path executableFolder();
-/// $XDG_DATA_HOME, or ~/.local/share when it is unset or not absolute.
+/// $XDG_DATA_HOME, or ~/.local/share when it is unset or not absolute; ~ is $HOME when that is
+/// absolute, else the password database's home for the user (/tmp when that is not absolute either).
 std::filesystem::path dataHome();
 /// Creates the folder and its parents; false when it cannot be made.
 bool ensureFolder(const std::filesystem::path& folder);

@@ -3,32 +3,7 @@
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
-
-namespace {
-
-/// Sets one environment variable for a test and restores it afterwards.
-class ScopedEnvironment {
-  public:
-    ScopedEnvironment(const char* name, const char* value) : name(name) {
-        if (const char* old = std::getenv(name)) previous = old;
-        if (value)
-            setenv(name, value, 1);
-        else
-            unsetenv(name);
-    }
-    ~ScopedEnvironment() {
-        if (previous)
-            setenv(name, previous->c_str(), 1);
-        else
-            unsetenv(name);
-    }
-
-  private:
-    const char* name;
-    std::optional<std::string> previous;
-};
-
-}  // namespace
+#include "ScopedEnvironment.h"
 
 TEST(SystemLanguage, TakesTheLanguagePartOfTheFirstSetLocaleVariable) {
     const std::pair<const char*, const char16_t*> locales[] = {
