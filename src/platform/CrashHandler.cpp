@@ -20,11 +20,15 @@ char logPath[PATH_CAPACITY];
 char logCopyPath[PATH_CAPACITY];
 alignas(16) char alternateStack[64 * 1024];
 
+// A path too long for the buffer is left empty and its file is not written: a cut name would
+// leave a file that nothing looks for (the system refuses paths this long anyway).
 void copyPath(char (&to)[PATH_CAPACITY], const std::string& from) {
-    const std::size_t length = from.size() < PATH_CAPACITY - 1 ? from.size() : PATH_CAPACITY - 1;
+    const std::size_t length = from.size() < PATH_CAPACITY ? from.size() : 0;
     std::memcpy(to, from.data(), length);
     to[length] = '\0';
 }
+
+bool isSet(const char* path) { return path[0] != '\0'; }
 
 void writeText(int descriptor, const char* text) {
     std::size_t left = std::strlen(text);
@@ -57,6 +61,7 @@ void writeSignalLine(int descriptor, int signalNumber) {
 // Every file is opened in place: a link planted at a crash file's name is replaced, never written
 // through, and a crash file left by an earlier crash is replaced by this one's, never truncated.
 void writeBacktrace(int signalNumber) {
+    if (!isSet(backtracePath)) return;
     const int file = createInPlace(backtracePath);
     if (file < 0) return;
     writeSignalLine(file, signalNumber);
@@ -67,6 +72,7 @@ void writeBacktrace(int signalNumber) {
 }
 
 void appendToLog(int signalNumber) {
+    if (!isSet(logPath)) return;
     const int file = openInPlace(logPath, O_WRONLY | O_APPEND);
     if (file < 0) return;
     writeSignalLine(file, signalNumber);
@@ -76,7 +82,7 @@ void appendToLog(int signalNumber) {
 void onFatalSignal(int signalNumber) {
     writeBacktrace(signalNumber);
     appendToLog(signalNumber);
-    copyInPlace(logPath, logCopyPath);
+    if (isSet(logPath) && isSet(logCopyPath)) copyInPlace(logPath, logCopyPath);
     _exit(1);
 }
 

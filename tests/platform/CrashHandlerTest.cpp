@@ -1,6 +1,7 @@
 #include "platform/CrashHandler.h"
 #include <csignal>
 #include <fstream>
+#include <map>
 #include <gtest/gtest.h>
 #include "FileTestSupport.h"
 #include "TempDataHome.h"
@@ -91,5 +92,44 @@ TEST(CrashHandlerDeathTest, EachCrashFileIsANewFileOfItsOwnWhateverStoodAtItsNam
             // What a link in the log's place points to is neither added to nor copied for upload.
             EXPECT_FALSE(std::filesystem::exists(files.logCopyPath));
         }
+    }
+}
+
+TEST(CrashHandlerDeathTest, ACrashFileWhosePathIsTooLongIsNotWrittenUnderACutName) {
+    GTEST_FLAG_SET(death_test_style, "fast");
+    constexpr std::size_t LONGEST_PATH = 4095;  // the system's limit, without the terminating NUL
+    struct Case {
+        std::size_t backtraceLength;
+        std::size_t logCopyLength;
+    };
+    const Case cases[] = {{LONGEST_PATH, LONGEST_PATH}, {LONGEST_PATH + 1, LONGEST_PATH}, {4120, LONGEST_PATH + 1}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.backtraceLength) + ", " + std::to_string(c.logCopyLength));
+        TempDataHome home;
+        std::filesystem::path folder = home.path();
+        while (folder.native().size() < LONGEST_PATH - 300) folder /= std::string(200, 'd');
+        std::filesystem::create_directories(folder);
+        // A file in `folder` whose whole path is `length` bytes long.
+        const auto pathOf = [&folder](char letter, std::size_t length) {
+            return (folder / std::string(length - folder.native().size() - 1, letter)).string();
+        };
+        const platform::CrashFiles files{pathOf('b', c.backtraceLength), (folder / "run.log").string(),
+                                         pathOf('c', c.logCopyLength)};
+        writeText(files.logPath, "+0\tearlier line\n");
+        EXPECT_EXIT(
+            {
+                platform::installCrashHandler(files);
+                std::raise(SIGSEGV);
+            },
+            testing::ExitedWithCode(1), "");
+        // Each file of the folder by the first letter of its name, with the length of its path.
+        std::map<char, std::size_t> expected{{'r', files.logPath.size()}};
+        for (const std::string& path : {files.backtracePath, files.logCopyPath})
+            if (path.size() <= LONGEST_PATH) expected[path.back()] = path.size();
+        std::map<char, std::size_t> found;
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
+            found[entry.path().filename().string().front()] = entry.path().native().size();
+        EXPECT_EQ(found, expected);
+        EXPECT_EQ(readText(files.logPath), "+0\tearlier line\nFatal signal 11.\n");
     }
 }
