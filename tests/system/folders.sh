@@ -19,7 +19,7 @@ names=("caf"$'\xe9' $'\xff\xfe' "two words" "caf"$'\xc3\xa9')
 startAndCheck() {
     folder="$2/ZV2rmBrumedemo/3.07"
     log="$folder/ZV2rmBrumedemo.log"
-    XDG_DATA_HOME="$2" "$1" --frames 5 --no-draw 2>"$scratch/stderr" || fail "$3: not ended with status 0"
+    XDG_DATA_HOME="$2" "$1" --frames 30 --fixed-step --no-draw 2>"$scratch/stderr" || fail "$3: not ended with status 0"
     grep -qF "Global initialization complete" "$log" || fail "$3: the start did not complete"
     for file in ZV2rmBrumedemo.lock ZV2rmBrumedemo.pro ZV2rmBrumedemo.hst ZV2rmBrumedemo.ini; do
         [ -f "$folder/$file" ] || fail "$3: no $file in the data folder"
