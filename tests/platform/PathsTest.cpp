@@ -10,8 +10,8 @@ TEST(Paths, DataHomeIgnoresRelativeFoldersAsIfUnset) {
     }
     ASSERT_TRUE(withoutHome.is_absolute()) << withoutHome;
     struct Case {
-        const char* xdg;   // null: unset
-        const char* home;  // null: unset
+        const char* xdg;  // null: unset
+        const char* home; // null: unset
         std::filesystem::path want;
     };
     const Case cases[] = {
@@ -27,6 +27,7 @@ TEST(Paths, DataHomeIgnoresRelativeFoldersAsIfUnset) {
     };
     for (const Case& c : cases) {
         const ScopedEnvironment xdg("XDG_DATA_HOME", c.xdg), home("HOME", c.home);
-        EXPECT_EQ(platform::dataHome(), c.want) << (c.xdg ? c.xdg : "(unset)") << ", " << (c.home ? c.home : "(unset)");
+        EXPECT_EQ(platform::dataHome(), c.want)
+            << (c.xdg ? c.xdg : "(unset)") << ", " << (c.home ? c.home : "(unset)");
     }
 }
