@@ -1,6 +1,7 @@
 #include "media/TextLine.h"
 #include <algorithm>
 #include <optional>
+#include <tuple>
 
 namespace {
 
@@ -69,14 +70,18 @@ bool isHighSurrogate(char16_t unit) {
     return unit >= 0xD800 && unit <= 0xDBFF;
 }
 
-// Greedy wrapping of one bar-delimited line into [from, to) ranges of its cells.
+using Range = std::pair<std::size_t, std::size_t>;
+
+// Greedy wrapping of one bar-delimited line into [from, to) ranges of its cells. Each measure
+// spans about a line and a word, or a whole word a few times, so the time grows with the
+// text's length: a reply of one unbroken megabyte takes no longer than one of words.
 class Wrapper {
   public:
     Wrapper(const Cells& lineCells, float width, const TextLine::Measure& measureText)
         : cells(lineCells), maxWidth(width), measure(measureText) {}
 
-    std::vector<std::pair<std::size_t, std::size_t>> run() {
-        std::vector<std::pair<std::size_t, std::size_t>> ranges;
+    std::vector<Range> run() {
+        std::vector<Range> ranges;
         std::size_t start = 0;
         std::size_t end = 0;
         while (end < cells.size()) {
@@ -85,57 +90,105 @@ class Wrapper {
                 end = wordEnd;
                 continue;
             }
-            if (end == start) { // the first word alone is too wide: break it
-                end = balancedEnd(start, wordEnd);
+            if (end != start) { // the word starts the next line
+                ranges.emplace_back(start, end);
+                start = end = skipBlanks(end);
+                continue;
             }
-            ranges.emplace_back(start, end);
-            start = end;
-            while (start < cells.size() && cells[start].unit == BLANK)
-                ++start;
-            end = start;
+            // The word alone is too wide: its pieces but the last are lines; the last starts one.
+            const std::vector<Range> pieces = breakWord(start, wordEnd);
+            if (pieces.size() > 1 && cells[pieces.front().second].unit == BLANK) {
+                // A piece of the blanks that lead the line: the blanks at its wrap go too.
+                ranges.push_back(pieces.front());
+                start = end = skipBlanks(pieces.front().second);
+                continue;
+            }
+            ranges.insert(ranges.end(), pieces.begin(), pieces.end() - 1);
+            std::tie(start, end) = pieces.back();
         }
         if (ranges.empty() || start < cells.size()) ranges.emplace_back(start, cells.size());
         return ranges;
     }
 
   private:
-    std::size_t nextWordEnd(std::size_t at) const {
+    std::size_t skipBlanks(std::size_t at) const {
         while (at < cells.size() && cells[at].unit == BLANK)
             ++at;
+        return at;
+    }
+    std::size_t nextWordEnd(std::size_t at) const {
+        at = skipBlanks(at);
         while (at < cells.size() && cells[at].unit != BLANK)
             ++at;
         return at;
     }
+    float widthOf(std::size_t from, std::size_t to) const { return measure(unitsOf(cells, from, to)); }
     bool fits(std::size_t from, std::size_t to) const {
-        return maxWidth <= 0.f || measure(unitsOf(cells, from, to)) <= maxWidth;
+        return maxWidth <= 0.f || widthOf(from, to) <= maxWidth;
     }
     std::size_t nextCharacterEnd(std::size_t at, std::size_t to) const {
         return at + (isHighSurrogate(cells[at].unit) && at + 2 <= to ? 2 : 1);
     }
-    // The end of the first of as many pieces as breaking at the longest fit gives, about as
-    // wide as each other: a sentence without blanks (Japanese) leaves no lone character at
-    // its end.
-    std::size_t balancedEnd(std::size_t from, std::size_t to) const {
-        std::size_t pieces = 0;
-        for (std::size_t at = from; at < to; at = longestFittingEnd(at, to))
-            ++pieces;
-        const float share = measure(unitsOf(cells, from, to)) / static_cast<float>(pieces);
-        const std::size_t longest = longestFittingEnd(from, to);
-        std::size_t end = nextCharacterEnd(from, to);
-        while (end < longest && measure(unitsOf(cells, from, end)) < share)
-            end = nextCharacterEnd(end, to);
-        return end;
+    // Where the characters of [from, to) end; a surrogate pair is one character.
+    std::vector<std::size_t> characterEnds(std::size_t from, std::size_t to) const {
+        std::vector<std::size_t> ends;
+        for (std::size_t at = from; at < to; at = ends.back())
+            ends.push_back(nextCharacterEnd(at, to));
+        return ends;
     }
-    // At least one character, never splitting a surrogate pair.
-    std::size_t longestFittingEnd(std::size_t from, std::size_t to) const {
-        std::size_t end = from + 1;
-        if (end < to && isHighSurrogate(cells[from].unit)) ++end;
-        for (std::size_t next = end + 1; next <= to; ++next) {
-            if (isHighSurrogate(cells[next - 1].unit) && next < to) continue;
-            if (!fits(from, next)) break;
-            end = next;
+
+    // The fewest pieces that breaking at the longest fit gives, each about as wide as the rest
+    // of the word shared among the pieces still to come: a sentence without blanks
+    // (Japanese) leaves no lone character at its end. The last piece ends with the word.
+    std::vector<Range> breakWord(std::size_t from, std::size_t to) const {
+        const std::vector<std::size_t> ends = characterEnds(from, to);
+        std::size_t piecesLeft = 0;
+        for (std::size_t first = 0; first < ends.size(); first = longestFit(ends, from, first) + 1)
+            ++piecesLeft;
+        float widthLeft = widthOf(from, to);
+        std::vector<Range> pieces;
+        for (std::size_t first = 0; first < ends.size();) {
+            const std::size_t pieceStart = first == 0 ? from : ends[first - 1];
+            std::size_t last = longestFit(ends, from, first);
+            if (last + 1 < ends.size()) {
+                const float share = widthLeft / static_cast<float>(piecesLeft);
+                last = firstEndWhere(ends, first, last,
+                                     [&](std::size_t end) { return widthOf(pieceStart, end) >= share; });
+            }
+            pieces.emplace_back(pieceStart, ends[last]);
+            widthLeft -= widthOf(pieceStart, ends[last]);
+            first = last + 1;
+            if (piecesLeft > 1) --piecesLeft;
         }
-        return end;
+        return pieces;
+    }
+    // The index of the last character end from `ends[first]` on whose piece fits; at least
+    // `first` (a character wider than the line still stands on one).
+    std::size_t longestFit(const std::vector<std::size_t>& ends, std::size_t from, std::size_t first) const {
+        const std::size_t pieceStart = first == 0 ? from : ends[first - 1];
+        const std::size_t tooWide =
+            firstEndWhere(ends, first, ends.size(), [&](std::size_t end) { return !fits(pieceStart, end); });
+        return tooWide > first ? tooWide - 1 : first;
+    }
+    // The first index in [first, limit) whose end makes `isReached` true (false before it,
+    // true from it on), or `limit`. Steps that double and then halve measure only about as
+    // many characters as the answer spans, a few times over.
+    template <class Predicate>
+    static std::size_t firstEndWhere(const std::vector<std::size_t>& ends, std::size_t first,
+                                     std::size_t limit, const Predicate& isReached) {
+        std::size_t low = first;
+        std::size_t high = first;
+        for (std::size_t step = 1; high < limit && !isReached(ends[high]); step *= 2) {
+            low = high + 1;
+            high = first + step;
+        }
+        high = std::min(high, limit);
+        const auto begin = ends.begin();
+        return static_cast<std::size_t>(
+            std::partition_point(begin + static_cast<std::ptrdiff_t>(low),
+                                 begin + static_cast<std::ptrdiff_t>(high),
+                                 [&](std::size_t end) { return !isReached(end); }) -
+            begin);
     }
 
     const Cells& cells;

@@ -88,3 +88,48 @@ TEST(TextLine, RightToLeftReversesCharactersAndSegmentsAndPlainTextDropsTheMarku
     EXPECT_EQ(lineTexts(lines)[1], u"y\U0001F600x");  // a surrogate pair keeps its order
     EXPECT_EQ(TextLine::plainText(u"a|b^123456c^zz"), u"abc^zz");
 }
+
+TEST(TextLine, BreaksAnyRunWiderThanTheLineAtTheWidthKeepingEveryCharacter) {
+    const WideString megabyte(1 << 20, u'W');
+    WideString smileys;
+    for (int i = 0; i < 100000; ++i)
+        smileys += u"\U0001F600";
+    struct Case {
+        const char* name;
+        WideString text;
+        float width;
+        std::size_t lineCount;
+        float characterWidth;
+    };
+    const Case cases[] = {
+        {"a megabyte without a blank", megabyte, 630.f, 16645, 10.f}, // 63 or 62 to a line
+        {"the same between two words", u"ab " + megabyte + u" cd", 630.f, 16647, 10.f},
+        {"surrogate pairs, one to a line", smileys, 35.f, 100000, 20.f},
+        {"icons each wider than the line", WideString(1000, u'\x0001'), 5.f, 1000, 12.f},
+    };
+    const auto withoutBlanks = [](WideString text) {
+        std::erase(text, u' ');
+        return text;
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::vector<TextLine> lines = TextLine::wrap(c.text, c.width, 16.f, measure, false);
+        ASSERT_EQ(lines.size(), c.lineCount);
+        WideString joined;
+        float narrowest = c.width;
+        float widest = 0.f;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const WideString text = lineTexts({lines[i]}).front();
+            joined += text;
+            ASSERT_TRUE(lines[i].width <= c.width || lines[i].width == c.characterWidth) << "line " << i;
+            ASSERT_FALSE(text.back() >= 0xD800 && text.back() <= 0xDBFF) << "line " << i;
+            if (i > 0 && i + 1 < lines.size()) {
+                narrowest = std::min(narrowest, lines[i].width);
+                widest = std::max(widest, lines[i].width);
+            }
+        }
+        EXPECT_EQ(joined.size(), withoutBlanks(c.text).size());
+        EXPECT_TRUE(withoutBlanks(joined) == withoutBlanks(c.text));
+        EXPECT_LE(widest - narrowest, c.characterWidth); // the pieces between are alike
+    }
+}
