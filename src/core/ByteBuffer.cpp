@@ -15,11 +15,16 @@ bool startsWith(const std::vector<uint8_t>& bytes, const uint8_t (&mark)[N]) {
     return bytes.size() >= N && std::memcmp(bytes.data(), mark, N) == 0;
 }
 
+// A lone surrogate half is as malformed as a bad UTF-8 sequence.
 WideString decodeUtf16Le(const uint8_t* data, std::size_t size) {
-    WideString text;
-    text.reserve(size / 2 + 1);
+    WideString units;
+    units.reserve(size / 2);
     for (std::size_t i = 0; i + 1 < size; i += 2)
-        text.push_back(static_cast<char16_t>(data[i] | (data[i + 1] << 8)));
+        units.push_back(static_cast<char16_t>(data[i] | (data[i + 1] << 8)));
+    WideString text;
+    text.reserve(units.size() + 1);
+    for (std::size_t i = 0; i < units.size();)
+        appendCodePoint(text, nextCodePoint(units, i));
     if (size % 2 != 0) text.push_back(u'\uFFFD');
     return text;
 }

@@ -105,9 +105,10 @@ ContextNetworkWizard1::TestReply ContextNetworkWizard1::readTestReply(const Byte
         const MemoryIniFile settings(payload->toWideString());
         if (settings.hasKey(u"", u"masterServer"))
             result.masterServer = parseMasterServer(settings.getString(u"", u"masterServer"));
-        if (settings.hasKey(u"", u"message")) result.lines.push_back(settings.getString(u"", u"message"));
+        if (settings.hasKey(u"", u"message"))
+            result.lines.push_back(shownText(settings.getString(u"", u"message")));
     } else if (isPrintableReply(reply)) {
-        result.lines = splitLines(reply.toWideString());
+        result.lines = replyLines(reply);
     } else {
         result.problem = u"Received unprintable reply!";
         return result;

@@ -10,11 +10,11 @@
 
 namespace {
 
-constexpr char16_t BYTE_ORDER_MARK = 0xFEFF;
 constexpr char16_t REPLACEMENT_CHARACTER = 0xFFFD;
 
-bool isShowable(char16_t c) {
-    return c == u'\t' || c == u'\n' || c == u'\r' || (c >= 0x20 && c != 0x7F && c != REPLACEMENT_CHARACTER);
+// C0 and C1 controls and DEL.
+bool isControl(char16_t unit) {
+    return unit < 0x20 || (unit >= 0x7F && unit <= 0x9F);
 }
 
 } // namespace
@@ -34,11 +34,18 @@ ContextOnlinePage::ContextOnlinePage(StringId title, std::initializer_list<Strin
 // The uploader's destructor stops a request that still runs before its worker lets go of it.
 ContextOnlinePage::~ContextOnlinePage() = default;
 
-bool ContextOnlinePage::isTextReply(const ByteBuffer& reply) {
-    const WideString decoded = reply.toWideString();
-    for (std::size_t i = 0; i < decoded.size(); ++i)
-        if (!isShowable(decoded[i]) && !(i == 0 && decoded[i] == BYTE_ORDER_MARK)) return false;
-    return true;
+std::vector<WideString> ContextOnlinePage::replyLines(const ByteBuffer& reply) {
+    std::vector<WideString> lines = splitLines(reply.toWideString());
+    for (WideString& line : lines)
+        line = shownText(line);
+    return lines;
+}
+
+WideString ContextOnlinePage::shownText(WideStringView text) {
+    WideString shown(text);
+    for (char16_t& unit : shown)
+        if (isControl(unit)) unit = unit == u'\t' ? u' ' : REPLACEMENT_CHARACTER;
+    return shown;
 }
 
 void ContextOnlinePage::addMessage(StringId id) {
@@ -50,7 +57,7 @@ void ContextOnlinePage::addMessage(WideStringView message) {
 }
 
 void ContextOnlinePage::addReplyLines(const ByteBuffer& reply) {
-    for (const WideString& line : splitLines(reply.toWideString()))
+    for (const WideString& line : replyLines(reply))
         addMessage(line);
 }
 
@@ -75,13 +82,8 @@ void ContextOnlinePage::addFailureLines(StringId closing) {
 }
 
 bool ContextOnlinePage::reportUpload(int outcome) {
-    if (outcome != HttpUploader::FAILED && outcome != HttpUploader::DONE) return false;
-    const bool bText = outcome == HttpUploader::DONE && isTextReply(pUploader->reply());
-    if (!bText) {
-        if (outcome == HttpUploader::DONE) VEK_LOG(u"The server's answer is not text.");
-        addFailureLines(STR_FAILED);
-        return false;
-    }
+    if (outcome == HttpUploader::FAILED) addFailureLines(STR_FAILED);
+    if (outcome != HttpUploader::DONE) return false;
     addMessage(STR_CONNECTED);
     addReplyLines(pUploader->reply());
     addMessage(STR_DONEDOT);

@@ -1,6 +1,7 @@
 #pragma once
 #include <initializer_list>
 #include <memory>
+#include <vector>
 #include "core/HttpUploader.h"
 #include "core/StringKeys.h"
 #include "menus/ContextMenu.h"
@@ -17,9 +18,12 @@ class ContextOnlinePage : public ContextMenu {
   public:
     ~ContextOnlinePage() override;
 
-    /// True when the reply is text that can be shown: UTF-8, or UTF-16LE after its mark,
-    /// without control characters other than tab and line breaks. Empty counts as text.
-    static bool isTextReply(const ByteBuffer& reply);
+    /// The reply's lines as the player sees them: decoded as `ByteBuffer::toWideString`
+    /// decodes, split by `splitLines`, each line as `shownText` shows it.
+    static std::vector<WideString> replyLines(const ByteBuffer& reply);
+    /// A server's text made safe to draw: a control character (where the fonts keep their
+    /// icons) becomes U+FFFD, a tab a blank.
+    static WideString shownText(WideStringView text);
 
   protected:
     /// The title, the log with `introLines`, CANCEL and NEXT, in that order.
@@ -38,8 +42,8 @@ class ContextOnlinePage : public ContextMenu {
     /// hint to check the connection, then `closing`.
     void addFailureLines(StringId closing);
     /// How an upload screen reports an outcome: the failure lines, or the reply's lines with
-    /// NEXT turned into an enabled FINISH. True when the upload is done; a reply that is not
-    /// text is a failure.
+    /// NEXT turned into an enabled FINISH. True when the upload is done, which any reply with
+    /// status 200 is, whatever its bytes.
     bool reportUpload(int outcome);
 
     MessageViewer* pViewer;

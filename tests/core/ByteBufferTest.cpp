@@ -11,6 +11,7 @@ TEST(ByteBuffer, DecodesByByteOrderMark) {
         {"\xEF\xBB\xBF", u""},
         {std::string("\xFF\xFE" "H\0i\0", 6), u"Hi"},             // UTF-16LE
         {std::string("\xFF\xFE\x3D\xD8\x00\xDE", 6), u"\U0001F600"},  // surrogate pair kept whole
+        {std::string("\xFF\xFE\x3D\xD8" "A\0\x00\xDE", 8), u"\uFFFDA\uFFFD"},  // lone halves
         {"\xFF\xFE", u""},
         {std::string("\xFF\xFE" "A\0B", 5), u"A\uFFFD"},          // odd length: dangling byte
         {"\xFF\xFE" "A", u"\uFFFD"},

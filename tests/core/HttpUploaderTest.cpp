@@ -75,6 +75,8 @@ TEST(HttpUploader, EndsInDoneOrFailedForEveryKindOfReply) {
     const Case cases[] = {
         {"utf-8 mark", Kind::Text, 200, "\xEF\xBB\xBF\xC3\xA9t\xC3\xA9", 0ms, HttpUploader::DONE, u"\u00e9t\u00e9", 0},
         {"utf-16 mark", Kind::Text, 200, {"\xFF\xFEO\0K\0", 6}, 0ms, HttpUploader::DONE, u"OK", 0},
+        {"latin-1", Kind::Text, 200, "re\xE7u", 0ms, HttpUploader::DONE, u"re\uFFFDu", 0},
+        {"a NUL byte", Kind::Text, 200, {"a\0b", 3}, 0ms, HttpUploader::DONE, {u"a\0b", 3}, 0},
         {"empty", Kind::Text, 200, "", 0ms, HttpUploader::DONE, u"", 0},
         {"slow", Kind::Text, 200, "late", 300ms, HttpUploader::DONE, u"late", 0},
         {"not found", Kind::Text, 404, "missing", 0ms, HttpUploader::FAILED, u"HTTP status 404", 404},

@@ -2,7 +2,6 @@
 #include <chrono>
 #include <cstring>
 #include "FileTestSupport.h"
-#include "LoopbackHttpServer.h"
 #include "MenuTestSupport.h"
 #include "WebHost.h"
 #include "core/Language.h"
@@ -135,6 +134,10 @@ TEST(NetworkWizard, ReadsEveryKindOfTestReplyAndClearsTheMasterServerUnlessAFram
         {"utf-16", {Form::Framed, "masterServer=1.2.3.4:5\nmessage=Gr\xC3\xBC\xC3\x9F" "e", true}, WebHost::Fault::None,
          true, "Gr\xC3\xBC\xC3\x9F" "e", "1.2.3.4:5", ""},
         {"plain text", {Form::PlainText, "OK"}, WebHost::Fault::None, true, "OK", "0.0.0.0:0", ""},
+        {"a control later", {Form::PlainText, "OKAY\x01\xFF"}, WebHost::Fault::None, true, "OKAY\xEF\xBF\xBD\xEF\xBF\xBD",
+         "0.0.0.0:0", ""},
+        {"a control in the message", WebHost::framedAnswer("1.2.3.4:5", "a\x02"), WebHost::Fault::None, true,
+         "a\xEF\xBF\xBD", "1.2.3.4:5", ""},
         {"empty", {Form::PlainText, ""}, WebHost::Fault::None, true, "", "0.0.0.0:0", ""},
         {"binary", {Form::Binary, "x"}, WebHost::Fault::None, false, "", "0.0.0.0:0", "Received unprintable reply!"},
         {"500", {}, WebHost::Fault::ServerError, false, "Failed with status code: 500", "0.0.0.0:0", ""},
@@ -283,7 +286,7 @@ TEST(CrashReport, SendsOnlyFilesStandingAtTheCrashFilesNamesAndDeletesLinksAsLin
     }
 }
 
-TEST(ScoreUpload, SendsTheSignedRecordByteForByteAndCountsOnlyATextReplyAsDone) {
+TEST(ScoreUpload, SendsTheSignedRecordByteForByte) {
     OnlineRig rig;
     rig.configuration.addHighScore(123456, 7, 3, true, u"Zoë");
     std::memcpy(rig.configuration.countryCode, "DE", 2);
@@ -306,15 +309,49 @@ TEST(ScoreUpload, SendsTheSignedRecordByteForByteAndCountsOnlyATextReplyAsDone) 
     rig.click(STR_FINISH);
     rig.tick();
     EXPECT_NE(dynamic_cast<ContextHighscoreOptions*>(rig.stack->getTopContext()), nullptr);
+}
 
-    LoopbackHttpServer binary({LoopbackHttpServer::Kind::Text, 200, std::string("\0\x01\x02", 3)});
-    OnlineRig::useHost(binary.HttpServer::host());
-    rig.click(STR_UPLOADSCORES);
-    rig.click(STR_NEXT);
-    ASSERT_TRUE(rig.runUntil({STR_DONEDOT, STR_FAILED}));
-    EXPECT_FALSE(rig.shows(toUtf8(OnlineRig::text(STR_CONNECTED))));
-    EXPECT_TRUE(rig.shows(toUtf8(OnlineRig::text(STR_CHECKCONNECTION))));
-    EXPECT_NE(rig.f.engine.log().find("reportUpload(): The server's answer is not text."), std::string::npos);
+TEST(OnlineScreens, CountEveryReplyWithStatus200AsDeliveredAndShowWhatIsNoTextAsReplacementCharacters) {
+    enum class Screen { CrashReport, ScoreUpload };
+    struct Case {
+        const char* name;
+        Screen screen;
+        std::string body;
+        const char* shown; // the reply's first line as the player sees it
+    };
+    const Case cases[] = {
+        {"latin-1", Screen::ScoreUpload, "Merci ! 10 scores re\xE7us.", "Merci ! 10 scores re\uFFFDus."},
+        {"latin-1", Screen::CrashReport, "Re\xE7u.\r\nMerci", "Re\uFFFDu."},
+        {"a NUL byte", Screen::CrashReport, std::string("Thanks\0!", 8), "Thanks\uFFFD!"},
+        {"binary", Screen::ScoreUpload, std::string("\0\x01\x02", 3), "\uFFFD\uFFFD\uFFFD"},
+        {"utf-16 mark, a lone half", Screen::ScoreUpload, std::string("\xFF\xFEO\0K\0\x3D\xD8", 8), "OK\uFFFD"},
+        {"utf-8 mark, a tab", Screen::CrashReport, "\xEF\xBB\xBFGr\xC3\xBC\xC3\x9F" "e\tdir", "Gr\u00FC\u00DFe dir"},
+        {"empty", Screen::CrashReport, "", ""},
+    };
+    OnlineRig rig;
+    rig.configuration.networkConfigured = true;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        rig.host.setUploadAnswer(c.body);
+        writeText(crashPath(getCrashLogPath()), "log");
+        Context* screen = c.screen == Screen::CrashReport ? static_cast<Context*>(rig.open<ContextCrashReport>())
+                                                          : rig.open<ContextUploadScores>();
+        rig.click(STR_NEXT);
+        ASSERT_TRUE(rig.runUntil({STR_DONEDOT, STR_FAILED}));
+        const std::vector<std::string> lines = rig.lines();
+        const auto connected = std::find(lines.begin(), lines.end(), toUtf8(OnlineRig::text(STR_CONNECTED)));
+        ASSERT_TRUE(connected != lines.end() && connected + 1 != lines.end());
+        EXPECT_EQ(connected[1], c.shown);
+        EXPECT_EQ(lines.back(), toUtf8(OnlineRig::text(STR_DONEDOT)));
+        // The crash files are gone once delivered, so they are not sent again.
+        EXPECT_EQ(std::filesystem::exists(crashPath(getCrashLogPath())), c.screen != Screen::CrashReport);
+        auto* finish = rig.find<MenuButton>([](MenuButton* b) { return b->caption == OnlineRig::text(STR_FINISH); });
+        ASSERT_NE(finish, nullptr);
+        EXPECT_FALSE(finish->disabled);
+        rig.click(STR_FINISH);
+        rig.tick();
+        EXPECT_NE(rig.stack->getTopContext(), screen);
+    }
 }
 
 TEST(OnlineScreens, TellEveryFailureInThePlayersLanguageAndLeaveTheLibrarysWordsToTheLog) {

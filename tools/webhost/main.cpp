@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <string>
 #include "HttpServer.h"
@@ -20,6 +21,7 @@ struct Options {
     webhost::WebHost::Fault fault = webhost::WebHost::Fault::None;
     std::string masterServer = "127.0.0.1:23006";
     std::string message = "Hello from the test host.";
+    std::string answerFile;
 };
 
 const std::map<std::string, webhost::WebHost::Fault> FAULTS{
@@ -43,6 +45,7 @@ bool parseOptions(int argc, char** argv, Options& options) {
         else if (name == "--port-file") options.portFile = value;
         else if (name == "--master-server") options.masterServer = value;
         else if (name == "--message") options.message = value;
+        else if (name == "--answer") options.answerFile = value;
         else if (name == "--port") { if (!parseNumber(value, 0, 65535, options.port)) return false; }
         else if (name == "--lifetime") { if (!parseNumber(value, 1, 86400, options.lifetime)) return false; }
         else if (name == "--fault") {
@@ -72,7 +75,8 @@ int main(int argc, char** argv) {
     if (!parseOptions(argc, argv, options)) {
         std::fprintf(stderr,
                      "usage: %s --folder DIR [--port N] [--port-file FILE] [--lifetime SECONDS]\n"
-                     "       [--fault none|500|garbage|reset|slow] [--master-server A.B.C.D:PORT] [--message TEXT]\n",
+                     "       [--fault none|500|garbage|reset|slow] [--master-server A.B.C.D:PORT] [--message TEXT]\n"
+                     "       [--answer FILE]\n",
                      argv[0]);
         return 2;
     }
@@ -85,6 +89,14 @@ int main(int argc, char** argv) {
 
     webhost::WebHost host(options.folder);
     host.setFault(options.fault);
+    if (!options.answerFile.empty()) {
+        std::ifstream answer(options.answerFile, std::ios::binary);
+        if (!answer) {
+            std::fprintf(stderr, "Could not read %s.\n", options.answerFile.c_str());
+            return 2;
+        }
+        host.setUploadAnswer(std::string(std::istreambuf_iterator<char>(answer), {}));
+    }
     host.setNetTestAnswer(webhost::WebHost::framedAnswer(options.masterServer, options.message));
     webhost::HttpServer server([&host](const webhost::Request& request) { return host.handle(request); },
                                static_cast<uint16_t>(options.port), std::chrono::seconds(options.lifetime));

@@ -88,6 +88,15 @@ void WebHost::setFault(Fault newFault) {
     fault = newFault;
 }
 
+void WebHost::setUploadAnswer(std::optional<std::string> body) {
+    std::lock_guard lock(mutex);
+    uploadAnswer = std::move(body);
+}
+
+Reply WebHost::uploadAnswerOr(std::string thanks) const {
+    return text(200, uploadAnswer.value_or(std::move(thanks)));
+}
+
 void WebHost::setNetTestAnswer(NetTestAnswer answer) {
     std::lock_guard lock(mutex);
     netTestAnswer = std::move(answer);
@@ -164,8 +173,8 @@ Reply WebHost::crashReport(const Request& request) {
         if (!writeFile(report / part->fileName, part->data)) return text(500, "The report could not be stored.\n");
         total += part->data.size();
     }
-    return text(200, "Thank you!\r\nError report " + std::to_string(number) + " has arrived: " +
-                         std::to_string(files.size()) + " files, " + std::to_string(total) + " bytes.\r\n");
+    return uploadAnswerOr("Thank you!\r\nError report " + std::to_string(number) + " has arrived: " +
+                          std::to_string(files.size()) + " files, " + std::to_string(total) + " bytes.\r\n");
 }
 
 Reply WebHost::netTest() const {
@@ -200,8 +209,8 @@ Reply WebHost::scoreUpload(const Request& request) {
     int best = 0;
     for (std::size_t row = 0; row < SCORE_ROWS; ++row)
         best = std::max(best, readI32(record, SCORE_ROWS_AT + row * SCORE_ROW_SIZE + SCORE_OFFSET_IN_ROW));
-    return text(200, "Thank you!\r\nReceived " + std::to_string(SCORE_ROWS) + " scores; the best is " +
-                         std::to_string(best) + ".\r\n");
+    return uploadAnswerOr("Thank you!\r\nReceived " + std::to_string(SCORE_ROWS) + " scores; the best is " +
+                          std::to_string(best) + ".\r\n");
 }
 
 int WebHost::nextNumber(const std::string& prefix, const std::string& suffix) const {

@@ -2,6 +2,7 @@
 #include <chrono>
 #include <filesystem>
 #include <mutex>
+#include <optional>
 #include <string>
 #include "HttpServer.h"
 
@@ -36,6 +37,9 @@ public:
     Reply handle(const Request& request);
 
     void setFault(Fault fault);
+    /// What the crash-report and score pages answer with status 200 once they have stored a
+    /// good request, in place of their thanks; nothing: the thanks.
+    void setUploadAnswer(std::optional<std::string> body);
     /// The default answer: a good frame with "masterServer" and "message".
     void setNetTestAnswer(NetTestAnswer answer);
     static NetTestAnswer framedAnswer(const std::string& masterServer, const std::string& message);
@@ -49,6 +53,8 @@ private:
     Reply crashReport(const Request& request);
     Reply netTest() const;
     Reply scoreUpload(const Request& request);
+    // The answer to a stored upload: `thanks`, or the body set in its place; under the lock.
+    Reply uploadAnswerOr(std::string thanks) const;
     // The first free number n of "<prefix><n><suffix>" in the folder; called under the lock.
     int nextNumber(const std::string& prefix, const std::string& suffix) const;
 
@@ -56,6 +62,7 @@ private:
     mutable std::mutex mutex;
     Fault fault = Fault::None;
     NetTestAnswer netTestAnswer;
+    std::optional<std::string> uploadAnswer;
 };
 
 }  // namespace webhost
