@@ -211,14 +211,14 @@ startNewGame() {
     screenshot opening
 }
 
-# Starts the web host ($hostPid; it stops by itself after $2 seconds) holding what it receives
-# in $received, and points $program at a copy of $1 that reads the host's address from the
-# static settings beside itself.
+# Starts the web host ($hostPid; it stops by itself after $2 seconds, further arguments are its
+# own options) holding what it receives in $received, and points $program at a copy of $1 that
+# reads the host's address from the static settings beside itself.
 useWebHost() {
     local build
     build=$(dirname "$1")
     received="$scratch/host"
-    "$build/tools/webhost/webhost" --folder "$received" --port-file "$scratch/port" --lifetime "$2" >/dev/null &
+    "$build/tools/webhost/webhost" --folder "$received" --port-file "$scratch/port" --lifetime "$2" "${@:3}" >/dev/null &
     hostPid=$!
     trap 'kill "$hostPid" 2>/dev/null; cleanUpScratch' EXIT
     waitFor 50 test -s "$scratch/port" || fail "the web host did not start"
