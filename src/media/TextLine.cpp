@@ -78,7 +78,8 @@ using Range = std::pair<std::size_t, std::size_t>;
 class Wrapper {
   public:
     Wrapper(const Cells& lineCells, float width, const TextLine::Measure& measureText)
-        : cells(lineCells), maxWidth(width), measure(measureText) {}
+        : cells(lineCells), units(unitsOf(lineCells, 0, lineCells.size())), maxWidth(width),
+          measure(measureText) {}
 
     std::vector<Range> run() {
         std::vector<Range> ranges;
@@ -122,7 +123,9 @@ class Wrapper {
             ++at;
         return at;
     }
-    float widthOf(std::size_t from, std::size_t to) const { return measure(unitsOf(cells, from, to)); }
+    float widthOf(std::size_t from, std::size_t to) const {
+        return measure(WideStringView(units).substr(from, to - from));
+    }
     bool fits(std::size_t from, std::size_t to) const {
         return maxWidth <= 0.f || widthOf(from, to) <= maxWidth;
     }
@@ -192,6 +195,7 @@ class Wrapper {
     }
 
     const Cells& cells;
+    const WideString units; // the cells' units, measured without a copy each time
     float maxWidth;
     const TextLine::Measure& measure;
 };
