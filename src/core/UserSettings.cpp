@@ -51,6 +51,16 @@ int UserSettings::getInt(WideStringView section, WideStringView key, int default
     return defaultValue;
 }
 
+int UserSettings::getIntInRange(WideStringView section, WideStringView key, int defaultValue, int lowest,
+                                int highest) {
+    const int value = getInt(section, key, defaultValue);
+    if (value >= lowest && value <= highest) return value;
+    VEK_LOG(u"Setting %s/%s '%d' lies outside %d to %d; using %d.", section, key, value, lowest, highest,
+            defaultValue);
+    setInt(section, key, defaultValue);
+    return defaultValue;
+}
+
 bool UserSettings::getBool(WideStringView section, WideStringView key, bool defaultValue) {
     const WideString text = storedText(section, key, intText(defaultValue ? 1 : 0));
     if (const auto value = parseSettingBool(text)) return *value;

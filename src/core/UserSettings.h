@@ -21,6 +21,8 @@ public:
     static WideString defaultPath();
 
     int getInt(WideStringView section, WideStringView key, int defaultValue);
+    /// As getInt; a number outside `lowest` to `highest` is also set to the default (logged).
+    int getIntInRange(WideStringView section, WideStringView key, int defaultValue, int lowest, int highest);
     bool getBool(WideStringView section, WideStringView key, bool defaultValue);
     WideString getString(WideStringView section, WideStringView key, WideStringView defaultValue);
 

@@ -2,12 +2,23 @@
 #include "core/Logger.h"
 #include "core/StringUtil.h"
 #include "core/TimeKeeper.h"
+#include "core/UserSettings.h"
 #include "media/SoundStream.h"
 #include "platform/NullAudioDevice.h"
 #include "platform/SdlAudioDevice.h"
 
 namespace {
 VekAudio* current = nullptr;
+constexpr char16_t FREQUENCY_KEY[] = u"frequency";
+}  // namespace
+
+VekAudio::Settings VekAudio::readSettings(UserSettings& userSettings) {
+    Settings read;
+    read.bNoAudio = userSettings.getBool(SETTINGS_SECTION, u"bNoAudio", false);
+    read.frequency = userSettings.getIntInRange(SETTINGS_SECTION, FREQUENCY_KEY, DEFAULT_FREQUENCY,
+                                                platform::AudioDevice::MIN_FREQUENCY,
+                                                platform::AudioDevice::MAX_FREQUENCY);
+    return read;
 }
 
 VekAudio::VekAudio(std::unique_ptr<platform::AudioDevice> device, int frequency)

@@ -7,6 +7,7 @@ namespace platform {
 class AudioDevice;
 }
 class SoundStream;
+class UserSettings;
 
 /// The audio service: the output device, the mixer it pulls from, the global volumes and the
 /// current music stream. Main thread only (the mixer is the one part the audio thread sees).
@@ -14,6 +15,14 @@ class SoundStream;
 class VekAudio {
 public:
     static constexpr int DEFAULT_FREQUENCY = 44100;
+    static constexpr char16_t SETTINGS_SECTION[] = u"VekAudio";
+
+    /// What the engine settings ask of the output.
+    struct Settings {
+        bool bNoAudio = false;
+        int frequency = DEFAULT_FREQUENCY;  // Hz; a rate no output plays is replaced by the default
+    };
+    static Settings readSettings(UserSettings& userSettings);
 
     /// Opens `device` at `frequency`; a null device, or one that does not open, is replaced
     /// by the null device and the log says so.

@@ -18,7 +18,6 @@
 
 namespace {
 
-constexpr char16_t AUDIO_SECTION[] = u"VekAudio";
 constexpr KeyCode SCREENSHOT_KEY = 0x43;  // F9
 
 }  // namespace
@@ -37,9 +36,8 @@ VekMedia::VekMedia(platform::PlatformWindow& programWindow, Options options) : w
     pGraphics->bNoDraw = options.bNoDraw;
     engine.setContextRenderer(pGraphics.get());
     engine.getErrorManager().setHooks(pGraphics->makeErrorHooks());
-    const bool bNoAudio = options.bSilent || settings.getBool(AUDIO_SECTION, u"bNoAudio", false);
-    const int frequency = settings.getInt(AUDIO_SECTION, u"frequency", VekAudio::DEFAULT_FREQUENCY);
-    pAudio = std::make_unique<VekAudio>(bNoAudio, frequency);
+    const VekAudio::Settings audio = VekAudio::readSettings(settings);
+    pAudio = std::make_unique<VekAudio>(options.bSilent || audio.bNoAudio, audio.frequency);
     pAudio->setDelayedLoad(engine.bEnableDelayedLoad);
     pDefaultFont = std::make_unique<FontGDI>(ConsoleOverlay::FONT_SIZE);
     pOverlay = std::make_unique<ConsoleOverlay>(*pDefaultFont);

@@ -11,6 +11,15 @@ public:
     /// calls it on its own audio thread; the null device calls it inside `update`.
     using Render = std::function<void(float* out, int frames)>;
 
+    /// The rates in Hz an output may be asked for: the game's lowest quality up to the usual
+    /// rate of sound cards. SDL's timed drivers sleep one buffer's time per callback and
+    /// closing waits for that sleep, which a rate near zero or below makes endless.
+    static constexpr int MIN_FREQUENCY = 11025;
+    static constexpr int MAX_FREQUENCY = 48000;
+    static constexpr bool isPlayable(int frequency) {
+        return frequency >= MIN_FREQUENCY && frequency <= MAX_FREQUENCY;
+    }
+
     virtual ~AudioDevice() = default;
 
     /// Starts output near `frequency` Hz; false (with `getError`) when no output opens.

@@ -1,5 +1,6 @@
 #include "platform/SdlAudioDevice.h"
 #include <SDL.h>
+#include <string>
 
 namespace platform {
 
@@ -12,6 +13,10 @@ SdlAudioDevice::~SdlAudioDevice() { close(); }
 
 bool SdlAudioDevice::open(int wantedFrequency, Render newRender) {
     close();
+    if (!isPlayable(wantedFrequency)) {
+        error = "no output at " + std::to_string(wantedFrequency) + " Hz";
+        return false;
+    }
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         error = SDL_GetError();
         return false;

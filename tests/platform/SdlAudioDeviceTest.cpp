@@ -2,7 +2,9 @@
 #include <atomic>
 #include <chrono>
 #include <gtest/gtest.h>
+#include <string>
 #include <thread>
+#include <utility>
 
 // Runs under SDL's dummy driver (set for every test), which pulls frames in real time.
 TEST(SdlAudioDevice, PullsFramesUntilClosed) {
@@ -21,4 +23,19 @@ TEST(SdlAudioDevice, PullsFramesUntilClosed) {
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
     EXPECT_EQ(frames.load(), afterClose);
     EXPECT_EQ(device.getFrequency(), 0);
+}
+
+TEST(SdlAudioDevice, RefusesRatesThatNoOutputPlays) {
+    platform::SdlAudioDevice device;
+    const auto silence = [](float* out, int count) { std::fill(out, out + 2 * count, 0.0f); };
+    const std::pair<int, bool> cases[] = {{0, false},     {1000, false}, {11024, false}, {48001, false},
+                                          {96000, false}, {11025, true}, {48000, true}};
+    for (const auto& [frequency, bOpens] : cases) {
+        EXPECT_EQ(device.open(frequency, silence), bOpens) << frequency;
+        EXPECT_EQ(device.getFrequency() != 0, bOpens) << frequency;
+        if (!bOpens) {
+            EXPECT_EQ(device.getError(), "no output at " + std::to_string(frequency) + " Hz");
+        }
+        device.close();
+    }
 }
