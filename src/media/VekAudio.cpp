@@ -21,15 +21,16 @@ VekAudio::Settings VekAudio::readSettings(UserSettings& userSettings) {
     return read;
 }
 
-VekAudio::VekAudio(std::unique_ptr<platform::AudioDevice> device, int frequency)
-    : mixer(frequency), clock([] { return TimeKeeper().getPhysicalTime(); }) {
+VekAudio::VekAudio(std::unique_ptr<platform::AudioDevice> device, int frequency, UserSettings* userSettings)
+    : mixer(frequency), outputFrequency(frequency), pUserSettings(userSettings),
+      clock([] { return TimeKeeper().getPhysicalTime(); }) {
     current = this;
     open(std::move(device), frequency);
 }
 
-VekAudio::VekAudio(bool bNoAudio, int frequency)
+VekAudio::VekAudio(bool bNoAudio, int frequency, UserSettings* userSettings)
     : VekAudio(bNoAudio ? std::unique_ptr<platform::AudioDevice>() : std::make_unique<platform::SdlAudioDevice>(),
-               frequency) {}
+               frequency, userSettings) {}
 
 VekAudio::~VekAudio() {
     pDevice->close();
@@ -39,11 +40,12 @@ VekAudio::~VekAudio() {
 VekAudio* VekAudio::get() { return current; }
 
 void VekAudio::open(std::unique_ptr<platform::AudioDevice> device, int frequency) {
-    requestedFrequency = frequency;
     auto render = [this](float* out, int frames) { mixer.render(out, frames); };
     if (!device) {
         VEK_LOG(u"Audio is off; playing silently.");
-    } else if (!device->open(frequency, render)) {
+    } else if (device->open(frequency, render)) {
+        VEK_LOG(u"Audio output at %d Hz.", device->getFrequency());
+    } else {
         VEK_LOG(u"No sound device (%s); playing silently.", fromUtf8(device->getError()));
         device.reset();
     }
@@ -53,16 +55,16 @@ void VekAudio::open(std::unique_ptr<platform::AudioDevice> device, int frequency
     }
     pDevice = std::move(device);
     mixer.setOutputFrequency(pDevice->getFrequency());
-    VEK_LOG(u"Audio output at %d Hz.", pDevice->getFrequency());
 }
-
-int VekAudio::getOutputFrequency() const { return pDevice->getFrequency(); }
 
 void VekAudio::setOutputFrequency(int frequency) {
-    if (frequency == requestedFrequency) return;
-    pDevice->close();
-    open(std::move(pDevice), frequency);
+    if (frequency == outputFrequency) return;
+    outputFrequency = frequency;
+    if (pUserSettings) pUserSettings->setInt(SETTINGS_SECTION, FREQUENCY_KEY, frequency);
+    VEK_LOG(u"Audio output at %d Hz from the next start.", frequency);
 }
+
+int VekAudio::getDeviceFrequency() const { return pDevice->getFrequency(); }
 
 bool VekAudio::isSilent() const { return pDevice->isSilent(); }
 

@@ -24,11 +24,13 @@ public:
     };
     static Settings readSettings(UserSettings& userSettings);
 
-    /// Opens `device` at `frequency`; a null device, or one that does not open, is replaced
-    /// by the null device and the log says so.
-    explicit VekAudio(std::unique_ptr<platform::AudioDevice> device, int frequency = DEFAULT_FREQUENCY);
+    /// Opens `device` at `frequency`, once: the output keeps that rate until the service ends.
+    /// A null device, or one that does not open, is replaced by the null device and the log
+    /// says so. A later output frequency is written to `userSettings` (when given).
+    explicit VekAudio(std::unique_ptr<platform::AudioDevice> device, int frequency = DEFAULT_FREQUENCY,
+                      UserSettings* userSettings = nullptr);
     /// The SDL output, or the null device when `bNoAudio` is set.
-    explicit VekAudio(bool bNoAudio, int frequency = DEFAULT_FREQUENCY);
+    explicit VekAudio(bool bNoAudio, int frequency = DEFAULT_FREQUENCY, UserSettings* userSettings = nullptr);
     ~VekAudio();
     VekAudio(const VekAudio&) = delete;
     VekAudio& operator=(const VekAudio&) = delete;
@@ -36,10 +38,13 @@ public:
     /// The running audio service, or null before it exists and after it is gone.
     static VekAudio* get();
 
-    /// The frequency obtained when the output opened.
-    int getOutputFrequency() const;
-    /// Reopens the output when a different frequency is asked for; playing voices carry on.
+    /// The output frequency in Hz, taken when audio next starts.
+    int getOutputFrequency() const { return outputFrequency; }
+    /// Keeps `frequency` in the engine settings for the next start; the output playing now
+    /// keeps its rate.
     void setOutputFrequency(int frequency);
+    /// The frequency the output obtained when it opened.
+    int getDeviceFrequency() const;
     bool isSilent() const;
 
     /// 0 to 10000 (clamped). Samples, streams, and the current music stream each have one.
@@ -72,7 +77,8 @@ private:
 
     AudioMixer mixer;
     std::unique_ptr<platform::AudioDevice> pDevice;
-    int requestedFrequency = 0;  // may differ from what the device gave
+    int outputFrequency;  // may differ from what the device gave
+    UserSettings* pUserSettings;
     SoundStream* pCurrentMusic = nullptr;
     bool bEnableDelayedLoad = true;
     std::function<double()> clock;

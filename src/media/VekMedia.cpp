@@ -37,7 +37,7 @@ VekMedia::VekMedia(platform::PlatformWindow& programWindow, Options options) : w
     engine.setContextRenderer(pGraphics.get());
     engine.getErrorManager().setHooks(pGraphics->makeErrorHooks());
     const VekAudio::Settings audio = VekAudio::readSettings(settings);
-    pAudio = std::make_unique<VekAudio>(options.bSilent || audio.bNoAudio, audio.frequency);
+    pAudio = std::make_unique<VekAudio>(options.bSilent || audio.bNoAudio, audio.frequency, &settings);
     pAudio->setDelayedLoad(engine.bEnableDelayedLoad);
     pDefaultFont = std::make_unique<FontGDI>(ConsoleOverlay::FONT_SIZE);
     pOverlay = std::make_unique<ConsoleOverlay>(*pDefaultFont);

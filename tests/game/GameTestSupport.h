@@ -171,7 +171,7 @@ struct GameTestEngine {
         pClock = clock.get();
         options.pClock = std::move(clock);
         vek = std::make_unique<Vek>(std::move(options));
-        audio = std::make_unique<VekAudio>(true);
+        audio = std::make_unique<VekAudio>(true, VekAudio::DEFAULT_FREQUENCY, &vek->getUserSettings());
         audio->setDelayedLoad(true);
         mainArchive = writeTestArchives(home.path(), fontCodePages);
     }

@@ -19,7 +19,7 @@ TEST(VekAudioOutput, ASoundReachesTheSdlDeviceAtItsPitch) {
         VekAudio audio(false, RATE);
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         ASSERT_FALSE(audio.isSilent());
-        ASSERT_EQ(audio.getOutputFrequency(), RATE);
+        ASSERT_EQ(audio.getDeviceFrequency(), RATE);
         audio.setDelayedLoad(false);
         std::vector<uint8_t> wav = constantWav(0, RATE / 4, RATE);
         for (int f = 0; f < RATE / 4; ++f) {

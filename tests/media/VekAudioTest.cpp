@@ -1,8 +1,40 @@
 #include "media/VekAudio.h"
 #include <gtest/gtest.h>
+#include <regex>
 #include "TempDataHome.h"
 #include "core/StringUtil.h"
 #include "core/UserSettings.h"
+#include "platform/AudioDevice.h"
+
+namespace {
+
+/// An output that opens at whatever rate it is asked for and counts its openings.
+class CountingDevice : public platform::AudioDevice {
+  public:
+    explicit CountingDevice(int& opens) : opens(opens) {}
+    bool open(int wanted, Render) override {
+        ++opens;
+        frequency = wanted;
+        return true;
+    }
+    void close() override { frequency = 0; }
+    int getFrequency() const override { return frequency; }
+    bool isSilent() const override { return false; }
+    std::string getError() const override { return {}; }
+
+  private:
+    int& opens;
+    int frequency = 0;
+};
+
+/// The log lines that say an output opened.
+int countOpenedLines(const std::string& log) {
+    const std::regex opened("Audio output at -?[0-9]+ Hz\\.\n");
+    return static_cast<int>(
+        std::distance(std::sregex_iterator(log.begin(), log.end(), opened), std::sregex_iterator()));
+}
+
+}  // namespace
 
 TEST(VekAudio, AFrequencySettingNoOutputPlaysFallsBackToTheDefault) {
     TempDataHome home;
@@ -25,4 +57,28 @@ TEST(VekAudio, AFrequencySettingNoOutputPlaysFallsBackToTheDefault) {
         EXPECT_EQ(settings.getString(VekAudio::SETTINGS_SECTION, u"frequency", u""),
                   bPlayable ? WideString(text) : u"44100");
     }
+}
+
+TEST(VekAudio, OpensItsOutputOnceAndANewFrequencyWaitsForTheNextStart) {
+    TempDataHome home;
+    UserSettings settings;
+    settings.setInt(VekAudio::SETTINGS_SECTION, u"frequency", 11025);
+    int opens = 0;
+    {
+        testing::internal::CaptureStderr();
+        VekAudio audio(std::make_unique<CountingDevice>(opens), VekAudio::readSettings(settings).frequency,
+                       &settings);
+        for (const int frequency : {44100, 11025, 22050})
+            audio.setOutputFrequency(frequency);
+        const std::string log = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(opens, 1);
+        EXPECT_EQ(countOpenedLines(log), 1) << log;
+        EXPECT_EQ(audio.getDeviceFrequency(), 11025);
+        EXPECT_EQ(audio.getMixer().getOutputFrequency(), 11025);
+        EXPECT_EQ(audio.getOutputFrequency(), 22050);
+    }
+    VekAudio next(std::make_unique<CountingDevice>(opens), VekAudio::readSettings(settings).frequency,
+                  &settings);
+    EXPECT_EQ(opens, 2);
+    EXPECT_EQ(next.getDeviceFrequency(), 22050);
 }

@@ -3,6 +3,7 @@
 #include "core/EngineLifecycle.h"
 #include "core/FileManager.h"
 #include "core/StaticSettings.h"
+#include "core/UserSettings.h"
 #include "game/LoaderResourceTable.h"
 #include "media/SoundStream.h"
 #include "media/VekAudio.h"
@@ -72,7 +73,7 @@ TEST(ContextOptions, OpensEveryScreenClickedInOneFrameInOrderAndAsksForTheLangua
     EXPECT_FLOAT_EQ(single.help->position.y, -static_cast<float>(single.originY));
 }
 
-TEST(OptionsScreens, VolumesAndMuteApplyAtOnceTheRestWhenTheSoundScreenIsLeft) {
+TEST(OptionsScreens, VolumesAndMuteApplyAtOnceTheQualityAtTheNextStart) {
     MenuRig rig;
     SoundStream* music = registerMenuMusic(rig);
     ASSERT_NE(music, nullptr);
@@ -90,10 +91,14 @@ TEST(OptionsScreens, VolumesAndMuteApplyAtOnceTheRestWhenTheSoundScreenIsLeft) {
     itemsOf<ConfigCheckBox>(*screen).front()->activate();
     EXPECT_EQ(sampleVolume(), 0);
     configuration.soundQuality = 0;
-    EXPECT_NE(VekAudio::get()->getOutputFrequency(), 11025);
+    const int playing = VekAudio::get()->getDeviceFrequency();
+    ASSERT_NE(playing, 11025);
     screen->closed = true;
     rig.tickStack();
+    // The quality is kept for the next start; the output carries on at its rate.
+    EXPECT_EQ(VekAudio::get()->getDeviceFrequency(), playing);
     EXPECT_EQ(VekAudio::get()->getOutputFrequency(), 11025);
+    EXPECT_EQ(Vek::get()->getUserSettings().getInt(VekAudio::SETTINGS_SECTION, u"frequency", 0), 11025);
     EXPECT_EQ(VekAudio::get()->getCurrentMusic(), music);
 }
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# A rate in the engine settings that no audio output plays falls back to the default (logged)
-# instead of keeping the program from ending. Usage: audiorate.sh PROGRAM.
+# The audio output opens once per start, at the rate the engine settings hold: the options'
+# quality is kept for the next start, and a rate that no output plays falls back to the
+# default (logged) instead of keeping the program from ending. Usage: audiorate.sh PROGRAM.
 set -uo pipefail
 source "$(dirname "$0")/common.bash"
 
@@ -24,12 +25,26 @@ startBriefly() {
 
 useRate() { printf '[VekGraphics]\nbFullScreen=0\n[VekAudio]\nfrequency=%s\n' "$1" >"$settings"; }
 
+# The log's lines that say an output opened, one per line: their rates.
+openedRates() { sed -n 's/.*VekAudio::open(): Audio output at \(-\?[0-9]*\) Hz\.$/\1/p' "$log" | tr '\n' ' '; }
+
 for rate in -44100 1; do
     useRate "$rate"
     startBriefly "frequency=$rate"
     grep -qF "Setting VekAudio/frequency '$rate' lies outside 11025 to 48000; using 44100." "$log" ||
         fail "frequency=$rate: no fallback to the default in the log"
-    grep -qx ".*VekAudio::open(): Audio output at 44100 Hz\." "$log" || fail "frequency=$rate: no output at 44100 Hz"
+    [ "$(openedRates)" = "44100 " ] || fail "frequency=$rate: the output opened at: $(openedRates)"
 done
 
+# A fresh configuration's quality is 22050 Hz; it is taken at the start after the one that read it.
+useRate 11025
+startBriefly "frequency=11025"
+[ "$(openedRates)" = "11025 " ] || fail "frequency=11025: the output opened at: $(openedRates)"
+grep -qx "frequency=22050" "$settings" || fail "the quality's rate was not kept for the next start"
+startBriefly "the next start"
+[ "$(openedRates)" = "22050 " ] || fail "the next start: the output opened at: $(openedRates)"
+
+SDL_AUDIODRIVER=no-such-driver startBriefly "no sound device"
+grep -q "No sound device (.*); playing silently\.$" "$log" || fail "no sound device: not said in the log"
+[ -z "$(openedRates)" ] || fail "no sound device: the log says an output opened at: $(openedRates)"
 echo "PASSED"
