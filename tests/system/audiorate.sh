@@ -17,7 +17,7 @@ readonly BOUND_SECONDS=60
 # ends with status 0 within the bound.
 startBriefly() {
     rm -f "$log"
-    timeout -s KILL "$BOUND_SECONDS" "$program" --frames 30 >/dev/null 2>"$scratch/stderr"
+    timeout -s KILL "$BOUND_SECONDS" "$program" --frames 10 >/dev/null 2>"$scratch/stderr"
     local status=$?
     [ $status -eq 137 ] && fail "$1: the program had not ended after $BOUND_SECONDS s"
     [ $status -eq 0 ] || fail "$1: the program ended with status $status"
@@ -28,13 +28,11 @@ useRate() { printf '[VekGraphics]\nbFullScreen=0\n[VekAudio]\nfrequency=%s\n' "$
 # The log's lines that say an output opened, one per line: their rates.
 openedRates() { sed -n 's/.*VekAudio::open(): Audio output at \(-\?[0-9]*\) Hz\.$/\1/p' "$log" | tr '\n' ' '; }
 
-for rate in -44100 1; do
-    useRate "$rate"
-    startBriefly "frequency=$rate"
-    grep -qF "Setting VekAudio/frequency '$rate' lies outside 11025 to 48000; using 44100." "$log" ||
-        fail "frequency=$rate: no fallback to the default in the log"
-    [ "$(openedRates)" = "44100 " ] || fail "frequency=$rate: the output opened at: $(openedRates)"
-done
+useRate -44100
+startBriefly "frequency=-44100"
+grep -qF "Setting VekAudio/frequency '-44100' lies outside 11025 to 48000; using 44100." "$log" ||
+    fail "frequency=-44100: no fallback to the default in the log"
+[ "$(openedRates)" = "44100 " ] || fail "frequency=-44100: the output opened at: $(openedRates)"
 
 # A fresh configuration's quality is 22050 Hz; it is taken at the start after the one that read it.
 useRate 11025
