@@ -73,6 +73,7 @@ void VekInput::readMouse() {
     pointer = {snapshot.mouseX, snapshot.mouseY, 0.f};
     mouseWheel = snapshot.wheel;
     mouseButtons = snapshot.mouseButtons;
+    mouseClicks = snapshot.mouseClicks;
     // The buttons are controls like keys: bindings and the capture popup read them by code.
     for (int b = 0; b < MOUSE_BUTTON_CODES; ++b)
         if (mouseButtons[static_cast<std::size_t>(b)]) keys[FIRST_MOUSE_BUTTON_CODE + b] = KEYDOWNBIT;
@@ -182,3 +183,12 @@ void VekInput::setInputMode(int mode) {
 }
 
 void VekInput::addSimulatedContact() { bSimulatedContact = true; }
+
+void VekInput::ignoreMousePress() {
+    // Read as held since before: buttons take a contact only as it goes down, and answer only
+    // the release of a contact they took.
+    mouseButtonsPrevious[0] = true;
+    keysPrevious[FIRST_MOUSE_BUTTON_CODE] |= KEYDOWNBIT;
+    for (TouchPoint& point : touchPoints)
+        if (point.id == TouchPoint::MOUSEID) point.bPressed = false;
+}

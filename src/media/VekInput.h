@@ -32,6 +32,11 @@ public:
     bool isKeyPressed(int code) const;
     /// A touch (or the mouse's first button) went down this frame.
     bool isAnyTouchPressed() const;
+    /// The mouse's first button went down this frame.
+    bool isMousePressed() const { return mouseButtons[0] && !mouseButtonsPrevious[0]; }
+    /// Makes the first mouse button's press of this frame count for nothing: neither its
+    /// contact nor its code reads as pressed, so its release clicks nothing either.
+    void ignoreMousePress();
     /// Stick of joystick 0..3 as (x, -y, 0) in -1..1 with the dead zone applied.
     Vector3 getJoystickStick(int device) const;
     /// Hat of joystick 0..3 as (x, y, 0), y up.
@@ -54,6 +59,9 @@ public:
     int mouseWheel = 0;
     std::array<bool, platform::MAXMOUSEBUTTONS> mouseButtons{};
     std::array<bool, platform::MAXMOUSEBUTTONS> mouseButtonsPrevious{};
+    /// Presses of the first button in quick succession, up to its latest: 2 for the second
+    /// click of a double click; 0 when the source does not count them.
+    int mouseClicks = 0;
     char16_t typedChar = 0;
     std::vector<TouchPoint> touchPoints;
     /// Display name of every control code; written by the language store.

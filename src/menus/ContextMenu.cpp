@@ -223,6 +223,7 @@ Vector3 ContextMenu::findFocusTarget(const Vector3& from, int direction) {
 void ContextMenu::onActivate(bool first) {
     Context::onActivate(first);
     confirmLatched = false;
+    bRepeatClicksIgnored = true;
     VekInput* input = GameInput::getInput();
     if (!input) return;
     if (navigationMode == NAVIGATION_POINTER) {
@@ -262,11 +263,18 @@ void ContextMenu::followLayout() {
 }
 
 void ContextMenu::tickContents(double t, double dt) {
-    Context::tickContents(t, dt);
     VekInput* input = GameInput::getInput();
+    if (input) ignoreRepeatClick(*input); // before the items see the press
+    Context::tickContents(t, dt);
     if (!input) return;
     if (keyNavigationEnabled && navigationModeFrame < frameNumber() - 1) readNavigationKeys();
     if (navigationMode == NAVIGATION_KEYS && mouseMovedFar(*input)) setMenuNavigationMode(NAVIGATION_POINTER);
+}
+
+void ContextMenu::ignoreRepeatClick(VekInput& input) {
+    if (!input.isMousePressed()) return;
+    if (input.mouseClicks <= 1) bRepeatClicksIgnored = false;
+    if (bRepeatClicksIgnored) input.ignoreMousePress();
 }
 
 bool ContextMenu::mouseMovedFar(const VekInput& input) {

@@ -62,6 +62,10 @@ class ContextMenu : public Context {
     ContextMenu* itemMenu = nullptr;
     Vector3 rememberedPointer;
     bool confirmLatched = false;
+    /// Set when the screen comes on top, cleared by a click that starts on it: until then the
+    /// further clicks of a double click begun on the screen before do nothing here, as a
+    /// confirm key pressed before does not click here either.
+    bool bRepeatClicksIgnored = false;
 
     static int navigationMode;
     static int navigationModeFrame;
@@ -79,6 +83,7 @@ class ContextMenu : public Context {
     /// shows the screen they were placed on whole and undistorted, in the new shape.
     void followLayout();
     void readNavigationKeys();
+    void ignoreRepeatClick(VekInput& input);
     /// True when the mouse moved this frame by more than the threshold, in screen units.
     static bool mouseMovedFar(const VekInput& input);
     void drawFocusPoints() const;

@@ -34,6 +34,9 @@ struct InputSnapshot {
     float mouseX = 0.f, mouseY = 0.f;
     bool bMouseMoved = false;
     std::array<bool, MAXMOUSEBUTTONS> mouseButtons{};
+    // Presses of the first button in quick succession at one place, as the system counts them,
+    // up to its latest press: 2 for the second click of a double click; 0 when not counted.
+    int mouseClicks = 0;
     int wheel = 0;  // notches since the last poll, positive away from the user
     std::vector<TouchContact> touches;
     std::string typed;  // UTF-8 text typed since the last poll, in order

@@ -131,6 +131,10 @@ void SdlInputSource::handleEvent(const SDL_Event& event) {
         if (index < 0) break;
         mouseDown[index] = event.type == SDL_MOUSEBUTTONDOWN;
         if (mouseDown[index]) mouseTapped[index] = true;
+        if (mouseDown[index] && index == 0 && !bClickedSincePoll) {
+            mouseClicks = event.button.clicks;
+            bClickedSincePoll = true;
+        }
         mouseX = static_cast<float>(event.button.x);
         mouseY = static_cast<float>(event.button.y);
         break;
@@ -194,6 +198,8 @@ void SdlInputSource::poll(InputSnapshot& out) {
     keysTapped.fill(false);
     for (std::size_t b = 0; b < mouseDown.size(); ++b) out.mouseButtons[b] = mouseDown[b] || mouseTapped[b];
     mouseTapped.fill(false);
+    out.mouseClicks = mouseClicks;
+    bClickedSincePoll = false;
     out.mouseX = mouseX;
     out.mouseY = mouseY;
     out.bMouseMoved = bMouseMoved;

@@ -42,6 +42,8 @@ private:
     std::array<bool, MAXMOUSEBUTTONS> mouseDown{};
     std::array<bool, MAXMOUSEBUTTONS> mouseTapped{};
     float mouseX = 0.f, mouseY = 0.f;
+    int mouseClicks = 0;            // SDL's count for the first button's press that `poll` reports
+    bool bClickedSincePoll = false; // later presses before the next poll merge into that one
     int windowLeft = 0, windowTop = 0; // where the window was when the pointer was last placed
     bool bMouseMoved = false;
     int wheel = 0;

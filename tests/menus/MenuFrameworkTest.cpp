@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 #include <string>
+#include <utility>
+#include <vector>
 #include "MenuTestSupport.h"
 #include "media/FontQuad.h"
 #include "media/GlyphPageSupport.h"
 #include "media/SlicedSkin.h"
 #include "menus/ConfigCheckBox.h"
+#include "menus/ContextKeyCapture.h"
 #include "menus/ContextMenu.h"
 #include "menus/ContextPopup.h"
 #include "menus/MenuBackButton.h"
@@ -167,6 +170,81 @@ TEST(ContextMenu, ConfirmReleasedClicksAtThePointerOnlyWhenPressedOnTheSameScree
         rig.tickStack();
         rig.input->poll();
         EXPECT_EQ(rig.input->isAnyTouchPressed(), !coveredBetween) << coveredBetween;
+    }
+}
+
+TEST(ContextMenu, FurtherClicksOfADoubleClickDoNothingOnAScreenThatCameOnTopAfterTheFirst) {
+    enum class Top { Button, CheckBox, ScreenBelow, Notice, KeyCapture };
+    struct Case {
+        const char* name;
+        Top top;                 // what stands under the pointer once the first click changed screens
+        std::vector<int> counts; // the system's count of each click after the first
+        int taken;               // clicks that acted there
+    };
+    const Case cases[] = {
+        {"a button, double click", Top::Button, {2}, 0},
+        {"a check box, triple click", Top::CheckBox, {2, 3}, 0},
+        {"a single click after the double click", Top::Button, {2, 1}, 1},
+        {"a double click begun on the new screen", Top::CheckBox, {1, 2}, 2},
+        {"the screen below, back on top", Top::ScreenBelow, {2}, 0},
+        {"the screen below, a later single click", Top::ScreenBelow, {2, 1}, 1},
+        {"a notice that any press closes", Top::Notice, {2}, 0},
+        {"a notice, a later single click", Top::Notice, {1}, 1},
+        {"a key capture, which takes mouse buttons", Top::KeyCapture, {2}, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MenuRig rig;
+        rig.pointAt(0.f, 0.f);
+        const auto click = [&](int count) {
+            rig.setMouseButton(true, count);
+            rig.tickStack();
+            rig.setMouseButton(false, count);
+            rig.tickStack();
+        };
+        auto* below = new ContextMenu();
+        auto* belowButton = new MenuButton(0.f, 0.f, 0.f, u"open", u"");
+        below->addMenuChild(belowButton);
+        rig.stack->addContext(below);
+        int32_t captured = 0;
+        bool checked = false;
+        ContextMenu* top = nullptr;
+        MenuItem* item = belowButton;
+        if (c.top == Top::Notice) {
+            auto* notice = new ContextPopup();
+            notice->firstButtonText = u"OK";
+            notice->createContents();
+            notice->deleteWhenClosed = true;
+            top = notice;
+        } else if (c.top == Top::KeyCapture) {
+            top = new ContextKeyCapture(captured, u"Fire", u"Press a key");
+        } else {
+            top = new ContextMenu();
+            if (c.top == Top::Button) item = new MenuButton(0.f, 0.f, 0.f, u"go", u"");
+            if (c.top == Top::CheckBox) item = new MenuCheckBox(0.f, 0.f, 0.f, u"box", u"", &checked);
+            top->addMenuChild(item == belowButton ? new MenuBackButton(0.f, 0.f, 0.f, u"back", u"") : item);
+        }
+        if (c.top == Top::ScreenBelow) { // the first click closes the screen above
+            rig.stack->addContext(top);
+            rig.tickStack();
+            click(1);
+        } else { // the first click opens it
+            rig.tickStack();
+            click(1);
+            ASSERT_TRUE(std::exchange(belowButton->clicked, false));
+            rig.stack->addContext(top);
+        }
+        int taken = 0;
+        for (int count : c.counts) {
+            click(count);
+            const bool closed = c.top == Top::Notice && rig.stack->getTopContext() == below;
+            taken += std::exchange(item->clicked, false) || std::exchange(captured, 0) != 0 || closed ? 1 : 0;
+            if (closed) break;
+        }
+        EXPECT_EQ(taken, c.taken);
+        if (c.top == Top::CheckBox) {
+            EXPECT_EQ(checked, c.taken % 2 == 1);
+        }
     }
 }
 

@@ -78,8 +78,12 @@ struct MenuRig : ScriptedMenuInput {
     }
 
     void pointAt(float x, float y) { tracker.position = {x, y, 0.f}; }
-    /// The state of the mouse's first button or a key in the input frames to come.
-    void setMouseButton(bool down) { pScript->next.mouseButtons[0] = down; }
+    /// The state of the mouse's first button or a key in the input frames to come; `clicks`
+    /// counts a press as the system does (2: the second click of a double click).
+    void setMouseButton(bool down, int clicks = 1) {
+        pScript->next.mouseButtons[0] = down;
+        pScript->next.mouseClicks = clicks;
+    }
     void key(int code, bool down) { pScript->next.keys[static_cast<std::size_t>(code)] = down; }
     /// An input frame with the mouse's first button down or up, for items ticked alone.
     void mouseButton(bool down) {

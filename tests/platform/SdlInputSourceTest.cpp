@@ -2,6 +2,7 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 #include <set>
+#include <vector>
 #include "ScanCodeGaps.h"
 #include "platform/SdlKeyMap.h"
 
@@ -103,4 +104,37 @@ TEST(SdlInputSource, TextMouseAndWheelArriveOncePerPoll) {
     EXPECT_EQ(frame.typed, "");
     EXPECT_EQ(frame.wheel, 0);
     EXPECT_TRUE(frame.mouseButtons[1]);
+}
+
+TEST(SdlInputSource, ReportsTheClickCountOfTheFirstButtonsFirstPressSincePoll) {
+    struct Case {
+        const char* name;
+        std::vector<std::pair<Uint8, Uint8>> presses; // (button, SDL's click count) before the poll
+        int clicks;
+    };
+    const Case cases[] = {
+        {"a single click", {{SDL_BUTTON_LEFT, 1}}, 1},
+        {"the second of a double click", {{SDL_BUTTON_LEFT, 2}}, 2},
+        {"two presses merged into one frame", {{SDL_BUTTON_LEFT, 1}, {SDL_BUTTON_LEFT, 2}}, 1},
+        {"another button leaves the count", {{SDL_BUTTON_LEFT, 3}, {SDL_BUTTON_RIGHT, 1}}, 3},
+        {"a touch's mouse copy is no click", {{SDL_BUTTON_LEFT, 2}, {0, 1}}, 2},
+    };
+    for (const Case& c : cases) {
+        platform::SdlInputSource source;
+        platform::InputSnapshot frame;
+        for (const auto& [button, clicks] : c.presses) {
+            SDL_Event press{};
+            press.type = SDL_MOUSEBUTTONDOWN;
+            press.button.button = button ? button : SDL_BUTTON_LEFT;
+            press.button.which = button ? 0 : SDL_TOUCH_MOUSEID;
+            press.button.clicks = clicks;
+            source.handleEvent(press);
+            press.type = SDL_MOUSEBUTTONUP;
+            source.handleEvent(press);
+        }
+        source.poll(frame);
+        EXPECT_EQ(frame.mouseClicks, c.clicks) << c.name;
+        source.poll(frame);
+        EXPECT_EQ(frame.mouseClicks, c.clicks) << c.name << ": kept until the next press";
+    }
 }

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Double clicks with the real mouse in a 640 by 480 window, each on a button that opens or
+# closes a screen, where the screen that comes on top has a button at the same place: the
+# second click must not press it. "Options..." over the hub's language button, the hub's Back
+# and the high scores' OK over the main menu's Quit. A single click on Quit then ends the
+# program. Usage: doubleclick.sh PROGRAM [FOLDER] (screenshots copied there). Exits 77 without
+# xvfb-run or xdotool.
+set -uo pipefail
+source "$(dirname "$0")/common.bash"
+
+startWalkThrough "$@"
+OPTIONS_BUTTON="320 390" # window pixels: the main menu's third button, the hub's language button
+QUIT_BUTTON="95 440"     # the main menu's Quit, the hub's Back, the high scores' OK
+
+# Two clicks as a double click at window pixels $1 $2, then time for the screens to settle.
+doubleClick() {
+    xdotool mousemove --window "$window" "$1" "$2"
+    sleep 0.3
+    xdotool click --repeat 2 --delay 150 1
+    sleep 1
+}
+
+# The program still runs and has not restarted into the language selection.
+stillInMenus() {
+    kill -0 "$pid" 2>/dev/null || fail "$1 ended the program"
+    grep -q "Multilanguage mode (-1)." "$log" && fail "$1 restarted into the language selection"
+    return 0
+}
+
+startWithName Una
+screenshot main-menu
+
+# shellcheck disable=SC2086 # the positions are two words
+doubleClick $OPTIONS_BUTTON
+stillInMenus "a double click on Options..."
+screenshot options
+doubleClick $QUIT_BUTTON
+stillInMenus "a double click on the options' Back"
+screenshot main-menu-again
+
+# The high scores: their button is one row above the options'.
+xdotool mousemove --window "$window" 320 340
+sleep 0.3
+xdotool click 1
+sleep 1
+screenshot high-scores
+doubleClick $QUIT_BUTTON
+stillInMenus "a double click on the high scores' OK"
+screenshot main-menu-last
+
+xdotool mousemove --window "$window" $QUIT_BUTTON
+sleep 0.3
+xdotool click 1
+waitFor 100 bash -c "! kill -0 $pid 2>/dev/null" || fail "a single click on Quit did not end the program"
+wait "$pid" || fail "the program exited with $?"
+pid=""
+echo "PASSED"
