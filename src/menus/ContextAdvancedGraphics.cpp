@@ -18,11 +18,10 @@ ContextAdvancedGraphics::ContextAdvancedGraphics() {
     GameConfiguration& configuration = Global::get()->configuration;
     if (const VekGraphics* graphics = VekGraphics::get()) {
         modes = graphics->videoModes;
-        preselectedMode = preselectMode(modes, graphics->displayWidth, graphics->displayHeight);
+        selectedMode = preselectMode(modes, graphics->displayWidth, graphics->displayHeight);
     }
     for (const VideoMode& mode : modes)
         modeNames.push_back(mode.toString());
-    selectedMode = preselectedMode;
     const auto r = static_cast<float>(itemSpacing);
     const float y1 = std::trunc(2.5f * r);
     addMenuTitle(*this, menuText(STR_ADVANCEDOPTIONS));
@@ -54,16 +53,15 @@ int32_t ContextAdvancedGraphics::preselectMode(const std::vector<VideoMode>& mod
 void ContextAdvancedGraphics::tickContents(double t, double dt) {
     ContextMenu::tickContents(t, dt);
     letterbox->disabled = !Global::get()->configuration.fullScreen;
-    bModeChosen = bModeChosen || selectedMode != preselectedMode;
 }
 
 void ContextAdvancedGraphics::onDeactivate(bool removed) {
     ContextMenu::onDeactivate(removed);
     if (!removed) return;
-    // The display keeps its size unless the player chose a mode: the preselected one may only
-    // stand in for a size the list lacks.
+    // The mode shown is the one applied, also when the player left it alone: the display's own
+    // size, or the first mode where the list lacks that size.
     VideoMode mode{-1, -1};
-    if (bModeChosen && !modes.empty())
+    if (!modes.empty())
         mode = modes[static_cast<std::size_t>(
             std::clamp<int32_t>(selectedMode, 0, static_cast<int32_t>(modes.size()) - 1))];
     Global::get()->applyConfiguration(mode.width, mode.height);

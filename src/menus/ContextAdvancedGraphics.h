@@ -7,7 +7,7 @@ struct VideoMode;
 
 /// The display mode and the display switches. The switches are written into the
 /// configuration at once; nothing reaches the display until the screen is left, when
-/// everything is applied together (a mode only when the player chose one).
+/// everything is applied together with the mode the screen shows.
 class ContextAdvancedGraphics : public ContextMenu {
   public:
     ContextAdvancedGraphics();
@@ -26,6 +26,4 @@ class ContextAdvancedGraphics : public ContextMenu {
 
   private:
     std::vector<VideoMode> modes;
-    int32_t preselectedMode = 0;
-    bool bModeChosen = false;
 };

@@ -132,22 +132,35 @@ TEST(OptionsScreens, CheckBoxesWriteTheirFieldsAndOnlySomeScreensApplyWhenLeft) 
     }
 }
 
-TEST(ContextAdvancedGraphics, PreselectsTheDisplaysModeAndAppliesAModeOnlyWhenOneWasChosen) {
+TEST(ContextAdvancedGraphics, PreselectsTheDisplaysModeAndAppliesTheModeItShows) {
     struct Case {
+        const char* name;
         std::vector<VideoMode> modes;
-        int preselected; // for the 640 by 480 display
-        int choose;      // -1: leave the choice alone
-        int width;       // of the mode afterwards
+        VideoMode saved;   // the mode the graphics keep before
+        VideoMode display; // what the display shows: full screen may cover more than the mode
+        int preselected;
+        int choose;        // -1: leave the choice alone
+        VideoMode applied; // the mode afterwards
     };
+    const std::vector<VideoMode> twoModes{{640, 480}, {1280, 1024}};
     const Case cases[] = {
-        {{{800, 600}, {1024, 768}}, 0, -1, 640}, // the display's size is not in the list
-        {{{800, 600}, {1024, 768}}, 0, 1, 1024}, {{{640, 480}, {800, 600}, {640, 480}}, 2, -1, 640},
-        {{{640, 480}, {800, 600}}, 0, 0, 640},   {{}, 0, -1, 640}, // no modes at all
+        {"the display's size not listed", {{800, 600}, {1024, 768}}, {640, 480}, {640, 480}, 0, -1, {800, 600}},
+        {"another mode chosen", {{800, 600}, {1024, 768}}, {640, 480}, {640, 480}, 0, 1, {1024, 768}},
+        {"the later of two equal modes", {{640, 480}, {800, 600}, {640, 480}}, {640, 480}, {640, 480}, 2, -1,
+         {640, 480}},
+        {"the first mode chosen", {{640, 480}, {800, 600}}, {640, 480}, {640, 480}, 0, 0, {640, 480}},
+        {"no modes at all", {}, {640, 480}, {640, 480}, 0, -1, {640, 480}},
+        {"full screen over the whole display", twoModes, {640, 480}, {1280, 1024}, 1, -1, {1280, 1024}},
+        {"a window smaller than the kept mode", twoModes, {1280, 1024}, {640, 480}, 0, -1, {640, 480}},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         MenuRig rig;
         VekGraphics& graphics = *rig.f.engine.graphics.graphics;
         graphics.videoModes = c.modes;
+        graphics.changePresentationParameters(c.saved.width, c.saved.height, false, true, true, false);
+        graphics.displayWidth = c.display.width;
+        graphics.displayHeight = c.display.height;
         GameConfiguration& configuration = rig.f.game->configuration;
         configuration.fullScreen = false;
         configuration.vsync = true;
@@ -162,6 +175,7 @@ TEST(ContextAdvancedGraphics, PreselectsTheDisplaysModeAndAppliesAModeOnlyWhenOn
         screen->closed = true;
         rig.tickStack();
         EXPECT_TRUE(graphics.getSettings().bVSync);
-        EXPECT_EQ(graphics.getSettings().width, c.width) << c.modes.size() << " modes, chose " << c.choose;
+        EXPECT_EQ(graphics.getSettings().width, c.applied.width);
+        EXPECT_EQ(graphics.getSettings().height, c.applied.height);
     }
 }

@@ -79,7 +79,8 @@ waitForMainMenu 4 # the restart saved the user data too
 screenshot main-menu-japanese
 grep -q "Using archive '.*ZV2rmBrumedemo.dat.Japanese'" "$log" || fail "the Japanese fonts were not loaded"
 
-# Options, graphics, advanced: the full-screen switch, then back, which applies it.
+# Options, graphics, advanced: the full-screen switch, then back, which applies it with the
+# mode shown.
 choose Down Down Down Return
 choose Down Down Return
 # The detail choice takes the focus on its left arrow: right, then down to the advanced button.
@@ -90,7 +91,10 @@ waitForDisplay 1 "$(xdotool getdisplaygeometry)" # full screen fills the display
 screenshot graphics-full-screen
 centrePointer
 choose Right Down Return
-press Down Return Escape
+screenshot advanced-full-screen
+# The mode reads the display's size, which leaving applies: first back to 640 x 480 on the
+# mode's left arrow, then off full screen.
+press Return Down Return Escape
 waitForDisplay 2 "640 480" # the window comes back
 centrePointer
 
