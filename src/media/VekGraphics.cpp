@@ -149,7 +149,7 @@ void VekGraphics::changePresentationParameters(int width, int height, bool fullS
         wanted.height = savedHeight = height;
     }
     bSavedFullScreen = fullScreen;
-    wanted.bFullScreen = fullScreen && !bSafeMode;
+    wanted.bFullScreen = fullScreen && !isWindowForced();
     wanted.bAllowLetterbox = allowLetterbox;
     wanted.bBilinearFilter = bilinearFilter;
     wanted.bVSync = vsync;
@@ -166,6 +166,12 @@ void VekGraphics::changePresentationParameters(int width, int height, bool fullS
     if (!bChanged) return;
     VEK_LOG(u"Restarting to apply configuration.");
     bRestartPending = true;
+}
+
+void VekGraphics::setTemporaryWindow(bool bWindow) {
+    bTemporaryWindow = bWindow;
+    changePresentationParameters(-1, -1, bSavedFullScreen, settings.bAllowLetterbox, settings.bBilinearFilter,
+                                 settings.bVSync);
 }
 
 bool VekGraphics::needsRestart() {

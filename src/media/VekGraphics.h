@@ -105,9 +105,14 @@ class VekGraphics : public ContextRenderer {
     void changePresentationParameters(int width, int height, bool fullScreen, bool allowLetterbox,
                                       bool bilinearFilter, bool vsync);
     const Settings& getSettings() const { return settings; }
-    /// The full-screen state that is the player's choice: the display's own, except in a "-safe"
-    /// run, whose window is no choice of the player's; there the saved choice stands.
-    bool isFullScreenChosen() const { return bSafeMode ? bSavedFullScreen : bFullScreen; }
+    /// The full-screen state that is the player's choice: the display's own, except while a
+    /// window is forced on it ("-safe", a temporary window), which is no choice of the player's;
+    /// there the saved choice stands.
+    bool isFullScreenChosen() const { return isWindowForced() ? bSavedFullScreen : bFullScreen; }
+    /// While `bWindow` holds, the display shows a window where the player chose full screen, as
+    /// "-safe" does for a whole run: the choice stays as it was, in the settings too, however
+    /// the program ends. The change waits for the next restart, like any other.
+    void setTemporaryWindow(bool bWindow);
 
     /// True when the device was reset by the system or a changed mode waits to be applied.
     bool needsRestart();
@@ -187,6 +192,7 @@ class VekGraphics : public ContextRenderer {
     std::vector<VideoMode> videoModes;
 
   private:
+    bool isWindowForced() const { return bSafeMode || bTemporaryWindow; }
     void applyDisplayMode();
     void updateLayout();
     void flush();
@@ -200,6 +206,7 @@ class VekGraphics : public ContextRenderer {
     int savedHeight;
     bool bSavedFullScreen;
     bool bSafeMode;  // "-safe": windowed for the whole run
+    bool bTemporaryWindow = false;
     ScreenLayout layout;
     View view;
     VertexBuffer batch;

@@ -7,6 +7,7 @@
 #include "core/NetConnection.h"
 #include "core/StringUtil.h"
 #include "game/Global.h"
+#include "media/VekGraphics.h"
 #include "menus/ContextHelp.h"
 #include "menus/ContextNetworkConfig.h"
 #include "menus/MenuButton.h"
@@ -42,8 +43,7 @@ GameConfiguration& configuration() {
 } // namespace
 
 ContextNetworkWizard1::ContextNetworkWizard1()
-    : ContextOnlinePage(STR_NETWORKWIZARD, {STR_NETTESTINTRO1}), savedFullScreen(configuration().fullScreen),
-      runOnDesktop(!configuration().networkConfigured) {
+    : ContextOnlinePage(STR_NETWORKWIZARD, {STR_NETTESTINTRO1}), runOnDesktop(!configuration().networkConfigured) {
     addMessage(u" ");
     for (const StringId line : {STR_NETTESTINTRO2, STR_NETTESTINTRO3, STR_NETTESTINTRO4})
         addMessage(line);
@@ -134,13 +134,10 @@ void ContextNetworkWizard1::tickContents(double t, double dt) {
         pCheckBox->disabled = pCheckBox->hidden = true;
         // Only a good reply names the master server again; whatever else comes leaves none.
         configuration().masterServer = NetAddress(0, 0);
-        if (!runOnDesktop || !configuration().fullScreen) {
+        if (!runOnDesktop || !configuration().fullScreen || bSwitchedToWindow)
             startTest();
-        } else {
-            configuration().fullScreen = false;
-            bSwitchedToWindow = true;
-            Global::get()->applyConfiguration(-1, -1);
-        }
+        else
+            switchToWindow();
     }
 }
 
@@ -174,9 +171,16 @@ void ContextNetworkWizard1::reportTest(int outcome) {
     addMessage(STR_DONEDOT);
 }
 
+void ContextNetworkWizard1::switchToWindow() {
+    // The configuration keeps the choice, so a save on any way out keeps full screen.
+    if (VekGraphics* graphics = VekGraphics::get()) graphics->setTemporaryWindow(true);
+    bSwitchedToWindow = true;
+    Global::get()->applyConfiguration(-1, -1);
+}
+
 void ContextNetworkWizard1::restoreFullScreen(bool bApply) {
     if (!bSwitchedToWindow) return;
     bSwitchedToWindow = false;
-    configuration().fullScreen = savedFullScreen;
+    if (VekGraphics* graphics = VekGraphics::get()) graphics->setTemporaryWindow(false);
     if (bApply) Global::get()->applyConfiguration(-1, -1);
 }

@@ -11,8 +11,8 @@ class MenuCheckBox;
 /// The first step of the network wizard: tests the connection with one request to the web
 /// host's network-test page, which answers with a checksummed frame of settings (the master
 /// server's address, a message for the player) or plain text. A full-screen game may run
-/// the test in a window; it returns to full screen when the wizard is left. NEXT then leads
-/// to the network configuration.
+/// the test in a window, which is never taken for the player's choice; it returns to full
+/// screen when the wizard is left. NEXT then leads to the network configuration.
 class ContextNetworkWizard1 : public ContextOnlinePage {
   public:
     /// What the test page said, as far as it could be read.
@@ -27,7 +27,7 @@ class ContextNetworkWizard1 : public ContextOnlinePage {
     static constexpr std::size_t FRAME_HEADER = 24; // magic, payload length, MD5 of the payload
 
     ContextNetworkWizard1();
-    /// Returns a game it took out of full screen there, without touching the display.
+    /// Returns a game it took out of full screen there, without applying the configuration.
     ~ContextNetworkWizard1() override;
 
     void tickContents(double t, double dt) override;
@@ -45,12 +45,13 @@ class ContextNetworkWizard1 : public ContextOnlinePage {
   private:
     void startTest();
     void reportTest(int outcome);
+    /// The display in a window for the test; the player's choice stays full screen.
+    void switchToWindow();
     /// Puts the game back into full screen once, when the wizard took it out.
     void restoreFullScreen(bool bApply);
 
     MenuButton* pHelp;
     MenuCheckBox* pCheckBox;
-    bool savedFullScreen;
     bool runOnDesktop;
     bool bSwitchedToWindow = false;
 };

@@ -143,6 +143,31 @@ TEST(VekGraphics, DisplayModeSettingsFallBackWhenDamagedAndAreKeptWhenChanged) {
     EXPECT_EQ(settings.getInt(SECTION, u"videoModeWidth", 0), 1024);
 }
 
+TEST(VekGraphics, ATemporaryWindowShowsOnlyOverAFullScreenChoiceAndNeverReplacesIt) {
+    TempDataHome home;
+    for (const bool bChosen : {true, false}) {
+        SCOPED_TRACE(bChosen ? "full screen chosen" : "a window chosen");
+        UserSettings settings;
+        settings.setBool(VekGraphics::SETTINGS_SECTION, VekGraphics::FULL_SCREEN_KEY, bChosen);
+        GraphicsFixture fixture;
+        fixture.graphics.reset(); // one renderer per window
+        VekGraphics graphics(*fixture.window, VekGraphics::readSettings(settings), &settings);
+        const auto saved = [&] {
+            return settings.getBool(VekGraphics::SETTINGS_SECTION, VekGraphics::FULL_SCREEN_KEY, !bChosen);
+        };
+        graphics.setTemporaryWindow(true);
+        EXPECT_EQ(graphics.needsRestart(), bChosen);
+        // The configuration applied again while it shows, as the game does.
+        graphics.changePresentationParameters(-1, -1, bChosen, true, true, true);
+        EXPECT_FALSE(graphics.getSettings().bFullScreen);
+        EXPECT_EQ(graphics.isFullScreenChosen(), bChosen);
+        EXPECT_EQ(saved(), bChosen);
+        graphics.setTemporaryWindow(false);
+        EXPECT_EQ(graphics.getSettings().bFullScreen, bChosen);
+        EXPECT_EQ(saved(), bChosen);
+    }
+}
+
 TEST(VekGraphics, CamerasPlaceTheWorldAndScreenSpaceIgnoresThem) {
     GraphicsFixture fixture;
     VekGraphics& graphics = *fixture.graphics;

@@ -7,6 +7,7 @@
 #include "core/Language.h"
 #include "core/StaticSettings.h"
 #include "game/ContextManager.h"
+#include "media/VekGraphics.h"
 #include "menus/ContextCrashReport.h"
 #include "menus/ContextHelp.h"
 #include "menus/ContextHighscoreOptions.h"
@@ -167,12 +168,14 @@ TEST(NetworkWizard, ReadsEveryKindOfTestReplyAndClearsTheMasterServerUnlessAFram
 
 TEST(NetworkWizard, RunsAFullScreenTestInAWindowAndReturnsToFullScreenOnceWhenLeft) {
     OnlineRig rig;
+    VekGraphics& graphics = *rig.f.engine.graphics.graphics;
+    graphics.changePresentationParameters(-1, -1, true, true, true, false);
     rig.host.setFault(WebHost::Fault::Slow);
     rig.configuration.fullScreen = true;
     rig.configuration.masterServer = addressOf("9.9.9.9:99");
     auto* wizard = rig.open<ContextNetworkWizard1>();
     rig.click(STR_NEXT);
-    EXPECT_FALSE(rig.configuration.fullScreen); // the first NEXT only leaves full screen
+    EXPECT_FALSE(graphics.getSettings().bFullScreen); // the first NEXT only leaves full screen
     EXPECT_EQ(rig.configuration.masterServer.toString(), u"0.0.0.0:0"); // and forgets the old server
     EXPECT_FALSE(rig.server.waitForRequest(50ms));
     rig.click(STR_NEXT);
@@ -185,6 +188,41 @@ TEST(NetworkWizard, RunsAFullScreenTestInAWindowAndReturnsToFullScreenOnceWhenLe
     EXPECT_NE(rig.stack->getTopContext(), wizard);
     EXPECT_FALSE(rig.configuration.fullScreen);
     EXPECT_LT(std::chrono::steady_clock::now() - start, 2s); // the request was stopped, not awaited
+}
+
+TEST(NetworkWizard, TheTestWindowIsNeverThePlayersChoiceHoweverTheWizardGoes) {
+    enum class Way { Cancel, Escape, Next, ProgramEnd };
+    const std::pair<const char*, Way> cases[] = {
+        {"CANCEL", Way::Cancel}, {"Escape", Way::Escape}, {"NEXT", Way::Next}, {"the program's end", Way::ProgramEnd}};
+    for (const auto& [name, way] : cases) {
+        SCOPED_TRACE(name);
+        OnlineRig rig;
+        VekGraphics& graphics = *rig.f.engine.graphics.graphics;
+        const auto settle = [&] { // as the engine does between frames
+            if (graphics.needsRestart()) graphics.restartDevice();
+        };
+        graphics.changePresentationParameters(-1, -1, true, true, true, false);
+        settle();
+        rig.configuration.fullScreen = true;
+        auto* wizard = rig.open<ContextNetworkWizard1>();
+        rig.click(STR_NEXT);
+        settle();
+        EXPECT_FALSE(graphics.bFullScreen); // the test runs in a window
+        EXPECT_TRUE(graphics.isFullScreenChosen());
+        EXPECT_TRUE(rig.configuration.fullScreen); // what a save now keeps
+        rig.click(STR_NEXT);
+        ASSERT_TRUE(rig.runUntil({STR_DONEDOT, STR_NETTESTFAIL1}));
+        EXPECT_FALSE(graphics.bFullScreen);
+        if (way == Way::Cancel) rig.click(STR_CANCEL);
+        if (way == Way::Escape) wizard->closed = true;
+        if (way == Way::Next) rig.click(STR_NEXT);
+        if (way == Way::ProgramEnd) rig.quit();
+        rig.tick();
+        settle();
+        EXPECT_TRUE(graphics.bFullScreen);
+        EXPECT_TRUE(graphics.isFullScreenChosen());
+        EXPECT_TRUE(rig.configuration.fullScreen);
+    }
 }
 
 TEST(NetworkWizard, OffersTheHelpAndKeepsBothCountryArrowsOnTheScreen) {
