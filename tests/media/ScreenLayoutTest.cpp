@@ -121,6 +121,13 @@ TEST(VekGraphics, DisplayModeSettingsFallBackWhenDamagedAndAreKeptWhenChanged) {
     {
         VekGraphics graphics(*fixture.window, VekGraphics::readSettings(settings), &settings);
         EXPECT_TRUE(graphics.bFullScreen);  // a first start
+        // A window shown for a while, as "-safe" shows one, is no choice of the player's.
+        graphics.setTemporaryWindow(true);
+        EXPECT_FALSE(graphics.getSettings().bFullScreen);
+        EXPECT_TRUE(graphics.isFullScreenChosen());
+        EXPECT_TRUE(settings.getBool(SECTION, FULL_SCREEN, false));
+        graphics.setTemporaryWindow(false);
+        EXPECT_TRUE(graphics.getSettings().bFullScreen);
         graphics.changePresentationParameters(1024, 768, false, true, true, true);
         EXPECT_EQ(settings.getInt(SECTION, u"videoModeWidth", 0), 1024);
         EXPECT_EQ(settings.getInt(SECTION, u"videoModeHeight", 0), 768);
@@ -141,31 +148,6 @@ TEST(VekGraphics, DisplayModeSettingsFallBackWhenDamagedAndAreKeptWhenChanged) {
     EXPECT_FALSE(safe.needsRestart());
     EXPECT_TRUE(settings.getBool(SECTION, FULL_SCREEN, false));
     EXPECT_EQ(settings.getInt(SECTION, u"videoModeWidth", 0), 1024);
-}
-
-TEST(VekGraphics, ATemporaryWindowShowsOnlyOverAFullScreenChoiceAndNeverReplacesIt) {
-    TempDataHome home;
-    for (const bool bChosen : {true, false}) {
-        SCOPED_TRACE(bChosen ? "full screen chosen" : "a window chosen");
-        UserSettings settings;
-        settings.setBool(VekGraphics::SETTINGS_SECTION, VekGraphics::FULL_SCREEN_KEY, bChosen);
-        GraphicsFixture fixture;
-        fixture.graphics.reset(); // one renderer per window
-        VekGraphics graphics(*fixture.window, VekGraphics::readSettings(settings), &settings);
-        const auto saved = [&] {
-            return settings.getBool(VekGraphics::SETTINGS_SECTION, VekGraphics::FULL_SCREEN_KEY, !bChosen);
-        };
-        graphics.setTemporaryWindow(true);
-        EXPECT_EQ(graphics.needsRestart(), bChosen);
-        // The configuration applied again while it shows, as the game does.
-        graphics.changePresentationParameters(-1, -1, bChosen, true, true, true);
-        EXPECT_FALSE(graphics.getSettings().bFullScreen);
-        EXPECT_EQ(graphics.isFullScreenChosen(), bChosen);
-        EXPECT_EQ(saved(), bChosen);
-        graphics.setTemporaryWindow(false);
-        EXPECT_EQ(graphics.getSettings().bFullScreen, bChosen);
-        EXPECT_EQ(saved(), bChosen);
-    }
 }
 
 TEST(VekGraphics, CamerasPlaceTheWorldAndScreenSpaceIgnoresThem) {
