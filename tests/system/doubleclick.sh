@@ -9,13 +9,19 @@ set -uo pipefail
 source "$(dirname "$0")/common.bash"
 
 startWalkThrough "$@"
-OPTIONS_BUTTON="320 390" # window pixels: the main menu's third button, the hub's language button
-QUIT_BUTTON="95 440"     # the main menu's Quit, the hub's Back, the high scores' OK
+# Window pixels: (320, 390) is the main menu's "Options..." and the hub's language button;
+# (95, 440) the main menu's Quit, the hub's Back and the high scores' OK.
+
+# Moves the pointer to window pixels $1 $2; the items under it are found a frame later, so
+# frames pass before a click, even on a busy machine.
+pointAt() {
+    xdotool mousemove --window "$window" "$1" "$2"
+    sleep 1
+}
 
 # Two clicks as a double click at window pixels $1 $2, then time for the screens to settle.
 doubleClick() {
-    xdotool mousemove --window "$window" "$1" "$2"
-    sleep 0.3
+    pointAt "$1" "$2"
     xdotool click --repeat 2 --delay 150 1
     sleep 1
 }
@@ -30,26 +36,23 @@ stillInMenus() {
 startWithName Una
 screenshot main-menu
 
-# shellcheck disable=SC2086 # the positions are two words
-doubleClick $OPTIONS_BUTTON
+doubleClick 320 390
 stillInMenus "a double click on Options..."
 screenshot options
-doubleClick $QUIT_BUTTON
+doubleClick 95 440
 stillInMenus "a double click on the options' Back"
 screenshot main-menu-again
 
 # The high scores: their button is one row above the options'.
-xdotool mousemove --window "$window" 320 340
-sleep 0.3
+pointAt 320 340
 xdotool click 1
 sleep 1
 screenshot high-scores
-doubleClick $QUIT_BUTTON
+doubleClick 95 440
 stillInMenus "a double click on the high scores' OK"
 screenshot main-menu-last
 
-xdotool mousemove --window "$window" $QUIT_BUTTON
-sleep 0.3
+pointAt 95 440
 xdotool click 1
 waitFor 100 bash -c "! kill -0 $pid 2>/dev/null" || fail "a single click on Quit did not end the program"
 wait "$pid" || fail "the program exited with $?"
