@@ -220,6 +220,7 @@ TEST(ContextMenu, FurtherClicksOfADoubleClickDoNothingOnAScreenThatCameOnTopAfte
             top = new ContextKeyCapture(captured, u"Fire", u"Press a key");
         } else {
             top = new ContextMenu();
+            top->deleteWhenClosed = true;
             if (c.top == Top::Button) item = new MenuButton(0.f, 0.f, 0.f, u"go", u"");
             if (c.top == Top::CheckBox) item = new MenuCheckBox(0.f, 0.f, 0.f, u"box", u"", &checked);
             top->addMenuChild(item == belowButton ? new MenuBackButton(0.f, 0.f, 0.f, u"back", u"") : item);
