@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
     }
     if (!instanceLock.isHeld())
         return refuseStart("Could not use the user-data folder " + toUtf8(getUserFilesFolder()) + ": " +
-                           instanceLock.getError());
+                           toUtf8(fromFileName(instanceLock.getError())));
     std::string error;
     auto window = platform::PlatformWindow::open(WINDOW_CAPTION, 100, 100, error);
     if (!window) return refuseStart("Could not open the window: " + error);

@@ -24,9 +24,17 @@ blockWithLongPath() {
     for _ in $(seq 17); do XDG_DATA_HOME="$XDG_DATA_HOME/$name"; done
 }
 
+# A folder where the lock file belongs, below a folder name that is not UTF-8: the text shown
+# and printed replaces the byte instead of passing it on.
+blockWithLockFolder() {
+    export XDG_DATA_HOME="$scratch/caf"$'\xe9'
+    mkdir -p "$XDG_DATA_HOME/ZV2rmBrumedemo/3.07/ZV2rmBrumedemo.lock"
+}
+
 CASES=(
     "a file:blockWithFile:Not a directory"
     "a path too long:blockWithLongPath:File name too long"
+    "a lock that is a folder:blockWithLockFolder:Is a directory"
 )
 for entry in "${CASES[@]}"; do
     IFS=: read -r name block reason <<<"$entry"
@@ -37,6 +45,7 @@ for entry in "${CASES[@]}"; do
     [ "$status" -eq 1 ] || fail "$name: the program exited with $status, not 1"
     grep -qF "Could not use the user-data folder" "$scratch/stderr" || fail "$name: stderr lacks the refusal"
     grep -qF "$reason" "$scratch/stderr" || fail "$name: stderr lacks '$reason'"
+    iconv -f UTF-8 -t UTF-8 "$scratch/stderr" >/dev/null 2>&1 || fail "$name: stderr is not UTF-8"
 
     timeout 10 env SDL_VIDEODRIVER=offscreen "$program" 2>"$scratch/stderr"
     status=$?
