@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <unistd.h>
 #include "BenchScreen.h"
@@ -20,10 +21,12 @@
 
 class BenchGame {
   public:
-    /// Loads everything; `input` feeds the engine's input (the window's devices when null).
-    /// On failure the benchmark is marked and `game` stays null.
+    /// Loads everything; `input` feeds the engine's input (the window's devices when null), and
+    /// `beforeLoading` runs once the engine stands, before the game loads. On failure the
+    /// benchmark is marked and `game` stays null.
     BenchGame(benchmark::State& state, const std::string& caption,
-              std::unique_ptr<platform::InputSource> input = nullptr) {
+              std::unique_ptr<platform::InputSource> input = nullptr,
+              const std::function<void()>& beforeLoading = {}) {
         setenv("SDL_AUDIODRIVER", "dummy", 0);
         char pattern[] = "/tmp/vek-bench-XXXXXX";
         folder = mkdtemp(pattern);
@@ -41,6 +44,7 @@ class BenchGame {
             return std::make_unique<VekMedia>(*window, std::move(media));
         };
         engine = std::make_unique<Vek>(std::move(options));
+        if (beforeLoading) beforeLoading();
         game = std::make_unique<GameGlobal>(std::make_unique<GameMenuScreens>(), fromUtf8(SHIPPED_ARCHIVE));
         game->initPreLoader();
         auto* loader = static_cast<Loader*>(game->contextManager->getChildren().getHead());
