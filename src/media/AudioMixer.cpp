@@ -142,13 +142,14 @@ struct AudioMixer::Voice {
     }
 };
 
-AudioMixer::AudioMixer(int frequency) : outputFrequency(std::max(frequency, 1)) {}
+AudioMixer::AudioMixer(int frequency) : outputFrequency(std::max(frequency, 1)), limiter(outputFrequency) {}
 
 AudioMixer::~AudioMixer() = default;
 
 void AudioMixer::setOutputFrequency(int frequency) {
     std::lock_guard lock(mutex);
     outputFrequency = std::max(frequency, 1);
+    limiter.setOutputFrequency(outputFrequency);
 }
 
 int AudioMixer::getOutputFrequency() const {
@@ -246,5 +247,5 @@ void AudioMixer::render(float* out, int frames) {
         voice->mix(out, frames, outputFrequency, groupGain);
     }
     std::erase_if(voices, [](const auto& voice) { return voice->bFinished; });
-    for (int i = 0; i < 2 * frames; ++i) out[i] = std::clamp(out[i], -1.0f, 1.0f);
+    limiter.process(out, frames);
 }

@@ -4,6 +4,7 @@
 #include <memory>
 #include <mutex>
 #include <vector>
+#include "media/OutputLimiter.h"
 #include "media/PcmData.h"
 
 class PcmSource;
@@ -28,7 +29,8 @@ struct VoiceSettings {
 };
 
 /// Mixes the playing voices into stereo float frames: linear resampling (pitch and the
-/// source's own frequency), balance pan, voice and global volumes, linear slides.
+/// source's own frequency), balance pan, voice and global volumes, linear slides; the sum
+/// goes through an output limiter, so loud moments keep their shape instead of clipping.
 /// Thread contract: every call takes one lock, so the main thread may start, change and stop
 /// voices while the audio thread renders. `render` decodes streams inside the lock, only the
 /// frames of the buffer it fills; nothing in it touches files.
@@ -57,8 +59,8 @@ public:
     void setGlobalVolume(VolumeGroup group, int volume);
     int getGlobalVolume(VolumeGroup group) const;
 
-    /// Overwrites `frames` stereo frames of `out` with the mix, clipped to -1..1; finished
-    /// voices are dropped.
+    /// Overwrites `frames` stereo frames of `out` with the mix, limited to within -1..1;
+    /// finished voices are dropped.
     void render(float* out, int frames);
 
 private:
@@ -69,6 +71,7 @@ private:
 
     mutable std::mutex mutex;
     int outputFrequency;
+    OutputLimiter limiter;
     std::array<int, VOLUME_GROUPS> globalVolumes{MAX_GLOBAL_VOLUME, MAX_GLOBAL_VOLUME, MAX_GLOBAL_VOLUME};
     std::vector<std::unique_ptr<Voice>> voices;
     VoiceId lastId = 0;

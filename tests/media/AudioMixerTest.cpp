@@ -49,6 +49,22 @@ float peak(const std::vector<float>& signal) {
     return top;
 }
 
+/// The longest run of equal neighbouring samples louder than half scale: what clipping leaves.
+int longestFlatRun(const std::vector<float>& signal) {
+    int longest = 0, run = 0;
+    for (size_t i = 1; i < signal.size(); ++i) {
+        run = signal[i] == signal[i - 1] && std::fabs(signal[i]) > 0.5f ? run + 1 : 0;
+        longest = std::max(longest, run);
+    }
+    return longest;
+}
+
+double rmsDb(const std::vector<float>& signal, size_t from) {
+    double squares = 0.0;
+    for (size_t i = from; i < signal.size(); ++i) squares += static_cast<double>(signal[i]) * signal[i];
+    return 10.0 * std::log10(squares / static_cast<double>(signal.size() - from));
+}
+
 /// A looping-capable source of a counting ramp, remembering the largest request.
 class RampSource : public PcmSource {
 public:
@@ -165,16 +181,17 @@ TEST(AudioMixer, GlobalVolumesScaleTheirGroupOnly) {
     }
 }
 
-TEST(AudioMixer, SumIsClippedAndStaleIdsAreHarmless) {
+TEST(AudioMixer, SumIsLimitedAndStaleIdsAreHarmless) {
     AudioMixer mixer(RATE);
-    mixer.playSample(constant(0.8f, 100), {});
-    const VoiceId second = mixer.playSample(constant(0.8f, 100), {});
-    EXPECT_FLOAT_EQ(peak(render(mixer, 50).left), 1.0f);
+    mixer.playSample(constant(0.8f, 100), {.bLoop = true});
+    const VoiceId second = mixer.playSample(constant(0.8f, 100), {.bLoop = true});
+    EXPECT_NEAR(peak(render(mixer, 50).left), OutputLimiter::CEILING, 1e-5f);
     mixer.stop(second);
     mixer.stop(second);
     mixer.stop(12345);
     mixer.setPan(12345, 0.0f, 1.0);
     mixer.setVolume(0, 1.0f, 1.0, true);
+    render(mixer, RATE);  // the limiter lets go
     EXPECT_FLOAT_EQ(render(mixer, 10).left[0], 0.8f);
     EXPECT_EQ(mixer.playSample(nullptr, {}), 0u);
     EXPECT_EQ(mixer.playSample(makePcm({0.1f}, 3), {}), 0u);
@@ -232,6 +249,47 @@ TEST(AudioMixer, WildNumbersStayBoundedAndFinite) {
         const Stereo out = render(mixer, 4096);
         for (size_t f = 0; f < out.left.size(); ++f) {
             ASSERT_TRUE(std::isfinite(out.left[f]) && std::isfinite(out.right[f])) << f;
+        }
+    }
+}
+
+TEST(AudioMixer, LoudMomentsStayInsideFullScaleWithTheirShapeAndQuietOnesKeepTheirLevel) {
+    constexpr int SECONDS = 2;
+    constexpr int DEVICE_FRAMES = 1050;
+    const size_t lastFifth = static_cast<size_t>(SECONDS * RATE * 4 / 5);
+    const struct {
+        const char* name;
+        int loudVoices;       // sines at 0.8 of full scale and spread pitches, all centred
+        double loudSeconds;   // how long they sound; 0: throughout
+        float quietVolume;    // of one more half-scale sine, throughout; 0: none
+    } cases[] = {
+        {"silence", 0, 0.0, 0.0f},
+        {"a quiet voice alone", 0, 0.0, 0.5f},
+        {"two loud voices at once", 2, 0.0, 0.0f},
+        {"many loud voices", 24, 0.0, 0.0f},
+        {"a quiet voice after a loud burst", 24, 0.25, 0.5f},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        AudioMixer mixer(RATE);
+        const int loudFrames = c.loudSeconds > 0.0 ? static_cast<int>(c.loudSeconds * RATE) : SECONDS * RATE;
+        for (int v = 0; v < c.loudVoices; ++v)
+            mixer.playSample(makePcm(sineFrames(110.0 * (1.0 + 0.37 * v), RATE, loudFrames, 1, 0.8f)), {});
+        if (c.quietVolume > 0.0f)
+            mixer.playSample(makePcm(sineFrames(330.0, RATE, SECONDS * RATE)), {.volume = c.quietVolume});
+        Stereo out;
+        for (int block = 0; block < SECONDS * RATE / DEVICE_FRAMES; ++block) {  // as a device pulls
+            const Stereo part = render(mixer, DEVICE_FRAMES);
+            out.left.insert(out.left.end(), part.left.begin(), part.left.end());
+        }
+        EXPECT_LT(peak(out.left), 1.0f);
+        EXPECT_EQ(longestFlatRun(out.left), 0);
+        if (c.loudVoices == 0 && c.quietVolume == 0.0f) {
+            EXPECT_EQ(peak(out.left), 0.0f);
+        }
+        if (c.quietVolume > 0.0f) {
+            const double expected = 20.0 * std::log10(0.5 * c.quietVolume / std::numbers::sqrt2);
+            EXPECT_NEAR(rmsDb(out.left, lastFifth), expected, 0.5);
         }
     }
 }
