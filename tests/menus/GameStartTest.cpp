@@ -1,7 +1,10 @@
 #include "../game/PlaySupport.h"
 #include "core/Language.h"
+#include "core/ResourceManager.h"
 #include "core/VekBasePointer.h"
 #include "game/GameInput.h"
+#include "media/SoundStream.h"
+#include "media/VekAudio.h"
 #include "media/VekInput.h"
 #include "menus/ContextGameStart.h"
 #include "menus/ContextMain.h"
@@ -109,6 +112,35 @@ TEST(ContextGameStart, StartsANewGameAfterAskingWhileASavedGameExistsAndGivesItU
         EXPECT_EQ(harness.slot(1).bValidData, c.bSaved) << "kept until somebody plays";
         game->joinPlayer(0);
         EXPECT_FALSE(harness.slot(0).bValidData || harness.slot(1).bValidData);
+    }
+}
+
+TEST(ContextGameStart, ANewGameWithoutInGameMusicSilencesTheMenuMusicAndWithItHasTheInterludeMusicTakeOver) {
+    struct Case {
+        const char* name;
+        bool bInGameMusic;
+        const char16_t* music;  // current once the opening interlude is up; null: none
+    };
+    const Case cases[] = {{"in-game music on", true, u"musicCutsceneRemastered"}, {"in-game music off", false, nullptr}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MenuHarness harness;
+        harness.game().configuration.inGameMusic = c.bInGameMusic;
+        harness.openGameStart();
+        VekAudio& audio = *VekAudio::get();
+        SoundStream* menuMusic = audio.getCurrentMusic();
+        ASSERT_NE(menuMusic, nullptr);
+        harness.click(STR_SOLONEWGAME);
+        ASSERT_NE(GameController::running(), nullptr);
+        // A second and a bit of output: long enough for any fade to end.
+        std::vector<float> output(static_cast<std::size_t>(audio.getMixer().getOutputFrequency()) * 11 / 10 * 2);
+        audio.getMixer().render(output.data(), static_cast<int>(output.size() / 2));
+        EXPECT_FALSE(menuMusic->isPlaying());
+        SoundStream* expected = c.music ? Vek::get()->getResourceManager().find<SoundStream>(c.music) : nullptr;
+        EXPECT_EQ(audio.getCurrentMusic(), expected);
+        if (expected) {
+            EXPECT_TRUE(expected->isPlaying());
+        }
     }
 }
 
