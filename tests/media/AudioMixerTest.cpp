@@ -255,19 +255,21 @@ TEST(AudioMixer, WildNumbersStayBoundedAndFinite) {
 
 TEST(AudioMixer, LoudMomentsStayInsideFullScaleWithTheirShapeAndQuietOnesKeepTheirLevel) {
     constexpr int SECONDS = 2;
-    constexpr int DEVICE_FRAMES = 1050;
+    constexpr int DEVICE_FRAMES = 1050;  // what an output pulls at once
     const size_t lastFifth = static_cast<size_t>(SECONDS * RATE * 4 / 5);
     const struct {
         const char* name;
         int loudVoices;       // sines at 0.8 of full scale and spread pitches, all centred
         double loudSeconds;   // how long they sound; 0: throughout
         float quietVolume;    // of one more half-scale sine, throughout; 0: none
+        int blockFrames;      // rendered at once; a single frame leaves nothing to look ahead to
     } cases[] = {
-        {"silence", 0, 0.0, 0.0f},
-        {"a quiet voice alone", 0, 0.0, 0.5f},
-        {"two loud voices at once", 2, 0.0, 0.0f},
-        {"many loud voices", 24, 0.0, 0.0f},
-        {"a quiet voice after a loud burst", 24, 0.25, 0.5f},
+        {"silence", 0, 0.0, 0.0f, DEVICE_FRAMES},
+        {"a quiet voice alone", 0, 0.0, 0.5f, DEVICE_FRAMES},
+        {"two loud voices at once", 2, 0.0, 0.0f, DEVICE_FRAMES},
+        {"many loud voices", 24, 0.0, 0.0f, DEVICE_FRAMES},
+        {"a quiet voice after a loud burst", 24, 0.25, 0.5f, DEVICE_FRAMES},
+        {"many loud voices, a frame at a time", 24, 0.0, 0.0f, 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -278,12 +280,14 @@ TEST(AudioMixer, LoudMomentsStayInsideFullScaleWithTheirShapeAndQuietOnesKeepThe
         if (c.quietVolume > 0.0f)
             mixer.playSample(makePcm(sineFrames(330.0, RATE, SECONDS * RATE)), {.volume = c.quietVolume});
         Stereo out;
-        for (int block = 0; block < SECONDS * RATE / DEVICE_FRAMES; ++block) {  // as a device pulls
-            const Stereo part = render(mixer, DEVICE_FRAMES);
+        for (int block = 0; block < SECONDS * RATE / c.blockFrames; ++block) {
+            const Stereo part = render(mixer, c.blockFrames);
             out.left.insert(out.left.end(), part.left.begin(), part.left.end());
         }
         EXPECT_LT(peak(out.left), 1.0f);
-        EXPECT_EQ(longestFlatRun(out.left), 0);
+        if (c.blockFrames > 1) {
+            EXPECT_EQ(longestFlatRun(out.left), 0);
+        }
         if (c.loudVoices == 0 && c.quietVolume == 0.0f) {
             EXPECT_EQ(peak(out.left), 0.0f);
         }
