@@ -31,9 +31,10 @@ struct SavegameData {
     /// Lives, missiles, weapon power, food and coins beyond this are damage, not play: the game
     /// multiplies them into points and counts them up without room for more.
     static constexpr int32_t MAX_COUNTER = 99999;
-    /// A smaller extra-life step is reached by the 50,000 points that each extra life pays,
-    /// so every life would pay the next.
-    static constexpr int32_t MIN_EXTRA_LIFE_STEP = 50001;
+    /// The step every game writes; a smaller one is damage. Each extra life pays 50,000 points,
+    /// which bring the score that much nearer the next threshold: a step near them would pay a
+    /// run of lives on one scoring event (at 50,001, one per point of overshoot).
+    static constexpr int32_t MIN_EXTRA_LIFE_STEP = 1000000;
 
     bool bValidData = false; // the slot holds a game
     uint8_t reserved[3] = {};

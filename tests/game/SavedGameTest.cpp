@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <limits>
 #include "PlaySupport.h"
 #include "UserDataTestSupport.h"
@@ -18,7 +19,7 @@ SavegameData sampleRecord() {
     record.missileUsedThisSystem = record.missileUsedEver = true;
     record.reserveCounter = 3;
     record.difficulty = 1;
-    record.players[0] = {true, {}, 2, 1234500, 7, 3, 2000000, 500000, 42, 2, 7};
+    record.players[0] = {true, {}, 2, 1234500, 7, 3, 2000000, 3000000, 42, 2, 7};
     record.players[1] = {true, {}, 0, 99, 0, 0, 1000000, 1000000, 0, 1, 0};
     return record;
 }
@@ -66,7 +67,7 @@ TEST(SavedGames, AContinuedRecordPaysNoRunawayLivesOnItsFirstPointsAndAnUnsoundO
         {"two thousand thresholds below the score", 2000000000, 1000000, 1000000, 0, 0, true, 2001000000,
          "saved game 0 mended: player 1's extra-life threshold 1000000 was not above the score 2000000000"},
         {"step 1 (every life paid the next)", 113300, 0, 1, 3, 7, false, 0,
-         "saved game 0 emptied: player 1's extra-life step 1 lies outside 50001 to 2147483647."},
+         "saved game 0 emptied: player 1's extra-life step 1 lies outside 1000000 to 2147483647."},
         {"food at the top of the range", 113300, 1000000, 1000000, TOP, 7, false, 0,
          "saved game 0 emptied: player 1's food 2147483647 lies outside 0 to 99999."},
         {"coins at the top of the range", 113300, 1000000, 1000000, 3, TOP, false, 0,
@@ -106,6 +107,41 @@ TEST(SavedGames, AContinuedRecordPaysNoRunawayLivesOnItsFirstPointsAndAnUnsoundO
         EXPECT_GT(player.score, c.score) << "the kill scores";
         EXPECT_EQ(player.lives, 5) << "and pays no life";
         EXPECT_EQ(player.extraLifeThreshold, c.wantThreshold);
+    }
+}
+
+TEST(SavedGames, AnyStepThatLoadsPaysAtMostOneLifeForTheLargestBonusOfAWave) {
+    struct Case {
+        const char* what;
+        int32_t step;
+        bool bContinued;
+        int32_t wantLives; // after the threshold is passed by the mystery bonus's 200,000 points
+    };
+    const Case cases[] = {
+        {"just above a life's bonus (each life moved the gap by 1)", 50001, false, 0},
+        {"twice a life's bonus", 100000, false, 0},
+        {"just below the game's", 999999, false, 0},
+        {"the game's", 1000000, true, 6},
+        {"at the top of the range (no threshold left to pass)", TOP, true, 5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        GameHarness harness;
+        SavegameData record = GameController::savedBefore(12, 1);
+        record.players[0].score = 149000;
+        record.players[0].extraLifeThreshold = 0;
+        record.players[0].extraLifeStep = c.step;
+        slot(harness, 0) = record;
+        ASSERT_TRUE(harness.game().profiles.save());
+        const ProfileManager loaded;
+        const SavegameData& again = loaded.records[0].savegames[0];
+        EXPECT_EQ(again.bValidData, c.bContinued);
+        if (!again.bValidData) continue;
+
+        PlayerData& player = *GameController::continueGame(0, again)->players[0];
+        const int64_t toThreshold = int64_t{player.extraLifeThreshold} - player.score;
+        player.addScore(static_cast<int32_t>(std::min<int64_t>(toThreshold + 200000, TOP)));
+        EXPECT_EQ(player.lives, c.wantLives);
     }
 }
 

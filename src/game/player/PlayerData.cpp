@@ -34,8 +34,8 @@ constexpr int32_t WHITE = 5;
 constexpr int32_t MULTI_KILL_COUNT = 3; // kills that make a multi-kill
 constexpr int32_t MULTI_KILL_POINTS = 100;
 constexpr int32_t EXTRA_LIFE_POINTS = 50000;
-// A saved game's step is one that the bonus of a life does not pass by itself.
-static_assert(SavegameData::MIN_EXTRA_LIFE_STEP > EXTRA_LIFE_POINTS);
+// A game saves its own step, and a continued one pays no more lives per point than it does.
+static_assert(SavegameData::MIN_EXTRA_LIFE_STEP == PlayerData::EXTRA_LIFE_STEP);
 constexpr int32_t LIFE_ASSIST_POINTS = 50000;
 constexpr int32_t TREASURE_POINTS = 75000;
 constexpr int32_t FIRST_KILL_POINTS = 7000;
