@@ -365,13 +365,27 @@ Cutscene* GameController::createFarewell() const {
     farewell->addChild(new SpriteActor(FIELD_CENTRE_X, FIELD_CENTRE_Y, root.burgerJoint->getSurf(0)));
     std::array<NamedFighter*, PLAYERS> fighters{};
     for (std::size_t i = 0; i < PLAYERS; ++i)
-        if (players[i]->getState() != PlayerData::NOT_PLAYING) {
+        if (hasResult(i)) {
             fighters[i] = new NamedFighter(static_cast<int32_t>(i), *this);
             farewell->addChild(fighters[i]);
         }
     // The second entry may push the first one down the table.
     if (fighters[0] && fighters[1]) fighters[0]->onPartnerEntered(fighters[1]->row);
     return farewell;
+}
+
+bool GameController::hasResult(std::size_t index) const {
+    return players[index]->getState() != PlayerData::NOT_PLAYING;
+}
+
+void GameController::quit() {
+    // Its saved games are gone already; the farewell that would enter the results never comes.
+    if (getStateGoto() == GAME_END && getState() != GAME_END) {
+        GameGlobal::get()->highlightedScoreRow = -1;
+        for (std::size_t i = 0; i < PLAYERS; ++i)
+            if (hasResult(i)) NamedFighter::enterResult(static_cast<int32_t>(i), *this);
+    }
+    closed = true;
 }
 
 void GameController::showCaption(int line, WideStringView text, double seconds, int32_t blink) {

@@ -117,6 +117,10 @@ class GameController : public ContextScene {
     bool isTakingPart(int index) const;
     /// Opens the pause screen above the game (once, until it has closed).
     void openPause();
+    /// Leaves the game (the pause screen's quit). A game that has ended (a game over, or the
+    /// last system completed) and still waits for its farewell scene enters its players'
+    /// results into the high-score table first, as that scene would have.
+    void quit();
 
     std::array<PlayerData*, PLAYERS> players{}; ///< owned
     std::array<Hud*, PLAYERS> huds{};           ///< owned
@@ -193,6 +197,8 @@ class GameController : public ContextScene {
     void showCaption(int line, WideStringView text, double seconds, int32_t blink);
     /// The scene at the game's end: the diner and each player's ship with its result.
     Cutscene* createFarewell() const;
+    /// Player `index` was in this game at some time, so its result goes into the high scores.
+    bool hasResult(std::size_t index) const;
     void drawDebugLine() const;
 
     bool bNewGame = false;    ///< no player has joined yet

@@ -38,7 +38,7 @@ void ContextPause::tickContents(double t, double dt) {
     if (takeClick(*resumeButton)) closed = true;
     if (takeClick(*quitButton)) {
         closed = true;
-        if (GameController* game = GameController::running()) game->closed = true;
+        if (GameController* game = GameController::running()) game->quit();
     }
 }
 

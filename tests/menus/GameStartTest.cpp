@@ -79,6 +79,14 @@ struct MenuHarness : GameHarness {
     template <class Screen> bool isOnTop() { return dynamic_cast<Screen*>(stack().getTopContext()) != nullptr; }
 };
 
+/// The rows of `table` that hold a score of `score` or above, as "name score".
+std::vector<std::string> rowsFrom(const GameConfigurationRecord& table, int32_t score) {
+    std::vector<std::string> rows;
+    for (const HIGHSCOREENTRY& row : table.highScores)
+        if (row.score >= score) rows.push_back(toUtf8(row.name.get()) + " " + std::to_string(row.score));
+    return rows;
+}
+
 /// A saved game after `wave` on `difficulty` with one player.
 SavegameData savedAfter(int32_t wave, int32_t difficulty) {
     SavegameData saved = GameController::savedBefore(wave + 1, 1);
@@ -223,6 +231,62 @@ TEST(ContextPause, ResumesOrQuitsGoesWithItsScreenAndPutsTheMouseBack) {
         EXPECT_EQ(dynamic_cast<ContextMain*>(harness.stack().getTopContext()) != nullptr, c.bGameGoes);
         const Vector3 mouse = GameInput::getInput()->pointer;
         EXPECT_EQ(mouse.x == 200.f && mouse.y == 300.f, c.bMouseBack) << mouse.x << ", " << mouse.y;
+    }
+}
+
+TEST(ContextPause, QuittingAGameThatHasEndedEntersItsResultsAsItsEndWouldAndARunningOneEntersNone) {
+    enum class End { None, GameOver, Completion };
+    struct Case {
+        const char* name;
+        int wave;
+        int players;
+        End end;
+        bool bQuit; // yes to the question; otherwise no, and the game is resumed until its end
+        std::vector<std::string> wantRows;
+    };
+    const Case cases[] = {
+        {"game over", 12, 1, End::GameOver, true, {"Kira 654321"}},
+        {"game over of two", 12, 2, End::GameOver, true, {"Kira 654321", "Kira-2 543210"}},
+        {"the wait after the last wave", 110, 1, End::Completion, true, {"Kira 654321"}},
+        {"a running game", 12, 1, End::None, true, {}},
+        {"game over, not quit: its end enters it once", 12, 1, End::GameOver, false, {"Kira 654321"}},
+    };
+    constexpr int32_t SCORES[] = {654321, 543210}; // above every row of a fresh table
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MenuHarness harness;
+        GameController& game = *GameController::startAt(c.wave, c.players);
+        game.bFormations = false;
+        for (int i = 0; i < c.players; ++i) {
+            PlayerData& player = *game.players[static_cast<std::size_t>(i)];
+            ASSERT_TRUE(harness.runUntil([&] { return player.getState() == PlayerData::PLAYING; }, 200));
+            player.score = SCORES[i];
+        }
+        if (c.end == End::Completion) {
+            ASSERT_TRUE(harness.runUntil([&] {
+                game.enemies->getChildren().deleteAll();
+                return game.getState() == GameController::SYSTEM_END;
+            }, 200));
+        }
+        if (c.end == End::GameOver) {
+            for (PlayerData* player : game.players)
+                player->lives = 1; // none to lend
+            for (PlayerData* player : game.players)
+                player->destroyed();
+        }
+        harness.pressKey(KEY_ESCAPE);
+        harness.click(STR_QUITGAME);
+        harness.click(c.bQuit ? STR_YES : STR_NO);
+        if (!c.bQuit) {
+            harness.click(STR_RESUME);
+            ASSERT_TRUE(harness.runUntil([&] { return game.getState() == GameController::GAME_END; }, 800));
+        }
+        EXPECT_EQ(rowsFrom(harness.game().configuration, SCORES[1]), c.wantRows);
+        if (!c.bQuit) continue;
+        EXPECT_TRUE(harness.isOnTop<ContextMain>());
+        EXPECT_FALSE(harness.slot(0).bValidData && c.end != End::None) << "an ended game keeps no saved game";
+        const GameConfiguration saved; // the main menu on top again has saved the table
+        EXPECT_EQ(rowsFrom(saved, SCORES[1]), c.wantRows);
     }
 }
 

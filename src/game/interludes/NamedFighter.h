@@ -33,6 +33,9 @@ class NamedFighter : public CutsceneFighter {
     WideString rankText() const;
     /// The name the table gets for player `index` of the current profile.
     static WideString entryName(int32_t index, WideStringView profileName);
+    /// Enters player `index`'s result in `game` into the high-score table and marks the better
+    /// row of the players entered so far; the row, or -1 when it is not in the table.
+    static int32_t enterResult(int32_t index, const GameController& game);
 
     int32_t playerIndex = 0;
     int32_t row = -1; ///< in the high-score table, -1 when not in it
