@@ -290,4 +290,41 @@ TEST(ContextPause, QuittingAGameThatHasEndedEntersItsResultsAsItsEndWouldAndARun
     }
 }
 
+TEST(ContextPause, AGameQuitAfterALostShipContinuesWithTheLivesItHeld) {
+    struct Case {
+        const char* name;
+        bool bShared;
+        int32_t partnerLives;
+        std::vector<int32_t> wantLives; // of both players in the continued game
+    };
+    const Case cases[] = {
+        {"a life borrowed from the partner", true, 3, {0, 2}},
+        {"the partner's last life is not lent", true, 1, {0, 1}},
+        {"lives not shared", false, 3, {0, 3}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MenuHarness harness;
+        harness.game().configuration.sharedLives = c.bShared;
+        harness.slot(0) = GameController::savedBefore(12, 2);
+        harness.openGameStart();
+        harness.click(STR_SOLOCONTINUEGAME);
+        GameController& game = *GameController::running();
+        game.bFormations = false;
+        for (PlayerData* player : game.players)
+            ASSERT_TRUE(harness.runUntil([&] { return player->getState() == PlayerData::PLAYING; }, 200));
+        game.players[0]->lives = 1;
+        game.players[1]->lives = c.partnerLives;
+        game.players[0]->destroyed();
+        harness.pressKey(KEY_ESCAPE);
+        harness.click(STR_QUITGAME);
+        harness.click(STR_YES);
+        harness.openGameStart();
+        harness.click(STR_SOLOCONTINUEGAME);
+        const GameController* again = GameController::running();
+        ASSERT_NE(again, nullptr);
+        EXPECT_EQ(std::vector<int32_t>({again->players[0]->lives, again->players[1]->lives}), c.wantLives);
+    }
+}
+
 #endif

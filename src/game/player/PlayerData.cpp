@@ -185,8 +185,10 @@ void PlayerData::destroyed() {
     else
         lives = std::max(lives - 1, 0);
     controller.bNoBonus = true;
+    const bool bFliesAgain = lives > 0 || borrowLife();
+    // After the loan, so that a continued game has the partner's life gone too.
     controller.storePlayerStats();
-    if (lives > 0 || borrowLife()) {
+    if (bFliesAgain) {
         setState(ENTERING);
         return;
     }
