@@ -55,8 +55,20 @@ useScratchHome() {
 }
 
 cleanUpScratch() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null # it writes its log as it ends
+    # It writes its log as it ends. One that does not end (a hang, or an error box that waits
+    # for OK) would hold the test until its timeout.
+    if [ -n "$pid" ] && kill "$pid" 2>/dev/null; then
+        waitFor 100 bash -c "! kill -0 $pid 2>/dev/null" || killWithBox "$pid"
+        wait "$pid" 2>/dev/null
+    fi
     rm -rf "$scratch"
+}
+
+# Kills process $1 and its children: SDL shows an error box from a child process that, like
+# the program, takes SIGTERM only as a quit request, and that keeps the test's output open.
+killWithBox() {
+    # shellcheck disable=SC2046  # one child a word
+    kill -KILL $(cat /proc/"$1"/task/*/children 2>/dev/null) "$1" 2>/dev/null
 }
 
 # Reports a failure with the program's log and what it wrote to $scratch/stderr, and exits 1.
@@ -96,7 +108,7 @@ waitForGameLoop() {
 # with the message $1.
 waitForExit() {
     if ! waitFor 100 bash -c "! kill -0 $pid 2>/dev/null"; then
-        kill -KILL "$pid"
+        killWithBox "$pid"
         fail "$1"
     fi
     wait "$pid"
