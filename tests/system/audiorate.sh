@@ -5,10 +5,7 @@
 set -uo pipefail
 source "$(dirname "$0")/common.bash"
 
-program=$(realpath "$1")
-useScratchHome
-export SDL_VIDEODRIVER=offscreen
-suppressLibraryLeaks
+startHeadless "$1"
 
 # A stuck audio thread ignores SIGTERM, so the bound ends it with SIGKILL.
 readonly BOUND_SECONDS=60

@@ -146,6 +146,15 @@ closeErrorBoxAndWait() {
     waitForExit "$1: closing the error box did not end the program"
 }
 
+# The start of a check without a window: $program from the first argument, a scratch home,
+# the offscreen driver and the leak checker's exceptions.
+startHeadless() {
+    program=$(realpath "$1")
+    useScratchHome
+    export SDL_VIDEODRIVER=offscreen
+    suppressLibraryLeaks
+}
+
 # The start of a walk-through by keys in the real window: the script runs again on a virtual
 # display, then $program and $copies (a folder for screenshots, may be empty) come from its
 # arguments, with a scratch home and the leak checker's exceptions.

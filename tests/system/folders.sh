@@ -6,11 +6,8 @@
 set -uo pipefail
 source "$(dirname "$0")/common.bash"
 
-program=$(realpath "$1")
+startHeadless "$1"
 build=$(dirname "$program")
-useScratchHome
-export SDL_VIDEODRIVER=offscreen
-suppressLibraryLeaks
 
 names=("caf"$'\xe9' $'\xff\xfe' "two words" "caf"$'\xc3\xa9')
 

@@ -8,10 +8,7 @@
 set -uo pipefail
 source "$(dirname "$0")/common.bash"
 
-program=$(realpath "$1")
-useScratchHome
-export SDL_VIDEODRIVER=offscreen
-suppressLibraryLeaks
+startHeadless "$1"
 
 printf '[VekGraphics]\nvideoModeWidth=720\nvideoModeHeight=540\nbFullScreen=1\n' >"$settings"
 "$program" -safe --frames 400 || fail "the program did not exit with status 0"
