@@ -379,13 +379,17 @@ bool GameController::hasResult(std::size_t index) const {
 }
 
 void GameController::quit() {
-    // Its saved games are gone already; the farewell that would enter the results never comes.
-    if (getStateGoto() == GAME_END && getState() != GAME_END) {
-        GameGlobal::get()->highlightedScoreRow = -1;
-        for (std::size_t i = 0; i < PLAYERS; ++i)
-            if (hasResult(i)) NamedFighter::enterResult(static_cast<int32_t>(i), *this);
-    }
+    enterPendingResults();
     closed = true;
+}
+
+void GameController::enterPendingResults() {
+    // Its saved games are gone already; the farewell that would enter the results never comes.
+    if (bResultsEntered || getStateGoto() != GAME_END || getState() == GAME_END) return;
+    bResultsEntered = true;
+    GameGlobal::get()->highlightedScoreRow = -1;
+    for (std::size_t i = 0; i < PLAYERS; ++i)
+        if (hasResult(i)) NamedFighter::enterResult(static_cast<int32_t>(i), *this);
 }
 
 void GameController::showCaption(int line, WideStringView text, double seconds, int32_t blink) {

@@ -117,10 +117,12 @@ class GameController : public ContextScene {
     bool isTakingPart(int index) const;
     /// Opens the pause screen above the game (once, until it has closed).
     void openPause();
-    /// Leaves the game (the pause screen's quit). A game that has ended (a game over, or the
-    /// last system completed) and still waits for its farewell scene enters its players'
-    /// results into the high-score table first, as that scene would have.
+    /// Leaves the game (the pause screen's quit), its ended game's results entered first.
     void quit();
+    /// A game that has ended (a game over, or the last system completed) and still waits for
+    /// its farewell scene enters its players' results into the high-score table, as that scene
+    /// would have; once. The game root calls it when the program ends, however it ends.
+    void enterPendingResults();
 
     std::array<PlayerData*, PLAYERS> players{}; ///< owned
     std::array<Hud*, PLAYERS> huds{};           ///< owned
@@ -202,5 +204,6 @@ class GameController : public ContextScene {
     void drawDebugLine() const;
 
     bool bNewGame = false;    ///< no player has joined yet
+    bool bResultsEntered = false; ///< by `enterPendingResults`, before the farewell scene
     VekBasePointer pauseScreen; ///< the pause screen while it is on the stack
 };

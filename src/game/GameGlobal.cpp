@@ -170,6 +170,8 @@ GameGlobal::GameGlobal(std::unique_ptr<MenuScreens> screens, WideString mainArch
     : Global(std::move(screens), std::move(mainArchive)) {}
 
 GameGlobal::~GameGlobal() {
+    // Before the base saves the table: a window closed or a signal at game over loses nothing.
+    if (GameController* game = GameController::running()) game->enterPendingResults();
     if (Vek::get()) GameDigest::log(u"exit");
     if (gameResources) gameResources->destroy();
 }

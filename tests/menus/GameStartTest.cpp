@@ -234,22 +234,32 @@ TEST(ContextPause, ResumesOrQuitsGoesWithItsScreenAndPutsTheMouseBack) {
     }
 }
 
-TEST(ContextPause, QuittingAGameThatHasEndedEntersItsResultsAsItsEndWouldAndARunningOneEntersNone) {
+TEST(ContextPause, LeavingAGameThatHasEndedEntersItsResultsOnceAsItsEndWouldAndARunningOneEntersNone) {
     enum class End { None, GameOver, Completion };
+    enum class Leave {
+        Quit,       // from the pause
+        Resume,     // no to the pause's question, and the game runs to its end
+        ProgramEnd, // the window closed or a signal: the roots go without the menus
+        QuitAndProgramEnd,
+    };
     struct Case {
         const char* name;
         int wave;
         int players;
         End end;
-        bool bQuit; // yes to the question; otherwise no, and the game is resumed until its end
+        Leave leave;
         std::vector<std::string> wantRows;
     };
     const Case cases[] = {
-        {"game over", 12, 1, End::GameOver, true, {"Kira 654321"}},
-        {"game over of two", 12, 2, End::GameOver, true, {"Kira 654321", "Kira-2 543210"}},
-        {"the wait after the last wave", 110, 1, End::Completion, true, {"Kira 654321"}},
-        {"a running game", 12, 1, End::None, true, {}},
-        {"game over, not quit: its end enters it once", 12, 1, End::GameOver, false, {"Kira 654321"}},
+        {"game over", 12, 1, End::GameOver, Leave::Quit, {"Kira 654321"}},
+        {"game over of two", 12, 2, End::GameOver, Leave::Quit, {"Kira 654321", "Kira-2 543210"}},
+        {"the wait after the last wave", 110, 1, End::Completion, Leave::Quit, {"Kira 654321"}},
+        {"a running game", 12, 1, End::None, Leave::Quit, {}},
+        {"game over, not quit: its end enters it once", 12, 1, End::GameOver, Leave::Resume, {"Kira 654321"}},
+        {"the program ends at game over", 12, 2, End::GameOver, Leave::ProgramEnd, {"Kira 654321", "Kira-2 543210"}},
+        {"the program ends after the last wave", 110, 1, End::Completion, Leave::ProgramEnd, {"Kira 654321"}},
+        {"the program ends in a running game", 12, 1, End::None, Leave::ProgramEnd, {}},
+        {"quit, then the program ends at once", 12, 1, End::GameOver, Leave::QuitAndProgramEnd, {"Kira 654321"}},
     };
     constexpr int32_t SCORES[] = {654321, 543210}; // above every row of a fresh table
     for (const Case& c : cases) {
@@ -274,15 +284,24 @@ TEST(ContextPause, QuittingAGameThatHasEndedEntersItsResultsAsItsEndWouldAndARun
             for (PlayerData* player : game.players)
                 player->destroyed();
         }
-        harness.pressKey(KEY_ESCAPE);
-        harness.click(STR_QUITGAME);
-        harness.click(c.bQuit ? STR_YES : STR_NO);
-        if (!c.bQuit) {
+        if (c.leave == Leave::Quit || c.leave == Leave::Resume) {
+            harness.pressKey(KEY_ESCAPE);
+            harness.click(STR_QUITGAME);
+            harness.click(c.leave == Leave::Quit ? STR_YES : STR_NO);
+        }
+        if (c.leave == Leave::QuitAndProgramEnd) game.quit(); // still on the stack as the roots go
+        if (c.leave == Leave::Resume) {
             harness.click(STR_RESUME);
             ASSERT_TRUE(harness.runUntil([&] { return game.getState() == GameController::GAME_END; }, 800));
         }
+        if (c.leave == Leave::ProgramEnd || c.leave == Leave::QuitAndProgramEnd) {
+            shutDownEngine();
+            const GameConfiguration saved;
+            EXPECT_EQ(rowsFrom(saved, SCORES[1]), c.wantRows);
+            continue;
+        }
         EXPECT_EQ(rowsFrom(harness.game().configuration, SCORES[1]), c.wantRows);
-        if (!c.bQuit) continue;
+        if (c.leave == Leave::Resume) continue;
         EXPECT_TRUE(harness.isOnTop<ContextMain>());
         EXPECT_FALSE(harness.slot(0).bValidData && c.end != End::None) << "an ended game keeps no saved game";
         const GameConfiguration saved; // the main menu on top again has saved the table
