@@ -109,6 +109,8 @@ class VekGraphics : public ContextRenderer {
     /// window is forced on it ("-safe", a temporary window), which is no choice of the player's;
     /// there the saved choice stands.
     bool isFullScreenChosen() const { return isWindowForced() ? bSavedFullScreen : bFullScreen; }
+    /// "-safe": this run's window is no choice of the player's.
+    bool isSafeMode() const { return bSafeMode; }
     /// While `bWindow` holds, the display shows a window where the player chose full screen, as
     /// "-safe" does for a whole run: the choice stays as it was, in the settings too, however
     /// the program ends. The change waits for the next restart, like any other.

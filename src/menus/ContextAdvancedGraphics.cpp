@@ -18,7 +18,8 @@ ContextAdvancedGraphics::ContextAdvancedGraphics() {
     GameConfiguration& configuration = Global::get()->configuration;
     if (const VekGraphics* graphics = VekGraphics::get()) {
         modes = graphics->videoModes;
-        selectedMode = preselectMode(modes, graphics->displayWidth, graphics->displayHeight);
+        selectedMode = preselectedMode =
+            preselectMode(modes, graphics->displayWidth, graphics->displayHeight);
     }
     for (const VideoMode& mode : modes)
         modeNames.push_back(mode.toString());
@@ -58,11 +59,18 @@ void ContextAdvancedGraphics::tickContents(double t, double dt) {
 void ContextAdvancedGraphics::onDeactivate(bool removed) {
     ContextMenu::onDeactivate(removed);
     if (!removed) return;
+    const VideoMode mode = modeToApply();
+    Global::get()->applyConfiguration(mode.width, mode.height);
+}
+
+VideoMode ContextAdvancedGraphics::modeToApply() const {
+    // "-safe" shows a window of its own for this run, which the list may lack: the saved mode
+    // stays unless the player chose one.
+    const VekGraphics* graphics = VekGraphics::get();
+    if (modes.empty() || (graphics && graphics->isSafeMode() && selectedMode == preselectedMode))
+        return {-1, -1};
     // The mode shown is the one applied, also when the player left it alone: the display's own
     // size, or the first mode where the list lacks that size.
-    VideoMode mode{-1, -1};
-    if (!modes.empty())
-        mode = modes[static_cast<std::size_t>(
-            std::clamp<int32_t>(selectedMode, 0, static_cast<int32_t>(modes.size()) - 1))];
-    Global::get()->applyConfiguration(mode.width, mode.height);
+    return modes[static_cast<std::size_t>(
+        std::clamp<int32_t>(selectedMode, 0, static_cast<int32_t>(modes.size()) - 1))];
 }

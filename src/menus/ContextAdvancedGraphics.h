@@ -25,5 +25,9 @@ class ContextAdvancedGraphics : public ContextMenu {
     MenuCheckBox* letterbox;
 
   private:
+    /// The mode to apply on leaving; -1 by -1 keeps the current one.
+    VideoMode modeToApply() const;
+
     std::vector<VideoMode> modes;
+    int32_t preselectedMode = 0;
 };

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include "MenuTestSupport.h"
+#include "core/AppEnvironment.h"
 #include "core/EngineLifecycle.h"
 #include "core/FileManager.h"
 #include "core/StaticSettings.h"
@@ -141,6 +142,7 @@ TEST(ContextAdvancedGraphics, PreselectsTheDisplaysModeAndAppliesTheModeItShows)
         int preselected;
         int choose;        // -1: leave the choice alone
         VideoMode applied; // the mode afterwards
+        bool bSafe = false; // "-safe": an 800 by 600 window whatever is saved
     };
     const std::vector<VideoMode> twoModes{{640, 480}, {1280, 1024}};
     const Case cases[] = {
@@ -152,10 +154,15 @@ TEST(ContextAdvancedGraphics, PreselectsTheDisplaysModeAndAppliesTheModeItShows)
         {"no modes at all", {}, {640, 480}, {640, 480}, 0, -1, {640, 480}},
         {"full screen over the whole display", twoModes, {640, 480}, {1280, 1024}, 1, -1, {1280, 1024}},
         {"a window smaller than the kept mode", twoModes, {1280, 1024}, {640, 480}, 0, -1, {640, 480}},
+        {"-safe, the choice left alone", twoModes, {-1, -1}, {800, 600}, 0, -1, {800, 600}, true},
+        {"-safe, a mode chosen", twoModes, {-1, -1}, {800, 600}, 0, 1, {1280, 1024}, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
+        const char* arguments[] = {"zelbin-vorlanx", "-safe"};
+        setProgramArguments(c.bSafe ? 2 : 0, arguments);
         MenuRig rig;
+        setProgramArguments(0, nullptr);
         VekGraphics& graphics = *rig.f.engine.graphics.graphics;
         graphics.videoModes = c.modes;
         graphics.changePresentationParameters(c.saved.width, c.saved.height, false, true, true, false);
