@@ -33,6 +33,8 @@ namespace {
 Global* pInstance = nullptr;
 
 constexpr std::array OUTPUT_FREQUENCIES{11025, 22050, 44100}; // by sound quality
+// The output opens before the configuration loads: its default is the default quality's rate.
+static_assert(OUTPUT_FREQUENCIES[1] == VekAudio::DEFAULT_FREQUENCY);
 constexpr float VOLUME_STEPS = 24.f;
 constexpr float FULL_VOLUME = 10000.f;
 constexpr int PROGRESS_BAR_FLAGS = 2;

@@ -61,7 +61,7 @@ void VekAudio::setOutputFrequency(int frequency) {
     if (frequency == outputFrequency) return;
     outputFrequency = frequency;
     if (pUserSettings) pUserSettings->setInt(SETTINGS_SECTION, FREQUENCY_KEY, frequency);
-    VEK_LOG(u"Audio output at %d Hz from the next start.", frequency);
+    if (!isSilent()) VEK_LOG(u"Audio output at %d Hz from the next start.", frequency);
 }
 
 int VekAudio::getDeviceFrequency() const { return pDevice->getFrequency(); }

@@ -14,7 +14,9 @@ class UserSettings;
 /// Without a device it plays silently on the null device and every call behaves the same.
 class VekAudio {
 public:
-    static constexpr int DEFAULT_FREQUENCY = 44100;
+    /// The game's default sound quality: a fresh install plays from its first start at the rate
+    /// its sound options show.
+    static constexpr int DEFAULT_FREQUENCY = 22050;
     static constexpr char16_t SETTINGS_SECTION[] = u"VekAudio";
 
     /// What the engine settings ask of the output.
@@ -41,7 +43,7 @@ public:
     /// The output frequency in Hz, taken when audio next starts.
     int getOutputFrequency() const { return outputFrequency; }
     /// Keeps `frequency` in the engine settings for the next start; the output playing now
-    /// keeps its rate.
+    /// keeps its rate. Logged only where an output plays.
     void setOutputFrequency(int frequency);
     /// The frequency the output obtained when it opened.
     int getDeviceFrequency() const;
