@@ -49,6 +49,7 @@ constexpr double SYSTEM_END_DELAY = 3.0;  // from the system's farewell to its n
 constexpr double COMPLETION_TIME = 10.0;  // from the last farewell to the game's end
 constexpr double GAME_OVER_CAPTION_TIME = 4.0;
 constexpr double GAME_OVER_TIME = 5.0;
+constexpr double MUSIC_FADE_TIME = 1.0; // the menu music fades as a game starts without its own
 constexpr int32_t GAME_OVER_BLINK = 1;
 constexpr int32_t SWAY_LEFT = 40; // the formation sways between these field x
 constexpr int32_t SWAY_RIGHT = 600;
@@ -161,6 +162,8 @@ GameController* GameController::running() {
 
 GameController* GameController::startNewGame() {
     GameGlobal& root = *GameGlobal::get();
+    // Without in-game music the opening interludes play none, so the menu's goes now.
+    if (!root.configuration.inGameMusic) Global::fadeOutMusic(MUSIC_FADE_TIME);
     auto* game = new GameController();
     game->bNewGame = true;
     root.setGameController(game);
@@ -172,6 +175,7 @@ GameController* GameController::startNewGame() {
 }
 
 GameController* GameController::continueGame(int type, const SavegameData& record) {
+    Global::fadeOutMusic(MUSIC_FADE_TIME);
     auto* game = new GameController();
     game->restoreGame(type, record);
     return game;

@@ -59,11 +59,11 @@ class GameController : public ContextScene {
     static GameController* running();
     /// A new game: made, stored in the game root, appended to the stack and only then marked
     /// closed, so that it leaves the stack unless a player joins before it is on top; then it
-    /// goes to its first wave.
+    /// goes to its first wave. Without in-game music the menu music fades out.
     static GameController* startNewGame();
     /// A saved game continued (the game-start screen's continue): a new game restored from
     /// `record` of slot `type` (0: after a wave, 1: after a system; see `loadgame`), which goes
-    /// on with the wave after the saved one. `record` must hold a game.
+    /// on with the wave after the saved one. `record` must hold a game. The menu music fades out.
     static GameController* continueGame(int type, const SavegameData& record);
     /// A game at `firstWave` (1 to 110) with players 0 to `playerCount` - 1 in it at once, as
     /// the command line starts one: wave 1 is a new game that they join; a later wave continues

@@ -192,6 +192,13 @@ void Global::playMusic(WideStringView baseKey) {
     stream->play();
 }
 
+void Global::fadeOutMusic(double seconds) {
+    VekAudio* audio = VekAudio::get();
+    if (!audio || !audio->getCurrentMusic()) return;
+    audio->getCurrentMusic()->setVolume(0.f, seconds);
+    audio->setCurrentMusic(nullptr);
+}
+
 void Global::saveUserData() {
     VEK_LOG(u"Saving.");
     const WideString folder = getUserFilesFolder();

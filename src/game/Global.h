@@ -41,6 +41,8 @@ class Global : public GameRoot {
     void applyConfiguration(int width, int height);
     /// Plays `baseKey` + "Original" or "Remastered" (by the music setting) unless it plays already.
     void playMusic(WideStringView baseKey);
+    /// Fades the current music out over `seconds`; it is then no longer the current music.
+    static void fadeOutMusic(double seconds);
     /// Writes the profiles, the settings and the engine settings; at exit and whenever the main
     /// menu comes back on top. The first time in a root's life that a file cannot be written,
     /// the user is told which (the earlier file then stands; the log says why).

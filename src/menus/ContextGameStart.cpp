@@ -5,8 +5,6 @@
 #include "game/GameGlobal.h"
 #include "game/GameInput.h"
 #include "game/SavegameData.h"
-#include "media/SoundStream.h"
-#include "media/VekAudio.h"
 #include "media/VekGraphics.h"
 #include "media/VekInput.h"
 #include "menus/Label.h"
@@ -20,20 +18,11 @@ namespace {
 constexpr float NEW_GAME_Y = 50.f;
 constexpr float CONTROL_NOTE_Y = -100.f;
 constexpr uint32_t WHITE = 0xFFFFFFFF;
-constexpr double MUSIC_FADE_TIME = 1.0; // the menu music fades as a game starts without its own
 
 /// The current player's saved games: after the last wave, and after the last star system.
 const SavegameData& savedGame(int slot) {
     ProfileManager& profiles = GameGlobal::get()->profiles;
     return profiles.records[std::clamp(profiles.currentProfile, 0, ProfileBlock::MAX_PROFILES - 1)].savegames[slot];
-}
-
-/// Fades the current music to silence; it is no longer the current music.
-void fadeOutMusic() {
-    VekAudio* audio = VekAudio::get();
-    if (!audio || !audio->getCurrentMusic()) return;
-    audio->getCurrentMusic()->setVolume(0.f, MUSIC_FADE_TIME);
-    audio->setCurrentMusic(nullptr);
 }
 
 StringId difficultyName(const SavegameData& saved) {
@@ -85,8 +74,6 @@ void ContextGameStart::addControlNote() {
 void ContextGameStart::tickContents(double t, double dt) {
     ContextMenu::tickContents(t, dt);
     if (takeClick(*newGameButton)) {
-        // Without in-game music the opening interludes play none, so the menu's goes now.
-        if (!GameGlobal::get()->configuration.inGameMusic) fadeOutMusic();
         GameController::startNewGame();
         closed = true;
     } else if (takeClick(*continueButton)) {
@@ -95,7 +82,6 @@ void ContextGameStart::tickContents(double t, double dt) {
 }
 
 void ContextGameStart::continueGame() {
-    fadeOutMusic();
     const int slot = savedGame(0).bValidData ? 0 : 1;
     GameController::continueGame(slot, savedGame(slot));
     closed = true;

@@ -123,22 +123,33 @@ TEST(ContextGameStart, StartsANewGameAfterAskingWhileASavedGameExistsAndGivesItU
     }
 }
 
-TEST(ContextGameStart, ANewGameWithoutInGameMusicSilencesTheMenuMusicAndWithItHasTheInterludeMusicTakeOver) {
+TEST(ContextGameStart, AGameWithoutInGameMusicSilencesTheMenuMusicAndWithItHasTheInterludeMusicTakeOver) {
     struct Case {
         const char* name;
         bool bInGameMusic;
         const char16_t* music;  // current once the opening interlude is up; null: none
+        int playWave;           // the command line's game (--play); 0: the menus' new game
     };
-    const Case cases[] = {{"in-game music on", true, u"musicCutsceneRemastered"}, {"in-game music off", false, nullptr}};
+    const Case cases[] = {
+        {"in-game music on", true, u"musicCutsceneRemastered", 0},
+        {"in-game music off", false, nullptr, 0},
+        {"--play 1, in-game music on", true, u"musicCutsceneRemastered", 1},
+        {"--play 1, in-game music off", false, nullptr, 1},
+        {"--play 52, in-game music off", false, nullptr, 52},
+    };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         MenuHarness harness;
         harness.game().configuration.inGameMusic = c.bInGameMusic;
-        harness.openGameStart();
+        if (!c.playWave) harness.openGameStart();
         VekAudio& audio = *VekAudio::get();
         SoundStream* menuMusic = audio.getCurrentMusic();
         ASSERT_NE(menuMusic, nullptr);
-        harness.click(STR_SOLONEWGAME);
+        if (c.playWave)
+            GameController::startAt(c.playWave, 2);
+        else
+            harness.click(STR_SOLONEWGAME);
+        harness.step(3);
         ASSERT_NE(GameController::running(), nullptr);
         // A second and a bit of output: long enough for any fade to end.
         std::vector<float> output(static_cast<std::size_t>(audio.getMixer().getOutputFrequency()) * 11 / 10 * 2);
