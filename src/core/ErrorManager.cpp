@@ -69,6 +69,8 @@ void ErrorManager::die(const WideString& text) {
     if (logger) logger->write(text);
     if (activeHooks && activeHooks->saveScreenshot) activeHooks->saveScreenshot(getCrashScreenshotPath());
     if (activeHooks && activeHooks->releaseGraphics) activeHooks->releaseGraphics();
+    // Complete on disk before the box waits for a reader, who may never come (a kill, a lost display).
+    if (logger) copyLogToCrashFiles(logger->getPath());
     platform::showErrorBox("Error", utf8);
     if (logger) {
         logger->write(u"Forced exit.");

@@ -7,7 +7,10 @@ namespace platform {
 
 /// Shows a modal error box and waits for it to be closed, on the program's display or, before
 /// the window opens, on the one it would open; its text is fitted to the display (`fitLines`).
-/// False when none could be shown: no display, or one without a screen (offscreen, dummy).
+/// A box whose window another client destroys counts as closed. SIGTERM, SIGINT or SIGHUP
+/// while it is up close it and are raised again once it is gone; from then on no box waits for
+/// a reader. False when none was shown and closed: no display, one without a screen
+/// (offscreen, dummy), or a box that went another way than its button.
 bool showErrorBox(const std::string& title, const std::string& text);
 
 /// `text` with each line longer than `maxLength` bytes broken (SDL's boxes break only at line

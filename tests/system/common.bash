@@ -20,12 +20,13 @@ requireBoxFonts() {
     fi
 }
 
-# Runs xvfb-run with the given options and command on a virtual X display of its own; exits 77
-# (skipped) when xvfb-run or xdotool is missing. Checks started together race for the first
-# free display number and may end up sharing one, so each starts its search at its own.
+# Runs xvfb-run with the given options and command on a virtual X display of its own, of the
+# size $VIRTUAL_SCREEN when set (as "640x480x24"); exits 77 (skipped) when xvfb-run or xdotool
+# is missing. Checks started together race for the first free display number and may end up
+# sharing one, so each starts its search at its own.
 onVirtualDisplay() {
     requireTools xvfb-run xdotool
-    exec xvfb-run -a -n $((100 + $$ % 1000)) "$@"
+    exec xvfb-run -a -n $((100 + $$ % 1000)) ${VIRTUAL_SCREEN:+-s "-screen 0 $VIRTUAL_SCREEN"} "$@"
 }
 
 # Runs the calling script again on a virtual X display, with "--inside" before the given arguments.
@@ -64,8 +65,8 @@ cleanUpScratch() {
     rm -rf "$scratch"
 }
 
-# Kills process $1 and its children: SDL shows an error box from a child process that, like
-# the program, takes SIGTERM only as a quit request, and that keeps the test's output open.
+# Kills process $1 and its children: an error box is a child process, which a hung program
+# leaves waiting and which keeps the test's output open.
 killWithBox() {
     # shellcheck disable=SC2046  # one child a word
     kill -KILL $(cat /proc/"$1"/task/*/children 2>/dev/null) "$1" 2>/dev/null
@@ -137,10 +138,31 @@ findErrorBox() {
     [ -n "$box" ]
 }
 
+# The error box's position and size once it is shown, as "X Y W H".
+boxGeometry() {
+    xwininfo -id "$box" 2>/dev/null | awk '/Map State: IsViewable/ {shown = 1}
+        /Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF} /Width/ {w = $NF} /Height/ {h = $NF}
+        END {if (shown) print x, y, w, h}'
+}
+
+# Waits for the error box of the program started in the background ($pid), naming the case $1,
+# and fails unless it lies wholly on the display, where a player can read all of it.
+waitForErrorBox() {
+    waitFor 100 findErrorBox || fail "$1: no error box"
+    local geometry x y width height
+    waitFor 50 test -n "$(boxGeometry)" || fail "$1: the error box was not shown"
+    geometry=$(boxGeometry)
+    read -r x y width height <<<"$geometry"
+    read -r displayWidth displayHeight <<<"$(xdotool getdisplaygeometry)"
+    [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $((x + width)) -le "$displayWidth" ] &&
+        [ $((y + height)) -le "$displayHeight" ] ||
+        fail "$1: the error box (X Y W H: $geometry) runs off the $displayWidth x $displayHeight display"
+}
+
 # Waits for the error box of the program started in the background ($pid), closes it as a
 # player would (Return, on its only button) and waits for the program to end; sets $status.
 closeErrorBoxAndWait() {
-    waitFor 100 findErrorBox || fail "$1: no error box"
+    waitForErrorBox "$1"
     xdotool windowfocus --sync "$box" 2>/dev/null
     xdotool key Return
     waitForExit "$1: closing the error box did not end the program"

@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # A user-data folder the program cannot use stops it before its window opens: the player reads
-# why in a box titled "Error", and the program exits 1 once it is closed. Without a screen
-# (the offscreen driver) no box waits: stderr only, at once.
-# Usage: refusals.sh PROGRAM. Exits 77 without xvfb-run, xdotool or the X core fonts.
+# why in a box titled "Error", wholly on the smallest display (640 by 480), and the program
+# exits 1 once it is closed. Without a screen (the offscreen driver) no box waits: stderr only,
+# at once.
+# Usage: refusals.sh PROGRAM. Exits 77 without xvfb-run, xdotool, zenity or the X core fonts.
 set -uo pipefail
 source "$(dirname "$0")/common.bash"
 
+requireTools zenity
 requireBoxFonts
+export VIRTUAL_SCREEN=640x480x24
 startWalkThrough "$@"
 
 # A file where the folder belongs.

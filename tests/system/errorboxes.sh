@@ -1,0 +1,99 @@
+#!/usr/bin/env bash
+# The boxes titled "Error" on a 640 by 480 display, each wholly on it, and every way they go.
+# Ctrl+Alt+X on the main menu of any build ends the program through the fatal path, as a
+# player makes crash files to try the crash report: the crash files are complete while the box
+# is up; closing it with OK, another client destroying it, or SIGTERM or SIGHUP end the
+# program with status 1, the error on stderr and the crash log ending in "Forced exit."; a
+# kill leaves the crash files and takes the box with it; the next start offers the report. A
+# save that fails (a folder where the profiles belong) shows its box and the game goes on when
+# the box is destroyed; SIGHUP while it is up ends the program with status 0 after its save.
+# Usage: errorboxes.sh PROGRAM. Exits 77 without xvfb-run, xdotool, zenity or the X core fonts.
+set -uo pipefail
+source "$(dirname "$0")/common.bash"
+
+requireTools zenity
+requireBoxFonts
+export VIRTUAL_SCREEN=640x480x24
+startWalkThrough "$@"
+crashLog="$folder/crash.ZV2rmBrumedemo.log"
+
+# The way the box goes, then the status the program ends with.
+FATAL_CASES=(
+    "OK:1"
+    "destroyed:1"
+    "TERM:1"
+    "HUP:1"
+    "KILL:137"
+)
+SAVE_CASES=(
+    "destroyed:0"
+    "HUP:0"
+)
+
+# Closes the box ($box) of the program ($pid) the way $1 names: OK, destroyed or a signal.
+closeBox() {
+    case $1 in
+        OK) xdotool windowfocus --sync "$box" 2>/dev/null && xdotool key Return ;;
+        destroyed) xdotool windowclose "$box" ;;
+        *) kill -s "$1" "$pid" ;;
+    esac
+}
+
+# Fails, naming the case $1, unless the error box leaves the display within five seconds.
+noBox() { ! findErrorBox; }
+expectNoBox() { waitFor 50 noBox || fail "$1: the error box stayed"; }
+
+for entry in "${FATAL_CASES[@]}"; do
+    IFS=: read -r way wantStatus <<<"$entry"
+    name="fatal, $way"
+    rm -f "$folder"/* && printf '[VekGraphics]\nbFullScreen=0\n' >"$settings"
+    introsSkipped=0
+    startWithName "Ida"
+    # Real key presses on the focused window (the modifiers of keys sent to a window without
+    # the focus do not count), held over a few frames as a hand would hold them.
+    xdotool windowfocus --sync "$window" 2>/dev/null
+    xdotool keydown ctrl+alt+x
+    sleep 0.3
+    xdotool keyup ctrl+alt+x
+    waitForErrorBox "$name"
+    grep -qF "Error: Crash requested." "$crashLog" || fail "$name: no crash log while the box is up"
+    [ "$(head -c 3 "$folder/crash.ZV2rmBrumedemo.jpg" | od -An -tx1 | tr -d ' ')" = "ffd8ff" ] ||
+        fail "$name: no crash screenshot"
+    closeBox "$way"
+    waitForExit "$name: the program did not end"
+    [ "$status" -eq "$wantStatus" ] || fail "$name: the program exited with $status, not $wantStatus"
+    expectNoBox "$name"
+    [ "$way" = KILL ] && continue
+    grep -qF "Error: Crash requested." "$scratch/stderr" || fail "$name: stderr lacks the error"
+    tail -n 1 "$crashLog" | grep -qF "Forced exit." || fail "$name: the crash log does not end in 'Forced exit.'"
+done
+
+mv "$log" "$scratch/first.log"
+SDL_VIDEODRIVER=offscreen "$program" --frames 60 2>"$scratch/stderr" || fail "the next start failed"
+grep -qF "> An error report has been found" "$log" || fail "the next start did not offer the report"
+
+for entry in "${SAVE_CASES[@]}"; do
+    IFS=: read -r way wantStatus <<<"$entry"
+    name="failed save, $way"
+    rm -rf "${folder:?}"/* && printf '[VekGraphics]\nbFullScreen=0\n' >"$settings"
+    introsSkipped=0
+    mkdir "$folder/ZV2rmBrumedemo.pro"
+    "$program" 2>"$scratch/stderr" &
+    pid=$!
+    waitForGameLoop
+    xdotool windowfocus --sync "$window" 2>/dev/null
+    waitForMainMenu 1
+    waitForErrorBox "$name"
+    closeBox "$way"
+    if [ "$way" = destroyed ]; then
+        sleep 1
+        kill -0 "$pid" 2>/dev/null || fail "$name: the game did not go on"
+        closeWindowAndWait
+    else
+        waitForExit "$name: the program did not end"
+    fi
+    [ "$status" -eq "$wantStatus" ] || fail "$name: the program exited with $status, not $wantStatus"
+    expectNoBox "$name"
+    [ "$(grep -c 'Global::saveUserData(): Saving.' "$log")" -eq 2 ] || fail "$name: not saved at the end"
+done
+echo "PASSED"
