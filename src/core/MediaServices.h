@@ -20,6 +20,10 @@ public:
     virtual ~MediaServices() = default;
     /// Start of every running frame: reads the input devices and updates the sound output.
     virtual void beginFrame() = 0;
+    /// Before the root context's tick: puts this frame's pointer into the top screen and the
+    /// pointer tracker, which the screen's items read as they tick, so that a press acts where
+    /// it happened, also when the pointer moved in the same instant.
+    virtual void followPointer(Context* rootContext) = 0;
     /// After the root context's tick: finds what lies under the pointer.
     virtual void trackPointer(Context* rootContext) = 0;
     virtual ScreenPointer getScreenPointer() const = 0;

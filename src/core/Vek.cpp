@@ -168,6 +168,7 @@ void Vek::runFrame(Context* rootContext) {
     globalClock += dt;
     // The console's own tick joins the console phase as it lands.
     if (pMedia) pMedia->beginFrame();
+    if (pMedia) pMedia->followPointer(rootContext);
     if (rootContext) rootContext->tickContext(globalClock, dt);
     if (pMedia) pMedia->trackPointer(rootContext);
     markPhase(Phase::Tick);

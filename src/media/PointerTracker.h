@@ -6,6 +6,8 @@
 /// and the object under it. Main thread only.
 class PointerTracker {
 public:
+    /// Before the root context's tick: the top screen's pointer of this frame.
+    void follow(Context* rootContext);
     /// After the root context's tick: reads the top screen's pointer and what it points at.
     void update(Context* rootContext);
     /// Forgets the hovered object (null), or marks one.

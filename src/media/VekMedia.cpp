@@ -69,6 +69,8 @@ void VekMedia::beginFrame() {
 
 KeyNameTable& VekMedia::getKeyNames() { return pInput->keyNames; }
 
+void VekMedia::followPointer(Context* rootContext) { pPointerTracker->follow(rootContext); }
+
 void VekMedia::trackPointer(Context* rootContext) { pPointerTracker->update(rootContext); }
 
 MediaServices::ScreenPointer VekMedia::getScreenPointer() const {

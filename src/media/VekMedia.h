@@ -41,6 +41,7 @@ public:
     static VekMedia* get();
 
     void beginFrame() override;
+    void followPointer(Context* rootContext) override;
     void trackPointer(Context* rootContext) override;
     ScreenPointer getScreenPointer() const override;
     KeyNameTable& getKeyNames() override;

@@ -49,6 +49,7 @@ class RecordingMedia : public MediaServices {
 public:
     explicit RecordingMedia(Calls& calls) : calls(calls) {}
     void beginFrame() override { calls.push_back("input"); }
+    void followPointer(Context*) override {}
     void trackPointer(Context*) override {}
     ScreenPointer getScreenPointer() const override { return {}; }
     KeyNameTable& getKeyNames() override { return keyNames; }

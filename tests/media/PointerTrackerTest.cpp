@@ -2,7 +2,13 @@
 #include <gtest/gtest.h>
 #include "EngineTestSupport.h"
 #include "core/MediaServices.h"
+#include "core/UserSettings.h"
 #include "core/Vek.h"
+#include "media/VekGraphics.h"
+#include "media/VekInput.h"
+#include "media/VekMedia.h"
+#include "platform/PlatformWindow.h"
+#include "platform/ScriptedInput.h"
 
 namespace {
 
@@ -11,6 +17,7 @@ class FakeMedia : public MediaServices {
 public:
     explicit FakeMedia(ScreenPointer& shared) : screen(shared) {}
     void beginFrame() override {}
+    void followPointer(Context* root) override { tracker.follow(root); }
     void trackPointer(Context* root) override { tracker.update(root); }
     ScreenPointer getScreenPointer() const override { return screen; }
     KeyNameTable& getKeyNames() override { return keyNames; }
@@ -33,6 +40,17 @@ public:
     Context* getTopContext() override { return pTop; }
     void tickContents(double t, double dt) override { pTop->tickContext(t, dt); }
     Context* pTop = nullptr;
+};
+
+// Notes where the tracker stands whenever a contact goes down as it ticks, as a menu item reads it.
+class PressWatcher : public VekBase {
+public:
+    void tick(double t, double dt) override {
+        VekBase::tick(t, dt);
+        VekMedia& media = *VekMedia::get();
+        if (media.getInput().isAnyTouchPressed()) seen.push_back(media.getPointerTracker().position);
+    }
+    std::vector<Context::Point> seen;
 };
 
 }  // namespace
@@ -73,4 +91,39 @@ TEST(PointerTracker, FollowsTheTopScreenThroughItsCamera) {
     EXPECT_EQ(media->tracker.getHover(), nullptr);
     media->tracker.update(nullptr);
     EXPECT_EQ(media->tracker.getHover(), nullptr);
+}
+
+TEST(PointerTracker, APressSeesThePointerOfItsOwnFrameFromTheMouseOrAFinger) {
+    for (const auto& [name, bFinger] : {std::pair{"the mouse moved and pressed at once", false}}) {
+        SCOPED_TRACE(name);
+        std::string error;
+        auto window = platform::PlatformWindow::open("pointer test", 640, 480, error);
+        ASSERT_TRUE(window) << error;
+        auto* script = new platform::ScriptedInput;
+        TestEngine test(true, 0.0, [&] {
+            UserSettings& settings = Vek::get()->getUserSettings();
+            settings.setBool(VekGraphics::SETTINGS_SECTION, VekGraphics::FULL_SCREEN_KEY, false);
+            VekMedia::Options options{std::unique_ptr<platform::InputSource>(script)};
+            options.bSilent = true;
+            return std::make_unique<VekMedia>(*window, std::move(options));
+        });
+        Stack stack;
+        stack.pTop = new Context;
+        stack.addChild(stack.pTop);
+        auto* watcher = new PressWatcher;
+        stack.pTop->addChild(watcher);
+        script->next.mouseX = script->next.mouseY = 100.f;  // where the pointer rests
+        test.vek->frame(&stack);
+        if (bFinger) {
+            script->next.touches = {{1, 480.f, 120.f, true}};
+        } else {
+            script->next.mouseX = 480.f;
+            script->next.mouseY = 120.f;
+            script->next.mouseButtons[0] = true;
+        }
+        test.vek->frame(&stack);
+        ASSERT_EQ(watcher->seen.size(), 1u);
+        EXPECT_FLOAT_EQ(watcher->seen[0].x, 160.f);  // 480 of 640 pixels: 160 right of the middle
+        EXPECT_FLOAT_EQ(watcher->seen[0].y, 120.f);  // 120 pixels down of 480: 120 above it
+    }
 }
