@@ -8,8 +8,8 @@ class Context;
 /// factory for it; core cannot include that layer. Main thread only.
 class MediaServices {
 public:
-    /// The pointer in screen units: x from the screen's left edge (0..width), y up from its
-    /// bottom edge (0..height), and the screen's size in those units.
+    /// The pointer, or a finger on the screen, in screen units: x from the screen's left edge
+    /// (0..width), y up from its bottom edge (0..height), and the screen's size in those units.
     struct ScreenPointer {
         float x = 0.f;
         float y = 0.f;

@@ -170,6 +170,13 @@ int VekInput::countSteeringTouches() const {
                                           [](const TouchPoint& p) { return p.usage == 3; }));
 }
 
+Vector3 VekInput::getPointingPosition() const {
+    for (const TouchPoint& point : touchPoints)
+        if (point.id != TouchPoint::MOUSEID && point.id != TouchPoint::SIMULATEDID)
+            return {point.x, point.y, 0.f};
+    return pointer;
+}
+
 void VekInput::setMousePosition(float x, float y) {
     pSource->warpMouse(x, y);
     pointer = {x, y, 0.f};

@@ -74,7 +74,7 @@ void VekMedia::followPointer(Context* rootContext) { pPointerTracker->follow(roo
 void VekMedia::trackPointer(Context* rootContext) { pPointerTracker->update(rootContext); }
 
 MediaServices::ScreenPointer VekMedia::getScreenPointer() const {
-    const Vector3 screen = pGraphics->windowToScreen(pInput->pointer);
+    const Vector3 screen = pGraphics->windowToScreen(pInput->getPointingPosition());
     return ScreenPointer{screen.x, screen.y, static_cast<float>(pGraphics->screenWidth),
                          static_cast<float>(pGraphics->screenHeight)};
 }

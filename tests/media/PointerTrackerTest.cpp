@@ -94,7 +94,8 @@ TEST(PointerTracker, FollowsTheTopScreenThroughItsCamera) {
 }
 
 TEST(PointerTracker, APressSeesThePointerOfItsOwnFrameFromTheMouseOrAFinger) {
-    for (const auto& [name, bFinger] : {std::pair{"the mouse moved and pressed at once", false}}) {
+    for (const auto& [name, bFinger] : {std::pair{"the mouse moved and pressed at once", false},
+                                        {"a finger tapped away from the mouse", true}}) {
         SCOPED_TRACE(name);
         std::string error;
         auto window = platform::PlatformWindow::open("pointer test", 640, 480, error);
