@@ -2,9 +2,11 @@
 # Double clicks with the real mouse in a 640 by 480 window, each on a button that opens or
 # closes a screen, where the screen that comes on top has a button at the same place: the
 # second click must not press it. "Options..." over the hub's language button, the hub's Back
-# and the high scores' OK over the main menu's Quit. A single click on Quit then ends the
-# program. Usage: doubleclick.sh PROGRAM [FOLDER] (screenshots copied there). Exits 77 without
-# xvfb-run or xdotool.
+# and the high scores' OK over the main menu's Quit. Then a pointer moved and clicked in one
+# command, as tablets and remote desktops send it, from Quit onto "Options..." and on to the
+# hub's Back: each click acts where the pointer went, not where it was. A single click on Quit
+# then ends the program. Usage: doubleclick.sh PROGRAM [FOLDER] (screenshots copied there).
+# Exits 77 without xvfb-run or xdotool.
 set -uo pipefail
 source "$(dirname "$0")/common.bash"
 
@@ -12,8 +14,7 @@ startWalkThrough "$@"
 # Window pixels: (320, 390) is the main menu's "Options..." and the hub's language button;
 # (95, 440) the main menu's Quit, the hub's Back and the high scores' OK.
 
-# Moves the pointer to window pixels $1 $2; the items under it are found a frame later, so
-# frames pass before a click, even on a busy machine.
+# Moves the pointer to window pixels $1 $2 and lets it rest there, as a hand does before a click.
 pointAt() {
     xdotool mousemove --window "$window" "$1" "$2"
     sleep 1
@@ -51,6 +52,17 @@ screenshot high-scores
 doubleClick 95 440
 stillInMenus "a double click on the high scores' OK"
 screenshot main-menu-last
+
+# Moved and clicked at once, twice: Options opens and its Back leads to the main menu again.
+xdotool mousemove --window "$window" 320 390 click 1
+sleep 1
+stillInMenus "a click moved from Quit onto Options..."
+screenshot options-moved-onto
+xdotool mousemove --window "$window" 95 440 click 1
+sleep 1
+stillInMenus "a click moved from the language button onto Back"
+waitForMainMenu 5
+screenshot main-menu-moved-onto
 
 pointAt 95 440
 xdotool click 1

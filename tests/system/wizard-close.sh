@@ -25,8 +25,7 @@ windowIs() {
 }
 
 # A click at the point of the 640 by 480 field ($1, $2 from its top left corner), wherever the
-# window shows that field. The items under the pointer are found a frame after it moved: a
-# click in the same frame would miss, so frames pass before it, even on a busy machine.
+# window shows that field, after the pointer rested there a moment, as a hand does.
 clickField() {
     eval "$(xdotool getwindowgeometry --shell "$window")"
     local scale=$((WIDTH * 480 < HEIGHT * 640 ? WIDTH * 1000 / 640 : HEIGHT * 1000 / 480))
