@@ -171,10 +171,14 @@ int VekInput::countSteeringTouches() const {
 }
 
 Vector3 VekInput::getPointingPosition() const {
-    for (const TouchPoint& point : touchPoints)
-        if (point.id != TouchPoint::MOUSEID && point.id != TouchPoint::SIMULATEDID)
-            return {point.x, point.y, 0.f};
-    return pointer;
+    const auto isFinger = [](const TouchPoint& point) {
+        return point.id != TouchPoint::MOUSEID && point.id != TouchPoint::SIMULATEDID;
+    };
+    // A tap beside a finger that rests (one that steers) points where it taps.
+    auto finger = std::find_if(touchPoints.begin(), touchPoints.end(),
+                               [&](const TouchPoint& point) { return isFinger(point) && point.bPressed; });
+    if (finger == touchPoints.end()) finger = std::find_if(touchPoints.begin(), touchPoints.end(), isFinger);
+    return finger == touchPoints.end() ? pointer : Vector3{finger->x, finger->y, 0.f};
 }
 
 void VekInput::setMousePosition(float x, float y) {

@@ -42,8 +42,9 @@ public:
     /// Hat of joystick 0..3 as (x, y, 0), y up.
     Vector3 getJoystickHat(int device) const;
     int countSteeringTouches() const;
-    /// Where the player points, in window pixels: the first finger on the screen, also in the
-    /// frame it lifts, since a tap brings its place with its press; else the mouse pointer.
+    /// Where the player points, in window pixels: a finger that touched down this frame, else
+    /// the first finger on the screen, also in the frame it lifts, since a tap brings its place
+    /// with its press; else the mouse pointer.
     Vector3 getPointingPosition() const;
 
     /// Puts the mouse pointer at window pixels (x, y); the mouse movement of this frame is cleared.

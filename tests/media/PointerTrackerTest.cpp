@@ -94,8 +94,10 @@ TEST(PointerTracker, FollowsTheTopScreenThroughItsCamera) {
 }
 
 TEST(PointerTracker, APressSeesThePointerOfItsOwnFrameFromTheMouseOrAFinger) {
-    for (const auto& [name, bFinger] : {std::pair{"the mouse moved and pressed at once", false},
-                                        {"a finger tapped away from the mouse", true}}) {
+    enum class Press { Mouse, Finger, SecondFinger };
+    for (const auto& [name, press] : {std::pair{"the mouse moved and pressed at once", Press::Mouse},
+                                      {"a finger tapped away from the mouse", Press::Finger},
+                                      {"a second finger tapped beside one that rests", Press::SecondFinger}}) {
         SCOPED_TRACE(name);
         std::string error;
         auto window = platform::PlatformWindow::open("pointer test", 640, 480, error);
@@ -114,9 +116,14 @@ TEST(PointerTracker, APressSeesThePointerOfItsOwnFrameFromTheMouseOrAFinger) {
         auto* watcher = new PressWatcher;
         stack.pTop->addChild(watcher);
         script->next.mouseX = script->next.mouseY = 100.f;  // where the pointer rests
+        const platform::TouchContact resting{1, 50.f, 400.f, true};
+        if (press == Press::SecondFinger) script->next.touches = {resting};
         test.vek->frame(&stack);
-        if (bFinger) {
+        watcher->seen.clear();
+        if (press == Press::Finger) {
             script->next.touches = {{1, 480.f, 120.f, true}};
+        } else if (press == Press::SecondFinger) {
+            script->next.touches = {resting, {2, 480.f, 120.f, true}};
         } else {
             script->next.mouseX = 480.f;
             script->next.mouseY = 120.f;
