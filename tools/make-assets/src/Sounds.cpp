@@ -358,9 +358,12 @@ std::vector<float> soundPoliceSiren() {
 
 // A voice through a patrol's loudspeaker: a buzzing glottal tone whose vowels change with each
 // of five syllables, squeezed through a narrow horn band and clipped, so that no word is clear.
+// Clipping flattens the horn's taller side more, which leaves an offset; a coupling high-pass
+// after the clipper takes it out.
 std::vector<float> soundMegaphone() {
     Oscillator voice;
     BandPass low, high, horn;
+    LowPass offset;
     const double vowels[][2] = {{700, 1200}, {400, 2000}, {600, 1000}, {300, 2300}, {650, 1700}};
     constexpr double SYLLABLE = 0.17;
     return render(5 * SYLLABLE + 0.1, RATE, [&](double t) {
@@ -370,6 +373,7 @@ std::vector<float> soundMegaphone() {
         const float buzz = voice.saw(pitch, RATE);
         const float formants = low.process(buzz, vowels[syllable][0], 4, RATE) + 0.6f * high.process(buzz, vowels[syllable][1], 5, RATE);
         const float tinny = horn.process(formants, 1500, 1.2, RATE);
-        return std::tanh(4 * tinny) * envelope(local, 0.02, 0.12, SYLLABLE * 0.9);
+        const float clipped = std::tanh(4 * tinny);
+        return (clipped - offset.process(clipped, 40, RATE)) * envelope(local, 0.02, 0.12, SYLLABLE * 0.9);
     });
 }
