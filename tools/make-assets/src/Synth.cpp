@@ -35,7 +35,11 @@ float Oscillator::sine(double hz, int frequency) {
     return static_cast<float>(std::sin(2 * std::numbers::pi * step(hz, frequency)));
 }
 
-float Oscillator::square(double hz, int frequency, double duty) { return step(hz, frequency) < duty ? 1.0f : -1.0f; }
+// Between +1 and -1 a pulse would carry an offset of 2 duty - 1, so its two levels, 2 apart,
+// lie around its own mean instead, as after a coupling capacitor.
+float Oscillator::square(double hz, int frequency, double duty) {
+    return static_cast<float>(step(hz, frequency) < duty ? 2 * (1 - duty) : -2 * duty);
+}
 
 float Oscillator::saw(double hz, int frequency) { return static_cast<float>(2 * step(hz, frequency) - 1); }
 

@@ -39,6 +39,7 @@ public:
     /// Advances by one sample at `hz`; returns the phase 0..1.
     double step(double hz, int frequency);
     float sine(double hz, int frequency);
+    /// A pulse high for `duty` of each period, without offset: +-1 at 0.5, 1.5 and -0.5 at 0.25.
     float square(double hz, int frequency, double duty = 0.5);
     float saw(double hz, int frequency);
     float triangle(double hz, int frequency);
