@@ -19,9 +19,20 @@ float highestIn(const float* samples, int first, int end) {
     return highest;
 }
 
-/// The gain that brings a frame of that peak within full scale.
+/// The gain that brings a frame of that peak within full scale, as far as the floor allows.
 float neededGain(float peak) {
-    return peak > 1.0f ? OutputLimiter::CEILING / peak : 1.0f;
+    return peak > 1.0f ? std::max(OutputLimiter::CEILING / peak, OutputLimiter::MIN_GAIN) : 1.0f;
+}
+
+/// Zeroes the samples that are not finite: one would pull the gain to 0 or NaN.
+void silenceNonFinite(float* samples, int frames) {
+    for (float* sample = samples; sample != samples + 2 * static_cast<std::ptrdiff_t>(frames); ++sample)
+        if (!std::isfinite(*sample)) *sample = 0.0f;
+}
+
+/// `sample` at `gain`, clamped where the floor kept the gain from bringing it within full scale.
+float atGain(float sample, float gain) {
+    return std::clamp(sample * gain, -1.0f, 1.0f);
 }
 
 } // namespace
@@ -40,12 +51,14 @@ void OutputLimiter::setOutputFrequency(int frequency) {
 }
 
 void OutputLimiter::process(float* samples, int frames) {
+    silenceNonFinite(samples, frames);
     if (isAtRest() && neededGain(highestIn(samples, 0, frames)) == 1.0f) return;
     catchUp(samples, frames);
     for (int f = 0; f < frames; ++f) {
         const float gain = glide(envelope(lowestAhead(samples, f, frames)));
-        samples[2 * static_cast<std::ptrdiff_t>(f)] *= gain;
-        samples[2 * static_cast<std::ptrdiff_t>(f) + 1] *= gain;
+        float* pair = samples + 2 * static_cast<std::ptrdiff_t>(f);
+        pair[0] = atGain(pair[0], gain);
+        pair[1] = atGain(pair[1], gain);
     }
 }
 

@@ -6,12 +6,17 @@
 /// look-ahead so that frame's peak lands on `CEILING`; it holds briefly, then climbs back to
 /// 1 at a steady rate in dB. The look-ahead reaches only as far as the buffer being limited
 /// (no added latency): a peak at the very start of a buffer gets a shorter glide, which
-/// starts with a step. Both channels share one gain, so the stereo image stays put. No
+/// starts with a step. Both channels share one gain, so the stereo image stays put. Samples
+/// that are not finite count as silence and come out as 0. The gain never falls below
+/// `MIN_GAIN`, so it always climbs back; a frame beyond its reach is clamped to full scale. No
 /// allocation; the same buffers always give the same output.
 class OutputLimiter {
   public:
     /// Where the peaks of a limited mix land: a little under the top 16-bit code.
     static constexpr float CEILING = 0.98f;
+    /// -40 dB: a hundred voices at full scale at once. Louder is no mix but a broken sample,
+    /// which should not silence what follows for longer than the climb back from here.
+    static constexpr float MIN_GAIN = 0.01f;
     static constexpr double LOOKAHEAD_SECONDS = 0.0015;
     static constexpr int MAX_LOOKAHEAD_FRAMES = 128;
     static constexpr double HOLD_SECONDS = 0.02; // longer than a cycle of the lowest tones

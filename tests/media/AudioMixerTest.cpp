@@ -233,23 +233,41 @@ TEST(AudioMixer, UnloopedVoicesAndStreamsEndAndAreDropped) {
 TEST(AudioMixer, WildNumbersStayBoundedAndFinite) {
     const float inf = std::numeric_limits<float>::infinity();
     const float nan = std::numeric_limits<float>::quiet_NaN();
+    constexpr int BLOCK_FRAMES = 512;
     const struct {
         float pitch, pan, volume;
         double slide;
+        float wild = 0.0f;      // the first frame of a voice played once beside the others
+        int forgottenAfter = 0; // frames after which the output is as without that frame
     } cases[] = {{nan, nan, nan, std::numeric_limits<double>::quiet_NaN()},
                  {inf, inf, inf, std::numeric_limits<double>::infinity()},
                  {-inf, -inf, -inf, -1.0},
-                 {1e30f, 1e30f, 1e30f, 1e300}};
+                 {1e30f, 1e30f, 1e30f, 1e300},
+                 {1.0f, 0.0f, 1.0f, 0.0, inf, 1},
+                 {1.0f, 0.0f, 1.0f, 0.0, nan, 1},
+                 {1.0f, 0.0f, 1.0f, 0.0, 1e30f, RATE * 5 / 2}};
     for (const auto& c : cases) {
-        AudioMixer mixer(RATE);
-        const VoiceId sample = mixer.playSample(constant(0.5f, 100), {.pitch = c.pitch, .pan = c.pan, .volume = c.volume, .bLoop = true});
-        const VoiceId stream = mixer.playStream(std::make_unique<RampSource>(1000), {.pitch = c.pitch, .bLoop = true});
-        mixer.setPan(sample, c.pan, c.slide);
-        mixer.setVolume(stream, c.volume, c.slide, true);
-        const Stereo out = render(mixer, 4096);
-        for (size_t f = 0; f < out.left.size(); ++f) {
-            ASSERT_TRUE(std::isfinite(out.left[f]) && std::isfinite(out.right[f])) << f;
+        SCOPED_TRACE(c.wild);
+        std::vector<float> heard[2]; // with the wild frame, and without it
+        for (int run = 0; run < 2; ++run) {
+            AudioMixer mixer(RATE);
+            const VoiceId sample = mixer.playSample(
+                constant(0.5f, 100), {.pitch = c.pitch, .pan = c.pan, .volume = c.volume, .bLoop = true});
+            const VoiceId stream =
+                mixer.playStream(std::make_unique<RampSource>(1000), {.pitch = c.pitch, .bLoop = true});
+            mixer.playSample(makePcm({run == 0 ? c.wild : 0.0f}), {});
+            mixer.setPan(sample, c.pan, c.slide);
+            mixer.setVolume(stream, c.volume, c.slide, true);
+            for (int block = 0; block <= (c.forgottenAfter + RATE / 2) / BLOCK_FRAMES; ++block) {
+                const Stereo part = render(mixer, BLOCK_FRAMES);
+                for (int f = 0; f < BLOCK_FRAMES; ++f) // NaN fails the comparison too
+                    ASSERT_TRUE(std::fabs(part.left[f]) <= 1.0f && std::fabs(part.right[f]) <= 1.0f)
+                        << block << " " << f;
+                heard[run].insert(heard[run].end(), part.left.begin(), part.left.end());
+            }
         }
+        for (size_t f = static_cast<size_t>(c.forgottenAfter); f < heard[0].size(); ++f)
+            ASSERT_NEAR(heard[0][f], heard[1][f], 1e-6f) << f;
     }
 }
 
