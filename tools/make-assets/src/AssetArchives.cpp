@@ -1,13 +1,20 @@
 #include "AssetArchives.h"
+#include <algorithm>
 #include <atomic>
+#include <cmath>
 #include <functional>
+#include <memory>
 #include <thread>
 #include "FontPages.h"
 #include "OggVorbis.h"
 #include "core/StringUtil.h"
 #include "core/WadWriter.h"
+#include "media/SampleDecoder.h"
 
 namespace {
+
+/// The highest a decoded sound may peak: headroom for the mixer, which adds them up.
+constexpr float DECODED_CEILING = 0.95f;
 
 bool isJpegPath(const std::string& path) { return path.size() > 4 && path.compare(path.size() - 4, 4, ".jpg") == 0; }
 
@@ -39,6 +46,31 @@ bool writeArchive(const std::string& path, std::vector<ArchiveEntry>& entries, i
     return true;
 }
 
+// The loudest sample of `bytes` as the game decodes them; 0 for what it cannot read.
+float decodedPeak(std::vector<uint8_t> bytes) {
+    const auto file = std::make_shared<const std::vector<uint8_t>>(std::move(bytes));
+    PcmData pcm;
+    std::string error;
+    if (!decodeSample(file, pcm, error)) return 0.0f;
+    float peak = 0.0f;
+    for (const float sample : pcm.samples)
+        peak = std::max(peak, std::fabs(sample));
+    return peak;
+}
+
+// The encoder rings at sharp edges and lifts the peaks, by a tenth or more at a pulse's: a sound
+// that decodes above the ceiling is scaled down by its overshoot and encoded again, until it
+// stays below.
+std::vector<uint8_t> encodeBelowCeiling(std::vector<float> samples, int channels, int frequency) {
+    for (;;) {
+        std::vector<uint8_t> bytes = encodeOggVorbis(samples, channels, frequency);
+        const float peak = decodedPeak(bytes);
+        if (peak <= DECODED_CEILING) return bytes;
+        for (float& sample : samples)
+            sample *= DECODED_CEILING / peak;
+    }
+}
+
 }  // namespace
 
 TexturePicture paintTexture(const TextureRecipe& recipe) { return recipe.make(recipe); }
@@ -51,11 +83,11 @@ std::vector<ArchiveEntry> textureEntries(const TextureRecipe& recipe) {
 }
 
 ArchiveEntry soundEntry(const SoundRecipe& recipe) {
-    return ArchiveEntry{recipe.path, encodeOggVorbis(recipe.synthesize(), 1, recipe.frequency)};
+    return ArchiveEntry{recipe.path, encodeBelowCeiling(recipe.synthesize(), 1, recipe.frequency)};
 }
 
 ArchiveEntry musicEntry(const MusicRecipe& recipe) {
-    return ArchiveEntry{recipe.path, encodeOggVorbis(recipe.compose(), 2, MUSIC_FREQUENCY)};
+    return ArchiveEntry{recipe.path, encodeBelowCeiling(recipe.compose(), 2, MUSIC_FREQUENCY)};
 }
 
 bool writeArchives(const std::string& folder, int threads, int zopfliIterations, std::string& error) {
