@@ -7,6 +7,7 @@
 #include <thread>
 #include "FontPages.h"
 #include "OggVorbis.h"
+#include "Synth.h"
 #include "core/StringUtil.h"
 #include "core/WadWriter.h"
 #include "media/SampleDecoder.h"
@@ -71,6 +72,12 @@ std::vector<uint8_t> encodeBelowCeiling(std::vector<float> samples, int channels
     }
 }
 
+// `samples` at `rms` where a recipe sets one.
+std::vector<float> atLevel(std::vector<float> samples, float rms) {
+    if (rms > 0) synth::normalizeRms(samples, rms);
+    return samples;
+}
+
 }  // namespace
 
 TexturePicture paintTexture(const TextureRecipe& recipe) { return recipe.make(recipe); }
@@ -83,11 +90,13 @@ std::vector<ArchiveEntry> textureEntries(const TextureRecipe& recipe) {
 }
 
 ArchiveEntry soundEntry(const SoundRecipe& recipe) {
-    return ArchiveEntry{recipe.path, encodeBelowCeiling(recipe.synthesize(), 1, recipe.frequency)};
+    return ArchiveEntry{recipe.path,
+                        encodeBelowCeiling(atLevel(recipe.synthesize(), recipe.rms), 1, recipe.frequency)};
 }
 
 ArchiveEntry musicEntry(const MusicRecipe& recipe) {
-    return ArchiveEntry{recipe.path, encodeBelowCeiling(recipe.compose(), 2, MUSIC_FREQUENCY)};
+    return ArchiveEntry{recipe.path,
+                        encodeBelowCeiling(atLevel(recipe.compose(), recipe.rms), 2, MUSIC_FREQUENCY)};
 }
 
 bool writeArchives(const std::string& folder, int threads, int zopfliIterations, std::string& error) {

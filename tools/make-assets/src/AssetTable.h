@@ -22,19 +22,23 @@ struct TextureRecipe {
     TextureMaker make;
 };
 
-/// One sound sample: mono float samples at `frequency`.
+/// One sound sample: mono float samples at `frequency`. Where `rms` is above 0, the sound goes
+/// into the archive at that RMS, as far as the ceiling on its peaks allows, instead of the level
+/// its synthesis gave it: for sounds whose peak says little of their loudness.
 struct SoundRecipe {
     const char* path;
     const char* name;
     int frequency;
     std::vector<float> (*synthesize)();
+    float rms = 0.0f;
 };
 
-/// One looped music stream: interleaved stereo float samples at 44100 Hz.
+/// One looped music stream: interleaved stereo float samples at 44100 Hz; `rms` as a sound's.
 struct MusicRecipe {
     const char* path;
     const char* name;
     std::vector<float> (*compose)();
+    float rms = 0.0f;
 };
 
 std::span<const TextureRecipe> textureRecipes();

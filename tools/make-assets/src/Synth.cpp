@@ -70,4 +70,17 @@ void normalize(std::vector<float>& samples, float peak) {
     for (float& s : samples) s *= peak / loudest;
 }
 
+void normalizeRms(std::vector<float>& samples, float rms) {
+    double squares = 0;
+    float loudest = 0;
+    for (float s : samples) {
+        squares += double(s) * s;
+        loudest = std::max(loudest, std::fabs(s));
+    }
+    if (loudest <= 0) return;
+    const double gain = std::min(rms / std::sqrt(squares / double(samples.size())), 1.0 / loudest);
+    for (float& s : samples)
+        s = static_cast<float>(s * gain);
+}
+
 }  // namespace synth

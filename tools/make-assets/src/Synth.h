@@ -58,5 +58,8 @@ double noteHz(double note);
 
 /// Scales the samples so the loudest stands at `peak`.
 void normalize(std::vector<float>& samples, float peak);
+/// Scales the samples so their RMS stands at `rms`, as far as full scale allows: no further
+/// than the loudest at 1.
+void normalizeRms(std::vector<float>& samples, float rms);
 
 }  // namespace synth

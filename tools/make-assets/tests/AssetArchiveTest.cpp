@@ -1,9 +1,10 @@
 // Checks the archives the build generated against the table of recipes: every texture with
 // its frame list, every sample and music stream, readable by the engine's own decoders,
-// centred and below the decoded ceiling.
+// centred, below the decoded ceiling and, where set by their RMS, as loud as it allows.
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <memory>
 #include <set>
 #include "AssetArchives.h"
@@ -101,6 +102,13 @@ TEST(AssetArchives, EverySampleAndStreamDecodesCentred) {
     std::vector<Sound> sounds;
     for (const SoundRecipe& recipe : soundRecipes()) sounds.push_back({recipe.path, recipe.frequency, 1, false});
     for (const MusicRecipe& recipe : musicRecipes()) sounds.push_back({recipe.path, MUSIC_FREQUENCY, 2, true});
+    // The sounds set by their RMS (the recipes' last column), each at its RMS or as near as the
+    // ceiling allows: the least their audible RMS may come to.
+    const std::map<std::string, double> minimumRms = {
+        {"sfx/zv2rm/tr3_239.ogg", 0.24},   {"sfx/zv2rm/fanfare.ogg", 0.2},
+        {"sfx/zv2rm/fanfar1.ogg", 0.2},    {"sfx/zv2rm/policesiren.ogg", 0.51},
+        {"sfx/zv2rm/megaphone.ogg", 0.24}, {"brume-edition/sfx/music/brumemix-frosty.ogg", 0.195},
+    };
     for (const Sound& sound : sounds) {
         SCOPED_TRACE(sound.path);
         auto bytes = std::make_shared<const std::vector<uint8_t>>(readEntry(*archives().main, sound.path));
@@ -114,14 +122,19 @@ TEST(AssetArchives, EverySampleAndStreamDecodesCentred) {
         if (sound.bMusic) EXPECT_GT(seconds, 20.0);
         else EXPECT_LT(seconds, 3.0);
         // An offset clicks where a sound starts and ends, and spends the mix's headroom.
-        double sum = 0.0;
+        double sum = 0.0, squares = 0.0;
         float peak = 0.0f;
         for (const float sample : pcm.samples) {
             sum += sample;
+            squares += double(sample) * sample;
             peak = std::max(peak, std::fabs(sample));
         }
-        EXPECT_NEAR(sum / static_cast<double>(pcm.samples.size()), 0.0, 0.005);
+        const double count = static_cast<double>(pcm.samples.size()), mean = sum / count;
+        EXPECT_NEAR(mean, 0.0, 0.005);
         EXPECT_LE(peak, 0.95f); // headroom for the mixer
+        if (const auto rms = minimumRms.find(sound.path); rms != minimumRms.end()) {
+            EXPECT_GE(std::sqrt(squares / count - mean * mean), rms->second);
+        }
     }
 }
 

@@ -68,6 +68,23 @@ TEST(Synth, NoiseIsRepeatableAndFiltersSettle) {
     EXPECT_EQ(silence, std::vector<float>(3, 0.f));
 }
 
+TEST(Synth, NormalizesTheRmsAsFarAsFullScaleAllows) {
+    const std::vector<float> pulse = {0.3f, -0.1f, -0.1f, -0.1f}; // RMS 0.1732, peak 0.3
+    const std::pair<float, float> cases[] = {
+        {0.5f, 0.8660254f}, // RMS, the loudest sample then
+        {0.9f, 1.0f},       // its RMS would take the peak beyond full scale
+    };
+    for (const auto& [rms, wantPeak] : cases) {
+        std::vector<float> samples = pulse;
+        normalizeRms(samples, rms);
+        EXPECT_NEAR(samples[0], wantPeak, 1e-6);
+        EXPECT_NEAR(samples[1], -wantPeak / 3, 1e-6);
+    }
+    std::vector<float> silence(3, 0.f);
+    normalizeRms(silence, 0.5f);
+    EXPECT_EQ(silence, std::vector<float>(3, 0.f));
+}
+
 TEST(Synth, OggVorbisReadsBackThroughTheEnginesDecoder) {
     std::vector<float> tone(22050);
     Oscillator oscillator;
