@@ -222,7 +222,8 @@ void GameController::joinPlayer(int index) {
     VEK_ASSERT(index >= 0 && index < PLAYERS);
     closed = false;
     if (bNewGame) {
-        // The new game takes the place of the saved ones only once somebody plays it.
+        // The new game takes the place of the saved ones only once somebody plays it. Their
+        // file stands until its first save, so a crash before then leaves them to continue.
         currentSlot(0).bValidData = false;
         currentSlot(1).bValidData = false;
         bNewGame = false;
@@ -287,6 +288,9 @@ void GameController::enterWaveDone() {
     } else {
         setState(NEXT_WAVE);
     }
+    // One write after the state change: the last system's end has completed the game by now,
+    // so its emptied slots go out instead of a game that a killed program would continue.
+    GameGlobal::get()->saveProfiles();
 }
 
 void GameController::enterSystemIntro() {
@@ -349,6 +353,8 @@ void GameController::onPlayerOut() {
 
 void GameController::enterGameOver() {
     currentSlot(0).bValidData = false;
+    // A killed program must not bring the lost game back.
+    GameGlobal::get()->saveProfiles();
     showCaption(1, Vek::get()->getLanguage().getString(STR_GAMEOVER), GAME_OVER_CAPTION_TIME, GAME_OVER_BLINK);
     playSound(&GameGlobal::soundBonewah);
     setState(GAME_END, GAME_OVER_TIME);

@@ -64,6 +64,10 @@ int volumeOf(int32_t setting) {
     return static_cast<int>(static_cast<float>(setting) / VOLUME_STEPS * FULL_VOLUME);
 }
 
+WideString userFilePath(WideStringView fileName) {
+    return stringf(u"%s/%s", getUserFilesFolder(), fileName);
+}
+
 double timeSinceStart() {
     Vek& engine = *Vek::get();
     return engine.getTimeKeeper().getPhysicalTime() - engine.engineStartTime;
@@ -201,16 +205,20 @@ void Global::fadeOutMusic(double seconds) {
 
 void Global::saveUserData() {
     VEK_LOG(u"Saving.");
-    const WideString folder = getUserFilesFolder();
     std::vector<WideString> failed;
-    if (!profiles.save()) failed.push_back(stringf(u"%s/%s", folder, ProfileManager::getFileName()));
-    if (!configuration.save()) failed.push_back(stringf(u"%s/%s", folder, GameConfiguration::getFileName()));
+    if (!profiles.save()) failed.push_back(userFilePath(ProfileManager::getFileName()));
+    if (!configuration.save()) failed.push_back(userFilePath(GameConfiguration::getFileName()));
     Vek& engine = *Vek::get();
     if (!engine.saveConfig()) failed.push_back(engine.getUserSettings().getPath());
-    if (!failed.empty() && !bToldFailedSave) tellFailedSaves(failed);
+    tellFailedSaves(failed);
+}
+
+void Global::saveProfiles() {
+    if (!profiles.save()) tellFailedSaves({userFilePath(ProfileManager::getFileName())});
 }
 
 void Global::tellFailedSaves(const std::vector<WideString>& paths) {
+    if (paths.empty() || bToldFailedSave) return;
     bToldFailedSave = true;
     WideString text = u"Could not save:";
     for (const WideString& path : paths) text += u"\n" + path;

@@ -45,8 +45,12 @@ class Global : public GameRoot {
     static void fadeOutMusic(double seconds);
     /// Writes the profiles, the settings and the engine settings; at exit and whenever the main
     /// menu comes back on top. The first time in a root's life that a file cannot be written,
-    /// the user is told which (the earlier file then stands; the log says why).
+    /// here or in `saveProfiles`, the user is told which (the earlier file then stands; the log
+    /// says why).
     void saveUserData();
+    /// Writes the profiles alone: the running game's saves, which a killed program must keep.
+    /// A failure is told as `saveUserData` tells one, and the next save tries again.
+    void saveProfiles();
     /// The four game fonts, in the order the loader makes them.
     enum class FontSlot { Tiny, Small, Medium, Large };
     /// Makes the font of `slot` on its glyph pages, stores it in its field and registers it.
@@ -82,6 +86,7 @@ class Global : public GameRoot {
 
   private:
     void printRecordSizes();
+    /// Tells the user of the failed `paths`, unless there are none or a failure was told already.
     void tellFailedSaves(const std::vector<WideString>& paths);
     /// The logo, and the crash report when the previous run left crash files.
     void pushStartScreens();

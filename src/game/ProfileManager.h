@@ -18,7 +18,8 @@ static_assert(sizeof(ProfileBlock) == 4808);
 static_assert(offsetof(ProfileBlock, records) == 8);
 
 /// The player profiles of the running game: read from the profile file in the user-data
-/// folder, saved by the game root (`Global::saveUserData`). Main thread only.
+/// folder, saved by the game root (`Global::saveUserData`, and `Global::saveProfiles` at each
+/// save of a running game). Main thread only.
 class ProfileManager : public ProfileBlock {
   public:
     /// A profile name is cut to this many UTF-16 units when its profile becomes current.

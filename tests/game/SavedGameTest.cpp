@@ -29,6 +29,22 @@ SavegameData& slot(GameHarness& harness, int index) {
     return profiles.records[profiles.currentProfile].savegames[index];
 }
 
+int32_t waveOf(const SavegameData& record) {
+    return record.bValidData ? record.wave : 0;
+}
+
+/// Slot `index` of the first profile as the profile file holds it: its wave, 0 when it holds no game.
+int32_t waveOnDisk(int index) {
+    const std::vector<uint8_t> block =
+        readSignedUserFile(ProfileManager::getFileName(), sizeof(ProfileBlock));
+    SavegameData record;
+    const std::size_t at =
+        offsetof(ProfileBlock, records) + offsetof(ProfileData, savegames) + index * sizeof record;
+    if (block.size() >= at + sizeof record)
+        std::memcpy(static_cast<void*>(&record), block.data() + at, sizeof record);
+    return waveOf(record);
+}
+
 std::size_t bonusMessages(const GameController& game) {
     return game.huds[0]->messages->getChildren().count() + game.huds[1]->messages->getChildren().count();
 }
@@ -165,31 +181,50 @@ TEST(SavedGames, ASystemRestoreStartsFreshPlayersWithTheirWeaponsAndKeepsTheGame
     }
 }
 
-TEST(SavedGames, AGameOverEmptiesTheWaveSlotACompletionBothAndALateLossKeepsTheCompletion) {
+TEST(SavedGames, EachSaveReachesTheProfileFileAGameOverEmptiesTheWaveSlotACompletionBothAndALateLossKeepsIt) {
     struct Case {
         int wave;
-        bool bToSystemEnd;
+        bool bWaveEnds; // before the loss (at a system's end: until its farewell)
+        bool bBlocked;  // the profile file cannot be replaced
         bool wantSlot1;
         int32_t wantState;
     };
-    const Case cases[] = {{12, false, true, State::GAME_OVER}, {110, true, false, State::SYSTEM_END}};
+    const Case cases[] = {{12, false, false, true, State::GAME_OVER},
+                          {15, true, false, true, State::GAME_OVER},
+                          {20, true, false, true, State::GAME_OVER},
+                          {15, true, true, true, State::GAME_OVER},
+                          {110, true, false, false, State::SYSTEM_END}};
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.wave);
         PlayHarness harness(c.wave);
         slot(harness, 0) = slot(harness, 1) = sampleRecord();
+        ASSERT_TRUE(harness.game().profiles.save());
+        const std::filesystem::path file = userFilePath(ProfileManager::getFileName());
+        if (c.bBlocked) std::filesystem::create_directories(file.string() + ".tmp/inside");
+        const auto expectOnDisk = [&] {
+            for (int index : {0, 1})
+                EXPECT_EQ(waveOnDisk(index), c.bBlocked ? sampleRecord().wave : waveOf(slot(harness, index)));
+        };
         GameController& game = harness.controller;
+        testing::internal::CaptureStderr();
         harness.untilPlaying();
         // The wave passes without enemies; the last one's end completes the game.
         EXPECT_EQ(harness.runUntil([&] {
             game.enemies->getChildren().deleteAll();
-            return !c.bToSystemEnd || game.getState() == State::SYSTEM_END;
+            return !c.bWaveEnds || game.wave > c.wave || game.getState() == State::SYSTEM_END;
         }, 200), true);
+        expectOnDisk();
         harness.player().lives = 1;
         harness.player().destroyed();
-        EXPECT_EQ(game.getState(), c.wantState) << c.wave;
-        EXPECT_FALSE(slot(harness, 0).bValidData) << c.wave;
-        EXPECT_EQ(slot(harness, 1).bValidData, c.wantSlot1) << c.wave;
+        EXPECT_EQ(game.getState(), c.wantState);
+        EXPECT_FALSE(slot(harness, 0).bValidData);
+        EXPECT_EQ(slot(harness, 1).bValidData, c.wantSlot1);
+        expectOnDisk();
+        const std::string told = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(told.starts_with("Could not save:\n" + file.string() + "\n"), c.bBlocked) << told;
+        EXPECT_EQ(told.find("Could not save:", 1), std::string::npos) << told; // once
         harness.runUntil([&] { return game.getState() == State::GAME_END; }, 301);
-        EXPECT_EQ(game.getState(), State::GAME_END) << c.wave;
+        EXPECT_EQ(game.getState(), State::GAME_END);
     }
 }
 
