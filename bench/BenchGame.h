@@ -17,7 +17,8 @@
 
 // The whole game for the gameplay benchmarks, loaded from the archives the build generates:
 // a fixed-step engine seeded with 1 on the offscreen window, silent, with its user data in a
-// scratch folder; and the timing of frames that alternately only tick and also draw.
+// scratch folder in $TMPDIR (else /tmp); and the timing of frames that alternately only tick
+// and also draw.
 
 class BenchGame {
   public:
@@ -28,8 +29,8 @@ class BenchGame {
               std::unique_ptr<platform::InputSource> input = nullptr,
               const std::function<void()>& beforeLoading = {}) {
         setenv("SDL_AUDIODRIVER", "dummy", 0);
-        char pattern[] = "/tmp/vek-bench-XXXXXX";
-        folder = mkdtemp(pattern);
+        std::string pattern = (std::filesystem::temp_directory_path() / "vek-bench-XXXXXX").string();
+        folder = mkdtemp(pattern.data());
         setenv("XDG_DATA_HOME", folder.c_str(), 1);
         window = openBenchWindow(state, caption);
         if (!window) return;
