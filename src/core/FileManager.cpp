@@ -136,8 +136,12 @@ bool FileManager::saveSignedBlock(const void* data, std::size_t size, WideString
     const WideString path = joinPath(folder, fileName);
     std::string error;
     if (platform::writeFileAtomically(toFileName(path), file, error)) return true;
-    VEK_LOG(u"Could not save '%s': %s.", path, fromUtf8(error));
+    logFailedSave(path, error);
     return false;
+}
+
+void FileManager::logFailedSave(WideStringView path, std::string_view error) {
+    VEK_LOG(u"Could not save '%s': %s.", path, fromUtf8(error));
 }
 
 bool FileManager::loadSignedBlock(void* data, std::size_t size, WideStringView folder,

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string_view>
 #include <vector>
 #include "core/WideString.h"
 
@@ -60,6 +61,8 @@ public:
     /// False, also logged, when it could not be written; the old file then stands.
     static bool saveSignedBlock(const void* data, std::size_t size, WideStringView folder,
                                 WideStringView fileName, WideStringView keyText);
+    /// Logs that the file at `path` could not be saved, and `error`, the platform's reason.
+    static void logFailedSave(WideStringView path, std::string_view error);
     /// Fills `data` from such a file only when it is intact, holds exactly `size` bytes and was
     /// signed for this file name and key; else logs why, returns false and leaves `data` untouched.
     static bool loadSignedBlock(void* data, std::size_t size, WideStringView folder, WideStringView fileName,

@@ -78,6 +78,7 @@ void ContextManager::activateNewTop() {
 }
 
 void ContextManager::tickContents(double t, double dt) {
+    Global::get()->reportFinishedSaves();
     removeClosedTops();
     if (getChildren().isEmpty()) {
         quitRequested = true;

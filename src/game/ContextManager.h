@@ -11,7 +11,8 @@ class VekInput;
 /// setting `closed`; the stack removes closed tops, tells contexts when they become or stop
 /// being the top, and asks to quit once it is empty. It also owns the shared mouse pointer
 /// and the transition overlay, and closes the top on Escape or a fire control (read through
-/// `GameInput`) when the top asks for it. Main thread only.
+/// `GameInput`) when the top asks for it. Each tick first has the game root report its finished
+/// background saves (`Global::reportFinishedSaves`). Main thread only.
 class ContextManager : public Context {
     VEK_REGISTERED_CLASS()
 

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <array>
 #include "core/AppEnvironment.h"
+#include "core/BackgroundFileWriter.h"
 #include "core/ClassRegistry.h"
 #include "core/Console.h"
 #include "core/ErrorManager.h"
@@ -76,7 +77,8 @@ double timeSinceStart() {
 } // namespace
 
 Global::Global(std::unique_ptr<MenuScreens> screens, WideString mainArchive)
-    : mainArchivePath(std::move(mainArchive)), pScreens(std::move(screens)) {
+    : mainArchivePath(std::move(mainArchive)), pScreens(std::move(screens)),
+      pProfileWriter(std::make_unique<BackgroundFileWriter>(userFilePath(ProfileManager::getFileName()))) {
     pInstance = this;
     ProfileManager::setProfileChangedHook([this] { highlightedScoreRow = -1; });
 }
@@ -205,6 +207,9 @@ void Global::fadeOutMusic(double seconds) {
 
 void Global::saveUserData() {
     VEK_LOG(u"Saving.");
+    // The game's saves are on disk first: both write through the profile file's one temporary
+    // name, and the newer profiles must be the last written.
+    finishSaves();
     std::vector<WideString> failed;
     if (!profiles.save()) failed.push_back(userFilePath(ProfileManager::getFileName()));
     if (!configuration.save()) failed.push_back(userFilePath(GameConfiguration::getFileName()));
@@ -214,7 +219,19 @@ void Global::saveUserData() {
 }
 
 void Global::saveProfiles() {
-    if (!profiles.save()) tellFailedSaves({userFilePath(ProfileManager::getFileName())});
+    pProfileWriter->write(profiles.makeFile());
+}
+
+void Global::finishSaves() {
+    pProfileWriter->wait();
+    reportFinishedSaves();
+}
+
+void Global::reportFinishedSaves() {
+    const std::vector<std::string> failures = pProfileWriter->takeFailures();
+    for (const std::string& error : failures)
+        FileManager::logFailedSave(pProfileWriter->getPath(), error);
+    if (!failures.empty()) tellFailedSaves({pProfileWriter->getPath()});
 }
 
 void Global::tellFailedSaves(const std::vector<WideString>& paths) {

@@ -7,6 +7,7 @@
 #include "game/MenuScreens.h"
 #include "game/ProfileManager.h"
 
+class BackgroundFileWriter;
 class ContextManager;
 class FontQuad;
 class MemoryFile;
@@ -43,14 +44,21 @@ class Global : public GameRoot {
     void playMusic(WideStringView baseKey);
     /// Fades the current music out over `seconds`; it is then no longer the current music.
     static void fadeOutMusic(double seconds);
-    /// Writes the profiles, the settings and the engine settings; at exit and whenever the main
-    /// menu comes back on top. The first time in a root's life that a file cannot be written,
-    /// here or in `saveProfiles`, the user is told which (the earlier file then stands; the log
-    /// says why).
+    /// Writes the profiles, the settings and the engine settings, after the running game's saves
+    /// (`finishSaves`); at exit and whenever the main menu comes back on top. The first time in a
+    /// root's life that a file cannot be written, here or in `saveProfiles`, the user is told
+    /// which (the earlier file then stands; the log says why).
     void saveUserData();
     /// Writes the profiles alone: the running game's saves, which a killed program must keep.
-    /// A failure is told as `saveUserData` tells one, and the next save tries again.
+    /// The frame only makes the file's bytes; a worker thread writes them, the newest of those
+    /// still waiting. A failure is told as `saveUserData` tells one, and the next save tries again.
     void saveProfiles();
+    /// Returns once the profiles that `saveProfiles` handed over are written or have failed, and
+    /// reports the failures (`reportFinishedSaves`).
+    void finishSaves();
+    /// Logs each failed write of `saveProfiles` since the last call, and tells the user as
+    /// `saveUserData` does. The context stack calls it every frame.
+    void reportFinishedSaves();
     /// The four game fonts, in the order the loader makes them.
     enum class FontSlot { Tiny, Small, Medium, Large };
     /// Makes the font of `slot` on its glyph pages, stores it in its field and registers it.
@@ -92,6 +100,7 @@ class Global : public GameRoot {
     void pushStartScreens();
 
     std::unique_ptr<MenuScreens> pScreens;
+    std::unique_ptr<BackgroundFileWriter> pProfileWriter; ///< the profile file, for `saveProfiles`
     std::vector<std::unique_ptr<MemoryFile>> loaderFiles; // files the loader registered (not objects)
     bool bToldFailedSave = false;
 };

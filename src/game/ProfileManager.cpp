@@ -51,6 +51,11 @@ bool ProfileManager::save() const {
     return saveUserDataFile(&block, sizeof block, getFileName());
 }
 
+std::vector<uint8_t> ProfileManager::makeFile() const {
+    const ProfileBlock& block = *this;
+    return makeUserDataFile(&block, sizeof block, getFileName());
+}
+
 void ProfileManager::checkLoaded() {
     // Every user of the current profile indexes the records with it.
     if (!isSlot(currentProfile)) currentProfile = 0;

@@ -2,6 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <vector>
 #include "core/WideString.h"
 #include "game/ProfileData.h"
 
@@ -40,6 +41,8 @@ class ProfileManager : public ProfileBlock {
     void load();
     /// Writes the whole block; false when it could not be written.
     bool save() const;
+    /// The profile file that `save` writes, for the block as it stands now.
+    std::vector<uint8_t> makeFile() const;
     /// "ZV2rmBrumedemo.pro": the build identifier and ".pro".
     static WideString getFileName();
 

@@ -2,6 +2,7 @@
 #include "core/AppEnvironment.h"
 #include "core/FileManager.h"
 #include "core/Format.h"
+#include "core/SignedBlock.h"
 
 bool loadUserDataFile(void* data, std::size_t size, WideStringView fileName) {
     const WideString folder = getUserFilesFolder();
@@ -13,4 +14,8 @@ bool loadUserDataFile(void* data, std::size_t size, WideStringView fileName) {
 
 bool saveUserDataFile(const void* data, std::size_t size, WideStringView fileName) {
     return FileManager::saveSignedBlock(data, size, getUserFilesFolder(), fileName, VERSION_TEXT);
+}
+
+std::vector<uint8_t> makeUserDataFile(const void* data, std::size_t size, WideStringView fileName) {
+    return encodeSignedBlock({static_cast<const uint8_t*>(data), size}, fileName, VERSION_TEXT);
 }

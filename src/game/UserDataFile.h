@@ -1,5 +1,7 @@
 #pragma once
 #include <cstddef>
+#include <cstdint>
+#include <vector>
 #include "core/WideString.h"
 
 /// The game's records in the user-data folder (settings with high scores, profiles): signed data
@@ -14,3 +16,6 @@ bool loadUserDataFile(void* data, std::size_t size, WideStringView fileName);
 /// Writes `size` bytes at `data` as the file `fileName`, atomically; false when it failed (the
 /// old file then stands; the reason is logged).
 bool saveUserDataFile(const void* data, std::size_t size, WideStringView fileName);
+
+/// The bytes that `saveUserDataFile` writes for `size` bytes at `data` as the file `fileName`.
+std::vector<uint8_t> makeUserDataFile(const void* data, std::size_t size, WideStringView fileName);

@@ -202,6 +202,7 @@ TEST(SavedGames, EachSaveReachesTheProfileFileAGameOverEmptiesTheWaveSlotAComple
         const std::filesystem::path file = userFilePath(ProfileManager::getFileName());
         if (c.bBlocked) std::filesystem::create_directories(file.string() + ".tmp/inside");
         const auto expectOnDisk = [&] {
+            harness.game().finishSaves(); // only waits for the writer thread: no save of its own
             for (int index : {0, 1})
                 EXPECT_EQ(waveOnDisk(index), c.bBlocked ? sampleRecord().wave : waveOf(slot(harness, index)));
         };
