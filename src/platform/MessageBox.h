@@ -10,7 +10,7 @@ namespace platform {
 /// A box whose window another client destroys counts as closed. SIGTERM, SIGINT or SIGHUP
 /// while it is up close it and are raised again once it is gone; from then on no box waits for
 /// a reader. False when none was shown and closed: no display, one without a screen
-/// (offscreen, dummy), or a box that went another way than its button.
+/// (offscreen, dummy), or a box that such a signal ended.
 bool showErrorBox(const std::string& title, const std::string& text);
 
 /// `text` with each line longer than `maxLength` bytes broken (SDL's boxes break only at line

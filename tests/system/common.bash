@@ -189,6 +189,16 @@ startWalkThrough() {
     suppressLibraryLeaks
 }
 
+# A walk-through that reads the program's error boxes: on the smallest display the game runs
+# on (640 by 480), where each box must fit; exits 77 (skipped) without zenity, which shows the
+# boxes, or the X core fonts of SDL's own box.
+startBoxWalkThrough() {
+    requireTools zenity
+    requireBoxFonts
+    export VIRTUAL_SCREEN=640x480x24
+    startWalkThrough "$@"
+}
+
 # Presses the keys in the game's window, one at a time.
 press() { for key in "$@"; do xdotool key --window "$window" "$key"; sleep 0.3; done; }
 

@@ -11,10 +11,7 @@
 set -uo pipefail
 source "$(dirname "$0")/common.bash"
 
-requireTools zenity
-requireBoxFonts
-export VIRTUAL_SCREEN=640x480x24
-startWalkThrough "$@"
+startBoxWalkThrough "$@"
 crashLog="$folder/crash.ZV2rmBrumedemo.log"
 
 # The way the box goes, then the status the program ends with.

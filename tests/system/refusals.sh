@@ -7,10 +7,7 @@
 set -uo pipefail
 source "$(dirname "$0")/common.bash"
 
-requireTools zenity
-requireBoxFonts
-export VIRTUAL_SCREEN=640x480x24
-startWalkThrough "$@"
+startBoxWalkThrough "$@"
 
 # A file where the folder belongs.
 blockWithFile() {
