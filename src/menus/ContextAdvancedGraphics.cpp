@@ -18,8 +18,7 @@ ContextAdvancedGraphics::ContextAdvancedGraphics() {
     GameConfiguration& configuration = Global::get()->configuration;
     if (const VekGraphics* graphics = VekGraphics::get()) {
         modes = graphics->videoModes;
-        selectedMode = preselectedMode =
-            preselectMode(modes, graphics->displayWidth, graphics->displayHeight);
+        selectedMode = shownMode = preselectMode(modes, graphics->displayWidth, graphics->displayHeight);
     }
     for (const VideoMode& mode : modes)
         modeNames.push_back(mode.toString());
@@ -53,6 +52,8 @@ int32_t ContextAdvancedGraphics::preselectMode(const std::vector<VideoMode>& mod
 
 void ContextAdvancedGraphics::tickContents(double t, double dt) {
     ContextMenu::tickContents(t, dt);
+    bModeChosen = bModeChosen || selectedMode != shownMode;
+    shownMode = selectedMode;
     letterbox->disabled = !Global::get()->configuration.fullScreen;
 }
 
@@ -65,9 +66,9 @@ void ContextAdvancedGraphics::onDeactivate(bool removed) {
 
 VideoMode ContextAdvancedGraphics::modeToApply() const {
     // "-safe" shows a window of its own for this run, which the list may lack: the saved mode
-    // stays unless the player chose one.
+    // stays unless the player chose one, even the one the screen showed first.
     const VekGraphics* graphics = VekGraphics::get();
-    if (modes.empty() || (graphics && graphics->isSafeMode() && selectedMode == preselectedMode))
+    if (modes.empty() || (graphics && graphics->isSafeMode() && !bModeChosen))
         return {-1, -1};
     // The mode shown is the one applied, also when the player left it alone: the display's own
     // size, or the first mode where the list lacks that size.

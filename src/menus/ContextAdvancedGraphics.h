@@ -12,7 +12,7 @@ class ContextAdvancedGraphics : public ContextMenu {
   public:
     ContextAdvancedGraphics();
 
-    /// The letterbox switch can change only in full screen.
+    /// The letterbox switch can change only in full screen; notes a mode the player chose.
     void tickContents(double t, double dt) override;
     void onDeactivate(bool removed) override;
 
@@ -29,5 +29,6 @@ class ContextAdvancedGraphics : public ContextMenu {
     VideoMode modeToApply() const;
 
     std::vector<VideoMode> modes;
-    int32_t preselectedMode = 0;
+    int32_t shownMode = 0;     ///< the mode the choice showed after the last tick
+    bool bModeChosen = false;  ///< the player stepped the choice, wherever it stands now
 };

@@ -143,6 +143,7 @@ TEST(ContextAdvancedGraphics, PreselectsTheDisplaysModeAndAppliesTheModeItShows)
         int choose;        // -1: leave the choice alone
         VideoMode applied; // the mode afterwards
         bool bSafe = false; // "-safe": an 800 by 600 window whatever is saved
+        int thenChoose = -1; // -1: no second choice
     };
     const std::vector<VideoMode> twoModes{{640, 480}, {1280, 1024}};
     const Case cases[] = {
@@ -156,6 +157,7 @@ TEST(ContextAdvancedGraphics, PreselectsTheDisplaysModeAndAppliesTheModeItShows)
         {"a window smaller than the kept mode", twoModes, {1280, 1024}, {640, 480}, 0, -1, {640, 480}},
         {"-safe, the choice left alone", twoModes, {-1, -1}, {800, 600}, 0, -1, {800, 600}, true},
         {"-safe, a mode chosen", twoModes, {-1, -1}, {800, 600}, 0, 1, {1280, 1024}, true},
+        {"-safe, the first mode chosen again", twoModes, {-1, -1}, {800, 600}, 0, 1, {640, 480}, true, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -176,7 +178,11 @@ TEST(ContextAdvancedGraphics, PreselectsTheDisplaysModeAndAppliesTheModeItShows)
         rig.tickStack();
         EXPECT_TRUE(screen->letterbox->disabled);
         EXPECT_EQ(screen->selectedMode, c.preselected);
-        if (c.choose >= 0) screen->selectedMode = c.choose;
+        for (const int choice : {c.choose, c.thenChoose}) {
+            if (choice < 0) continue;
+            screen->selectedMode = choice;
+            rig.tickStack();
+        }
         rig.tickStack();
         EXPECT_FALSE(graphics.getSettings().bVSync); // nothing applied while open
         screen->closed = true;
