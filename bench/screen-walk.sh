@@ -217,7 +217,11 @@ walkOptions() {
     choose Return
     screenshot network-wizard-help
     choose Escape Right
-    [ "$mode" != window ] && choose Up Return Down # the test on the full screen, not on the desktop
+    if [ "$mode" != window ]; then # the test on the full screen, not on the desktop
+        choose Up
+        screenshot network-wizard-desktop
+        choose Return Down
+    fi
     choose Return
     waitFor 100 grep -qF "> Hello from the test host." "$log" || fail "the connection test failed"
     screenshot network-test

@@ -261,6 +261,12 @@ TextExtent FontQuad::measureText(WideStringView text, int flags) const {
     return {static_cast<float>(pixelWidth(text)), static_cast<float>(lineHeight)};
 }
 
+Rect FontQuad::measureTextRect(WideStringView text, int flags) const {
+    const TextExtent size = measureText(text, flags);
+    const Vector2 corner = placeText(size.width, size.height, flags);
+    return {corner.x, corner.y, corner.x + size.width, corner.y - size.height};
+}
+
 void FontQuad::drawText(WideStringView text, float x, float y, float z, uint32_t colour, int flags) {
     Transform world;
     world.translation = {x, y, z};

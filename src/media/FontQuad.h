@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <memory>
 #include <vector>
+#include "core/Rect.h"
 #include "core/Resource.h"
 #include "core/VekBase.h"
 #include "core/WideString.h"
@@ -85,6 +86,8 @@ class FontQuad : public VekBase, public Resource {
 
     /// Width and height of `text` in layout units (one per font pixel) before any placement scale.
     TextExtent measureText(WideStringView text, int flags) const;
+    /// Where `text` drawn with `flags` lies around its point (y up), in the units of `measureText`.
+    Rect measureTextRect(WideStringView text, int flags) const;
     /// Draws `text` at a point of the current view in the ARGB colour.
     void drawText(WideStringView text, float x, float y, float z, uint32_t colour, int flags);
     /// Draws `text` with the placement (as last updated) and colour of `placement`.

@@ -13,6 +13,7 @@
 #include "media/VekInput.h"
 #include "menus/ContextMenuEntry.h"
 #include "menus/FocusPointSource.h"
+#include "menus/MenuItem.h"
 #include "game/GameInput.h"
 
 VEK_REGISTER_CLASS(ContextMenu, Context, u"_4229753a")
@@ -203,6 +204,16 @@ std::vector<Rect> ContextMenu::itemBoxes() const {
         boxes.push_back(box);
     }
     return boxes;
+}
+
+std::vector<Rect> ContextMenu::itemFootprints() const {
+    std::vector<Rect> footprints = itemBoxes();
+    for (VekBase* node = items.getHead(); node; node = node->getNext()) {
+        const auto* item = dynamic_cast<const MenuItem*>(static_cast<ContextMenuEntry*>(node)->item.get());
+        if (!item || item->hidden) continue;
+        if (const std::optional<Rect> caption = item->captionBox()) footprints.push_back(*caption);
+    }
+    return footprints;
 }
 
 Vector3 ContextMenu::findFocusTarget(const Vector3& from, int direction) {

@@ -34,6 +34,8 @@ class ContextMenu : public Context {
     /// The boxes of the visible items drawn with a skin, in this screen's world (y up: top >=
     /// bottom), in the order of adding.
     std::vector<Rect> itemBoxes() const;
+    /// What the visible items cover: their boxes, then the captions of those that have one.
+    std::vector<Rect> itemFootprints() const;
 
     /// A world point of this screen in screen units (x from the left, y up from the bottom).
     Vector3 worldToScreen(const Vector3& world) const { return worldToScreen(camera, world); }

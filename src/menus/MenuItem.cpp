@@ -50,6 +50,27 @@ bool isRightToLeft() {
     return Vek::get() && Vek::get()->getLanguage().isRightToLeft();
 }
 
+/// True when a hint `width` wide and `height` high, centred on x = 0 with its bottom at
+/// `bottom`, keeps HINT_GAP beside every box and stays off them above and below.
+bool isHintClear(std::span<const Rect> boxes, float width, float height, float bottom) {
+    const float half = 0.5f * width + HINT_GAP;
+    return std::none_of(boxes.begin(), boxes.end(), [&](const Rect& box) {
+        return box.left < half && box.right > -half && box.bottom < bottom + height && box.top > bottom;
+    });
+}
+
+/// The width, centred on x = 0, that the boxes crossing the line at `bottom` leave free beside
+/// the middle, HINT_GAP kept from them; 0 when one of them takes the middle.
+float hintRoom(std::span<const Rect> boxes, float lineHeight, float bottom) {
+    float reach = INFINITY; // from the middle to the nearest box on either side
+    for (const Rect& box : boxes) {
+        if (box.bottom >= bottom + lineHeight || box.top <= bottom) continue;
+        if (box.left < 0.f && box.right > 0.f) return 0.f;
+        reach = std::min(reach, box.right <= 0.f ? -box.right : box.left);
+    }
+    return 2.f * (reach - HINT_GAP);
+}
+
 /// Text flags and offset from the item's centre of a caption by its location.
 struct CaptionPlace {
     int flags;
@@ -210,10 +231,12 @@ void MenuItem::drawHint() {
     const auto lineHeight = static_cast<float>(small->getLineHeight());
     const float bottom = 2.f - static_cast<float>(VekGraphics::get()->screenHeight / 2);
     const ContextMenu* menu = owningMenu();
-    const std::vector<Rect> boxes = menu ? menu->itemBoxes() : std::vector<Rect>{};
-    const HintPlace place = placeHint(boxes, small->measureText(text, HINT_FLAGS).width, lineHeight, bottom);
+    const std::vector<Rect> boxes = menu ? menu->itemFootprints() : std::vector<Rect>{};
     const auto measure = [&](WideStringView plain) { return small->measureText(plain, HINT_FLAGS).width; };
-    const std::vector<TextLine> lines = TextLine::wrap(text, place.wrapWidth, lineHeight, measure, false);
+    const auto wrap = [&](float width) { return TextLine::wrap(text, width, lineHeight, measure, false); };
+    const HintPlace place =
+        placeHint(boxes, measure(text), lineHeight, bottom, [&](float width) { return wrap(width).size(); });
+    const std::vector<TextLine> lines = wrap(place.wrapWidth);
     float y = place.bottom + lineHeight * static_cast<float>(lines.size() - 1);
     for (const TextLine& line : lines) {
         WideString shown;
@@ -225,25 +248,19 @@ void MenuItem::drawHint() {
 }
 
 MenuItem::HintPlace MenuItem::placeHint(std::span<const Rect> boxes, float textWidth, float lineHeight,
-                                        float bottom) {
-    float left = -INFINITY;  // the nearest edges of the boxes beside the middle of the line
-    float right = INFINITY;
-    float above = bottom;    // the lowest line that clears every box in the way
-    bool bMiddleTaken = false;
-    for (const Rect& box : boxes) {
-        if (box.bottom >= bottom + lineHeight || box.top <= bottom) continue;
-        above = std::max(above, box.top + HINT_GAP);
-        if (box.left < 0.f && box.right > 0.f)
-            bMiddleTaken = true;
-        else if (box.right <= 0.f)
-            left = std::max(left, box.right);
-        else
-            right = std::min(right, box.left);
+                                        float bottom, const HintLineCount& countLines) {
+    std::vector<float> lines{bottom};
+    for (const Rect& box : boxes)
+        if (box.top + HINT_GAP > bottom) lines.push_back(box.top + HINT_GAP);
+    std::ranges::sort(lines);
+    for (const float line : lines) {
+        if (isHintClear(boxes, textWidth, lineHeight, line)) return {0.f, line};
+        const float room = hintRoom(boxes, lineHeight, line);
+        if (room >= MIN_HINT_ROOM &&
+            isHintClear(boxes, room, lineHeight * static_cast<float>(countLines(room)), line))
+            return {room, line};
     }
-    const float room = 2.f * (std::min(-left, right) - HINT_GAP);
-    if (!bMiddleTaken && textWidth <= room) return {0.f, bottom};
-    if (!bMiddleTaken && room >= MIN_HINT_ROOM) return {room, bottom};
-    return {0.f, above};
+    return {0.f, lines.back()}; // never reached: nothing stands above the highest box
 }
 
 const ContextMenu* MenuItem::owningMenu() const {
@@ -274,22 +291,42 @@ std::optional<std::pair<WideString, WideString>> MenuItem::splitCaption(WideStri
     return std::pair{WideString(text.substr(0, *best)), WideString(text.substr(*best + 1))};
 }
 
-void MenuItem::drawCaption() {
+MenuItem::PlacedCaption MenuItem::placeCaption() const {
     const CaptionPlace place = captionPlace(captionLocation, pBody->getWidth(), pBody->getHeight());
-    if (!font || caption.empty()) return;
-    const bool bShadow = hasShadow && !disabled;
-    if (captionLocation == CAPTION_LEFT || captionLocation == CAPTION_RIGHT) {
-        drawSideCaption(place.flags, local2world(place.offset), bShadow);
-        return;
-    }
+    if (!font || caption.empty()) return {place.flags, {}};
+    const Vector3 anchor = local2world(place.offset);
+    if (captionLocation == CAPTION_LEFT || captionLocation == CAPTION_RIGHT)
+        return {place.flags, placeSideCaption(place.flags, anchor)};
     float captionScale = 1.f;
     if (captionLocation == CAPTION_CENTRED)
         captionScale = centredCaptionScale(font->measureText(caption, place.flags).width, pBody->getWidth(),
                                            pBody->getHeight());
-    drawPlacedText(caption, local2world(place.offset), place.flags, captionScale, bShadow);
+    return {place.flags, {{caption, anchor, captionScale}}};
 }
 
-void MenuItem::drawSideCaption(int flags, const Vector3& anchor, bool bShadow) {
+void MenuItem::drawCaption() {
+    const PlacedCaption placed = placeCaption();
+    const bool bShadow = hasShadow && !disabled;
+    for (const PlacedText& line : placed.lines)
+        drawPlacedText(line.text, line.at, placed.flags, line.textScale, bShadow);
+}
+
+std::optional<Rect> MenuItem::captionBox() const {
+    const PlacedCaption placed = placeCaption();
+    std::optional<Rect> box;
+    for (const PlacedText& line : placed.lines) {
+        const Rect text = font->measureTextRect(line.text, placed.flags);
+        const float sx = scale.x * line.textScale, sy = scale.y * line.textScale;
+        const Rect drawn{line.at.x + sx * text.left, line.at.y + sy * text.top, line.at.x + sx * text.right,
+                         line.at.y + sy * text.bottom};
+        box = box ? Rect{std::min(box->left, drawn.left), std::max(box->top, drawn.top),
+                         std::max(box->right, drawn.right), std::min(box->bottom, drawn.bottom)}
+                  : drawn;
+    }
+    return box;
+}
+
+std::vector<MenuItem::PlacedText> MenuItem::placeSideCaption(int flags, const Vector3& anchor) const {
     // A long translation beside a box near the edge takes two lines, and shrinks only when
     // even those would leave the screen.
     const float screenX = toScreenUnits(anchor).x;
@@ -303,14 +340,11 @@ void MenuItem::drawSideCaption(int flags, const Vector3& anchor, bool bShadow) {
     };
     const float whole = fit(caption);
     const auto halves = whole < 1.f ? splitCaption(caption) : std::nullopt;
-    if (!halves) {
-        drawPlacedText(caption, anchor, flags, whole, bShadow);
-        return;
-    }
+    if (!halves) return {{caption, anchor, whole}};
     const float textScale = std::min(fit(halves->first), fit(halves->second));
     const float halfStep = 0.5f * static_cast<float>(font->getLineHeight()) * textScale * scale.y;
-    drawPlacedText(halves->first, {anchor.x, anchor.y + halfStep, anchor.z}, flags, textScale, bShadow);
-    drawPlacedText(halves->second, {anchor.x, anchor.y - halfStep, anchor.z}, flags, textScale, bShadow);
+    return {{halves->first, {anchor.x, anchor.y + halfStep, anchor.z}, textScale},
+            {halves->second, {anchor.x, anchor.y - halfStep, anchor.z}, textScale}};
 }
 
 float MenuItem::captionFitFactor(WideStringView text) const {

@@ -1,8 +1,10 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <utility>
+#include <vector>
 #include "core/Rect.h"
 #include "core/WideString.h"
 #include "media/Renderable.h"
@@ -54,10 +56,14 @@ class MenuItem : public Renderable, public FocusPointSource {
         float wrapWidth = 0.f;
         float bottom = 0.f;
     };
-    /// The bottom line of the screen (`bottom`, world y) holds a hint centred on x = 0 unless
-    /// it would run under one of `boxes` (world, y up); then it wraps into the room between
-    /// the boxes beside the middle, or, with no such room, stands just above the boxes in its way.
-    static HintPlace placeHint(std::span<const Rect> boxes, float textWidth, float lineHeight, float bottom);
+    /// The number of lines a hint takes when wrapped at a width.
+    using HintLineCount = std::function<std::size_t(float wrapWidth)>;
+    /// A hint, centred on x = 0, stands on the lowest line from the screen's bottom line
+    /// (`bottom`, world y) up where it is clear of every one of `boxes` (world, y up): as one
+    /// line, else wrapped into the room between the boxes beside the middle of that line; the
+    /// lines it may stand on are the bottom line and those just above a box.
+    static HintPlace placeHint(std::span<const Rect> boxes, float textWidth, float lineHeight, float bottom,
+                               const HintLineCount& countLines);
     /// A caption cut in two at the blank nearest its middle (the blank dropped); none without one.
     static std::optional<std::pair<WideString, WideString>> splitCaption(WideStringView text);
 
@@ -84,6 +90,8 @@ class MenuItem : public Renderable, public FocusPointSource {
 
     /// The item's centre in the world of its screen (through the panels it stands on).
     Vector3 getWorldPosition() const;
+    /// The world rectangle (y up) that the caption covers as drawn; none without one.
+    std::optional<Rect> captionBox() const;
 
   protected:
     /// `room` / `width` when a width wider than a room of more than ten units must shrink, else 1.
@@ -105,6 +113,19 @@ class MenuItem : public Renderable, public FocusPointSource {
     static bool wasPointerPressed();
 
   private:
+    /// One line of text as drawn: at a world point, scaled beyond the item's own scale.
+    struct PlacedText {
+        WideString text;
+        Vector3 at;
+        float textScale = 1.f;
+    };
+    /// The caption's text flags and lines: the caption whole, or a long side caption in two.
+    struct PlacedCaption {
+        int flags = 0;
+        std::vector<PlacedText> lines;
+    };
+    PlacedCaption placeCaption() const;
+
     void updateHighlight(double dt);
     void updatePulse(double dt);
     void drawHint();
@@ -112,7 +133,7 @@ class MenuItem : public Renderable, public FocusPointSource {
     const ContextMenu* owningMenu() const;
     void drawCaption();
     /// A caption of location 4 or 6 ending or starting at `anchor`, kept inside the screen.
-    void drawSideCaption(int flags, const Vector3& anchor, bool bShadow);
+    std::vector<PlacedText> placeSideCaption(int flags, const Vector3& anchor) const;
     void drawPlacedText(WideStringView text, const Vector3& at, int flags, float textScale, bool bShadow);
 
     SlicedSkin* pBody = nullptr;

@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
+#include <cmath>
 #include <string>
 #include "MenuTestSupport.h"
 #include "core/StaticSettings.h"
 #include "core/Vek.h"
+#include "media/FontQuad.h"
+#include "media/GlyphPageSupport.h"
 #include "menus/ContextOptions.h"
 #include "menus/MenuButton.h"
+#include "menus/MenuCheckBox.h"
 
 namespace {
 
@@ -40,15 +44,60 @@ TEST(MenuItem, HintsKeepTheBottomLineWhenClearElseWrapBesideOrRiseAboveTheItemsI
         {"too little room beside: above the row", {bottomButton(-100.f), bottomButton(100.f)}, 300.f,
          {0.f, -168.f + 4.f}},
         {"items higher up are no obstacle", {{-300.f, 0.f, 300.f, -100.f}}, 600.f, {0.f, BOTTOM}},
+        {"a check box and its caption above the corner: beside them",
+         {bottomButton(-225.f), bottomButton(0.f), bottomButton(225.f), {209.f, -134.f, 241.f, -166.f},
+          {54.f, -140.f, 204.f, -160.f}},
+         440.f,
+         {2.f * (209.f - 4.f), -140.f + 4.f}},
+        {"wrapped lines that would reach an item above: above that item",
+         {bottomButton(-225.f), bottomButton(225.f), {-50.f, -200.f, 50.f, -215.f}}, 600.f,
+         {2.f * (145.f - 4.f), -200.f + 4.f}},
     };
     for (const Case& c : cases) {
-        const MenuItem::HintPlace place = MenuItem::placeHint(c.boxes, c.width, LINE, BOTTOM);
+        const auto countLines = [&](float wrapWidth) {
+            return static_cast<std::size_t>(std::ceil(c.width / wrapWidth));
+        };
+        const MenuItem::HintPlace place = MenuItem::placeHint(c.boxes, c.width, LINE, BOTTOM, countLines);
         EXPECT_FLOAT_EQ(place.wrapWidth, c.expected.wrapWidth) << c.what;
         EXPECT_FLOAT_EQ(place.bottom, c.expected.bottom) << c.what;
-        const float halfWidth = 0.5f * (place.wrapWidth > 0.f ? place.wrapWidth : c.width);
-        const Rect firstLine{-halfWidth, place.bottom + LINE, halfWidth, place.bottom};
+        const bool bWrapped = place.wrapWidth > 0.f;
+        const float halfWidth = 0.5f * (bWrapped ? place.wrapWidth : c.width);
+        const float height = LINE * static_cast<float>(bWrapped ? countLines(place.wrapWidth) : 1u);
+        const Rect hint{-halfWidth, place.bottom + height, halfWidth, place.bottom};
         for (const Rect& box : c.boxes)
-            EXPECT_FALSE(overlap(firstLine, box)) << c.what;
+            EXPECT_FALSE(overlap(hint, box)) << c.what;
+    }
+}
+
+TEST(ContextMenu, FootprintsAddEachCaptionWhereItIsDrawnBesideOrAboveItsBox) {
+    MenuRig rig;
+    const auto page = makeGlyphPage(*rig.f.engine.graphics.graphics, printableAscii(), 14);
+    FontQuad font;
+    font.addSourceTexture(page.get(), 32, false);
+    const float w = font.measureText(u"sound", 0).width, h = static_cast<float>(font.getLineHeight());
+    for (const int location :
+         {MenuItem::CAPTION_LEFT, MenuItem::CAPTION_RIGHT, MenuItem::CAPTION_BELOW_OR_ABOVE}) {
+        ContextMenu menu;
+        bool value = false;
+        auto* box = new MenuCheckBox(100.f, 50.f, 0.f, u"sound", u"", &value);
+        box->font = &font;
+        box->captionLocation = location;
+        menu.addMenuChild(box);
+        const std::vector<Rect> footprints = menu.itemFootprints();
+        ASSERT_EQ(footprints.size(), 2u) << location;
+        const Rect &b = footprints[0], &caption = footprints[1];
+        // Five units from the box: beside it at its middle, or above it centred.
+        const float middleTop = 0.5f * (b.top + b.bottom) + std::floor(0.5f * h);
+        const float centredLeft = 0.5f * (b.left + b.right) - std::floor(0.5f * w);
+        const auto [left, top] = location == MenuItem::CAPTION_LEFT    ? std::pair{b.left - 5.f - w, middleTop}
+                                 : location == MenuItem::CAPTION_RIGHT ? std::pair{b.right + 5.f, middleTop}
+                                                                       : std::pair{centredLeft, b.top + 5.f + h};
+        EXPECT_FLOAT_EQ(caption.left, left) << location;
+        EXPECT_FLOAT_EQ(caption.top, top) << location;
+        EXPECT_FLOAT_EQ(caption.right - caption.left, w) << location;
+        EXPECT_FLOAT_EQ(caption.top - caption.bottom, h) << location;
+        box->hidden = true;
+        EXPECT_TRUE(menu.itemFootprints().empty()) << location;
     }
 }
 
