@@ -28,6 +28,26 @@ int modifierState(bool bShift, bool bCtrl, bool bAlt) {
 
 bool validDevice(int device) { return device >= 0 && device < platform::MAXJOYSTICKS; }
 
+// The point where the contact now is, down or lifted.
+TouchPoint followContact(TouchPoint point, const platform::TouchContact& contact) {
+    point.x = contact.x;
+    point.y = contact.y;
+    point.bDown = contact.bDown;
+    point.bReleased = !contact.bDown;
+    return point;
+}
+
+bool isFinger(const TouchPoint& point) {
+    return point.id != TouchPoint::MOUSEID && point.id != TouchPoint::SIMULATEDID;
+}
+
+// The newest finger, else the first contact (the mouse's or a simulated one); null without any.
+template <class Points> auto pointingTouch(Points& points) -> decltype(&points.front()) {
+    const auto finger = std::find_if(points.rbegin(), points.rend(), isFinger);
+    if (finger != points.rend()) return &*finger;
+    return points.empty() ? nullptr : &points.front();
+}
+
 static_assert(platform::MAXMOUSEBUTTONS == MOUSE_BUTTON_CODES, "every mouse button has its key code");
 
 }  // namespace
@@ -92,25 +112,26 @@ void VekInput::readTouches() {
         bSimulatedContact = bPressing;
     }
 
+    // Contacts keep the order they went down in, the newest last.
     std::vector<TouchPoint> updated;
+    for (const TouchPoint& known : touchPoints) {
+        const auto contact = std::find_if(contacts.begin(), contacts.end(),
+                                          [&](const platform::TouchContact& c) { return c.id == known.id; });
+        if (contact == contacts.end()) continue;
+        TouchPoint point = known;
+        point.moveX = contact->x - known.x;
+        point.moveY = contact->y - known.y;
+        point.bPressed = false;
+        updated.push_back(followContact(point, *contact));
+    }
     for (const platform::TouchContact& contact : contacts) {
-        auto known = std::find_if(touchPoints.begin(), touchPoints.end(),
-                                  [&](const TouchPoint& p) { return p.id == contact.id; });
+        if (std::any_of(touchPoints.begin(), touchPoints.end(),
+                        [&](const TouchPoint& p) { return p.id == contact.id; }))
+            continue;
         TouchPoint point;
-        if (known != touchPoints.end()) {
-            point = *known;
-            point.moveX = contact.x - known->x;
-            point.moveY = contact.y - known->y;
-            point.bPressed = false;
-        } else {
-            point.id = contact.id;
-            point.bPressed = true;
-        }
-        point.x = contact.x;
-        point.y = contact.y;
-        point.bDown = contact.bDown;
-        point.bReleased = !contact.bDown;
-        updated.push_back(point);
+        point.id = contact.id;
+        point.bPressed = true;
+        updated.push_back(followContact(point, contact));
     }
     touchPoints = std::move(updated);
 }
@@ -171,14 +192,12 @@ int VekInput::countSteeringTouches() const {
 }
 
 Vector3 VekInput::getPointingPosition() const {
-    const auto isFinger = [](const TouchPoint& point) {
-        return point.id != TouchPoint::MOUSEID && point.id != TouchPoint::SIMULATEDID;
-    };
-    // A tap beside a finger that rests (one that steers) points where it taps.
-    auto finger = std::find_if(touchPoints.begin(), touchPoints.end(),
-                               [&](const TouchPoint& point) { return isFinger(point) && point.bPressed; });
-    if (finger == touchPoints.end()) finger = std::find_if(touchPoints.begin(), touchPoints.end(), isFinger);
-    return finger == touchPoints.end() ? pointer : Vector3{finger->x, finger->y, 0.f};
+    const TouchPoint* touch = pointingTouch(touchPoints);
+    return touch && isFinger(*touch) ? Vector3{touch->x, touch->y, 0.f} : pointer;
+}
+
+TouchPoint* VekInput::getPointingTouch() {
+    return pointingTouch(touchPoints);
 }
 
 void VekInput::setMousePosition(float x, float y) {

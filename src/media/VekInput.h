@@ -42,10 +42,14 @@ public:
     /// Hat of joystick 0..3 as (x, y, 0), y up.
     Vector3 getJoystickHat(int device) const;
     int countSteeringTouches() const;
-    /// Where the player points, in window pixels: a finger that touched down this frame, else
-    /// the first finger on the screen, also in the frame it lifts, since a tap brings its place
-    /// with its press; else the mouse pointer.
+    /// Where the player points, in window pixels: the finger that went down last of those on
+    /// the screen, also in the frame it lifts, since a tap brings its place with its press, so
+    /// that a tap beside a finger that rests (one that steers) points where it taps; else the
+    /// mouse pointer.
     Vector3 getPointingPosition() const;
+    /// The contact at the pointing position: that finger, else the mouse's first button or a
+    /// simulated click; null without any.
+    TouchPoint* getPointingTouch();
 
     /// Puts the mouse pointer at window pixels (x, y); the mouse movement of this frame is cleared.
     void setMousePosition(float x, float y);

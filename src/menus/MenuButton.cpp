@@ -22,7 +22,7 @@ MenuButton::MenuButton(float x, float y, float z, WideStringView buttonCaption, 
 void MenuButton::tick(double t, double dt) {
     MenuItem::tick(t, dt);
     if (disabled || hidden) return;
-    if (TouchPoint* touch = firstTouchPoint()) {
+    if (TouchPoint* touch = pointingTouch()) {
         if (hovered && touch->bPressed && !touch->handler) touch->handler = this;
         // Dragged off and lifted elsewhere does not count; back over the button it does.
         if (touch->bReleased && touch->handler.get() == this && hovered) {

@@ -156,9 +156,9 @@ void MenuItem::activate() {
     playMenuSound(u"mouseClick");
 }
 
-TouchPoint* MenuItem::firstTouchPoint() {
+TouchPoint* MenuItem::pointingTouch() {
     VekInput* input = GameInput::getInput();
-    return input && !input->touchPoints.empty() ? &input->touchPoints.front() : nullptr;
+    return input ? input->getPointingTouch() : nullptr;
 }
 
 bool MenuItem::wasPointerPressed() {
@@ -186,7 +186,7 @@ void MenuItem::tick(double t, double dt) {
 void MenuItem::updateHighlight(double dt) {
     const VekInput* input = GameInput::getInput();
     if (input && input->inputMode == INPUTMODE_TOUCH) {
-        const TouchPoint* touch = firstTouchPoint();
+        const TouchPoint* touch = pointingTouch();
         highlight = hovered && touch && touch->bDown ? 1.0 : 0.0;
     } else {
         highlight += hovered ? HIGHLIGHT_SPEED * dt : -HIGHLIGHT_SPEED * dt;

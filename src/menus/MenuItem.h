@@ -107,8 +107,8 @@ class MenuItem : public Renderable, public FocusPointSource {
     /// True when the pointer tracker's position lies on the box.
     bool isPointerOver() const;
     SlicedSkin* getBody() const { return pBody; }
-    /// The engine's first contact (a finger, or the mouse's first button), or null.
-    static TouchPoint* firstTouchPoint();
+    /// The contact where the player points (a finger, or the mouse's first button), or null.
+    static TouchPoint* pointingTouch();
     /// Any contact went down this frame.
     static bool wasPointerPressed();
 

@@ -254,19 +254,32 @@ TEST(MenuButton, ClicksOnlyWhenTheContactThatWentDownOnItIsLiftedOverIt) {
         const char* name;
         std::vector<std::pair<bool, bool>> steps; // (pointer over the button, first button down)
         bool clicked;
+        bool bBesideRestingFinger = false; // a second finger taps while one rests off the button
     };
     const Case cases[] = {
         {"press and release over it", {{true, true}, {true, false}}, true},
         {"dragged off and released elsewhere", {{true, true}, {false, true}, {false, false}}, false},
         {"dragged off and back", {{true, true}, {false, true}, {true, true}, {true, false}}, true},
         {"pressed elsewhere, released over it", {{false, true}, {true, true}, {true, false}}, false},
+        {"a tap beside a resting finger", {{true, true}, {true, true}, {true, false}}, true, true},
+        {"a second finger dragged off and lifted", {{true, true}, {false, true}, {false, false}}, false,
+         true},
     };
     for (const Case& c : cases) {
         MenuRig rig;
         MenuButton button(0.f, 0.f, 0.f, u"go", u"");
         for (const auto& [over, down] : c.steps) {
-            rig.pointAt(over ? 0.f : 300.f, 0.f);
-            rig.mouseButton(down);
+            if (c.bBesideRestingFinger) {
+                // Window pixels of a 640 by 480 window; the tracker follows the input as the engine's does.
+                rig.pScript->next.touches = {{1, 20.f, 460.f, true}, {2, over ? 320.f : 620.f, 240.f, down}};
+                rig.input->poll();
+                const VekGraphics& graphics = *rig.f.engine.graphics.graphics;
+                const Vector3 at = graphics.windowToScreen(rig.input->getPointingPosition());
+                rig.pointAt(at.x - 320.f, at.y - 240.f);
+            } else {
+                rig.pointAt(over ? 0.f : 300.f, 0.f);
+                rig.mouseButton(down);
+            }
             button.tick(0.0, 1.0 / 30.0);
         }
         EXPECT_EQ(button.clicked, c.clicked) << c.name;
