@@ -42,6 +42,7 @@ std::string lockFilePath() { return toFileName(getUserFilesFolder() + u"/" + BUI
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (platform::isBoxProcess(argc, argv)) platform::runBoxProcess(argv);
     platform::prepareProcess();
     setProgramArguments(argc, argv);
     WideString badSwitch;

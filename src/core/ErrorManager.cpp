@@ -52,7 +52,9 @@ void ErrorManager::error(WideStringView message, const std::string& function, co
 void ErrorManager::tellUser(WideStringView text) {
     VEK_LOG(u"Telling the user: %s", text);
     const std::string utf8 = toUtf8(text);
-    if (!platform::showErrorBox("Error", utf8)) std::fprintf(stderr, "%s\n", utf8.c_str());
+    // Also where no box shows, or nobody reads it.
+    std::fprintf(stderr, "%s\n", utf8.c_str());
+    platform::showErrorBox("Error", utf8);
 }
 
 void ErrorManager::assertionFailed(const char* statement, const std::string& function, const char* file, int line) {

@@ -3,8 +3,8 @@
 #include "core/Format.h"
 #include "core/FunctionName.h"
 
-/// The fatal-error path: there is no recovery. Logs the text, writes the crash files, shows
-/// the text in a box titled "Error" (or on stderr without a display), logs "Forced exit.",
+/// The fatal-error path: there is no recovery. Writes the text to stderr and the log, writes
+/// the crash files, shows the text in a box titled "Error", logs "Forced exit.",
 /// copies the log into the crash files and ends the process with status 1.
 class ErrorManager {
 public:
@@ -22,7 +22,7 @@ public:
     void setHooks(Hooks newHooks) { hooks = std::move(newHooks); }
 
     [[noreturn]] static void error(WideStringView message, const std::string& function, const char* file, int line);
-    /// Not fatal: logs `text` and shows it in a box titled "Error", or on stderr without a display.
+    /// Not fatal: logs `text`, writes it to stderr and shows it in a box titled "Error".
     static void tellUser(WideStringView text);
     [[noreturn]] static void assertionFailed(const char* statement, const std::string& function, const char* file,
                                              int line);

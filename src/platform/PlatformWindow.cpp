@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include "platform/ProcessSetup.h"
 
 namespace platform {
 
@@ -24,6 +25,14 @@ int onXError(Display*, XErrorEvent* error) {
     if (error->error_code != BadWindow && error->error_code != BadDrawable)
         std::fprintf(stderr, "Ignored X error %d of request %d.%d.\n", error->error_code, error->request_code,
                      error->minor_code);
+    return 0;
+}
+
+// The connection to the display is gone (the server ended, or killed our connection): Xlib ends
+// the program once this returns, and what runs on the way out may tell nobody in a box.
+int onDisplayLost(Display*) {
+    requestEnd();
+    std::fputs("Lost the connection to the display.\n", stderr);
     return 0;
 }
 
@@ -112,6 +121,7 @@ std::unique_ptr<PlatformWindow> PlatformWindow::open(const std::string& caption,
     if (std::strcmp(SDL_GetCurrentVideoDriver(), "x11") == 0) {
         SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
         XSetErrorHandler(onXError);
+        XSetIOErrorHandler(onDisplayLost);
     }
 #endif
     // Made for OpenGL from the start when drawn through it: SDL would otherwise replace the window
@@ -183,6 +193,8 @@ bool PlatformWindow::pumpEvent() {
     return true;
 }
 
+bool PlatformWindow::isCloseRequested() const { return bCloseRequested || isEndRequested(); }
+
 bool PlatformWindow::handleSystemEvent([[maybe_unused]] const void* message) {
 #if defined(SDL_VIDEO_DRIVER_X11)
     const auto* wm = static_cast<const SDL_SysWMmsg*>(message);
@@ -192,6 +204,7 @@ bool PlatformWindow::handleSystemEvent([[maybe_unused]] const void* message) {
     if (!getX11Window(pWindow, display, xWindow) || wm->msg.x11.event.xdestroywindow.window != xWindow)
         return false;
     bDestroyedOutside = true;
+    requestEnd();
     return true;
 #else
     return false;

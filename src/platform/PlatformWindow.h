@@ -27,9 +27,9 @@ public:
     void setEventListener(std::function<void(const SDL_Event&)> listener) { eventListener = std::move(listener); }
     /// Handles one waiting event; false when none was waiting.
     bool pumpEvent();
-    /// Raised by the title bar's close box, by the system's quit request, by the window being
-    /// destroyed from outside, and by `requestClose`.
-    bool isCloseRequested() const { return bCloseRequested; }
+    /// Raised by the title bar's close box, by the window being destroyed from outside, by
+    /// `requestClose`, and whenever the program is asked to end (`isEndRequested`).
+    bool isCloseRequested() const;
     void requestClose() { bCloseRequested = true; }
     /// Whether the window holds the input focus. A display that has no focus at all (the
     /// offscreen and dummy drivers) counts as always focused, so a headless run never waits.

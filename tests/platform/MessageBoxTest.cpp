@@ -16,14 +16,18 @@ TEST(MessageBox, LongLinesAreBrokenWhereAReaderExpects) {
         {"short", "Saved.", "Saved."},
         {"exactly the length", "0123456789", "0123456789"},
         {"at the last blank that fits", "aaaa bbbb cccc", "aaaa bbbb\ncccc"},
-        {"after a slash", "/home/ida/data/x", "/home/ida/\ndata/x"},
+        {"after a slash", "/home/ida/data/x", "/home/\nida/data/x"},
         {"a blank at the very start", " abcdefghijk", " abcdefghi\njk"},
-        {"nowhere to break", "abcdefghijklmnopqrstu", "abcdefghij\nklmnopqrst\nu"},
+        {"nowhere to break", "abcdefghijklmnopqrstu", "abcdefghij\nklmnopqrs\ntu"},
         {"not inside a character", "abcdefghi\xc3\xa9z", "abcdefghi\n\xc3\xa9z"},
         {"each line alone", "aaaa bbbb cccc\nshort\naaaa bbbb cccc",
          "aaaa bbbb\ncccc\nshort\naaaa bbbb\ncccc"},
         {"empty lines kept", "a\n\nb\n", "a\n\nb\n"},
         {"bytes that are not UTF-8", std::string(12, '\x80'), std::string(10, '\x80') + "\n\x80\x80"},
+        {"the widest letters count two", std::string(12, 'W'), "WWWWW\nWWWWW\nWW"},
+        {"capitals count one and a half", "ABCDEFGHKL", "ABCDEF\nGHKL"},
+        {"ideographs count two", "\u65e5\u672c\u8a9e\u306e\u30d5\u30a1\u30a4\u30eb",
+         "\u65e5\u672c\u8a9e\u306e\u30d5\n\u30a1\u30a4\u30eb"},
     };
     for (const TextCase& c : cases) EXPECT_EQ(platform::breakLongLines(c.text, 10), c.expected) << c.name;
 }

@@ -138,6 +138,10 @@ findErrorBox() {
     [ -n "$box" ]
 }
 
+# Fails, naming the case $1, unless the error box leaves the display within five seconds.
+noBox() { ! findErrorBox; }
+expectNoBox() { waitFor 50 noBox || fail "$1: the error box stayed"; }
+
 # The error box's position and size once it is shown, as "X Y W H".
 boxGeometry() {
     xwininfo -id "$box" 2>/dev/null | awk '/Map State: IsViewable/ {shown = 1}

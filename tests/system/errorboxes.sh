@@ -6,7 +6,10 @@
 # program with status 1, the error on stderr and the crash log ending in "Forced exit."; a
 # kill leaves the crash files and takes the box with it; the next start offers the report. A
 # save that fails (a folder where the profiles belong) shows its box and the game goes on when
-# the box is destroyed; SIGHUP while it is up ends the program with status 0 after its save.
+# the box is destroyed; SIGHUP while it is up ends the program with status 0 after its save,
+# and leaves it up under nohup, where the next box still shows. A save that fails on the way out
+# that a signal or a lost display asked for opens no box: the program ends at once, the error on
+# stderr and in the log.
 # Usage: errorboxes.sh PROGRAM. Exits 77 without xvfb-run, xdotool, zenity or the X core fonts.
 set -uo pipefail
 source "$(dirname "$0")/common.bash"
@@ -21,9 +24,17 @@ FATAL_CASES=(
     "TERM:1"
     "KILL:137"
 )
+# How the program starts (nohup ignores SIGHUP), the way the box goes, then the status.
 SAVE_CASES=(
-    "destroyed:0"
+    "plain:destroyed:0"
+    "plain:HUP:0"
+    "nohup:HUP:1"
+)
+# What ends the program after its folder became a file, then the status.
+EXIT_SAVE_CASES=(
+    "TERM:0"
     "HUP:0"
+    "display lost:1"
 )
 
 # Closes the box ($box) of the program ($pid) the way $1 names: OK, destroyed or a signal.
@@ -41,21 +52,22 @@ emptyFolder() {
     introsSkipped=0
 }
 
-# Fails, naming the case $1, unless the error box leaves the display within five seconds.
-noBox() { ! findErrorBox; }
-expectNoBox() { waitFor 50 noBox || fail "$1: the error box stayed"; }
+# Ctrl+Alt+X on the main menu: real key presses on the focused window (the modifiers of keys
+# sent to a window without the focus do not count), held over a few frames as a hand would.
+requestCrash() {
+    xdotool windowfocus --sync "$window" 2>/dev/null
+    xdotool keydown ctrl+alt+x
+    sleep 0.3
+    xdotool keyup ctrl+alt+x
+}
+
 
 for entry in "${FATAL_CASES[@]}"; do
     IFS=: read -r way wantStatus <<<"$entry"
     name="fatal, $way"
     emptyFolder
     startWithName "Ida"
-    # Real key presses on the focused window (the modifiers of keys sent to a window without
-    # the focus do not count), held over a few frames as a hand would hold them.
-    xdotool windowfocus --sync "$window" 2>/dev/null
-    xdotool keydown ctrl+alt+x
-    sleep 0.3
-    xdotool keyup ctrl+alt+x
+    requestCrash
     waitForErrorBox "$name"
     grep -qF "Error: Crash requested." "$crashLog" || fail "$name: no crash log while the box is up"
     [ "$(head -c 3 "$folder/crash.ZV2rmBrumedemo.jpg" | od -An -tx1 | tr -d ' ')" = "ffd8ff" ] ||
@@ -73,19 +85,38 @@ mv "$log" "$scratch/first.log"
 SDL_VIDEODRIVER=offscreen "$program" --frames 60 2>"$scratch/stderr" || fail "the next start failed"
 grep -qF "> An error report has been found" "$log" || fail "the next start did not offer the report"
 
+# Fails, naming the case $1, unless the game goes on with the box up.
+expectBoxStays() {
+    sleep 1
+    kill -0 "$pid" 2>/dev/null || fail "$1: the game did not go on"
+    findErrorBox || fail "$1: the error box went"
+}
+
 for entry in "${SAVE_CASES[@]}"; do
-    IFS=: read -r way wantStatus <<<"$entry"
-    name="failed save, $way"
+    IFS=: read -r starter way wantStatus <<<"$entry"
+    name="failed save, $starter, $way"
     emptyFolder
     mkdir "$folder/ZV2rmBrumedemo.pro"
-    "$program" 2>"$scratch/stderr" &
+    if [ "$starter" = nohup ]; then nohup "$program" >/dev/null 2>"$scratch/stderr" & else "$program" 2>"$scratch/stderr" & fi
     pid=$!
     waitForGameLoop
     xdotool windowfocus --sync "$window" 2>/dev/null
     waitForMainMenu 1
     waitForErrorBox "$name"
     closeBox "$way"
-    if [ "$way" = destroyed ]; then
+    if [ "$starter" = nohup ]; then
+        expectBoxStays "$name"
+        closeBox destroyed
+        expectNoBox "$name"
+        xdotool windowfocus --sync "$window" 2>/dev/null
+        xdotool type --window "$window" --delay 100 "Ida"
+        xdotool key --window "$window" Return
+        waitForMainMenu 2
+        requestCrash
+        waitForErrorBox "$name, the next box"
+        closeBox OK
+        waitForExit "$name: the program did not end"
+    elif [ "$way" = destroyed ]; then
         sleep 1
         kill -0 "$pid" 2>/dev/null || fail "$name: the game did not go on"
         closeWindowAndWait
@@ -94,6 +125,25 @@ for entry in "${SAVE_CASES[@]}"; do
     fi
     [ "$status" -eq "$wantStatus" ] || fail "$name: the program exited with $status, not $wantStatus"
     expectNoBox "$name"
+    [ "$starter" = nohup ] && continue
     [ "$(grep -c 'Global::saveUserData(): Saving.' "$log")" -eq 2 ] || fail "$name: not saved at the end"
+done
+
+for entry in "${EXIT_SAVE_CASES[@]}"; do
+    IFS=: read -r way wantStatus <<<"$entry"
+    name="failed save on the way out, $way"
+    emptyFolder
+    "$program" 2>"$scratch/stderr" &
+    pid=$!
+    waitForGameLoop
+    waitForMainMenu 1
+    mv "$folder" "$scratch/moved" && echo "not a folder" >"$folder"
+    if [ "$way" = "display lost" ]; then xdotool windowkill "$window"; else kill -s "$way" "$pid"; fi
+    waitForExit "$name: the program did not end"
+    rm "$folder" && mv "$scratch/moved" "$folder"
+    [ "$status" -eq "$wantStatus" ] || fail "$name: the program exited with $status, not $wantStatus"
+    findErrorBox && fail "$name: a box was shown"
+    grep -qF "Could not save:" "$scratch/stderr" || fail "$name: stderr lacks the failed save"
+    grep -qF "Telling the user: Could not save:" "$log" || fail "$name: the log lacks the failed save"
 done
 echo "PASSED"

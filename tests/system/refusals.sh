@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # A user-data folder the program cannot use stops it before its window opens: the player reads
-# why in a box titled "Error", wholly on the smallest display (640 by 480), and the program
-# exits 1 once it is closed. Without a screen (the offscreen driver) no box waits: stderr only,
-# at once.
+# why in a box titled "Error", wholly on the smallest display (640 by 480), whatever the locale,
+# and the program exits 1 once it is closed. Without zenity SDL's own box shows it, which SIGTERM
+# ends with the program and a kill takes with it. Without a screen (the offscreen driver) no box
+# waits: stderr only, at once.
 # Usage: refusals.sh PROGRAM. Exits 77 without xvfb-run, xdotool, zenity or the X core fonts.
 set -uo pipefail
 source "$(dirname "$0")/common.bash"
@@ -31,18 +32,46 @@ blockWithLockFolder() {
     mkdir -p "$XDG_DATA_HOME/ZV2rmBrumedemo/3.07/ZV2rmBrumedemo.lock"
 }
 
+# Starts the program in the background ($pid) as $1 names: plainly, under the C locale (where
+# zenity takes no text that is not ASCII) or with no zenity on the PATH.
+startProgram() {
+    case $1 in
+        plain) "$program" 2>"$scratch/stderr" & ;;
+        C) LANG=C LC_ALL=C "$program" 2>"$scratch/stderr" & ;;
+        "no zenity") PATH="$scratch/empty" "$program" 2>"$scratch/stderr" & ;;
+    esac
+    pid=$!
+}
+
+# Ends the box of the program started in the background ($pid), naming the case $1, the way $2
+# names (OK, or a signal); sets $status.
+endBox() {
+    if [ "$2" = OK ]; then
+        closeErrorBoxAndWait "$1"
+        return
+    fi
+    waitForErrorBox "$1"
+    kill -s "$2" "$pid"
+    waitForExit "$1: the program did not end"
+    expectNoBox "$1"
+}
+
+mkdir "$scratch/empty"
+# Name, the folder, the reason, how it starts, how its box goes, then the status.
 CASES=(
-    "a file:blockWithFile:Not a directory"
-    "a path too long:blockWithLongPath:File name too long"
-    "a lock that is a folder:blockWithLockFolder:Is a directory"
+    "a file:blockWithFile:Not a directory:plain:OK:1"
+    "a path too long:blockWithLongPath:File name too long:plain:OK:1"
+    "a lock that is a folder:blockWithLockFolder:Is a directory:plain:OK:1"
+    "a name not ASCII, the C locale:blockWithLockFolder:Is a directory:C:OK:1"
+    "SDL's box, SIGTERM:blockWithFile:Not a directory:no zenity:TERM:1"
+    "SDL's box, a kill:blockWithFile:Not a directory:no zenity:KILL:137"
 )
 for entry in "${CASES[@]}"; do
-    IFS=: read -r name block reason <<<"$entry"
+    IFS=: read -r name block reason starter way wantStatus <<<"$entry"
     "$block"
-    "$program" 2>"$scratch/stderr" &
-    pid=$!
-    closeErrorBoxAndWait "$name"
-    [ "$status" -eq 1 ] || fail "$name: the program exited with $status, not 1"
+    startProgram "$starter"
+    endBox "$name" "$way"
+    [ "$status" -eq "$wantStatus" ] || fail "$name: the program exited with $status, not $wantStatus"
     grep -qF "Could not use the user-data folder" "$scratch/stderr" || fail "$name: stderr lacks the refusal"
     grep -qF "$reason" "$scratch/stderr" || fail "$name: stderr lacks '$reason'"
     iconv -f UTF-8 -t UTF-8 "$scratch/stderr" >/dev/null 2>&1 || fail "$name: stderr is not UTF-8"
