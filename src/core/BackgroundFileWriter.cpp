@@ -34,6 +34,11 @@ void BackgroundFileWriter::wait() {
     changed.wait(lock, [this] { return !pending && !bWriting; });
 }
 
+bool BackgroundFileWriter::isDone() {
+    std::lock_guard lock(mutex);
+    return !pending && !bWriting;
+}
+
 std::vector<std::string> BackgroundFileWriter::takeFailures() {
     std::lock_guard lock(mutex);
     return std::exchange(failures, {});

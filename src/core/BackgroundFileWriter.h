@@ -29,6 +29,9 @@ class BackgroundFileWriter {
     void write(std::vector<uint8_t> bytes);
     /// Returns once every version handed over is written or has failed.
     void wait();
+    /// Whether every version handed over is written or has failed, without waiting. Once true, the
+    /// failures of those versions are there for `takeFailures`.
+    bool isDone();
     /// Why each write failed since the last call, oldest first; empty when none did. The file
     /// holds the last version that was written (or the file that stood before).
     std::vector<std::string> takeFailures();

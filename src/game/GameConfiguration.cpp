@@ -181,6 +181,11 @@ bool GameConfiguration::save() const {
     return saveUserDataFile(&record, sizeof record, getFileName());
 }
 
+std::vector<uint8_t> GameConfiguration::makeFile() const {
+    const Record& record = *this;
+    return makeUserDataFile(&record, sizeof record, getFileName());
+}
+
 void GameConfiguration::checkLoaded() {
     Record& record = *this;
     Record defaults;
@@ -230,20 +235,18 @@ void GameConfiguration::resetHighScores() {
 }
 
 int GameConfiguration::addHighScore(int score, int wave, int statistic, bool sign, WideStringView name) {
-    int index = 0;
-    while (index < HIGHSCORE_ROWS && highScores[index].score >= score)
-        ++index;
-    if (index == HIGHSCORE_ROWS) return -1;
-    for (int row = HIGHSCORE_ROWS - 1; row > index; --row)
-        highScores[row] = highScores[row - 1];
+    return addHighScore(makeHighScore(score, wave, statistic, sign, name, secondsSinceEpoch()));
+}
 
-    HIGHSCOREENTRY& row = highScores[index];
+HIGHSCOREENTRY GameConfiguration::makeHighScore(int score, int wave, int statistic, bool sign, WideStringView name,
+                                               int64_t time) {
+    HIGHSCOREENTRY row;
     std::memset(static_cast<void*>(&row), 0, sizeof row);
     row.name.set(name);
     row.score = score;
     row.wave = wave;
     row.statistic = statistic;
-    row.time = secondsSinceEpoch();
+    row.time = time;
     if (sign) {
         // The digest covers the salt and the whole row while its digest field is still zero.
         Md5Context context;
@@ -254,7 +257,24 @@ int GameConfiguration::addHighScore(int score, int wave, int statistic, bool sig
     } else {
         row.digest[0] = 1;
     }
+    return row;
+}
+
+int GameConfiguration::addHighScore(const HIGHSCOREENTRY& row) {
+    int index = 0;
+    while (index < HIGHSCORE_ROWS && highScores[index].score >= row.score)
+        ++index;
+    if (index == HIGHSCORE_ROWS) return -1;
+    for (int below = HIGHSCORE_ROWS - 1; below > index; --below)
+        highScores[below] = highScores[below - 1];
+    highScores[index] = row;
     return index;
+}
+
+bool GameConfiguration::holdsHighScore(const HIGHSCOREENTRY& row) const {
+    return std::any_of(std::begin(highScores), std::end(highScores), [&row](const HIGHSCOREENTRY& held) {
+        return std::memcmp(&held, &row, sizeof row) == 0;
+    });
 }
 
 void GameConfiguration::unbindControl(int code) {

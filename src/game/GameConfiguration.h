@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 #include "core/FixedUtf8String.h"
 #include "core/NetAddress.h"
 #include "core/WideString.h"
@@ -123,6 +124,8 @@ class GameConfiguration : public GameConfigurationRecord {
     void load();
     /// Writes the whole record; false when it could not be written.
     bool save() const;
+    /// The settings file that `save` writes, for the record as it stands now.
+    std::vector<uint8_t> makeFile() const;
     /// "ZV2rmBrumedemo.hst": the build identifier and ".hst".
     static WideString getFileName();
 
@@ -132,6 +135,15 @@ class GameConfiguration : public GameConfigurationRecord {
     /// -1 when it does not make the table. A signed row carries an MD5 signature, an unsigned
     /// one the marker 1.
     int addHighScore(int score, int wave, int statistic, bool sign, WideStringView name);
+    /// The row that `addHighScore` makes of these values, written at `time` (seconds since
+    /// 1970-01-01 UTC).
+    static HIGHSCOREENTRY makeHighScore(int score, int wave, int statistic, bool sign, WideStringView name,
+                                        int64_t time);
+    /// Puts `row` below every row with a score at least as high; its row, or -1 when it does not
+    /// make the table.
+    int addHighScore(const HIGHSCOREENTRY& row);
+    /// Whether a row of the table is `row`, byte for byte.
+    bool holdsHighScore(const HIGHSCOREENTRY& row) const;
     /// Unbinds `code` wherever it is bound, so that it can be bound once anew.
     void unbindControl(int code);
 

@@ -1,6 +1,7 @@
 #include "game/GameController.h"
 #include <algorithm>
 #include <cmath>
+#include <ctime>
 #include "core/ErrorManager.h"
 #include "core/GameRandom.h"
 #include "core/Language.h"
@@ -97,9 +98,13 @@ constexpr std::array<SavedCounter, 7> SAVED_COUNTERS = {{
     {&SavegamePlayerData::coins, &PlayerData::coins},
 }};
 
-SavegameData& currentSlot(int slot) {
+ProfileData& currentProfile() {
     ProfileManager& profiles = GameGlobal::get()->profiles;
-    return profiles.records[std::clamp(profiles.currentProfile, 0, ProfileBlock::MAX_PROFILES - 1)].savegames[slot];
+    return profiles.records[std::clamp(profiles.currentProfile, 0, ProfileBlock::MAX_PROFILES - 1)];
+}
+
+SavegameData& currentSlot(int slot) {
+    return currentProfile().savegames[slot];
 }
 
 void playSound(GameSound* GameGlobal::*sound) {
@@ -340,7 +345,7 @@ void GameController::enterSystemEnd() {
 
 void GameController::completeGame() {
     VEK_LOG(u"The game is complete after wave %d.", wave);
-    currentSlot(0).bValidData = false;
+    keepResult();
     currentSlot(1).bValidData = false;
     setState(GAME_END, COMPLETION_TIME);
 }
@@ -352,8 +357,8 @@ void GameController::onPlayerOut() {
 }
 
 void GameController::enterGameOver() {
-    currentSlot(0).bValidData = false;
-    // A killed program must not bring the lost game back.
+    keepResult();
+    // A killed program must not bring the lost game back, nor lose its result.
     GameGlobal::get()->saveProfiles();
     showCaption(1, Vek::get()->getLanguage().getString(STR_GAMEOVER), GAME_OVER_CAPTION_TIME, GAME_OVER_BLINK);
     playSound(&GameGlobal::soundBonewah);
@@ -365,7 +370,10 @@ void GameController::enterGameEnd() {
     GameGlobal& root = *GameGlobal::get();
     root.contextManager->addContext(root.getScreens().createHighscores());
     root.highlightedScoreRow = -1;
+    // The farewell enters the result as it stands now: points of the completion's wait count.
+    keepResult();
     root.contextManager->addContext(createFarewell());
+    root.saveEnteredResults();
     if (root.bQuitAfterGame) root.contextManager->quitRequested = true;
 }
 
@@ -397,9 +405,27 @@ void GameController::enterPendingResults() {
     // Its saved games are gone already; the farewell that would enter the results never comes.
     if (bResultsEntered || getStateGoto() != GAME_END || getState() == GAME_END) return;
     bResultsEntered = true;
-    GameGlobal::get()->highlightedScoreRow = -1;
+    GameGlobal& root = *GameGlobal::get();
+    root.highlightedScoreRow = -1;
+    keepResult();
     for (std::size_t i = 0; i < PLAYERS; ++i)
-        if (hasResult(i)) NamedFighter::enterResult(static_cast<int32_t>(i), *this);
+        if (hasResult(i)) NamedFighter::enterResult(static_cast<int32_t>(i));
+    root.saveEnteredResults();
+}
+
+void GameController::keepResult() const {
+    ProfileData& profile = currentProfile();
+    SavegameData& result = profile.savegames[0];
+    result.bValidData = false;
+    result.bResultPending = true;
+    result.wave = wave;
+    result.difficulty = difficulty;
+    result.reserveCounter = reserveCounter;
+    for (std::size_t i = 0; i < PLAYERS; ++i) {
+        result.players[i].present = hasResult(i);
+        result.players[i].score = players[i]->score;
+    }
+    profile.resultTime = static_cast<uint32_t>(std::time(nullptr));
 }
 
 void GameController::showCaption(int line, WideStringView text, double seconds, int32_t blink) {
@@ -462,6 +488,7 @@ void GameController::awardWaveBonuses() {
 void GameController::savegame(int type, SavegameData& record) const {
     VEK_LOG(u"Saving game type %d (wave=%d).", type, wave);
     record.bValidData = true;
+    record.bResultPending = false;
     record.wave = wave;
     record.stage = stage;
     record.system = system;

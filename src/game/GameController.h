@@ -183,6 +183,9 @@ class GameController : public ContextScene {
     void enterGameEnd();
     /// The last system done: no saved game is left, and the game ends after the captions.
     void completeGame();
+    /// Slot 0 of the current profile keeps the game's result as it stands now, in place of the
+    /// saved game, so that a killed program enters it at its next start; the rows' time is now.
+    void keepResult() const;
 
     /// On the easy difficulty, players whose weapon is weaker than the system's half less one
     /// get the charity message and the missing power levels as atoms.

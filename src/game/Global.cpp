@@ -78,9 +78,12 @@ double timeSinceStart() {
 
 Global::Global(std::unique_ptr<MenuScreens> screens, WideString mainArchive)
     : mainArchivePath(std::move(mainArchive)), pScreens(std::move(screens)),
-      pProfileWriter(std::make_unique<BackgroundFileWriter>(userFilePath(ProfileManager::getFileName()))) {
+      pProfileWriter(std::make_unique<BackgroundFileWriter>(userFilePath(ProfileManager::getFileName()))),
+      pTableWriter(std::make_unique<BackgroundFileWriter>(userFilePath(GameConfiguration::getFileName()))) {
     pInstance = this;
     ProfileManager::setProfileChangedHook([this] { highlightedScoreRow = -1; });
+    // The profile file keeps them already: the table follows at the first frame.
+    if (profiles.enterKeptResults(configuration)) resultSaving = ResultSaving::Profiles;
 }
 
 Global::~Global() {
@@ -207,12 +210,16 @@ void Global::fadeOutMusic(double seconds) {
 
 void Global::saveUserData() {
     VEK_LOG(u"Saving.");
-    // The game's saves are on disk first: both write through the profile file's one temporary
-    // name, and the newer profiles must be the last written.
+    // The game's saves are on disk first: each file has one temporary name, and the newer
+    // versions written here must be the last.
     finishSaves();
     std::vector<WideString> failed;
-    if (!profiles.save()) failed.push_back(userFilePath(ProfileManager::getFileName()));
-    if (!configuration.save()) failed.push_back(userFilePath(GameConfiguration::getFileName()));
+    const bool bProfilesSaved = profiles.save();
+    if (!bProfilesSaved) failed.push_back(userFilePath(ProfileManager::getFileName()));
+    const bool bTableSaved = configuration.save();
+    if (!bTableSaved) failed.push_back(userFilePath(GameConfiguration::getFileName()));
+    // Both on disk in that order: the kept results may go at the next frame.
+    if (bProfilesSaved && bTableSaved) noteResultsInTable();
     Vek& engine = *Vek::get();
     if (!engine.saveConfig()) failed.push_back(engine.getUserSettings().getPath());
     tellFailedSaves(failed);
@@ -222,16 +229,61 @@ void Global::saveProfiles() {
     pProfileWriter->write(profiles.makeFile());
 }
 
+void Global::saveEnteredResults() {
+    saveProfiles();
+    resultSaving = ResultSaving::Profiles;
+}
+
 void Global::finishSaves() {
     pProfileWriter->wait();
-    reportFinishedSaves();
+    pTableWriter->wait();
+    reportFailures(*pProfileWriter, ResultSaving::Profiles);
+    reportFailures(*pTableWriter, ResultSaving::Table);
 }
 
 void Global::reportFinishedSaves() {
-    const std::vector<std::string> failures = pProfileWriter->takeFailures();
+    // Read before the failures are taken: a step seen done has its failures among them.
+    const bool bProfilesDone = pProfileWriter->isDone();
+    const bool bTableDone = pTableWriter->isDone();
+    reportFailures(*pProfileWriter, ResultSaving::Profiles);
+    reportFailures(*pTableWriter, ResultSaving::Table);
+    if (resultSaving == ResultSaving::Profiles && bProfilesDone) writeTable();
+    else if (resultSaving == ResultSaving::Table && bTableDone) forgetWrittenResults();
+}
+
+void Global::reportFailures(BackgroundFileWriter& writer, ResultSaving step) {
+    const std::vector<std::string> failures = writer.takeFailures();
     for (const std::string& error : failures)
-        FileManager::logFailedSave(pProfileWriter->getPath(), error);
-    if (!failures.empty()) tellFailedSaves({pProfileWriter->getPath()});
+        FileManager::logFailedSave(writer.getPath(), error);
+    if (failures.empty()) return;
+    if (resultSaving == step) resultSaving = ResultSaving::None;
+    tellFailedSaves({writer.getPath()});
+}
+
+void Global::writeTable() {
+    noteResultsInTable();
+    pTableWriter->write(configuration.makeFile());
+}
+
+void Global::noteResultsInTable() {
+    for (int index = 0; index < ProfileBlock::MAX_PROFILES; ++index) {
+        const ProfileData& profile = profiles.records[index];
+        resultsInTable[index] = profile.savegames[0].bResultPending ? profile.resultTime : 0;
+    }
+    resultSaving = ResultSaving::Table;
+}
+
+void Global::forgetWrittenResults() {
+    resultSaving = ResultSaving::None;
+    bool bForgot = false;
+    for (int index = 0; index < ProfileBlock::MAX_PROFILES; ++index) {
+        ProfileData& profile = profiles.records[index];
+        // A result kept since the table was handed over waits for the next table.
+        if (!profile.savegames[0].bResultPending || profile.resultTime != resultsInTable[index]) continue;
+        profile.savegames[0].bResultPending = false;
+        bForgot = true;
+    }
+    if (bForgot) saveProfiles();
 }
 
 void Global::tellFailedSaves(const std::vector<WideString>& paths) {

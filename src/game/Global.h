@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -53,11 +54,19 @@ class Global : public GameRoot {
     /// The frame only makes the file's bytes; a worker thread writes them, the newest of those
     /// still waiting. A failure is told as `saveUserData` tells one, and the next save tries again.
     void saveProfiles();
-    /// Returns once the profiles that `saveProfiles` handed over are written or have failed, and
-    /// reports the failures (`reportFinishedSaves`).
+    /// The results just entered into the high-score table reach the disk without a frame
+    /// waiting, in an order that a killed program never loses them in nor enters them twice at
+    /// its next start (`ProfileManager::enterKeptResults`): the profile file that keeps them
+    /// (`saveProfiles`), once that is written the settings file with the table, and once that is
+    /// written the profile file without them. A failed step stops there; the next
+    /// `saveUserData` writes both files, and the next start clears the results kept.
+    void saveEnteredResults();
+    /// Returns once the files that `saveProfiles` and `saveEnteredResults` handed over are
+    /// written or have failed, and reports the failures; hands over nothing itself.
     void finishSaves();
-    /// Logs each failed write of `saveProfiles` since the last call, and tells the user as
-    /// `saveUserData` does. The context stack calls it every frame.
+    /// Logs each failed background write since the last call and tells the user as
+    /// `saveUserData` does, then moves the entered results on to their next write. The context
+    /// stack calls it every frame.
     void reportFinishedSaves();
     /// The four game fonts, in the order the loader makes them.
     enum class FontSlot { Tiny, Small, Medium, Large };
@@ -99,8 +108,30 @@ class Global : public GameRoot {
     /// The logo, and the crash report when the previous run left crash files.
     void pushStartScreens();
 
+    /// How far the results entered into the table are on their way to the disk.
+    enum class ResultSaving {
+        None,
+        Profiles, ///< the profile file that keeps them is written; the table waits for it
+        Table,    ///< the table with them is written; then the profiles no longer keep them
+    };
+
+    /// Logs and tells the failures of `writer`. A failure of `step` while the entered results
+    /// wait for it stops them there.
+    void reportFailures(BackgroundFileWriter& writer, ResultSaving step);
+    /// Hands the table to its writer (`noteResultsInTable`).
+    void writeTable();
+    /// Notes the results that the profiles keep as those of the table being written, which the
+    /// profiles forget once it is on disk.
+    void noteResultsInTable();
+    /// The profiles stop keeping the results that the table on disk now holds.
+    void forgetWrittenResults();
+
     std::unique_ptr<MenuScreens> pScreens;
     std::unique_ptr<BackgroundFileWriter> pProfileWriter; ///< the profile file, for `saveProfiles`
+    std::unique_ptr<BackgroundFileWriter> pTableWriter;   ///< the settings file, for the results
+    ResultSaving resultSaving = ResultSaving::None;
+    /// Per profile, the time of the result that it kept when the table was handed over; 0: none.
+    std::array<uint32_t, ProfileBlock::MAX_PROFILES> resultsInTable{};
     std::vector<std::unique_ptr<MemoryFile>> loaderFiles; // files the loader registered (not objects)
     bool bToldFailedSave = false;
 };

@@ -2,7 +2,10 @@
 #include <cstddef>
 #include <cstdint>
 #include "core/FixedUtf8String.h"
+#include "core/WideString.h"
 #include "game/SavegameData.h"
+
+struct HIGHSCOREENTRY;
 
 /// One player profile as the profile file stores it (little-endian, 480 bytes): a name, a random
 /// identifier and two saved games. A record whose name is empty is free.
@@ -13,11 +16,22 @@ struct ProfileData {
     void reset();
     bool isFree() const { return name.bytes[0] == 0; }
 
+    /// The name of player `index` (0 or 1) in the high-score table: `profileName` for player 0,
+    /// its first NAME_UNITS UTF-16 units and "-2" for player 1.
+    static WideString entryName(int32_t index, WideStringView profileName);
+    /// Player `index`'s high-score row of the result that slot 0 keeps (`bResultPending`).
+    HIGHSCOREENTRY resultRow(int32_t index) const;
+
+    static constexpr std::size_t NAME_UNITS = 14; ///< of the profile name before player 1's "-2"
+
     FixedUtf8String<256> name; // at most 16 UTF-16 units once the profile has been current
     uint32_t profileId = 0;
-    uint32_t reserved = 0;
+    /// When slot 0 keeps a result, the time of its high-score rows: seconds since 1970-01-01
+    /// UTC, as 32 bits (until 2106). Was reserved (0) before results were kept.
+    uint32_t resultTime = 0;
     SavegameData savegames[2]; // 0: after every wave; 1: at the end of a star system
 };
 static_assert(sizeof(ProfileData) == 480);
 static_assert(offsetof(ProfileData, profileId) == 256);
+static_assert(offsetof(ProfileData, resultTime) == 260);
 static_assert(offsetof(ProfileData, savegames) == 264);

@@ -4,6 +4,7 @@
 #include "core/ErrorManager.h"
 #include "core/Format.h"
 #include "core/Logger.h"
+#include "game/GameConfiguration.h"
 #include "game/UserDataFile.h"
 
 namespace {
@@ -54,6 +55,22 @@ bool ProfileManager::save() const {
 std::vector<uint8_t> ProfileManager::makeFile() const {
     const ProfileBlock& block = *this;
     return makeUserDataFile(&block, sizeof block, getFileName());
+}
+
+bool ProfileManager::enterKeptResults(GameConfiguration& table) const {
+    bool bKept = false;
+    for (int index = 0; index < MAX_PROFILES; ++index) {
+        const ProfileData& record = records[index];
+        if (!record.savegames[0].bResultPending) continue;
+        bKept = true;
+        for (int32_t player = 0; player < 2; ++player) {
+            const HIGHSCOREENTRY row = record.resultRow(player);
+            if (!record.savegames[0].players[player].present || table.holdsHighScore(row)) continue;
+            VEK_LOG(u"Entering the result that profile %d ('%s') kept: player %d's score %d, high-score row %d.",
+                    index, record.name.get(), player + 1, row.score, table.addHighScore(row));
+        }
+    }
+    return bKept;
 }
 
 void ProfileManager::checkLoaded() {

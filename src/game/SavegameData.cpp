@@ -70,14 +70,39 @@ WideString findFault(const SavegameData& record) {
     return {};
 }
 
+/// Why a kept result could not have been written by a game's end; empty when it could.
+WideString findResultFault(const SavegameData& record) {
+    using S = SavegameData;
+    if (record.bValidData) return u"the slot holds a game too";
+    if (!isWithin(record.wave, 1, S::LAST_WAVE))
+        return stringf(u"wave %d lies outside 1 to %d", record.wave, S::LAST_WAVE);
+    if (!isWithin(record.difficulty, 0, S::LAST_DIFFICULTY))
+        return stringf(u"difficulty %d lies outside 0 to %d", record.difficulty, S::LAST_DIFFICULTY);
+    if (record.reserveCounter < 0) return stringf(u"reserve counter %d is negative", record.reserveCounter);
+    if (!record.players[0].present && !record.players[1].present) return u"no player is present";
+    return {};
+}
+
 } // namespace
 
 WideString SavegameData::checkLoaded() {
     normaliseFlag(bValidData);
+    normaliseFlag(bResultPending);
     normaliseFlag(missileUsedThisSystem);
     normaliseFlag(missileUsedEver);
     for (SavegamePlayerData& player : players)
         normaliseFlag(player.present);
+    WideString change;
+    if (const WideString fault = bResultPending ? findResultFault(*this) : WideString(); !fault.empty()) {
+        bResultPending = false;
+        change = u"result dropped: " + fault;
+    }
+    const WideString game = checkLoadedGame();
+    if (!change.empty() && !game.empty()) change += u"; ";
+    return change + game;
+}
+
+WideString SavegameData::checkLoadedGame() {
     // An empty slot is never read, so only a slot offered for continuing needs sound values.
     if (!bValidData) return {};
     if (const WideString fault = findFault(*this); !fault.empty()) {

@@ -37,8 +37,12 @@ struct SavegameData {
     static constexpr int32_t MIN_EXTRA_LIFE_STEP = 1000000;
 
     bool bValidData = false; // the slot holds a game
-    uint8_t reserved[3] = {};
-    int32_t wave = 0; // the last completed wave, 1 to LAST_WAVE - 1
+    /// Slot 0 only, never beside `bValidData`: the slot keeps the result of the profile's last game,
+    /// which may not be in the high-score table on disk yet: the wave it reached, its difficulty
+    /// and reserve counter, and each present player's score (`ProfileData::resultRow`).
+    bool bResultPending = false;
+    uint8_t reserved[2] = {};
+    int32_t wave = 0; // the last completed wave, 1 to LAST_WAVE - 1 (of a kept result: reached)
     int32_t stage = 0;
     int32_t system = 0;
     bool missileUsedThisSystem = false;
@@ -60,9 +64,17 @@ struct SavegameData {
     /// until the score is below the next), is moved up by whole steps to the first one above the
     /// score, so the lives in between are not all paid on the first points. Returns what was
     /// done and why, for the log ("emptied: ..." or "mended: ..."); empty when nothing was.
+    /// A kept result that a game could not have written (beside a game, a wave outside 1 to
+    /// LAST_WAVE, a difficulty other than 0 or 1, a negative reserve counter or no player
+    /// present) is dropped, said as "result dropped: ...".
     WideString checkLoaded();
+
+  private:
+    /// The part of `checkLoaded` for the game the slot offers.
+    WideString checkLoadedGame();
 };
 static_assert(sizeof(SavegameData) == 108);
+static_assert(offsetof(SavegameData, bResultPending) == 1);
 static_assert(offsetof(SavegameData, wave) == 4);
 static_assert(offsetof(SavegameData, missileUsedThisSystem) == 16);
 static_assert(offsetof(SavegameData, reserveCounter) == 20);

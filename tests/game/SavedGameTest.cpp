@@ -33,8 +33,8 @@ int32_t waveOf(const SavegameData& record) {
     return record.bValidData ? record.wave : 0;
 }
 
-/// Slot `index` of the first profile as the profile file holds it: its wave, 0 when it holds no game.
-int32_t waveOnDisk(int index) {
+/// Slot `index` of the first profile as the profile file holds it.
+SavegameData slotOnDisk(int index) {
     const std::vector<uint8_t> block =
         readSignedUserFile(ProfileManager::getFileName(), sizeof(ProfileBlock));
     SavegameData record;
@@ -42,7 +42,15 @@ int32_t waveOnDisk(int index) {
         offsetof(ProfileBlock, records) + offsetof(ProfileData, savegames) + index * sizeof record;
     if (block.size() >= at + sizeof record)
         std::memcpy(static_cast<void*>(&record), block.data() + at, sizeof record);
-    return waveOf(record);
+    return record;
+}
+
+/// The rows of `score` in the high-score table of a start from the files as they are now.
+std::ptrdiff_t rowsAtTheNextStart(int32_t score) {
+    GameConfiguration table;
+    ProfileManager().enterKeptResults(table);
+    return std::count_if(std::begin(table.highScores), std::end(table.highScores),
+                         [score](const HIGHSCOREENTRY& row) { return row.score == score; });
 }
 
 std::size_t bonusMessages(const GameController& game) {
@@ -204,11 +212,12 @@ TEST(SavedGames, EachSaveReachesTheProfileFileAGameOverEmptiesTheWaveSlotAComple
         const auto expectOnDisk = [&] {
             harness.game().finishSaves(); // only waits for the writer thread: no save of its own
             for (int index : {0, 1})
-                EXPECT_EQ(waveOnDisk(index), c.bBlocked ? sampleRecord().wave : waveOf(slot(harness, index)));
+                EXPECT_EQ(waveOf(slotOnDisk(index)), c.bBlocked ? sampleRecord().wave : waveOf(slot(harness, index)));
         };
         GameController& game = harness.controller;
         testing::internal::CaptureStderr();
         harness.untilPlaying();
+        harness.player().score = 654321; // above every row of a fresh table
         // The wave passes without enemies; the last one's end completes the game.
         EXPECT_EQ(harness.runUntil([&] {
             game.enemies->getChildren().deleteAll();
@@ -224,8 +233,15 @@ TEST(SavedGames, EachSaveReachesTheProfileFileAGameOverEmptiesTheWaveSlotAComple
         const std::string told = testing::internal::GetCapturedStderr();
         EXPECT_EQ(told.starts_with("Could not save:\n" + file.string() + "\n"), c.bBlocked) << told;
         EXPECT_EQ(told.find("Could not save:", 1), std::string::npos) << told; // once
-        harness.runUntil([&] { return game.getState() == State::GAME_END; }, 301);
+        // A kill after any frame from the loss on: the next start shows the result once, unless
+        // its profile file could not be written (the game it continues then stands).
+        for (int frame = 0; frame < 310; ++frame) {
+            harness.game().finishSaves();
+            ASSERT_EQ(rowsAtTheNextStart(654321), c.bBlocked ? 0 : 1) << frame;
+            harness.step();
+        }
         EXPECT_EQ(game.getState(), State::GAME_END);
+        EXPECT_FALSE(slotOnDisk(0).bResultPending) << "once the table is written, the profile no longer keeps it";
     }
 }
 

@@ -39,23 +39,16 @@ NamedFighter::NamedFighter(int32_t index, const GameController& game)
     y = START_Y;
     mover.t1y = LAUNCH_TANGENT;
     mover.addWait(index * WAIT_PER_PLAYER + FIRST_WAIT);
-    row = enterResult(index, game);
+    row = enterResult(index);
     mover.addMove(column, END_Y, Mover::AUTO, Mover::AUTO, 0.0, 0.0, 0);
     setFlameLevel(FULL_FLAME);
     setState(ARRIVING);
 }
 
-WideString NamedFighter::entryName(int32_t index, WideStringView profileName) {
-    if (index == 0) return WideString(profileName);
-    return WideString(profileName.substr(0, NAME_UNITS)) + u"-2";
-}
-
-int32_t NamedFighter::enterResult(int32_t index, const GameController& game) {
+int32_t NamedFighter::enterResult(int32_t index) {
     GameGlobal& root = *GameGlobal::get();
-    const WideString name = entryName(index, root.profiles.getProfileName(root.profiles.currentProfile));
-    const int32_t score = game.players[static_cast<std::size_t>(index)]->score;
-    const int32_t row =
-        root.configuration.addHighScore(score, game.wave, game.difficulty, game.reserveCounter == 0, name);
+    ProfileManager& profiles = root.profiles;
+    const int32_t row = root.configuration.addHighScore(profiles.records[profiles.currentProfile].resultRow(index));
     // The better row of both players stays marked, whoever holds it.
     const int32_t marked = root.highlightedScoreRow;
     if (index == 0 || (row >= 0 && (marked < 0 || row <= marked))) root.highlightedScoreRow = row;

@@ -14,11 +14,10 @@ class NamedFighter : public CutsceneFighter {
     enum State : int32_t { ARRIVING = 1, SHOWING = 2 };
     static constexpr double START_Y = 550.0; ///< below the screen
     static constexpr double END_Y = 240.0;
-    static constexpr int32_t NAME_UNITS = 14; ///< of the profile name before player 1's "-2"
 
     NamedFighter() = default;
-    /// Player `index`'s result in `game`, entered into the table; the game root's highlighted
-    /// row becomes the best row of the players entered so far.
+    /// Player `index`'s result in `game`, entered into the table (`enterResult`); the game root's
+    /// highlighted row becomes the best row of the players entered so far.
     NamedFighter(int32_t index, const GameController& game);
 
     /// The ship, and once it has arrived the rank and the score.
@@ -31,11 +30,10 @@ class NamedFighter : public CutsceneFighter {
 
     /// "First place!" and so on by the row; empty outside the table.
     WideString rankText() const;
-    /// The name the table gets for player `index` of the current profile.
-    static WideString entryName(int32_t index, WideStringView profileName);
-    /// Enters player `index`'s result in `game` into the high-score table and marks the better
-    /// row of the players entered so far; the row, or -1 when it is not in the table.
-    static int32_t enterResult(int32_t index, const GameController& game);
+    /// Enters player `index`'s row of the result that the current profile keeps (the game's,
+    /// `GameController::keepResult`) into the high-score table and marks the better row of the
+    /// players entered so far; the row, or -1 when it is not in the table.
+    static int32_t enterResult(int32_t index);
 
     int32_t playerIndex = 0;
     int32_t row = -1; ///< in the high-score table, -1 when not in it
