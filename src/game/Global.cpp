@@ -218,8 +218,11 @@ void Global::saveUserData() {
     if (!bProfilesSaved) failed.push_back(userFilePath(ProfileManager::getFileName()));
     const bool bTableSaved = configuration.save();
     if (!bTableSaved) failed.push_back(userFilePath(GameConfiguration::getFileName()));
-    // Both on disk in that order: the kept results may go at the next frame.
-    if (bProfilesSaved && bTableSaved) noteResultsInTable();
+    // Both on disk in that order: the profiles need keep no result any longer.
+    if (bProfilesSaved && bTableSaved) {
+        noteResultsInTable();
+        if (forgetWrittenResults() && !profiles.save()) failed.push_back(userFilePath(ProfileManager::getFileName()));
+    }
     Vek& engine = *Vek::get();
     if (!engine.saveConfig()) failed.push_back(engine.getUserSettings().getPath());
     tellFailedSaves(failed);
@@ -248,7 +251,7 @@ void Global::reportFinishedSaves() {
     reportFailures(*pProfileWriter, ResultSaving::Profiles);
     reportFailures(*pTableWriter, ResultSaving::Table);
     if (resultSaving == ResultSaving::Profiles && bProfilesDone) writeTable();
-    else if (resultSaving == ResultSaving::Table && bTableDone) forgetWrittenResults();
+    else if (resultSaving == ResultSaving::Table && bTableDone && forgetWrittenResults()) saveProfiles();
 }
 
 void Global::reportFailures(BackgroundFileWriter& writer, ResultSaving step) {
@@ -261,6 +264,7 @@ void Global::reportFailures(BackgroundFileWriter& writer, ResultSaving step) {
 }
 
 void Global::writeTable() {
+    VEK_LOG(u"Saving the high scores with the entered results.");
     noteResultsInTable();
     pTableWriter->write(configuration.makeFile());
 }
@@ -273,7 +277,7 @@ void Global::noteResultsInTable() {
     resultSaving = ResultSaving::Table;
 }
 
-void Global::forgetWrittenResults() {
+bool Global::forgetWrittenResults() {
     resultSaving = ResultSaving::None;
     bool bForgot = false;
     for (int index = 0; index < ProfileBlock::MAX_PROFILES; ++index) {
@@ -283,7 +287,8 @@ void Global::forgetWrittenResults() {
         profile.savegames[0].bResultPending = false;
         bForgot = true;
     }
-    if (bForgot) saveProfiles();
+    if (bForgot) VEK_LOG(u"The high scores hold the entered results; the profiles no longer keep them.");
+    return bForgot;
 }
 
 void Global::tellFailedSaves(const std::vector<WideString>& paths) {

@@ -58,8 +58,8 @@ class Global : public GameRoot {
     /// waiting, in an order that a killed program never loses them in nor enters them twice at
     /// its next start (`ProfileManager::enterKeptResults`): the profile file that keeps them
     /// (`saveProfiles`), once that is written the settings file with the table, and once that is
-    /// written the profile file without them. A failed step stops there; the next
-    /// `saveUserData` writes both files, and the next start clears the results kept.
+    /// written the profile file without them. A failed step stops there; `saveUserData` then
+    /// writes the three in the same order.
     void saveEnteredResults();
     /// Returns once the files that `saveProfiles` and `saveEnteredResults` handed over are
     /// written or have failed, and reports the failures; hands over nothing itself.
@@ -123,8 +123,9 @@ class Global : public GameRoot {
     /// Notes the results that the profiles keep as those of the table being written, which the
     /// profiles forget once it is on disk.
     void noteResultsInTable();
-    /// The profiles stop keeping the results that the table on disk now holds.
-    void forgetWrittenResults();
+    /// The profiles stop keeping the results that the table on disk now holds; whether any
+    /// profile changed (the caller saves it).
+    bool forgetWrittenResults();
 
     std::unique_ptr<MenuScreens> pScreens;
     std::unique_ptr<BackgroundFileWriter> pProfileWriter; ///< the profile file, for `saveProfiles`
