@@ -238,8 +238,8 @@ int GameConfiguration::addHighScore(int score, int wave, int statistic, bool sig
     return addHighScore(makeHighScore(score, wave, statistic, sign, name, secondsSinceEpoch()));
 }
 
-HIGHSCOREENTRY GameConfiguration::makeHighScore(int score, int wave, int statistic, bool sign, WideStringView name,
-                                               int64_t time) {
+HIGHSCOREENTRY GameConfiguration::makeHighScore(int score, int wave, int statistic, bool sign,
+                                               WideStringView name, int64_t time) {
     HIGHSCOREENTRY row;
     std::memset(static_cast<void*>(&row), 0, sizeof row);
     row.name.set(name);

@@ -221,7 +221,8 @@ void Global::saveUserData() {
     // Both on disk in that order: the profiles need keep no result any longer.
     if (bProfilesSaved && bTableSaved) {
         noteResultsInTable();
-        if (forgetWrittenResults() && !profiles.save()) failed.push_back(userFilePath(ProfileManager::getFileName()));
+        if (forgetWrittenResults() && !profiles.save())
+            failed.push_back(userFilePath(ProfileManager::getFileName()));
     }
     Vek& engine = *Vek::get();
     if (!engine.saveConfig()) failed.push_back(engine.getUserSettings().getPath());

@@ -23,5 +23,6 @@ HIGHSCOREENTRY ProfileData::resultRow(int32_t index) const {
     const SavegameData& result = savegames[0];
     // A game with fighters saved by the checks' invulnerability is entered unsigned.
     return GameConfiguration::makeHighScore(result.players[index].score, result.wave, result.difficulty,
-                                            result.reserveCounter == 0, entryName(index, name.get()), resultTime);
+                                            result.reserveCounter == 0, entryName(index, name.get()),
+                                            resultTime);
 }

@@ -66,8 +66,8 @@ bool ProfileManager::enterKeptResults(GameConfiguration& table) const {
         for (int32_t player = 0; player < 2; ++player) {
             const HIGHSCOREENTRY row = record.resultRow(player);
             if (!record.savegames[0].players[player].present || table.holdsHighScore(row)) continue;
-            VEK_LOG(u"Entering the result that profile %d ('%s') kept: player %d's score %d, high-score row %d.",
-                    index, record.name.get(), player + 1, row.score, table.addHighScore(row));
+            VEK_LOG(u"Entering the result that profile %d ('%s') kept: player %d, score %d, row %d.", index,
+                    record.name.get(), player + 1, row.score, table.addHighScore(row));
         }
     }
     return bKept;

@@ -47,8 +47,9 @@ NamedFighter::NamedFighter(int32_t index, const GameController& game)
 
 int32_t NamedFighter::enterResult(int32_t index) {
     GameGlobal& root = *GameGlobal::get();
-    ProfileManager& profiles = root.profiles;
-    const int32_t row = root.configuration.addHighScore(profiles.records[profiles.currentProfile].resultRow(index));
+    const ProfileManager& profiles = root.profiles;
+    const int32_t row =
+        root.configuration.addHighScore(profiles.records[profiles.currentProfile].resultRow(index));
     // The better row of both players stays marked, whoever holds it.
     const int32_t marked = root.highlightedScoreRow;
     if (index == 0 || (row >= 0 && (marked < 0 || row <= marked))) root.highlightedScoreRow = row;
