@@ -55,6 +55,7 @@ struct ReplySink {
     std::vector<uint8_t>& body;
     std::size_t limit;
     bool bTooLarge = false;
+    bool bHeadEnded = false;  // the blank line that ends the last header block has arrived
 };
 
 size_t collectReply(char* data, size_t size, size_t count, void* user) {
@@ -66,6 +67,17 @@ size_t collectReply(char* data, size_t size, size_t count, void* user) {
     }
     sink->body.insert(sink->body.end(), data, data + length);
     return length;
+}
+
+// The transfer library takes a reply cut inside its header block as complete; only the blank
+// line at its end tells. A status line starts a new block (after an interim 1xx reply or a
+// proxy's answer to CONNECT).
+size_t watchHeaderLine(char* data, size_t size, size_t count, void* user) {
+    auto* sink = static_cast<ReplySink*>(user);
+    const std::string_view line(data, size * count);
+    if (line == "\r\n" || line == "\n") sink->bHeadEnded = true;
+    else if (line.starts_with("HTTP/")) sink->bHeadEnded = false;
+    return line.size();
 }
 
 // An empty variable counts as unset, as the transfer library counts it.
@@ -111,6 +123,8 @@ void configure(CURL* easy, const HttpRequest& request, curl_slist* headers, Repl
     curl_easy_setopt(easy, CURLOPT_HTTPHEADER, headers);
     curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, collectReply);
     curl_easy_setopt(easy, CURLOPT_WRITEDATA, &sink);
+    curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, watchHeaderLine);
+    curl_easy_setopt(easy, CURLOPT_HEADERDATA, &sink);
     curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, errorBuffer);
     if (!request.body.empty()) {
         curl_easy_setopt(easy, CURLOPT_POST, 1L);
@@ -178,6 +192,8 @@ HttpResponse performHttpRequest(const HttpRequest& request, std::stop_token stop
         response.error = "The reply is longer than " + std::to_string(request.maxReplyBytes) + " bytes.";
     } else if (result != CURLE_OK) {
         response.error = errorBuffer[0] ? errorBuffer : curl_easy_strerror(result);
+    } else if (!sink.bHeadEnded) {
+        response.error = "The reply ended inside its header block.";
     } else {
         curl_easy_getinfo(easy.get(), CURLINFO_RESPONSE_CODE, &response.status);
     }

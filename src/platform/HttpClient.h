@@ -18,7 +18,8 @@ struct HttpRequest {
     std::size_t maxReplyBytes = 1 << 20;  // a longer reply fails the exchange
 };
 
-/// `error` is empty exactly when a complete reply arrived, whatever its `status`.
+/// `error` is empty exactly when a complete reply arrived, whatever its `status`: a reply cut
+/// inside its header block or short of its declared length is an error.
 struct HttpResponse {
     long status = 0;
     std::vector<uint8_t> body;

@@ -83,6 +83,8 @@ TEST(HttpUploader, EndsInDoneOrFailedForEveryKindOfReply) {
         {"no content", Kind::Text, 204, "", 0ms, HttpUploader::FAILED, u"HTTP status 204", 204},
         {"garbage", Kind::Garbage, 200, "", 0ms, HttpUploader::FAILED, u"", 0},
         {"reset", Kind::Reset, 200, "", 0ms, HttpUploader::FAILED, u"", 0},
+        {"cut inside the header block", Kind::CutHead, 200, "", 0ms, HttpUploader::FAILED, u"header", 0},
+        {"body shorter than declared", Kind::ShortBody, 200, "Thanks", 0ms, HttpUploader::FAILED, u"", 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

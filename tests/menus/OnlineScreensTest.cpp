@@ -251,6 +251,7 @@ TEST(CrashReport, SendsTheFilesByBaseNameAndDeletesThemOnlyWhenDeliveredOrDeclin
         {"delivered", WebHost::Fault::None, true, STR_FINISH, false},
         {"server error", WebHost::Fault::ServerError, true, 0, true},
         {"garbage", WebHost::Fault::Garbage, true, 0, true},
+        {"cut inside the header block", WebHost::Fault::CutHead, true, 0, true},
         {"declined", WebHost::Fault::None, true, STR_CANCEL, false},
         {"declined before the wizard", WebHost::Fault::None, false, STR_CANCEL, true},
         {"slow, then the game quits", WebHost::Fault::Slow, true, 0, true},
@@ -404,10 +405,14 @@ TEST(OnlineScreens, TellEveryFailureInThePlayersLanguageAndLeaveTheLibrarysWords
         {"wizard, 500", Screen::Wizard, WebHost::Fault::ServerError, 500},
         {"wizard, garbage", Screen::Wizard, WebHost::Fault::Garbage, 0},
         {"wizard, reset", Screen::Wizard, WebHost::Fault::Reset, 0},
+        {"wizard, cut head", Screen::Wizard, WebHost::Fault::CutHead, 0},
         {"crash report, 500", Screen::CrashReport, WebHost::Fault::ServerError, 500},
         {"crash report, reset", Screen::CrashReport, WebHost::Fault::Reset, 0},
+        {"crash report, cut head", Screen::CrashReport, WebHost::Fault::CutHead, 0},
         {"score upload, 500", Screen::ScoreUpload, WebHost::Fault::ServerError, 500},
         {"score upload, garbage", Screen::ScoreUpload, WebHost::Fault::Garbage, 0},
+        {"score upload, cut head", Screen::ScoreUpload, WebHost::Fault::CutHead, 0},
+        {"score upload, short body", Screen::ScoreUpload, WebHost::Fault::ShortBody, 0},
     };
     constexpr int FRENCH = 1, JAPANESE = 5;
     OnlineRig rig;

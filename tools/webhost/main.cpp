@@ -27,7 +27,8 @@ struct Options {
 const std::map<std::string, webhost::WebHost::Fault> FAULTS{
     {"none", webhost::WebHost::Fault::None},       {"500", webhost::WebHost::Fault::ServerError},
     {"garbage", webhost::WebHost::Fault::Garbage}, {"reset", webhost::WebHost::Fault::Reset},
-    {"slow", webhost::WebHost::Fault::Slow}};
+    {"slow", webhost::WebHost::Fault::Slow},       {"cut-head", webhost::WebHost::Fault::CutHead},
+    {"short-body", webhost::WebHost::Fault::ShortBody}};
 
 bool parseNumber(const char* text, long low, long high, long& out) {
     char* end = nullptr;
@@ -75,8 +76,8 @@ int main(int argc, char** argv) {
     if (!parseOptions(argc, argv, options)) {
         std::fprintf(stderr,
                      "usage: %s --folder DIR [--port N] [--port-file FILE] [--lifetime SECONDS]\n"
-                     "       [--fault none|500|garbage|reset|slow] [--master-server A.B.C.D:PORT] [--message TEXT]\n"
-                     "       [--answer FILE]\n",
+                     "       [--fault none|500|garbage|reset|slow|cut-head|short-body]\n"
+                     "       [--master-server A.B.C.D:PORT] [--message TEXT] [--answer FILE]\n",
                      argv[0]);
         return 2;
     }

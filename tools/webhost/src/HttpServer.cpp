@@ -13,6 +13,7 @@ namespace {
 constexpr int POLL_MS = 10;  // how often a wait looks at the stop flag
 constexpr char TLS_HANDSHAKE = 0x16;
 constexpr int TOO_LARGE = 413;
+constexpr std::size_t MISSING_BODY = 16;  // what a short body lacks of its declared length
 
 std::string lower(std::string text) {
     for (char& c : text)
@@ -38,6 +39,10 @@ const char* reasonOf(int status) {
     case 500: return "Internal Server Error";
     default: return "Status";
     }
+}
+
+std::string statusLine(int status) {
+    return "HTTP/1.1 " + std::to_string(status) + " " + reasonOf(status) + "\r\n";
 }
 
 }  // namespace
@@ -172,16 +177,20 @@ void HttpServer::answer(int client, const Reply& reply) {
         setsockopt(client, SOL_SOCKET, SO_LINGER, &abortive, sizeof abortive);
         return;
     }
+    case Reply::Kind::CutHead:
+        sendAll(client, statusLine(reply.status));
+        return;
     case Reply::Kind::Text:
+    case Reply::Kind::ShortBody:
         break;
     }
     const auto until = std::chrono::steady_clock::now() + reply.delay;
     while (!shouldStop() && std::chrono::steady_clock::now() < until)
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     if (shouldStop()) return;
-    sendAll(client, "HTTP/1.1 " + std::to_string(reply.status) + " " + reasonOf(reply.status) +
-                        "\r\nContent-Type: " + reply.contentType +
-                        "\r\nContent-Length: " + std::to_string(reply.body.size()) +
+    const std::size_t declared = reply.body.size() + (reply.kind == Reply::Kind::ShortBody ? MISSING_BODY : 0);
+    sendAll(client, statusLine(reply.status) + "Content-Type: " + reply.contentType +
+                        "\r\nContent-Length: " + std::to_string(declared) +
                         "\r\nConnection: close\r\n\r\n" + reply.body);
 }
 

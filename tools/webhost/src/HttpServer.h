@@ -29,6 +29,8 @@ struct Reply {
         Text,     // "HTTP/1.1 <status>" with the body, after `delay`
         Garbage,  // bytes that are not HTTP at all
         Reset,    // the connection is reset once the request is read
+        CutHead,  // the status line alone, then the connection closes: the header block never ends
+        ShortBody,  // as Text, but the header declares more body than follows before the close
     };
     Kind kind = Kind::Text;
     int status = 200;

@@ -141,8 +141,10 @@ Reply WebHost::handle(const Request& request) {
     case Fault::ServerError: return text(500, "The host is out of order.\n");
     case Fault::Garbage: return {Reply::Kind::Garbage, 0, {}};
     case Fault::Reset: return {Reply::Kind::Reset, 0, {}};
+    case Fault::CutHead: return {Reply::Kind::CutHead, 200, {}};
     case Fault::None:
-    case Fault::Slow: break;
+    case Fault::Slow:
+    case Fault::ShortBody: break;
     }
     const std::string path = request.path();
     Reply reply = path == CRASH_PAGE     ? crashReport(request)
@@ -150,6 +152,7 @@ Reply WebHost::handle(const Request& request) {
                   : path == SCORES_PAGE  ? scoreUpload(request)
                                          : text(404, "No such page.\n");
     if (now == Fault::Slow) reply.delay = SLOW_DELAY;
+    if (now == Fault::ShortBody) reply.kind = Reply::Kind::ShortBody;
     return reply;
 }
 

@@ -13,8 +13,9 @@ namespace webhost {
 /// from 1) and can be told to answer badly. Safe to configure from another thread.
 class WebHost {
 public:
-    /// Misbehaviour applied to every page.
-    enum class Fault { None, ServerError, Garbage, Reset, Slow };
+    /// Misbehaviour applied to every page: CutHead ends the reply inside its header block,
+    /// before the page reads the request; ShortBody cuts the page's answer short of its length.
+    enum class Fault { None, ServerError, Garbage, Reset, Slow, CutHead, ShortBody };
     /// How the network test's frame is spoilt.
     enum class FrameDamage { None, Magic, Length, Digest, Short };
     /// What the network test answers.
