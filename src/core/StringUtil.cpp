@@ -1,4 +1,5 @@
 #include "core/StringUtil.h"
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -147,7 +148,13 @@ WideStringView fileNamePart(WideStringView path) { return fileNameOf(path); }
 std::string_view fileNamePart(std::string_view path) { return fileNameOf(path); }
 
 std::vector<WideString> splitLines(WideStringView text) {
-    std::vector<WideString> lines;
+    const std::vector<WideStringView> views = splitLineViews(text);
+    return {views.begin(), views.end()};
+}
+
+std::vector<WideStringView> splitLineViews(WideStringView text) {
+    std::vector<WideStringView> lines;
+    lines.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), u'\n')) + 1);
     std::size_t start = 0;
     while (start <= text.size()) {
         std::size_t end = text.find(u'\n', start);
@@ -156,7 +163,7 @@ std::vector<WideString> splitLines(WideStringView text) {
         WideStringView line = text.substr(start, end - start);
         if (!bLast && !line.empty() && line.back() == u'\r') line.remove_suffix(1);
         if (bLast && line.empty() && start > 0) break;  // a final line feed opens no extra line
-        lines.emplace_back(line);
+        lines.push_back(line);
         start = end + 1;
     }
     return lines;

@@ -30,5 +30,7 @@ WideStringView fileNamePart(WideStringView path);
 std::string_view fileNamePart(std::string_view path);
 /// Lines split at each line feed; a carriage return before a line feed is dropped.
 std::vector<WideString> splitLines(WideStringView text);
+/// The same lines as views into `text`, for a text of very many lines.
+std::vector<WideStringView> splitLineViews(WideStringView text);
 /// ASCII-only case folding, for comparisons that must not depend on the locale.
 WideString toLowerAscii(WideStringView text);

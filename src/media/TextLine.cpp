@@ -36,12 +36,17 @@ std::optional<uint32_t> parseColour(WideStringView text, std::size_t at) {
     return rgb;
 }
 
-// The text split at the bars into lines of cells, colour codes resolved.
-std::vector<Cells> parseHardLines(WideStringView text) {
+// The text split at the bars into lines of cells, colour codes resolved; without markup, one
+// line of every unit.
+std::vector<Cells> parseHardLines(WideStringView text, TextLine::Markup markup) {
     std::vector<Cells> lines(1);
     std::optional<uint32_t> colour;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char16_t unit = text[i];
+        if (markup == TextLine::Markup::Ignored) {
+            lines.back().push_back({unit, colour});
+            continue;
+        }
         if (unit == LINE_END) {
             lines.emplace_back();
             continue;
@@ -234,9 +239,9 @@ TextLine buildLine(const Cells& cells, const TextLine::Measure& measure) {
 } // namespace
 
 std::vector<TextLine> TextLine::wrap(WideStringView text, float maxWidth, float lineHeight,
-                                     const Measure& measure, bool bRightToLeft) {
+                                     const Measure& measure, bool bRightToLeft, Markup markup) {
     std::vector<TextLine> lines;
-    for (const Cells& hardLine : parseHardLines(text)) {
+    for (const Cells& hardLine : parseHardLines(text, markup)) {
         for (const auto& [from, to] : Wrapper(hardLine, maxWidth, measure).run()) {
             Cells cells(hardLine.begin() + static_cast<std::ptrdiff_t>(from),
                         hardLine.begin() + static_cast<std::ptrdiff_t>(to));
@@ -251,7 +256,7 @@ std::vector<TextLine> TextLine::wrap(WideStringView text, float maxWidth, float 
 
 WideString TextLine::plainText(WideStringView text) {
     WideString out;
-    const std::vector<Cells> lines = parseHardLines(text);
+    const std::vector<Cells> lines = parseHardLines(text, Markup::Read);
     for (const Cells& line : lines)
         out += unitsOf(line, 0, line.size());
     return out;

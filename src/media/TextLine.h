@@ -26,12 +26,15 @@ class TextLine {
   public:
     /// Width of a plain text (no markup) in the caller's font, in the caller's units.
     using Measure = std::function<float(WideStringView)>;
+    /// Whether the text's markup is read, or its bars and carets are characters like any other
+    /// (a text from elsewhere, such as a server's, is shown as it was sent).
+    enum class Markup { Read, Ignored };
 
     /// The lines of `text` wrapped to `maxWidth` (0 or less: only "|" ends lines), one
     /// `lineHeight` apart. With `bRightToLeft` every line's characters and segments are in
     /// reverse, so that drawn from the left they read from the right.
     static std::vector<TextLine> wrap(WideStringView text, float maxWidth, float lineHeight,
-                                      const Measure& measure, bool bRightToLeft);
+                                      const Measure& measure, bool bRightToLeft, Markup markup = Markup::Read);
 
     /// The text without its markup (the bars and colour codes dropped).
     static WideString plainText(WideStringView text);

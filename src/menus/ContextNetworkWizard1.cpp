@@ -106,9 +106,9 @@ ContextNetworkWizard1::TestReply ContextNetworkWizard1::readTestReply(const Byte
         if (settings.hasKey(u"", u"masterServer"))
             result.masterServer = parseMasterServer(settings.getString(u"", u"masterServer"));
         if (settings.hasKey(u"", u"message"))
-            result.lines.push_back(shownText(settings.getString(u"", u"message")));
+            result.text = shownText(settings.getString(u"", u"message"));
     } else if (isPrintableReply(reply)) {
-        result.lines = replyLines(reply);
+        result.text = replyText(reply);
     } else {
         result.problem = u"Received unprintable reply!";
         return result;
@@ -166,8 +166,7 @@ void ContextNetworkWizard1::reportTest(int outcome) {
     }
     addMessage(STR_NETTESTSUCCESS);
     if (reply.masterServer) configuration().masterServer = *reply.masterServer;
-    for (const WideString& line : reply.lines)
-        addMessage(line);
+    if (reply.text) addReplyText(*reply.text);
     addMessage(STR_DONEDOT);
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 #include <cstdint>
 #include <optional>
-#include <vector>
 #include "core/ByteBuffer.h"
 #include "core/NetAddress.h"
 #include "menus/ContextOnlinePage.h"
@@ -19,7 +18,7 @@ class ContextNetworkWizard1 : public ContextOnlinePage {
     struct TestReply {
         bool bReadable = false;
         std::optional<NetAddress> masterServer; // from a frame with a valid "masterServer"
-        std::vector<WideString> lines;          // to show the player
+        std::optional<WideString> text;         // to show the player, as `replyText` makes it
         const char16_t* problem = u"";          // the log line when not readable
     };
 

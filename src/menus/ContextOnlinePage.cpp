@@ -17,6 +17,16 @@ bool isControl(char16_t unit) {
     return unit < 0x20 || (unit >= 0x7F && unit <= 0x9F);
 }
 
+char16_t shownUnit(char16_t unit) {
+    if (!isControl(unit)) return unit;
+    return unit == u'\t' ? u' ' : REPLACEMENT_CHARACTER;
+}
+
+// A line feed, or the carriage return before one: where `splitLines` ends a line.
+bool isLineBreak(WideStringView text, std::size_t at) {
+    return text[at] == u'\n' || (text[at] == u'\r' && at + 1 < text.size() && text[at + 1] == u'\n');
+}
+
 } // namespace
 
 ContextOnlinePage::ContextOnlinePage(StringId title, std::initializer_list<StringId> introLines) {
@@ -34,17 +44,17 @@ ContextOnlinePage::ContextOnlinePage(StringId title, std::initializer_list<Strin
 // The uploader's destructor stops a request that still runs before its worker lets go of it.
 ContextOnlinePage::~ContextOnlinePage() = default;
 
-std::vector<WideString> ContextOnlinePage::replyLines(const ByteBuffer& reply) {
-    std::vector<WideString> lines = splitLines(reply.toWideString());
-    for (WideString& line : lines)
-        line = shownText(line);
-    return lines;
+WideString ContextOnlinePage::replyText(const ByteBuffer& reply) {
+    WideString text = reply.toWideString();
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (!isLineBreak(text, i)) text[i] = shownUnit(text[i]);
+    return text;
 }
 
 WideString ContextOnlinePage::shownText(WideStringView text) {
     WideString shown(text);
     for (char16_t& unit : shown)
-        if (isControl(unit)) unit = unit == u'\t' ? u' ' : REPLACEMENT_CHARACTER;
+        unit = shownUnit(unit);
     return shown;
 }
 
@@ -56,9 +66,8 @@ void ContextOnlinePage::addMessage(WideStringView message) {
     pViewer->addMessage(message);
 }
 
-void ContextOnlinePage::addReplyLines(const ByteBuffer& reply) {
-    for (const WideString& line : replyLines(reply))
-        addMessage(line);
+void ContextOnlinePage::addReplyText(WideStringView text) {
+    pViewer->addPlainText(text);
 }
 
 std::unique_ptr<HttpUploader> ContextOnlinePage::makeUploader(WideStringView path) {
@@ -85,7 +94,7 @@ bool ContextOnlinePage::reportUpload(int outcome) {
     if (outcome == HttpUploader::FAILED) addFailureLines(STR_FAILED);
     if (outcome != HttpUploader::DONE) return false;
     addMessage(STR_CONNECTED);
-    addReplyLines(pUploader->reply());
+    addReplyText(replyText(pUploader->reply()));
     addMessage(STR_DONEDOT);
     pNext->caption = menuText(STR_FINISH);
     pNext->disabled = false;

@@ -1,7 +1,6 @@
 #pragma once
 #include <initializer_list>
 #include <memory>
-#include <vector>
 #include "core/HttpUploader.h"
 #include "core/StringKeys.h"
 #include "menus/ContextMenu.h"
@@ -18,9 +17,9 @@ class ContextOnlinePage : public ContextMenu {
   public:
     ~ContextOnlinePage() override;
 
-    /// The reply's lines as the player sees them: decoded as `ByteBuffer::toWideString`
-    /// decodes, split by `splitLines`, each line as `shownText` shows it.
-    static std::vector<WideString> replyLines(const ByteBuffer& reply);
+    /// The reply's text as the player sees it: decoded as `ByteBuffer::toWideString` decodes,
+    /// each line (as `splitLines` splits) as `shownText` shows it, the line breaks kept.
+    static WideString replyText(const ByteBuffer& reply);
     /// A server's text made safe to draw: a control character (where the fonts keep their
     /// icons) becomes U+FFFD, a tab a blank.
     static WideString shownText(WideStringView text);
@@ -31,8 +30,9 @@ class ContextOnlinePage : public ContextMenu {
 
     void addMessage(WideStringView message);
     void addMessage(StringId id);
-    /// Adds every line of the reply as a message, empty lines included.
-    void addReplyLines(const ByteBuffer& reply);
+    /// Adds the lines of a reply's text (`replyText`) as messages, empty lines included, as
+    /// the characters the server sent: the viewer's markup is not read in them.
+    void addReplyText(WideStringView text);
     /// A request for `path` on the game's web host, with the standard fields.
     static std::unique_ptr<HttpUploader> makeUploader(WideStringView path);
     /// The request's outcome, each only once: FAILED or DONE are set back to IDLE when read.

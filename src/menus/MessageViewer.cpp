@@ -3,6 +3,7 @@
 #include <cmath>
 #include "core/Language.h"
 #include "core/Logger.h"
+#include "core/StringUtil.h"
 #include "core/Vek.h"
 #include "game/Global.h"
 #include "media/FontQuad.h"
@@ -13,9 +14,29 @@ namespace {
 constexpr int WRAP_MARGIN = 10;
 constexpr int HORIZONTAL_FLAGS = FontQuad::TEXT_LEFT | FontQuad::TEXT_CENTRE | FontQuad::TEXT_RIGHT;
 constexpr double FADE_SECONDS = 1.0;
+constexpr char16_t ELLIPSIS[] = u"\u2026";
 
 double engineTime() {
     return Vek::get() ? Vek::get()->getTimeSinceStart() : 0.0;
+}
+
+bool isLowSurrogate(char16_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
+// The first `count` units of the text, and an ellipsis where that cut it.
+WideString firstUnits(WideStringView text, std::size_t count) {
+    if (text.size() <= count) return WideString(text);
+    if (isLowSurrogate(text[count])) --count;
+    return WideString(text.substr(0, count)) + ELLIPSIS;
+}
+
+// The last `count` units of the text, a surrogate pair kept whole.
+WideStringView lastUnits(WideStringView text, std::size_t count) {
+    if (text.size() <= count) return text;
+    std::size_t from = text.size() - count;
+    if (isLowSurrogate(text[from])) ++from;
+    return text.substr(from);
 }
 
 uint32_t halveRgb(uint32_t argb) {
@@ -39,14 +60,30 @@ MessageViewer::MessageViewer() {
 
 void MessageViewer::addMessage(WideStringView text) {
     VEK_LOG(u"> %s", WideString(text));
+    appendWrapped(text, TextLine::Markup::Read);
+    lastMessageTime = engineTime();
+}
+
+void MessageViewer::addPlainText(WideStringView text) {
+    const std::vector<WideStringView> texts = splitLineViews(text);
+    for (std::size_t i = 0; i < std::min(texts.size(), LOGGEDLINES); ++i)
+        VEK_LOG(u"> %s", firstUnits(texts[i], LOGGEDUNITS));
+    if (texts.size() > LOGGEDLINES) VEK_LOG(u"(%d more lines, not logged)", texts.size() - LOGGEDLINES);
+    const std::size_t rows = static_cast<std::size_t>(std::max(maxLines, 0));
+    const std::size_t unitsInView = wrapWidth > 0 ? rows * static_cast<std::size_t>(wrapWidth) : text.size();
+    for (std::size_t i = texts.size() - std::min(texts.size(), rows); i < texts.size(); ++i)
+        appendWrapped(lastUnits(texts[i], unitsInView), TextLine::Markup::Ignored);
+    lastMessageTime = engineTime();
+}
+
+void MessageViewer::appendWrapped(WideStringView text, TextLine::Markup markup) {
     const auto measure = [this](WideStringView s) { return font ? font->measureText(s, 0).width : 0.f; };
     const bool rightToLeft = Vek::get() && Vek::get()->getLanguage().isRightToLeft();
     for (TextLine& line :
-         TextLine::wrap(text, static_cast<float>(wrapWidth), std::abs(lineStep), measure, rightToLeft))
+         TextLine::wrap(text, static_cast<float>(wrapWidth), std::abs(lineStep), measure, rightToLeft, markup))
         lines.push_back(std::move(line));
     while (lines.size() > static_cast<std::size_t>(std::max(maxLines, 0)))
         lines.pop_front();
-    lastMessageTime = engineTime();
 }
 
 std::vector<WideString> MessageViewer::getLines() const {

@@ -10,13 +10,21 @@
 class FontQuad;
 
 /// A short scrolling log of text lines, newest last, that can fade out a while after the
-/// last message. Colour markup ("^RRGGBB") holds across the lines a message wraps into.
+/// last message. Colour markup ("^RRGGBB") holds across the lines a message wraps into; a
+/// plain text's is not read.
 class MessageViewer : public VekBase {
   public:
     MessageViewer();
 
     /// Wraps the text into lines and appends them, dropping the oldest beyond `maxLines`.
     void addMessage(WideStringView text);
+    /// Appends a text from elsewhere (a server's reply) line by line (split as `splitLines`
+    /// splits), as `addMessage` would append each line with its markup ignored; but only what
+    /// can stay in view is laid out: the last `maxLines` lines, each from the last of its units
+    /// that `maxLines` rows can hold (every glyph being a unit wide at least), so that a text of
+    /// any size costs a frame about a screenful. The log gets its first LOGGEDLINES lines,
+    /// each cut to LOGGEDUNITS units, and the count of the rest.
+    void addPlainText(WideStringView text);
 
     void tick(double t, double dt) override;
     void render() override;
@@ -38,7 +46,12 @@ class MessageViewer : public VekBase {
     double lastMessageTime = 0.0;
     float alpha = 0.f;
 
+    static constexpr std::size_t LOGGEDLINES = 20;
+    static constexpr std::size_t LOGGEDUNITS = 200;
+
   private:
+    /// Wraps the text into lines and appends them, dropping the oldest beyond `maxLines`.
+    void appendWrapped(WideStringView text, TextLine::Markup markup);
     /// One line at height `y`, each run in its own colour (`colour` where it has none).
     void drawLine(const TextLine& line, float y, bool bDim);
 

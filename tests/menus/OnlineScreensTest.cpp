@@ -140,6 +140,8 @@ TEST(NetworkWizard, ReadsEveryKindOfTestReplyAndClearsTheMasterServerUnlessAFram
         {"a control in the message", WebHost::framedAnswer("1.2.3.4:5", "a\x02"), WebHost::Fault::None, true,
          "a\xEF\xBF\xBD", "1.2.3.4:5", ""},
         {"empty", {Form::PlainText, ""}, WebHost::Fault::None, true, "", "0.0.0.0:0", ""},
+        {"colour codes", WebHost::framedAnswer("1.2.3.4:5", "^FF0000RED|x"), WebHost::Fault::None, true,
+         "^FF0000RED|x", "1.2.3.4:5", ""},
         {"binary", {Form::Binary, "x"}, WebHost::Fault::None, false, "", "0.0.0.0:0", "Received unprintable reply!"},
         {"500", {}, WebHost::Fault::ServerError, false, "Failed with status code: 500", "0.0.0.0:0", ""},
         {"garbage", {}, WebHost::Fault::Garbage, false, "", "0.0.0.0:0", ""},
@@ -366,6 +368,7 @@ TEST(OnlineScreens, CountEveryReplyWithStatus200AsDeliveredAndShowWhatIsNoTextAs
         {"utf-16 mark, a lone half", Screen::ScoreUpload, std::string("\xFF\xFEO\0K\0\x3D\xD8", 8), "OK\uFFFD"},
         {"utf-8 mark, a tab", Screen::CrashReport, "\xEF\xBB\xBFGr\xC3\xBC\xC3\x9F" "e\tdir", "Gr\u00FC\u00DFe dir"},
         {"empty", Screen::CrashReport, "", ""},
+        {"colour codes and a bar", Screen::ScoreUpload, "^FF0000RED^00FF00GREEN|x", "^FF0000RED^00FF00GREEN|x"},
     };
     OnlineRig rig;
     rig.configuration.networkConfigured = true;
@@ -390,6 +393,37 @@ TEST(OnlineScreens, CountEveryReplyWithStatus200AsDeliveredAndShowWhatIsNoTextAs
         rig.click(STR_FINISH);
         rig.tick();
         EXPECT_NE(rig.stack->getTopContext(), screen);
+    }
+}
+
+TEST(OnlineScreens, ShowTheEndOfAHugeReplyAndLogOnlyItsFirstLinesAndTheirCount) {
+    const std::string megabyte(1 << 20, '\n');
+    struct Case {
+        const char* name;
+        std::string body;
+        std::string lastShown; // the reply's last line on the screen
+        std::string logged;    // a log line it leaves
+    };
+    const Case cases[] = {
+        {"line feeds", megabyte, "", "(1048556 more lines, not logged)"},
+        {"words around line feeds", "first\n" + megabyte.substr(16) + "last", "last", "> first"},
+        {"one unbroken line", std::string(1 << 20, 'W'), std::string(10, 'W'), "> " + std::string(200, 'W') + "\u2026"},
+    };
+    OnlineRig rig;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        rig.host.setUploadAnswer(c.body);
+        const std::size_t logBefore = rig.f.engine.log().size();
+        rig.open<ContextUploadScores>();
+        rig.click(STR_NEXT);
+        ASSERT_TRUE(rig.runUntil({STR_DONEDOT, STR_FAILED}));
+        const std::vector<std::string> lines = rig.lines();
+        ASSERT_GE(lines.size(), 2u);
+        EXPECT_TRUE(lines.end()[-2].ends_with(c.lastShown)) << lines.end()[-2];
+        const std::string log = rig.f.engine.log().substr(logBefore);
+        EXPECT_LT(log.size(), 16u << 10);
+        EXPECT_NE(log.find(c.logged + "\n"), std::string::npos);
+        rig.click(STR_FINISH);
     }
 }
 
