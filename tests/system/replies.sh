@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The score upload, answered with status 200 and a megabyte that starts with a line in an 8-bit
-# encoding and a NUL byte and goes on without a blank: the upload ends as done within seconds,
-# the line shows U+FFFD where the bytes are no text, the window keeps drawing (F9 takes a
-# picture) and closes. Usage: replies.sh PROGRAM [FOLDER] (the screenshot copied there).
+# encoding and a NUL byte, goes on without a blank and ends in line feeds: the upload ends as
+# done within seconds, the line shows U+FFFD where the bytes are no text, the log keeps only the
+# reply's first lines, the window keeps drawing (F9 takes a picture) and closes. Usage:
+# replies.sh PROGRAM [FOLDER] (the screenshot copied there).
 # Exits 77 (skipped) when xvfb-run or xdotool is missing.
 set -uo pipefail
 source "$(dirname "$0")/common.bash"
@@ -11,7 +12,8 @@ startWalkThrough "$@"
 answer="$scratch/answer"
 {
     printf 'Merci ! 10 scores re\xe7us.\r\n\0\r\n'
-    head -c $((1024 * 1024 - 32)) /dev/zero | tr '\0' W
+    head -c $((512 * 1024)) /dev/zero | tr '\0' W
+    head -c $((512 * 1024 - 32)) /dev/zero | tr '\0' '\n'
 } >"$answer"
 useWebHost "$(realpath "$program")" 120 --answer "$answer"
 
@@ -32,6 +34,7 @@ if ! waitFor 100 bash -c "[ \$(grep -cF '> Done.' '$log') -ge 2 ]"; then
 fi
 grep -qF $'> Merci ! 10 scores re\xef\xbf\xbdus.' "$log" || fail "the reply's first line is not shown with U+FFFD"
 grep -qF "The request failed" "$log" && fail "a reply with status 200 was reported as failed"
+[ "$(stat -c %s "$log")" -lt 65536 ] || fail "the log took in the whole reply ($(stat -c %s "$log") bytes)"
 screenshot long-reply
 closeWindowAndWait
 [ "$status" -eq 0 ] || fail "the program exited with $status"
