@@ -34,7 +34,8 @@ class TextLine {
     /// `lineHeight` apart. With `bRightToLeft` every line's characters and segments are in
     /// reverse, so that drawn from the left they read from the right.
     static std::vector<TextLine> wrap(WideStringView text, float maxWidth, float lineHeight,
-                                      const Measure& measure, bool bRightToLeft, Markup markup = Markup::Read);
+                                      const Measure& measure, bool bRightToLeft,
+                                      Markup markup = Markup::Read);
 
     /// The text without its markup (the bars and colour codes dropped).
     static WideString plainText(WideStringView text);

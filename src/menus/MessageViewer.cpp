@@ -79,8 +79,8 @@ void MessageViewer::addPlainText(WideStringView text) {
 void MessageViewer::appendWrapped(WideStringView text, TextLine::Markup markup) {
     const auto measure = [this](WideStringView s) { return font ? font->measureText(s, 0).width : 0.f; };
     const bool rightToLeft = Vek::get() && Vek::get()->getLanguage().isRightToLeft();
-    for (TextLine& line :
-         TextLine::wrap(text, static_cast<float>(wrapWidth), std::abs(lineStep), measure, rightToLeft, markup))
+    for (TextLine& line : TextLine::wrap(text, static_cast<float>(wrapWidth), std::abs(lineStep), measure,
+                                         rightToLeft, markup))
         lines.push_back(std::move(line));
     while (lines.size() > static_cast<std::size_t>(std::max(maxLines, 0)))
         lines.pop_front();
