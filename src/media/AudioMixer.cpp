@@ -2,10 +2,12 @@
 #include <algorithm>
 #include <cmath>
 #include "media/PcmSource.h"
+#include "platform/Resampler.h"
 
 namespace {
 
-constexpr size_t STREAM_WINDOW_FRAMES = 4096;
+/// Frames a stream decodes at a time; a buffer at the lowest output rate takes a few of them.
+constexpr int STREAM_CHUNK_FRAMES = 1024;
 /// Bounds that keep one render call's work (and a stream's decoding) finite.
 constexpr float MAX_PITCH = 16.0f;
 constexpr double MAX_SLIDE_SECONDS = 3600.0;
@@ -36,11 +38,6 @@ struct Ramp {
     }
 };
 
-struct Frame {
-    float left = 0.0f;
-    float right = 0.0f;
-};
-
 }  // namespace
 
 struct AudioMixer::Voice {
@@ -54,82 +51,92 @@ struct AudioMixer::Voice {
     bool bFinished = false;
     int channels = 1;
     int frequency = 1;
-    double position = 0.0;  // in source frames; for streams, from the window's start
 
     std::shared_ptr<const PcmData> pcm;
-
+    bool bSampleGiven = false;
     std::unique_ptr<PcmSource> source;
-    std::vector<float> window;
-    size_t windowFrames = 0;
-    bool bSourceEnded = false;
+    std::vector<float> decoded;
 
-    Frame frameAt(const float* samples, size_t index) const {
-        const float* p = samples + index * channels;
-        return channels == 2 ? Frame{p[0], p[1]} : Frame{p[0], p[0]};
+    const float* pInput = nullptr;  // the frames not yet played or converted
+    long inputFrames = 0;
+    bool bInputEnded = false;
+    /// Null while the voice plays at the output's rate, frame for frame.
+    std::unique_ptr<platform::Resampler> pResampler;
+    std::vector<float> played;  // one buffer of the voice at the output's rate, its own channels
+
+    /// Output frames per frame of the voice's own.
+    double ratioAt(int outputFrequency) const {
+        return static_cast<double>(outputFrequency) / (static_cast<double>(frequency) * pitch);
     }
 
-    /// The interpolated frame at `position`; false past the end.
-    bool fetch(Frame& out) {
-        size_t first = 0, second = 0;
-        if (pcm ? !locateInSample(first, second) : !locateInStream(first, second)) return false;
-        const float* samples = pcm ? pcm->samples.data() : window.data();
-        const float t = static_cast<float>(position - std::floor(position));
-        const Frame a = frameAt(samples, first), b = frameAt(samples, second);
-        out = {a.left + (b.left - a.left) * t, a.right + (b.right - a.right) * t};
-        return true;
+    bool prepareResampler(int outputFrequency) {
+        const double ratio = ratioAt(outputFrequency);
+        if (!pResampler && ratio == 1.0) return true;
+        if (!pResampler) pResampler = std::make_unique<platform::Resampler>(channels);
+        pResampler->setRatio(ratio);
+        return pResampler->isValid();
     }
 
-    bool locateInSample(size_t& first, size_t& second) {
-        const size_t frames = pcm->frameCount();
-        if (frames == 0) return false;
-        if (position >= static_cast<double>(frames)) {
-            if (!bLoop) return false;
-            position = std::fmod(position, static_cast<double>(frames));
+    /// Points the input at the next frames: the whole sample (again, when looped) or a newly
+    /// decoded chunk of the stream (from its start again at its end, when looped, so the join
+    /// has no gap); false at the end.
+    bool nextInput() {
+        if (pcm) {
+            if ((bSampleGiven && !bLoop) || pcm->frameCount() == 0) return false;
+            bSampleGiven = true;
+            pInput = pcm->samples.data();
+            inputFrames = static_cast<long>(pcm->frameCount());
+            return true;
         }
-        first = static_cast<size_t>(position);
-        second = first + 1 < frames ? first + 1 : (bLoop ? 0 : first);
-        return true;
+        decoded.resize(static_cast<size_t>(STREAM_CHUNK_FRAMES) * channels);
+        int got = source->read(decoded.data(), STREAM_CHUNK_FRAMES);
+        if (got == 0 && bLoop && source->rewind()) got = source->read(decoded.data(), STREAM_CHUNK_FRAMES);
+        pInput = decoded.data();
+        inputFrames = std::max(got, 0);
+        return got > 0;
     }
 
-    bool locateInStream(size_t& first, size_t& second) {
-        first = static_cast<size_t>(position);
-        while (first + 1 >= windowFrames && !bSourceEnded) {
-            refill();
-            first = static_cast<size_t>(position);
+    /// Fills `played` with up to `frames` frames at the output's rate; fewer at the voice's end.
+    int play(int frames) {
+        played.resize(static_cast<size_t>(frames) * channels);
+        int made = 0;
+        while (made < frames) {
+            if (inputFrames == 0 && !bInputEnded) bInputEnded = !nextInput();
+            if (pResampler) {
+                const auto progress = pResampler->process(pInput, inputFrames, bInputEnded,
+                                                          played.data() + static_cast<size_t>(made) * channels, frames - made);
+                consumeInput(progress.inputUsed);
+                made += static_cast<int>(progress.outputMade);
+                if (progress.bFailed || (progress.inputUsed == 0 && progress.outputMade == 0)) break;
+            } else {
+                if (inputFrames == 0) break;
+                const long count = std::min(inputFrames, static_cast<long>(frames - made));
+                std::copy_n(pInput, count * channels, played.data() + static_cast<size_t>(made) * channels);
+                consumeInput(count);
+                made += static_cast<int>(count);
+            }
         }
-        if (first >= windowFrames) return false;
-        second = first + 1 < windowFrames ? first + 1 : first;
-        return true;
+        return made;
     }
 
-    /// Drops the frames already played and decodes more behind the rest; at the source's end
-    /// a looped stream starts over, so the join has no gap.
-    void refill() {
-        const size_t played = std::min(static_cast<size_t>(position), windowFrames);
-        window.erase(window.begin(), window.begin() + static_cast<std::ptrdiff_t>(played * channels));
-        windowFrames -= played;
-        position -= static_cast<double>(played);
-        window.resize(STREAM_WINDOW_FRAMES * channels);
-        const int wanted = static_cast<int>(STREAM_WINDOW_FRAMES - windowFrames);
-        int got = source->read(window.data() + windowFrames * channels, wanted);
-        if (got == 0 && bLoop && source->rewind()) got = source->read(window.data() + windowFrames * channels, wanted);
-        if (got <= 0) bSourceEnded = true;
-        windowFrames += static_cast<size_t>(std::max(got, 0));
-        window.resize(windowFrames * channels);
+    void consumeInput(long frames) {
+        pInput += frames * channels;
+        inputFrames -= frames;
     }
 
     void mix(float* out, int frames, int outputFrequency, float groupGain) {
-        const double step = static_cast<double>(pitch) * frequency / outputFrequency;
-        for (int f = 0; f < frames; ++f) {
-            Frame frame;
-            if (!fetch(frame)) {
-                bFinished = true;
-                return;
-            }
+        if (!prepareResampler(outputFrequency)) {
+            bFinished = true;
+            return;
+        }
+        const int made = play(frames);
+        const int right = channels == 2 ? 1 : 0;
+        for (int f = 0; f < made; ++f) {
+            const float* frame = played.data() + static_cast<size_t>(f) * channels;
             const float gain = volume.value * groupGain;
             const float p = pan.value;
-            out[2 * f] += frame.left * gain * (p > 0.0f ? 1.0f - p : 1.0f);
-            out[2 * f + 1] += frame.right * gain * (p < 0.0f ? 1.0f + p : 1.0f);
+            out[2 * f] += frame[0] * gain * (p > 0.0f ? 1.0f - p : 1.0f);
+            out[2 * f + 1] += frame[right] * gain * (p < 0.0f ? 1.0f + p : 1.0f);
             pan.advance();
             const bool bWasSliding = volume.isSliding();
             volume.advance();
@@ -137,8 +144,8 @@ struct AudioMixer::Voice {
                 bFinished = true;
                 return;
             }
-            position += step;
         }
+        if (made < frames) bFinished = true;
     }
 };
 
@@ -181,6 +188,8 @@ VoiceId AudioMixer::add(std::unique_ptr<Voice> voice, const VoiceSettings& setti
     voice->pan.set(limited(settings.pan, -1.0f, 1.0f, 0.0f), 0.0, 1);
     voice->volume.set(limited(settings.volume, 0.0f, 1.0f, 0.0f), 0.0, 1);
     voice->group = settings.group;
+    // The converter is made here rather than on the audio thread.
+    if (!voice->prepareResampler(getOutputFrequency())) return 0;
     std::lock_guard lock(mutex);
     if (++lastId == 0) ++lastId;
     voice->id = lastId;

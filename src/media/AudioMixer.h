@@ -19,7 +19,8 @@ constexpr int MAX_GLOBAL_VOLUME = 10000;
 using VoiceId = uint32_t;
 
 /// Out-of-range values are limited (pitch to 0..16, pan and volume to their ranges); NaN
-/// gives pitch 1, pan 0 and volume 0.
+/// gives pitch 1, pan 0 and volume 0. A pitch so low that one frame of the voice would last
+/// over 256 output frames plays at that slowest speed.
 struct VoiceSettings {
     float pitch = 1.0f;  // frequency factor
     float pan = 0.0f;    // -1 left .. 1 right
@@ -28,9 +29,10 @@ struct VoiceSettings {
     VolumeGroup group = VolumeGroup::Sample;
 };
 
-/// Mixes the playing voices into stereo float frames: linear resampling (pitch and the
-/// source's own frequency), balance pan, voice and global volumes, linear slides; the sum
-/// goes through an output limiter, so loud moments keep their shape instead of clipping.
+/// Mixes the playing voices into stereo float frames: band-limited resampling (pitch and the
+/// source's own frequency; what would lie above the output's Nyquist frequency is filtered out
+/// rather than folded down as an alias), balance pan, voice and global volumes, linear slides;
+/// the sum goes through an output limiter, so loud moments keep their shape instead of clipping.
 /// Thread contract: every call takes one lock, so the main thread may start, change and stop
 /// voices while the audio thread renders. `render` decodes streams inside the lock, only the
 /// frames of the buffer it fills; nothing in it touches files.
@@ -44,6 +46,7 @@ public:
     void setOutputFrequency(int frequency);
     int getOutputFrequency() const;
 
+    /// 0 (nothing plays) for data the mixer cannot play, or when no converter could be made.
     VoiceId playSample(std::shared_ptr<const PcmData> pcm, const VoiceSettings& settings);
     VoiceId playStream(std::unique_ptr<PcmSource> source, const VoiceSettings& settings);
     bool isPlaying(VoiceId voice) const;

@@ -37,12 +37,6 @@ Stereo render(AudioMixer& mixer, int frames) {
     return out;
 }
 
-int zeroCrossings(const std::vector<float>& signal) {
-    int count = 0;
-    for (size_t i = 1; i < signal.size(); ++i) count += (signal[i - 1] < 0.0f) != (signal[i] < 0.0f);
-    return count;
-}
-
 float peak(const std::vector<float>& signal) {
     float top = 0.0f;
     for (const float v : signal) top = std::max(top, std::fabs(v));
@@ -64,6 +58,41 @@ double rmsDb(const std::vector<float>& signal, size_t from) {
     for (size_t i = from; i < signal.size(); ++i) squares += static_cast<double>(signal[i]) * signal[i];
     return 10.0 * std::log10(squares / static_cast<double>(signal.size() - from));
 }
+
+/// The level in dB of the sine at `cycles` per frame in `signal` from frame `from` on.
+double toneLevelDb(const std::vector<float>& signal, double cycles, size_t from) {
+    double inPhase = 0.0, quadrature = 0.0;
+    for (size_t i = from; i < signal.size(); ++i) {
+        const double angle = 2.0 * std::numbers::pi * cycles * static_cast<double>(i);
+        inPhase += signal[i] * std::sin(angle);
+        quadrature += signal[i] * std::cos(angle);
+    }
+    const double amplitude = 2.0 * std::hypot(inPhase, quadrature) / static_cast<double>(signal.size() - from);
+    return 20.0 * std::log10(amplitude);
+}
+
+/// Mono frames decoded while they play, over and over.
+class LoopSource : public PcmSource {
+public:
+    LoopSource(std::vector<float> frames, int frequency) : samples(std::move(frames)), rate(frequency) {}
+    int getChannels() const override { return 1; }
+    int getFrequency() const override { return rate; }
+    int read(float* out, int frames) override {
+        const size_t count = std::min(static_cast<size_t>(frames), samples.size() - position);
+        std::copy_n(samples.begin() + static_cast<std::ptrdiff_t>(position), count, out);
+        position += count;
+        return static_cast<int>(count);
+    }
+    bool rewind() override {
+        position = 0;
+        return true;
+    }
+
+private:
+    std::vector<float> samples;
+    int rate;
+    size_t position = 0;
+};
 
 /// A looping-capable source of a counting ramp, remembering the largest request.
 class RampSource : public PcmSource {
@@ -89,19 +118,52 @@ public:
 
 }  // namespace
 
-TEST(AudioMixer, PitchScalesTheFrequencyIncludingTheSourceRate) {
+TEST(AudioMixer, PitchAndRatesMoveTheToneWithinTheOutputsBandAndDropWhatLiesAbove) {
+    constexpr double AMPLITUDE = 0.5;  // of the source's sine
     const struct {
         float pitch;
-        int sourceRate;
-        double expectedRatio;  // output frequency over the recorded one
-    } cases[] = {{1.0f, RATE, 1.0}, {2.0f, RATE, 2.0}, {0.5f, RATE, 0.5}, {1.0f, RATE / 2, 1.0}, {2.0f, RATE / 2, 2.0}};
+        int sourceRate, outputRate;
+        int toneHz;      // in the source
+        bool bStream;    // played from a source that decodes while it plays, else a sample
+        bool bKept;      // heard at its pitched frequency at full level; else above the output's
+                         // Nyquist frequency, where everything heard is an alias
+    } cases[] = {
+        {1.0f, RATE, RATE, 441, false, true},
+        {2.0f, RATE, RATE, 441, false, true},
+        {0.5f, RATE, RATE, 441, false, true},
+        {1.0f, RATE / 2, RATE, 441, false, true},
+        {2.0f, RATE / 2, RATE, 441, false, true},
+        // the band each output rate carries
+        {1.0f, 22050, 11025, 4000, false, true},
+        {1.0f, 44100, 11025, 4000, true, true},
+        {1.0f, 44100, 22050, 8000, true, true},
+        {1.05f, 22050, 22050, 7500, false, true},
+        {0.95f, 22050, 44100, 8000, false, true},
+        {1.5f, 44100, 44100, 10000, false, true},
+        // above it, from the sound effects' rate, the music's, and pitched up past it
+        {1.0f, 22050, 11025, 7000, false, false},
+        {1.0f, 44100, 11025, 9000, true, false},
+        {1.0f, 44100, 22050, 11500, false, false},
+        {1.0f, 44100, 22050, 15000, true, false},
+        {2.0f, 22050, 11025, 3500, false, false},
+        {1.05f, 22050, 22050, 10600, false, false},
+        {1.05f, 44100, 44100, 21500, true, false},
+        {1.5f, 44100, 44100, 16000, false, false},
+    };
     for (const auto& c : cases) {
-        const std::vector<float> sine = sineFrames(441.0, c.sourceRate, c.sourceRate);  // one second
-        AudioMixer mixer(RATE);
-        mixer.playSample(makePcm(sine, 1, c.sourceRate), {.pitch = c.pitch, .bLoop = true});
-        const Stereo out = render(mixer, RATE / 4);
-        const double crossingsPerSecond = zeroCrossings(out.left) * 4.0;
-        EXPECT_NEAR(crossingsPerSecond / (2 * 441.0), c.expectedRatio, 0.02) << c.pitch << " " << c.sourceRate;
+        SCOPED_TRACE(testing::Message() << c.pitch << " " << c.sourceRate << " " << c.outputRate << " " << c.toneHz);
+        std::vector<float> sine = sineFrames(c.toneHz, c.sourceRate, c.sourceRate, 1, AMPLITUDE);  // a seamless loop
+        AudioMixer mixer(c.outputRate);
+        if (c.bStream)
+            mixer.playStream(std::make_unique<LoopSource>(std::move(sine), c.sourceRate), {.pitch = c.pitch, .bLoop = true});
+        else
+            mixer.playSample(makePcm(std::move(sine), 1, c.sourceRate), {.pitch = c.pitch, .bLoop = true});
+        const Stereo out = render(mixer, c.outputRate / 2);
+        const size_t settled = out.left.size() / 4;
+        if (c.bKept)
+            EXPECT_NEAR(toneLevelDb(out.left, c.toneHz * c.pitch / c.outputRate, settled) - 20.0 * std::log10(AMPLITUDE), 0.0, 1.0);
+        else
+            EXPECT_LE(rmsDb(out.left, settled) - 20.0 * std::log10(AMPLITUDE / std::numbers::sqrt2), -60.0);
     }
 }
 
@@ -128,12 +190,13 @@ TEST(AudioMixer, PanFollowsTheBalanceLawAndSlidesToItsTarget) {
 
 TEST(AudioMixer, LoopIsSeamlessAtAnyPitch) {
     constexpr int PERIOD = 100;
+    constexpr int ONSET_FRAMES = 4;  // band-limited, the sine's sudden start spreads over a few frames
     const std::vector<float> onePeriod = sineFrames(RATE / static_cast<double>(PERIOD), RATE, PERIOD);
     for (const float pitch : {1.0f, 1.5f, 0.73f}) {
         AudioMixer mixer(RATE);
         mixer.playSample(makePcm(onePeriod), {.pitch = pitch, .bLoop = true});
         const Stereo out = render(mixer, 10 * PERIOD);
-        for (int f = 0; f < 10 * PERIOD; ++f) {
+        for (int f = ONSET_FRAMES; f < 10 * PERIOD; ++f) {
             const double expected = 0.5 * std::sin(2.0 * std::numbers::pi * pitch * f / PERIOD);
             ASSERT_NEAR(out.left[f], expected, 0.002) << "pitch " << pitch << " frame " << f;
         }

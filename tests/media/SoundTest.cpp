@@ -66,7 +66,7 @@ TEST(Sound, LoopedSampleLoopsUntilDeletedAndDelayedLoadingReadsOnFirstUse) {
     auto sound = std::make_unique<Sound>(kit.write("motor.wav", constantWav(HALF, 100)), 2, 1);
     EXPECT_TRUE(sound->isLooped());
     sound->play();
-    EXPECT_FLOAT_EQ(kit.render(1000)[1998], 0.5f);
+    EXPECT_NEAR(kit.render(1000)[1998], 0.5f, 1e-5f);  // play() varies the pitch: converted, not copied
     sound.reset();  // a sample going away silences its voices
     EXPECT_FLOAT_EQ(kit.render(10)[0], 0.0f);
 
