@@ -64,9 +64,10 @@ struct AudioMixer::Voice {
     std::unique_ptr<platform::Resampler> pResampler;
     std::vector<float> played;  // one buffer of the voice at the output's rate, its own channels
 
-    /// Output frames per frame of the voice's own.
+    /// Output frames per frame of the voice's own; a voice at pitch 0 plays at the slowest.
     double ratioAt(int outputFrequency) const {
-        return static_cast<double>(outputFrequency) / (static_cast<double>(frequency) * pitch);
+        const double playedFrequency = static_cast<double>(frequency) * pitch;
+        return playedFrequency > 0.0 ? outputFrequency / playedFrequency : platform::Resampler::MAX_RATIO;
     }
 
     bool prepareResampler(int outputFrequency) {
