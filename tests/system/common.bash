@@ -238,14 +238,58 @@ startWithName() {
     waitForMainMenu 2
 }
 
-# F9, and a JPEG saved in the user-data folder; with a copy folder ($copies) it is copied there
-# as NN-$1.jpg (NN counts the screenshots).
+# The number of screenshots in the user-data folder.
+countScreenshots() { find "$folder" -maxdepth 1 -name 'ZV2rmBrumedemo-*.jpg' | wc -l; }
+
+# F9, then waits for the screenshot that the frame which reads it saves: every key pressed
+# before has been read by then, and a key pressed after is read in a later frame, however slow
+# the frames are. A key read in two frames running reads as held, so an F9 in the frame after
+# the last fence's takes no picture: it is pressed again after twice the wait each time (up to
+# 25 s in all), until one lands in a later frame. Sets $picture to the newest screenshot; $1
+# names what it shows, for the failure.
+frameFence() {
+    local before tenths
+    before=$(countScreenshots)
+    for tenths in 1 2 4 8 16 32 64 128; do
+        xdotool key --window "$window" F9
+        if waitFor "$tenths" test "$(countScreenshots)" -gt "$before"; then
+            picture=$(find "$folder" -maxdepth 1 -name 'ZV2rmBrumedemo-*.jpg' | sort | tail -n 1)
+            return 0
+        fi
+    done
+    fail "F9 saved no screenshot of $1"
+}
+
+# Presses the keys one at a time, each pressed once the one before has done all it does, however
+# slow the frames: a key that opens a screen has opened it when the next comes, and two presses
+# of one key are never read as one.
+pressInTurn() {
+    local key _
+    for key in "$@"; do
+        xdotool key --window "$window" "$key"
+        for _ in $(seq "$(framesToAct "$key")"); do frameFence "a frame after $key"; done
+    done
+}
+
+# How many frames, from the one that reads it, a key in the menus takes to act: Return clicks
+# with a contact that goes down in the next frame and up in the one after, and a screen that a
+# key opens or closes is on top from the frame after. Each key leaves a frame free of itself
+# after the one that reads it, where it would otherwise read as held down.
+framesToAct() { if [ "$1" = Return ]; then echo 3; else echo 2; fi; }
+
+# Puts the mouse at $1 $2 in the window and lets two frames pass: the frame that reads the move
+# may hand the menus over to the pointer, and they ignore keys in that frame and the next.
+pointAt() {
+    xdotool mousemove --window "$window" "$1" "$2"
+    frameFence "the frame after the pointer moved"
+    frameFence "the second frame after the pointer moved"
+}
+
+# A screenshot (F9, a JPEG saved in the user-data folder); with a copy folder ($copies) it is
+# copied there as NN-$1.jpg (NN counts the screenshots).
 screenshot() {
     shots=$((${shots:-0} + 1))
-    press F9
-    local picture
-    picture=$(printf '%s/ZV2rmBrumedemo-%04d.jpg' "$folder" "$shots")
-    waitFor 50 test -s "$picture" || fail "F9 saved no screenshot of $1"
+    frameFence "$1"
     [ "$(head -c 3 "$picture" | od -An -tx1 | tr -d ' ')" = "ffd8ff" ] || fail "the screenshot of $1 is no JPEG"
     if [ -n "$copies" ]; then cp "$picture" "$(printf '%s/%02d-%s.jpg' "$copies" "$shots" "$1")"; fi
 }
@@ -253,10 +297,8 @@ screenshot() {
 # From the main menu by keys: the start button, a new game, its star map skipped, until the
 # opening interlude plays.
 startNewGame() {
-    xdotool mousemove --window "$window" 320 240
-    sleep 0.5 # keys in the two frames after the mouse took over navigation are ignored
-    press Down Return
-    sleep 0.5
+    pointAt 320 240
+    pressInTurn Down Return
     screenshot game-start
     press Return
     waitFor 50 grep -q "Showing the star map to system 0." "$log" || fail "the new game did not show the star map"
