@@ -2,12 +2,12 @@
 #include <algorithm>
 #include <optional>
 
+bool isHighSurrogate(char32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+bool isLowSurrogate(char32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+
 namespace {
 
 constexpr char32_t REPLACEMENT = 0xFFFD;
-
-bool isHighSurrogate(char32_t u) { return u >= 0xD800 && u <= 0xDBFF; }
-bool isLowSurrogate(char32_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
 
 // Decodes one UTF-8 sequence at `i`, advancing `i` past what it read; nullopt for a bad
 // sequence, of which a bad lead byte or a cut sequence consumes one byte.

@@ -17,6 +17,9 @@ WideString fromFileName(std::string_view bytes);
 /// The bytes of a path made by `fromFileName` (and joined with other text); any other lone
 /// surrogate becomes U+FFFD.
 std::string toFileName(WideStringView path);
+/// The first and the second half of a UTF-16 surrogate pair.
+bool isHighSurrogate(char32_t unit);
+bool isLowSurrogate(char32_t unit);
 /// The code point at `i`, advancing `i` past it; U+FFFD for a lone surrogate half.
 char32_t nextCodePoint(WideStringView text, std::size_t& i);
 /// Appends one code point as UTF-16 (one unit, or a surrogate pair).

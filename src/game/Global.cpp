@@ -267,6 +267,7 @@ void Global::reportFailures(BackgroundFileWriter& writer, ResultSaving step) {
 void Global::writeTable() {
     VEK_LOG(u"Saving the high scores with the entered results.");
     noteResultsInTable();
+    resultSaving = ResultSaving::Table;
     pTableWriter->write(configuration.makeFile());
 }
 
@@ -275,7 +276,6 @@ void Global::noteResultsInTable() {
         const ProfileData& profile = profiles.records[index];
         resultsInTable[index] = profile.savegames[0].bResultPending ? profile.resultTime : 0;
     }
-    resultSaving = ResultSaving::Table;
 }
 
 bool Global::forgetWrittenResults() {

@@ -2,7 +2,6 @@
 #include <cstddef>
 #include <cstdint>
 #include "core/FixedUtf8String.h"
-#include "core/WideString.h"
 #include "game/SavegameData.h"
 
 struct HIGHSCOREENTRY;
@@ -16,13 +15,8 @@ struct ProfileData {
     void reset();
     bool isFree() const { return name.bytes[0] == 0; }
 
-    /// The name of player `index` (0 or 1) in the high-score table: `profileName` for player 0,
-    /// its first NAME_UNITS UTF-16 units and "-2" for player 1.
-    static WideString entryName(int32_t index, WideStringView profileName);
     /// Player `index`'s high-score row of the result that slot 0 keeps (`bResultPending`).
     HIGHSCOREENTRY resultRow(int32_t index) const;
-
-    static constexpr std::size_t NAME_UNITS = 14; ///< of the profile name before player 1's "-2"
 
     FixedUtf8String<256> name; // at most 16 UTF-16 units once the profile has been current
     uint32_t profileId = 0;

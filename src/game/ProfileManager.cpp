@@ -4,6 +4,7 @@
 #include "core/ErrorManager.h"
 #include "core/Format.h"
 #include "core/Logger.h"
+#include "core/StringUtil.h"
 #include "game/GameConfiguration.h"
 #include "game/UserDataFile.h"
 
@@ -18,8 +19,7 @@ bool isSlot(int index) {
 /// The first `units` UTF-16 units of `text`, one fewer when the cut would split a surrogate pair.
 WideString cutName(const WideString& text, std::size_t units) {
     if (text.size() <= units) return text;
-    const char16_t last = text[units - 1];
-    if (last >= 0xD800 && last <= 0xDBFF) --units;
+    if (isHighSurrogate(text[units - 1])) --units;
     return text.substr(0, units);
 }
 

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <optional>
 #include <tuple>
+#include "core/StringUtil.h"
 
 namespace {
 
@@ -69,10 +70,6 @@ WideString unitsOf(const Cells& cells, std::size_t from, std::size_t to) {
     for (std::size_t i = from; i < to; ++i)
         out.push_back(cells[i].unit);
     return out;
-}
-
-bool isHighSurrogate(char16_t unit) {
-    return unit >= 0xD800 && unit <= 0xDBFF;
 }
 
 using Range = std::pair<std::size_t, std::size_t>;

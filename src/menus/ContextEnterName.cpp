@@ -42,12 +42,6 @@ struct Layout {
 constexpr Layout TOUCH_LAYOUT{400, 150.f, -150.f};
 constexpr Layout KEYBOARD_LAYOUT{256, 50.f, -80.f};
 
-bool isHighHalf(char16_t unit) {
-    return unit >= 0xD800 && unit <= 0xDBFF;
-}
-bool isLowHalf(char16_t unit) {
-    return unit >= 0xDC00 && unit <= 0xDFFF;
-}
 /// C0, DEL and C1: nothing a name shows.
 bool isControl(char16_t unit) {
     return unit < 0x20 || (unit >= 0x7F && unit <= 0x9F);
@@ -121,12 +115,12 @@ void ContextEnterName::type(char16_t unit) {
     if (unit == BACKSPACE) {
         if (name.empty()) return;
         const std::size_t size = name.size();
-        const bool pair = size >= 2 && isLowHalf(name[size - 1]) && isHighHalf(name[size - 2]);
+        const bool pair = size >= 2 && isLowSurrogate(name[size - 1]) && isHighSurrogate(name[size - 2]);
         name.resize(size - (pair ? 2 : 1));
         playMenuSoundPitched(u"pop", BACKSPACE_PITCH);
-    } else if (isHighHalf(unit)) {
+    } else if (isHighSurrogate(unit)) {
         pendingHighHalf = unit;
-    } else if (isLowHalf(unit)) {
+    } else if (isLowSurrogate(unit)) {
         if (highHalf) append(WideString{highHalf, unit});
     } else if (!isControl(unit)) {
         append(WideString(1, unit));

@@ -20,10 +20,6 @@ double engineTime() {
     return Vek::get() ? Vek::get()->getTimeSinceStart() : 0.0;
 }
 
-bool isLowSurrogate(char16_t unit) {
-    return unit >= 0xDC00 && unit <= 0xDFFF;
-}
-
 // The first `count` units of the text, and an ellipsis where that cut it.
 WideString firstUnits(WideStringView text, std::size_t count) {
     if (text.size() <= count) return WideString(text);
