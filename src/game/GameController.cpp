@@ -274,7 +274,7 @@ void GameController::enterWaveIntro() {
     for (PlayerData* player : players)
         if (player->isTakingPart()) player->fighter->setAfterburner(false);
     for (std::size_t line = 0; line < CAPTION_LINES; ++line)
-        showCaption(static_cast<int>(line), caption.texts[line], CAPTION_TIME, caption.blinks[line]);
+        captions[line]->setText(caption.texts[line], caption.ids[line], CAPTION_TIME, caption.blinks[line]);
     startWave();
     setState(WAVE_PLAY, WAVE_PLAY_DELAY);
 }
@@ -315,9 +315,8 @@ void GameController::enterSystemIntro() {
 }
 
 void GameController::enterNewSystem() {
-    const Language& language = Vek::get()->getLanguage();
-    showCaption(0, language.getString(STR_NEWSYSTEM), CAPTION_TIME, 0);
-    showCaption(1, language.getString(STR_PLANETNAME1 + system), CAPTION_TIME, 0);
+    showCaption(0, STR_NEWSYSTEM, CAPTION_TIME, 0);
+    showCaption(1, STR_PLANETNAME1 + system, CAPTION_TIME, 0);
     for (Hud* hud : huds)
         hud->bHidden = false;
     playSound(&GameGlobal::soundEngineStop);
@@ -328,9 +327,8 @@ void GameController::enterSystemEnd() {
     playSound(&GameGlobal::soundEngineStart);
     const bool bLast = system >= LAST_SYSTEM;
     const Farewell& farewell = bLast ? LAST_FAREWELL : SYSTEM_FAREWELL;
-    const Language& language = Vek::get()->getLanguage();
-    showCaption(1, language.getString(farewell.title), farewell.titleTime, farewell.titleBlink);
-    showCaption(2, language.getString(farewell.subtitle), farewell.subtitleTime, farewell.subtitleBlink);
+    showCaption(1, farewell.title, farewell.titleTime, farewell.titleBlink);
+    showCaption(2, farewell.subtitle, farewell.subtitleTime, farewell.subtitleBlink);
     if (bLast) playSound(&GameGlobal::soundFanfareBig);
     sky->tvy = SKY_WARP_SPEED;
     for (Hud* hud : huds)
@@ -360,7 +358,7 @@ void GameController::enterGameOver() {
     keepResult();
     // A killed program must not bring the lost game back, nor lose its result.
     GameGlobal::get()->saveProfiles();
-    showCaption(1, Vek::get()->getLanguage().getString(STR_GAMEOVER), GAME_OVER_CAPTION_TIME, GAME_OVER_BLINK);
+    showCaption(1, STR_GAMEOVER, GAME_OVER_CAPTION_TIME, GAME_OVER_BLINK);
     playSound(&GameGlobal::soundBonewah);
     setState(GAME_END, GAME_OVER_TIME);
 }
@@ -428,8 +426,8 @@ void GameController::keepResult() const {
     profile.resultTime = static_cast<uint32_t>(std::time(nullptr));
 }
 
-void GameController::showCaption(int line, WideStringView text, double seconds, int32_t blink) {
-    captions[static_cast<std::size_t>(line)]->setText(text, seconds, blink);
+void GameController::showCaption(int line, StringId textId, double seconds, int32_t blink) {
+    captions[static_cast<std::size_t>(line)]->setText(textId, seconds, blink);
 }
 
 void GameController::clearField() {

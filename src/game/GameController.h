@@ -198,8 +198,9 @@ class GameController : public ContextScene {
     bool isPauseRequested() const;
     /// Shows the mouse pointer only while it steers player 1's fighter.
     void showPointerWhileSteering();
-    /// Shows `text` on caption line `line` (0 to 2) for `seconds`, blinking every `blink` frames.
-    void showCaption(int line, WideStringView text, double seconds, int32_t blink);
+    /// Shows the text of `textId` on caption line `line` (0 to 2) for `seconds`, blinking
+    /// every `blink` frames.
+    void showCaption(int line, StringId textId, double seconds, int32_t blink);
     /// The scene at the game's end: the diner and each player's ship with its result.
     Cutscene* createFarewell() const;
     /// Player `index` was in this game at some time, so its result goes into the high scores.

@@ -102,6 +102,7 @@ WaveCaption buildWaveCaption(const Language& language, int wave) {
     caption.texts[0] = stringf(u"%s %d", language.getString(STR_WAVEDEFAULT), wave);
     caption.texts[1] = language.getString(keys.line2);
     if (keys.line3 != STR_NULL) caption.texts[2] = language.getString(keys.line3);
+    caption.ids = {CaptionId{STR_WAVEDEFAULT, wave}, CaptionId{keys.line2}, CaptionId{keys.line3}};
     caption.blinks = {0, keys.blink2, keys.blink3};
     caption.skySpeed = waveSkySpeed(wave);
     return caption;

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include "core/StringKeys.h"
 #include "core/WideString.h"
+#include "game/hud/CaptionId.h"
 
 class Language;
 
@@ -19,10 +20,11 @@ struct WaveCaptionKeys {
     int32_t blink3 = 0;
 };
 
-/// What the game shows while a wave runs: three caption lines with their blink periods in
-/// frames (0 = steady), and the sky's scroll speed. A fresh record shows nothing.
+/// What the game shows while a wave runs: three caption lines, what each says, their blink
+/// periods in frames (0 = steady), and the sky's scroll speed. A fresh record shows nothing.
 struct WaveCaption {
     std::array<WideString, CAPTION_LINES> texts;
+    std::array<CaptionId, CAPTION_LINES> ids{};
     std::array<int32_t, CAPTION_LINES> blinks{};
     int32_t skySpeed = -1;
 };

@@ -4,6 +4,7 @@
 #include <optional>
 #include "GameTestSupport.h"
 #include "core/EngineLifecycle.h"
+#include "core/StaticSettings.h"
 #include "core/UserSettings.h"
 #include "game/ContextManager.h"
 #include "game/Loader.h"
@@ -17,6 +18,9 @@
 
 struct GameHarnessOptions {
     uint32_t seed = 1;
+    /// The language row that the program starts in, as a single-language build chooses it;
+    /// -1: as a first start chooses.
+    int language = -1;
     /// The menu layer's screens; null: plain contexts (TestMenuScreens).
     std::function<std::unique_ptr<MenuScreens>()> createScreens;
     /// Frames draw into the offscreen window; otherwise they submit nothing (as --no-draw).
@@ -50,7 +54,8 @@ class GameHarness {
         environment.bFixedStep = true;
         environment.seed = options.seed;
         environment.isInForeground = options.isInForeground;
-        environment.createGameRoot = [createScreens = options.createScreens] {
+        environment.createGameRoot = [createScreens = options.createScreens, language = options.language] {
+            if (language >= 0) Vek::get()->getStaticSettings().singleLanguage = language;
             auto screens = createScreens ? createScreens() : std::make_unique<TestMenuScreens>();
             return std::make_unique<GameGlobal>(std::move(screens),
                                                 fromUtf8(VEK_ASSETS_DIR "/ZV2rmBrumedemo.dat"));

@@ -1,6 +1,9 @@
 #include "GameHarness.h"
 #include <algorithm>
 #include <numbers>
+#include "core/Language.h"
+#include "game/Autopilot.h"
+#include "game/GameController.h"
 #include "game/GameInput.h"
 #include "game/scene/ContextScene.h"
 #include "game/scene/Explosion.h"
@@ -49,6 +52,29 @@ std::string digestOfRun(uint32_t seed, std::vector<int> spaceFrames = {}) {
     return digest;
 }
 
+constexpr int GAME_FRAMES = 900; // the system's captions, wave 1's and wave 2's
+
+/// The digest after every frame of a two-player game from wave 1, invulnerable and flown by
+/// the autopilot, in the language of row `language`; the last wave it reached.
+std::pair<std::vector<std::string>, int> digestsOfGameIn(int language) {
+    GameHarnessOptions options;
+    options.seed = 7;
+    options.language = language;
+    options.createInput = [](platform::PlatformWindow&) {
+        return std::make_unique<Autopilot>(std::make_unique<platform::ScriptedInput>());
+    };
+    GameHarness harness(options);
+    EXPECT_EQ(Vek::get()->getLanguage().getCurrentLanguage(), language);
+    GameController& game = *GameController::startAt(1, 2);
+    game.bInvulnerable = true;
+    std::vector<std::string> digests;
+    for (int frame = 0; frame < GAME_FRAMES; ++frame) {
+        harness.step();
+        digests.push_back(harness.digest());
+    }
+    return {digests, game.wave};
+}
+
 } // namespace
 
 TEST(GameHarness, SameSeedAndInputGiveTheSameDigestAnotherSeedOrInputAnother) {
@@ -56,6 +82,19 @@ TEST(GameHarness, SameSeedAndInputGiveTheSameDigestAnotherSeedOrInputAnother) {
     EXPECT_EQ(digestOfRun(7, {3, 20}), digest);
     EXPECT_NE(digestOfRun(8, {3, 20}), digest);
     EXPECT_NE(digestOfRun(7, {3}), digest);
+}
+
+TEST(GameHarness, TheSameGameGivesTheSameDigestsInEveryLanguage) {
+    const auto [english, lastWave] = digestsOfGameIn(0);
+    ASSERT_GE(lastWave, 2) << "the run must reach the captions of a wave";
+    for (int language = 1; language < LANGUAGE_COUNT; ++language) {
+        const auto [digests, wave] = digestsOfGameIn(language);
+        const auto alike =
+            std::mismatch(english.begin(), english.end(), digests.begin(), digests.end()).first;
+        EXPECT_EQ(alike, english.end())
+            << "language " << language << " differs from English from frame " << (alike - english.begin());
+        EXPECT_EQ(wave, lastWave) << "language " << language;
+    }
 }
 
 #endif

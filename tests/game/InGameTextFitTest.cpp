@@ -124,7 +124,7 @@ TEST(InGameTextFit, CaptionsAndRanksStayInsideTheirPartOfTheScreenInEveryLanguag
                 for (std::size_t first = 0; first < texts.size(); first += BANDS) {
                     const std::size_t count = std::min<std::size_t>(BANDS, texts.size() - first);
                     for (std::size_t band = 0; band < count; ++band)
-                        bands[band]->setText(texts[first + band], 2.0, 0);
+                        bands[band]->setText(texts[first + band], {}, 2.0, 0);
                     const auto rows = litRows(graphics, [&] {
                         for (std::size_t band = 0; band < count; ++band) bands[band]->frameUpdate();
                     });

@@ -5,8 +5,6 @@
 #include <numbers>
 #include <vector>
 #include "core/GameRandom.h"
-#include "core/Language.h"
-#include "core/Vek.h"
 #include "game/GameController.h"
 #include "game/WaveCaptions.h"
 #include "game/bosses/MotherPod.h"
@@ -384,7 +382,7 @@ constexpr int32_t NO_BONUS_BLINK = 4;
 void bonusSaucer(const Spawner& spawner, int) {
     if (spawner.game.bMissileUsedThisSystem) {
         const StringId text = NO_BONUS_TEXTS[static_cast<std::size_t>(gameRandom.below(3))];
-        spawner.game.captions[2]->setText(Vek::get()->getLanguage().getString(text), NO_BONUS_TIME, NO_BONUS_BLINK);
+        spawner.game.captions[2]->setText(text, NO_BONUS_TIME, NO_BONUS_BLINK);
         return;
     }
     spawner.add(new FlyingSaucer(-50.0, gameRandom.next() % 100 + 50));

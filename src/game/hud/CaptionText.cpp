@@ -1,4 +1,5 @@
 #include "game/hud/CaptionText.h"
+#include "core/Language.h"
 #include "core/Vek.h"
 #include "game/GameFont.h"
 #include "game/scene/GameDigest.h"
@@ -16,10 +17,15 @@ constexpr uint32_t WHITE = 0xFFFFFFFF;
 
 } // namespace
 
-void CaptionText::setText(WideStringView newText, double seconds, int32_t period) {
+void CaptionText::setText(WideStringView newText, CaptionId newId, double seconds, int32_t period) {
     text = newText;
+    id = newId;
     timeLeft = seconds;
     blinkPeriod = period;
+}
+
+void CaptionText::setText(StringId textId, double seconds, int32_t period) {
+    setText(Vek::get()->getLanguage().getString(textId), {textId}, seconds, period);
 }
 
 void CaptionText::frameUpdate() {
@@ -32,6 +38,7 @@ void CaptionText::frameUpdate() {
 
 void CaptionText::addToDigest(GameDigest& digest) const {
     GameObject::addToDigest(digest);
-    digest.addText(text);
+    digest.addInt(id.textId);
+    digest.addInt(id.number);
     digest.addNumber(timeLeft);
 }

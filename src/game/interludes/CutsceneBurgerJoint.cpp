@@ -1,7 +1,5 @@
 #include "game/interludes/CutsceneBurgerJoint.h"
-#include "core/Language.h"
 #include "core/StringKeys.h"
-#include "core/Vek.h"
 #include "game/GameController.h"
 #include "game/GameGlobal.h"
 #include "game/SurfaceChain.h"
@@ -19,14 +17,13 @@ constexpr int32_t HEADLINE_Y = 90, HINT_Y = 460;
 CutsceneBurgerJoint::CutsceneBurgerJoint() {
     closeOnFire = false;
     GameGlobal& root = *GameGlobal::get();
-    const Language& language = Vek::get()->getLanguage();
     addProp(root.burgerJoint->getSurf(0), 320.0, 240.0);
     for (int32_t player = 0; player < GameController::PLAYERS; ++player)
         addChild(new PlayerFighterCameo(player));
     auto* headline = new CaptionText(root.textFontLarge, HEADLINE_Y);
-    headline->setText(language.getString(STR_CHOOSEPLAYERS1), CAPTION_TIME, HEADLINE_BLINK);
+    headline->setText(STR_CHOOSEPLAYERS1, CAPTION_TIME, HEADLINE_BLINK);
     auto* hint = new CaptionText(root.textFontSmall, HINT_Y);
-    hint->setText(language.getString(STR_CHOOSEPLAYERS2), CAPTION_TIME, 0);
+    hint->setText(STR_CHOOSEPLAYERS2, CAPTION_TIME, 0);
     addChild(headline);
     addChild(hint);
 }
