@@ -258,3 +258,16 @@ WideString TextLine::plainText(WideStringView text) {
         out += unitsOf(line, 0, line.size());
     return out;
 }
+
+WideString TextLine::cutToWidth(WideStringView text, float maxWidth, const Measure& measure) {
+    if (measure(text) <= maxWidth) return WideString(text);
+    std::vector<std::size_t> ends; // where each character ends
+    for (std::size_t at = 0; at < text.size();) {
+        nextCodePoint(text, at);
+        ends.push_back(at);
+    }
+    // Wider starts are never narrower, so a halving search measures a few of them only.
+    const auto tooWide = std::partition_point(
+        ends.begin(), ends.end(), [&](std::size_t end) { return measure(text.substr(0, end)) <= maxWidth; });
+    return WideString(text.substr(0, tooWide == ends.begin() ? 0 : *(tooWide - 1)));
+}

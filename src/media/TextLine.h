@@ -40,6 +40,10 @@ class TextLine {
     /// The text without its markup (the bars and colour codes dropped).
     static WideString plainText(WideStringView text);
 
+    /// The longest start of a plain text, in whole characters (a surrogate pair is one), that
+    /// is at most `maxWidth` wide; the whole text when it fits.
+    static WideString cutToWidth(WideStringView text, float maxWidth, const Measure& measure);
+
     std::vector<TextSegment> segments;
     float width = 0.f;
     float y = 0.f; ///< top of the line, down from the top of the block

@@ -1,12 +1,16 @@
 #include "menus/ContextHighscores.h"
+#include <algorithm>
 #include <cmath>
 #include "core/Format.h"
 #include "core/Language.h"
 #include "core/Vek.h"
 #include "game/FormatThousands.h"
+#include "game/GameFont.h"
 #include "game/Global.h"
 #include "media/Color.h"
 #include "media/FontQuad.h"
+#include "media/Renderable.h"
+#include "media/TextLine.h"
 #include "menus/ContextHighscoreOptions.h"
 #include "menus/MenuBackButton.h"
 #include "menus/MenuButton.h"
@@ -22,8 +26,29 @@ constexpr float ROW_STEP = 30.f;
 constexpr float NAME_X = -250.f; // mirrored right to left, like the other columns
 constexpr float WAVE_X = 100.f;
 constexpr float SCORE_X = 250.f;
+constexpr float COLUMN_GAP = 8.f; // units between a cell and the next column
 constexpr char16_t EMPTY_NAME[] = u"...";
 constexpr int OPTIONS_WIDTH = 256;
+
+WideString levelText(const HIGHSCOREENTRY& entry) {
+    return stringf(u"%d", entry.wave);
+}
+
+int nameFlags() {
+    return ContextMenu::alignLeading | FontQuad::TEXT_SYSTEMFONT;
+}
+
+// A score wider than the room between the level column and its own right edge is squeezed
+// sideways into it: every digit stays, at the row's height.
+void drawScore(FontQuad& font, WideStringView score, float y, uint32_t colour) {
+    Renderable placement;
+    placement.position = {ContextMenu::mirrorSign * SCORE_X, y, 0.f};
+    placement.scale.x = GameFont::squeezeToFit(font.measureText(score, FontQuad::TEXT_RIGHT).width,
+                                               SCORE_X - WAVE_X - COLUMN_GAP);
+    placement.color = colour;
+    placement.updateTransform();
+    font.renderText(placement, score, FontQuad::TEXT_RIGHT);
+}
 
 } // namespace
 
@@ -50,21 +75,36 @@ uint32_t ContextHighscores::rowColour(int row) const {
 
 void ContextHighscores::renderContents() {
     ContextMenu::renderContents();
+    FontQuad* font = Global::get()->fontMedium;
+    if (!font) return;
+    const float room = nameRoom(*font);
     for (int row = 0; row < GameConfigurationRecord::HIGHSCORE_ROWS; ++row)
-        drawRow(row);
+        drawRow(row, *font, room);
 }
 
-void ContextHighscores::drawRow(int row) const {
-    Global& game = *Global::get();
-    FontQuad* font = game.fontMedium;
-    if (!font) return;
-    const HIGHSCOREENTRY& entry = game.configuration.highScores[row];
+float ContextHighscores::nameRoom(FontQuad& font) const {
+    float widestLevel = 0.f;
+    for (const HIGHSCOREENTRY& entry : Global::get()->configuration.highScores)
+        widestLevel = std::max(widestLevel, font.measureText(levelText(entry), FontQuad::TEXT_RIGHT).width);
+    return WAVE_X - widestLevel - COLUMN_GAP - NAME_X;
+}
+
+const WideString& ContextHighscores::shownName(int row, const WideString& name, float room, FontQuad& font) {
+    ShownName& shown = shownNames[static_cast<std::size_t>(row)];
+    if (shown.name != name || shown.room != room) {
+        const auto measure = [&](WideStringView text) { return font.measureText(text, nameFlags()).width; };
+        shown = {name, room, TextLine::cutToWidth(name, room, measure)};
+    }
+    return shown.shown;
+}
+
+void ContextHighscores::drawRow(int row, FontQuad& font, float room) {
+    const HIGHSCOREENTRY& entry = Global::get()->configuration.highScores[row];
     const float y = FIRST_ROW_Y - ROW_STEP * static_cast<float>(row);
     const uint32_t colour = rowColour(row);
     const WideString name = entry.name.get();
-    font->drawText(name.empty() ? WideString(EMPTY_NAME) : name, mirrorSign * NAME_X, y, 0.f, colour,
-                   alignLeading | FontQuad::TEXT_SYSTEMFONT);
-    font->drawText(stringf(u"%d", entry.wave), mirrorSign * WAVE_X, y, 0.f, colour, FontQuad::TEXT_RIGHT);
-    font->drawText(formatThousands(entry.score, Vek::get()->getLanguage()), mirrorSign * SCORE_X, y, 0.f,
-                   colour, FontQuad::TEXT_RIGHT);
+    font.drawText(name.empty() ? WideString(EMPTY_NAME) : shownName(row, name, room, font),
+                  mirrorSign * NAME_X, y, 0.f, colour, nameFlags());
+    font.drawText(levelText(entry), mirrorSign * WAVE_X, y, 0.f, colour, FontQuad::TEXT_RIGHT);
+    drawScore(font, formatThousands(entry.score, Vek::get()->getLanguage()), y, colour);
 }

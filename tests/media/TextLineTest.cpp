@@ -133,3 +133,24 @@ TEST(TextLine, BreaksAnyRunWiderThanTheLineAtTheWidthKeepingEveryCharacter) {
         EXPECT_LE(widest - narrowest, c.characterWidth); // the pieces between are alike
     }
 }
+
+TEST(TextLine, CutsToTheWidestStartOfWholeCharactersThatFits) {
+    const std::u16string pair = u"\U0001F600", half = u"\xD83D"; // each unit 10 wide
+    struct Case {
+        std::u16string text;
+        float width;
+        std::u16string expected;
+    };
+    const Case cases[] = {
+        {u"short", 100.f, u"short"},
+        {u"abcd", 40.f, u"abcd"}, // exactly as wide
+        {u"abcdefghij", 35.f, u"abc"},
+        {u"a" + pair + u"b", 25.f, u"a"}, // never half a pair
+        {u"a" + pair + u"b", 30.f, u"a" + pair},
+        {u"a" + half + u"bc", 20.f, u"a" + half}, // a lone half is a character of its own
+        {u"abc", 5.f, u""},
+        {u"", 0.f, u""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(TextLine::cutToWidth(c.text, c.width, measure), c.expected) << "width " << c.width;
+}

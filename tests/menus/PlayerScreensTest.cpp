@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <filesystem>
 #include <set>
 #include <vector>
+#include "../game/GameHarness.h"
 #include "MenuTestSupport.h"
 #include "core/Language.h"
 #include "media/FontQuad.h"
+#include "media/MemoryImageFile.h"
 #include "menus/ContextEnterName.h"
 #include "menus/ContextHighscores.h"
 #include "menus/ContextMainMenu.h"
@@ -209,3 +213,92 @@ TEST(ContextHighscores, OnlyTheHighlightedRowPulsesYellowGreen) {
     EXPECT_GE(*pulse.begin(), 0xFF80FF00u);
     EXPECT_LE(*pulse.rbegin(), 0xFFC0FF80u);
 }
+
+#ifdef VEK_ASSETS_DIR
+
+namespace {
+
+/// The high-score screen alone on black, as drawn on the harness's display.
+MemoryImageFile drawScreen(ContextHighscores& screen) {
+    VekGraphics& graphics = *VekGraphics::get();
+    graphics.beginScene();
+    graphics.clear(0xFF000000);
+    screen.renderContext();
+    MemoryImageFile image(graphics.viewportWidth, graphics.getViewportHeight());
+    image.pixels = graphics.readViewport();
+    graphics.endScene();
+    return image;
+}
+
+/// The first and last pixel column from `left` to before `right` where `isMarked(x, y)` holds
+/// in a pixel row from `top` to before `bottom`; first > last when none.
+std::pair<int, int> markedColumns(int top, int bottom, int left, int right,
+                                  const std::function<bool(int, int)>& isMarked) {
+    std::pair<int, int> span{right, left - 1};
+    for (int y = top; y < bottom; ++y)
+        for (int x = left; x < right; ++x)
+            if (isMarked(x, y)) span = {std::min(span.first, x), std::max(span.second, x)};
+    return span;
+}
+
+} // namespace
+
+TEST(ContextHighscores, NamesAndScoresEndBeforeTheLevelColumnInEveryDisplaySize) {
+    constexpr int GERMAN = 2, JAPANESE = 5;
+    constexpr float GAP = 2.f; // units a cell keeps from the level column at least
+    // A name's character, 16 of them as the name entry takes, and a score.
+    const std::pair<std::u16string, int32_t> worst[] = {{u"\u65E5", 2147483647},
+                                                        {u"W", 999999999},
+                                                        {u"\U0001F600", 1999999999},
+                                                        {u"\uFF37", -2147483647 - 1}};
+    const struct {
+        int language, width, height;
+    } cases[] = {{GERMAN, 640, 480}, {GERMAN, 1600, 1200}, {JAPANESE, 640, 480}, {JAPANESE, 1600, 1200}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "language " << c.language << " at " << c.width << "x" << c.height);
+        GameHarnessOptions options;
+        options.bDraw = true;
+        options.language = c.language;
+        options.displayWidth = c.width;
+        options.displayHeight = c.height;
+        GameHarness harness(options);
+        auto& table = harness.game().configuration.highScores;
+        ContextHighscores screen;
+        screen.tickContext(0.0, 1.0 / 30.0);
+        for (HIGHSCOREENTRY& entry : table) { // the level column alone: "..." and "0" stay clear of it
+            entry.name.set(u"");
+            entry.wave = 110;
+            entry.score = 0;
+        }
+        const MemoryImageFile clear = drawScreen(screen);
+        for (std::size_t i = 0; i < std::size(worst); ++i) {
+            std::u16string name;
+            for (int n = 0; n < 16; ++n)
+                name += worst[i].first;
+            table[i].name.set(name);
+            table[i].score = worst[i].second;
+        }
+        const MemoryImageFile full = drawScreen(screen);
+        ASSERT_EQ(std::pair(full.width, full.height), std::pair(c.width, c.height));
+        const float unit = static_cast<float>(c.width) / 640.f; // pixels per unit
+        const auto lit = [&](int x, int y) { return (clear.at(x, y) & 0xFFFFFF) != 0; };
+        const auto changed = [&](int x, int y) { return full.at(x, y) != clear.at(x, y); };
+        for (std::size_t i = 0; i < std::size(worst); ++i) {
+            const int top = static_cast<int>((90.f + 30.f * static_cast<float>(i)) * unit); // the row's line
+            const int bottom = top + static_cast<int>(30.f * unit);
+            const auto level = markedColumns(top, bottom, static_cast<int>(170.f * unit),
+                                             static_cast<int>(520.f * unit), lit);
+            ASSERT_LE(level.first, level.second) << "row " << i << " shows no level";
+            const int middle = (level.first + level.second) / 2;
+            const auto name = markedColumns(top, bottom, 0, middle, changed);
+            const auto score = markedColumns(top, bottom, middle, full.width, changed);
+            EXPECT_LE(name.first, name.second) << "row " << i << ": no name";
+            EXPECT_LT(name.second, level.first - GAP * unit) << "row " << i << ": the name reaches the level";
+            EXPECT_LE(score.first, score.second) << "row " << i << ": no score";
+            EXPECT_GT(score.first, level.second + GAP * unit)
+                << "row " << i << ": the score reaches the level";
+        }
+    }
+}
+
+#endif
