@@ -38,7 +38,16 @@ bool writeAll(int fd, std::span<const uint8_t> bytes) {
 
 // What every in-place open adds: the name itself, never a wait, nothing inherited by a child.
 constexpr int IN_PLACE_FLAGS = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+// A new name's file: never writable by others, and the umask may take more.
 constexpr mode_t NEW_FILE_MODE = 0644;
+constexpr mode_t PERMISSION_BITS = 0777;
+
+/// Gives the new file `fd` the permissions of the regular file it replaces (`replaced`, as lstat
+/// saw the name), so that a mode the user chose outlives the save; nothing for any other kind.
+/// Not being allowed to is no failure of the write.
+void keepModeOf(const struct stat& replaced, int fd) {
+    if (S_ISREG(replaced.st_mode)) ::fchmod(fd, replaced.st_mode & PERMISSION_BITS);
+}
 
 bool isLinkAt(const char* path) {
     struct stat info {};
@@ -91,11 +100,13 @@ bool writeFileAtomically(const std::filesystem::path& path, std::span<const uint
     // A fresh file of our own: whatever an earlier run left under that name (a pipe would block
     // the open) goes first.
     ::unlink(temp.c_str());
-    Descriptor file(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
+    Descriptor file(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, NEW_FILE_MODE));
     if (file.fd < 0) {
         error = failure("Could not create", temp);
         return false;
     }
+    struct stat replaced {};
+    if (::lstat(path.c_str(), &replaced) == 0) keepModeOf(replaced, file.fd);
     bool bDone = writeAll(file.fd, bytes) && ::fsync(file.fd) == 0;
     if (!bDone) error = failure("Could not write", temp);
     const bool bClosed = ::close(file.release()) == 0;
@@ -155,7 +166,9 @@ int createInPlace(const char* path) {
         return -1;
     }
     if (::unlink(path) != 0) return -1;
-    return ::open(path, flags, NEW_FILE_MODE);
+    fd = ::open(path, flags, NEW_FILE_MODE);
+    if (fd >= 0) keepModeOf(info, fd);
+    return fd;
 }
 
 bool copyInPlace(const char* from, const char* to) {

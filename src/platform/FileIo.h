@@ -15,7 +15,8 @@ std::optional<std::vector<uint8_t>> readFile(const std::filesystem::path& path, 
                                              std::string& error);
 
 /// Writes `bytes` to "<path>.tmp", flushes it to the disk and renames it over `path`, so that a
-/// crash at any moment leaves either the old file or the new one, never a torn one.
+/// crash at any moment leaves either the old file or the new one, never a torn one. The new file
+/// keeps the permissions of a regular file at `path`; a new name gets 0644 less the umask.
 /// False (with `error` set) when any step fails; `path` is then untouched.
 bool writeFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes,
                          std::string& error);
@@ -43,6 +44,8 @@ int openInPlace(const char* path, int flags);
 /// A new, empty regular file at `path`, open for writing; -1 on failure. A symbolic link or a
 /// regular file at the name is removed as a name first and never opened, so no file that this
 /// call did not make is truncated or written through (another name of it keeps it as it was).
+/// The new file keeps a replaced regular file's permissions; otherwise 0644 less the umask, as
+/// every file these calls make.
 int createInPlace(const char* path);
 
 /// Copies the regular file at `from` into a new file at `to`, both in place; false when either

@@ -2,12 +2,17 @@
 #include <climits>
 #include <cstdlib>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
 namespace platform {
 
 namespace {
+
+// The owner's alone, as the base-directory rules ask of a data folder made when missing: the
+// profiles and the high scores are nobody else's to replace, under any umask.
+constexpr mode_t NEW_FOLDER_MODE = 0700;
 
 // A relative path in these variables would put the user data below whatever folder the program
 // was started from; XDG calls such a path invalid and has it ignored.
@@ -38,7 +43,11 @@ std::filesystem::path dataHome() {
 
 bool ensureFolder(const std::filesystem::path& folder) {
     std::error_code error;
-    std::filesystem::create_directories(folder, error);
+    if (std::filesystem::is_directory(folder, error)) return true;
+    const std::filesystem::path parent = folder.parent_path();
+    if (!parent.empty() && parent != folder && !ensureFolder(parent)) return false;
+    // Another process making it meanwhile (EEXIST) is as good.
+    ::mkdir(folder.c_str(), NEW_FOLDER_MODE);
     return std::filesystem::is_directory(folder, error);
 }
 

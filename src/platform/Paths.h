@@ -10,7 +10,8 @@ std::filesystem::path executableFolder();
 /// $XDG_DATA_HOME, or ~/.local/share when it is unset or not absolute; ~ is $HOME when that is
 /// absolute, else the password database's home for the user (/tmp when that is not absolute either).
 std::filesystem::path dataHome();
-/// Creates the folder and its parents; false when it cannot be made.
+/// Creates the folder and its missing parents, each for its owner alone (0700); folders that
+/// stand keep their modes. False when it cannot be made.
 bool ensureFolder(const std::filesystem::path& folder);
 std::string computerName();
 std::string userName();
