@@ -293,8 +293,12 @@ bool Global::forgetWrittenResults() {
 }
 
 void Global::tellFailedSaves(const std::vector<WideString>& paths) {
-    if (paths.empty() || bToldFailedSave) return;
-    bToldFailedSave = true;
+    const auto isNews = [this](const WideString& path) {
+        return std::find(toldFailedSaves.begin(), toldFailedSaves.end(), path) == toldFailedSaves.end();
+    };
+    if (std::none_of(paths.begin(), paths.end(), isNews)) return;
+    for (const WideString& path : paths)
+        if (isNews(path)) toldFailedSaves.push_back(path);
     WideString text = u"Could not save:";
     for (const WideString& path : paths) text += u"\n" + path;
     const Logger* logger = Logger::get();

@@ -48,7 +48,8 @@ class Global : public GameRoot {
     /// Writes the profiles, the settings and the engine settings, after the running game's saves
     /// (`finishSaves`); at exit and whenever the main menu comes back on top. The first time in a
     /// root's life that a file cannot be written, here or in `saveProfiles`, the user is told
-    /// which (the earlier file then stands; the log says why).
+    /// which, with the others that failed beside it (each earlier file then stands; the log says
+    /// why). A file told once is not told again, unless beside one told for the first time.
     void saveUserData();
     /// Writes the profiles alone: the running game's saves, which a killed program must keep.
     /// The frame only makes the file's bytes; a worker thread writes them, the newest of those
@@ -103,7 +104,9 @@ class Global : public GameRoot {
 
   private:
     void printRecordSizes();
-    /// Tells the user of the failed `paths`, unless there are none or a failure was told already.
+    /// Tells the user of the failed `paths` in one message, unless the failure of each was told
+    /// already: a file that failed once stays in doubt, and a box at every wave would hold the
+    /// game each time (the log has every failure).
     void tellFailedSaves(const std::vector<WideString>& paths);
     /// The logo, and the crash report when the previous run left crash files.
     void pushStartScreens();
@@ -134,5 +137,5 @@ class Global : public GameRoot {
     /// Per profile, the time of the result that it kept when the table was handed over; 0: none.
     std::array<uint32_t, ProfileBlock::MAX_PROFILES> resultsInTable{};
     std::vector<std::unique_ptr<MemoryFile>> loaderFiles; // files the loader registered (not objects)
-    bool bToldFailedSave = false;
+    std::vector<WideString> toldFailedSaves; ///< the files whose failed save the user was told of
 };

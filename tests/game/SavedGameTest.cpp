@@ -194,21 +194,25 @@ TEST(SavedGames, EachSaveReachesTheProfileFileAGameOverEmptiesTheWaveSlotAComple
         int wave;
         bool bWaveEnds; // before the loss (at a system's end: until its farewell)
         bool bBlocked;  // the profile file cannot be replaced
+        bool bTableBlocked; // nor the high-score table
         bool wantSlot1;
         int32_t wantState;
     };
-    const Case cases[] = {{12, false, false, true, State::GAME_OVER},
-                          {15, true, false, true, State::GAME_OVER},
-                          {20, true, false, true, State::GAME_OVER},
-                          {15, true, true, true, State::GAME_OVER},
-                          {110, true, false, false, State::SYSTEM_END}};
+    const Case cases[] = {{12, false, false, false, true, State::GAME_OVER},
+                          {15, true, false, false, true, State::GAME_OVER},
+                          {20, true, false, false, true, State::GAME_OVER},
+                          {15, true, true, false, true, State::GAME_OVER},
+                          {15, true, true, true, true, State::GAME_OVER},
+                          {110, true, false, false, false, State::SYSTEM_END}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.wave);
         PlayHarness harness(c.wave);
         slot(harness, 0) = slot(harness, 1) = sampleRecord();
         ASSERT_TRUE(harness.game().profiles.save());
         const std::filesystem::path file = userFilePath(ProfileManager::getFileName());
+        const std::filesystem::path table = userFilePath(GameConfiguration::getFileName());
         if (c.bBlocked) std::filesystem::create_directories(file.string() + ".tmp/inside");
+        if (c.bTableBlocked) std::filesystem::create_directories(table.string() + ".tmp/inside");
         const auto expectOnDisk = [&] {
             harness.game().finishSaves(); // only waits for the writer thread: no save of its own
             for (int index : {0, 1})
@@ -242,6 +246,14 @@ TEST(SavedGames, EachSaveReachesTheProfileFileAGameOverEmptiesTheWaveSlotAComple
         }
         EXPECT_EQ(game.getState(), State::GAME_END);
         EXPECT_FALSE(slotOnDisk(0).bResultPending) << "once the table is written, the profile no longer keeps it";
+        // The exit's save: the table's failure is news beside the profiles' told already.
+        testing::internal::CaptureStderr();
+        harness.game().saveUserData();
+        const std::string toldAtExit = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(toldAtExit.starts_with("Could not save:\n" + file.string() + "\n" + table.string() + "\n"),
+                  c.bTableBlocked)
+            << toldAtExit;
+        EXPECT_EQ(toldAtExit.find("Could not save:", 1), std::string::npos) << toldAtExit;
     }
 }
 
