@@ -42,11 +42,17 @@ constexpr int IN_PLACE_FLAGS = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
 constexpr mode_t NEW_FILE_MODE = 0644;
 constexpr mode_t PERMISSION_BITS = 0777;
 
-/// Gives the new file `fd` the permissions of the regular file it replaces (`replaced`, as lstat
-/// saw the name), so that a mode the user chose outlives the save; nothing for any other kind.
-/// Not being allowed to is no failure of the write.
+/// The mode a file made to replace `replaced` (as lstat saw the name; zeroed when nothing stood
+/// there) is created with: a regular file's own, so that a mode the user chose outlives the save
+/// and the new file is never open to more readers than the old one meanwhile.
+mode_t creationMode(const struct stat& replaced) {
+    return S_ISREG(replaced.st_mode) ? replaced.st_mode & PERMISSION_BITS : NEW_FILE_MODE;
+}
+
+/// Gives the new file `fd` a replaced regular file's mode exactly, whatever the umask took from
+/// it; not being allowed to is no failure of the write.
 void keepModeOf(const struct stat& replaced, int fd) {
-    if (S_ISREG(replaced.st_mode)) ::fchmod(fd, replaced.st_mode & PERMISSION_BITS);
+    if (S_ISREG(replaced.st_mode)) ::fchmod(fd, creationMode(replaced));
 }
 
 bool isLinkAt(const char* path) {
@@ -100,13 +106,14 @@ bool writeFileAtomically(const std::filesystem::path& path, std::span<const uint
     // A fresh file of our own: whatever an earlier run left under that name (a pipe would block
     // the open) goes first.
     ::unlink(temp.c_str());
-    Descriptor file(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, NEW_FILE_MODE));
+    struct stat replaced {};
+    if (::lstat(path.c_str(), &replaced) != 0) replaced = {};
+    Descriptor file(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, creationMode(replaced)));
     if (file.fd < 0) {
         error = failure("Could not create", temp);
         return false;
     }
-    struct stat replaced {};
-    if (::lstat(path.c_str(), &replaced) == 0) keepModeOf(replaced, file.fd);
+    keepModeOf(replaced, file.fd);
     bool bDone = writeAll(file.fd, bytes) && ::fsync(file.fd) == 0;
     if (!bDone) error = failure("Could not write", temp);
     const bool bClosed = ::close(file.release()) == 0;
@@ -166,7 +173,7 @@ int createInPlace(const char* path) {
         return -1;
     }
     if (::unlink(path) != 0) return -1;
-    fd = ::open(path, flags, NEW_FILE_MODE);
+    fd = ::open(path, flags, creationMode(info));
     if (fd >= 0) keepModeOf(info, fd);
     return fd;
 }
