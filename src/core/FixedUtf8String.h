@@ -17,9 +17,7 @@ struct FixedUtf8String {
         while (encoded.size() + 1 > N) {
             // Drop one character; a surrogate pair goes as a whole, never half of it.
             --length;
-            if (length > 0 && text[length] >= 0xDC00 && text[length] <= 0xDFFF &&
-                text[length - 1] >= 0xD800 && text[length - 1] <= 0xDBFF)
-                --length;
+            if (length > 0 && isLowSurrogate(text[length]) && isHighSurrogate(text[length - 1])) --length;
             encoded = toUtf8(text.substr(0, length));
         }
         bytes.fill(0);

@@ -1,5 +1,7 @@
 #include "GameHarness.h"
 #include <cmath>
+#include <map>
+#include "core/StringUtil.h"
 #include "core/VekBasePointer.h"
 #include "game/GameController.h"
 #include "game/interludes/CutsceneBurgerJoint.h"
@@ -215,18 +217,32 @@ TEST(Interludes, EachEndsWithItsPathOrASkipThatSilencesItsLoopingSound) {
 
 TEST(GameEnd, RanksBothPlayersWhicheverOrderAndMarksTheBetterRow) {
     struct Case {
+        const char16_t* name;
+        const char16_t* secondName; // player 2's row: the name's first 14 characters and "-2"
         int32_t score0, score1;
         int32_t row0, row1; // the table holds 100000, 90000, ... 10000
         int32_t marked;
     };
     const Case cases[] = {
-        {95000, 55000, 1, 6, 1},  {55000, 95000, 6, 1, 1},  {5000, 95000, -1, 1, 1},
-        {95000, 5000, 1, -1, 1},  {15000, 95000, -1, 1, 1}, {5000, 5000, -1, -1, -1},
+        {u"Sixteen-Letters!", u"Sixteen-Letter-2", 95000, 55000, 1, 6, 1},
+        {u"Sixteen-Letters!", u"Sixteen-Letter-2", 55000, 95000, 6, 1, 1},
+        {u"Sixteen-Letters!", u"Sixteen-Letter-2", 5000, 95000, -1, 1, 1},
+        {u"Sixteen-Letters!", u"Sixteen-Letter-2", 95000, 5000, 1, -1, 1},
+        {u"Sixteen-Letters!", u"Sixteen-Letter-2", 15000, 95000, -1, 1, 1},
+        {u"Sixteen-Letters!", u"Sixteen-Letter-2", 5000, 5000, -1, -1, -1},
+        {u"AAAAAAAAAAAAA\U0001F600B", u"AAAAAAAAAAAAA\U0001F600-2", 95000, 55000, 1, 6, 1},
+        {u"\U0001F600\U0001F600\U0001F600AAAAAAAAAA", u"\U0001F600\U0001F600\U0001F600AAAAAAAAAA-2", 95000,
+         55000, 1, 6, 1},
+        {u"Al", u"Al-2", 55000, 95000, 6, 1, 1},
     };
+    const std::map<int32_t, std::u16string> ranks = {
+        {1, u"Second place!"}, {6, u"Seventh place!"}};
     GameHarness harness;
     GameGlobal& root = harness.game();
     root.profiles.addProfile(u"Sixteen-Letters!");
     for (const Case& c : cases) {
+        SCOPED_TRACE(toUtf8(c.name) + " " + std::to_string(c.score0) + " " + std::to_string(c.score1));
+        root.profiles.records[root.profiles.currentProfile].name.set(c.name);
         root.configuration.resetHighScores();
         GameController* game = GameController::startNewGame();
         for (int i = 0; i < 2; ++i) {
@@ -239,14 +255,14 @@ TEST(GameEnd, RanksBothPlayersWhicheverOrderAndMarksTheBetterRow) {
         for (VekBase* child = farewell->getChildren().getHead(); child; child = child->getNext())
             if (auto* fighter = dynamic_cast<NamedFighter*>(child)) fighters.push_back(fighter);
         ASSERT_EQ(fighters.size(), 2u);
-        EXPECT_EQ(fighters[0]->row, c.row0) << c.score0 << " " << c.score1;
-        EXPECT_EQ(fighters[1]->row, c.row1) << c.score0 << " " << c.score1;
-        EXPECT_EQ(root.highlightedScoreRow, c.marked) << c.score0 << " " << c.score1;
+        EXPECT_EQ(fighters[0]->row, c.row0);
+        EXPECT_EQ(fighters[1]->row, c.row1);
+        EXPECT_EQ(root.highlightedScoreRow, c.marked);
         for (const NamedFighter* fighter : fighters)
             if (fighter->row >= 0) {
-                EXPECT_EQ(fighter->rankText(), fighter->row == 1 ? u"Second place!" : u"Seventh place!");
+                EXPECT_EQ(fighter->rankText(), ranks.at(fighter->row));
                 EXPECT_EQ(root.configuration.highScores[fighter->row].name.get(),
-                          fighter->playerIndex == 0 ? u"Sixteen-Letters!" : u"Sixteen-Letter-2");
+                          fighter->playerIndex == 0 ? c.name : c.secondName);
             }
         for (VekBase* screen = game; screen; screen = screen->getNext())
             static_cast<Context*>(screen)->closed = true;
