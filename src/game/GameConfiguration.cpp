@@ -271,10 +271,13 @@ int GameConfiguration::addHighScore(const HIGHSCOREENTRY& row) {
     return index;
 }
 
-bool GameConfiguration::holdsHighScore(const HIGHSCOREENTRY& row) const {
-    return std::any_of(std::begin(highScores), std::end(highScores), [&row](const HIGHSCOREENTRY& held) {
-        return std::memcmp(&held, &row, sizeof row) == 0;
-    });
+int GameConfiguration::countHighScore(const HIGHSCOREENTRY& row) const {
+    return static_cast<int>(std::count_if(std::begin(highScores), std::end(highScores),
+                                          [&row](const HIGHSCOREENTRY& held) { return sameRow(held, row); }));
+}
+
+bool GameConfiguration::sameRow(const HIGHSCOREENTRY& a, const HIGHSCOREENTRY& b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
 void GameConfiguration::unbindControl(int code) {

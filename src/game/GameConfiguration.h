@@ -142,8 +142,10 @@ class GameConfiguration : public GameConfigurationRecord {
     /// Puts `row` below every row with a score at least as high; its row, or -1 when it does not
     /// make the table.
     int addHighScore(const HIGHSCOREENTRY& row);
-    /// Whether a row of the table is `row`, byte for byte.
-    bool holdsHighScore(const HIGHSCOREENTRY& row) const;
+    /// How many rows of the table are `row`, byte for byte.
+    int countHighScore(const HIGHSCOREENTRY& row) const;
+    /// Whether `a` and `b` are the same row, byte for byte.
+    static bool sameRow(const HIGHSCOREENTRY& a, const HIGHSCOREENTRY& b);
     /// Unbinds `code` wherever it is bound, so that it can be bound once anew.
     void unbindControl(int code);
 

@@ -46,9 +46,9 @@ class ProfileManager : public ProfileBlock {
     /// The profile file that `save` writes, for the block as it stands now.
     std::vector<uint8_t> makeFile() const;
     /// Enters the rows of each result that a profile keeps (`SavegameData::bResultPending`) into
-    /// `table`, but none that it holds already: a program killed after writing the table enters
-    /// nothing twice. The profiles go on keeping them until the table is written. Whether any
-    /// result is kept.
+    /// `table`, but none that it holds already (a row that both players have, as often as the
+    /// result has it): a program killed after writing the table enters nothing twice. The
+    /// profiles go on keeping them until the table is written. Whether any result is kept.
     bool enterKeptResults(GameConfiguration& table) const;
     /// "ZV2rmBrumedemo.pro": the build identifier and ".pro".
     static WideString getFileName();

@@ -1,6 +1,7 @@
 #include "GameHarness.h"
 #include <cmath>
 #include <map>
+#include "UserDataTestSupport.h"
 #include "core/StringUtil.h"
 #include "core/VekBasePointer.h"
 #include "game/GameController.h"
@@ -25,6 +26,13 @@
 #ifdef VEK_ASSETS_DIR
 
 namespace {
+
+std::vector<int32_t> scoresOf(const GameConfiguration& table) {
+    std::vector<int32_t> scores;
+    for (const HIGHSCOREENTRY& row : table.highScores)
+        scores.push_back(row.score);
+    return scores;
+}
 
 template <class T>
 int childrenOf(const Context& scene) {
@@ -234,17 +242,23 @@ TEST(GameEnd, RanksBothPlayersWhicheverOrderAndMarksTheBetterRow) {
         {u"\U0001F600\U0001F600\U0001F600AAAAAAAAAA", u"\U0001F600\U0001F600\U0001F600AAAAAAAAAA-2", 95000,
          55000, 1, 6, 1},
         {u"Al", u"Al-2", 55000, 95000, 6, 1, 1},
+        // Both rows the same: both are entered, at the game's end and from the kept result.
+        {u"ABCDEFGHIJKLMN-2", u"ABCDEFGHIJKLMN-2", 500000, 500000, 0, 1, 0},
     };
     const std::map<int32_t, std::u16string> ranks = {
-        {1, u"Second place!"}, {6, u"Seventh place!"}};
+        {0, u"First place!"}, {1, u"Second place!"}, {6, u"Seventh place!"}};
     GameHarness harness;
     GameGlobal& root = harness.game();
     root.profiles.addProfile(u"Sixteen-Letters!");
+    GameConfiguration kept;
     for (const Case& c : cases) {
         SCOPED_TRACE(toUtf8(c.name) + " " + std::to_string(c.score0) + " " + std::to_string(c.score1));
         root.profiles.records[root.profiles.currentProfile].name.set(c.name);
         root.configuration.resetHighScores();
+        std::copy(std::begin(root.configuration.highScores), std::end(root.configuration.highScores),
+                  std::begin(kept.highScores));
         GameController* game = GameController::startNewGame();
+        game->wave = 20;
         for (int i = 0; i < 2; ++i) {
             game->joinPlayer(i);
             game->players[std::size_t(i)]->score = i == 0 ? c.score0 : c.score1;
@@ -264,6 +278,13 @@ TEST(GameEnd, RanksBothPlayersWhicheverOrderAndMarksTheBetterRow) {
                 EXPECT_EQ(root.configuration.highScores[fighter->row].name.get(),
                           fighter->playerIndex == 0 ? c.name : c.secondName);
             }
+        // A start after a kill enters the result that the profile keeps as the farewell did,
+        // and nothing into a table that took it.
+        for (const char* start : {"the first start", "a restart"}) {
+            root.profiles.enterKeptResults(kept);
+            EXPECT_EQ(scoresOf(kept), scoresOf(root.configuration)) << start;
+            EXPECT_EQ(bytesOf(kept.highScores), bytesOf(root.configuration.highScores)) << start;
+        }
         for (VekBase* screen = game; screen; screen = screen->getNext())
             static_cast<Context*>(screen)->closed = true;
         harness.step();
