@@ -1,6 +1,7 @@
 #include "game/GameController.h"
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <ctime>
 #include "core/ErrorManager.h"
 #include "core/GameRandom.h"
@@ -355,9 +356,8 @@ void GameController::onPlayerOut() {
 }
 
 void GameController::enterGameOver() {
-    keepResult();
-    // A killed program must not bring the lost game back, nor lose its result.
-    GameGlobal::get()->saveProfiles();
+    // The frame's end keeps the result in place of the lost game (`followResult`), with the
+    // points that this frame still scores.
     showCaption(1, STR_GAMEOVER, GAME_OVER_CAPTION_TIME, GAME_OVER_BLINK);
     playSound(&GameGlobal::soundBonewah);
     setState(GAME_END, GAME_OVER_TIME);
@@ -399,9 +399,13 @@ void GameController::quit() {
     closed = true;
 }
 
+bool GameController::isAwaitingEnd() const {
+    return !bResultsEntered && getStateGoto() == GAME_END && getState() != GAME_END;
+}
+
 void GameController::enterPendingResults() {
     // Its saved games are gone already; the farewell that would enter the results never comes.
-    if (bResultsEntered || getStateGoto() != GAME_END || getState() == GAME_END) return;
+    if (!isAwaitingEnd()) return;
     bResultsEntered = true;
     GameGlobal& root = *GameGlobal::get();
     root.highlightedScoreRow = -1;
@@ -411,9 +415,17 @@ void GameController::enterPendingResults() {
     root.saveEnteredResults();
 }
 
-void GameController::keepResult() const {
+void GameController::followResult() {
+    if (isAwaitingEnd() && keepResult()) GameGlobal::get()->saveProfiles();
+}
+
+bool GameController::keepResult() {
     ProfileData& profile = currentProfile();
     SavegameData& result = profile.savegames[0];
+    const SavegameData before = result;
+    const uint32_t timeBefore = profile.resultTime;
+    // Every ending of this game (a kill, a signal, the farewell) enters the same rows.
+    if (resultTime == 0) resultTime = static_cast<uint32_t>(std::time(nullptr));
     result.bValidData = false;
     result.bResultPending = true;
     result.wave = wave;
@@ -423,7 +435,8 @@ void GameController::keepResult() const {
         result.players[i].present = hasResult(i);
         result.players[i].score = players[i]->score;
     }
-    profile.resultTime = static_cast<uint32_t>(std::time(nullptr));
+    profile.resultTime = resultTime;
+    return std::memcmp(&before, &result, sizeof result) != 0 || timeBefore != resultTime;
 }
 
 void GameController::showCaption(int line, StringId textId, double seconds, int32_t blink) {
@@ -544,6 +557,7 @@ void GameController::renderScene() {
     checkPlayersLeft();
     checkPause();
     showPointerWhileSteering();
+    followResult();
     drawDebugLine();
 }
 

@@ -184,8 +184,16 @@ class GameController : public ContextScene {
     /// The last system done: no saved game is left, and the game ends after the captions.
     void completeGame();
     /// Slot 0 of the current profile keeps the game's result as it stands now, in place of the
-    /// saved game, so that a killed program enters it at its next start; the rows' time is now.
-    void keepResult() const;
+    /// saved game, so that a killed program enters it at its next start; the rows' time is that
+    /// of the game's first keep. Whether the slot changed.
+    bool keepResult();
+    /// Once the game has ended and until its result is in the table, hands the profile file to
+    /// its writer at the end of each frame that changed the kept result (the loss's frame, then
+    /// points still scored in the wait), so a kill enters what the farewell would.
+    void followResult();
+    /// The game has ended (a game over, or the last system completed), and its result is not in
+    /// the high-score table yet.
+    bool isAwaitingEnd() const;
 
     /// On the easy difficulty, players whose weapon is weaker than the system's half less one
     /// get the charity message and the missing power levels as atoms.
@@ -209,5 +217,6 @@ class GameController : public ContextScene {
 
     bool bNewGame = false;    ///< no player has joined yet
     bool bResultsEntered = false; ///< by `enterPendingResults`, before the farewell scene
+    uint32_t resultTime = 0; ///< of the rows of this game's result (seconds since 1970); 0 until kept
     VekBasePointer pauseScreen; ///< the pause screen while it is on the stack
 };

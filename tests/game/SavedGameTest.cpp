@@ -45,12 +45,20 @@ SavegameData slotOnDisk(int index) {
     return record;
 }
 
-/// The rows of `score` in the high-score table of a start from the files as they are now.
-std::ptrdiff_t rowsAtTheNextStart(int32_t score) {
+/// The rows of `table` above a fresh table's best.
+std::vector<HIGHSCOREENTRY> rowsAboveFresh(const GameConfiguration& table) {
+    std::vector<HIGHSCOREENTRY> rows;
+    std::copy_if(std::begin(table.highScores), std::end(table.highScores), std::back_inserter(rows),
+                 [](const HIGHSCOREENTRY& row) { return row.score > 100000; });
+    return rows;
+}
+
+/// The rows above a fresh table's best in the high-score table of a start from the files as
+/// they are now.
+std::vector<HIGHSCOREENTRY> rowsAtTheNextStart() {
     GameConfiguration table;
     ProfileManager().enterKeptResults(table);
-    return std::count_if(std::begin(table.highScores), std::end(table.highScores),
-                         [score](const HIGHSCOREENTRY& row) { return row.score == score; });
+    return rowsAboveFresh(table);
 }
 
 std::size_t bonusMessages(const GameController& game) {
@@ -197,13 +205,17 @@ TEST(SavedGames, EachSaveReachesTheProfileFileAGameOverEmptiesTheWaveSlotAComple
         bool bTableBlocked; // nor the high-score table
         bool wantSlot1;
         int32_t wantState;
+        int pointsFrame; // that scores more (shots still flying), counted from the loss's, 0; -1: none
     };
-    const Case cases[] = {{12, false, false, false, true, State::GAME_OVER},
-                          {15, true, false, false, true, State::GAME_OVER},
-                          {20, true, false, false, true, State::GAME_OVER},
-                          {15, true, true, false, true, State::GAME_OVER},
-                          {15, true, true, true, true, State::GAME_OVER},
-                          {110, true, false, false, false, State::SYSTEM_END}};
+    const Case cases[] = {{12, false, false, false, true, State::GAME_OVER, 0},
+                          {15, true, false, false, true, State::GAME_OVER, 40},
+                          {20, true, false, false, true, State::GAME_OVER, -1},
+                          {15, true, true, false, true, State::GAME_OVER, 40},
+                          {15, true, true, true, true, State::GAME_OVER, 40},
+                          {110, true, false, false, false, State::SYSTEM_END, 0},
+                          {110, true, false, false, false, State::SYSTEM_END, 250}};
+    constexpr int32_t SCORE = 654321; // above every row of a fresh table
+    constexpr int32_t LATE_POINTS = 1300;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.wave);
         PlayHarness harness(c.wave);
@@ -221,7 +233,7 @@ TEST(SavedGames, EachSaveReachesTheProfileFileAGameOverEmptiesTheWaveSlotAComple
         GameController& game = harness.controller;
         testing::internal::CaptureStderr();
         harness.untilPlaying();
-        harness.player().score = 654321; // above every row of a fresh table
+        harness.player().score = SCORE;
         // The wave passes without enemies; the last one's end completes the game.
         EXPECT_EQ(harness.runUntil([&] {
             game.enemies->getChildren().deleteAll();
@@ -230,6 +242,8 @@ TEST(SavedGames, EachSaveReachesTheProfileFileAGameOverEmptiesTheWaveSlotAComple
         expectOnDisk();
         harness.player().lives = 1;
         harness.player().destroyed();
+        if (c.pointsFrame == 0) harness.player().addScore(LATE_POINTS);
+        harness.step(); // the loss's frame ends
         EXPECT_EQ(game.getState(), c.wantState);
         EXPECT_FALSE(slot(harness, 0).bValidData);
         EXPECT_EQ(slot(harness, 1).bValidData, c.wantSlot1);
@@ -237,14 +251,32 @@ TEST(SavedGames, EachSaveReachesTheProfileFileAGameOverEmptiesTheWaveSlotAComple
         const std::string told = testing::internal::GetCapturedStderr();
         EXPECT_EQ(told.starts_with("Could not save:\n" + file.string() + "\n"), c.bBlocked) << told;
         EXPECT_EQ(told.find("Could not save:", 1), std::string::npos) << told; // once
-        // A kill after any frame from the loss on: the next start shows the result once, unless
-        // its profile file could not be written (the game it continues then stands).
-        for (int frame = 0; frame < 310; ++frame) {
+        // A kill after any frame from the loss on: the next start shows the result once, as the
+        // game left to end enters it with the points scored so far, unless its profile file
+        // could not be written (the game it continues then stands).
+        std::vector<std::vector<HIGHSCOREENTRY>> killed(1);
+        for (int frame = 1; frame < 310; ++frame) {
             harness.game().finishSaves();
-            ASSERT_EQ(rowsAtTheNextStart(654321), c.bBlocked ? 0 : 1) << frame;
+            killed.push_back(rowsAtTheNextStart());
+            if (frame == c.pointsFrame) harness.player().addScore(LATE_POINTS);
             harness.step();
         }
         EXPECT_EQ(game.getState(), State::GAME_END);
+        const std::vector<HIGHSCOREENTRY> leftToEnd = rowsAboveFresh(harness.game().configuration);
+        ASSERT_EQ(leftToEnd.size(), 1u);
+        EXPECT_EQ(leftToEnd[0].score, SCORE + (c.pointsFrame >= 0 ? LATE_POINTS : 0));
+        for (int frame = 1; frame < 310; ++frame) {
+            const std::vector<HIGHSCOREENTRY>& rows = killed[static_cast<std::size_t>(frame)];
+            ASSERT_EQ(rows.size(), c.bBlocked ? 0u : 1u) << frame;
+            if (c.bBlocked) continue;
+            if (frame > c.pointsFrame) {
+                ASSERT_EQ(rows[0].score, leftToEnd[0].score) << frame;
+                ASSERT_EQ(bytesOf(rows[0]), bytesOf(leftToEnd[0])) << frame;
+            } else {
+                ASSERT_EQ(rows[0].score, SCORE) << frame;
+                ASSERT_EQ(rows[0].time, leftToEnd[0].time) << frame;
+            }
+        }
         EXPECT_FALSE(slotOnDisk(0).bResultPending) << "once the table is written, the profile no longer keeps it";
         // The exit's save: the table's failure is news beside the profiles' told already.
         testing::internal::CaptureStderr();
