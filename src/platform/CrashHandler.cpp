@@ -3,6 +3,8 @@
 #include <cstring>
 #include <execinfo.h>
 #include <fcntl.h>
+#include <iterator>
+#include <utility>
 #include <unistd.h>
 #include "platform/FileIo.h"
 
@@ -10,8 +12,15 @@ namespace platform {
 
 namespace {
 
-constexpr int FATAL_SIGNALS[] = {SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGABRT};
+struct FatalSignal {
+    int number;
+    const char* name;
+};
+constexpr FatalSignal FATAL_SIGNALS[] = {
+    {SIGSEGV, "SIGSEGV"}, {SIGBUS, "SIGBUS"}, {SIGILL, "SIGILL"}, {SIGFPE, "SIGFPE"}, {SIGABRT, "SIGABRT"}};
 constexpr std::size_t PATH_CAPACITY = 4096;
+// Two paths and the words around them.
+constexpr std::size_t LINE_CAPACITY = 2 * PATH_CAPACITY + 128;
 constexpr int MAX_FRAMES = 64;
 
 // Filled once by installCrashHandler; the handler only reads them.
@@ -40,35 +49,77 @@ void writeText(int descriptor, const char* text) {
     }
 }
 
-/// "Fatal signal <n>.\n" without formatting functions, which are not signal-safe.
+/// A line of text built without formatting functions or the heap, which are not signal-safe;
+/// what does not fit is cut.
+struct SignalSafeLine {
+    char text[LINE_CAPACITY];
+    std::size_t length = 0;
+
+    void append(const char* part) {
+        while (*part != '\0' && length < LINE_CAPACITY - 1) text[length++] = *part++;
+        text[length] = '\0';
+    }
+    void appendNumber(unsigned value) {
+        char digits[12];
+        char* first = std::end(digits);
+        *--first = '\0';
+        do {
+            *--first = static_cast<char>('0' + value % 10);
+            value /= 10;
+        } while (value > 0);
+        append(first);
+    }
+};
+
+const char* signalName(int signalNumber) {
+    for (const FatalSignal& fatal : FATAL_SIGNALS)
+        if (fatal.number == signalNumber) return fatal.name;
+    return "";
+}
+
+/// "Fatal signal <n>.", the crash files' own line.
 void writeSignalLine(int descriptor, int signalNumber) {
-    char digits[12];
-    int count = 0;
-    unsigned value = static_cast<unsigned>(signalNumber);
-    do {
-        digits[count++] = static_cast<char>('0' + value % 10);
-        value /= 10;
-    } while (value > 0 && count < 11);
-    char line[32] = "Fatal signal ";
-    std::size_t at = std::strlen(line);
-    while (count > 0) line[at++] = digits[--count];
-    line[at++] = '.';
-    line[at++] = '\n';
-    line[at] = '\0';
-    writeText(descriptor, line);
+    SignalSafeLine line;
+    line.append("Fatal signal ");
+    line.appendNumber(static_cast<unsigned>(signalNumber));
+    line.append(".\n");
+    writeText(descriptor, line.text);
+}
+
+/// One line on stderr, as every other error has, for a player who started the program from a
+/// terminal: the signal by number and name, and the crash files that were written.
+void reportOnStderr(int signalNumber, bool bBacktraceWritten, bool bLogCopied) {
+    SignalSafeLine line;
+    line.append("Fatal signal ");
+    line.appendNumber(static_cast<unsigned>(signalNumber));
+    line.append(" (");
+    line.append(signalName(signalNumber));
+    line.append(").");
+    if (!bBacktraceWritten && !bLogCopied) line.append(" No crash file could be written.");
+    const char* separator = " Crash files: ";
+    const std::pair<bool, const char*> files[] = {{bBacktraceWritten, backtracePath},
+                                                  {bLogCopied, logCopyPath}};
+    for (const auto& [bWritten, path] : files) {
+        if (!bWritten) continue;
+        line.append(separator);
+        line.append(path);
+        separator = ", ";
+    }
+    line.append("\n");
+    writeText(STDERR_FILENO, line.text);
 }
 
 // Every file is opened in place: a link planted at a crash file's name is replaced, never written
 // through, and a crash file left by an earlier crash is replaced by this one's, never truncated.
-void writeBacktrace(int signalNumber) {
-    if (!isSet(backtracePath)) return;
+bool writeBacktrace(int signalNumber) {
+    if (!isSet(backtracePath)) return false;
     const int file = createInPlace(backtracePath);
-    if (file < 0) return;
+    if (file < 0) return false;
     writeSignalLine(file, signalNumber);
     void* frames[MAX_FRAMES];
     const int count = backtrace(frames, MAX_FRAMES);
     backtrace_symbols_fd(frames, count, file);
-    ::close(file);
+    return ::close(file) == 0;
 }
 
 void appendToLog(int signalNumber) {
@@ -80,9 +131,11 @@ void appendToLog(int signalNumber) {
 }
 
 void onFatalSignal(int signalNumber) {
-    writeBacktrace(signalNumber);
+    const bool bBacktraceWritten = writeBacktrace(signalNumber);
     appendToLog(signalNumber);
-    if (isSet(logPath) && isSet(logCopyPath)) copyInPlace(logPath, logCopyPath);
+    // Before the log exists (a crash at start) there is none to copy.
+    const bool bLogCopied = isSet(logPath) && isSet(logCopyPath) && copyInPlace(logPath, logCopyPath);
+    reportOnStderr(signalNumber, bBacktraceWritten, bLogCopied);
     _exit(1);
 }
 
@@ -107,7 +160,7 @@ void installCrashHandler(const CrashFiles& files) {
     sigemptyset(&action.sa_mask);
     // A second fault inside the handler falls back to the default action and ends the process.
     action.sa_flags = SA_ONSTACK | SA_RESETHAND;
-    for (int signalNumber : FATAL_SIGNALS) sigaction(signalNumber, &action, nullptr);
+    for (const FatalSignal& fatal : FATAL_SIGNALS) sigaction(fatal.number, &action, nullptr);
 }
 
 }  // namespace platform

@@ -1,11 +1,13 @@
 #include "platform/CrashHandler.h"
 #include <csignal>
+#include <cstring>
 #include <fstream>
 #include <map>
+#include <fcntl.h>
+#include <unistd.h>
 #include <gtest/gtest.h>
 #include "FileTestSupport.h"
 #include "TempDataHome.h"
-
 
 TEST(CrashHandlerDeathTest, FatalSignalsWriteTheCrashFilesAndExit) {
     GTEST_FLAG_SET(death_test_style, "fast");  // the child must see this test's temporary paths
@@ -25,6 +27,50 @@ TEST(CrashHandlerDeathTest, FatalSignalsWriteTheCrashFilesAndExit) {
         EXPECT_EQ(backtrace.rfind(expectedLine, 0), 0u) << backtrace;
         EXPECT_GT(backtrace.size(), expectedLine.size());  // at least one frame follows
         EXPECT_EQ(readText(files.logCopyPath), "+0\tearlier line\n" + expectedLine);
+    }
+}
+
+TEST(CrashHandlerDeathTest, AFatalSignalSaysOnStderrWhichSignalAndWhichCrashFilesItLeft) {
+    GTEST_FLAG_SET(death_test_style, "fast");
+    enum class Before { Running, LogMissing, FolderMissing };
+    struct Case {
+        int signalNumber;
+        const char* name;
+        Before before;
+        const char* filesSaid;  // "<backtrace>" and "<log copy>" stand for their paths
+    };
+    const Case cases[] = {
+        {SIGSEGV, "SIGSEGV", Before::Running, " Crash files: <backtrace>, <log copy>"},
+        {SIGBUS, "SIGBUS", Before::Running, " Crash files: <backtrace>, <log copy>"},
+        {SIGILL, "SIGILL", Before::Running, " Crash files: <backtrace>, <log copy>"},
+        {SIGFPE, "SIGFPE", Before::Running, " Crash files: <backtrace>, <log copy>"},
+        {SIGABRT, "SIGABRT", Before::Running, " Crash files: <backtrace>, <log copy>"},
+        // A crash at start, inside the display's set-up: there is no log to copy yet.
+        {SIGSEGV, "SIGSEGV", Before::LogMissing, " Crash files: <backtrace>"},
+        {SIGSEGV, "SIGSEGV", Before::FolderMissing, " No crash file could be written."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.name) + ", case " + std::to_string(&c - cases));
+        TempDataHome home;
+        const std::filesystem::path data = home.path() / "data", stderrPath = home.path() / "stderr";
+        if (c.before != Before::FolderMissing) std::filesystem::create_directory(data);
+        const platform::CrashFiles files{(data / "crash.mdmp").string(), (data / "run.log").string(),
+                                         (data / "crash.log").string()};
+        if (c.before == Before::Running) writeText(files.logPath, "+0\tearlier line\n");
+        EXPECT_EXIT(
+            {
+                ::dup2(::open(stderrPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), STDERR_FILENO);
+                platform::installCrashHandler(files);
+                std::raise(c.signalNumber);
+            },
+            testing::ExitedWithCode(1), "");
+        std::string expected =
+            "Fatal signal " + std::to_string(c.signalNumber) + " (" + c.name + ")." + c.filesSaid + "\n";
+        for (const auto& [stand, path] :
+             {std::pair{"<backtrace>", files.backtracePath}, {"<log copy>", files.logCopyPath}})
+            if (const auto at = expected.find(stand); at != std::string::npos)
+                expected.replace(at, std::strlen(stand), path);
+        EXPECT_EQ(readText(stderrPath), expected);
     }
 }
 
