@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <langinfo.h>
 #include <locale.h>
+#include <pthread.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -52,6 +53,9 @@ constexpr int BOX_CLOSED = 1;
 constexpr int BOX_NOT_SHOWN = 255;
 constexpr int EXEC_FAILED = 127;
 constexpr long WAIT_STEP_NS = 50'000'000;
+// How long an end request waits for the killed box to end: a tenth of a second in all.
+constexpr long REAP_STEP_NS = 2'000'000;
+constexpr int REAP_STEPS = 50;
 
 // Offscreen and dummy drivers have no one to read a box.
 bool hasReader() {
@@ -164,11 +168,28 @@ std::vector<char*> toArray(std::vector<std::string>& strings) {
     return array;
 }
 
+/// In the forked child: every signal back to its default action and none blocked, whatever the
+/// starter ignored or blocked (a launcher's SIGTERM, a background job's SIGINT) or the program
+/// set. A SIGHUP ignored at start stays ignored, so that under nohup the box outlives a closed
+/// terminal as the program does.
+void resetSignals() {
+    struct sigaction byDefault {};
+    byDefault.sa_handler = SIG_DFL;
+    sigemptyset(&byDefault.sa_mask);
+    for (int signal = 1; signal < NSIG; ++signal)
+        if (signal != SIGHUP) ::sigaction(signal, &byDefault, nullptr);
+    sigset_t none;
+    sigemptyset(&none);
+    ::sigprocmask(SIG_SETMASK, &none, nullptr);
+}
+
 /// In the forked child: becomes the box program, in a process group of its own that goes with
-/// the program however that ends. Async-signal-safe, as a child of a program with threads must be.
+/// the program however that ends (a parent-death signal that cannot be ignored).
+/// Async-signal-safe, as a child of a program with threads must be.
 [[noreturn]] void execBox(char* const* arguments, char* const* environment, pid_t program) {
     ::setpgid(0, 0);
-    ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+    resetSignals();
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
     if (::getppid() != program) _exit(EXEC_FAILED);
     const int quiet = ::open("/dev/null", O_RDWR);
     if (quiet >= 0) {
@@ -178,11 +199,16 @@ std::vector<char*> toArray(std::vector<std::string>& strings) {
     _exit(EXEC_FAILED);
 }
 
-/// Waits for `process` to end, whatever signals come meanwhile.
+/// Waits a moment for `process`, which was killed, to end, so that it leaves no zombie behind;
+/// one that a kill does not end at once (stuck in the kernel) is left to the system.
 void reap(pid_t process) {
-    int status = 0;
-    while (::waitpid(process, &status, 0) < 0 && errno == EINTR)
-        continue;
+    for (int step = 0; step < REAP_STEPS; ++step) {
+        int status = 0;
+        const pid_t ended = ::waitpid(process, &status, WNOHANG);
+        if (ended == process || (ended < 0 && errno != EINTR)) return;
+        const timespec pause{0, REAP_STEP_NS};
+        ::nanosleep(&pause, nullptr);
+    }
 }
 
 enum class BoxEnd { Closed, NotShown, Ended };
@@ -195,8 +221,9 @@ BoxEnd boxEndOf(int status) {
     return code == BOX_OK || code == BOX_CLOSED ? BoxEnd::Closed : BoxEnd::NotShown;
 }
 
-/// Waits for the box process to end, or for an end request, which then ends the box and all it
-/// started.
+/// Waits for the box process to end, or for an end request, which then kills the box and all it
+/// started: a kill, since the box may ignore anything else, and the program's exit waits for no
+/// box.
 BoxEnd waitForBox(pid_t box) {
     while (true) {
         int status = 0;
@@ -204,7 +231,7 @@ BoxEnd waitForBox(pid_t box) {
         if (ended == box) return boxEndOf(status);
         if (ended < 0 && errno != EINTR) return BoxEnd::NotShown;
         if (isEndRequested()) {
-            ::kill(-box, SIGTERM);
+            ::kill(-box, SIGKILL);
             reap(box);
             return BoxEnd::Ended;
         }
@@ -227,7 +254,13 @@ BoxEnd showBoxProcess(std::vector<std::string> arguments, std::vector<std::strin
     return waitForBox(box);
 }
 
-void endProcessGroup(int) { ::kill(0, SIGKILL); }
+pid_t boxProcess = 0;  // in a box process: its own id, which SDL's children check
+
+/// In each child that SDL forks for its box: it dies with the box process, however that ends.
+void dieWithBoxProcess() {
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (::getppid() != boxProcess) _exit(BOX_NOT_SHOWN);
+}
 
 }  // namespace
 
@@ -289,8 +322,9 @@ bool showErrorBox(const std::string& title, const std::string& text) {
 bool isBoxProcess(int argc, char** argv) { return argc == 4 && std::strcmp(argv[1], BOX_SWITCH) == 0; }
 
 void runBoxProcess(char** argv) {
-    // SDL shows its box from a child of its own, which is in this process group.
-    std::signal(SIGTERM, endProcessGroup);
+    // SDL shows its box from a child of its own.
+    boxProcess = ::getpid();
+    ::pthread_atfork(nullptr, nullptr, dieWithBoxProcess);
     const bool bShown = SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, argv[2], argv[3], nullptr) == 0;
     // No exit handlers: nothing of the program was started here.
     _exit(bShown ? BOX_OK : BOX_NOT_SHOWN);

@@ -20,8 +20,8 @@ bool showErrorBox(const std::string& title, const std::string& text);
 /// Whether the program was started as a box process, by `showErrorBox`.
 bool isBoxProcess(int argc, char** argv);
 /// Shows SDL's box with the title and text that the box process was given and ends the process
-/// with zenity's statuses: 0 once closed, 255 when it could not be shown. Ending it (SIGTERM)
-/// ends what SDL starts for the box too.
+/// with zenity's statuses: 0 once closed, 255 when it could not be shown. Whatever ends it ends
+/// what SDL starts for the box too.
 [[noreturn]] void runBoxProcess(char** argv);
 
 /// `text` with each line wider than `maxWidth` average glyphs broken (SDL's boxes break only

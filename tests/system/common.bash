@@ -142,6 +142,18 @@ findErrorBox() {
 noBox() { ! findErrorBox; }
 expectNoBox() { waitFor 50 noBox || fail "$1: the error box stayed"; }
 
+# Sets $boxGroups to the process groups of the error box's processes: each box process is a
+# child of the program ($pid) and leads a group of its own, which holds what it starts.
+findBoxGroups() { boxGroups=$(ps -o pgid= --ppid "$pid" | xargs | tr ' ' ,); }
+
+# Fails, naming the case $1, unless every process of the box's groups ($boxGroups) is gone
+# within five seconds; one ended and waiting to be read (a zombie) counts as gone.
+noBoxProcess() { ! pgrep -g "$boxGroups" -r D,R,S,T,t >/dev/null; }
+expectNoBoxProcess() {
+    [ -n "$boxGroups" ] || fail "$1: no box process was found"
+    waitFor 50 noBoxProcess || fail "$1: a box process stayed: $(pgrep -a -g "$boxGroups")"
+}
+
 # The error box's position and size once it is shown, as "X Y W H".
 boxGeometry() {
     xwininfo -id "$box" 2>/dev/null | awk '/Map State: IsViewable/ {shown = 1}

@@ -7,8 +7,10 @@
 # kill leaves the crash files and takes the box with it; the next start offers the report. A
 # save that fails (a folder where the profiles belong) shows its box and the game goes on when
 # the box is destroyed; SIGHUP while it is up ends the program with status 0 after its save,
-# and leaves it up under nohup. A save that fails on the way out that a signal or a lost
-# display asked for opens no box: the program ends at once, the error on stderr and in the log.
+# and leaves it up under nohup; under a starter that ignores SIGTERM, SIGHUP and a kill take
+# the box and every process of it with the program. A save that fails on the way out that a
+# signal or a lost display asked for opens no box: the program ends at once, the error on
+# stderr and in the log.
 # Usage: errorboxes.sh PROGRAM. Exits 77 without xvfb-run, xdotool, zenity or the X core fonts.
 set -uo pipefail
 source "$(dirname "$0")/common.bash"
@@ -28,6 +30,8 @@ SAVE_CASES=(
     "plain:destroyed:0"
     "plain:HUP:0"
     "nohup:HUP:0"
+    "TERM ignored:HUP:0"
+    "TERM ignored:KILL:137"
 )
 # What ends the program after its folder became a file, then the status.
 EXIT_SAVE_CASES=(
@@ -62,6 +66,7 @@ for entry in "${FATAL_CASES[@]}"; do
     sleep 0.3
     xdotool keyup ctrl+alt+x
     waitForErrorBox "$name"
+    findBoxGroups
     grep -qF "Error: Crash requested." "$crashLog" || fail "$name: no crash log while the box is up"
     [ "$(head -c 3 "$folder/crash.ZV2rmBrumedemo.jpg" | od -An -tx1 | tr -d ' ')" = "ffd8ff" ] ||
         fail "$name: no crash screenshot"
@@ -69,6 +74,7 @@ for entry in "${FATAL_CASES[@]}"; do
     waitForExit "$name: the program did not end"
     [ "$status" -eq "$wantStatus" ] || fail "$name: the program exited with $status, not $wantStatus"
     expectNoBox "$name"
+    expectNoBoxProcess "$name"
     [ "$way" = KILL ] && continue
     grep -qF "Error: Crash requested." "$scratch/stderr" || fail "$name: stderr lacks the error"
     tail -n 1 "$crashLog" | grep -qF "Forced exit." || fail "$name: the crash log does not end in 'Forced exit.'"
@@ -90,16 +96,17 @@ for entry in "${SAVE_CASES[@]}"; do
     name="failed save, $starter, $way"
     emptyFolder
     mkdir "$folder/ZV2rmBrumedemo.pro"
-    if [ "$starter" = nohup ]; then
-        nohup "$program" >/dev/null 2>"$scratch/stderr" &
-    else
-        "$program" 2>"$scratch/stderr" &
-    fi
+    case $starter in
+        nohup) nohup "$program" >/dev/null 2>"$scratch/stderr" & ;;
+        "TERM ignored") bash -c "trap '' TERM; exec \"\$0\"" "$program" 2>"$scratch/stderr" & ;;
+        *) "$program" 2>"$scratch/stderr" & ;;
+    esac
     pid=$!
     waitForGameLoop
     xdotool windowfocus --sync "$window" 2>/dev/null
     waitForMainMenu 1
     waitForErrorBox "$name"
+    findBoxGroups
     closeBox "$way"
     if [ "$starter" = nohup ]; then
         expectBoxStays "$name"
@@ -114,6 +121,8 @@ for entry in "${SAVE_CASES[@]}"; do
     fi
     [ "$status" -eq "$wantStatus" ] || fail "$name: the program exited with $status, not $wantStatus"
     expectNoBox "$name"
+    expectNoBoxProcess "$name"
+    [ "$way" = KILL ] && continue
     [ "$(grep -c 'Global::saveUserData(): Saving.' "$log")" -eq 2 ] || fail "$name: not saved at the end"
 done
 

@@ -2,8 +2,9 @@
 # A user-data folder the program cannot use stops it before its window opens: the player reads
 # why in a box titled "Error", wholly on the smallest display (640 by 480), whatever the locale,
 # and the program exits 1 once it is closed. Without zenity SDL's own box shows it, which SIGTERM
-# ends with the program and a kill takes with it. Without a screen (the offscreen driver) no box
-# waits: stderr only, at once.
+# ends with the program and a kill takes with it. Under a starter that ignores SIGTERM, SIGHUP
+# ends the program and a kill takes the box with it all the same, no process of it left.
+# Without a screen (the offscreen driver) no box waits: stderr only, at once.
 # Usage: refusals.sh PROGRAM. Exits 77 without xvfb-run, xdotool, zenity or the X core fonts.
 set -uo pipefail
 source "$(dirname "$0")/common.bash"
@@ -33,12 +34,14 @@ blockWithLockFolder() {
 }
 
 # Starts the program in the background ($pid) as $1 names: plainly, under the C locale (where
-# zenity takes no text that is not ASCII) or with no zenity on the PATH.
+# zenity takes no text that is not ASCII), with no zenity on the PATH or from a starter that
+# ignores SIGTERM.
 startProgram() {
     case $1 in
         plain) "$program" 2>"$scratch/stderr" & ;;
         C) LANG=C LC_ALL=C "$program" 2>"$scratch/stderr" & ;;
         "no zenity") PATH="$scratch/empty" "$program" 2>"$scratch/stderr" & ;;
+        "TERM ignored") bash -c "trap '' TERM; exec \"\$0\"" "$program" 2>"$scratch/stderr" & ;;
     esac
     pid=$!
 }
@@ -51,9 +54,11 @@ endBox() {
         return
     fi
     waitForErrorBox "$1"
+    findBoxGroups
     kill -s "$2" "$pid"
     waitForExit "$1: the program did not end"
     expectNoBox "$1"
+    expectNoBoxProcess "$1"
 }
 
 mkdir "$scratch/empty"
@@ -65,6 +70,8 @@ CASES=(
     "a name not ASCII, the C locale:blockWithLockFolder:Is a directory:C:OK:1"
     "SDL's box, SIGTERM:blockWithFile:Not a directory:no zenity:TERM:1"
     "SDL's box, a kill:blockWithFile:Not a directory:no zenity:KILL:137"
+    "a starter that ignores TERM, SIGHUP:blockWithFile:Not a directory:TERM ignored:HUP:1"
+    "a starter that ignores TERM, a kill:blockWithFile:Not a directory:TERM ignored:KILL:137"
 )
 for entry in "${CASES[@]}"; do
     IFS=: read -r name block reason starter way wantStatus <<<"$entry"
