@@ -1,6 +1,7 @@
 #include "media/AudioMixer.h"
 #include <algorithm>
 #include <cmath>
+#include <variant>
 #include "media/PcmSource.h"
 #include "platform/Resampler.h"
 
@@ -8,6 +9,11 @@ namespace {
 
 /// Frames a stream decodes at a time; a buffer at the lowest output rate takes a few of them.
 constexpr int STREAM_CHUNK_FRAMES = 1024;
+/// Output frames a voice converts at a time: its buffer is made for this many, so a render of
+/// any length needs no more.
+constexpr int BLOCK_FRAMES = 1024;
+/// Commands the render takes at once without either side's list growing.
+constexpr size_t COMMAND_CAPACITY = 256;
 /// Bounds that keep one render call's work (and a stream's decoding) finite.
 constexpr float MAX_PITCH = 16.0f;
 constexpr double MAX_SLIDE_SECONDS = 3600.0;
@@ -41,28 +47,38 @@ struct Ramp {
 }  // namespace
 
 struct AudioMixer::Voice {
+    // Set by the game before the hand-over; the id never changes.
     VoiceId id = 0;
-    VolumeGroup group = VolumeGroup::Sample;
+    int channels = 1;
+    int frequency = 1;
     bool bLoop = false;
     float pitch = 1.0f;
+    std::shared_ptr<const PcmData> pcm;
+    std::unique_ptr<PcmSource> source;
+
+    // The game's own after the hand-over.
+    bool bStopped = false;
+    // Published by the render once it no longer touches the voice, which has then ended.
+    std::atomic<bool> bReleased = false;
+
+    /// Game side.
+    bool isPlaying() const;
+
+    // The render's own after the hand-over; the buffers and the converter are made beforehand.
+    Voice* pNextRendered = nullptr;
+    VolumeGroup group = VolumeGroup::Sample;
     Ramp pan;
     Ramp volume;
     bool bStopAtVolumeEnd = false;
     bool bFinished = false;
-    int channels = 1;
-    int frequency = 1;
-
-    std::shared_ptr<const PcmData> pcm;
     bool bSampleGiven = false;
-    std::unique_ptr<PcmSource> source;
-    std::vector<float> decoded;
-
+    std::vector<float> decoded;  // one chunk of a stream
     const float* pInput = nullptr;  // the frames not yet played or converted
     long inputFrames = 0;
     bool bInputEnded = false;
     /// Null while the voice plays at the output's rate, frame for frame.
     std::unique_ptr<platform::Resampler> pResampler;
-    std::vector<float> played;  // one buffer of the voice at the output's rate, its own channels
+    std::vector<float> played;  // one block of the voice at the output's rate, its own channels
 
     /// Output frames per frame of the voice's own; a voice at pitch 0 plays at the slowest.
     double ratioAt(int outputFrequency) const {
@@ -70,10 +86,14 @@ struct AudioMixer::Voice {
         return playedFrequency > 0.0 ? outputFrequency / playedFrequency : platform::Resampler::MAX_RATIO;
     }
 
-    bool prepareResampler(int outputFrequency) {
+    /// Game side: the buffers, and a converter unless the voice plays frame for frame; false
+    /// when no converter could be made.
+    bool prepare(int outputFrequency) {
+        played.resize(static_cast<size_t>(BLOCK_FRAMES) * channels);
+        if (source) decoded.resize(static_cast<size_t>(STREAM_CHUNK_FRAMES) * channels);
         const double ratio = ratioAt(outputFrequency);
-        if (!pResampler && ratio == 1.0) return true;
-        if (!pResampler) pResampler = std::make_unique<platform::Resampler>(channels);
+        if (ratio == 1.0) return true;
+        pResampler = std::make_unique<platform::Resampler>(channels);
         pResampler->setRatio(ratio);
         return pResampler->isValid();
     }
@@ -89,7 +109,6 @@ struct AudioMixer::Voice {
             inputFrames = static_cast<long>(pcm->frameCount());
             return true;
         }
-        decoded.resize(static_cast<size_t>(STREAM_CHUNK_FRAMES) * channels);
         int got = source->read(decoded.data(), STREAM_CHUNK_FRAMES);
         if (got == 0 && bLoop && source->rewind()) got = source->read(decoded.data(), STREAM_CHUNK_FRAMES);
         pInput = decoded.data();
@@ -97,9 +116,9 @@ struct AudioMixer::Voice {
         return got > 0;
     }
 
-    /// Fills `played` with up to `frames` frames at the output's rate; fewer at the voice's end.
+    /// Fills `played` with up to `frames` (at most a block) frames at the output's rate; fewer
+    /// at the voice's end.
     int play(int frames) {
-        played.resize(static_cast<size_t>(frames) * channels);
         int made = 0;
         while (made < frames) {
             if (inputFrames == 0 && !bInputEnded) bInputEnded = !nextInput();
@@ -125,14 +144,10 @@ struct AudioMixer::Voice {
         inputFrames -= frames;
     }
 
-    void mix(float* out, int frames, int outputFrequency, float groupGain) {
-        if (!prepareResampler(outputFrequency)) {
-            bFinished = true;
-            return;
-        }
-        const int made = play(frames);
+    /// Adds `frames` frames of `played` to `out` at the voice's pan and volume.
+    void addPlayed(float* out, int frames, float groupGain) {
         const int right = channels == 2 ? 1 : 0;
-        for (int f = 0; f < made; ++f) {
+        for (int f = 0; f < frames; ++f) {
             const float* frame = played.data() + static_cast<size_t>(f) * channels;
             const float gain = volume.value * groupGain;
             const float p = pan.value;
@@ -146,22 +161,64 @@ struct AudioMixer::Voice {
                 return;
             }
         }
-        if (made < frames) bFinished = true;
+    }
+
+    void mix(float* out, int frames, int outputFrequency, float groupGain) {
+        if (pResampler) pResampler->setRatio(ratioAt(outputFrequency));
+        for (int done = 0; done < frames && !bFinished; done += BLOCK_FRAMES) {
+            const int wanted = std::min(BLOCK_FRAMES, frames - done);
+            const int made = play(wanted);
+            addPlayed(out + 2 * static_cast<size_t>(done), made, groupGain);
+            if (made < wanted) bFinished = true;
+        }
     }
 };
 
-AudioMixer::AudioMixer(int frequency) : outputFrequency(std::max(frequency, 1)), limiter(outputFrequency) {}
+/// A change the game hands over to the render, applied in the order given.
+struct AudioMixer::Command {
+    struct Add {
+        Voice* pVoice;
+    };
+    struct Stop {
+        VoiceId id;
+    };
+    struct SlidePan {
+        VoiceId id;
+        float pan;
+        double seconds;
+    };
+    struct SlideVolume {
+        VoiceId id;
+        float volume;
+        double seconds;
+        bool bStopAtEnd;
+    };
+    struct SetGroup {
+        VoiceId id;
+        VolumeGroup group;
+    };
+    struct SetFrequency {
+        int frequency;
+    };
+    std::variant<Add, Stop, SlidePan, SlideVolume, SetGroup, SetFrequency> change;
+};
+
+AudioMixer::AudioMixer(int frequency)
+    : outputFrequency(std::max(frequency, 1)), renderedFrequency(outputFrequency), limiter(outputFrequency) {
+    handedOver.reserve(COMMAND_CAPACITY);
+    applying.reserve(COMMAND_CAPACITY);
+}
 
 AudioMixer::~AudioMixer() = default;
 
 void AudioMixer::setOutputFrequency(int frequency) {
-    std::lock_guard lock(mutex);
+    std::lock_guard lock(gameMutex);
     outputFrequency = std::max(frequency, 1);
-    limiter.setOutputFrequency(outputFrequency);
+    handOver({Command::SetFrequency{outputFrequency}});
 }
 
 int AudioMixer::getOutputFrequency() const {
-    std::lock_guard lock(mutex);
+    std::lock_guard lock(gameMutex);
     return outputFrequency;
 }
 
@@ -189,73 +246,143 @@ VoiceId AudioMixer::add(std::unique_ptr<Voice> voice, const VoiceSettings& setti
     voice->pan.set(limited(settings.pan, -1.0f, 1.0f, 0.0f), 0.0, 1);
     voice->volume.set(limited(settings.volume, 0.0f, 1.0f, 0.0f), 0.0, 1);
     voice->group = settings.group;
-    // The converter is made here rather than on the audio thread.
-    if (!voice->prepareResampler(getOutputFrequency())) return 0;
-    std::lock_guard lock(mutex);
+    std::lock_guard lock(gameMutex);
+    freeReleased();
+    if (!voice->prepare(outputFrequency)) return 0;
     if (++lastId == 0) ++lastId;
     voice->id = lastId;
+    handOver({Command::Add{voice.get()}});
     voices.push_back(std::move(voice));
     return lastId;
 }
 
-AudioMixer::Voice* AudioMixer::find(VoiceId id) const {
+void AudioMixer::freeReleased() {
+    std::erase_if(voices, [](const auto& voice) { return voice->bReleased.load(std::memory_order_acquire); });
+}
+
+void AudioMixer::handOver(const Command& command) {
+    std::lock_guard lock(handOverMutex);
+    handedOver.push_back(command);
+}
+
+bool AudioMixer::Voice::isPlaying() const { return !bStopped && !bReleased.load(std::memory_order_acquire); }
+
+AudioMixer::Voice* AudioMixer::findPlaying(VoiceId id) const {
     for (const auto& voice : voices)
-        if (voice->id == id && !voice->bFinished) return voice.get();
+        if (voice->id == id && voice->isPlaying()) return voice.get();
     return nullptr;
 }
 
 bool AudioMixer::isPlaying(VoiceId voice) const {
-    std::lock_guard lock(mutex);
-    return voice != 0 && find(voice) != nullptr;
+    std::lock_guard lock(gameMutex);
+    return voice != 0 && findPlaying(voice) != nullptr;
 }
 
 int AudioMixer::countPlaying() const {
-    std::lock_guard lock(mutex);
-    return static_cast<int>(std::count_if(voices.begin(), voices.end(), [](const auto& v) { return !v->bFinished; }));
+    std::lock_guard lock(gameMutex);
+    return static_cast<int>(
+        std::count_if(voices.begin(), voices.end(), [](const auto& voice) { return voice->isPlaying(); }));
 }
 
 void AudioMixer::stop(VoiceId id) {
-    std::lock_guard lock(mutex);
-    std::erase_if(voices, [id](const auto& voice) { return voice->id == id; });
+    std::lock_guard lock(gameMutex);
+    Voice* voice = findPlaying(id);
+    if (!voice) return;
+    voice->bStopped = true;
+    handOver({Command::Stop{id}});
 }
 
 void AudioMixer::setPan(VoiceId id, float pan, double seconds) {
-    std::lock_guard lock(mutex);
-    if (Voice* voice = find(id)) voice->pan.set(limited(pan, -1.0f, 1.0f, 0.0f), seconds, outputFrequency);
+    std::lock_guard lock(gameMutex);
+    if (findPlaying(id)) handOver({Command::SlidePan{id, limited(pan, -1.0f, 1.0f, 0.0f), seconds}});
 }
 
 void AudioMixer::setVolume(VoiceId id, float volume, double seconds, bool bStopAtEnd) {
-    std::lock_guard lock(mutex);
-    Voice* voice = find(id);
-    if (!voice) return;
-    voice->volume.set(limited(volume, 0.0f, 1.0f, 0.0f), seconds, outputFrequency);
-    voice->bStopAtVolumeEnd = bStopAtEnd && voice->volume.isSliding();
+    std::lock_guard lock(gameMutex);
+    if (findPlaying(id))
+        handOver({Command::SlideVolume{id, limited(volume, 0.0f, 1.0f, 0.0f), seconds, bStopAtEnd}});
 }
 
 void AudioMixer::setGroup(VoiceId id, VolumeGroup group) {
-    std::lock_guard lock(mutex);
-    if (Voice* voice = find(id)) voice->group = group;
+    std::lock_guard lock(gameMutex);
+    if (findPlaying(id)) handOver({Command::SetGroup{id, group}});
 }
 
 void AudioMixer::setGlobalVolume(VolumeGroup group, int volume) {
-    std::lock_guard lock(mutex);
-    globalVolumes[static_cast<size_t>(group)] = std::clamp(volume, 0, MAX_GLOBAL_VOLUME);
+    globalVolumes[static_cast<size_t>(group)].store(std::clamp(volume, 0, MAX_GLOBAL_VOLUME),
+                                                    std::memory_order_relaxed);
 }
 
 int AudioMixer::getGlobalVolume(VolumeGroup group) const {
-    std::lock_guard lock(mutex);
-    return globalVolumes[static_cast<size_t>(group)];
+    return globalVolumes[static_cast<size_t>(group)].load(std::memory_order_relaxed);
 }
 
 void AudioMixer::render(float* out, int frames) {
     std::fill(out, out + 2 * static_cast<size_t>(std::max(frames, 0)), 0.0f);
-    std::lock_guard lock(mutex);
-    for (const auto& voice : voices) {
-        if (voice->bFinished) continue;
-        const float groupGain =
-            static_cast<float>(globalVolumes[static_cast<size_t>(voice->group)]) / MAX_GLOBAL_VOLUME;
-        voice->mix(out, frames, outputFrequency, groupGain);
+    applyHandedOver();
+    for (Voice* voice = pFirstRendered; voice; voice = voice->pNextRendered) {
+        const float groupGain = static_cast<float>(getGlobalVolume(voice->group)) / MAX_GLOBAL_VOLUME;
+        voice->mix(out, frames, renderedFrequency, groupGain);
     }
-    std::erase_if(voices, [](const auto& voice) { return voice->bFinished; });
+    releaseEnded();
     limiter.process(out, frames);
+}
+
+void AudioMixer::applyHandedOver() {
+    {
+        std::lock_guard lock(handOverMutex);
+        applying.swap(handedOver);
+    }
+    for (const Command& command : applying) apply(command);
+    applying.clear();
+}
+
+void AudioMixer::apply(const Command& command) {
+    struct Apply {
+        AudioMixer& mixer;
+        void operator()(const Command::Add& add) const {
+            Voice** link = &mixer.pFirstRendered;
+            while (*link) link = &(*link)->pNextRendered;
+            *link = add.pVoice;
+        }
+        void operator()(const Command::Stop& stop) const {
+            if (Voice* voice = mixer.findRendered(stop.id)) voice->bFinished = true;
+        }
+        void operator()(const Command::SlidePan& slide) const {
+            if (Voice* voice = mixer.findRendered(slide.id))
+                voice->pan.set(slide.pan, slide.seconds, mixer.renderedFrequency);
+        }
+        void operator()(const Command::SlideVolume& slide) const {
+            Voice* voice = mixer.findRendered(slide.id);
+            if (!voice) return;
+            voice->volume.set(slide.volume, slide.seconds, mixer.renderedFrequency);
+            voice->bStopAtVolumeEnd = slide.bStopAtEnd && voice->volume.isSliding();
+        }
+        void operator()(const Command::SetGroup& set) const {
+            if (Voice* voice = mixer.findRendered(set.id)) voice->group = set.group;
+        }
+        void operator()(const Command::SetFrequency& set) const {
+            mixer.renderedFrequency = set.frequency;
+            mixer.limiter.setOutputFrequency(set.frequency);
+        }
+    };
+    std::visit(Apply{*this}, command.change);
+}
+
+AudioMixer::Voice* AudioMixer::findRendered(VoiceId id) const {
+    for (Voice* voice = pFirstRendered; voice; voice = voice->pNextRendered)
+        if (voice->id == id && !voice->bFinished) return voice;
+    return nullptr;
+}
+
+void AudioMixer::releaseEnded() {
+    for (Voice** link = &pFirstRendered; *link;) {
+        Voice* voice = *link;
+        if (!voice->bFinished) {
+            link = &voice->pNextRendered;
+            continue;
+        }
+        *link = voice->pNextRendered;
+        voice->bReleased.store(true, std::memory_order_release);  // the game may free it from here on
+    }
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -33,9 +34,15 @@ struct VoiceSettings {
 /// source's own frequency; what would lie above the output's Nyquist frequency is filtered out
 /// rather than folded down as an alias), balance pan, voice and global volumes, linear slides;
 /// the sum goes through an output limiter, so loud moments keep their shape instead of clipping.
-/// Thread contract: every call takes one lock, so the main thread may start, change and stop
-/// voices while the audio thread renders. `render` decodes streams inside the lock, only the
-/// frames of the buffer it fills; nothing in it touches files.
+/// Thread contract: the game's calls may come from any thread while one audio thread renders,
+/// and never wait for a render. A voice and its buffers and converter are made by the call that
+/// starts it, then handed over; changes to it are handed over as commands that the next render
+/// applies; the render mixes the voices it owns without any lock, reads streams (only the frames
+/// of the buffer it fills; nothing in it touches files), says when a voice has ended, and
+/// neither allocates nor frees: the game's next start of a voice frees those the render is done
+/// with. A voice keeps the way it started in: one started at the output's own rate and pitch 1
+/// plays frame for frame even if the output's rate changes later (it is set before anything
+/// plays).
 class AudioMixer {
 public:
     explicit AudioMixer(int outputFrequency);
@@ -62,20 +69,42 @@ public:
     void setGlobalVolume(VolumeGroup group, int volume);
     int getGlobalVolume(VolumeGroup group) const;
 
-    /// Overwrites `frames` stereo frames of `out` with the mix, limited to within -1..1;
-    /// finished voices are dropped.
+    /// Audio thread (one at a time): overwrites `frames` stereo frames of `out` with the mix,
+    /// limited to within -1..1; voices that end or were stopped are handed back to be freed.
     void render(float* out, int frames);
 
 private:
     struct Voice;
+    struct Command;
 
-    Voice* find(VoiceId voice) const;
+    /// Game side: the voice `id` while it plays, else null.
+    Voice* findPlaying(VoiceId id) const;
     VoiceId add(std::unique_ptr<Voice> voice, const VoiceSettings& settings);
+    /// Game side: frees the voices that the render is done with.
+    void freeReleased();
+    void handOver(const Command& command);
 
-    mutable std::mutex mutex;
-    int outputFrequency;
-    OutputLimiter limiter;
-    std::array<int, VOLUME_GROUPS> globalVolumes{MAX_GLOBAL_VOLUME, MAX_GLOBAL_VOLUME, MAX_GLOBAL_VOLUME};
-    std::vector<std::unique_ptr<Voice>> voices;
+    /// Audio side.
+    void applyHandedOver();
+    void apply(const Command& command);
+    Voice* findRendered(VoiceId id) const;
+    void releaseEnded();
+
+    /// Held by the game's calls only, never by the render.
+    mutable std::mutex gameMutex;
+    std::vector<std::unique_ptr<Voice>> voices;  // every voice not yet freed
+    int outputFrequency;                         // the one voices are started at
     VoiceId lastId = 0;
+    std::array<std::atomic<int>, VOLUME_GROUPS> globalVolumes{MAX_GLOBAL_VOLUME, MAX_GLOBAL_VOLUME,
+                                                              MAX_GLOBAL_VOLUME};
+
+    /// Held only to add a command or to take them all.
+    std::mutex handOverMutex;
+    std::vector<Command> handedOver;
+
+    /// The render's own.
+    std::vector<Command> applying;  // swapped with `handedOver`, so neither side allocates
+    Voice* pFirstRendered = nullptr;
+    int renderedFrequency;
+    OutputLimiter limiter;
 };

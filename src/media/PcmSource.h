@@ -1,7 +1,8 @@
 #pragma once
 
 /// Sound decoded while it plays (music streams). The mixer calls it on the audio thread,
-/// asking only for the frames of the buffer it is filling.
+/// asking only for the frames of the buffer it is filling; `read` and `rewind` allocate
+/// nothing there (a source makes its buffers when it is made).
 class PcmSource {
 public:
     virtual ~PcmSource() = default;

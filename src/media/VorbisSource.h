@@ -5,7 +5,8 @@
 #include "media/PcmSource.h"
 #include "platform/VorbisDecoder.h"
 
-/// An Ogg Vorbis file in memory, decoded while it plays.
+/// An Ogg Vorbis file in memory, decoded while it plays. Made ready to decode where it is made,
+/// so reading and rewinding allocate nothing.
 class VorbisSource : public PcmSource {
   public:
     explicit VorbisSource(std::shared_ptr<const std::vector<uint8_t>> bytes);

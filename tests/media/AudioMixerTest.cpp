@@ -1,10 +1,48 @@
 #include "media/AudioMixer.h"
+#include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <condition_variable>
+#include <cstdlib>
+#include <functional>
 #include <gtest/gtest.h>
 #include <limits>
+#include <mutex>
 #include <numbers>
+#include <thread>
 #include "VorbisTestFile.h"
 #include "media/PcmSource.h"
+
+namespace {
+
+/// Allocations and frees of the thread inside a `CountedAllocations` scope.
+thread_local bool bCountingAllocations = false;
+thread_local int countedAllocations = 0;
+
+struct CountedAllocations {
+    CountedAllocations() { bCountingAllocations = true; }
+    ~CountedAllocations() { bCountingAllocations = false; }
+};
+
+}  // namespace
+
+void* operator new(std::size_t size) {
+    if (bCountingAllocations) ++countedAllocations;
+    void* p = std::malloc(size > 0 ? size : 1);
+    if (!p) std::abort();
+    return p;
+}
+
+// Out of line: inlined after a new, the compiler takes the free for a mismatched one.
+[[gnu::noinline]] void operator delete(void* p) noexcept {
+    if (p && bCountingAllocations) ++countedAllocations;
+    std::free(p);
+}
+
+[[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept {
+    if (p && bCountingAllocations) ++countedAllocations;
+    std::free(p);
+}
 
 namespace {
 
@@ -116,7 +154,95 @@ public:
     inline static int largestRequest = 0;
 };
 
+/// Silence whose first read stops the thread reading it until the test opens the gate, so a
+/// test can act while a render is in progress.
+class GatedSource : public PcmSource {
+public:
+    /// Only ends the deadlock that a game call waiting for the render would otherwise make.
+    static constexpr std::chrono::seconds DEADLOCK_BREAK{5};
+
+    int getChannels() const override { return 1; }
+    int getFrequency() const override { return RATE; }
+    int read(float* out, int frames) override {
+        std::unique_lock lock(mutex);
+        if (!bEntered) {
+            bEntered = true;
+            changed.notify_all();
+            bBrokenOpen = !changed.wait_for(lock, DEADLOCK_BREAK, [this] { return bOpen; });
+        }
+        std::fill_n(out, frames, 0.0f);
+        return frames;
+    }
+    bool rewind() override { return true; }
+
+    bool waitUntilEntered() {
+        std::unique_lock lock(mutex);
+        return changed.wait_for(lock, DEADLOCK_BREAK, [this] { return bEntered; });
+    }
+    void open() {
+        std::lock_guard lock(mutex);
+        bOpen = true;
+        changed.notify_all();
+    }
+    bool wasBrokenOpen() {
+        std::lock_guard lock(mutex);
+        return bBrokenOpen;
+    }
+
+private:
+    std::mutex mutex;
+    std::condition_variable changed;
+    bool bEntered = false, bOpen = false, bBrokenOpen = false;
+};
+
 }  // namespace
+
+TEST(AudioMixer, GameCallsDuringARenderNeitherWaitForItNorMakeItAllocate) {
+    constexpr int FRAMES = 1024;
+    const auto pitched = makePcm(sineFrames(440.0, RATE, RATE));
+    const struct {
+        const char* name;
+        std::function<VoiceId(AudioMixer&, VoiceId looping)> call;  // gives the voice to look at after
+        bool bPlaysAfter;
+    } cases[] = {
+        {"isPlaying", [](AudioMixer& m, VoiceId v) { return m.isPlaying(v) ? v : 0; }, true},
+        {"playSample",
+         [&](AudioMixer& m, VoiceId) { return m.playSample(pitched, {.pitch = 1.05f, .bLoop = true}); }, true},
+        {"playStream",
+         [](AudioMixer& m, VoiceId) { return m.playStream(std::make_unique<RampSource>(RATE), {.pitch = 0.9f}); },
+         true},
+        {"stop", [](AudioMixer& m, VoiceId v) { m.stop(v); return v; }, false},
+        {"a volume slide that stops the voice", [](AudioMixer& m, VoiceId v) {
+             m.setVolume(v, 0.0f, 0.001, true);
+             return v;
+         }, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        AudioMixer mixer(RATE);
+        mixer.playSample(constant(0.25f, 100), {});  // ends inside the render
+        const VoiceId looping = mixer.playSample(pitched, {.pitch = 0.8f, .bLoop = true});
+        auto gate = std::make_unique<GatedSource>();
+        GatedSource& gateRef = *gate;
+        mixer.playStream(std::move(gate), {});
+        std::vector<float> buffer(FRAMES * 2);
+        int renderAllocations = -1;
+        std::thread audio([&] {
+            const CountedAllocations counting;
+            mixer.render(buffer.data(), FRAMES);  // held inside the gate
+            mixer.render(buffer.data(), FRAMES);  // takes what the call handed over
+            renderAllocations = countedAllocations;
+        });
+        ASSERT_TRUE(gateRef.waitUntilEntered());
+        const VoiceId voice = c.call(mixer, looping);
+        gateRef.open();
+        audio.join();
+        EXPECT_FALSE(gateRef.wasBrokenOpen()) << "the call waited for the render";
+        EXPECT_EQ(renderAllocations, 0);
+        ASSERT_NE(voice, 0u);
+        EXPECT_EQ(mixer.isPlaying(voice), c.bPlaysAfter);
+    }
+}
 
 TEST(AudioMixer, PitchAndRatesMoveTheToneWithinTheOutputsBandAndDropWhatLiesAbove) {
     constexpr double AMPLITUDE = 0.5;  // of the source's sine
