@@ -5,8 +5,11 @@
 namespace platform {
 
 namespace {
-/// Within half a decibel up to three quarters of the lower Nyquist frequency (2.8 dB down at
-/// 80 %) and more than 100 dB down above it, for less than half the next better one's cost.
+/// The cheapest of the library's converters that keeps aliases 60 dB down at every output rate
+/// (measured from 11025 to 48000 Hz, sources at 22050 and 44100 Hz, pitches 0.5 to 2): the
+/// linear and zero-order-hold ones leave them at full level; this one keeps them over 95 dB
+/// down, within half a decibel up to three quarters of the lower Nyquist frequency (2.8 dB down
+/// at 80 %), for half the next better one's cost.
 constexpr int CONVERTER = SRC_SINC_FASTEST;
 }  // namespace
 
