@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <limits>
 #include <mutex>
+#include <new>
 #include <numbers>
 #include <thread>
 #include "VorbisTestFile.h"
@@ -24,25 +25,35 @@ struct CountedAllocations {
     ~CountedAllocations() { bCountingAllocations = false; }
 };
 
-}  // namespace
-
-void* operator new(std::size_t size) {
+void* countedAllocation(std::size_t size) noexcept {
     if (bCountingAllocations) ++countedAllocations;
-    void* p = std::malloc(size > 0 ? size : 1);
+    return std::malloc(size > 0 ? size : 1);
+}
+
+void* orAbort(void* p) {
     if (!p) std::abort();
     return p;
 }
 
 // Out of line: inlined after a new, the compiler takes the free for a mismatched one.
-[[gnu::noinline]] void operator delete(void* p) noexcept {
+[[gnu::noinline]] void countedFree(void* p) noexcept {
     if (p && bCountingAllocations) ++countedAllocations;
     std::free(p);
 }
 
-[[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept {
-    if (p && bCountingAllocations) ++countedAllocations;
-    std::free(p);
-}
+}  // namespace
+
+// Every unaligned form, so that no block passes between these and the library's own.
+void* operator new(std::size_t size) { return orAbort(countedAllocation(size)); }
+void* operator new[](std::size_t size) { return orAbort(countedAllocation(size)); }
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return countedAllocation(size); }
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return countedAllocation(size); }
+void operator delete(void* p) noexcept { countedFree(p); }
+void operator delete[](void* p) noexcept { countedFree(p); }
+void operator delete(void* p, std::size_t) noexcept { countedFree(p); }
+void operator delete[](void* p, std::size_t) noexcept { countedFree(p); }
+void operator delete(void* p, const std::nothrow_t&) noexcept { countedFree(p); }
+void operator delete[](void* p, const std::nothrow_t&) noexcept { countedFree(p); }
 
 namespace {
 
