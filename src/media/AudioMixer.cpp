@@ -62,7 +62,7 @@ struct AudioMixer::Voice {
     std::atomic<bool> bReleased = false;
 
     /// Game side.
-    bool isPlaying() const;
+    bool isPlaying() const { return !bStopped && !bReleased.load(std::memory_order_acquire); }
 
     // The render's own after the hand-over; the buffers and the converter are made beforehand.
     Voice* pNextRendered = nullptr;
@@ -264,8 +264,6 @@ void AudioMixer::handOver(const Command& command) {
     std::lock_guard lock(handOverMutex);
     handedOver.push_back(command);
 }
-
-bool AudioMixer::Voice::isPlaying() const { return !bStopped && !bReleased.load(std::memory_order_acquire); }
 
 AudioMixer::Voice* AudioMixer::findPlaying(VoiceId id) const {
     for (const auto& voice : voices)
