@@ -29,7 +29,8 @@ class HttpUploader : public VekBase {
     /// `host` may carry a port and an "http://" or "https://" prefix (plain http without
     /// one); `path` starts with "/".
     HttpUploader(WideStringView host, WideStringView path);
-    /// Stops a request still running (within about 50 ms) and waits for the worker.
+    /// Stops a request still running, whatever it waits on (a web host, a name server), and
+    /// waits for the worker: within about 50 ms.
     ~HttpUploader() override;
     HttpUploader(const HttpUploader&) = delete;
     HttpUploader& operator=(const HttpUploader&) = delete;

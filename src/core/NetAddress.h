@@ -16,7 +16,8 @@ struct NetAddress {
     NetAddress(uint32_t hostAddress, uint16_t hostPort);
 
     /// "host:port" with a host name or dotted-quad address and a decimal port 0 to 65535;
-    /// names are resolved. False, leaving this address untouched, for anything else.
+    /// names are resolved on the calling thread, which waits as long as the name server takes (so
+    /// not a frame's or the exit's). False, leaving this address untouched, for anything else.
     bool setFromString(WideStringView text);
 
     uint32_t getAddress() const;  // host byte order

@@ -118,6 +118,13 @@ void configure(CURL* easy, const HttpRequest& request, curl_slist* headers, Repl
     curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http,https");
     curl_easy_setopt(easy, CURLOPT_NOPROXY, noProxyHosts().c_str());  // copied by curl
     curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);  // signals are process-wide; timeouts must not use them
+    // A name lookup cannot be interrupted, and the library joins its resolver thread when a
+    // transfer ends, however long the name server keeps it. Told to exit quickly, it leaves that
+    // thread to finish on its own: the thread owns all it touches (its block, the system's
+    // resolver), so a stop and the connect limit end the transfer at once, and the process may
+    // end while it waits. The caller's worker stays joined: it runs the library's TLS code,
+    // which the process tears down at exit.
+    curl_easy_setopt(easy, CURLOPT_QUICK_EXIT, 1L);
     curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(request.connectTimeout.count()));
     curl_easy_setopt(easy, CURLOPT_TIMEOUT_MS, static_cast<long>(request.totalTimeout.count()));
     curl_easy_setopt(easy, CURLOPT_HTTPHEADER, headers);

@@ -32,7 +32,8 @@ struct HttpResponse {
 std::string noProxyHosts();
 
 /// Runs the exchange on the calling thread (any thread). Returns within about 50 ms of
-/// `stop` being requested, with the error "Cancelled.".
+/// `stop` being requested, with the error "Cancelled.", and at the connect timeout when the
+/// host's name does not resolve by then, whatever the name server does.
 HttpResponse performHttpRequest(const HttpRequest& request, std::stop_token stop);
 
 }  // namespace platform

@@ -14,7 +14,8 @@ struct SocketAddress {
 };
 
 /// The IPv4 address of a host name or dotted-quad text, in network byte order. Text that
-/// is not a well-formed host name fails at once, without a name-server query.
+/// is not a well-formed host name fails at once, without a name-server query; a name holds the
+/// calling thread as long as the name server takes (so not a frame's or the exit's).
 std::optional<uint32_t> resolveIPv4(const std::string& host);
 
 /// A non-blocking IPv4 UDP socket; closed on destruction.

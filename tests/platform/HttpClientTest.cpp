@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <optional>
 #include "LoopbackHttpServer.h"
+#include "SilentNameServer.h"
 
 namespace {
 
@@ -68,6 +69,46 @@ TEST(HttpClient, StopsWhenAsked) {
     const platform::HttpResponse response = platform::performHttpRequest(request, stop.get_token());
     stopper.join();
     EXPECT_EQ(response.error, "Cancelled.");
+}
+
+TEST(HttpClient, EndsAtOnceWhenStoppedOrAtTheConnectLimitWhileTheNameServerNeverAnswers) {
+    struct Case {
+        const char* what;
+        bool bStop;  // stopped once the name server has the query, else left alone
+        std::chrono::milliseconds connectTimeout;
+        std::chrono::milliseconds within;  // of the stop, else of the start
+        const char* error;
+    };
+    const Case cases[] = {
+        {"stopped", true, 10s, 500ms, "Cancelled."},
+        {"left to the connect limit", false, 1s, 1500ms, "Resolving timed out after 1"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const SilentNameServer::Outcome outcome = SilentNameServer::run([&c](SilentNameServer& nameServer) {
+            platform::HttpRequest request;
+            request.url = std::string("http://") + SilentNameServer::NAME + "/zv2/nettest.php";
+            request.connectTimeout = c.connectTimeout;
+            std::stop_source stop;
+            auto from = std::chrono::steady_clock::now();
+            bool bAsked = true;
+            std::jthread stopper([&] {
+                if (!c.bStop) return;
+                bAsked = nameServer.waitForQuery(5s);
+                from = std::chrono::steady_clock::now();
+                stop.request_stop();
+            });
+            const platform::HttpResponse response = platform::performHttpRequest(request, stop.get_token());
+            stopper.join();
+            if (!bAsked) return "the name server was never asked: " + response.error;
+            const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(
+                std::chrono::steady_clock::now() - from);
+            return (took < c.within ? "in time: " : "after " + std::to_string(took.count()) + " ms: ") +
+                   response.error;
+        });
+        if (!outcome.skipped.empty()) GTEST_SKIP() << outcome.skipped;
+        EXPECT_TRUE(outcome.report.starts_with(std::string("in time: ") + c.error)) << outcome.report;
+    }
 }
 
 TEST(HttpClient, RefusesSchemesOtherThanHttp) {
