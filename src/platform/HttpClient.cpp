@@ -1,8 +1,9 @@
 #include "platform/HttpClient.h"
 #include <curl/curl.h>
+#include <arpa/inet.h>
+#include <netinet/in.h>
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
 #include <memory>
 #include <mutex>
 #include <string_view>
@@ -12,12 +13,8 @@ namespace {
 
 // How long one wait for socket activity may last before the stop request is looked at again.
 constexpr int POLL_MS = 50;
-// No proxy can reach our loopback.
-constexpr std::string_view LOCAL_HOSTS[] = {"localhost", "127.0.0.1"};
-// What separates the entries of a no-proxy list.
-constexpr char NO_PROXY_SEPARATORS[] = ", \t";
-// A list of only this sends every host without a proxy.
-constexpr std::string_view EVERY_HOST = "*";
+// The first byte of every IPv4 loopback address (127.0.0.0/8).
+constexpr unsigned LOOPBACK_NET = 127;
 
 struct CurlEasyFree {
     void operator()(CURL* handle) const { curl_easy_cleanup(handle); }
@@ -28,9 +25,13 @@ struct CurlMultiFree {
 struct CurlListFree {
     void operator()(curl_slist* list) const { curl_slist_free_all(list); }
 };
+struct CurlUrlFree {
+    void operator()(CURLU* url) const { curl_url_cleanup(url); }
+};
 using CurlEasy = std::unique_ptr<CURL, CurlEasyFree>;
 using CurlMulti = std::unique_ptr<CURLM, CurlMultiFree>;
 using CurlList = std::unique_ptr<curl_slist, CurlListFree>;
+using CurlUrl = std::unique_ptr<CURLU, CurlUrlFree>;
 
 // Keeps the transfer attached to the multi handle for exactly its own lifetime.
 class Attachment {
@@ -80,26 +81,29 @@ size_t watchHeaderLine(char* data, size_t size, size_t count, void* user) {
     return line.size();
 }
 
-// An empty variable counts as unset, as the transfer library counts it.
-std::string userNoProxyList() {
-    for (const char* name : {"no_proxy", "NO_PROXY"})
-        if (const char* value = std::getenv(name); value && *value) return value;
-    return {};
+// The URL's host as the transfer library reads it (an IPv4 address in any of its spellings made
+// dotted, an IPv6 address in brackets), or "" when it reads none.
+std::string hostOf(const std::string& url) {
+    const CurlUrl parsed(curl_url());
+    const unsigned flags = CURLU_GUESS_SCHEME | CURLU_NON_SUPPORT_SCHEME;  // as the library reads CURLOPT_URL
+    char* host = nullptr;
+    if (!parsed || curl_url_set(parsed.get(), CURLUPART_URL, url.c_str(), flags) != CURLUE_OK ||
+        curl_url_get(parsed.get(), CURLUPART_HOST, &host, 0) != CURLUE_OK)
+        return {};
+    std::string text(host);
+    curl_free(host);
+    return text;
 }
 
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
-bool listsHost(std::string_view list, std::string_view host) {
-    for (std::size_t at = 0; at <= list.size();) {
-        const std::size_t end = std::min(list.find_first_of(NO_PROXY_SEPARATORS, at), list.size());
-        if (equalsIgnoringCase(list.substr(at, end - at), host)) return true;
-        at = end + 1;
-    }
-    return false;
+bool isLoopbackHost(std::string host) {
+    std::transform(host.begin(), host.end(), host.begin(), [](unsigned char c) { return std::tolower(c); });
+    if (host == "localhost") return true;
+    in_addr ipv4{};
+    if (inet_pton(AF_INET, host.c_str(), &ipv4) == 1) return ntohl(ipv4.s_addr) >> 24 == LOOPBACK_NET;
+    in6_addr ipv6{};
+    if (host.size() < 2 || host.front() != '[' || host.back() != ']') return false;
+    if (inet_pton(AF_INET6, host.substr(1, host.size() - 2).c_str(), &ipv6) != 1) return false;
+    return IN6_IS_ADDR_LOOPBACK(&ipv6) || (IN6_IS_ADDR_V4MAPPED(&ipv6) && ipv6.s6_addr[12] == LOOPBACK_NET);
 }
 
 CurlList makeHeaders(const HttpRequest& request) {
@@ -116,7 +120,8 @@ CurlList makeHeaders(const HttpRequest& request) {
 void configure(CURL* easy, const HttpRequest& request, curl_slist* headers, ReplySink& sink, char* errorBuffer) {
     curl_easy_setopt(easy, CURLOPT_URL, request.url.c_str());
     curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(easy, CURLOPT_NOPROXY, noProxyHosts().c_str());  // copied by curl
+    // No proxy can reach our loopback; other hosts use the environment's proxies and no_proxy list.
+    if (isLoopbackHost(hostOf(request.url))) curl_easy_setopt(easy, CURLOPT_PROXY, "");
     curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);  // signals are process-wide; timeouts must not use them
     // A name lookup cannot be interrupted, and the library joins its resolver thread when a
     // transfer ends, however long the name server keeps it. Told to exit quickly, it leaves that
@@ -161,17 +166,6 @@ bool runTransfer(CURLM* multi, std::stop_token stop, CURLcode& result) {
 }
 
 }  // namespace
-
-std::string noProxyHosts() {
-    std::string list = userNoProxyList();
-    if (list == EVERY_HOST) return list;
-    for (const std::string_view host : LOCAL_HOSTS) {
-        if (listsHost(list, host)) continue;
-        if (!list.empty() && list.back() != ',') list += ',';
-        list += host;
-    }
-    return list;
-}
 
 HttpResponse performHttpRequest(const HttpRequest& request, std::stop_token stop) {
     static std::once_flag globalInit;

@@ -26,14 +26,11 @@ struct HttpResponse {
     std::string error;
 };
 
-/// The hosts an exchange reaches without a proxy: the user's own list (`no_proxy`, else
-/// `NO_PROXY`, as the transfer library reads them) with the loopback names added where it
-/// lacks them, so that a local web host is reached directly whatever proxy is set.
-std::string noProxyHosts();
-
-/// Runs the exchange on the calling thread (any thread). Returns within about 50 ms of
-/// `stop` being requested, with the error "Cancelled.", and at the connect timeout when the
-/// host's name does not resolve by then, whatever the name server does.
+/// Runs the exchange on the calling thread (any thread), through the proxies that the
+/// environment names (as the transfer library reads them, `no_proxy` included), except to a
+/// loopback host (`localhost`, 127.0.0.0/8, ::1), which is always reached directly. Returns
+/// within about 50 ms of `stop` being requested, with the error "Cancelled.", and at the
+/// connect timeout when the host's name does not resolve by then, whatever the name server does.
 HttpResponse performHttpRequest(const HttpRequest& request, std::stop_token stop);
 
 }  // namespace platform

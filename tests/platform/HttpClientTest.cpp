@@ -10,6 +10,10 @@ namespace {
 using namespace std::chrono_literals;
 using Kind = LoopbackHttpServer::Kind;
 
+// Every variable that the transfer library reads a proxy or a list of hosts without one from.
+constexpr const char* PROXY_VARIABLES[] = {"http_proxy", "https_proxy", "ALL_PROXY",
+                                           "all_proxy",  "no_proxy",    "NO_PROXY"};
+
 std::string urlOf(const LoopbackHttpServer& server, const std::string& path) {
     return "http://127.0.0.1:" + std::to_string(server.port()) + path;
 }
@@ -121,33 +125,6 @@ TEST(HttpClient, RefusesSchemesOtherThanHttp) {
     }
 }
 
-TEST(HttpClient, AddsTheLoopbackNamesToTheUsersOwnNoProxyList) {
-    struct Case {
-        std::optional<std::string> lower, upper;
-        std::string expected;
-    };
-    const std::nullopt_t unset = std::nullopt;
-    const Case cases[] = {
-        {unset, unset, "localhost,127.0.0.1"},
-        {"", unset, "localhost,127.0.0.1"},
-        {"", "", "localhost,127.0.0.1"},
-        {"corp.example", unset, "corp.example,localhost,127.0.0.1"},
-        {unset, ".corp.example,10.0.0.0/8", ".corp.example,10.0.0.0/8,localhost,127.0.0.1"},
-        {"a.example", "b.example", "a.example,localhost,127.0.0.1"},  // the lower-case one wins
-        {"", "b.example", "b.example,localhost,127.0.0.1"},          // an empty one counts as unset
-        {"LocalHost, 127.0.0.1", unset, "LocalHost, 127.0.0.1"},
-        {"127.0.0.1", unset, "127.0.0.1,localhost"},
-        {"a.example,", unset, "a.example,localhost,127.0.0.1"},
-        {"127.0.0.10,localhost.example", unset, "127.0.0.10,localhost.example,localhost,127.0.0.1"},
-        {"*", unset, "*"},  // every host goes without a proxy already
-    };
-    for (const Case& c : cases) {
-        const ScopedVariable lower("no_proxy", c.lower), upper("NO_PROXY", c.upper);
-        EXPECT_EQ(platform::noProxyHosts(), c.expected)
-            << "no_proxy=" << c.lower.value_or("(unset)") << " NO_PROXY=" << c.upper.value_or("(unset)");
-    }
-}
-
 TEST(HttpClient, ReachesTheLoopbackDirectlyWhileAProxyAndTheUsersOwnNoProxyListAreSet) {
     LoopbackHttpServer server({Kind::Text, 200, "direct"});
     const std::string deadProxy = "http://127.0.0.1:" + std::to_string(LoopbackHttpServer::closedPort());
@@ -160,14 +137,51 @@ TEST(HttpClient, ReachesTheLoopbackDirectlyWhileAProxyAndTheUsersOwnNoProxyListA
     EXPECT_EQ(std::string(response.body.begin(), response.body.end()), "direct");
 }
 
-TEST(HttpClient, SendsAHostOfTheUsersOwnNoProxyListPastTheProxy) {
+TEST(HttpClient, ReachesEveryLoopbackHostDirectlyAndOtherHostsThroughTheEnvironmentsProxies) {
     LoopbackHttpServer proxy({Kind::Text, 200, "via the proxy"});
-    const ScopedVariable httpProxy("http_proxy", "http://" + proxy.HttpServer::host()), lower("no_proxy", "::1"),
-        upper("NO_PROXY", std::nullopt);
-    platform::HttpRequest request;
-    request.url = "http://[::1]:" + std::to_string(LoopbackHttpServer::closedPort()) + "/a";  // nothing listens
-    request.connectTimeout = std::chrono::milliseconds(2000);
-    const platform::HttpResponse response = platform::performHttpRequest(request, {});
-    EXPECT_TRUE(proxy.requests().empty());
-    EXPECT_NE(response.error, "");
+    struct Case {
+        std::string host;  // nothing listens on it at the port the exchange names
+        const char* proxyVariable;
+        std::optional<std::string> noProxy;
+        bool bViaProxy;
+    };
+    const std::nullopt_t unset = std::nullopt;
+    const Case cases[] = {
+        {"http://127.0.0.1", "http_proxy", unset, false},
+        {"http://127.0.0.2", "http_proxy", unset, false},
+        {"http://127.255.255.254", "http_proxy", unset, false},
+        {"http://127.1", "http_proxy", unset, false},
+        {"http://localhost", "http_proxy", unset, false},
+        {"http://LocalHost", "http_proxy", unset, false},
+        {"http://[::1]", "http_proxy", unset, false},
+        {"http://[0:0:0:0:0:0:0:1]", "http_proxy", unset, false},
+        {"http://[::ffff:127.0.0.1]", "http_proxy", unset, false},
+        {"http://[::1]", "ALL_PROXY", unset, false},
+        {"https://[::1]", "https_proxy", unset, false},
+        {"http://[::1]", "http_proxy", "corp.example", false},  // the user's own list lacks it
+        {"http://192.0.2.1", "http_proxy", "192.0.2.0/24", false},
+        {"http://192.0.2.1", "http_proxy", "*", false},
+        {"http://192.0.2.1", "http_proxy", unset, true},
+        {"http://128.0.0.1", "http_proxy", unset, true},
+        {"http://[::2]", "http_proxy", unset, true},
+        {"http://localhost.example", "http_proxy", "corp.example", true},
+        {"http://127.0.0.1.example", "ALL_PROXY", unset, true},
+    };
+    const std::string port = std::to_string(LoopbackHttpServer::closedPort());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.host + " with " + c.proxyVariable + ", no_proxy " + c.noProxy.value_or("(unset)"));
+        std::optional<ScopedVariable> cleared[std::size(PROXY_VARIABLES)];
+        for (std::size_t i = 0; i < std::size(PROXY_VARIABLES); ++i)
+            cleared[i].emplace(PROXY_VARIABLES[i], std::nullopt);
+        const ScopedVariable chosen(c.proxyVariable, "http://" + proxy.HttpServer::host()),
+            list("no_proxy", c.noProxy);
+        const std::size_t seen = proxy.requests().size();
+        platform::HttpRequest request;
+        request.url = c.host + ":" + port + "/a";
+        request.connectTimeout = 300ms;  // a direct way to a host of the documentation net leads nowhere
+        const platform::HttpResponse response = platform::performHttpRequest(request, {});
+        EXPECT_EQ(proxy.requests().size() - seen, c.bViaProxy ? 1u : 0u) << response.error;
+        EXPECT_EQ(std::string(response.body.begin(), response.body.end()),
+                  c.bViaProxy ? "via the proxy" : "");
+    }
 }
