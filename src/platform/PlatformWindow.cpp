@@ -2,9 +2,12 @@
 #include <SDL.h>
 #include <SDL_syswm.h>
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <sys/mman.h>
+#include <unistd.h>
 #include "platform/ProcessSetup.h"
 
 namespace platform {
@@ -46,6 +49,57 @@ bool getX11Window(SDL_Window* window, Display*& display, Window& xWindow) {
     return true;
 }
 #endif
+
+#if defined(SDL_VIDEO_DRIVER_X11)
+// Why the X server named by DISPLAY refused us ("Invalid MIT-MAGIC-COOKIE-1 key"); empty when it
+// gave no reason (no server answers) or took the connection. Xlib returns no reason: its
+// connection library writes the server's to stderr, which a memory file stands in for while
+// this one attempt runs (no other thread runs before the window opens).
+std::string askX11Refusal() {
+    const int held = memfd_create("x11-refusal", MFD_CLOEXEC);
+    if (held < 0) return "";
+    std::fflush(stderr);
+    const int saved = dup(STDERR_FILENO);
+    if (saved < 0 || dup2(held, STDERR_FILENO) < 0) {
+        if (saved >= 0) close(saved);
+        close(held);
+        return "";
+    }
+    Display* display = XOpenDisplay(nullptr);
+    dup2(saved, STDERR_FILENO);
+    close(saved);
+    if (display) XCloseDisplay(display);
+    std::string reason(1024, '\0');
+    const ssize_t length = pread(held, reason.data(), reason.size(), 0);
+    close(held);
+    reason.resize(length > 0 ? static_cast<size_t>(length) : 0);
+    while (!reason.empty() && std::isspace(static_cast<unsigned char>(reason.back())))
+        reason.pop_back();
+    return reason;
+}
+#endif
+
+// Why no display opened, naming each one the environment names: a player whose display refused
+// the program needs its reason, not the advice to name one.
+std::string describeMissingDisplay() {
+    const char* x11 = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    const bool bX11 = x11 && *x11;
+    const bool bWayland = wayland && *wayland;
+    if (!bX11 && !bWayland)
+        return "no display found: set DISPLAY (X11) or WAYLAND_DISPLAY, or SDL_VIDEODRIVER=offscreen to run "
+               "without a window";
+    // SDL's error after its fall-back is a later driver's, not the display's.
+    std::string reason;
+#if defined(SDL_VIDEO_DRIVER_X11)
+    if (bX11) reason = askX11Refusal();
+#endif
+    std::string text;
+    if (bX11) text = std::string("the X display \"") + x11 + "\"";
+    if (bWayland) text += std::string(bX11 ? " and " : "") + "the Wayland display \"" + wayland + "\"";
+    text += " could not be opened";
+    return reason.empty() ? text : text + ": " + reason;
+}
 
 bool isSet(const char* variable) {
     const char* value = std::getenv(variable);
@@ -105,8 +159,7 @@ std::unique_ptr<PlatformWindow> PlatformWindow::open(const std::string& caption,
     // SDL falls back to its offscreen driver when no display answers.
     const char* chosen = SDL_GetHint(SDL_HINT_VIDEODRIVER);
     if (headless && (!chosen || !*chosen)) {
-        error = "no display found: set DISPLAY (X11) or WAYLAND_DISPLAY, or SDL_VIDEODRIVER=offscreen to run "
-                "without a window";
+        error = describeMissingDisplay();
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         return nullptr;
     }

@@ -2,7 +2,9 @@
 # The real window on a virtual X display: it opens centred and the engine starts, a second
 # copy exits at once, and closing the window (xdotool) shuts the engine down cleanly. A saved
 # full-screen choice opens the next start full screen, over the whole display, and stays saved;
-# one the display refuses opens a window.
+# one the display refuses opens a window. A display that cannot be opened ends the start with
+# status 1 and a message naming it, with the server's reason where it gave one; only where none
+# is named does the message ask to set one.
 # Usage: window.sh PROGRAM. Exits 77 (skipped) when xvfb-run or xdotool is missing.
 set -uo pipefail
 source "$(dirname "$0")/common.bash"
@@ -53,4 +55,42 @@ sed -i 's/^videoModeWidth=.*/videoModeWidth=1600/; s/^videoModeHeight=.*/videoMo
 grep -q "The display refused 1600 x 1200 full screen" "$log" || fail "the refusal was not logged"
 grep -q "Display 1600 x 1200, screen" "$log" || fail "the refused full screen did not open a window"
 grep -q "^bFullScreen=0$" "$settings" || fail "the settings do not follow the window the display gave"
+# A display number on which no server runs.
+freeDisplay() {
+    local number=1000
+    while [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ]; do number=$((number + 1)); done
+    echo ":$number"
+}
+
+# Starts the program on the display as $1 names, which it sets $tried to; sets $status.
+startOnDisplay() {
+    tried=$DISPLAY
+    case $1 in
+        "none named") env -u DISPLAY -u WAYLAND_DISPLAY "$program" ;;
+        "no server")
+            tried=$(freeDisplay)
+            DISPLAY=$tried "$program"
+            ;;
+        "a wrong cookie")
+            xauth -q -f "$scratch/wrong" add "$DISPLAY" . "$(mcookie)"
+            XAUTHORITY="$scratch/wrong" "$program"
+            ;;
+    esac 2>"$scratch/stderr"
+    status=$?
+}
+
+# How the display is named, then the line that says why the window did not open (a ^ stands
+# for the display tried).
+DISPLAY_CASES=(
+    "none named|no display found: set DISPLAY (X11) or WAYLAND_DISPLAY, or SDL_VIDEODRIVER=offscreen to run without a window"
+    "no server|the X display \"^\" could not be opened"
+    "a wrong cookie|the X display \"^\" could not be opened: Invalid MIT-MAGIC-COOKIE-1 key"
+)
+for entry in "${DISPLAY_CASES[@]}"; do
+    IFS="|" read -r name said <<<"$entry"
+    startOnDisplay "$name"
+    [ "$status" -eq 1 ] || fail "$name: the program exited with $status, not 1"
+    said="Could not open the window: ${said//^/$tried}"
+    grep -qxF "$said" "$scratch/stderr" || fail "$name: stderr lacks the line '$said'"
+done
 echo "window opened, second copy exited in ${elapsedMs} ms, closed cleanly; full screen kept, refused: a window"
