@@ -21,12 +21,16 @@ requireBoxFonts() {
 }
 
 # Runs xvfb-run with the given options and command on a virtual X display of its own, of the
-# size $VIRTUAL_SCREEN when set (as "640x480x24"); exits 77 (skipped) when xvfb-run or xdotool
-# is missing. Checks started together race for the first free display number and may end up
-# sharing one, so each starts its search at its own.
+# size $VIRTUAL_SCREEN (as "640x480x24"; 1280 by 1024 when not set); exits 77 (skipped) when
+# xvfb-run or xdotool is missing. Checks started together would race for the first free
+# display number (each loser's server fails on the winner's lock, and xvfb-run tries the next),
+# so each starts its search at its own. An X server resets when its last client leaves, and
+# drops every connection it accepted meanwhile: the program started just after a check's
+# xdotool, xwininfo or an earlier run of it left then finds no display, the more often the
+# busier the machine; this one never resets.
 onVirtualDisplay() {
     requireTools xvfb-run xdotool
-    exec xvfb-run -a -n $((100 + $$ % 1000)) ${VIRTUAL_SCREEN:+-s "-screen 0 $VIRTUAL_SCREEN"} "$@"
+    exec xvfb-run -a -n $((100 + $$ % 1000)) -s "-screen 0 ${VIRTUAL_SCREEN:-1280x1024x24} -noreset" "$@"
 }
 
 # Runs the calling script again on a virtual X display, with "--inside" before the given arguments.
