@@ -249,9 +249,16 @@ startWithName() {
     waitForGameLoop
     xdotool windowfocus --sync "$window" 2>/dev/null
     waitForMainMenu 1
+    answerName "$1"
+    waitForMainMenu 2
+}
+
+# Types the name $1 and Return at the question of a first start, once frames have passed with it
+# on top: text typed before would reach the screen under it.
+answerName() {
+    letFramesPass 2 "the name question came"
     xdotool type --window "$window" --delay 100 "$1"
     xdotool key --window "$window" Return
-    waitForMainMenu 2
 }
 
 # The number of screenshots in the user-data folder.
@@ -267,6 +274,7 @@ frameFence() {
     local before tenths
     before=$(countScreenshots)
     for tenths in 1 2 4 8 16 32 64 128; do
+        kill -0 "$pid" 2>/dev/null || fail "the program ended before $1"
         xdotool key --window "$window" F9
         if waitFor "$tenths" test "$(countScreenshots)" -gt "$before"; then
             picture=$(find "$folder" -maxdepth 1 -name 'ZV2rmBrumedemo-*.jpg' | sort | tail -n 1)
@@ -276,29 +284,43 @@ frameFence() {
     fail "F9 saved no screenshot of $1"
 }
 
+# Lets $1 frames read what was sent to the window before (each fenced by a screenshot); $2 names
+# what they follow, for the failure.
+letFramesPass() {
+    local _
+    for _ in $(seq "$1"); do frameFence "a frame after $2"; done
+}
+
 # Presses the keys one at a time, each pressed once the one before has done all it does, however
 # slow the frames: a key that opens a screen has opened it when the next comes, and two presses
 # of one key are never read as one.
 pressInTurn() {
-    local key _
+    local key
     for key in "$@"; do
         xdotool key --window "$window" "$key"
-        for _ in $(seq "$(framesToAct "$key")"); do frameFence "a frame after $key"; done
+        letFramesPass "$(framesToAct "$key")" "$key"
     done
 }
 
-# How many frames, from the one that reads it, a key in the menus takes to act: Return clicks
-# with a contact that goes down in the next frame and up in the one after, and a screen that a
-# key opens or closes is on top from the frame after. Each key leaves a frame free of itself
-# after the one that reads it, where it would otherwise read as held down.
-framesToAct() { if [ "$1" = Return ]; then echo 3; else echo 2; fi; }
+# How many frames, from the one that reads it, a key in the menus takes to act: Return, and a
+# click, goes down in the next frame and up in the one after, and a screen that a key opens or
+# closes is on top from the frame after. Each key leaves a frame free of itself after the one
+# that reads it, where it would otherwise read as held down.
+framesToAct() { case $1 in Return | click) echo 3 ;; *) echo 2 ;; esac; }
 
 # Puts the mouse at $1 $2 in the window and lets two frames pass: the frame that reads the move
 # may hand the menus over to the pointer, and they ignore keys in that frame and the next.
 pointAt() {
     xdotool mousemove --window "$window" "$1" "$2"
-    frameFence "the frame after the pointer moved"
-    frameFence "the second frame after the pointer moved"
+    letFramesPass 2 "the pointer moved"
+}
+
+# Clicks the left button at $1 $2 in the window once the pointer rests there, and lets the click
+# act as a key does.
+clickAt() {
+    pointAt "$1" "$2"
+    xdotool click 1
+    letFramesPass "$(framesToAct click)" "the click"
 }
 
 # A screenshot (F9, a JPEG saved in the user-data folder); with a copy folder ($copies) it is

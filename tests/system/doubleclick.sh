@@ -14,17 +14,11 @@ startWalkThrough "$@"
 # Window pixels: (320, 390) is the main menu's "Options..." and the hub's language button;
 # (95, 440) the main menu's Quit, the hub's Back and the high scores' OK.
 
-# Moves the pointer to window pixels $1 $2 and lets it rest there, as a hand does before a click.
-pointAt() {
-    xdotool mousemove --window "$window" "$1" "$2"
-    sleep 1
-}
-
-# Two clicks as a double click at window pixels $1 $2, then time for the screens to settle.
+# Two clicks as a double click at window pixels $1 $2, then frames for the screens to settle.
 doubleClick() {
     pointAt "$1" "$2"
     xdotool click --repeat 2 --delay 150 1
-    sleep 1
+    letFramesPass "$(framesToAct click)" "the double click"
 }
 
 # The program still runs and has not restarted into the language selection.
@@ -45,9 +39,7 @@ stillInMenus "a double click on the options' Back"
 screenshot main-menu-again
 
 # The high scores: their button is one row above the options'.
-pointAt 320 340
-xdotool click 1
-sleep 1
+clickAt 320 340
 screenshot high-scores
 doubleClick 95 440
 stillInMenus "a double click on the high scores' OK"
@@ -55,11 +47,11 @@ screenshot main-menu-last
 
 # Moved and clicked at once, twice: Options opens and its Back leads to the main menu again.
 xdotool mousemove --window "$window" 320 390 click 1
-sleep 1
+letFramesPass "$(framesToAct click)" "the click moved onto Options..."
 stillInMenus "a click moved from Quit onto Options..."
 screenshot options-moved-onto
 xdotool mousemove --window "$window" 95 440 click 1
-sleep 1
+letFramesPass "$(framesToAct click)" "the click moved onto Back"
 stillInMenus "a click moved from the language button onto Back"
 waitForMainMenu 5
 screenshot main-menu-moved-onto

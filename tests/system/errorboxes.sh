@@ -60,10 +60,11 @@ for entry in "${FATAL_CASES[@]}"; do
     emptyFolder
     startWithName "Ida"
     # Real key presses on the focused window (the modifiers of keys sent to a window without
-    # the focus do not count), held over a few frames as a hand would hold them.
+    # the focus do not count), held until the program has read them, as a hand holds them until
+    # something happens.
     xdotool windowfocus --sync "$window" 2>/dev/null
     xdotool keydown ctrl+alt+x
-    sleep 0.3
+    waitFor 100 grep -qsF "Error: Crash requested." "$crashLog"
     xdotool keyup ctrl+alt+x
     waitForErrorBox "$name"
     findBoxGroups

@@ -25,28 +25,26 @@ screenshot main-menu
 startNewGame
 press space # player 1's fire joins
 waitFor 150 grep -q "Game digest at wave 1:" "$log" || fail "the first wave did not start after the join"
-press Left Left space space Right space
+pressInTurn Left Left space space Right space
 screenshot playing
 
 # Escape pauses with "Resume game" focused; down to "Quit game", then "Yes".
-press Escape
-sleep 0.5
+pressInTurn Escape
 screenshot pause
-press Down Return
-sleep 0.5
+pressInTurn Down Return
 screenshot quit-question
-press Return
+pressInTurn Return
 waitForMainMenu 3
 screenshot main-menu-after-game
 
 # The start button has the focus again: down to the high scores.
-press Down Return
-sleep 0.5
+pressInTurn Down Return
 screenshot high-scores
-press Escape
+pressInTurn Escape
 waitForMainMenu 4
 # From the high-score button down to the credits, then left to the quit button.
-press Down Down Left Return
+pressInTurn Down Down Left
+press Return
 waitFor 100 bash -c "! kill -0 $pid 2>/dev/null" || fail "the quit button did not end the program"
 wait "$pid" || fail "the program exited with $?"
 pid=""

@@ -34,15 +34,9 @@ for file in crash.ZV2rmBrumedemo.log crash.ZV2rmBrumedemo.mdmp; do
 done
 [ "$(cat "$scratch/private.txt")" = "private" ] || fail "the crash wrote through a link"
 
-# A key, a few frames apart from the next (menus skip keys in the frames after a screen change).
-key() {
-    xdotool key --window "$window" "$1"
-    sleep 0.3
-}
-
 # A key, then the log line that shows it took effect.
-press() {
-    key "$1"
+pressFor() {
+    pressInTurn "$1"
     waitFor 100 grep -qF "$2" "$log" || fail "after $1 the log lacks '$2'"
 }
 
@@ -51,19 +45,19 @@ pid=$!
 waitForGameLoop
 waitFor 100 grep -qF "> An error report has been found" "$log" || fail "the crash report was not offered"
 xdotool windowfocus --sync "$window" 2>/dev/null
-xdotool mousemove --window "$window" 10 10 # key navigation starts from the top left corner
-press Down "Setting menu navigation mode to 2" # onto CANCEL
-key Right # onto the network wizard
-press Return "> This wizard will help you set up your network."
-key Right # from HELP onto NEXT
-press Return "> Connection test was successful."
-key Return # onto the network configuration
-key Right # from the country list's left arrow to its right one
-key Down # onto NEXT
-key Return
-key Right # back on the report: from the wizard button onto NEXT
-press Return "> Error report 1 has arrived: 2 files"
-key Return # FINISH
+pointAt 10 10 # key navigation starts from the top left corner
+pressFor Down "Setting menu navigation mode to 2" # onto CANCEL
+pressInTurn Right # onto the network wizard
+pressFor Return "> This wizard will help you set up your network."
+pressInTurn Right # from HELP onto NEXT
+pressFor Return "> Connection test was successful."
+pressInTurn Return # onto the network configuration
+pressInTurn Right # from the country list's left arrow to its right one
+pressInTurn Down # onto NEXT
+pressInTurn Return
+pressInTurn Right # back on the report: from the wizard button onto NEXT
+pressFor Return "> Error report 1 has arrived: 2 files"
+pressInTurn Return # FINISH
 for file in crash.ZV2rmBrumedemo.log crash.ZV2rmBrumedemo.mdmp; do
     [ -e "$folder/$file" ] && fail "$file is still there after the upload"
     [ -s "$received/crash-1/$file" ] || fail "the host did not receive $file"
@@ -76,20 +70,18 @@ done
 # button, the high scores, whose "More options" takes the focus; there the upload button is
 # below the world-wide table's link, and on the upload screen NEXT is right of CANCEL.
 waitForMainMenu 1
-xdotool type --window "$window" --delay 100 "Ida"
-key Return
+answerName "Ida"
 waitForMainMenu 2
-xdotool mousemove --window "$window" 320 240
-sleep 0.3 # keys rest in the frame of the mode change and the next
-key Down
-key Down
-key Return # the high scores
-key Return # More options
-key Down
-key Return # Upload scores
-key Right
-press Return "> Received 10 scores; the best is 100000."
-key Return # FINISH
+pointAt 320 240
+pressInTurn Down
+pressInTurn Down
+pressInTurn Return # the high scores
+pressInTurn Return # More options
+pressInTurn Down
+pressInTurn Return # Upload scores
+pressInTurn Right
+pressFor Return "> Received 10 scores; the best is 100000."
+pressInTurn Return # FINISH
 [ "$(stat -c %s "$received/scores-1.hst" 2>/dev/null)" = 3072 ] || fail "the host did not receive the signed scores"
 closeWindowAndWait
 [ "$status" -eq 0 ] || fail "the program exited with $status"

@@ -18,15 +18,14 @@ answer="$scratch/answer"
 useWebHost "$(realpath "$program")" 120 --answer "$answer"
 
 startWithName "Ida"
-xdotool mousemove --window "$window" 320 240
-sleep 0.5 # keys in the two frames after the mouse took over navigation are ignored
+pointAt 320 240
 # The high scores, their options, the upload button; unconfigured, it opens the network test.
-press Down Down Return Return Down Return
+pressInTurn Down Down Return Return Down Return
 waitFor 100 grep -qF "> This wizard will help you set up your network." "$log" || fail "the network wizard did not open"
-press Right Return
+pressInTurn Right Return
 waitFor 100 grep -qF "> Connection test was successful." "$log" || fail "the network test did not succeed"
-press Return Right Down Return # the country, then back on the high-score options
-press Return Right Return # the upload button again, then NEXT
+pressInTurn Return Right Down Return # the country, then back on the high-score options
+pressInTurn Return Right Return # the upload button again, then NEXT
 # The network test ended in "Done." too: the upload's is the second.
 if ! waitFor 100 bash -c "[ \$(grep -cF '> Done.' '$log') -ge 2 ]"; then
     kill -KILL "$pid" # stuck inside one call, it would answer no other signal

@@ -25,15 +25,12 @@ windowIs() {
 }
 
 # A click at the point of the 640 by 480 field ($1, $2 from its top left corner), wherever the
-# window shows that field, after the pointer rested there a moment, as a hand does.
+# window shows that field.
 clickField() {
     eval "$(xdotool getwindowgeometry --shell "$window")"
     local scale=$((WIDTH * 480 < HEIGHT * 640 ? WIDTH * 1000 / 640 : HEIGHT * 1000 / 480))
     local left=$(((WIDTH - 640 * scale / 1000) / 2)) top=$(((HEIGHT - 480 * scale / 1000) / 2))
-    xdotool mousemove --window "$window" $((left + $1 * scale / 1000)) $((top + $2 * scale / 1000))
-    sleep 1
-    xdotool click 1
-    sleep 1
+    clickAt $((left + $1 * scale / 1000)) $((top + $2 * scale / 1000))
 }
 
 sed -i 's/^bFullScreen=0$/bFullScreen=1/' "$settings"
