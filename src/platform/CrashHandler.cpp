@@ -77,11 +77,17 @@ const char* signalName(int signalNumber) {
     return "";
 }
 
-/// "Fatal signal <n>.", the crash files' own line.
-void writeSignalLine(int descriptor, int signalNumber) {
+/// "Fatal signal <n>", how every report of the signal starts.
+SignalSafeLine fatalSignalLine(int signalNumber) {
     SignalSafeLine line;
     line.append("Fatal signal ");
     line.appendNumber(static_cast<unsigned>(signalNumber));
+    return line;
+}
+
+/// "Fatal signal <n>.", the crash files' own line.
+void writeSignalLine(int descriptor, int signalNumber) {
+    SignalSafeLine line = fatalSignalLine(signalNumber);
     line.append(".\n");
     writeText(descriptor, line.text);
 }
@@ -89,9 +95,7 @@ void writeSignalLine(int descriptor, int signalNumber) {
 /// One line on stderr, as every other error has, for a player who started the program from a
 /// terminal: the signal by number and name, and the crash files that were written.
 void reportOnStderr(int signalNumber, bool bBacktraceWritten, bool bLogCopied) {
-    SignalSafeLine line;
-    line.append("Fatal signal ");
-    line.appendNumber(static_cast<unsigned>(signalNumber));
+    SignalSafeLine line = fatalSignalLine(signalNumber);
     line.append(" (");
     line.append(signalName(signalNumber));
     line.append(").");
