@@ -163,6 +163,8 @@ std::unique_ptr<PlatformWindow> PlatformWindow::open(const std::string& caption,
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         return nullptr;
     }
+    // A headless window never holds the keyboard focus, without which SDL drops every pad press.
+    if (headless) SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
     const bool bSoftware = prefersSoftwareDrawing(headless);
     if (bSoftware) {
         // The window's pixels stay in memory for SDL's renderer to draw in, not in an OpenGL texture.
