@@ -29,38 +29,59 @@ SdlInputSource::SdlInputSource(PlatformWindow* window) : pWindow(window) {
     if (pWindow) pWindow->setEventListener([this](const SDL_Event& event) { handleEvent(event); });
     SDL_InitSubSystem(SDL_INIT_JOYSTICK);
     // Devices present at start arrive as SDL_JOYDEVICEADDED events too; opening is idempotent.
-    for (int i = 0; i < SDL_NumJoysticks(); ++i) openJoystick(i);
+    openJoysticks();
     SDL_StartTextInput();
     if (pWindow) findPointer(pWindow->getSdlWindow());
 }
 
 SdlInputSource::~SdlInputSource() {
     if (pWindow) pWindow->setEventListener(nullptr);
-    for (SDL_Joystick*& joystick : joysticks)
-        if (joystick) SDL_JoystickClose(joystick);
+    for (PadSlot& pad : pads)
+        if (pad.pJoystick) SDL_JoystickClose(pad.pJoystick);
     SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
 }
 
-void SdlInputSource::openJoystick(int deviceIndex) {
-    const SDL_JoystickID instance = SDL_JoystickGetDeviceInstanceID(deviceIndex);
-    for (SDL_Joystick* joystick : joysticks)
-        if (joystick && SDL_JoystickInstanceID(joystick) == instance) return;
-    // Joysticks keep the slot they were found in; at most four.
-    for (SDL_Joystick*& slot : joysticks) {
-        if (!slot) {
-            slot = SDL_JoystickOpen(deviceIndex);
-            return;
-        }
+void SdlInputSource::openJoysticks() {
+    // Scans every device rather than the one an event names: a slot freed by a removal goes to a
+    // pad that was present without one, such as a fifth.
+    for (int device = 0; device < SDL_NumJoysticks(); ++device) {
+        if (findPad(SDL_JoystickGetDeviceInstanceID(device))) continue;
+        if (std::none_of(pads.begin(), pads.end(), [](const PadSlot& pad) { return !pad.pJoystick; })) return;
+        SDL_Joystick* joystick = SDL_JoystickOpen(device);
+        if (!joystick) continue;
+        const PadIdentity identity = PadIdentity::of(joystick);
+        pads[static_cast<std::size_t>(chooseSlot(identity))] = PadSlot{joystick, identity};
     }
 }
 
-void SdlInputSource::closeJoystick(SDL_JoystickID instance) {
-    for (SDL_Joystick*& joystick : joysticks) {
-        if (joystick && SDL_JoystickInstanceID(joystick) == instance) {
-            SDL_JoystickClose(joystick);
-            joystick = nullptr;
+int SdlInputSource::chooseSlot(const PadIdentity& identity) const {
+    int chosen = -1;
+    int bestLikeness = 0;
+    for (int slot = 0; slot < MAXJOYSTICKS; ++slot) {
+        const PadSlot& pad = pads[static_cast<std::size_t>(slot)];
+        if (pad.pJoystick) continue;
+        const int likeness = pad.owner ? pad.owner->likeness(identity) : 0;
+        if (chosen < 0 || likeness > bestLikeness) {
+            chosen = slot;
+            bestLikeness = likeness;
         }
     }
+    return chosen;
+}
+
+void SdlInputSource::closeJoystick(SDL_JoystickID instance) {
+    // The slot remembers its pad, which takes it back if it returns while the slot is free.
+    if (PadSlot* pad = findPad(instance)) {
+        SDL_JoystickClose(pad->pJoystick);
+        pad->pJoystick = nullptr;
+    }
+    openJoysticks();
+}
+
+SdlInputSource::PadSlot* SdlInputSource::findPad(SDL_JoystickID instance) {
+    for (PadSlot& pad : pads)
+        if (pad.pJoystick && SDL_JoystickInstanceID(pad.pJoystick) == instance) return &pad;
+    return nullptr;
 }
 
 std::string SdlInputSource::editingCharacter(SDL_Keycode key) {
@@ -153,7 +174,7 @@ void SdlInputSource::handleEvent(const SDL_Event& event) {
         handleFinger(event.tfinger, false);
         break;
     case SDL_JOYDEVICEADDED:
-        openJoystick(event.jdevice.which);
+        openJoysticks();
         break;
     case SDL_JOYDEVICEREMOVED:
         closeJoystick(event.jdevice.which);
@@ -175,7 +196,7 @@ void SdlInputSource::readJoysticks(InputSnapshot& out) const {
     for (int i = 0; i < MAXJOYSTICKS; ++i) {
         JoystickState& state = out.joysticks[i];
         state = JoystickState{};
-        SDL_Joystick* joystick = joysticks[i];
+        SDL_Joystick* joystick = pads[static_cast<std::size_t>(i)].pJoystick;
         if (!joystick) continue;
         state.bConnected = true;
         const char* name = SDL_JoystickName(joystick);

@@ -3,7 +3,9 @@
 #include <SDL_joystick.h>
 #include <array>
 #include <map>
+#include <optional>
 #include "platform/InputSnapshot.h"
+#include "platform/PadIdentity.h"
 
 namespace platform {
 
@@ -26,8 +28,20 @@ public:
     void warpMouse(float x, float y) override;
 
 private:
-    void openJoystick(int deviceIndex);
+    /// One of the four pad slots: the pad in it, the pad that had it last (kept while that pad is
+    /// away, so that it takes its slot back).
+    struct PadSlot {
+        SDL_Joystick* pJoystick = nullptr;
+        std::optional<PadIdentity> owner;
+    };
+
+    /// Opens each present pad that has no slot, while a slot is free.
+    void openJoysticks();
+    /// The free slot whose last pad `identity` is most like, else the first free slot; -1 when
+    /// every slot is taken.
+    int chooseSlot(const PadIdentity& identity) const;
     void closeJoystick(SDL_JoystickID instance);
+    PadSlot* findPad(SDL_JoystickID instance);
     void readJoysticks(InputSnapshot& out) const;
     void handleFinger(const SDL_TouchFingerEvent& finger, bool bDown);
     /// The pointer's place from the system, when it stands over `window`; no motion is reported.
@@ -49,7 +63,7 @@ private:
     int wheel = 0;
     std::string typed;
     std::map<SDL_FingerID, TouchContact> touches;
-    std::array<SDL_Joystick*, MAXJOYSTICKS> joysticks{};
+    std::array<PadSlot, MAXJOYSTICKS> pads{};
     PlatformWindow* pWindow;
 };
 

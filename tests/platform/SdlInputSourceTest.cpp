@@ -2,8 +2,10 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 #include <set>
+#include <string>
 #include <vector>
 #include "ScanCodeGaps.h"
+#include "VirtualPads.h"
 #include "platform/SdlKeyMap.h"
 
 namespace {
@@ -136,5 +138,34 @@ TEST(SdlInputSource, ReportsTheClickCountOfTheFirstButtonsFirstPressSincePoll) {
         EXPECT_EQ(frame.mouseClicks, c.clicks) << c.name;
         source.poll(frame);
         EXPECT_EQ(frame.mouseClicks, c.clicks) << c.name << ": kept until the next press";
+    }
+}
+
+TEST(SdlInputSource, PadsKeepTheirSlots) {
+    struct Case {
+        const char* name;
+        const char* steps;  // a letter plugs that pad in, "-X" unplugs pad X; a poll after each
+        const char* slots;  // the pad in each slot at the end, ' ' for none
+    };
+    const Case cases[] = {
+        {"the fifth pad takes the first's freed slot", "ABCDE-A", "EBCD"},
+        {"both out and back in the other order", "AB-A-BBA", "AB  "},
+        {"a pad back while its slot is taken waits for the next free one", "ABCDE-AA-B", "EACD"},
+        {"a new pad takes the first free slot", "ABC-A-BD", "D C "},
+    };
+    for (const Case& c : cases) {
+        VirtualPads pads;
+        platform::SdlInputSource source;
+        platform::InputSnapshot frame;
+        for (const char* step = c.steps; *step; ++step) {
+            const char action = *step == '-' ? *step++ : '+';
+            if (action == '+') pads.attach(*step);
+            if (action == '-') pads.detach(*step);
+            for (SDL_Event event; SDL_PollEvent(&event);) source.handleEvent(event);
+            source.poll(frame);
+        }
+        std::string slots;
+        for (const platform::JoystickState& pad : frame.joysticks) slots += pad.bConnected ? pad.name.back() : ' ';
+        EXPECT_EQ(slots, c.slots) << c.name;
     }
 }
