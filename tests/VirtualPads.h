@@ -30,6 +30,14 @@ public:
         SDL_JoystickClose(pads[letter]);
         pads.erase(letter);
     }
+    /// The first button and the hat's left pressed and released, both queued before the next frame.
+    void tap(char letter) {
+        for (const bool bDown : {true, false}) {
+            SDL_JoystickSetVirtualButton(pads[letter], 0, bDown);
+            SDL_JoystickSetVirtualHat(pads[letter], 0, bDown ? SDL_HAT_LEFT : SDL_HAT_CENTERED);
+            SDL_PumpEvents();
+        }
+    }
 
 private:
     std::map<char, SDL_Joystick*> pads;

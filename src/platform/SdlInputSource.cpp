@@ -73,7 +73,7 @@ void SdlInputSource::closeJoystick(SDL_JoystickID instance) {
     // The slot remembers its pad, which takes it back if it returns while the slot is free.
     if (PadSlot* pad = findPad(instance)) {
         SDL_JoystickClose(pad->pJoystick);
-        pad->pJoystick = nullptr;
+        *pad = PadSlot{nullptr, pad->owner};
     }
     openJoysticks();
 }
@@ -179,6 +179,13 @@ void SdlInputSource::handleEvent(const SDL_Event& event) {
     case SDL_JOYDEVICEREMOVED:
         closeJoystick(event.jdevice.which);
         break;
+    case SDL_JOYBUTTONDOWN:
+        if (PadSlot* pad = findPad(event.jbutton.which); pad && event.jbutton.button < MAXJOYSTICKBUTTONS)
+            pad->tappedButtons |= 1u << event.jbutton.button;
+        break;
+    case SDL_JOYHATMOTION:
+        if (PadSlot* pad = findPad(event.jhat.which); pad && event.jhat.hat == 0) pad->tappedHat |= event.jhat.value;
+        break;
     case SDL_WINDOWEVENT:
         if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
             // Keys released while another window had the focus never report their release.
@@ -192,11 +199,12 @@ void SdlInputSource::handleEvent(const SDL_Event& event) {
     }
 }
 
-void SdlInputSource::readJoysticks(InputSnapshot& out) const {
+void SdlInputSource::readJoysticks(InputSnapshot& out) {
     for (int i = 0; i < MAXJOYSTICKS; ++i) {
         JoystickState& state = out.joysticks[i];
         state = JoystickState{};
-        SDL_Joystick* joystick = pads[static_cast<std::size_t>(i)].pJoystick;
+        PadSlot& pad = pads[static_cast<std::size_t>(i)];
+        SDL_Joystick* joystick = pad.pJoystick;
         if (!joystick) continue;
         state.bConnected = true;
         const char* name = SDL_JoystickName(joystick);
@@ -204,13 +212,16 @@ void SdlInputSource::readJoysticks(InputSnapshot& out) const {
         state.stickX = axisValue(joystick, 0);
         state.stickY = axisValue(joystick, 1);
         if (SDL_JoystickNumHats(joystick) > 0) {
-            const Uint8 hat = SDL_JoystickGetHat(joystick, 0);
+            const Uint8 hat = SDL_JoystickGetHat(joystick, 0) | pad.tappedHat;
             state.hatX = (hat & SDL_HAT_RIGHT) ? 1 : ((hat & SDL_HAT_LEFT) ? -1 : 0);
             state.hatY = (hat & SDL_HAT_UP) ? 1 : ((hat & SDL_HAT_DOWN) ? -1 : 0);
         }
         const int buttons = std::min(SDL_JoystickNumButtons(joystick), MAXJOYSTICKBUTTONS);
         for (int b = 0; b < buttons; ++b)
             if (SDL_JoystickGetButton(joystick, b)) state.buttons |= 1u << b;
+        state.buttons |= pad.tappedButtons;
+        pad.tappedButtons = 0;
+        pad.tappedHat = 0;
     }
 }
 

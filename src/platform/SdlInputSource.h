@@ -13,7 +13,8 @@ class PlatformWindow;
 
 /// Input from SDL events and joysticks. The window's event pump hands every event to
 /// `handleEvent`; `poll` reports once per frame. A key or button pressed and released
-/// between two polls still reads as down for one frame, so no tap is lost. Main thread only.
+/// between two polls still reads as down for one frame, so no tap is lost; so does a pad's button
+/// or hat. Main thread only.
 class SdlInputSource : public InputSource {
 public:
     /// Listens to the window's events while it lives; without a window, events come only
@@ -29,10 +30,12 @@ public:
 
 private:
     /// One of the four pad slots: the pad in it, the pad that had it last (kept while that pad is
-    /// away, so that it takes its slot back).
+    /// away, so that it takes its slot back), and the presses since the last poll.
     struct PadSlot {
         SDL_Joystick* pJoystick = nullptr;
         std::optional<PadIdentity> owner;
+        uint32_t tappedButtons = 0;  // bit b = button b went down
+        Uint8 tappedHat = 0;         // SDL's hat directions that went down
     };
 
     /// Opens each present pad that has no slot, while a slot is free.
@@ -42,7 +45,7 @@ private:
     int chooseSlot(const PadIdentity& identity) const;
     void closeJoystick(SDL_JoystickID instance);
     PadSlot* findPad(SDL_JoystickID instance);
-    void readJoysticks(InputSnapshot& out) const;
+    void readJoysticks(InputSnapshot& out);
     void handleFinger(const SDL_TouchFingerEvent& finger, bool bDown);
     /// The pointer's place from the system, when it stands over `window`; no motion is reported.
     void findPointer(SDL_Window* window);

@@ -1,6 +1,7 @@
 #include "platform/SdlInputSource.h"
 #include <SDL.h>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
@@ -141,10 +142,10 @@ TEST(SdlInputSource, ReportsTheClickCountOfTheFirstButtonsFirstPressSincePoll) {
     }
 }
 
-TEST(SdlInputSource, PadsKeepTheirSlots) {
+TEST(SdlInputSource, PadsKeepTheirSlotsAndTheirTaps) {
     struct Case {
         const char* name;
-        const char* steps;  // a letter plugs that pad in, "-X" unplugs pad X; a poll after each
+        const char* steps;  // a letter plugs that pad in, "-X" unplugs pad X, "*X" taps it; a poll after each
         const char* slots;  // the pad in each slot at the end, ' ' for none
     };
     const Case cases[] = {
@@ -152,17 +153,28 @@ TEST(SdlInputSource, PadsKeepTheirSlots) {
         {"both out and back in the other order", "AB-A-BBA", "AB  "},
         {"a pad back while its slot is taken waits for the next free one", "ABCDE-AA-B", "EACD"},
         {"a new pad takes the first free slot", "ABC-A-BD", "D C "},
+        {"a tap within one poll", "AB*B*A", "AB  "},
     };
     for (const Case& c : cases) {
         VirtualPads pads;
         platform::SdlInputSource source;
         platform::InputSnapshot frame;
         for (const char* step = c.steps; *step; ++step) {
-            const char action = *step == '-' ? *step++ : '+';
+            const char action = *step == '-' || *step == '*' ? *step++ : '+';
             if (action == '+') pads.attach(*step);
             if (action == '-') pads.detach(*step);
+            if (action == '*') pads.tap(*step);
             for (SDL_Event event; SDL_PollEvent(&event);) source.handleEvent(event);
             source.poll(frame);
+            if (action != '*') continue;
+            const auto tapped = std::find_if(frame.joysticks.begin(), frame.joysticks.end(),
+                                             [&](const auto& pad) { return pad.bConnected && pad.name.back() == *step; });
+            ASSERT_NE(tapped, frame.joysticks.end()) << c.name;
+            EXPECT_EQ(tapped->buttons, 1u) << c.name << ": pad " << *step << "'s button reads down for one frame";
+            EXPECT_EQ(tapped->hatX, -1) << c.name << ": so does its hat";
+            source.poll(frame);
+            EXPECT_EQ(tapped->buttons, 0u) << c.name;
+            EXPECT_EQ(tapped->hatX, 0) << c.name;
         }
         std::string slots;
         for (const platform::JoystickState& pad : frame.joysticks) slots += pad.bConnected ? pad.name.back() : ' ';
