@@ -17,6 +17,11 @@ constexpr size_t COMMAND_CAPACITY = 256;
 /// Bounds that keep one render call's work (and a stream's decoding) finite.
 constexpr float MAX_PITCH = 16.0f;
 constexpr double MAX_SLIDE_SECONDS = 3600.0;
+/// Seconds a stopped voice takes to fall silent. Cut between two frames, its waveform would
+/// drop to 0 at once: a click. Over this slide a tone at half scale steps at most
+/// 0.5 / (rate x STOP_SECONDS) more than on its own (0.009 at 11025 Hz, where a 110 Hz tone's
+/// own step is 0.03), and a fall this short is not heard as a fade.
+constexpr double STOP_SECONDS = 0.005;
 
 /// Callers' numbers limited to a range; NaN becomes `fallback`.
 float limited(float value, float low, float high, float fallback) {
@@ -161,6 +166,13 @@ struct AudioMixer::Voice {
                 return;
             }
         }
+    }
+
+    /// Slides the volume to 0 in STOP_SECONDS and ends the voice there.
+    void stopSoftly(int outputFrequency) {
+        volume.set(0.0f, STOP_SECONDS, outputFrequency);
+        bStopAtVolumeEnd = volume.isSliding();
+        bFinished = !bStopAtVolumeEnd;  // an output too slow for a frame of slide
     }
 
     void mix(float* out, int frames, int outputFrequency, float groupGain) {
@@ -344,7 +356,7 @@ void AudioMixer::apply(const Command& command) {
             *link = add.pVoice;
         }
         void operator()(const Command::Stop& stop) const {
-            if (Voice* voice = mixer.findRendered(stop.id)) voice->bFinished = true;
+            if (Voice* voice = mixer.findRendered(stop.id)) voice->stopSoftly(mixer.renderedFrequency);
         }
         void operator()(const Command::SlidePan& slide) const {
             if (Voice* voice = mixer.findRendered(slide.id))

@@ -58,6 +58,8 @@ public:
     VoiceId playStream(std::unique_ptr<PcmSource> source, const VoiceSettings& settings);
     bool isPlaying(VoiceId voice) const;
     int countPlaying() const;
+    /// The voice no longer plays from here on; its sound falls to silence within a few
+    /// milliseconds rather than at once, so the cut makes no click.
     void stop(VoiceId voice);
     /// `seconds` 0 sets the pan at once; more slides it there linearly.
     void setPan(VoiceId voice, float pan, double seconds);

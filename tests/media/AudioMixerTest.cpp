@@ -92,6 +92,14 @@ float peak(const std::vector<float>& signal) {
     return top;
 }
 
+/// The largest difference between neighbouring samples.
+float largestStep(const std::vector<float>& signal) {
+    float largest = 0.0f;
+    for (size_t i = 1; i < signal.size(); ++i)
+        largest = std::max(largest, std::fabs(signal[i] - signal[i - 1]));
+    return largest;
+}
+
 /// The longest run of equal neighbouring samples louder than half scale: what clipping leaves.
 int longestFlatRun(const std::vector<float>& signal) {
     int longest = 0, run = 0;
@@ -358,6 +366,41 @@ TEST(AudioMixer, VolumeSlideReachesTargetAndCanStopTheVoice) {
     mixer.setVolume(kept, 0.0f, 0.0, true);  // no slide: nothing to end, the voice stays
     render(mixer, 10);
     EXPECT_TRUE(mixer.isPlaying(kept));
+}
+
+TEST(AudioMixer, AStoppedVoiceFallsSilentWithinMillisecondsWithoutAStep) {
+    constexpr int SOURCE_RATE = 22050;
+    const struct {
+        int outputRate;
+        bool bStream;
+        double fadeSeconds;  // a slide to silence under way when the stop comes; 0: none
+    } cases[] = {{11025, false, 0.0}, {22050, false, 0.0}, {44100, false, 0.0},
+                 {48000, false, 0.0}, {22050, true, 0.0},  {44100, true, 10.0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.outputRate << (c.bStream ? " stream " : " sample ")
+                                        << c.fadeSeconds);
+        std::vector<float> sine = sineFrames(SOURCE_RATE / 200.0, SOURCE_RATE, 100 * 200);  // a seamless loop
+        AudioMixer mixer(c.outputRate);
+        const VoiceSettings looped{.bLoop = true};
+        const VoiceId voice =
+            c.bStream ? mixer.playStream(std::make_unique<LoopSource>(std::move(sine), SOURCE_RATE), looped)
+                      : mixer.playSample(makePcm(std::move(sine), 1, SOURCE_RATE), looped);
+        if (c.fadeSeconds > 0.0) mixer.setVolume(voice, 0.0f, c.fadeSeconds, true);
+        std::vector<float> heard;  // from past the onset until near a peak, where a cut drops furthest
+        render(mixer, 1024);
+        while (heard.size() < 1024 || std::fabs(heard.back()) < 0.4f) {
+            const Stereo part = render(mixer, 16);
+            heard.insert(heard.end(), part.left.begin(), part.left.end());
+        }
+        const float ownStep = largestStep(heard);
+        mixer.stop(voice);
+        EXPECT_FALSE(mixer.isPlaying(voice));
+        const Stereo after = render(mixer, c.outputRate / 50);
+        heard.insert(heard.end(), after.left.begin(), after.left.end());
+        EXPECT_LE(largestStep(heard), 1.5f * ownStep);
+        const size_t tenMs = static_cast<size_t>(c.outputRate / 100);
+        EXPECT_EQ(peak({after.left.begin() + tenMs, after.left.end()}), 0.0f) << "heard 10 ms on";
+    }
 }
 
 TEST(AudioMixer, GlobalVolumesScaleTheirGroupOnly) {

@@ -67,8 +67,8 @@ TEST(Sound, LoopedSampleLoopsUntilDeletedAndDelayedLoadingReadsOnFirstUse) {
     EXPECT_TRUE(sound->isLooped());
     sound->play();
     EXPECT_NEAR(kit.render(1000)[1998], 0.5f, 1e-5f);  // play() varies the pitch: converted, not copied
-    sound.reset();  // a sample going away silences its voices
-    EXPECT_FLOAT_EQ(kit.render(10)[0], 0.0f);
+    sound.reset();  // a sample going away silences its voices within a few milliseconds
+    EXPECT_FLOAT_EQ(kit.render(441)[880], 0.0f);
 
     kit.audio.setDelayedLoad(true);
     Sound late(kit.write("late.wav", constantWav(HALF, 100)), 1, 0);
@@ -107,7 +107,7 @@ TEST(SoundChannel, PlaysOnceReleasesWithoutStoppingAndSlidesItsPanFromTheStart) 
     EXPECT_FLOAT_EQ(kit.render(1)[1], 0.0f);
     early.stop();
     EXPECT_FALSE(early.isPlaying());
-    EXPECT_FLOAT_EQ(kit.render(1)[0], 0.0f);
+    EXPECT_FLOAT_EQ(kit.render(441)[880], 0.0f);
 }
 
 TEST(Sound, OggSampleDecodesAtLoad) {
