@@ -13,15 +13,35 @@
 #include <thread>
 #include "VorbisTestFile.h"
 #include "media/PcmSource.h"
+#include "media/VorbisSource.h"
 
 namespace {
 
-/// Allocations and frees of the thread inside a `CountedAllocations` scope.
+/// Allocations and frees of the thread inside a `CountedAllocations` scope: through new and
+/// delete, and C heap calls (which new and delete make too).
 thread_local bool bCountingAllocations = false;
 thread_local int countedAllocations = 0;
+thread_local int countedCHeapCalls = 0;
+
+// The sanitizers replace the C heap with their own, which a counter must not stand in for.
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+#define SANITIZED_C_HEAP 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer) || __has_feature(memory_sanitizer)
+#define SANITIZED_C_HEAP 1
+#endif
+#endif
+#ifdef SANITIZED_C_HEAP
+constexpr bool bCHeapCounted = false;
+#else
+constexpr bool bCHeapCounted = true;
+#endif
 
 struct CountedAllocations {
-    CountedAllocations() { bCountingAllocations = true; }
+    CountedAllocations() {
+        countedAllocations = countedCHeapCalls = 0;
+        bCountingAllocations = true;
+    }
     ~CountedAllocations() { bCountingAllocations = false; }
 };
 
@@ -54,6 +74,34 @@ void operator delete(void* p, std::size_t) noexcept { countedFree(p); }
 void operator delete[](void* p, std::size_t) noexcept { countedFree(p); }
 void operator delete(void* p, const std::nothrow_t&) noexcept { countedFree(p); }
 void operator delete[](void* p, const std::nothrow_t&) noexcept { countedFree(p); }
+
+#ifndef SANITIZED_C_HEAP
+// The whole program's malloc, calloc, realloc and free, forwarded to the C library's allocator
+// (which its aligned forms use directly, so blocks pass safely between them).
+extern "C" {
+void* __libc_malloc(std::size_t size) noexcept;
+void* __libc_calloc(std::size_t count, std::size_t size) noexcept;
+void* __libc_realloc(void* p, std::size_t size) noexcept;
+void __libc_free(void* p) noexcept;
+
+void* malloc(std::size_t size) noexcept {
+    if (bCountingAllocations) ++countedCHeapCalls;
+    return __libc_malloc(size);
+}
+void* calloc(std::size_t count, std::size_t size) noexcept {
+    if (bCountingAllocations) ++countedCHeapCalls;
+    return __libc_calloc(count, size);
+}
+void* realloc(void* p, std::size_t size) noexcept {
+    if (bCountingAllocations) ++countedCHeapCalls;
+    return __libc_realloc(p, size);
+}
+void free(void* p) noexcept {
+    if (p && bCountingAllocations) ++countedCHeapCalls;
+    __libc_free(p);
+}
+}
+#endif
 
 namespace {
 
@@ -245,12 +293,13 @@ TEST(AudioMixer, GameCallsDuringARenderNeitherWaitForItNorMakeItAllocate) {
         GatedSource& gateRef = *gate;
         mixer.playStream(std::move(gate), {});
         std::vector<float> buffer(FRAMES * 2);
-        int renderAllocations = -1;
+        int renderAllocations = -1, renderCHeapCalls = -1;
         std::thread audio([&] {
             const CountedAllocations counting;
             mixer.render(buffer.data(), FRAMES);  // held inside the gate
             mixer.render(buffer.data(), FRAMES);  // takes what the call handed over
             renderAllocations = countedAllocations;
+            renderCHeapCalls = countedCHeapCalls;
         });
         const bool bEntered = gateRef.waitUntilEntered();
         const VoiceId voice = bEntered ? c.call(mixer, looping) : 0;
@@ -259,8 +308,37 @@ TEST(AudioMixer, GameCallsDuringARenderNeitherWaitForItNorMakeItAllocate) {
         ASSERT_TRUE(bEntered);
         EXPECT_FALSE(gateRef.wasBrokenOpen()) << "the call waited for the render";
         EXPECT_EQ(renderAllocations, 0);
+        if (bCHeapCounted) {
+            EXPECT_EQ(renderCHeapCalls, 0);
+        }
         ASSERT_NE(voice, 0u);
         EXPECT_EQ(mixer.isPlaying(voice), c.bPlaysAfter);
+    }
+}
+
+TEST(AudioMixer, RendersOfADecodedStreamMakeNoCHeapCalls) {
+    if (!bCHeapCounted) GTEST_SKIP() << "the sanitizers own the C heap";
+    constexpr int FRAMES = 1024;
+    const struct {
+        int channels, sourceRate, outputRate;
+        float pitch;
+        int silentFrames;  // before the tone: the decoder sizes its buffers by the first sound it meets
+    } cases[] = {{2, 44100, 44100, 1.0f, 0}, {1, 22050, 44100, 1.0f, 0}, {2, 44100, 22050, 1.05f, 2205}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.channels << " " << c.sourceRate << " " << c.silentFrames);
+        std::vector<float> tone = sineFrames(220.0, c.sourceRate, c.sourceRate, c.channels);
+        std::fill_n(tone.begin(), c.silentFrames * c.channels, 0.0f);
+        const auto bytes =
+            std::make_shared<const std::vector<uint8_t>>(encodeVorbis(tone, c.channels, c.sourceRate));
+        AudioMixer mixer(c.outputRate);
+        mixer.playStream(std::make_unique<VorbisSource>(bytes), {.pitch = c.pitch, .bLoop = true});
+        std::vector<float> buffer(FRAMES * 2);
+        {
+            const CountedAllocations counting;
+            for (int i = 0; i < 3 * c.outputRate / FRAMES; ++i)  // three seconds: two loop joins
+                mixer.render(buffer.data(), FRAMES);
+        }
+        EXPECT_EQ(countedCHeapCalls, 0);
     }
 }
 
