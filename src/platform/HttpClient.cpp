@@ -95,11 +95,15 @@ std::string hostOf(const std::string& url) {
     return text;
 }
 
+// Names under "localhost" are the loopback by their standard (the transfer library answers them
+// itself), and a trailing dot names the same host, as in the library's own no_proxy matching.
 bool isLoopbackHost(std::string host) {
     std::transform(host.begin(), host.end(), host.begin(), [](unsigned char c) { return std::tolower(c); });
-    if (host == "localhost") return true;
+    if (host.ends_with('.')) host.pop_back();
+    if (host == "localhost" || host.ends_with(".localhost")) return true;
+    // Any numeric spelling: the library leaves one with a trailing dot as it was written.
     in_addr ipv4{};
-    if (inet_pton(AF_INET, host.c_str(), &ipv4) == 1) return ntohl(ipv4.s_addr) >> 24 == LOOPBACK_NET;
+    if (inet_aton(host.c_str(), &ipv4) != 0) return ntohl(ipv4.s_addr) >> 24 == LOOPBACK_NET;
     in6_addr ipv6{};
     if (host.size() < 2 || host.front() != '[' || host.back() != ']') return false;
     if (inet_pton(AF_INET6, host.substr(1, host.size() - 2).c_str(), &ipv6) != 1) return false;

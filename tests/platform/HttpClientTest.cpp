@@ -156,6 +156,10 @@ TEST(HttpClient, ReachesEveryLoopbackHostDirectlyAndOtherHostsThroughTheEnvironm
         {"http://[::1]", "http_proxy", unset, false},
         {"http://[0:0:0:0:0:0:0:1]", "http_proxy", unset, false},
         {"http://[::ffff:127.0.0.1]", "http_proxy", unset, false},
+        {"http://a.localhost", "http_proxy", unset, false},
+        {"http://localhost.", "http_proxy", unset, false},
+        {"http://127.0.0.1.", "http_proxy", unset, false},
+        {"http://127.1.", "ALL_PROXY", unset, false},
         {"http://[::1]", "ALL_PROXY", unset, false},
         {"https://[::1]", "https_proxy", unset, false},
         {"http://[::1]", "http_proxy", "corp.example", false},  // the user's own list lacks it
@@ -165,6 +169,7 @@ TEST(HttpClient, ReachesEveryLoopbackHostDirectlyAndOtherHostsThroughTheEnvironm
         {"http://128.0.0.1", "http_proxy", unset, true},
         {"http://[::2]", "http_proxy", unset, true},
         {"http://localhost.example", "http_proxy", "corp.example", true},
+        {"http://notlocalhost", "http_proxy", unset, true},
         {"http://127.0.0.1.example", "ALL_PROXY", unset, true},
     };
     const std::string port = std::to_string(LoopbackHttpServer::closedPort());
