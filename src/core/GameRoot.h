@@ -16,4 +16,7 @@ public:
     virtual bool isQuitRequested() const = 0;
     /// The address to open after shut-down; empty for none.
     virtual WideString getExitUrl() const = 0;
+    /// Tells the player that the file at `path`, which the engine saves when asked (a
+    /// screenshot), could not be saved, as the game tells of its own files.
+    virtual void tellFailedSave(const WideString& path) = 0;
 };

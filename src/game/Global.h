@@ -79,6 +79,7 @@ class Global : public GameRoot {
     Context* getRootContext() override;
     bool isQuitRequested() const override;
     WideString getExitUrl() const override { return exitUrl; }
+    void tellFailedSave(const WideString& path) override { tellFailedSaves({path}); }
 
     GameConfiguration configuration;
     ProfileManager profiles;

@@ -365,12 +365,16 @@ bool VekGraphics::takeScreenshot(const WideString& path, const std::function<voi
     return saved;
 }
 
-WideString VekGraphics::nextScreenshotPath() {
+VekGraphics::NumberedScreenshot VekGraphics::takeNumberedScreenshot(const std::function<void()>& drawScene) {
     const WideString folder = getUserFilesFolder();
-    for (int number = 1;; ++number) {
-        WideString path = stringf(u"%s/%s-%04d.jpg", folder, BUILD_IDENTIFIER, number);
+    NumberedScreenshot shot;
+    for (int number = firstScreenshotNumber;; ++number) {
+        shot.path = stringf(u"%s/%s-%04d.jpg", folder, BUILD_IDENTIFIER, number);
         std::error_code error;
-        if (!std::filesystem::exists(std::filesystem::path(toFileName(path)), error)) return path;
+        if (std::filesystem::exists(std::filesystem::path(toFileName(shot.path)), error)) continue;
+        shot.bSaved = takeScreenshot(shot.path, drawScene);
+        if (!shot.bSaved) firstScreenshotNumber = number + 1;
+        return shot;
     }
 }
 

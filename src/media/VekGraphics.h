@@ -153,8 +153,15 @@ class VekGraphics : public ContextRenderer {
     /// Draws the scene again into an image of the viewport's size, with
     /// `bScreenshotInProgress` set, and saves it as a JPEG at `path`. False when it failed.
     bool takeScreenshot(const WideString& path, const std::function<void()>& drawScene);
-    /// The first free "<build>-NNNN.jpg" in the user-data folder.
-    static WideString nextScreenshotPath();
+    /// Where a numbered screenshot went, and whether it was saved there.
+    struct NumberedScreenshot {
+        WideString path;
+        bool bSaved = false;
+    };
+    /// Takes a screenshot (`takeScreenshot`) as "<build>-NNNN.jpg" in the user-data folder, with
+    /// the first free number past every number that failed in this run: whatever stands in the
+    /// way of one number (a leftover at its temporary name) stops no later screenshot.
+    NumberedScreenshot takeNumberedScreenshot(const std::function<void()>& drawScene);
     /// Saves the frame drawn so far (viewport only) as a JPEG; for the fatal path.
     bool saveFrame(const WideString& path);
     /// The fatal path's screenshot and device release, for `ErrorManager::setHooks`.
@@ -216,6 +223,7 @@ class VekGraphics : public ContextRenderer {
     bool bRestartPending = false;
     bool bTexturesLost = false;
     uint32_t deviceGeneration = 0;
+    int firstScreenshotNumber = 1; // past every number whose screenshot failed in this run
     // The pixel size drawn into while a render target takes the drawing; 0 for the screen.
     int targetWidth = 0;
     int targetHeight = 0;

@@ -1,6 +1,7 @@
 #include "media/VekMedia.h"
 #include "core/Console.h"
 #include "core/Context.h"
+#include "core/EngineLifecycle.h"
 #include "core/ErrorManager.h"
 #include "core/KeyCodes.h"
 #include "core/LiveObjectList.h"
@@ -94,9 +95,11 @@ void VekMedia::beginScene() { pGraphics->beginScene(); }
 
 void VekMedia::takeRequestedScreenshot(Context* rootContext) {
     if (!pInput->isKeyPressed(SCREENSHOT_KEY)) return;
-    pGraphics->takeScreenshot(VekGraphics::nextScreenshotPath(), [rootContext] {
+    const VekGraphics::NumberedScreenshot shot = pGraphics->takeNumberedScreenshot([rootContext] {
         if (rootContext) rootContext->renderContext();
     });
+    GameRoot* game = getGameRoot();
+    if (!shot.bSaved && game) game->tellFailedSave(shot.path);
 }
 
 void VekMedia::drawHud() {

@@ -48,7 +48,8 @@ public:
     bool needsDeviceRestart() override;
     void restartDevice() override;
     void beginScene() override;
-    /// F9 saves the root context as a JPEG in the user-data folder.
+    /// F9 saves the root context as a JPEG in the user-data folder; the game root tells the
+    /// player of one that could not be saved.
     void takeRequestedScreenshot(Context* rootContext) override;
     void drawHud() override;
     void endScene() override;

@@ -37,6 +37,7 @@ public:
     Context* getRootContext() override { return &context; }
     bool isQuitRequested() const override { return journal.quitAfterTicks > 0 && journal.ticks >= journal.quitAfterTicks; }
     WideString getExitUrl() const override { return u"ftp://refused.example/"; }
+    void tellFailedSave(const WideString&) override {}
 
 private:
     RootJournal& journal;

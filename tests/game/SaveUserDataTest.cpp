@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
-#include "GameTestSupport.h"
+#include <cstdlib>
+#include "GameHarness.h"
 #include "UserDataTestSupport.h"
 
 TEST(SaveUserData,
@@ -56,3 +57,36 @@ TEST(SaveUserData,
         EXPECT_EQ(storedMusicVolume(), 9);
     }
 }
+
+#ifdef VEK_ASSETS_DIR
+
+TEST(SaveUserData, AScreenshotThatFailsIsToldAndTheNextOneTakesTheNextFreeNumber) {
+    struct Case {
+        std::vector<int> kept;    // screenshots that stand before the run
+        std::vector<int> blocked; // a folder with something in it at the number's temporary name
+        std::vector<int> presses; // each F9: the number saved, or minus the number told as failed
+    };
+    const Case cases[] = {{{}, {1}, {-1, 2, 3}}, {{}, {1, 2}, {-1, -2, 3}}, {{1}, {2}, {-2, 3}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.presses));
+        GameHarness harness;
+        const auto screenshot = [](int number) {
+            return userFilePath(stringf(u"%s-%04d.jpg", BUILD_IDENTIFIER, std::abs(number)));
+        };
+        for (int number : c.kept) writeText(screenshot(number), "kept");
+        for (int number : c.blocked) std::filesystem::create_directories(screenshot(number) += ".tmp/inside");
+        for (int want : c.presses) {
+            testing::internal::CaptureStderr();
+            for (bool bDown : {true, false}) {
+                harness.input().keys[0x43] = bDown; // F9
+                harness.step();
+            }
+            const std::string told = testing::internal::GetCapturedStderr();
+            const std::string wantTold = want < 0 ? "Could not save:\n" + screenshot(want).string() + "\n" : "";
+            EXPECT_EQ(told.substr(0, want < 0 ? wantTold.size() : std::string::npos), wantTold);
+            EXPECT_EQ(std::filesystem::is_regular_file(screenshot(want)), want > 0) << want;
+        }
+    }
+}
+
+#endif

@@ -29,20 +29,20 @@ TEST(Screenshot, DrawsTheSceneAgainWithTheFlagSetAndSavesTheViewport) {
     half.color = 0xFFFF0000;
     graphics.beginScene();
     bool bFlagSeen = false;
-    const WideString path = VekGraphics::nextScreenshotPath();
-    ASSERT_TRUE(graphics.takeScreenshot(path, [&] {
+    const VekGraphics::NumberedScreenshot shot = graphics.takeNumberedScreenshot([&] {
         bFlagSeen = graphics.bScreenshotInProgress;
         half.render();
-    }));
+    });
+    ASSERT_TRUE(shot.bSaved);
     EXPECT_TRUE(bFlagSeen);
     EXPECT_FALSE(graphics.bScreenshotInProgress);
-    const std::optional<MemoryImageFile> picture = readPicture(path);
+    const std::optional<MemoryImageFile> picture = readPicture(shot.path);
     ASSERT_TRUE(picture);
     EXPECT_EQ(picture->width, 640);
     EXPECT_EQ(picture->height, 480);
     EXPECT_GT((picture->at(100, 240) >> 16) & 0xFF, 0xF0u);  // left half red
     EXPECT_LT((picture->at(540, 240) >> 16) & 0xFF, 0x10u);  // right half black
-    EXPECT_NE(VekGraphics::nextScreenshotPath(), path);       // the next one does not overwrite it
+    EXPECT_NE(graphics.takeNumberedScreenshot([] {}).path, shot.path); // the next one does not overwrite it
 }
 
 TEST(Screenshot, CrashHookSavesTheFrameDrawnSoFarAndReleasesTheDevice) {
