@@ -56,6 +56,12 @@ void ContextManager::forgetHover() {
     if (PointerTracker* tracker = GameInput::getPointerTracker()) tracker->setHover(nullptr);
 }
 
+// Keys typed ahead (a burst, or keys during one long frame) were meant for the screen they
+// were typed at: the new top starts with none, as it never showed before this frame.
+void ContextManager::dropTyped() {
+    if (VekInput* input = GameInput::getInput()) input->dropTyped();
+}
+
 void ContextManager::removeClosedTops() {
     for (Context* last = getTopContext(); last && last->closed; last = getTopContext()) {
         removeChild(last);
@@ -71,6 +77,7 @@ void ContextManager::activateNewTop() {
     if (currentTop == previousTop) return;
     if (previousTop) previousTop->onDeactivate(false);
     forgetHover();
+    dropTyped();
     currentTop->onActivate(currentTop->firstActivation);
     currentTop->firstActivation = false;
     transitionOverlay->target = 0.f;

@@ -11,7 +11,8 @@ class VekInput;
 /// setting `closed`; the stack removes closed tops, tells contexts when they become or stop
 /// being the top, and asks to quit once it is empty. It also owns the shared mouse pointer
 /// and the transition overlay, and closes the top on Escape or a fire control (read through
-/// `GameInput`) when the top asks for it. Each tick first has the game root report its finished
+/// `GameInput`) when the top asks for it. Text typed while one screen was the top is dropped
+/// when another becomes it. Each tick first has the game root report its finished
 /// background saves (`Global::reportFinishedSaves`). Main thread only.
 class ContextManager : public Context {
     VEK_REGISTERED_CLASS()
@@ -46,6 +47,7 @@ class ContextManager : public Context {
     void handleFireClosing();
     static bool isFireDown(const VekInput& input);
     void forgetHover();
+    void dropTyped();
     /// The frame rate in the top right corner, sampled every 0.125 s.
     void drawFrameRate();
 };

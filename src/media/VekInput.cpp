@@ -146,6 +146,11 @@ void VekInput::readTyped() {
     }
 }
 
+void VekInput::dropTyped() {
+    typedQueue.clear();
+    typedChar = 0;
+}
+
 void VekInput::updateModifiers() {
     const bool bShift = keys[KEY_LSHIFT] || keys[KEY_RSHIFT];
     const bool bCtrl = keys[KEY_LCONTROL] || keys[KEY_RCONTROL];

@@ -57,6 +57,8 @@ public:
     void setInputMode(int mode);
     /// A click at the mouse position that the next poll reports as a contact pressed and released.
     void addSimulatedContact();
+    /// Forgets the text typed so far: this frame's `typedChar` and the units still queued.
+    void dropTyped();
 
     int inputMode = INPUTMODE_KEYBOARD;
     std::array<uint8_t, KEY_CODE_COUNT> keys{};
@@ -70,6 +72,7 @@ public:
     /// Presses of the first button in quick succession, up to its latest: 2 for the second
     /// click of a double click; 0 when the source does not count them.
     int mouseClicks = 0;
+    /// The UTF-16 unit typed for this frame, 0 when none; a burst arrives one unit a frame.
     char16_t typedChar = 0;
     std::vector<TouchPoint> touchPoints;
     /// Display name of every control code; written by the language store.

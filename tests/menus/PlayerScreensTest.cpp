@@ -122,6 +122,21 @@ TEST(ContextEnterName, ReturnAddsTheTrimmedNameOnlyWhenOneIsLeft) {
     }
 }
 
+TEST(ContextEnterName, OpensEmptyWhateverWasTypedAtTheScreenBefore) {
+    PlayerRig rig;
+    rig.stack->addContext(new ContextMenu());
+    rig.pScript->next.typed = " qwertyuiop"; // a burst typed in one frame
+    rig.tickStack();
+    auto* screen = new ContextEnterName(false);
+    rig.stack->addContext(screen);
+    for (int frame = 0; frame < 12; ++frame)
+        rig.tickStack();
+    EXPECT_EQ(screen->name, u"");
+    rig.pScript->next.typed = "K";
+    rig.tickStack();
+    EXPECT_EQ(screen->name, u"K");
+}
+
 TEST(ContextPlayers, AddsUpToEightDeletesDownToOneAndADeletionChangesTheProfile) {
     struct Case {
         int profiles;
