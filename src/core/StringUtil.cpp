@@ -1,6 +1,7 @@
 #include "core/StringUtil.h"
 #include <algorithm>
 #include <optional>
+#include <span>
 
 bool isHighSurrogate(char32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
 bool isLowSurrogate(char32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
@@ -65,6 +66,34 @@ View trimView(View text) {
     while (begin < end && isBlank(text[begin])) ++begin;
     while (end > begin && isBlank(text[end - 1])) --end;
     return text.substr(begin, end - begin);
+}
+
+// Unicode's White_Space and Default_Ignorable_Code_Point code points, merged, in order.
+struct CodePointRange {
+    char32_t first;
+    char32_t last;
+};
+constexpr CodePointRange INVISIBLE_RANGES[] = {
+    {0x0009, 0x000D},   {0x0020, 0x0020},   {0x0085, 0x0085},   {0x00A0, 0x00A0},   {0x00AD, 0x00AD},
+    {0x034F, 0x034F},   {0x061C, 0x061C},   {0x115F, 0x1160},   {0x1680, 0x1680},   {0x17B4, 0x17B5},
+    {0x180B, 0x180F},   {0x2000, 0x200F},   {0x2028, 0x202F},   {0x205F, 0x206F},   {0x3000, 0x3000},
+    {0x3164, 0x3164},   {0xFE00, 0xFE0F},   {0xFEFF, 0xFEFF},   {0xFFA0, 0xFFA0},   {0xFFF0, 0xFFF8},
+    {0x1BCA0, 0x1BCA3}, {0x1D173, 0x1D17A}, {0xE0000, 0xE0FFF},
+};
+constexpr bool isAscending(std::span<const CodePointRange> ranges) {
+    for (std::size_t i = 0; i < ranges.size(); ++i)
+        if (ranges[i].first > ranges[i].last || (i > 0 && ranges[i - 1].last >= ranges[i].first)) return false;
+    return true;
+}
+static_assert(isAscending(INVISIBLE_RANGES), "the lookup stops at the first range past the code point");
+
+// The code point that ends at `end` (a surrogate pair whole), moving `end` to its start.
+char32_t previousCodePoint(WideStringView text, std::size_t& end) {
+    std::size_t start = end - 1;
+    if (start > 0 && isLowSurrogate(text[start]) && isHighSurrogate(text[start - 1])) --start;
+    std::size_t at = start;
+    end = start;
+    return nextCodePoint(text, at);
 }
 
 template <class View>
@@ -144,6 +173,22 @@ void appendCodePoint(WideString& out, char32_t cp) {
 
 WideString trim(WideStringView text) { return WideString(trimView(text)); }
 std::string trim(std::string_view text) { return std::string(trimView(text)); }
+
+bool isInvisible(char32_t codePoint) {
+    for (const CodePointRange& range : INVISIBLE_RANGES) {
+        if (codePoint < range.first) return false;
+        if (codePoint <= range.last) return true;
+    }
+    return false;
+}
+
+WideString trimInvisible(WideStringView text) {
+    std::size_t begin = 0, end = text.size();
+    for (std::size_t next = begin; begin < end && isInvisible(nextCodePoint(text, next));) begin = next;
+    for (std::size_t previous = end; end > begin && isInvisible(previousCodePoint(text, previous));)
+        end = previous;
+    return WideString(text.substr(begin, end - begin));
+}
 WideStringView fileNamePart(WideStringView path) { return fileNameOf(path); }
 std::string_view fileNamePart(std::string_view path) { return fileNameOf(path); }
 

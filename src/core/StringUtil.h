@@ -28,6 +28,12 @@ void appendCodePoint(WideString& out, char32_t codePoint);
 /// Drops " \t\r\n" from both ends.
 WideString trim(WideStringView text);
 std::string trim(std::string_view text);
+/// True for a code point that leaves no mark a reader can see: Unicode white space (the
+/// no-break and ideographic spaces too) and the default-ignorable characters (zero-width
+/// space, joiners, direction marks, fillers, variation selectors, tags).
+bool isInvisible(char32_t codePoint);
+/// Drops every invisible character (`isInvisible`), a surrogate pair whole, from both ends.
+WideString trimInvisible(WideStringView text);
 /// The part after the last '/' or '\\'.
 WideStringView fileNamePart(WideStringView path);
 std::string_view fileNamePart(std::string_view path);

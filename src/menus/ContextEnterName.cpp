@@ -100,7 +100,9 @@ void ContextEnterName::tickContents(double t, double dt) {
     const char16_t c = pressedKey ? pressedKey : (input ? input->typedChar : 0);
     if (c && c != RETURN) type(c);
     showName();
-    const WideString trimmed = trim(name);
+    // Blanks a player cannot see (a no-break or ideographic space, a zero-width one) count as
+    // blanks: a name of them alone would greet nobody.
+    const WideString trimmed = trimInvisible(name);
     okButton->disabled = trimmed.empty();
     const bool confirmed = okButton->clicked || c == RETURN;
     okButton->clicked = false;

@@ -8,7 +8,9 @@ class MenuButton;
 /// Asks for a player's name over the screen below it and adds a profile with it. Typed
 /// characters come from the keyboard, or from an on-screen letter keyboard while the input
 /// is touch. A name holds at most 16 UTF-16 units, never half a surrogate pair, no control
-/// characters and no character that the fonts cannot draw, so that it always shows.
+/// characters and no character that the fonts cannot draw, so that it always shows. OK and
+/// Return take the name without the white space and invisible characters at its ends, and
+/// only when something is left.
 class ContextEnterName : public ContextMenu {
   public:
     static constexpr std::size_t MAX_NAME_UNITS = 16;

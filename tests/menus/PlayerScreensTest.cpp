@@ -110,15 +110,28 @@ TEST(ContextEnterName, TakesOnlyCharactersThatTheNamesFontDrawsInEveryLanguage) 
 }
 
 TEST(ContextEnterName, ReturnAddsTheTrimmedNameOnlyWhenOneIsLeft) {
-    for (const auto& [typed, added] : {std::pair{u"  \t", false}, {u"  Kira Vel  ", true}}) {
+    struct Case {
+        const char* name;
+        std::u16string typed;
+        std::u16string added; // "": refused
+    };
+    const Case cases[] = {
+        {"blanks", u"  \t", u""},
+        {"blanks around", u"  Kira Vel  ", u"Kira Vel"},
+        {"no-break spaces", u"\u00A0\u00A0", u""},
+        {"an ideographic space", u"\u3000", u""},
+        {"zero-width spaces", u"\u200B\uFEFF", u""},
+        {"invisibles around", u"\u3000\U000E0020Kira\u00A0Vel\u200B\U000E0020", u"Kira\u00A0Vel"},
+    };
+    for (const Case& c : cases) {
         PlayerRig rig;
         auto* screen = new ContextEnterName(false);
         rig.stack->addContext(screen);
-        typeUnits(rig, *screen, typed);
-        EXPECT_EQ(screen->okButton->disabled, !added);
+        typeUnits(rig, *screen, c.typed);
+        EXPECT_EQ(screen->okButton->disabled, c.added.empty()) << c.name;
         typeUnits(rig, *screen, u"\r");
-        EXPECT_EQ(screen->closed, added);
-        EXPECT_EQ(rig.profiles().getProfileName(0), added ? u"Kira Vel" : u"");
+        EXPECT_EQ(screen->closed, !c.added.empty()) << c.name;
+        EXPECT_EQ(rig.profiles().getProfileName(0), c.added) << c.name;
     }
 }
 
