@@ -91,6 +91,19 @@ struct CompositeSet {
 };
 constexpr CompositeSet COMPOSITE_SETS[] = {{u"1252", COMPOSITES_1252}, {u"1250", COMPOSITES_1250}};
 
+constexpr char16_t TAB = u'\t';
+constexpr char16_t BLANK = u' ';
+
+// The code whose glyph shows the unit at `at`. The pages keep the Back icon at the tab's code,
+// and a caption sets its icon apart from the word by blanks; a tab that touches another
+// character is white space in a text (a key's name) and shows as a blank.
+char16_t shownCode(WideStringView text, std::size_t at) {
+    if (text[at] != TAB) return text[at];
+    const bool bApartBefore = at == 0 || text[at - 1] == BLANK;
+    const bool bApartAfter = at + 1 == text.size() || text[at + 1] == BLANK;
+    return bApartBefore && bApartAfter ? TAB : BLANK;
+}
+
 // Where the text's top-left corner lies against the point (y up), for a text of that size.
 Vector2 placeText(float width, float height, int flags) {
     Vector2 corner;
@@ -248,8 +261,8 @@ int FontQuad::advanceOf(const Glyph* glyph) const {
 
 int FontQuad::pixelWidth(WideStringView text) const {
     int width = 0;
-    for (char16_t code : text)
-        width += advanceOf(glyphOf(code));
+    for (std::size_t at = 0; at < text.size(); ++at)
+        width += advanceOf(glyphOf(shownCode(text, at)));
     return width;
 }
 
@@ -334,8 +347,8 @@ void FontQuad::drawEntry(VekGraphics& graphics, const Transform& world, const Fo
 void FontQuad::drawGlyphs(VekGraphics& graphics, const Transform& world, WideStringView text, uint32_t colour,
                           float left, float top, float scale) const {
     float pen = left;
-    for (char16_t code : text) {
-        const Glyph* glyph = glyphOf(code);
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const Glyph* glyph = glyphOf(shownCode(text, at));
         if (glyph) drawGlyph(graphics, world, *glyph, colour, pen, top, scale);
         pen += static_cast<float>(advanceOf(glyph)) * scale;
     }

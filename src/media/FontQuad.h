@@ -29,7 +29,9 @@ struct TextExtent {
 /// Texts are drawn on one line, left to right, glyph after glyph, each advancing by its
 /// frame's width plus the glyph spacing; a code without glyph advances by the missing-glyph
 /// advance and draws nothing. Codes below U+0020 are glyphs like any other (the icons of the
-/// texts and the symbols below). Main thread only.
+/// texts and the symbols below), save a tab that touches another character: that is white
+/// space, drawn as a blank (only a tab that blanks or the text's ends set apart is the Back
+/// icon). Main thread only.
 class FontQuad : public VekBase, public Resource {
     VEK_REGISTERED_CLASS()
 

@@ -38,6 +38,9 @@ TEST(FontQuad, MeasuresGlyphsSpacingMissingGlyphsAndIcons) {
         {u"\x02  A", 4, f.iconWidth(2) + 1.f + 2 * blank + a},  // icon units are glyphs
         {u"A  \x0A", 4, a + 2 * blank + f.iconWidth(10) + 1.f}, // U+000A too, no break
         {u"\x01\x03\x07\x08", 4, f.iconWidth(1) + f.iconWidth(3) + f.iconWidth(7) + f.iconWidth(8) + 4.f},
+        {u"\x09  A", 4, f.iconWidth(9) + 1.f + 2 * blank + a}, // a tab set apart: the Back icon
+        {u"A\t\t", 4, a + 2 * blank},                          // a tab in a word: white space
+        {u"A\tB", 4, a + blank + b},
     };
     for (const Case& c : cases) {
         f.font.missingGlyphAdvance = c.missingAdvance;
