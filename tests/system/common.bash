@@ -84,7 +84,8 @@ fail() {
     exit 1
 }
 
-# Waits up to $1 tenths of a second for the command that follows to succeed.
+# Waits up to $1 tenths of a second for the command that follows to succeed. The command runs
+# anew each time, its arguments do not: a test of what a command prints belongs in a function.
 waitFor() {
     local tenths=$1
     shift
@@ -165,13 +166,19 @@ boxGeometry() {
         END {if (shown) print x, y, w, h}'
 }
 
+# Sets $geometry to the error box's (boxGeometry) once it is shown: its window is made, and
+# found, before it is mapped.
+boxShown() {
+    geometry=$(boxGeometry)
+    [ -n "$geometry" ]
+}
+
 # Waits for the error box of the program started in the background ($pid), naming the case $1,
 # and fails unless it lies wholly on the display, where a player can read all of it.
 waitForErrorBox() {
     waitFor 100 findErrorBox || fail "$1: no error box"
     local geometry x y width height
-    waitFor 50 test -n "$(boxGeometry)" || fail "$1: the error box was not shown"
-    geometry=$(boxGeometry)
+    waitFor 50 boxShown || fail "$1: the error box was not shown"
     read -r x y width height <<<"$geometry"
     read -r displayWidth displayHeight <<<"$(xdotool getdisplaygeometry)"
     [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $((x + width)) -le "$displayWidth" ] &&
@@ -264,6 +271,9 @@ answerName() {
 # The number of screenshots in the user-data folder.
 countScreenshots() { find "$folder" -maxdepth 1 -name 'ZV2rmBrumedemo-*.jpg' | wc -l; }
 
+# Whether there are more screenshots than $1.
+hasMoreScreenshots() { [ "$(countScreenshots)" -gt "$1" ]; }
+
 # F9, then waits for the screenshot that the frame which reads it saves: every key pressed
 # before has been read by then, and a key pressed after is read in a later frame, however slow
 # the frames are. A key read in two frames running reads as held, so an F9 in the frame after
@@ -276,7 +286,7 @@ frameFence() {
     for tenths in 1 2 4 8 16 32 64 128; do
         kill -0 "$pid" 2>/dev/null || fail "the program ended before $1"
         xdotool key --window "$window" F9
-        if waitFor "$tenths" test "$(countScreenshots)" -gt "$before"; then
+        if waitFor "$tenths" hasMoreScreenshots "$before"; then
             picture=$(find "$folder" -maxdepth 1 -name 'ZV2rmBrumedemo-*.jpg' | sort | tail -n 1)
             return 0
         fi

@@ -4,6 +4,7 @@
 # and the program exits 1 once it is closed. Without zenity SDL's own box shows it, which SIGTERM
 # ends with the program and a kill takes with it. Under a starter that ignores SIGTERM, SIGHUP
 # ends the program and a kill takes the box with it all the same, no process of it left.
+# A box that is shown a while after its window is made, as on a busy machine, is waited for.
 # Without a screen (the offscreen driver) no box waits: stderr only, at once.
 # Usage: refusals.sh PROGRAM. Exits 77 without xvfb-run, xdotool, zenity or the X core fonts.
 set -uo pipefail
@@ -33,13 +34,35 @@ blockWithLockFolder() {
     mkdir -p "$XDG_DATA_HOME/ZV2rmBrumedemo/3.07/ZV2rmBrumedemo.lock"
 }
 
+# A zenity whose box is named "Error" only once hidden, and shown two seconds later: a box found
+# before it is shown, as a busy machine's may be.
+makeLateZenity() {
+    mkdir "$scratch/late"
+    cat >"$scratch/late/zenity" <<'EOF'
+#!/usr/bin/env bash
+PATH=${PATH#*:} zenity "${@/#--title=*/--title=Late}" &
+for _ in $(seq 100); do
+    box=$(xwininfo -root -children | awk '$2 == "\"Late\":" { print $1 }')
+    [ -n "$box" ] && break
+    sleep 0.1
+done
+xdotool windowunmap --sync "$box"
+xprop -id "$box" -f _NET_WM_NAME 8u -set _NET_WM_NAME Error
+sleep 2
+xdotool windowmap "$box"
+wait $!
+EOF
+    chmod +x "$scratch/late/zenity"
+}
+
 # Starts the program in the background ($pid) as $1 names: plainly, under the C locale (where
-# zenity takes no text that is not ASCII), with no zenity on the PATH or from a starter that
-# ignores SIGTERM.
+# zenity takes no text that is not ASCII), with a zenity that shows its box late, with no zenity
+# on the PATH or from a starter that ignores SIGTERM.
 startProgram() {
     case $1 in
         plain) "$program" 2>"$scratch/stderr" & ;;
         C) LANG=C LC_ALL=C "$program" 2>"$scratch/stderr" & ;;
+        late) PATH="$scratch/late:$PATH" "$program" 2>"$scratch/stderr" & ;;
         "no zenity") PATH="$scratch/empty" "$program" 2>"$scratch/stderr" & ;;
         "TERM ignored") bash -c "trap '' TERM; exec \"\$0\"" "$program" 2>"$scratch/stderr" & ;;
     esac
@@ -62,12 +85,14 @@ endBox() {
 }
 
 mkdir "$scratch/empty"
+makeLateZenity
 # Name, the folder, the reason, how it starts, how its box goes, then the status.
 CASES=(
     "a file:blockWithFile:Not a directory:plain:OK:1"
     "a path too long:blockWithLongPath:File name too long:plain:OK:1"
     "a lock that is a folder:blockWithLockFolder:Is a directory:plain:OK:1"
     "a name not ASCII, the C locale:blockWithLockFolder:Is a directory:C:OK:1"
+    "a box shown late:blockWithFile:Not a directory:late:OK:1"
     "SDL's box, SIGTERM:blockWithFile:Not a directory:no zenity:TERM:1"
     "SDL's box, a kill:blockWithFile:Not a directory:no zenity:KILL:137"
     "a starter that ignores TERM, SIGHUP:blockWithFile:Not a directory:TERM ignored:HUP:1"
