@@ -1,8 +1,8 @@
 #include "game/GameController.h"
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <ctime>
+#include <utility>
 #include "core/ErrorManager.h"
 #include "core/GameRandom.h"
 #include "core/Language.h"
@@ -411,32 +411,38 @@ void GameController::enterPendingResults() {
     root.highlightedScoreRow = -1;
     keepResult();
     for (std::size_t i = 0; i < PLAYERS; ++i)
-        if (hasResult(i)) NamedFighter::enterResult(static_cast<int32_t>(i));
+        if (hasResult(i)) NamedFighter::enterResult(*this, static_cast<int32_t>(i));
     root.saveEnteredResults();
 }
 
 void GameController::followResult() {
+    // The profile file follows the results file, so a kill between the two loses no result.
     if (isAwaitingEnd() && keepResult()) GameGlobal::get()->saveProfiles();
 }
 
 bool GameController::keepResult() {
-    ProfileData& profile = currentProfile();
-    SavegameData& result = profile.savegames[0];
-    const SavegameData before = result;
-    const uint32_t timeBefore = profile.resultTime;
+    // The result stands in place of the lost game, which is no longer offered for continuing.
+    const bool bSlotEmptied = std::exchange(currentSlot(0).bValidData, false);
+    KeptResults& kept = GameGlobal::get()->keptResults;
     // Every ending of this game (a kill, a signal, the farewell) enters the same rows.
-    if (resultTime == 0) resultTime = static_cast<uint32_t>(std::time(nullptr));
-    result.bValidData = false;
-    result.bResultPending = true;
+    if (resultTime == 0) {
+        resultTime = static_cast<uint32_t>(std::time(nullptr));
+        resultGame = kept.newGame();
+    }
+    bool bKept = false;
+    for (std::size_t i = 0; i < PLAYERS; ++i)
+        if (hasResult(i)) bKept |= kept.keep(resultGame, static_cast<int32_t>(i), resultRow(i));
+    if (bKept) GameGlobal::get()->saveKeptResults();
+    return bSlotEmptied || bKept;
+}
+
+HIGHSCOREENTRY GameController::resultRow(std::size_t index) const {
+    SavegameData result;
     result.wave = wave;
     result.difficulty = difficulty;
     result.reserveCounter = reserveCounter;
-    for (std::size_t i = 0; i < PLAYERS; ++i) {
-        result.players[i].present = hasResult(i);
-        result.players[i].score = players[i]->score;
-    }
-    profile.resultTime = resultTime;
-    return std::memcmp(&before, &result, sizeof result) != 0 || timeBefore != resultTime;
+    result.players[index].score = players[index]->score;
+    return currentProfile().resultRow(result, static_cast<int32_t>(index), resultTime);
 }
 
 void GameController::showCaption(int line, StringId textId, double seconds, int32_t blink) {

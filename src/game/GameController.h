@@ -11,6 +11,7 @@ class Hud;
 class ObjectGroup;
 class PlayerData;
 class SkyLayer;
+struct HIGHSCOREENTRY;
 struct SavegameData;
 
 /// The running game: one screen on the context stack that owns both players with their huds,
@@ -123,6 +124,8 @@ class GameController : public ContextScene {
     /// its farewell scene enters its players' results into the high-score table, as that scene
     /// would have; once. The game root calls it when the program ends, however it ends.
     void enterPendingResults();
+    /// Player `index`'s high-score row of the game's result as it stands now (`keepResult`).
+    HIGHSCOREENTRY resultRow(std::size_t index) const;
 
     std::array<PlayerData*, PLAYERS> players{}; ///< owned
     std::array<Hud*, PLAYERS> huds{};           ///< owned
@@ -183,9 +186,10 @@ class GameController : public ContextScene {
     void enterGameEnd();
     /// The last system done: no saved game is left, and the game ends after the captions.
     void completeGame();
-    /// Slot 0 of the current profile keeps the game's result as it stands now, in place of the
-    /// saved game, so that a killed program enters it at its next start; the rows' time is that
-    /// of the game's first keep. Whether the slot changed.
+    /// The game root's kept results hold the game's result as it stands now, in place of the
+    /// saved game in slot 0 of the current profile, which is emptied; a change goes to the
+    /// results file's writer at once, so that a killed program enters it at its next start. The
+    /// rows' time is that of the game's first keep. Whether the rows or the slot changed.
     bool keepResult();
     /// Once the game has ended and until its result is in the table, hands the profile file to
     /// its writer at the end of each frame that changed the kept result (the loss's frame, then
@@ -218,5 +222,6 @@ class GameController : public ContextScene {
     bool bNewGame = false;    ///< no player has joined yet
     bool bResultsEntered = false; ///< by `enterPendingResults`, before the farewell scene
     uint32_t resultTime = 0; ///< of the rows of this game's result (seconds since 1970); 0 until kept
+    uint32_t resultGame = 0; ///< the number its rows are kept under (`KeptResults::newGame`)
     VekBasePointer pauseScreen; ///< the pause screen while it is on the stack
 };

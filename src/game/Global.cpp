@@ -79,11 +79,14 @@ double timeSinceStart() {
 Global::Global(std::unique_ptr<MenuScreens> screens, WideString mainArchive)
     : mainArchivePath(std::move(mainArchive)), pScreens(std::move(screens)),
       pProfileWriter(std::make_unique<BackgroundFileWriter>(userFilePath(ProfileManager::getFileName()))),
+      pResultWriter(std::make_unique<BackgroundFileWriter>(userFilePath(KeptResults::getFileName()))),
       pTableWriter(std::make_unique<BackgroundFileWriter>(userFilePath(GameConfiguration::getFileName()))) {
     pInstance = this;
     ProfileManager::setProfileChangedHook([this] { highlightedScoreRow = -1; });
-    // The profile file keeps them already: the table follows at the first frame.
-    if (profiles.enterKeptResults(configuration)) resultSaving = ResultSaving::Profiles;
+    // Results that the profiles kept go to the results file before any profile write drops them.
+    if (keptResults.takeFrom(profiles)) saveKeptResults();
+    // The table follows once the results file keeps them: at the first frame when it stood.
+    if (keptResults.enterInto(configuration)) resultSaving = ResultSaving::Kept;
 }
 
 Global::~Global() {
@@ -214,15 +217,17 @@ void Global::saveUserData() {
     // versions written here must be the last.
     finishSaves();
     std::vector<WideString> failed;
-    const bool bProfilesSaved = profiles.save();
-    if (!bProfilesSaved) failed.push_back(userFilePath(ProfileManager::getFileName()));
+    // The results first: the profiles may no longer hold a saved game whose result they replace.
+    const bool bResultsSaved = keptResults.save();
+    if (!bResultsSaved) failed.push_back(userFilePath(KeptResults::getFileName()));
+    if (!profiles.save()) failed.push_back(userFilePath(ProfileManager::getFileName()));
     const bool bTableSaved = configuration.save();
     if (!bTableSaved) failed.push_back(userFilePath(GameConfiguration::getFileName()));
-    // Both on disk in that order: the profiles need keep no result any longer.
-    if (bProfilesSaved && bTableSaved) {
+    // Both on disk in that order: the results need be kept no longer.
+    if (bResultsSaved && bTableSaved) {
         noteResultsInTable();
-        if (forgetWrittenResults() && !profiles.save())
-            failed.push_back(userFilePath(ProfileManager::getFileName()));
+        if (forgetWrittenResults() && !keptResults.save())
+            failed.push_back(userFilePath(KeptResults::getFileName()));
     }
     Vek& engine = *Vek::get();
     if (!engine.saveConfig()) failed.push_back(engine.getUserSettings().getPath());
@@ -230,29 +235,44 @@ void Global::saveUserData() {
 }
 
 void Global::saveProfiles() {
+    bProfilesAfterResults = !pResultWriter->isDone();
+    if (!bProfilesAfterResults) writeProfiles();
+}
+
+void Global::writeProfiles() {
+    bProfilesAfterResults = false;
     pProfileWriter->write(profiles.makeFile());
 }
 
+void Global::saveKeptResults() {
+    pResultWriter->write(keptResults.makeFile());
+}
+
 void Global::saveEnteredResults() {
-    saveProfiles();
-    resultSaving = ResultSaving::Profiles;
+    saveKeptResults();
+    resultSaving = ResultSaving::Kept;
 }
 
 void Global::finishSaves() {
+    pResultWriter->wait();
+    if (bProfilesAfterResults) writeProfiles();
     pProfileWriter->wait();
     pTableWriter->wait();
-    reportFailures(*pProfileWriter, ResultSaving::Profiles);
+    reportFailures(*pProfileWriter, ResultSaving::None);
+    reportFailures(*pResultWriter, ResultSaving::Kept);
     reportFailures(*pTableWriter, ResultSaving::Table);
 }
 
 void Global::reportFinishedSaves() {
     // Read before the failures are taken: a step seen done has its failures among them.
-    const bool bProfilesDone = pProfileWriter->isDone();
+    const bool bResultsDone = pResultWriter->isDone();
     const bool bTableDone = pTableWriter->isDone();
-    reportFailures(*pProfileWriter, ResultSaving::Profiles);
+    reportFailures(*pProfileWriter, ResultSaving::None);
+    reportFailures(*pResultWriter, ResultSaving::Kept);
     reportFailures(*pTableWriter, ResultSaving::Table);
-    if (resultSaving == ResultSaving::Profiles && bProfilesDone) writeTable();
-    else if (resultSaving == ResultSaving::Table && bTableDone && forgetWrittenResults()) saveProfiles();
+    if (bResultsDone && bProfilesAfterResults) writeProfiles();
+    if (resultSaving == ResultSaving::Kept && bResultsDone) writeTable();
+    else if (resultSaving == ResultSaving::Table && bTableDone && forgetWrittenResults()) saveKeptResults();
 }
 
 void Global::reportFailures(BackgroundFileWriter& writer, ResultSaving step) {
@@ -272,23 +292,13 @@ void Global::writeTable() {
 }
 
 void Global::noteResultsInTable() {
-    for (int index = 0; index < ProfileBlock::MAX_PROFILES; ++index) {
-        const ProfileData& profile = profiles.records[index];
-        resultsInTable[index] = profile.savegames[0].bResultPending ? profile.resultTime : 0;
-    }
+    resultsInTable = keptResults.note();
 }
 
 bool Global::forgetWrittenResults() {
     resultSaving = ResultSaving::None;
-    bool bForgot = false;
-    for (int index = 0; index < ProfileBlock::MAX_PROFILES; ++index) {
-        ProfileData& profile = profiles.records[index];
-        // A result kept since the table was handed over waits for the next table.
-        if (!profile.savegames[0].bResultPending || profile.resultTime != resultsInTable[index]) continue;
-        profile.savegames[0].bResultPending = false;
-        bForgot = true;
-    }
-    if (bForgot) VEK_LOG(u"The high scores hold the entered results; the profiles no longer keep them.");
+    const bool bForgot = keptResults.forget(resultsInTable);
+    if (bForgot) VEK_LOG(u"The high scores hold the entered results; they are no longer kept beside.");
     return bForgot;
 }
 

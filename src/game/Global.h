@@ -1,10 +1,10 @@
 #pragma once
-#include <array>
 #include <cstdint>
 #include <memory>
 #include <vector>
 #include "core/GameRoot.h"
 #include "game/GameConfiguration.h"
+#include "game/KeptResults.h"
 #include "game/MenuScreens.h"
 #include "game/ProfileManager.h"
 
@@ -45,25 +45,31 @@ class Global : public GameRoot {
     void playMusic(WideStringView baseKey);
     /// Fades the current music out over `seconds`; it is then no longer the current music.
     static void fadeOutMusic(double seconds);
-    /// Writes the profiles, the settings and the engine settings, after the running game's saves
-    /// (`finishSaves`); at exit and whenever the main menu comes back on top. The first time in a
-    /// root's life that a file cannot be written, here or in `saveProfiles`, the user is told
-    /// which, with the others that failed beside it (each earlier file then stands; the log says
-    /// why). A file told once is not told again, unless beside one told for the first time.
+    /// Writes the kept results, the profiles, the settings and the engine settings, after the
+    /// running game's saves (`finishSaves`); at exit and whenever the main menu comes back on
+    /// top. The first time in a root's life that a file cannot be written, here or in a
+    /// background write, the user is told which, with the others that failed beside it (each
+    /// earlier file then stands; the log says why). A file told once is not told again, unless
+    /// beside one told for the first time.
     void saveUserData();
     /// Writes the profiles alone: the running game's saves, which a killed program must keep.
     /// The frame only makes the file's bytes; a worker thread writes them, the newest of those
-    /// still waiting. A failure is told as `saveUserData` tells one, and the next save tries again.
+    /// still waiting, once the results file handed over before is written (a profile write may
+    /// drop a saved game that a kept result replaces). A failure is told as `saveUserData` tells
+    /// one, and the next save tries again.
     void saveProfiles();
+    /// Writes the kept results alone, as `saveProfiles` writes the profiles.
+    void saveKeptResults();
     /// The results just entered into the high-score table reach the disk without a frame
     /// waiting, in an order that a killed program never loses them in nor enters them twice at
-    /// its next start (`ProfileManager::enterKeptResults`): the profile file that keeps them
-    /// (`saveProfiles`), once that is written the settings file with the table, and once that is
-    /// written the profile file without them. A failed step stops there; `saveUserData` then
+    /// its next start (`KeptResults::enterInto`): the results file that keeps them
+    /// (`saveKeptResults`), once that is written the settings file with the table, and once that
+    /// is written the results file without them. A failed step stops there; `saveUserData` then
     /// writes the three in the same order.
     void saveEnteredResults();
-    /// Returns once the files that `saveProfiles` and `saveEnteredResults` handed over are
-    /// written or have failed, and reports the failures; hands over nothing itself.
+    /// Returns once the files that `saveProfiles`, `saveKeptResults` and `saveEnteredResults`
+    /// handed over are written or have failed, and reports the failures; hands over nothing
+    /// itself but a profile write that waited for the results file.
     void finishSaves();
     /// Logs each failed background write since the last call and tells the user as
     /// `saveUserData` does, then moves the entered results on to their next write. The context
@@ -83,6 +89,7 @@ class Global : public GameRoot {
 
     GameConfiguration configuration;
     ProfileManager profiles;
+    KeptResults keptResults;
     FontQuad* fontTiny = nullptr;
     FontQuad* fontSmall = nullptr;
     FontQuad* fontMedium = nullptr;
@@ -115,8 +122,8 @@ class Global : public GameRoot {
     /// How far the results entered into the table are on their way to the disk.
     enum class ResultSaving {
         None,
-        Profiles, ///< the profile file that keeps them is written; the table waits for it
-        Table,    ///< the table with them is written; then the profiles no longer keep them
+        Kept,  ///< the results file that keeps them is written; the table waits for it
+        Table, ///< the table with them is written; then the results file no longer keeps them
     };
 
     /// Logs and tells the failures of `writer`. A failure of `step` while the entered results
@@ -124,19 +131,24 @@ class Global : public GameRoot {
     void reportFailures(BackgroundFileWriter& writer, ResultSaving step);
     /// Hands the table to its writer (`noteResultsInTable`).
     void writeTable();
-    /// Notes the results that the profiles keep as those of the table being written, which the
-    /// profiles forget once it is on disk.
+    /// Notes the kept results as those of the table being written, which are forgotten once it
+    /// is on disk.
     void noteResultsInTable();
-    /// The profiles stop keeping the results that the table on disk now holds; whether any
-    /// profile changed (the caller saves it).
+    /// Stops keeping the results that the table on disk now holds; whether any went (the
+    /// caller saves the kept results).
     bool forgetWrittenResults();
+    /// Hands the profile file to its writer.
+    void writeProfiles();
 
     std::unique_ptr<MenuScreens> pScreens;
     std::unique_ptr<BackgroundFileWriter> pProfileWriter; ///< the profile file, for `saveProfiles`
+    std::unique_ptr<BackgroundFileWriter> pResultWriter;  ///< the results file, for `saveKeptResults`
     std::unique_ptr<BackgroundFileWriter> pTableWriter;   ///< the settings file, for the results
     ResultSaving resultSaving = ResultSaving::None;
-    /// Per profile, the time of the result that it kept when the table was handed over; 0: none.
-    std::array<uint32_t, ProfileBlock::MAX_PROFILES> resultsInTable{};
+    /// A profile write waits for the results file's writer (`saveProfiles`).
+    bool bProfilesAfterResults = false;
+    /// The kept results when the table was handed over.
+    KeptResults::Noted resultsInTable;
     std::vector<std::unique_ptr<MemoryFile>> loaderFiles; // files the loader registered (not objects)
     std::vector<WideString> toldFailedSaves; ///< the files whose failed save the user was told of
 };

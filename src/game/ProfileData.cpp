@@ -32,10 +32,8 @@ void ProfileData::reset() {
     savegames[1] = SavegameData{};
 }
 
-HIGHSCOREENTRY ProfileData::resultRow(int32_t index) const {
-    const SavegameData& result = savegames[0];
+HIGHSCOREENTRY ProfileData::resultRow(const SavegameData& result, int32_t index, uint32_t time) const {
     // A game with fighters saved by the checks' invulnerability is entered unsigned.
     return GameConfiguration::makeHighScore(result.players[index].score, result.wave, result.difficulty,
-                                            result.reserveCounter == 0, entryName(index, name.get()),
-                                            resultTime);
+                                            result.reserveCounter == 0, entryName(index, name.get()), time);
 }

@@ -5,7 +5,6 @@
 #include "core/Format.h"
 #include "core/Logger.h"
 #include "core/StringUtil.h"
-#include "game/GameConfiguration.h"
 #include "game/UserDataFile.h"
 
 namespace {
@@ -55,27 +54,6 @@ bool ProfileManager::save() const {
 std::vector<uint8_t> ProfileManager::makeFile() const {
     const ProfileBlock& block = *this;
     return makeUserDataFile(&block, sizeof block, getFileName());
-}
-
-bool ProfileManager::enterKeptResults(GameConfiguration& table) const {
-    bool bKept = false;
-    for (int index = 0; index < MAX_PROFILES; ++index) {
-        const ProfileData& record = records[index];
-        if (!record.savegames[0].bResultPending) continue;
-        bKept = true;
-        const SavegameData& result = record.savegames[0];
-        for (int32_t player = 0; player < 2; ++player) {
-            if (!result.players[player].present) continue;
-            const HIGHSCOREENTRY row = record.resultRow(player);
-            // Both players may have the very same row: the table must hold it as often as the result does.
-            const bool bTwin = player == 1 && result.players[0].present &&
-                               GameConfiguration::sameRow(record.resultRow(0), row);
-            if (table.countHighScore(row) > (bTwin ? 1 : 0)) continue;
-            VEK_LOG(u"Entering the result that profile %d ('%s') kept: player %d, score %d, row %d.", index,
-                    record.name.get(), player + 1, row.score, table.addHighScore(row));
-        }
-    }
-    return bKept;
 }
 
 void ProfileManager::checkLoaded() {

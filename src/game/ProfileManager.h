@@ -6,8 +6,6 @@
 #include "core/WideString.h"
 #include "game/ProfileData.h"
 
-class GameConfiguration;
-
 /// The ten profile records and which one is current, exactly as the profile file holds them
 /// (little-endian, 4808 bytes). Used records come first; a free record has an empty name.
 struct ProfileBlock {
@@ -45,11 +43,6 @@ class ProfileManager : public ProfileBlock {
     bool save() const;
     /// The profile file that `save` writes, for the block as it stands now.
     std::vector<uint8_t> makeFile() const;
-    /// Enters the rows of each result that a profile keeps (`SavegameData::bResultPending`) into
-    /// `table`, but none that it holds already (a row that both players have, as often as the
-    /// result has it): a program killed after writing the table enters nothing twice. The
-    /// profiles go on keeping them until the table is written. Whether any result is kept.
-    bool enterKeptResults(GameConfiguration& table) const;
     /// "ZV2rmBrumedemo.pro": the build identifier and ".pro".
     static WideString getFileName();
 

@@ -38,8 +38,9 @@ struct SavegameData {
 
     bool bValidData = false; // the slot holds a game
     /// Slot 0 only, never beside `bValidData`: the slot keeps the result of the profile's last game,
-    /// which may not be in the high-score table on disk yet: the wave it reached, its difficulty
-    /// and reserve counter, and each present player's score (`ProfileData::resultRow`).
+    /// which may not be in the high-score table on disk yet, as earlier versions kept it (a start
+    /// takes it over: `KeptResults::takeFrom`): the wave it reached, its difficulty and reserve
+    /// counter, and each present player's score (`ProfileData::resultRow`).
     bool bResultPending = false;
     uint8_t reserved[2] = {};
     int32_t wave = 0; // the last completed wave, 1 to LAST_WAVE - 1 (of a kept result: reached)

@@ -39,17 +39,15 @@ NamedFighter::NamedFighter(int32_t index, const GameController& game)
     y = START_Y;
     mover.t1y = LAUNCH_TANGENT;
     mover.addWait(index * WAIT_PER_PLAYER + FIRST_WAIT);
-    row = enterResult(index);
+    row = enterResult(game, index);
     mover.addMove(column, END_Y, Mover::AUTO, Mover::AUTO, 0.0, 0.0, 0);
     setFlameLevel(FULL_FLAME);
     setState(ARRIVING);
 }
 
-int32_t NamedFighter::enterResult(int32_t index) {
+int32_t NamedFighter::enterResult(const GameController& game, int32_t index) {
     GameGlobal& root = *GameGlobal::get();
-    const ProfileManager& profiles = root.profiles;
-    const int32_t row =
-        root.configuration.addHighScore(profiles.records[profiles.currentProfile].resultRow(index));
+    const int32_t row = root.configuration.addHighScore(game.resultRow(static_cast<std::size_t>(index)));
     // The better row of both players stays marked, whoever holds it.
     const int32_t marked = root.highlightedScoreRow;
     if (index == 0 || (row >= 0 && (marked < 0 || row <= marked))) root.highlightedScoreRow = row;

@@ -30,10 +30,10 @@ class NamedFighter : public CutsceneFighter {
 
     /// "First place!" and so on by the row; empty outside the table.
     WideString rankText() const;
-    /// Enters player `index`'s row of the result that the current profile keeps (the game's,
-    /// `GameController::keepResult`) into the high-score table and marks the better row of the
-    /// players entered so far; the row, or -1 when it is not in the table.
-    static int32_t enterResult(int32_t index);
+    /// Enters player `index`'s row of `game`'s kept result (`GameController::keepResult`) into
+    /// the high-score table and marks the better row of the players entered so far; the row, or
+    /// -1 when it is not in the table.
+    static int32_t enterResult(const GameController& game, int32_t index);
 
     int32_t playerIndex = 0;
     int32_t row = -1; ///< in the high-score table, -1 when not in it
