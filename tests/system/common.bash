@@ -84,8 +84,10 @@ fail() {
     exit 1
 }
 
-# Waits up to $1 tenths of a second for the command that follows to succeed. The command runs
-# anew each time, its arguments do not: a test of what a command prints belongs in a function.
+# Waits up to $1 tenths of a second for the command that follows to succeed, looking once more
+# at the end of the wait, so that even a wait of one tenth sees what came during its sleep. The
+# command runs anew each time, its arguments do not: a test of what a command prints belongs in a
+# function.
 waitFor() {
     local tenths=$1
     shift
@@ -93,7 +95,7 @@ waitFor() {
         "$@" && return 0
         sleep 0.1
     done
-    return 1
+    "$@"
 }
 
 # Sets $window to the window of the game started in the background ($pid) once there is one.
