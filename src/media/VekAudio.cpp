@@ -10,6 +10,12 @@
 namespace {
 VekAudio* current = nullptr;
 constexpr char16_t FREQUENCY_KEY[] = u"frequency";
+
+// "22050 Hz through pulseaudio", or the rate alone where the output names no sound system.
+WideString describeOutput(const platform::AudioDevice& device) {
+    const std::string system = device.getSystem();
+    return stringf(u"%d Hz", device.getFrequency()) + (system.empty() ? u"" : u" through " + fromUtf8(system));
+}
 }  // namespace
 
 VekAudio::Settings VekAudio::readSettings(UserSettings& userSettings) {
@@ -44,7 +50,7 @@ void VekAudio::open(std::unique_ptr<platform::AudioDevice> device, int frequency
     if (!device) {
         VEK_LOG(u"Audio is off; playing silently.");
     } else if (device->open(frequency, render)) {
-        VEK_LOG(u"Audio output at %d Hz.", device->getFrequency());
+        VEK_LOG(u"Audio output at %s.", describeOutput(*device));
     } else {
         VEK_LOG(u"No sound device (%s); playing silently.", fromUtf8(device->getError()));
         device.reset();
@@ -83,4 +89,16 @@ void VekAudio::stopMusic() {
     pCurrentMusic = nullptr;
 }
 
-void VekAudio::update() { pDevice->update(); }
+void VekAudio::update() {
+    switch (pDevice->update()) {
+    case platform::AudioDevice::Change::Lost:
+        VEK_LOG(u"The audio output through %s was lost; playing silently until an output opens again.",
+                fromUtf8(pDevice->getSystem()));
+        break;
+    case platform::AudioDevice::Change::Regained:
+        VEK_LOG(u"Audio output at %s again.", describeOutput(*pDevice));
+        break;
+    case platform::AudioDevice::Change::None:
+        break;
+    }
+}

@@ -68,7 +68,8 @@ public:
     double now() const { return clock(); }
     void setClock(std::function<double()> newClock) { clock = std::move(newClock); }
 
-    /// Once per engine frame: lets a silent output consume the time that passed.
+    /// Once per engine frame: lets a silent output consume the time that passed, and logs an
+    /// output lost or taken again.
     void update();
 
     AudioMixer& getMixer() { return mixer; }

@@ -20,6 +20,9 @@ public:
         return frequency >= MIN_FREQUENCY && frequency <= MAX_FREQUENCY;
     }
 
+    /// What `update` found had become of the output.
+    enum class Change { None, Lost, Regained };
+
     virtual ~AudioDevice() = default;
 
     /// Starts output near `frequency` Hz; false (with `getError`) when no output opens.
@@ -32,8 +35,10 @@ public:
     /// True for an output that nobody hears.
     virtual bool isSilent() const = 0;
     virtual std::string getError() const = 0;
+    /// The sound system that plays (as "pulseaudio"); empty for none.
+    virtual std::string getSystem() const { return {}; }
     /// Main thread, once per engine frame.
-    virtual void update() {}
+    virtual Change update() { return Change::None; }
 };
 
 }  // namespace platform

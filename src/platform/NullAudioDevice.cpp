@@ -21,8 +21,8 @@ void NullAudioDevice::close() {
     render = nullptr;
 }
 
-void NullAudioDevice::update() {
-    if (!render) return;
+AudioDevice::Change NullAudioDevice::update() {
+    if (!render) return Change::None;
     const Clock::time_point now = Clock::now();
     const double seconds = std::min(std::chrono::duration<double>(now - lastUpdate).count(), MAX_CATCH_UP_SECONDS);
     lastUpdate = now;
@@ -30,6 +30,7 @@ void NullAudioDevice::update() {
     const int frames = static_cast<int>(pendingFrames);
     pendingFrames -= frames;
     pump(frames);
+    return Change::None;
 }
 
 void NullAudioDevice::pump(int frames) {

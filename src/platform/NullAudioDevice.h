@@ -15,7 +15,7 @@ public:
     bool isSilent() const override { return true; }
     std::string getError() const override { return {}; }
     /// Pulls the frames of the time passed since the last update (at most one second).
-    void update() override;
+    Change update() override;
     /// Pulls `frames` frames at once and drops them.
     void pump(int frames);
 

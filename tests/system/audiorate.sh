@@ -30,7 +30,7 @@ useRate() {
 }
 
 # The log's lines that say an output opened, one per line: their rates.
-openedRates() { sed -n 's/.*VekAudio::open(): Audio output at \(-\?[0-9]*\) Hz\.$/\1/p' "$log" | tr '\n' ' '; }
+openedRates() { sed -n 's/.*VekAudio::open(): Audio output at \(-\?[0-9]*\) Hz through dummy\.$/\1/p' "$log" | tr '\n' ' '; }
 
 # Fails unless the output opened at the rates $2 and no rate was kept for a later start.
 expectRates() {
