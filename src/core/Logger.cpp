@@ -3,6 +3,7 @@
 #include <ctime>
 #include "core/AppEnvironment.h"
 #include "core/StringUtil.h"
+#include "platform/CrashHandler.h"
 #include "platform/FileIo.h"
 #include "platform/Paths.h"
 
@@ -60,6 +61,7 @@ void Logger::write(WideStringView text) {
     std::fprintf(file, "+%lu\t%s\n", static_cast<unsigned long>(now - lastLineMs), toUtf8(text).c_str());
     std::fflush(file);
     lastLineMs = now;
+    platform::noteLogLine();
 }
 
 void Logger::close() {

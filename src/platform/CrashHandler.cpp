@@ -1,12 +1,15 @@
 #include "platform/CrashHandler.h"
+#include <atomic>
 #include <csignal>
+#include <cstdint>
 #include <cstring>
+#include <ctime>
 #include <execinfo.h>
 #include <fcntl.h>
-#include <iterator>
 #include <utility>
 #include <unistd.h>
 #include "platform/FileIo.h"
+#include "platform/SignalSafeLine.h"
 
 namespace platform {
 
@@ -19,15 +22,17 @@ struct FatalSignal {
 constexpr FatalSignal FATAL_SIGNALS[] = {
     {SIGSEGV, "SIGSEGV"}, {SIGBUS, "SIGBUS"}, {SIGILL, "SIGILL"}, {SIGFPE, "SIGFPE"}, {SIGABRT, "SIGABRT"}};
 constexpr std::size_t PATH_CAPACITY = 4096;
-// Two paths and the words around them.
-constexpr std::size_t LINE_CAPACITY = 2 * PATH_CAPACITY + 128;
 constexpr int MAX_FRAMES = 64;
+constexpr int64_t NO_LOG_LINE = -1;
 
 // Filled once by installCrashHandler; the handler only reads them.
 char backtracePath[PATH_CAPACITY];
 char logPath[PATH_CAPACITY];
 char logCopyPath[PATH_CAPACITY];
 alignas(16) char alternateStack[64 * 1024];
+// When the log last wrote a line, in CLOCK_MONOTONIC milliseconds; read by the handler.
+std::atomic<int64_t> lastLogLineMs{NO_LOG_LINE};
+static_assert(std::atomic<int64_t>::is_always_lock_free, "read inside a signal handler");
 
 // A path too long for the buffer is left empty and its file is not written: a cut name would
 // leave a file that nothing looks for (the system refuses paths this long anyway).
@@ -39,37 +44,11 @@ void copyPath(char (&to)[PATH_CAPACITY], const std::string& from) {
 
 bool isSet(const char* path) { return path[0] != '\0'; }
 
-void writeText(int descriptor, const char* text) {
-    std::size_t left = std::strlen(text);
-    while (left > 0) {
-        const ssize_t written = ::write(descriptor, text, left);
-        if (written <= 0) return;
-        text += written;
-        left -= static_cast<std::size_t>(written);
-    }
+int64_t monotonicMs() {
+    timespec now{};
+    ::clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<int64_t>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
 }
-
-/// A line of text built without formatting functions or the heap, which are not signal-safe;
-/// what does not fit is cut.
-struct SignalSafeLine {
-    char text[LINE_CAPACITY];
-    std::size_t length = 0;
-
-    void append(const char* part) {
-        while (*part != '\0' && length < LINE_CAPACITY - 1) text[length++] = *part++;
-        text[length] = '\0';
-    }
-    void appendNumber(unsigned value) {
-        char digits[12];
-        char* first = std::end(digits);
-        *--first = '\0';
-        do {
-            *--first = static_cast<char>('0' + value % 10);
-            value /= 10;
-        } while (value > 0);
-        append(first);
-    }
-};
 
 const char* signalName(int signalNumber) {
     for (const FatalSignal& fatal : FATAL_SIGNALS)
@@ -77,25 +56,37 @@ const char* signalName(int signalNumber) {
     return "";
 }
 
-/// "Fatal signal <n>", how every report of the signal starts.
-SignalSafeLine fatalSignalLine(int signalNumber) {
-    SignalSafeLine line;
+/// Adds "Fatal signal <n>", how every report of the signal starts.
+void appendFatalSignal(SignalSafeLine& line, int signalNumber) {
     line.append("Fatal signal ");
     line.appendNumber(static_cast<unsigned>(signalNumber));
-    return line;
 }
 
-/// "Fatal signal <n>.", the crash files' own line.
+/// "Fatal signal <n>.", the backtrace file's first line.
 void writeSignalLine(int descriptor, int signalNumber) {
-    SignalSafeLine line = fatalSignalLine(signalNumber);
+    SignalSafeLine line;
+    appendFatalSignal(line, signalNumber);
     line.append(".\n");
-    writeText(descriptor, line.text);
+    line.writeTo(descriptor);
+}
+
+/// The same line stamped as the log's lines are: "+<milliseconds since the log's last line>\t".
+void writeStampedSignalLine(int descriptor, int signalNumber) {
+    const int64_t last = lastLogLineMs.load(std::memory_order_relaxed);
+    SignalSafeLine line;
+    line.append("+");
+    line.appendNumber(last == NO_LOG_LINE ? 0 : static_cast<unsigned long>(monotonicMs() - last));
+    line.append("\t");
+    appendFatalSignal(line, signalNumber);
+    line.append(".\n");
+    line.writeTo(descriptor);
 }
 
 /// One line on stderr, as every other error has, for a player who started the program from a
 /// terminal: the signal by number and name, and the crash files that were written.
 void reportOnStderr(int signalNumber, bool bBacktraceWritten, bool bLogCopied) {
-    SignalSafeLine line = fatalSignalLine(signalNumber);
+    SignalSafeLine line;
+    appendFatalSignal(line, signalNumber);
     line.append(" (");
     line.append(signalName(signalNumber));
     line.append(").");
@@ -110,7 +101,7 @@ void reportOnStderr(int signalNumber, bool bBacktraceWritten, bool bLogCopied) {
         separator = ", ";
     }
     line.append("\n");
-    writeText(STDERR_FILENO, line.text);
+    line.writeTo(STDERR_FILENO);
 }
 
 // Every file is opened in place: a link planted at a crash file's name is replaced, never written
@@ -130,7 +121,7 @@ void appendToLog(int signalNumber) {
     if (!isSet(logPath)) return;
     const int file = openInPlace(logPath, O_WRONLY | O_APPEND);
     if (file < 0) return;
-    writeSignalLine(file, signalNumber);
+    writeStampedSignalLine(file, signalNumber);
     ::close(file);
 }
 
@@ -144,6 +135,8 @@ void onFatalSignal(int signalNumber) {
 }
 
 }  // namespace
+
+void noteLogLine() { lastLogLineMs.store(monotonicMs(), std::memory_order_relaxed); }
 
 void installCrashHandler(const CrashFiles& files) {
     copyPath(backtracePath, files.backtracePath);

@@ -1,8 +1,10 @@
 #include "platform/CrashHandler.h"
+#include <algorithm>
 #include <csignal>
 #include <cstring>
 #include <fstream>
 #include <map>
+#include <regex>
 #include <fcntl.h>
 #include <unistd.h>
 #include <gtest/gtest.h>
@@ -11,7 +13,13 @@
 
 TEST(CrashHandlerDeathTest, FatalSignalsWriteTheCrashFilesAndExit) {
     GTEST_FLAG_SET(death_test_style, "fast");  // the child must see this test's temporary paths
-    for (int signalNumber : {SIGSEGV, SIGABRT, SIGFPE}) {
+    constexpr int NO_LINE = -1;
+    struct Case {
+        int signalNumber;
+        int lastLineMsBefore;  // when the log last wrote a line before the crash; NO_LINE: never
+    };
+    for (const Case& c : {Case{SIGSEGV, NO_LINE}, Case{SIGABRT, 60}, Case{SIGFPE, 20}}) {
+        SCOPED_TRACE(c.signalNumber);
         TempDataHome home;
         const platform::CrashFiles files{(home.path() / "crash.mdmp").string(), (home.path() / "run.log").string(),
                                          (home.path() / "crash.log").string()};
@@ -19,14 +27,22 @@ TEST(CrashHandlerDeathTest, FatalSignalsWriteTheCrashFilesAndExit) {
         EXPECT_EXIT(
             {
                 platform::installCrashHandler(files);
-                std::raise(signalNumber);
+                if (c.lastLineMsBefore != NO_LINE) platform::noteLogLine();
+                ::usleep(std::max(c.lastLineMsBefore, 0) * 1000);
+                std::raise(c.signalNumber);
             },
             testing::ExitedWithCode(1), "");
-        const std::string expectedLine = "Fatal signal " + std::to_string(signalNumber) + ".\n";
+        const std::string expectedLine = "Fatal signal " + std::to_string(c.signalNumber) + ".\n";
         const std::string backtrace = readText(files.backtracePath);
         EXPECT_EQ(backtrace.rfind(expectedLine, 0), 0u) << backtrace;
         EXPECT_GT(backtrace.size(), expectedLine.size());  // at least one frame follows
-        EXPECT_EQ(readText(files.logCopyPath), "+0\tearlier line\n" + expectedLine);
+        // The log's line is stamped as the log's own are: the milliseconds since the last one.
+        const std::string logCopy = readText(files.logCopyPath);
+        std::smatch stamp;
+        const std::regex stamped("\\+0\tearlier line\n\\+([0-9]+)\t" + expectedLine);
+        ASSERT_TRUE(std::regex_match(logCopy, stamp, stamped)) << logCopy;
+        if (c.lastLineMsBefore == NO_LINE) EXPECT_EQ(stamp[1], "0");
+        else EXPECT_GE(std::stoi(stamp[1]), c.lastLineMsBefore);
     }
 }
 
@@ -133,7 +149,7 @@ TEST(CrashHandlerDeathTest, EachCrashFileIsANewFileOfItsOwnWhateverStoodAtItsNam
         EXPECT_EQ(readText(files.backtracePath).rfind("Fatal signal 11.\n", 0), 0u);
         if (c.at == At::CrashFiles) {
             EXPECT_FALSE(std::filesystem::is_symlink(files.logCopyPath));
-            EXPECT_EQ(readText(files.logCopyPath), "+0\tearlier line\nFatal signal 11.\n");
+            EXPECT_EQ(readText(files.logCopyPath), "+0\tearlier line\n+0\tFatal signal 11.\n");
         } else {
             // What a link in the log's place points to is neither added to nor copied for upload.
             EXPECT_FALSE(std::filesystem::exists(files.logCopyPath));
@@ -176,6 +192,6 @@ TEST(CrashHandlerDeathTest, ACrashFileWhosePathIsTooLongIsNotWrittenUnderACutNam
         for (const auto& entry : std::filesystem::directory_iterator(folder))
             found[entry.path().filename().string().front()] = entry.path().native().size();
         EXPECT_EQ(found, expected);
-        EXPECT_EQ(readText(files.logPath), "+0\tearlier line\nFatal signal 11.\n");
+        EXPECT_EQ(readText(files.logPath), "+0\tearlier line\n+0\tFatal signal 11.\n");
     }
 }
