@@ -56,6 +56,8 @@ int main(int argc, char** argv) {
         std::fputs(usage.c_str(), stdout);
         return 0;
     }
+    std::string folderError;
+    if (!makeUserFilesFolder(folderError)) return refuseStart(folderError);
     installCrashFiles();
     platform::SingleInstanceLock instanceLock(lockFilePath());
     if (instanceLock.getState() == platform::SingleInstanceLock::State::HeldElsewhere) {

@@ -1,4 +1,5 @@
 #include "core/AppEnvironment.h"
+#include <filesystem>
 #include "core/Format.h"
 #include "core/StringUtil.h"
 #include "platform/Paths.h"
@@ -7,6 +8,10 @@ namespace {
 
 std::vector<WideString> programArguments;
 WideString programPath;
+
+std::filesystem::path userFilesFolder() {
+    return platform::dataHome() / toUtf8(BUILD_IDENTIFIER) / toUtf8(VERSION_TEXT);
+}
 
 WideString crashPath(const char16_t* extension) {
     return stringf(u"%s/crash.%s%s", getUserFilesFolder(), BUILD_IDENTIFIER, extension);
@@ -45,9 +50,19 @@ WideString getProgramFolder() { return fromFileName(platform::executableFolder()
 WideString getWadPath() { return stringf(u"%s/%s.dat", getProgramFolder(), BUILD_IDENTIFIER); }
 
 WideString getUserFilesFolder() {
-    const auto folder = platform::dataHome() / toUtf8(BUILD_IDENTIFIER) / toUtf8(VERSION_TEXT);
-    platform::ensureFolder(folder);
+    const std::filesystem::path folder = userFilesFolder();
+    // One that cannot be made stops the start (makeUserFilesFolder); one removed later is made
+    // again, and a file that cannot be written in it says so itself.
+    std::string ignored;
+    platform::ensureFolder(folder, ignored);
     return fromFileName(folder.string());
+}
+
+bool makeUserFilesFolder(std::string& error) {
+    const std::filesystem::path folder = userFilesFolder();
+    if (platform::ensureFolder(folder, error)) return true;
+    error = toUtf8(fromFileName("Could not use the user-data folder " + folder.string() + ": " + error));
+    return false;
 }
 
 WideString getLogPath() { return stringf(u"%s/%s.log", getUserFilesFolder(), BUILD_IDENTIFIER); }

@@ -1,4 +1,5 @@
 #pragma once
+#include <string>
 #include <vector>
 #include "core/WideString.h"
 
@@ -23,6 +24,9 @@ WideString getProgramFolder();
 WideString getWadPath();
 /// $XDG_DATA_HOME/<build identifier>/<version>, created on first use.
 WideString getUserFilesFolder();
+/// Makes the user-data folder, with the folders on the way, unless it stands. False when it
+/// cannot: `error` then says so, naming the folder that could not be made and why.
+bool makeUserFilesFolder(std::string& error);
 /// The run's log: the user-data folder, "/", the build identifier and ".log".
 WideString getLogPath();
 WideString getCrashLogPath();

@@ -1,10 +1,12 @@
 #include "platform/Paths.h"
+#include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
+#include "platform/FileIo.h"
 
 namespace platform {
 
@@ -41,14 +43,18 @@ std::filesystem::path dataHome() {
     return homeFolder() / ".local" / "share";
 }
 
-bool ensureFolder(const std::filesystem::path& folder) {
-    std::error_code error;
-    if (std::filesystem::is_directory(folder, error)) return true;
+bool ensureFolder(const std::filesystem::path& folder, std::string& error) {
+    std::error_code ignored;
+    if (std::filesystem::is_directory(folder, ignored)) return true;
     const std::filesystem::path parent = folder.parent_path();
-    if (!parent.empty() && parent != folder && !ensureFolder(parent)) return false;
-    // Another process making it meanwhile (EEXIST) is as good.
-    ::mkdir(folder.c_str(), NEW_FOLDER_MODE);
-    return std::filesystem::is_directory(folder, error);
+    if (!parent.empty() && parent != folder && !ensureFolder(parent, error)) return false;
+    if (::mkdir(folder.c_str(), NEW_FOLDER_MODE) == 0) return true;
+    const int cause = errno;
+    // Another process making it meanwhile is as good; anything else standing there is in the way.
+    if (std::filesystem::is_directory(folder, ignored)) return true;
+    errno = cause == EEXIST ? ENOTDIR : cause;
+    error = "Could not make the folder " + folder.string() + ": " + errnoText();
+    return false;
 }
 
 std::string computerName() {

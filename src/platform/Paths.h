@@ -11,8 +11,8 @@ std::filesystem::path executableFolder();
 /// absolute, else the password database's home for the user (/tmp when that is not absolute either).
 std::filesystem::path dataHome();
 /// Creates the folder and its missing parents, each for its owner alone (0700); folders that
-/// stand keep their modes. False when it cannot be made.
-bool ensureFolder(const std::filesystem::path& folder);
+/// stand keep their modes. False when one cannot be made: `error` then names that one and why.
+bool ensureFolder(const std::filesystem::path& folder, std::string& error);
 std::string computerName();
 std::string userName();
 std::string currentFolder();
