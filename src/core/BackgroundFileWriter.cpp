@@ -3,6 +3,7 @@
 #include <utility>
 #include "core/StringUtil.h"
 #include "platform/FileIo.h"
+#include "platform/ProcessSetup.h"
 
 BackgroundFileWriter::BackgroundFileWriter(WideStringView path) : path(path), fileName(toFileName(path)) {}
 
@@ -54,6 +55,7 @@ void BackgroundFileWriter::run(std::stop_token stop) {
         lock.unlock();
         std::string error;
         const bool bWritten = platform::writeFileAtomically(fileName, bytes, error);
+        platform::noteExitProgress(); // an exit waits for the disk as long as it writes
         lock.lock();
         bWriting = false;
         if (!bWritten) failures.push_back(std::move(error));

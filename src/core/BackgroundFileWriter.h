@@ -14,7 +14,8 @@
 /// (`platform::writeFileAtomically`: a temporary file, synced, renamed over the file), so that no
 /// frame waits for the disk. A version handed over while an older one still waits replaces it:
 /// the newest is always written last, an older one never after it. The worker touches nothing but
-/// the hand-over and the failures below, under the mutex: no logger, no engine object. The methods
+/// the hand-over and the failures below, under the mutex: no logger, no engine object
+/// (each file written counts as a step of the exit, `platform::noteExitProgress`). The methods
 /// belong to one thread, the main thread.
 class BackgroundFileWriter {
   public:

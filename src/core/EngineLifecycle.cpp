@@ -6,6 +6,7 @@
 #include "core/Vek.h"
 #include "platform/OpenAddress.h"
 #include "platform/Paths.h"
+#include "platform/ProcessSetup.h"
 
 bool restartRequested = false;
 
@@ -41,6 +42,7 @@ void createVEK() {
 void deleteVEK() {
     VEK_LOG(u"VEK shutting down...");
     pGameRoot.reset();
+    platform::noteExitProgress();
     pEngine.reset();
 }
 
