@@ -302,6 +302,21 @@ void AudioMixer::stop(VoiceId id) {
     handOver({Command::Stop{id}});
 }
 
+void AudioMixer::stopAll() {
+    std::lock_guard lock(gameMutex);
+    for (const auto& voice : voices) {
+        if (!voice->isPlaying()) continue;
+        voice->bStopped = true;
+        handOver({Command::Stop{voice->id}});
+    }
+}
+
+bool AudioMixer::hasLetGoOfAll() const {
+    std::lock_guard lock(gameMutex);
+    return std::all_of(voices.begin(), voices.end(),
+                       [](const auto& voice) { return voice->bReleased.load(std::memory_order_acquire); });
+}
+
 void AudioMixer::setPan(VoiceId id, float pan, double seconds) {
     std::lock_guard lock(gameMutex);
     if (findPlaying(id)) handOver({Command::SlidePan{id, limited(pan, -1.0f, 1.0f, 0.0f), seconds}});

@@ -61,6 +61,10 @@ public:
     /// The voice no longer plays from here on; its sound falls to silence within a few
     /// milliseconds rather than at once, so the cut makes no click.
     void stop(VoiceId voice);
+    /// Stops every playing voice as `stop` does.
+    void stopAll();
+    /// Whether the render has let go of every voice: each stopped one has fallen silent.
+    bool hasLetGoOfAll() const;
     /// `seconds` 0 sets the pan at once; more slides it there linearly.
     void setPan(VoiceId voice, float pan, double seconds);
     /// Sets or slides the volume (0 to 1) like the pan; with `bStopAtEnd` the voice stops

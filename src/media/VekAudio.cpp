@@ -1,4 +1,6 @@
 #include "media/VekAudio.h"
+#include <chrono>
+#include <thread>
 #include "core/Logger.h"
 #include "core/StringUtil.h"
 #include "core/TimeKeeper.h"
@@ -10,6 +12,8 @@
 namespace {
 VekAudio* current = nullptr;
 constexpr char16_t FREQUENCY_KEY[] = u"frequency";
+// The stop's slide and the output's buffers that hold it: 1024 frames are 93 ms at 11025 Hz.
+constexpr std::chrono::milliseconds EXIT_FADE_BOUND{150};
 
 // "22050 Hz through pulseaudio", or the rate alone where the output names no sound system.
 WideString describeOutput(const platform::AudioDevice& device) {
@@ -39,11 +43,21 @@ VekAudio::VekAudio(bool bNoAudio, int frequency, UserSettings* userSettings)
                frequency, userSettings) {}
 
 VekAudio::~VekAudio() {
+    fadeOutBeforeClosing();
     pDevice->close();
     if (current == this) current = nullptr;
 }
 
 VekAudio* VekAudio::get() { return current; }
+
+void VekAudio::fadeOutBeforeClosing() {
+    // Nobody hears a silent output, and it renders only when updated.
+    if (pDevice->isSilent()) return;
+    mixer.stopAll();
+    const auto deadline = std::chrono::steady_clock::now() + EXIT_FADE_BOUND;
+    while (!mixer.hasLetGoOfAll() && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+}
 
 void VekAudio::open(std::unique_ptr<platform::AudioDevice> device, int frequency) {
     auto render = [this](float* out, int frames) { mixer.render(out, frames); };

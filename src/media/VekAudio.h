@@ -77,6 +77,9 @@ public:
 
 private:
     void open(std::unique_ptr<platform::AudioDevice> device, int frequency);
+    /// Lets every voice fall silent before the output closes, which would cut them with a click;
+    /// waits a bounded time, since a stalled output renders nothing.
+    void fadeOutBeforeClosing();
 
     AudioMixer mixer;
     std::unique_ptr<platform::AudioDevice> pDevice;

@@ -1,6 +1,9 @@
 #include "media/VekAudio.h"
 #include <gtest/gtest.h>
+#include <atomic>
+#include <cmath>
 #include <regex>
+#include <thread>
 #include "TempDataHome.h"
 #include "core/StringUtil.h"
 #include "core/UserSettings.h"
@@ -25,6 +28,42 @@ class CountingDevice : public platform::AudioDevice {
   private:
     int& opens;
     int frequency = 0;
+};
+
+/// An output heard by someone that renders on a thread of its own, as a sound card's does, and
+/// keeps all it rendered.
+class RecordingDevice : public platform::AudioDevice {
+  public:
+    explicit RecordingDevice(std::vector<float>& heard) : heard(heard) {}
+    ~RecordingDevice() override { close(); }
+    bool open(int wanted, Render render) override {
+        frequency = wanted;
+        card = std::thread([this, render] {
+            std::vector<float> buffer(2 * 64);
+            while (!bClosing) {
+                render(buffer.data(), 64);
+                heard.insert(heard.end(), buffer.begin(), buffer.end());
+                renderedFrames += 64;
+            }
+        });
+        return true;
+    }
+    void close() override {
+        bClosing = true;
+        if (card.joinable()) card.join();
+    }
+    int getFrequency() const override { return frequency; }
+    bool isSilent() const override { return false; }
+    std::string getError() const override { return {}; }
+
+  private:
+    std::vector<float>& heard;
+    std::thread card;
+    std::atomic<bool> bClosing = false;
+    int frequency = 0;
+
+  public:
+    std::atomic<size_t> renderedFrames = 0;
 };
 
 /// The log lines that say an output opened.
@@ -81,4 +120,25 @@ TEST(VekAudio, OpensItsOutputOnceAndANewFrequencyWaitsForTheNextStart) {
                   &settings);
     EXPECT_EQ(opens, 2);
     EXPECT_EQ(next.getDeviceFrequency(), 22050);
+}
+
+TEST(VekAudio, ClosingLetsEveryVoiceFallSilentInsteadOfCuttingIt) {
+    TempDataHome home;
+    // A loud constant and a looping music stream's worth of level: any cut is a step of 0.5.
+    auto level = std::make_shared<PcmData>(PcmData{44100, 1, std::vector<float>(4410, 0.5f)});
+    std::vector<float> heard;
+    {
+        auto device = std::make_unique<RecordingDevice>(heard);
+        const std::atomic<size_t>& rendered = device->renderedFrames;
+        VekAudio audio(std::move(device), 44100, nullptr);
+        VoiceSettings settings;
+        settings.bLoop = true;
+        ASSERT_NE(audio.getMixer().playSample(level, settings), 0u);
+        while (rendered < 4410) std::this_thread::yield();
+    }
+    ASSERT_GE(heard.size(), 2u * 4410);
+    float largestStep = 0.0f;
+    for (size_t i = 2; i < heard.size(); i += 2) largestStep = std::max(largestStep, std::fabs(heard[i] - heard[i - 2]));
+    EXPECT_LT(std::fabs(heard[heard.size() - 2]), 0.01f) << "the output closed while a voice sounded";
+    EXPECT_LT(largestStep, 0.05f) << "the voice was cut";
 }
