@@ -111,11 +111,11 @@ waitForGameLoop() {
     waitFor 100 grep -q "Entering game loop." "$log" || fail "the engine was not created"
 }
 
-# Waits up to ten seconds for the program started in the background ($pid) to end, and sets
-# $status to its exit status; otherwise kills it (a hung program may ignore SIGTERM) and fails
-# with the message $1.
+# Waits up to ten seconds (or $2 tenths) for the program started in the background ($pid) to
+# end, and sets $status to its exit status; otherwise kills it (a hung program may ignore
+# SIGTERM) and fails with the message $1.
 waitForExit() {
-    if ! waitFor 100 bash -c "! kill -0 $pid 2>/dev/null"; then
+    if ! waitFor "${2:-100}" bash -c "! kill -0 $pid 2>/dev/null"; then
         killWithBox "$pid"
         fail "$1"
     fi

@@ -55,15 +55,7 @@ expectOrderlyEnd() {
 
 # As waitForExit, with room for a sanitized build's slow frames on a busy machine: a held exit
 # is held for good.
-waitForEnd() {
-    if ! waitFor 300 bash -c "! kill -0 $pid 2>/dev/null"; then
-        killWithBox "$pid"
-        fail "$1"
-    fi
-    wait "$pid"
-    status=$?
-    pid=""
-}
+waitForEnd() { waitForExit "$1" 300; }
 
 # Runs the program for a few frames, which must end; sets $status.
 runBriefly() {
