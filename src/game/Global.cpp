@@ -218,7 +218,8 @@ void Global::saveUserData() {
     finishSaves();
     std::vector<WideString> failed;
     // The results first: the profiles may no longer hold a saved game whose result they replace.
-    const bool bResultsSaved = keptResults.save();
+    // None kept, none to write: the file holds none, or only rows that the table on disk holds.
+    const bool bResultsSaved = keptResults.count == 0 || keptResults.save();
     if (!bResultsSaved) failed.push_back(userFilePath(KeptResults::getFileName()));
     if (!profiles.save()) failed.push_back(userFilePath(ProfileManager::getFileName()));
     const bool bTableSaved = configuration.save();
